@@ -1,0 +1,172 @@
+#include "store/store_files.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "store/file_io.h"
+#include "store/text_encoding.h"
+
+namespace survey {
+
+namespace {
+
+constexpr TableKind kLoadOrder[] = {TableKind::Airport, TableKind::Runway, TableKind::Obstruction,
+                                    TableKind::Navaid};
+constexpr TableKind kSaveOrder[] = {TableKind::Airport, TableKind::Runway, TableKind::Navaid,
+                                    TableKind::Obstruction};
+
+std::string_view trimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+// The count of a header line: the number before the first colon, or the whole
+// line for files written without the version suffix.
+bool parseHeaderCount(std::string_view header, long& count) {
+  const auto colon = header.find(':');
+  std::string_view digits = trimBlanks(header.substr(0, colon));
+  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+  if (digits.empty()) return false;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), count);
+  return ec == std::errc() && end == digits.data() + digits.size();
+}
+
+struct FileFailure {
+  int line = 0;
+  std::string reason;
+};
+
+// Fills one table from a file's text; returns the failure, if any.
+std::optional<FileFailure> fillTable(Table& table, std::string_view text) {
+  const auto lines = splitLines(text);
+  if (lines.empty() || lines[0].empty()) return FileFailure{1, "the first line is empty"};
+  long count = 0;
+  if (!parseHeaderCount(lines[0], count)) {
+    return FileFailure{1, "the first line does not start with a record count"};
+  }
+  const int capacity = table.shape().capacity;
+  if (count < 0 || count > capacity) {
+    return FileFailure{1, "the record count " + std::to_string(count) +
+                              " is more than the table holds (" + std::to_string(capacity) + ")"};
+  }
+  table.setCount(static_cast<int16_t>(count));
+  const int perRecord = table.shape().writtenFields;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const auto index = static_cast<int>(i - 1);
+    const int row = index / perRecord + 1;
+    const int field = index % perRecord + 1;
+    if (row > capacity) {
+      return FileFailure{static_cast<int>(i) + 1, "the file holds more records than the table holds (" +
+                                                      std::to_string(capacity) + ")"};
+    }
+    if (!lines[i].empty()) table.setCell(row, field, std::string(lines[i]));
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string StoreLoadReport::message() const {
+  if (!failed) return {};
+  return "The store file " + file + " could not be read (line " + std::to_string(line) + ": " +
+         reason +
+         "). The surveys read before that point are shown; the rest of the store was not "
+         "loaded. If you save at exit, the files that were not read are first kept as backup "
+         "copies beside the program.";
+}
+
+std::string StoreSaveReport::message() const {
+  std::string text;
+  for (const auto& failure : failures) text += "Could not save " + failure + "\n";
+  if (!failures.empty()) text += "The files named above keep their previous contents.\n";
+  for (const auto& backup : backups) text += "Backup copy: " + backup + "\n";
+  if (!text.empty()) text.pop_back();
+  return text;
+}
+
+StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory) {
+  StoreLoadReport report;
+  for (std::size_t k = 0; k < std::size(kLoadOrder); ++k) {
+    Table& table = store.table(kLoadOrder[k]);
+    const auto path = directory / std::string(table.shape().fileName);
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) continue;
+    ReadResult read = readWholeFile(path);
+    std::optional<FileFailure> failure;
+    if (!read.ok) {
+      failure = FileFailure{1, read.error};
+    } else {
+      if (!isValidUtf8(read.bytes)) read.bytes = windows1252ToUtf8(read.bytes);
+      failure = fillTable(table, read.bytes);
+    }
+    if (failure) {
+      report.failed = true;
+      report.file = std::string(table.shape().fileName);
+      report.line = failure->line;
+      report.reason = failure->reason;
+      report.unreadTables.assign(kLoadOrder + k, std::end(kLoadOrder));
+      break;
+    }
+  }
+  store.current.storeLoaded = true;
+  return report;
+}
+
+std::string storeFileText(Table& table) {
+  const int perRecord = table.shape().writtenFields;
+  const bool airport = table.shape().kind == TableKind::Airport;
+  std::string out = std::to_string(table.count()) + " : 3.7\r\n";
+  for (int row = 1; row <= table.count(); ++row) {
+    if (airport && table.cell(row, 25).empty()) table.setCell(row, 25, "AOC");
+    for (int field = 1; field <= perRecord; ++field) {
+      out += table.cell(row, field);
+      out += "\r\n";
+    }
+  }
+  return out;
+}
+
+namespace {
+// Copies a file the load could not read to a name not yet taken beside it.
+std::string backUp(const std::filesystem::path& path, std::string& error) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (!fs::exists(path, ec) || fs::is_directory(path, ec)) return {};
+  fs::path backup = path;
+  backup += ".unread-backup";
+  for (int n = 1; fs::exists(backup, ec); ++n) {
+    backup = path;
+    backup += ".unread-backup" + std::to_string(n);
+  }
+  if (!fs::copy_file(path, backup, ec)) {
+    error = "cannot keep a backup copy: " + ec.message();
+    return {};
+  }
+  return backup.filename().string();
+}
+}  // namespace
+
+StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& directory,
+                          const std::vector<TableKind>& unreadTables) {
+  StoreSaveReport report;
+  for (TableKind kind : kSaveOrder) {
+    Table& table = store.table(kind);
+    const std::string name(table.shape().fileName);
+    const auto path = directory / name;
+    if (std::find(unreadTables.begin(), unreadTables.end(), kind) != unreadTables.end()) {
+      std::string error;
+      const std::string backup = backUp(path, error);
+      if (!error.empty()) {
+        report.failures.push_back(name + ": " + error);
+        continue;  // never overwrite what was not read without a copy of it
+      }
+      if (!backup.empty()) report.backups.push_back(name + " kept as " + backup);
+    }
+    const std::string error = writeFileAtomically(path, storeFileText(table));
+    if (!error.empty()) report.failures.push_back(name + ": " + error);
+  }
+  return report;
+}
+
+}  // namespace survey

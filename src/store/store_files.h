@@ -1,0 +1,46 @@
+// The four store files beside the program: one cell per line after a header
+// line "count : 3.7", CR LF line ends.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "store/survey_store.h"
+
+namespace survey {
+
+struct StoreLoadReport {
+  bool failed = false;
+  std::string file;    // the file that could not be read
+  int line = 0;        // its line where reading stopped (1 = header)
+  std::string reason;  // what was wrong there
+  // Tables whose file the load did not read completely (the failed one and
+  // those not reached); their files are backed up before the next save.
+  std::vector<TableKind> unreadTables;
+
+  std::string message() const;  // for the user; empty when nothing failed
+};
+
+struct StoreSaveReport {
+  std::vector<std::string> failures;  // "survey_rwy.txt: cannot write: No space left on device"
+  std::vector<std::string> backups;   // "survey_rwy.txt kept as survey_rwy.txt.unread-backup"
+  bool ok() const { return failures.empty(); }
+  std::string message() const;  // for the user; empty when all went well and nothing was backed up
+};
+
+// Reads the four files into the (empty) tables, in the order airport, runway,
+// obstruction, navaid. A missing file is an empty table. A file that cannot
+// be read ends the load there.
+StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory);
+
+// Serialises one table as its store file's bytes. Replaces an empty airport
+// field 25 by "AOC", in the table too.
+std::string storeFileText(Table& table);
+
+// Writes the four files, each atomically. Files named in unreadTables are
+// first copied to a backup beside them, so nothing the load could not read is lost.
+StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& directory,
+                          const std::vector<TableKind>& unreadTables = {});
+
+}  // namespace survey

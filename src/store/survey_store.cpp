@@ -1,0 +1,108 @@
+#include "store/survey_store.h"
+
+namespace survey {
+
+std::string numberCell(long value) {
+  std::string digits = std::to_string(value < 0 ? -value : value);
+  return (value < 0 ? "-" : " ") + digits + " ";
+}
+
+std::string booleanCell(bool value) { return value ? "True" : "False"; }
+
+std::string tableFullMessage(TableKind kind) {
+  switch (kind) {
+    case TableKind::Airport:
+      return "The survey list is full (1000 surveys). Delete a survey before adding another.";
+    case TableKind::Runway:
+      return "The runway table is full (1000 runways, deleted runways included). Delete a survey "
+             "before adding another runway.";
+    case TableKind::Navaid:
+      return "The navaid table is full (10000 navaids, deleted navaids included). Delete a survey "
+             "before adding another navaid.";
+    case TableKind::Obstruction:
+      return "The obstruction table is full (32767 obstructions, deleted obstructions included). "
+             "Delete a survey before adding another obstruction.";
+  }
+  return {};
+}
+
+SurveyStore::SurveyStore() {
+  tables_.reserve(4);
+  for (auto kind :
+       {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
+    tables_.emplace_back(kind);
+  }
+}
+
+void SurveyStore::clear() {
+  for (auto& table : tables_) table = Table(table.shape().kind);
+}
+
+int SurveyStore::findSurveyRow(std::string_view key) const {
+  const Table& apt = airports();
+  int found = 0;
+  for (int row = 1; row <= apt.count(); ++row) {
+    if (apt.cell(row, 3) == key) found = row;
+  }
+  return found;
+}
+
+AppendResult SurveyStore::appendAirport(const FieldValues& values) {
+  Table& apt = airports();
+  auto row = apt.appendRow();
+  if (!row) return {0, tableFullMessage(TableKind::Airport)};
+  for (const auto& [field, text] : values) apt.setCell(*row, field, text);
+  apt.setCell(*row, 25, current.surveyType);
+  apt.setCell(*row, 41, "NEW");
+  current.surveyKey = apt.cell(*row, 3);
+  current.surveyName = apt.cell(*row, 1);
+  current.airportRow = static_cast<int16_t>(*row);
+  return {*row, {}};
+}
+
+AppendResult SurveyStore::appendChild(TableKind kind, const FieldValues& values) {
+  Table& t = table(kind);
+  auto row = t.appendRow();
+  if (!row) return {0, tableFullMessage(kind)};
+  for (const auto& [field, text] : values) t.setCell(*row, field, text);
+  t.setCell(*row, t.shape().linkField, current.surveyKey);
+  if (kind == TableKind::Runway) current.runwayRow = static_cast<int16_t>(*row);
+  return {*row, {}};
+}
+
+void SurveyStore::updateRow(TableKind kind, int row, const FieldValues& values) {
+  Table& t = table(kind);
+  for (const auto& [field, text] : values) t.setCell(row, field, text);
+}
+
+std::vector<int> SurveyStore::childRows(TableKind kind, std::string_view key) const {
+  const Table& t = table(kind);
+  const int link = t.shape().linkField;
+  std::vector<int> rows;
+  for (int row = 1; row <= t.count(); ++row) {
+    if (t.cell(row, link) == key && !t.isDeleted(row)) rows.push_back(row);
+  }
+  return rows;
+}
+
+void SurveyStore::markDeleted(TableKind kind, int row) {
+  Table& t = table(kind);
+  if (t.shape().deleteField != 0) t.setCell(row, t.shape().deleteField, "D");
+}
+
+void SurveyStore::deleteSurvey(std::string_view key) {
+  for (auto& t : tables_) {
+    const int link = t.shape().linkField;
+    const int fields = t.shape().storageFields;
+    int kept = 0;
+    for (int row = 1; row <= t.count(); ++row) {
+      if (t.cell(row, link) == key) continue;
+      ++kept;
+      if (kept == row) continue;
+      for (int field = 0; field <= fields; ++field) t.setCell(kept, field, t.cell(row, field));
+    }
+    t.setCount(static_cast<int16_t>(kept));
+  }
+}
+
+}  // namespace survey

@@ -1,0 +1,68 @@
+// The four survey tables and the operations through which they change.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "store/current_survey.h"
+#include "store/table.h"
+
+namespace survey {
+
+// Field number and text, as read from a screen's controls.
+using FieldValues = std::vector<std::pair<int, std::string>>;
+
+struct AppendResult {
+  int row = 0;        // the new row, 0 when refused
+  std::string error;  // why it was refused
+  explicit operator bool() const { return row > 0; }
+};
+
+// A row number written as a number cell: sign position, digits, trailing blank.
+std::string numberCell(long value);
+// "True"/"False", the form a boolean cell takes.
+std::string booleanCell(bool value);
+
+class SurveyStore {
+ public:
+  SurveyStore();
+
+  Table& table(TableKind kind) { return tables_[static_cast<std::size_t>(kind)]; }
+  const Table& table(TableKind kind) const { return tables_[static_cast<std::size_t>(kind)]; }
+  Table& airports() { return table(TableKind::Airport); }
+  Table& runways() { return table(TableKind::Runway); }
+  Table& navaids() { return table(TableKind::Navaid); }
+  Table& obstructions() { return table(TableKind::Obstruction); }
+  const Table& airports() const { return table(TableKind::Airport); }
+  const Table& runways() const { return table(TableKind::Runway); }
+  const Table& navaids() const { return table(TableKind::Navaid); }
+  const Table& obstructions() const { return table(TableKind::Obstruction); }
+
+  CurrentSurvey current;
+
+  // Highest row 1..count whose field 3 equals the key; 0 when none.
+  int findSurveyRow(std::string_view key) const;
+  // Adds a survey with status "NEW" and the current survey type, and makes it current.
+  AppendResult appendAirport(const FieldValues& values);
+  // Adds a runway, navaid or obstruction row linked to the current survey key.
+  AppendResult appendChild(TableKind kind, const FieldValues& values);
+  void updateRow(TableKind kind, int row, const FieldValues& values);
+  // Rows 1..count linked to the key and not marked deleted, ascending.
+  std::vector<int> childRows(TableKind kind, std::string_view key) const;
+  void markDeleted(TableKind kind, int row);
+  // Removes the survey's rows from all four tables by compaction.
+  void deleteSurvey(std::string_view key);
+
+  // Empties every table (used before a load and by tests).
+  void clear();
+
+ private:
+  std::vector<Table> tables_;
+};
+
+// "The airport table is full (1000 surveys). ..." and its kin.
+std::string tableFullMessage(TableKind kind);
+
+}  // namespace survey

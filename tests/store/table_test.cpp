@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "store/survey_store.h"
+
+namespace survey {
+namespace {
+
+FieldValues airport(const std::string& key, const std::string& name = "") {
+  return {{1, name}, {3, key}};
+}
+
+TEST(SurveyStore, AppendAirportMakesTheSurveyCurrent) {
+  SurveyStore store;
+  store.current.surveyType = "NAVAID";
+  const auto added = store.appendAirport(airport("ABC", "Abc Field"));
+  ASSERT_TRUE(added);
+  EXPECT_EQ(added.row, 1);
+  EXPECT_EQ(store.airports().cell(1, 25), "NAVAID");
+  EXPECT_EQ(store.airports().cell(1, 41), "NEW");
+  EXPECT_EQ(store.current.surveyKey, "ABC");
+  EXPECT_EQ(store.current.surveyName, "Abc Field");
+  EXPECT_EQ(store.current.airportRow, 1);
+}
+
+TEST(SurveyStore, AppendClearsLeftoversOfACompactedRow) {
+  SurveyStore store;
+  store.appendAirport(airport("A"));
+  store.airports().setCell(1, 30, "leftover");
+  store.appendAirport(airport("B"));
+  store.deleteSurvey("A");
+  ASSERT_EQ(store.airports().count(), 1);
+  EXPECT_EQ(store.airports().cell(2, 3), "B");  // beyond the count, old contents stay
+  store.appendAirport(airport("C"));
+  EXPECT_EQ(store.airports().cell(2, 3), "C");
+  EXPECT_EQ(store.airports().cell(2, 30), "");
+}
+
+TEST(SurveyStore, FindSurveyRowTakesTheLastMatch) {
+  SurveyStore store;
+  for (const char* key : {"X", "Y", "X"}) store.appendAirport(airport(key));
+  EXPECT_EQ(store.findSurveyRow("X"), 3);
+  EXPECT_EQ(store.findSurveyRow("Y"), 2);
+  EXPECT_EQ(store.findSurveyRow("x"), 0);
+  EXPECT_EQ(store.findSurveyRow(""), 0);
+}
+
+TEST(SurveyStore, ChildRowsSkipDeletedAndOtherSurveys) {
+  SurveyStore store;
+  store.appendAirport(airport("A"));
+  store.appendChild(TableKind::Runway, {{2, "09"}});
+  store.current.surveyKey = "B";
+  store.appendChild(TableKind::Runway, {{2, "18"}});
+  store.current.surveyKey = "A";
+  store.appendChild(TableKind::Runway, {{2, "27"}});
+  store.appendChild(TableKind::Runway, {{2, "36"}});
+  store.markDeleted(TableKind::Runway, 3);
+  EXPECT_EQ(store.childRows(TableKind::Runway, "A"), (std::vector<int>{1, 4}));
+  EXPECT_EQ(store.runways().cell(3, 50), "D");
+  EXPECT_EQ(store.runways().count(), 4);
+  EXPECT_EQ(store.current.runwayRow, 4);
+}
+
+TEST(SurveyStore, DeleteSurveyCompactsEveryTableKeepingOthersRowsAndMarks) {
+  SurveyStore store;
+  store.appendAirport(airport("A"));
+  store.appendAirport(airport("B"));
+  store.appendAirport(airport("A"));
+  const struct {
+    TableKind kind;
+    const char* key;
+  } children[] = {{TableKind::Runway, "A"},      {TableKind::Runway, "B"},
+                  {TableKind::Navaid, "B"},      {TableKind::Navaid, "A"},
+                  {TableKind::Obstruction, "A"}, {TableKind::Obstruction, "B"},
+                  {TableKind::Obstruction, "B"}};
+  for (const auto& child : children) {
+    store.current.surveyKey = child.key;
+    store.appendChild(child.kind, {{1, child.key}});
+  }
+  store.markDeleted(TableKind::Obstruction, 3);
+  store.deleteSurvey("A");
+  EXPECT_EQ(store.airports().count(), 1);
+  EXPECT_EQ(store.airports().cell(1, 3), "B");
+  EXPECT_EQ(store.runways().count(), 1);
+  EXPECT_EQ(store.runways().cell(1, 49), "B");
+  EXPECT_EQ(store.navaids().count(), 1);
+  EXPECT_EQ(store.navaids().cell(1, 16), "B");
+  EXPECT_EQ(store.obstructions().count(), 2);
+  EXPECT_EQ(store.obstructions().cell(1, 24), "");
+  EXPECT_EQ(store.obstructions().cell(2, 24), "D");  // another survey's mark survives
+}
+
+TEST(SurveyStore, DeleteSurveyWithEmptyKeyRemovesOnlyUnlinkedRows) {
+  SurveyStore store;
+  store.appendAirport(airport("A"));
+  store.appendChild(TableKind::Runway, {});
+  store.current.surveyKey = "";
+  store.appendChild(TableKind::Runway, {});
+  store.deleteSurvey("");
+  EXPECT_EQ(store.airports().count(), 1);
+  EXPECT_EQ(store.runways().count(), 1);
+  EXPECT_EQ(store.runways().cell(1, 49), "A");
+}
+
+TEST(SurveyStore, FullTablesRefuseAndKeepTheirCount) {
+  const struct {
+    TableKind kind;
+    int capacity;
+  } cases[] = {{TableKind::Airport, 1000},
+               {TableKind::Runway, 1000},
+               {TableKind::Navaid, 10000},
+               {TableKind::Obstruction, 32767}};
+  for (const auto& c : cases) {
+    SurveyStore store;
+    store.table(c.kind).setCount(static_cast<int16_t>(c.capacity - 1));
+    const auto last = c.kind == TableKind::Airport ? store.appendAirport({})
+                                                   : store.appendChild(c.kind, {});
+    EXPECT_EQ(last.row, c.capacity);
+    const auto refused = c.kind == TableKind::Airport ? store.appendAirport({})
+                                                      : store.appendChild(c.kind, {});
+    EXPECT_FALSE(refused) << store.table(c.kind).shape().name;
+    EXPECT_NE(refused.error.find(std::to_string(c.capacity)), std::string::npos);
+    EXPECT_EQ(store.table(c.kind).count(), c.capacity);
+  }
+}
+
+TEST(SurveyStore, NumberAndBooleanCellsTakeTheirPrintForm) {
+  EXPECT_EQ(numberCell(7), " 7 ");
+  EXPECT_EQ(numberCell(32767), " 32767 ");
+  EXPECT_EQ(numberCell(-3), "-3 ");
+  EXPECT_EQ(booleanCell(true), "True");
+  EXPECT_EQ(booleanCell(false), "False");
+}
+
+}  // namespace
+}  // namespace survey
