@@ -1,0 +1,41 @@
+#include "shell/exit_help_print.h"
+
+#include "shell/screen_names.h"
+
+namespace survey {
+
+bool exitProgram(Program& program) {
+  if (!program.askYesNo("Do you really want to exit program?", "Exit?")) return false;
+  if (program.askYesNo("Do you want to save changes?", "Save?")) {
+    StoreSaveReport report;
+    {
+      BusyPointer busy(program.platform);
+      report = saveStore(program.store, program.platform.programDirectory(),
+                         program.loadReport.unreadTables);
+    }
+    if (!report.ok()) {
+      program.tell(report.message() +
+                   "\nThe program stays open, so that nothing is lost: free some space or "
+                   "correct the permissions, then exit again.");
+      return false;
+    }
+    // The files are now complete; a second save must not back them up again.
+    program.loadReport.unreadTables.clear();
+    if (!report.backups.empty()) program.tell(report.message());
+  }
+  program.screens.discardAll({screen::kAirport, screen::kNavaid, screen::kRunway, screen::kMain,
+                              screen::kObstruction, screen::kCertification, screen::kRunwayPP});
+  program.platform.quit();
+  return true;
+}
+
+void openHelp(Program& program) {
+  // A missing document or viewer is not reported: the program simply carries on.
+  program.platform.openDocument((program.platform.programDirectory() / kHelpDocument).string());
+}
+
+void printCurrentScreen(Program& program) {
+  if (Screen* screen = program.screens.shownScreen()) program.platform.printScreen(*screen);
+}
+
+}  // namespace survey

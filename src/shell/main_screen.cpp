@@ -1,0 +1,163 @@
+#include "shell/main_screen.h"
+
+#include <algorithm>
+
+#include "shell/hub.h"
+#include "shell/navigation.h"
+#include "shell/program.h"
+#include "shell/screen_names.h"
+
+namespace survey {
+
+namespace {
+constexpr const char* kAppendixMissing = "This appendix is not available in this version.";
+
+struct ListColumn {
+  const char* header;
+  int field;
+  int widthTwips;
+};
+constexpr ListColumn kColumns[] = {{"Apt ID", 3, 960},      {"Site No", 2, 960},
+                                   {"Airport Name", 1, 3390}, {"Survey Date", 5, 1395},
+                                   {"Status", 41, 1200},     {"Survey Type", 25, 1080}};
+}  // namespace
+
+MainScreen::MainScreen(Program& program)
+    : Screen(program, kName, kCaption),
+      tabs_(add<TabStrip>("TabStrip1", nullptr,
+                          std::vector<std::string>{"List of Surveys", "Current Airport"})),
+      list_(add<Grid>("GridAirport", nullptr, 6)) {
+  auto& frame = add<Frame>("Frame1", nullptr);
+  frame.setCaption("SURVEYS CONDUCTED");
+  // The list sits in the frame; it was created first so the tab order starts there.
+  std::vector<int> widths;
+  for (const auto& column : kColumns) widths.push_back(column.widthTwips);
+  list_.setColumnWidthsTwips(widths);
+  list_.setCaption("Surveys");
+  const struct {
+    const char* name;
+    const char* caption;
+    void (MainScreen::*handler)();
+  } buttons[] = {{"CommandAddAPT", "New", &MainScreen::newSurvey},
+                 {"CommandEditAPT", "Edit", &MainScreen::editSurvey},
+                 {"CommandDelete", "Delete", &MainScreen::deleteSurvey},
+                 {"Command2", "Import UDDF", &MainScreen::importUddf},
+                 {"Command1", "Create UDDF", &MainScreen::createUddf}};
+  for (const auto& button : buttons) {
+    auto& command = add<CommandButton>(button.name, &frame);
+    command.setCaption(button.caption);
+    command.onClick = [this, handler = button.handler] { (this->*handler)(); };
+  }
+  add<Label>("Label1", nullptr).setCaption("Version 3.7");
+
+  tabs_.setCaption("Screens");
+  tabs_.onClick = [this] { handleTabClick(*this); };
+  list_.onClick = [this] { chooseRow(list_.selectedRow()); };
+
+  addStandardMenus(*this);
+  Menu& obstructions = addMenu("MenuObs1", "Obstructions");
+  for (const auto& [name, caption] :
+       {std::pair{"MenuObs1_1", "Appendix 1: Types C and D Obstuction Evaluation"},
+        std::pair{"MenuObs_2", "Appendix 2: Type ANAPC Obstuction Evaluation"},
+        std::pair{"MenuObs_3", "Appendix 3: Type PIR Obstruction Evaluation"}}) {
+    obstructions.items.push_back({name, caption, [&program] { program.tell(kAppendixMissing); }});
+  }
+}
+
+void MainScreen::load() {
+  Program& program = this->program();
+  if (!program.current().storeLoaded) {
+    BusyPointer busy(program.platform);
+    program.loadReport = loadStore(program.store, program.platform.programDirectory());
+  }
+  if (program.loadReport.failed && !program.loadReport.reported) {
+    program.loadReport.reported = true;
+    program.tell(program.loadReport.message());
+  }
+  prepareScreen(program, kName, "LOAD");
+  refreshSurveyList();
+  tabs_.select(0);
+}
+
+void MainScreen::prepare(std::string_view /*mode*/) {
+  if (program().store.airports().count() == 0) {
+    get<CommandButton>("CommandEditAPT").setEnabled(false);
+  }
+}
+
+void MainScreen::refreshSurveyList() {
+  const Table& airports = program().store.airports();
+  const std::string& key = program().current().surveyKey;
+  Grid::Batch batch(list_);
+  list_.setRows(std::max(100, airports.count() + 1));
+  for (int column = 0; column < 6; ++column) list_.setCell(0, column, kColumns[column].header);
+  for (int row = 1; row <= airports.count(); ++row) {
+    for (int column = 0; column < 6; ++column) {
+      list_.setCell(row, column, airports.cell(row, kColumns[column].field));
+    }
+  }
+  list_.setRows(airports.count() + 1);
+  int selected = 0;
+  for (int row = 1; row < list_.rows(); ++row) {
+    if (list_.cell(row, 0) == key) {
+      selected = row;
+      break;
+    }
+  }
+  list_.selectRow(selected);
+}
+
+void MainScreen::chooseRow(int row) {
+  if (row <= 0) return;  // the header row chooses no survey
+  CurrentSurvey& current = program().current();
+  current.surveyKey = list_.cell(row, 0);
+  current.surveyName = list_.cell(row, 2);
+  refreshSurveyList();
+  if (program().screens.knows(screen::kAirport)) {
+    if (auto* hub = dynamic_cast<HubScreen*>(&program().screens.touch(screen::kAirport))) {
+      hub->refillHubGrids();
+    }
+  }
+}
+
+void MainScreen::newSurvey() {
+  if (showScreenIfAvailable(program(), screen::kSurveyType)) {
+    showScreen(program(), screen::kSurveyType);
+  }
+}
+
+void MainScreen::editSurvey() {
+  Program& program = this->program();
+  if (program.current().surveyKey.empty()) {
+    program.tell("You must first select an airport.");
+    return;
+  }
+  if (!showScreenIfAvailable(program, screen::kAirport)) return;
+  if (auto* hub = dynamic_cast<HubScreen*>(&program.screens.touch(screen::kAirport))) {
+    hub->editCurrentSurvey(list_.selectedRow());
+  }
+}
+
+void MainScreen::deleteSurvey() {
+  Program& program = this->program();
+  {
+    BusyPointer busy(program.platform);
+    program.store.deleteSurvey(program.current().surveyKey);
+  }
+  list_.setRows(1);
+  refreshSurveyList();
+}
+
+void MainScreen::createUddf() {
+  if (showScreenIfAvailable(program(), screen::kOutputFile)) {
+    program().screens.show(screen::kOutputFile);
+  }
+}
+
+void MainScreen::importUddf() {
+  if (showScreenIfAvailable(program(), screen::kImport)) {
+    program().screens.show(screen::kImport);
+  }
+}
+
+}  // namespace survey

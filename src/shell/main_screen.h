@@ -1,0 +1,34 @@
+// FormMain: the list of surveys, and where a survey is chosen, started,
+// opened, deleted, exported or imported.
+#pragma once
+
+#include "shell/screen.h"
+
+namespace survey {
+
+class MainScreen : public Screen {
+ public:
+  static constexpr const char* kName = "FormMain";
+  static constexpr const char* kCaption = "Current and Completed Surveys";
+
+  explicit MainScreen(Program& program);
+
+  void load() override;
+  void prepare(std::string_view mode) override;
+
+  // Fills the list from the airport table and highlights the current survey.
+  void refreshSurveyList();
+
+ private:
+  void chooseRow(int row);
+  void newSurvey();
+  void editSurvey();
+  void deleteSurvey();
+  void createUddf();
+  void importUddf();
+
+  TabStrip& tabs_;
+  Grid& list_;
+};
+
+}  // namespace survey

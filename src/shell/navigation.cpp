@@ -1,0 +1,66 @@
+#include "shell/navigation.h"
+
+#include "shell/exit_help_print.h"
+#include "shell/screen_names.h"
+
+namespace survey {
+
+Screen& showScreen(Program& program, const std::string& name) {
+  Screen& target = program.screens.touch(name);
+  target.beforeShow();
+  program.screens.show(name);
+  target.afterShow();
+  return target;
+}
+
+void prepareScreen(Program& program, const std::string& name, std::string_view mode) {
+  Screen& screen = program.screens.touch(name);
+  setBoldTextBoxes(screen);
+  if (mode == "LOAD") {
+    for (const auto& control : screen.controls()) {
+      if (control->name().find("Text") == std::string::npos) continue;
+      if (auto* box = dynamic_cast<TextBox*>(control.get())) box->setText("");
+    }
+  }
+  screen.prepare(mode);
+}
+
+void handleTabClick(Screen& screen) {
+  Program& program = screen.program();
+  if (!program.screens.isShown(screen)) return;
+  const auto& tabs = screen.get<TabStrip>("TabStrip1");
+  const std::string caption = tabs.selectedCaption().substr(0, 3);
+  const std::string target = caption == "Lis" ? screen::kMain : screen::kAirport;
+  if (!program.screens.knows(target)) return;
+  prepareScreen(program, target, "TAB");
+  showScreen(program, target);
+}
+
+void setBoldTextBoxes(Screen& screen) {
+  for (const auto& control : screen.controls()) {
+    if (control->name().find("Text") == std::string::npos) continue;
+    if (auto* box = dynamic_cast<TextBox*>(control.get())) box->setBold(true);
+  }
+}
+
+void showSurveyInStatusBar(Screen& screen) {
+  const CurrentSurvey& current = screen.program().current();
+  screen.get<StatusBar>("StatusBar1").setPanelText(current.surveyKey + ": " + current.surveyName);
+}
+
+void addStandardMenus(Screen& screen) {
+  Program& program = screen.program();
+  Menu& file = screen.addMenu("MenuFile", "File");
+  file.items.push_back({"MenuPrint", "Print", [&program] { printCurrentScreen(program); }});
+  file.items.push_back({"MenuExit", "Exit", [&program] { exitProgram(program); }});
+  Menu& help = screen.addMenu("MenuHelp", "Help");
+  help.items.push_back({"OnLineHelp", "On-Line Help", [&program] { openHelp(program); }});
+}
+
+bool showScreenIfAvailable(Program& program, const std::string& name) {
+  if (program.screens.knows(name)) return true;
+  program.tell("This part of the program is not available in this version.");
+  return false;
+}
+
+}  // namespace survey

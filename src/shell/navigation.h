@@ -1,0 +1,31 @@
+// Moving between screens and the pieces every screen shares.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "shell/program.h"
+
+namespace survey {
+
+// Shows a screen and discards the other working screens, with the extra
+// steps some screens take around being shown.
+Screen& showScreen(Program& program, const std::string& name);
+
+// "LOAD" empties the screen's text boxes for a new record; "TAB" sets up the
+// airport screen reached through its tab.
+void prepareScreen(Program& program, const std::string& name, std::string_view mode);
+
+// The tab strip's handler: acts only while its screen is shown.
+void handleTabClick(Screen& screen);
+
+void setBoldTextBoxes(Screen& screen);
+void showSurveyInStatusBar(Screen& screen);
+
+// "File" (Print, Exit) and "Help" (On-Line Help), as every working screen has them.
+void addStandardMenus(Screen& screen);
+
+// Screens not built yet in this version say so instead of opening.
+bool showScreenIfAvailable(Program& program, const std::string& name);
+
+}  // namespace survey

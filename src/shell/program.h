@@ -1,0 +1,37 @@
+// Everything a screen reaches: the tables, the current survey, the screens,
+// message boxes and the system around the program.
+#pragma once
+
+#include <string>
+
+#include "shell/dialogs.h"
+#include "shell/platform.h"
+#include "shell/screen_manager.h"
+#include "store/store_files.h"
+#include "store/survey_store.h"
+
+namespace survey {
+
+class Program {
+ public:
+  Program(Dialogs& dialogs, Platform& platform);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  ~Program();
+
+  SurveyStore store;
+  Dialogs& dialogs;
+  Platform& platform;
+  ScreenManager screens;
+  // What the store load at start could not read; guards the save at exit.
+  StoreLoadReport loadReport;
+
+  // A message with one OK button and the program's title.
+  void tell(std::string text) { dialogs.show(notice(std::move(text))); }
+  bool askYesNo(std::string text, std::string title) {
+    return dialogs.show(question(std::move(text), std::move(title))) == Button::Yes;
+  }
+  CurrentSurvey& current() { return store.current; }
+};
+
+}  // namespace survey

@@ -1,0 +1,70 @@
+// A screen: its controls, found by name, and the hooks the screen switcher calls.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/controls.h"
+
+namespace survey {
+
+class Program;
+
+class Screen {
+ public:
+  Screen(Program& program, std::string name, std::string caption);
+  virtual ~Screen();
+  Screen(const Screen&) = delete;
+  Screen& operator=(const Screen&) = delete;
+
+  const std::string& name() const { return name_; }
+  const std::string& caption() const { return caption_; }
+  Program& program() const { return program_; }
+
+  // Runs once, when the screen comes into being.
+  virtual void load() {}
+  // Screen-specific steps of the shared preparation ("LOAD" or "TAB").
+  virtual void prepare(std::string_view /*mode*/) {}
+  virtual void beforeShow() {}
+  virtual void afterShow() {}
+
+  template <class C>
+  C& get(std::string_view name) const {
+    auto* control = dynamic_cast<C*>(find(name));
+    if (!control) throw std::logic_error("screen " + name_ + " has no control " + std::string(name));
+    return *control;
+  }
+  Control* find(std::string_view name) const;
+  // Every control in the order it was added (the order of the keyboard's tab key).
+  const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  const std::vector<Menu>& menus() const { return menus_; }
+  Menu& addMenu(std::string name, std::string caption);
+  const MenuItem& menuItem(std::string_view name) const;
+
+ protected:
+  template <class C, class... Args>
+  C& add(std::string name, Frame* frame, Args&&... args) {
+    auto control = std::make_unique<C>(std::move(name), frame, std::forward<Args>(args)...);
+    C& ref = *control;
+    index_[ref.name()] = &ref;
+    controls_.push_back(std::move(control));
+    return ref;
+  }
+  // An option in the group of the options that share its frame.
+  OptionButton& addOption(std::string name, Frame* frame, std::string caption);
+
+ private:
+  Program& program_;
+  std::string name_;
+  std::string caption_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::map<std::string, Control*, std::less<>> index_;
+  std::map<const Frame*, std::vector<OptionButton*>> optionGroups_;
+  std::vector<Menu> menus_;
+};
+
+}  // namespace survey
