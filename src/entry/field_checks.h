@@ -1,0 +1,32 @@
+// The checks run on every change of an entry box: a refused text is reported
+// and the box emptied, so a bad value never stays on the screen.
+#pragma once
+
+#include <string_view>
+
+#include "shell/controls.h"
+#include "shell/dialogs.h"
+
+namespace survey {
+
+enum class DmsKind { Deg, DegLat, Min, Sec };
+
+// Optional sign, digits, at most one decimal point, optional exponent;
+// surrounding blanks ignored. Nothing else (no separators, currency or hex).
+bool isNumeric(std::string_view text);
+
+void checkDms(Dialogs& dialogs, DmsKind kind, TextBox& box);
+void checkNumber(Dialogs& dialogs, TextBox& box, int maxLength, int maxDecimals);
+// Reports a date that is not "mm/dd/yyyy"; never empties the box.
+void checkSurveyDate(Dialogs& dialogs, TextBox& box);
+// Refuses four letters starting with "K", the form of an ICAO code.
+void checkIcaoCode(Dialogs& dialogs, TextBox& box);
+
+// Runs the check on every change of the box's text.
+void attachDmsCheck(Dialogs& dialogs, TextBox& box, DmsKind kind);
+void attachNumberCheck(Dialogs& dialogs, TextBox& box, int maxLength, int maxDecimals);
+// A seconds box: the degrees-minutes-seconds check, then the number check.
+void attachSecondsCheck(Dialogs& dialogs, TextBox& box, int maxLength, int maxDecimals);
+void attachIcaoCheck(Dialogs& dialogs, TextBox& box);
+
+}  // namespace survey

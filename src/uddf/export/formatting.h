@@ -1,0 +1,44 @@
+// The texts of an exchange file: day-of-year dates, coordinates written as one
+// run of digits, and numbers filled to a minimum of decimals.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace survey::uddf {
+
+enum class CoordinateKind { Latitude, Longitude };
+
+// The record a coordinate belongs to; it fixes the decimals of the seconds:
+// airport reference point 1, obstructions 2, runway ends and navaids 4.
+enum class RecordKind { Airport, Obstruction, Runway, Navaid };
+
+int secondsDecimals(RecordKind kind);
+
+// The hemispheres of the survey being written; they hold for every coordinate of the file.
+struct Hemispheres {
+  bool south = false;
+  bool west = false;
+};
+
+// "mm/dd/yyyy" to DDDYYYY on a 365-day year ("03/05/2004" gives "0642004").
+// An empty text, or one that is not three parts separated by "/", gives an empty text.
+std::string formatUddfDate(std::string_view date);
+
+// Degrees, minutes and seconds texts to one coordinate text ("-1181530.2").
+std::string formatCoordinate(std::string_view degrees, std::string_view minutes,
+                             std::string_view seconds, CoordinateKind coordinate,
+                             RecordKind record, const Hemispheres& hemispheres);
+
+// Appends zeros (and a point when there is none) until at least `decimals` digits follow
+// the first point; never removes a digit. An empty text stays empty.
+std::string fillDecimals(std::string_view text, int decimals);
+
+// A decimal number text with optional sign and surrounding blanks; nothing otherwise.
+std::optional<double> parseNumber(std::string_view text);
+
+// A number in its shortest decimal form: 4700, 4700.5, -12.25.
+std::string shortestDecimal(double value);
+
+}  // namespace survey::uddf
