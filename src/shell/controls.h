@@ -63,6 +63,17 @@ class Control {
   void setEnabled(bool enabled);
   void setVisible(bool visible);
 
+  // Position and size in twips (1440 to the inch), relative to the frame the
+  // control sits in, or to the screen's client area below its menus.
+  struct Bounds {
+    int left = 0, top = 0, width = 0, height = 0;
+  };
+  const Bounds& bounds() const { return bounds_; }
+  Control& place(int left, int top, int width, int height) {
+    bounds_ = {left, top, width, height};
+    return *this;
+  }
+
   void setObserver(ControlObserver* observer) { observer_ = observer; }
 
  protected:
@@ -75,6 +86,7 @@ class Control {
   std::string toolTip_;
   bool enabled_ = true;
   bool visible_ = true;
+  Bounds bounds_;
   ControlObserver* observer_ = nullptr;
 };
 

@@ -26,13 +26,16 @@ MainScreen::MainScreen(Program& program)
     : Screen(program, kName, kCaption),
       tabs_(add<TabStrip>("TabStrip1", nullptr,
                           std::vector<std::string>{"List of Surveys", "Current Airport"})),
-      list_(add<Grid>("GridAirport", nullptr, 6)) {
-  auto& frame = add<Frame>("Frame1", nullptr);
-  frame.setCaption("SURVEYS CONDUCTED");
-  // The list sits in the frame; it was created first so the tab order starts there.
+      frame_(add<Frame>("Frame1", nullptr)),
+      list_(add<Grid>("GridAirport", &frame_, 6)) {
+  setSizeTwips(11000, 6480);
+  tabs_.place(120, 60, 10760, 375);
+  frame_.setCaption("SURVEYS CONDUCTED");
+  frame_.place(120, 480, 10760, 5520);
   std::vector<int> widths;
   for (const auto& column : kColumns) widths.push_back(column.widthTwips);
   list_.setColumnWidthsTwips(widths);
+  list_.place(120, 300, 9240, 5040);
   list_.setCaption("Surveys");
   const struct {
     const char* name;
@@ -43,12 +46,16 @@ MainScreen::MainScreen(Program& program)
                  {"CommandDelete", "Delete", &MainScreen::deleteSurvey},
                  {"Command2", "Import UDDF", &MainScreen::importUddf},
                  {"Command1", "Create UDDF", &MainScreen::createUddf}};
+  int top = 300;
   for (const auto& button : buttons) {
-    auto& command = add<CommandButton>(button.name, &frame);
+    auto& command = add<CommandButton>(button.name, &frame_);
+    command.place(9480, top, 1150, 420);
+    top += 540;
     command.setCaption(button.caption);
     command.onClick = [this, handler = button.handler] { (this->*handler)(); };
   }
-  add<Label>("Label1", nullptr).setCaption("Version 3.7");
+  add<Label>("Label1", nullptr).place(120, 6120, 2000, 255);
+  get<Label>("Label1").setCaption("Version 3.7");
 
   tabs_.setCaption("Screens");
   tabs_.onClick = [this] { handleTabClick(*this); };

@@ -28,6 +28,7 @@ class MainScreen : public Screen {
   void importUddf();
 
   TabStrip& tabs_;
+  Frame& frame_;
   Grid& list_;
 };
 

@@ -23,6 +23,13 @@ class Screen {
 
   const std::string& name() const { return name_; }
   const std::string& caption() const { return caption_; }
+  // Client area in twips.
+  int widthTwips() const { return widthTwips_; }
+  int heightTwips() const { return heightTwips_; }
+  void setSizeTwips(int width, int height) {
+    widthTwips_ = width;
+    heightTwips_ = height;
+  }
   Program& program() const { return program_; }
 
   // Runs once, when the screen comes into being.
@@ -61,6 +68,8 @@ class Screen {
   Program& program_;
   std::string name_;
   std::string caption_;
+  int widthTwips_ = 9600;
+  int heightTwips_ = 7200;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::string, Control*, std::less<>> index_;
   std::map<const Frame*, std::vector<OptionButton*>> optionGroups_;

@@ -1,0 +1,151 @@
+#include <fstream>
+
+#include "shell/exit_help_print.h"
+#include "store/store_files.h"
+#include "support/program_fixture.h"
+
+namespace survey::testing {
+namespace {
+
+class MainScreenTest : public ProgramTest {
+ protected:
+  void addSurveys(int n) {
+    for (int i = 1; i <= n; ++i) {
+      program.store.appendAirport({{1, "Field " + std::to_string(i)}, {3, "A" + std::to_string(i)}});
+    }
+    program.current().surveyKey.clear();
+    program.current().storeLoaded = true;
+  }
+  Grid& list() { return control<Grid>(MainScreen::kName, "GridAirport"); }
+};
+
+TEST_F(MainScreenTest, FirstStartWithoutStoreShowsHeaderOnlyAndDisablesEdit) {
+  start();
+  EXPECT_EQ(list().rows(), 1);
+  EXPECT_EQ(list().cell(0, 0), "Apt ID");
+  EXPECT_EQ(list().cell(0, 5), "Survey Type");
+  EXPECT_FALSE(control<CommandButton>(MainScreen::kName, "CommandEditAPT").enabled());
+  EXPECT_TRUE(program.current().storeLoaded);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MainScreenTest, ListShowsEverySurveyBeyondTheFirstHundred) {
+  addSurveys(150);
+  start();
+  ASSERT_EQ(list().rows(), 151);
+  EXPECT_EQ(list().cell(150, 0), "A150");
+  EXPECT_EQ(list().cell(150, 2), "Field 150");
+  EXPECT_EQ(list().cell(150, 4), "NEW");
+  EXPECT_EQ(list().selectedRow(), 0);
+}
+
+TEST_F(MainScreenTest, ClickingARowChoosesTheSurveyAndHighlightsIt) {
+  addSurveys(3);
+  start();
+  list().clickRow(2);
+  EXPECT_EQ(program.current().surveyKey, "A2");
+  EXPECT_EQ(program.current().surveyName, "Field 2");
+  EXPECT_EQ(list().selectedRow(), 2);
+}
+
+TEST_F(MainScreenTest, EditWithoutSurveyRefuses) {
+  addSurveys(1);
+  start();
+  click(MainScreen::kName, "CommandEditAPT");
+  EXPECT_EQ(dialogs.last(), "You must first select an airport.");
+  EXPECT_EQ(dialogs.shown.back().title, kProgramTitle);
+}
+
+TEST_F(MainScreenTest, DeleteRemovesTheSurveyAndKeepsTheKey) {
+  addSurveys(3);
+  start();
+  list().clickRow(2);
+  click(MainScreen::kName, "CommandDelete");
+  EXPECT_EQ(list().rows(), 3);
+  EXPECT_EQ(list().cell(2, 0), "A3");
+  EXPECT_EQ(list().selectedRow(), 0);
+  EXPECT_EQ(program.current().surveyKey, "A2");
+  EXPECT_EQ(platform.busyDepth, 0);
+}
+
+TEST_F(MainScreenTest, StoreIsReadOnceAndAFailedLoadIsReported) {
+  {
+    std::ofstream(dir.path() / "survey_apt.txt") << "x : 3.7\r\n";
+  }
+  start();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_NE(dialogs.last().find("survey_apt.txt"), std::string::npos);
+  EXPECT_NE(dialogs.last().find("line 1"), std::string::npos);
+  showScreen(program, MainScreen::kName);
+  program.screens.discard(MainScreen::kName);
+  start();
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(MainScreenTest, ObstructionAppendicesSayTheyAreMissing) {
+  auto& main = start();
+  for (const char* item : {"MenuObs1_1", "MenuObs_2", "MenuObs_3"}) main.menuItem(item).click();
+  EXPECT_EQ(dialogs.shown.size(), 3u);
+  EXPECT_EQ(dialogs.last(), "This appendix is not available in this version.");
+}
+
+TEST_F(MainScreenTest, TabSelectedWhileLoadingSwitchesNothing) {
+  addSurveys(1);
+  auto& main = start();
+  EXPECT_TRUE(shown(MainScreen::kName));
+  EXPECT_EQ(main.get<TabStrip>("TabStrip1").selected(), 0);
+}
+
+struct ExitCase {
+  const char* name;
+  std::vector<Button> answers;
+  bool saved;
+  bool quits;
+};
+
+class ExitTest : public MainScreenTest, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(ExitTest, AsksTwiceAndSavesOnlyOnYesYes) {
+  addSurveys(2);
+  start();
+  for (Button b : GetParam().answers) dialogs.answer({b});
+  program.screens.existing(MainScreen::kName)->menuItem("MenuExit").click();
+  ASSERT_GE(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0], question("Do you really want to exit program?", "Exit?"));
+  if (GetParam().answers.size() > 1) {
+    EXPECT_EQ(dialogs.shown[1], question("Do you want to save changes?", "Save?"));
+  }
+  EXPECT_EQ(std::filesystem::exists(dir.path() / "survey_apt.txt"), GetParam().saved);
+  EXPECT_EQ(platform.quitCalled, GetParam().quits);
+  EXPECT_EQ(shown(MainScreen::kName), !GetParam().quits);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ExitTest,
+    ::testing::Values(ExitCase{"No", {Button::No}, false, false},
+                      ExitCase{"YesNo", {Button::Yes, Button::No}, false, true},
+                      ExitCase{"YesYes", {Button::Yes, Button::Yes}, true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainScreenTest, FailedSaveKeepsTheProgramOpenAndNamesTheFile) {
+  addSurveys(1);
+  start();
+  std::filesystem::create_directory(dir.path() / "survey_gs.txt");
+  dialogs.answer({Button::Yes, Button::Yes});
+  EXPECT_FALSE(exitProgram(program));
+  EXPECT_FALSE(platform.quitCalled);
+  EXPECT_NE(dialogs.last().find("survey_gs.txt"), std::string::npos);
+  EXPECT_TRUE(shown(MainScreen::kName));
+}
+
+TEST_F(MainScreenTest, HelpOpensTheDocumentBesideTheProgram) {
+  auto& main = start();
+  main.menuItem("OnLineHelp").click();
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_EQ(platform.opened[0], (dir.path() / "help.pdf").string());
+  main.menuItem("MenuPrint").click();
+  EXPECT_EQ(platform.printed, std::vector<std::string>{"FormMain"});
+}
+
+}  // namespace
+}  // namespace survey::testing
