@@ -26,7 +26,9 @@ std::string piece(std::string_view line, std::string_view marker, std::string_vi
 }
 
 // One pass of "every double blank becomes one", left to right.
-std::string halveBlankRuns(std::string_view text) { return replaceAll(text, "  ", " "); }
+std::string halveBlankRuns(std::string_view text) {
+  return replaceAll(text, "  ", " ");
+}
 
 }  // namespace
 

@@ -13,7 +13,9 @@ ImportedRow emptyRow(TableKind kind) {
   return ImportedRow(static_cast<std::size_t>(shapeOf(kind).storageFields) + 1);
 }
 
-std::string text(std::string_view item) { return std::string(trimSpaces(item)); }
+std::string text(std::string_view item) {
+  return std::string(trimSpaces(item));
+}
 
 // Writes a coordinate into three consecutive fields; an empty item leaves them.
 void setCoordinate(ImportedRow& row, int firstField, std::string_view item, CoordinateKind kind) {

@@ -7,8 +7,16 @@
 
 namespace survey::uddf {
 
-enum class Section { None, Airport, Runway, NavaidElectronic, NavaidVisual, NavaidOther,
-                     Obstruction, Comments };
+enum class Section {
+  None,
+  Airport,
+  Runway,
+  NavaidElectronic,
+  NavaidVisual,
+  NavaidOther,
+  Obstruction,
+  Comments
+};
 
 // Where one line goes.
 enum class LineRoute {

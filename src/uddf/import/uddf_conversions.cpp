@@ -33,37 +33,36 @@ constexpr std::array<MonthStart, 12> kMonths{{{1, "01"},
                                               {305, "11"},
                                               {335, "12"}}};
 
-constexpr std::array<std::string_view, 30> kElectronic{
-    "",
-    "ARSR - Air Route Surveillance Radar",
-    "ASR - Airport Surveillance Radar",
-    "ATCBI",
-    "BCM - Back Course Marker",
-    "DME - Distance Measuring Equipment",
-    "FM - Fan Marker",
-    "GS - Glide Slope",
-    "IM - Inner Marker",
-    "LDA - Localizer Type Directional Aid",
-    "LFR - Low Frequency Radio Range",
-    "LMM - Locator Middle Marker",
-    "LOC - Localizer",
-    "LOM - Locator Outer Marker",
-    "LRR - Long Range Radar",
-    "MLSAZ - MLS Azimuth Guidance",
-    "MLSEL - MLS Elevation Guidance",
-    "MLSDME - DME Associated with MLS",
-    "MM - Middle Marker",
-    "NDB - Nondirectional Beacon",
-    "NDB/DME",
-    "OTHER - Other NAVAID",
-    "OM - Outer Marker",
-    "PAR - Precision Approach Radar",
-    "SDF - Simplified Directional Facility",
-    "TACAN - Tactical Air Navigation",
-    "TDR - GCA Touchdown Reflectors",
-    "VOR - VHF Omni Directional Range",
-    "VOR/DME",
-    "VORTAC - VOR + TACAN"};
+constexpr std::array<std::string_view, 30> kElectronic{"",
+                                                       "ARSR - Air Route Surveillance Radar",
+                                                       "ASR - Airport Surveillance Radar",
+                                                       "ATCBI",
+                                                       "BCM - Back Course Marker",
+                                                       "DME - Distance Measuring Equipment",
+                                                       "FM - Fan Marker",
+                                                       "GS - Glide Slope",
+                                                       "IM - Inner Marker",
+                                                       "LDA - Localizer Type Directional Aid",
+                                                       "LFR - Low Frequency Radio Range",
+                                                       "LMM - Locator Middle Marker",
+                                                       "LOC - Localizer",
+                                                       "LOM - Locator Outer Marker",
+                                                       "LRR - Long Range Radar",
+                                                       "MLSAZ - MLS Azimuth Guidance",
+                                                       "MLSEL - MLS Elevation Guidance",
+                                                       "MLSDME - DME Associated with MLS",
+                                                       "MM - Middle Marker",
+                                                       "NDB - Nondirectional Beacon",
+                                                       "NDB/DME",
+                                                       "OTHER - Other NAVAID",
+                                                       "OM - Outer Marker",
+                                                       "PAR - Precision Approach Radar",
+                                                       "SDF - Simplified Directional Facility",
+                                                       "TACAN - Tactical Air Navigation",
+                                                       "TDR - GCA Touchdown Reflectors",
+                                                       "VOR - VHF Omni Directional Range",
+                                                       "VOR/DME",
+                                                       "VORTAC - VOR + TACAN"};
 
 constexpr std::array<std::string_view, 10> kVisual{
     "",
@@ -95,8 +94,8 @@ constexpr std::array<std::string_view, 11> kSurfaces{
     "NUL: OIS not applicable"};
 
 constexpr std::array<std::string_view, 3> kHorizontalAccuracy{"1 (20')", "2 (50')", "3 (100')"};
-constexpr std::array<std::string_view, 5> kVerticalAccuracy{
-    "A (3')", "B (10')", "C (20')", "D (50')", "E (Estimated max elv)"};
+constexpr std::array<std::string_view, 5> kVerticalAccuracy{"A (3')", "B (10')", "C (20')",
+                                                            "D (50')", "E (Estimated max elv)"};
 
 template <std::size_t N>
 std::string itemBeginningWith(const std::array<std::string_view, N>& list,
@@ -130,7 +129,9 @@ std::optional<std::string> convertUddfDate(std::string_view item) {
          std::string(year);
 }
 
-std::string uddfDateOrEmpty(std::string_view item) { return convertUddfDate(item).value_or(""); }
+std::string uddfDateOrEmpty(std::string_view item) {
+  return convertUddfDate(item).value_or("");
+}
 
 std::optional<DmsText> convertCoordinate(std::string_view item, CoordinateKind kind) {
   const std::string text = removeAll(trimSpaces(item), "-");
@@ -179,11 +180,19 @@ std::string verticalAccuracyText(std::string_view character) {
   return itemBeginningWith(kVerticalAccuracy, character);
 }
 
-std::span<const std::string_view> electronicNavaidTypes() { return kElectronic; }
-std::span<const std::string_view> visualNavaidTypes() { return kVisual; }
-std::span<const std::string_view> surfaceItems() { return kSurfaces; }
+std::span<const std::string_view> electronicNavaidTypes() {
+  return kElectronic;
+}
+std::span<const std::string_view> visualNavaidTypes() {
+  return kVisual;
+}
+std::span<const std::string_view> surfaceItems() {
+  return kSurfaces;
+}
 
-std::string_view typeCode(std::string_view item) { return item.substr(0, item.find(' ')); }
+std::string_view typeCode(std::string_view item) {
+  return item.substr(0, item.find(' '));
+}
 
 std::optional<std::string> navaidTypeForCode(std::span<const std::string_view> list,
                                              std::string_view code) {
