@@ -25,7 +25,9 @@ constexpr std::array<unsigned char, 256> makeUpperTable() {
 }
 constexpr std::array<unsigned char, 256> kUpper = makeUpperTable();
 
-std::string blankRow() { return std::string(kGridColumns, ' '); }
+std::string blankRow() {
+  return std::string(kGridColumns, ' ');
+}
 
 }  // namespace
 

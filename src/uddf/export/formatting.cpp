@@ -17,7 +17,9 @@ std::string_view trimBlanks(std::string_view text) {
   return text;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Days of the year before each month; no leap day.
 int monthOffset(std::string_view month) {
@@ -130,8 +132,8 @@ std::string formatUddfDate(std::string_view date) {
 }
 
 std::string formatCoordinate(std::string_view degrees, std::string_view minutes,
-                             std::string_view seconds, CoordinateKind coordinate,
-                             RecordKind record, const Hemispheres& hemispheres) {
+                             std::string_view seconds, CoordinateKind coordinate, RecordKind record,
+                             const Hemispheres& hemispheres) {
   std::string deg(degrees);
   if (utf8Length(degrees) == 1) {
     deg = withLeadingZeros(degrees, coordinate == CoordinateKind::Latitude ? 1 : 2);
@@ -142,8 +144,8 @@ std::string formatCoordinate(std::string_view degrees, std::string_view minutes,
   if (utf8Length(seconds) == 1) sec = withLeadingZeros(seconds, 1);
   if (!sec.empty()) sec = formatSeconds(sec, secondsDecimals(record));
 
-  const bool negative = coordinate == CoordinateKind::Latitude ? hemispheres.south
-                                                                : hemispheres.west;
+  const bool negative =
+      coordinate == CoordinateKind::Latitude ? hemispheres.south : hemispheres.west;
   if (negative) {
     if (deg.empty()) return {};
     return "-" + deg + min + sec;

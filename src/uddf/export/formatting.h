@@ -28,8 +28,8 @@ std::string formatUddfDate(std::string_view date);
 
 // Degrees, minutes and seconds texts to one coordinate text ("-1181530.2").
 std::string formatCoordinate(std::string_view degrees, std::string_view minutes,
-                             std::string_view seconds, CoordinateKind coordinate,
-                             RecordKind record, const Hemispheres& hemispheres);
+                             std::string_view seconds, CoordinateKind coordinate, RecordKind record,
+                             const Hemispheres& hemispheres);
 
 // Appends zeros (and a point when there is none) until at least `decimals` digits follow
 // the first point; never removes a digit. An empty text stays empty.

@@ -19,7 +19,9 @@ constexpr double kSettled = 5e-14;
 // points may never settle.
 constexpr int kMaxIterations = 200;
 
-double numberOrZero(std::string_view text) { return parseNumber(text).value_or(0.0); }
+double numberOrZero(std::string_view text) {
+  return parseNumber(text).value_or(0.0);
+}
 
 double roundHalfToEven(double value) {
   const double floor = std::floor(value);
@@ -79,12 +81,11 @@ std::optional<double> geodesicMetres(double latitude1, double longitude1, double
   const double k1 = (root - 1) / (root + 1);
   const double A = (1 + k1 * k1 / 4) / (1 - k1);
   const double B = k1 * (1 - 3 * k1 * k1 / 8);
-  const double deltaSigma =
-      B * sinSigma *
-      (cos2SigmaM + B / 4 *
-                        (cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM) -
-                         B / 6 * cos2SigmaM * (-3 + 4 * sinSigma * sinSigma) *
-                             (-3 + 4 * cos2SigmaM * cos2SigmaM)));
+  const double deltaSigma = B * sinSigma *
+                            (cos2SigmaM + B / 4 *
+                                              (cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM) -
+                                               B / 6 * cos2SigmaM * (-3 + 4 * sinSigma * sinSigma) *
+                                                   (-3 + 4 * cos2SigmaM * cos2SigmaM)));
   const double metres = b * A * (sigma - deltaSigma);
   if (!std::isfinite(metres)) return std::nullopt;
   return metres;
@@ -96,8 +97,7 @@ std::optional<long long> geodesicFeet(const DmsPoint& from, const DmsPoint& to) 
   const double lon1 =
       decimalDegrees(from.longitudeDegrees, from.longitudeMinutes, from.longitudeSeconds);
   const double lat2 = decimalDegrees(to.latitudeDegrees, to.latitudeMinutes, to.latitudeSeconds);
-  const double lon2 =
-      decimalDegrees(to.longitudeDegrees, to.longitudeMinutes, to.longitudeSeconds);
+  const double lon2 = decimalDegrees(to.longitudeDegrees, to.longitudeMinutes, to.longitudeSeconds);
   if (std::fabs((lat1 - lat2) * 3600) < 0.01 && std::fabs((lon1 - lon2) * 3600) < 0.01) return 0;
   const std::optional<double> metres = geodesicMetres(lat1, lon1, lat2, lon2);
   if (!metres || !std::isfinite(*metres) || *metres > 1e12) return std::nullopt;

@@ -1,0 +1,110 @@
+// Airport lines 0 to 7: identifier, name, place, datums, declination, elevations and
+// the airport reference point.
+#include "uddf/export/sections.h"
+
+namespace survey::uddf {
+
+std::string dateItem(std::string_view date) {
+  return formatUddfDate(date);
+}
+
+std::string coordinate(const ExportContext& context, std::string_view degrees,
+                       std::string_view minutes, std::string_view seconds, CoordinateKind kind,
+                       RecordKind record, bool filled) {
+  const std::string text =
+      formatCoordinate(degrees, minutes, seconds, kind, record, context.hemispheres);
+  return filled ? fillDecimals(text, secondsDecimals(record)) : text;
+}
+
+void writeAirportSection(ExportContext& context) {
+  const Table& airports = context.store.airports();
+  const int row = context.surveyRow;
+  auto field = [&](int number) -> const std::string& { return airports.cell(row, number); };
+  const std::string record = "airport " + context.key;
+  const std::string date = dateItem(field(5));
+  CellGrid& grid = context.grid;
+  auto& shortened = context.shortened;
+
+  {
+    RecordLine line(grid, 0, record, {1, 8, 19, 24, 29}, shortened);
+    line.separator(1);
+    line.left(2, field(3), "Airport Identifier");
+    line.separator(8);
+    line.left(9, field(2), "Site Number");
+    line.separator(19);
+    line.left(20, field(4), "Region");
+    line.separator(24);
+    line.text(25, "1.07");
+    line.separator(29);
+  }
+  {
+    RecordLine line(grid, 1, record, {1, 72, 80}, shortened);
+    line.separator(1);
+    line.left(2, field(1), "Airport Name");
+    line.separator(72);
+    line.left(73, date, "Survey Date");
+    line.separator(80);
+  }
+  {
+    RecordLine line(grid, 2, record, {1, 42, 73}, shortened);
+    line.separator(1);
+    line.left(2, field(6), "City");
+    line.separator(42);
+    line.left(43, field(20), "State");
+    line.separator(73);
+  }
+  {
+    RecordLine line(grid, 3, record, {1, 12, 23, 34, 45, 61}, shortened);
+    line.separator(1);
+    line.text(2, "NAD83");
+    line.separator(12);
+    line.left(13, field(17), "Horizontal Datum Tie Accuracy");
+    line.separator(23);
+    line.left(24, field(18), "Ellipsoidal Elevation Tie Accuracy");
+    line.separator(34);
+    line.left(35, field(22), "Vertical Datum");
+    line.separator(45);
+    line.left(46, field(19), "Orthometric Elevation Tie Accuracy");
+    line.separator(61);
+  }
+  {
+    RecordLine line(grid, 4, record, {1, 7, 15}, shortened);
+    line.separators({1, 7, 15});
+    line.right(7, fillDecimals(field(16), 1), "Magnetic Declination");
+    if (!field(16).empty()) line.left(8, date, "Survey Date");
+  }
+  {
+    RecordLine line(grid, 5, record, {1, 9, 17, 26, 34}, shortened);
+    line.separators({1, 9, 17, 26, 34});
+    line.right(9, fillDecimals(field(13), 1), "Airport Elevation Orthometric");
+    line.right(17, fillDecimals(field(14), 1), "Airport Elevation Ellipsoidal");
+    line.left(18, field(15), "Airport Elevation Location");
+    if (!field(13).empty() || !field(14).empty() || !field(15).empty()) {
+      line.left(27, date, "Survey Date");
+    }
+  }
+  {
+    RecordLine line(grid, 6, record, {1, 9, 17, 25}, shortened);
+    line.separators({1, 9, 17, 25});
+    line.right(9, field(23), "Control Tower Floor Elevation Orthometric");
+    line.right(17, field(24), "Control Tower Floor Elevation Ellipsoidal");
+    if (!field(23).empty() || !field(24).empty()) line.left(18, date, "Survey Date");
+  }
+  {
+    RecordLine line(grid, 7, record, {1, 11, 22}, shortened);
+    line.separator(1);
+    line.right(11,
+               coordinate(context, field(7), field(8), field(9), CoordinateKind::Latitude,
+                          RecordKind::Airport),
+               "Airport Reference Point Latitude");
+    line.separator(11);
+    line.right(22,
+               coordinate(context, field(10), field(11), field(12), CoordinateKind::Longitude,
+                          RecordKind::Airport),
+               "Airport Reference Point Longitude");
+    line.separator(22);
+  }
+  grid.placeMarker(8, '@');
+}
+
+}  // namespace survey::uddf

@@ -1,0 +1,201 @@
+// The navaid section: electronic, visual and other navaids, each with the line of its
+// associated centerline or perpendicular point and the distances computed for it.
+#include <array>
+#include <optional>
+
+#include "uddf/export/geodesic.h"
+#include "uddf/export/sections.h"
+
+namespace survey::uddf {
+
+namespace {
+
+constexpr std::array<std::string_view, 29> kElectronic{"DME - Distance Measuring Equipment",
+                                                       "GS - Glide Slope",
+                                                       "IM - Inner Marker",
+                                                       "LDA - Localizer Type Directional Aid",
+                                                       "LMM - Locator Middle Marker",
+                                                       "LOC - Localizer",
+                                                       "LOM - Locator Outer Marker",
+                                                       "MM - Middle Marker",
+                                                       "OM - Outer Marker",
+                                                       "ARSR - Air Route Surveillance Radar",
+                                                       "ASR - Airport Surveillance Radar",
+                                                       "ATCBI",
+                                                       "BCM - Back Course Marker",
+                                                       "FM - Fan Marker",
+                                                       "LFR - Low Frequency Radio Range",
+                                                       "LRR - Long Range Radar",
+                                                       "MLSAZ - MLS Azimuth Guidance",
+                                                       "MLSEL - MLS Elevation Guidance",
+                                                       "MLSDME - DME Associated with MLS",
+                                                       "NDB - Nondirectional Beacon",
+                                                       "NDB/DME",
+                                                       "OTHER - Other NAVAID",
+                                                       "PAR - Precision Approach Radar",
+                                                       "SDF - Simplified Directional Facility",
+                                                       "TACAN - Tactical Air Navigation",
+                                                       "TDR - GCA Touchdown Reflectors",
+                                                       "VOR - VHF Omni Directional Range",
+                                                       "VOR/DME",
+                                                       "VORTAC - VOR + TACAN"};
+
+constexpr std::array<std::string_view, 9> kVisual{
+    "APBN - Airport Beacon",
+    "ALS - Approach Lights",
+    "PAPI - Precision Approach Path Indicator",
+    "PLASI",
+    "PVASI - Pulsating Visual Approach Slope Indicator",
+    "REIL - Runway End Identifier Lights",
+    "TRCV - Tri-color Visual Approach Slope Indicator",
+    "TVASI",
+    "VASI - Visual Approach Slope Indicator"};
+
+void replaceAll(std::string& text, std::string_view from, std::string_view to) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+// "(09_IABC)", "(09)", "(IABC)" or nothing; `tail` follows the closing parenthesis.
+std::string runwayAndIdentifier(const std::string& runway, const std::string& identifier,
+                                std::string_view tail) {
+  std::string text = "(" + runway + "_" + identifier + ")" + std::string(tail);
+  replaceAll(text, "(_)", "");
+  replaceAll(text, "(_", "(");
+  replaceAll(text, "_)", ")");
+  return text;
+}
+
+std::string typeCode(const std::string& type) {
+  return type.substr(0, type.find('-'));
+}
+
+std::string feetText(const std::optional<long long>& feet) {
+  return feet ? std::to_string(*feet) : std::string();
+}
+
+// The threshold of the runway end that the navaid serves; a later row replaces an earlier
+// match, deleted runways of the survey included.
+std::optional<DmsPoint> servedThreshold(const ExportContext& context, const std::string& runway) {
+  const Table& runways = context.store.runways();
+  std::optional<int> row;
+  int first = 0;
+  for (int r = 1; r <= runways.count(); ++r) {
+    if (runways.cell(r, 49) != context.key) continue;
+    if (runways.cell(r, 2) == runway) {
+      row = r;
+      first = 8;
+    }
+    if (runways.cell(r, 27) == runway) {
+      row = r;
+      first = 30;
+    }
+  }
+  if (!row) return std::nullopt;
+  auto f = [&](int n) -> std::string_view { return runways.cell(*row, n); };
+  if (f(first).empty()) return std::nullopt;
+  return DmsPoint{f(first), f(first + 1), f(first + 2), f(first + 3), f(first + 4), f(first + 5)};
+}
+
+struct Distances {
+  std::string offset;  // centre to point
+  std::string along;   // runway end threshold to point
+};
+
+Distances pointDistances(const ExportContext& context, int navaidRow) {
+  const Table& navaids = context.store.navaids();
+  auto f = [&](int n) -> std::string_view { return navaids.cell(navaidRow, n); };
+  const DmsPoint centre{f(3), f(4), f(5), f(6), f(7), f(8)};
+  const DmsPoint point{f(20), f(21), f(22), f(23), f(24), f(25)};
+  Distances d;
+  if (!f(3).empty() && !f(20).empty()) d.offset = feetText(geodesicFeet(centre, point));
+  if (!f(20).empty()) {
+    if (const auto threshold = servedThreshold(context, navaids.cell(navaidRow, 1))) {
+      d.along = feetText(geodesicFeet(*threshold, point));
+    }
+  }
+  return d;
+}
+
+// A navaid line, or with pointLine its point line: the same layout, other fields.
+void writeNavaidLine(ExportContext& context, int row, int navaidRow, bool pointLine,
+                     const Distances* distances) {
+  const Table& navaids = context.store.navaids();
+  auto field = [&](int n) -> const std::string& { return navaids.cell(navaidRow, n); };
+  const int latitude = pointLine ? 20 : 3;
+  const int elevation = pointLine ? 26 : 9;
+  std::string record = "navaid " + field(15);
+  const std::string name = runwayAndIdentifier(field(1), field(2), "");
+  if (!name.empty()) record += " " + name;
+  if (pointLine) record = "associated " + field(11) + " of the " + record;
+
+  RecordLine line(context.grid, row, record, {1, 35, 48, 62, 70, 78, 86, 93, 101},
+                  context.shortened);
+  line.separator(1);
+  line.left(2, typeCode(field(15)), "NAVAID Type");
+  line.left(8, runwayAndIdentifier(field(1), field(2), pointLine ? "   " + field(11) : ""),
+            "Runway and NAVAID Identifier");
+  line.separator(35);
+  line.right(48,
+             coordinate(context, field(latitude), field(latitude + 1), field(latitude + 2),
+                        CoordinateKind::Latitude, RecordKind::Navaid),
+             "Latitude");
+  line.separator(48);
+  line.right(62,
+             coordinate(context, field(latitude + 3), field(latitude + 4), field(latitude + 5),
+                        CoordinateKind::Longitude, RecordKind::Navaid),
+             "Longitude");
+  line.separator(62);
+  line.right(70, fillDecimals(field(elevation), 1), "Elevation Orthometric");
+  line.separator(70);
+  line.right(78, fillDecimals(field(elevation + 1), 1), "Elevation Ellipsoidal");
+  line.separator(78);
+  if (pointLine) line.right(86, distances->offset + field(13), "Offset Distance and Direction");
+  line.separator(86);
+  if (distances != nullptr) line.right(93, distances->along, "Distance along Centerline");
+  line.separator(93);
+  line.left(94, dateItem(field(18)), "Survey Date");
+  line.separator(101);
+}
+
+}  // namespace
+
+char navaidGroup(std::string_view navaidType) {
+  for (std::string_view type : kElectronic) {
+    if (type == navaidType) return 'E';
+  }
+  for (std::string_view type : kVisual) {
+    if (type == navaidType) return 'V';
+  }
+  return 'S';
+}
+
+int writeNavaidSection(ExportContext& context, int startRow) {
+  const Table& navaids = context.store.navaids();
+  const std::vector<int> rows = context.store.childRows(TableKind::Navaid, context.key);
+  std::vector<char> groups;
+  groups.reserve(rows.size());
+  for (int navaidRow : rows) groups.push_back(navaidGroup(navaids.cell(navaidRow, 15)));
+  int row = startRow;
+  for (char group : {'E', 'V', 'S'}) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      if (groups[i] != group) continue;
+      const int navaidRow = rows[i];
+      const std::string& kind = navaids.cell(navaidRow, 11);
+      if (kind == "NAVAID") {
+        writeNavaidLine(context, row++, navaidRow, false, nullptr);
+        continue;
+      }
+      const Distances distances = pointDistances(context, navaidRow);
+      writeNavaidLine(context, row++, navaidRow, false, kind == "CLPT" ? &distances : nullptr);
+      writeNavaidLine(context, row++, navaidRow, true, &distances);
+    }
+    if (group != 'S') context.grid.placeMarker(row++, '#');
+  }
+  context.grid.placeMarker(row, '@');
+  return row;
+}
+
+}  // namespace survey::uddf

@@ -1,0 +1,184 @@
+// The obstruction section, grouped by runway and surface, and the closing block with
+// the survey type, the certification and the remarks.
+#include <algorithm>
+#include <cmath>
+
+#include "uddf/export/sections.h"
+
+namespace survey::uddf {
+
+namespace {
+
+constexpr int kFrameColumn = 122;
+constexpr int kRemarksWidth = 120;
+
+std::string surfaceCode(const std::string& surface) {
+  const std::size_t colon = surface.find(':');
+  return colon == std::string::npos ? std::string() : surface.substr(0, colon);
+}
+
+std::string firstCharacterOf(const std::string& text) {
+  const std::string cells = toCellText(text);
+  return cells.empty() ? std::string() : std::string(1, cells.front());
+}
+
+void writeObstructionLine(ExportContext& context, int row, int obstructionRow, bool hct) {
+  const Table& obstructions = context.store.obstructions();
+  auto field = [&](int n) -> const std::string& { return obstructions.cell(obstructionRow, n); };
+  std::string record = "obstruction";
+  if (!field(2).empty()) record += " " + field(2);
+  if (!field(1).empty()) record += " of runway " + field(1);
+
+  const std::initializer_list<int> hctSeparators{1, 32, 43, 55, 58, 64, 70, 76, 82, 88, 94, 100};
+  const std::initializer_list<int> otherSeparators{1,  32, 43, 55,  58,  64,  70,  76,
+                                                   82, 88, 94, 101, 108, 115, 121, 129};
+  RecordLine line(context.grid, row, record, hct ? hctSeparators : otherSeparators,
+                  context.shortened);
+  line.separators({1, 32});
+  line.left(2, field(2), "Object");
+  line.right(43,
+             coordinate(context, field(3), field(4), field(5), CoordinateKind::Latitude,
+                        RecordKind::Obstruction, hct),
+             "Latitude");
+  line.separator(43);
+  line.right(55,
+             coordinate(context, field(6), field(7), field(8), CoordinateKind::Longitude,
+                        RecordKind::Obstruction, hct),
+             "Longitude");
+  line.separator(55);
+  // The cells are already single-byte text; a value of two cells cannot overrun.
+  line.text(56, firstCharacterOf(field(19)) + firstCharacterOf(field(20)));
+  line.separator(58);
+  line.right(64, field(9), "Top Elevation of Object Orthometric");
+  line.separator(64);
+  line.right(70, field(10), "Top Elevation of Object Ellipsoidal");
+  line.separator(70);
+  line.right(76, field(12), "Above Ground Elevation");
+  line.separator(76);
+  // Fields 11 and 13 to 18 are not entered on the obstruction screen; an imported
+  // survey may hold them.
+  if (hct) {
+    line.right(82, field(14), "field 14");
+    line.separator(82);
+    line.right(88, field(11), "field 11");
+    line.separator(88);
+    line.right(94, field(13), "field 13");
+    line.separator(94);
+    line.right(100, field(15), "field 15");
+    line.separator(100);
+    line.left(101, dateItem(field(23)), "Survey Date");
+  } else {
+    line.right(82, field(11), "field 11");
+    line.separator(82);
+    line.right(88, field(13), "field 13");
+    line.separator(88);
+    line.right(94, field(14), "field 14");
+    line.separator(94);
+    line.right(101, field(16), "field 16");
+    line.separator(101);
+    line.right(108, field(17), "field 17");
+    line.separator(108);
+    line.right(115, field(18), "field 18");
+    line.separator(115);
+    line.right(121, field(15), "field 15");
+    line.separator(121);
+    line.left(122, dateItem(field(23)), "Survey Date");
+    line.separator(129);
+  }
+}
+
+std::string trimmedBlanks(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// round(length / 120) + 1, halves to the even neighbour.
+std::size_t remarksLineCount(std::size_t length) {
+  const std::size_t whole = length / kRemarksWidth;
+  const std::size_t rest = length % kRemarksWidth;
+  std::size_t rounded = whole;
+  if (rest * 2 > kRemarksWidth || (rest * 2 == kRemarksWidth && whole % 2 == 1)) ++rounded;
+  return rounded + 1;
+}
+
+int writeClosingBlock(ExportContext& context, int row, const LocalDateTime& now) {
+  const Table& airports = context.store.airports();
+  auto field = [&](int n) -> const std::string& { return airports.cell(context.surveyRow, n); };
+  CellGrid& grid = context.grid;
+
+  grid.placeLeft(++row, 1, "|Additional Information");
+  grid.placeSeparator(row, kFrameColumn);
+
+  grid.placeSeparator(++row, 1);
+  grid.placeSeparator(row, kFrameColumn);
+
+  const std::string surveyLine = trimmedBlanks(
+      "|Survey Type is " + field(25) + ".  Surveyor: " + field(34) + "  License No: " + field(35) +
+      " Submitted: " + surveyLineDate(now) + "  " + surveyLineTime(now) + "  (V3.7)");
+  grid.placeSeparator(++row, kFrameColumn);
+  grid.placeLeft(row, 1, toCellText(surveyLine));
+  grid.placeSeparator(row, kFrameColumn);
+
+  const std::string remarks = toCellText(trimmedBlanks(field(36)));
+  if (!remarks.empty()) {
+    const std::size_t lines = remarksLineCount(remarks.size());
+    for (std::size_t i = 0; i < lines; ++i) {
+      grid.placeSeparator(++row, 1);
+      if (i * kRemarksWidth < remarks.size()) {
+        grid.placeLeft(row, 2, std::string_view(remarks).substr(i * kRemarksWidth, kRemarksWidth));
+      }
+      grid.placeSeparator(row, kFrameColumn);
+    }
+  }
+  grid.placeEof(++row);
+  return row;
+}
+
+}  // namespace
+
+std::string surveyLineDate(const LocalDateTime& now) {
+  return std::to_string(now.month) + "/" + std::to_string(now.day) + "/" + std::to_string(now.year);
+}
+
+std::string surveyLineTime(const LocalDateTime& now) {
+  const int hour = now.hour % 12 == 0 ? 12 : now.hour % 12;
+  auto twoDigits = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  return std::to_string(hour) + ":" + twoDigits(now.minute) + ":" + twoDigits(now.second) +
+         (now.hour < 12 ? " AM" : " PM");
+}
+
+int writeObstructionSection(ExportContext& context, int startRow, const LocalDateTime& now) {
+  const Table& obstructions = context.store.obstructions();
+  std::vector<int> rows = context.store.childRows(TableKind::Obstruction, context.key);
+  std::stable_sort(rows.begin(), rows.end(),
+                   [&](int a, int b) { return obstructions.cell(a, 1) < obstructions.cell(b, 1); });
+
+  int row = startRow - 1;
+  const std::string none;
+  const std::string* runway = &none;
+  const std::string* surface = &none;
+  bool hct = false;
+  for (int obstructionRow : rows) {
+    const std::string& thisRunway = obstructions.cell(obstructionRow, 1);
+    const std::string& thisSurface = obstructions.cell(obstructionRow, 21);
+    if (thisRunway != *runway || thisSurface != *surface) {
+      runway = &thisRunway;
+      surface = &thisSurface;
+      const std::string code = surfaceCode(thisSurface);
+      hct = code == "HCT";
+      if (row != startRow - 1) context.grid.placeMarker(++row, '#');
+      RecordLine line(context.grid, ++row, "obstruction group of runway " + thisRunway, {1, 6, 14},
+                      context.shortened);
+      line.separators({1, 14});
+      line.left(2, thisRunway, "Rwy ID");
+      line.separator(6);
+      line.left(7, code, "Obstruction Identification Surface");
+    }
+    writeObstructionLine(context, ++row, obstructionRow, hct);
+  }
+  context.grid.placeMarker(++row, '@');
+  return writeClosingBlock(context, row, now);
+}
+
+}  // namespace survey::uddf
