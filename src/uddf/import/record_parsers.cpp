@@ -18,7 +18,7 @@ std::string text(std::string_view item) {
 }
 
 // Writes a coordinate into three consecutive fields; an empty item leaves them.
-void setCoordinate(ImportedRow& row, int firstField, std::string_view item, CoordinateKind kind) {
+void setCoordinate(ImportedRow& row, int firstField, std::string_view item, CoordinateAxis kind) {
   auto dms = convertCoordinate(item, kind);
   if (!dms) return;
   row[firstField] = std::move(dms->degrees);
@@ -27,11 +27,11 @@ void setCoordinate(ImportedRow& row, int firstField, std::string_view item, Coor
 }
 
 void setLatitude(ImportedRow& row, int firstField, std::string_view item) {
-  setCoordinate(row, firstField, item, CoordinateKind::Latitude);
+  setCoordinate(row, firstField, item, CoordinateAxis::Latitude);
 }
 
 void setLongitude(ImportedRow& row, int firstField, std::string_view item) {
-  setCoordinate(row, firstField, item, CoordinateKind::Longitude);
+  setCoordinate(row, firstField, item, CoordinateAxis::Longitude);
 }
 
 // "Every double space reduced to one" applied n times.
@@ -84,7 +84,7 @@ std::optional<std::string> listedType(NavaidList list, std::string_view code) {
   std::optional<std::string> cut;
   int matches = 0;
   for (std::string_view item : items) {
-    const std::string_view itemCode = typeCode(item);
+    const std::string_view itemCode = navaidTypeCode(item);
     if (characterCount(itemCode) == 7 && itemCode.starts_with(code)) {
       cut = std::string(item);
       ++matches;

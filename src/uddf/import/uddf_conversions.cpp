@@ -133,11 +133,11 @@ std::string uddfDateOrEmpty(std::string_view item) {
   return convertUddfDate(item).value_or("");
 }
 
-std::optional<DmsText> convertCoordinate(std::string_view item, CoordinateKind kind) {
+std::optional<DmsText> convertCoordinate(std::string_view item, CoordinateAxis kind) {
   const std::string text = removeAll(trimSpaces(item), "-");
   if (text.empty()) return std::nullopt;
   std::size_t degreeDigits = 2;
-  if (kind == CoordinateKind::Longitude && (text[0] == '0' || text[0] == '1')) {
+  if (kind == CoordinateAxis::Longitude && (text[0] == '0' || text[0] == '1')) {
     degreeDigits = 3;
     // 10 to 19 degrees are written with two degree digits: DDMMSS or, without
     // seconds, DDMM before the decimal point.
@@ -190,7 +190,7 @@ std::span<const std::string_view> surfaceItems() {
   return kSurfaces;
 }
 
-std::string_view typeCode(std::string_view item) {
+std::string_view navaidTypeCode(std::string_view item) {
   return item.substr(0, item.find(' '));
 }
 
@@ -198,7 +198,7 @@ std::optional<std::string> navaidTypeForCode(std::span<const std::string_view> l
                                              std::string_view code) {
   std::optional<std::string> found;
   for (std::string_view item : list) {
-    if (typeCode(item) == code) found = std::string(item);
+    if (navaidTypeCode(item) == code) found = std::string(item);
   }
   return found;
 }

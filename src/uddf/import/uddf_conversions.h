@@ -24,14 +24,14 @@ struct DmsText {
   std::string seconds;
 };
 
-enum class CoordinateKind { Latitude, Longitude };
+enum class CoordinateAxis { Latitude, Longitude };
 
 // Cuts a coordinate item into its three texts; the sign is dropped. Nothing
 // when the item holds nothing but blanks and minus signs. A longitude that
 // begins with "0" or "1" has three degree digits unless its whole part (the
 // digits before the decimal point) is as short as a two-degree-digit one,
 // which is how the export writes 10 to 19 degrees.
-std::optional<DmsText> convertCoordinate(std::string_view item, CoordinateKind kind);
+std::optional<DmsText> convertCoordinate(std::string_view item, CoordinateAxis kind);
 
 // Surface letter to runway field 7's text; empty for any other code.
 std::string surfaceText(std::string_view code);
@@ -50,7 +50,7 @@ std::span<const std::string_view> electronicNavaidTypes();
 std::span<const std::string_view> visualNavaidTypes();
 std::span<const std::string_view> surfaceItems();
 // The code of a list item: its text up to the first blank.
-std::string_view typeCode(std::string_view item);
+std::string_view navaidTypeCode(std::string_view item);
 // The last item of the list whose code equals the code; nothing when none does.
 std::optional<std::string> navaidTypeForCode(std::span<const std::string_view> list,
                                              std::string_view code);

@@ -1,0 +1,79 @@
+// "import" and "check": exchange files from the command line.
+#include <filesystem>
+#include <ostream>
+
+#include "cli/command.h"
+#include "store/file_io.h"
+#include "store/store_files.h"
+#include "uddf/import/uddf_check.h"
+#include "uddf/import/uddf_import.h"
+
+namespace survey::cli {
+namespace {
+
+int importFile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 2) {
+    err << "usage: survey-tool import DIR FILE\n";
+    return kExitFailed;
+  }
+  const std::filesystem::path dir = args[0];
+  std::error_code ec;
+  if (!std::filesystem::is_directory(dir, ec)) {
+    err << "survey-tool: " << dir.string() << " is not a directory\n";
+    return kExitFailed;
+  }
+  SurveyStore store;
+  const StoreLoadReport load = loadStore(store, dir);
+  if (load.failed) {
+    // Saving now would drop what the load could not read.
+    err << "survey-tool: " << (dir / load.file).string() << " line " << load.line << ": "
+        << load.reason << "; nothing was imported\n";
+    return kExitFailed;
+  }
+  const uddf::ImportResult result = uddf::importUddfFile(store, args[1]);
+  if (!result.ok) {
+    err << result.message << '\n';
+    return kExitFailed;
+  }
+  const StoreSaveReport save = saveStore(store, dir);
+  if (!save.ok()) {
+    err << "survey-tool: " << save.message() << '\n';
+    return kExitFailed;
+  }
+  out << "imported " << store.current.surveyKey << ": " << result.runways << " runways, "
+      << result.navaids << " navaids, " << result.obstructions << " obstructions\n";
+  return kExitOk;
+}
+
+int checkFile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 1) {
+    err << "usage: survey-tool check FILE\n";
+    return kExitFailed;
+  }
+  std::error_code ec;
+  if (std::filesystem::is_directory(args[0], ec)) {
+    err << "survey-tool: " << args[0] << " is a directory, not a file\n";
+    return kExitFailed;
+  }
+  const ReadResult read = readWholeFile(args[0]);
+  if (!read.ok) {
+    err << "survey-tool: " << args[0] << ": " << read.error << '\n';
+    return kExitFailed;
+  }
+  const auto problems = uddf::checkUddfText(read.bytes);
+  for (const auto& problem : problems) out << args[0] << ": " << uddf::describe(problem) << '\n';
+  return problems.empty() ? kExitOk : kExitProblems;
+}
+
+const CommandRegistrar importRegistrar{
+    {"import", "DIR FILE",
+     "imports the UDDF file FILE as a new survey into the store in DIR and saves the store",
+     importFile}};
+const CommandRegistrar checkRegistrar{
+    {"check", "FILE",
+     "reads the UDDF file FILE without storing it and lists every structural problem with its "
+     "line; exit status 1 when there are any",
+     checkFile}};
+
+}  // namespace
+}  // namespace survey::cli
