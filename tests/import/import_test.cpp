@@ -1,0 +1,414 @@
+#include <gtest/gtest.h>
+
+#include "import/import_test_support.h"
+#include "uddf/import/section_walker.h"
+#include "uddf/import/uddf_import.h"
+
+namespace survey::uddf {
+namespace {
+
+using namespace survey::uddf::testing;
+
+const std::string kPir =
+    "PIR: Precision Instrument Approach, includes approach and primary "
+    "surfaces only";
+
+TEST(SectionWalker, TwoRunwaysAndEverySection) {
+  using enum LineRoute;
+  const struct {
+    const char* line;
+    LineRoute route;
+    int number;
+  } walk[] = {
+      {"|ABC|", AirportLine, 1},
+      {"|2|", AirportLine, 2},
+      {"|3|", AirportLine, 3},
+      {"|4|", AirportLine, 4},
+      {"|5|", AirportLine, 5},
+      {"|6|", AirportLine, 6},
+      {"|7|", AirportLine, 7},
+      {"@", AirportLine, 8},
+      {"|9|", AirportEnd, 9},
+      {"|09|", RunwayFirstEnd, 10},
+      {"|p|", RunwayFirstEnd, 11},
+      {" # ", Marker, 12},
+      {"|27|", RunwaySecondEnd, 10},
+      {"|p|", RunwaySecondEnd, 11},
+      {"#", Marker, 12},
+      {"|18|", RunwayFirstEnd, 10},
+      {"#", Marker, 11},
+      {"|36|", RunwaySecondEnd, 10},
+      {"@", Marker, 11},
+      {"|GS|", Electronic, 12},
+      {"@", Electronic, 13},
+      {"#", Marker, 14},
+      {"|PAPI|", Visual, 15},
+      {"#", Marker, 16},
+      {"#", Other, 17},
+      {"@", Marker, 18},
+      {"#", Obstruction, 19},
+      {"@", Marker, 20},
+      {"@", Comments, 21},
+      {"EOF", Comments, 22},
+  };
+  SectionWalker walker;
+  int step = 0;
+  for (const auto& expected : walk) {
+    ++step;
+    const RoutedLine routed = walker.next(expected.line);
+    EXPECT_EQ(routed.route, expected.route) << "step " << step << ": " << expected.line;
+    EXPECT_EQ(routed.lineNumber, expected.number) << "step " << step << ": " << expected.line;
+  }
+  EXPECT_EQ(walker.section(), Section::Comments);
+}
+
+TEST(Import, SampleFileFillsEveryTable) {
+  SurveyStore store;
+  store.current.surveyKey = "OLD";
+  const ImportResult result = importUddfText(store, sampleFile());
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(result.message, "");
+  EXPECT_EQ(result.airportRow, 1);
+  EXPECT_EQ(store.current.surveyKey, "ABC");
+  EXPECT_EQ(store.current.surveyName, "TEST FIELD");
+  EXPECT_EQ(store.current.runwayEnd, "18");
+
+  ASSERT_EQ(store.airports().count(), 1);
+  expectFields(store.airports(), 1,
+               {{3, "ABC"},
+                {2, "12345.A"},
+                {4, "SW"},
+                {1, "TEST FIELD"},
+                {5, "02/14/2006"},
+                {6, "SPRINGFIELD"},
+                {20, "OREGON"},
+                {17, "0.05"},
+                {18, "0.1"},
+                {22, "NAVD88"},
+                {19, "0.2"},
+                {16, "-13.5"},
+                {13, "1234.5"},
+                {14, "1200.0"},
+                {15, "RWY 09"},
+                {23, "1300"},
+                {24, "1270"},
+                {39, "False"},
+                {7, "45"},
+                {8, "12"},
+                {9, "34.5"},
+                {40, "False"},
+                {10, "118"},
+                {11, "15"},
+                {12, "30.2"},
+                {25, "AOC"},
+                {34, "SURVEY CREW 2"},
+                {35, "1234"},
+                {36, " OBSTRUCTION 12 IS A CRANE REMOVED BY 2007 "},
+                {41, ""}});
+
+  ASSERT_EQ(store.runways().count(), 2);
+  expectFields(store.runways(), 1,
+               {{49, "ABC"},       {2, "09"},       {7, "P - Paved Hard Surface"},
+                {1, "02/14/2006"}, {3, "No"},       {8, "34"},
+                {9, "05"},         {10, "07.2500"}, {11, "118"},
+                {12, "15"},        {13, "30.2000"}, {4, "90.5"},
+                {5, "5000"},       {6, "150"},      {16, "100.0"},
+                {17, "80.0"},      {18, "34"},      {20, "07.3000"},
+                {23, "20.1000"},   {24, "300"},     {14, "100.0"},
+                {15, "80.0"},      {60, "09"},      {61, "300"},
+                {62, "101.0"},     {63, "81.0"},    {65, "09"},
+                {66, "1200"},      {67, "102.5"},   {68, "82.5"},
+                {70, ""},          {36, "110.0"},   {37, "90.0"},
+                {27, "27"},        {28, "Yes"},     {30, "34"},
+                {33, "118"},       {34, "14"},      {35, "30.2000"},
+                {29, "270.5"},     {38, "110.0"},   {39, "90.0"},
+                {40, ""},          {46, ""}});
+  // Two-degree-digit longitudes, an unpaved surface, a blast pad not verified.
+  expectFields(store.runways(), 2,
+               {{2, "18"},
+                {7, "U - Unpaved Surface"},
+                {3, "Not Verified"},
+                {11, "15"},
+                {12, "30"},
+                {13, "00.1234"},
+                {36, "95.0"},
+                {37, "75.0"},
+                {60, ""},
+                {27, "36"},
+                {28, ""},
+                {33, "15"}});
+
+  ASSERT_EQ(store.navaids().count(), 5);
+  expectFields(store.navaids(), 1, {{16, "ABC"},        {19, " 1 "},    {15, "GS - Glide Slope"},
+                                    {2, "09_IABC"},     {1, ""},        {11, "PP"},
+                                    {3, "34"},          {5, "07.1000"}, {6, "118"},
+                                    {8, "31.0000"},     {9, "101.0"},   {10, "81.0"},
+                                    {13, "L"},          {20, "34"},     {22, "07.2000"},
+                                    {25, "32.0000"},    {26, "102.0"},  {27, "82.0"},
+                                    {18, "02/14/2006"}, {14, ""}});
+  // Seven-character types that the name ran into.
+  expectFields(store.navaids(), 2,
+               {{15, "VORTAC - VOR + TACAN"},
+                {2, "VTX"},
+                {11, "CLPT"},
+                {13, "R"},
+                {22, "11.0000"},
+                {19, " 2 "}});
+  expectFields(store.navaids(), 3,
+               {{15, "NDB/DME"}, {2, "27_NDX"}, {11, "NAVAID"}, {18, "//2006"}});
+  expectFields(store.navaids(), 4, {{15, "PAPI - Precision Approach Path Indicator"}, {2, "27"}});
+  expectFields(store.navaids(), 5,
+               {{15, "WINDSO(27_W1)"}, {2, ""}, {11, "NAVAID"}, {9, "124.0"}, {18, ""}});
+
+  ASSERT_EQ(store.obstructions().count(), 3);
+  expectFields(store.obstructions(), 1,
+               {{22, "ABC"},
+                {25, " 1 "},
+                {1, "09"},
+                {21, kPir},
+                {2, "TREE"},
+                {3, "34"},
+                {5, "00.12"},
+                {6, "118"},
+                {8, "00.55"},
+                {19, "2 (50')"},
+                {20, "C (20')"},
+                {9, "1250"},
+                {10, "1220"},
+                {12, "45"},
+                {23, "02/14/2006"}});
+  expectFields(store.obstructions(), 2,
+               {{3, "34"},
+                {4, "04"},
+                {5, ""},
+                {6, "118"},
+                {7, "16"},
+                {8, ""},
+                {19, "1 (20')"},
+                {20, "A (3')"},
+                {23, "01/1/2007"}});
+  expectFields(store.obstructions(), 3,
+               {{1, "27"},
+                {21,
+                 "HCT: FAR77 Horizontal, Conical, and Transistions includes FAR77 "
+                 "horizontal, conical, and transistion surfaces only"},
+                {2, "BUILDING"},
+                {19, "3 (100')"},
+                {20, "E (Estimated max elv)"},
+                {23, "03/1/2006"},
+                {25, " 3 "}});
+}
+
+TEST(Import, RefusalsLeaveTablesAndCurrentSurveyAlone) {
+  const struct {
+    const char* why;
+    std::string file;
+    std::string message;
+  } cases[] = {
+      {"version", joinLines(concat({airportSection("NEW", "1.06"), emptyRest()})),
+       std::string(kWrongVersionMessage)},
+      {"version with blanks", joinLines(concat({airportSection("NEW", " 1.070 "), emptyRest()})),
+       std::string(kWrongVersionMessage)},
+      {"no separators", "UDDF 1.07\r\n", std::string(kWrongVersionMessage)},
+      {"duplicate", joinLines(concat({airportSection(" HELD "), emptyRest()})),
+       "An airport with Location Identifier HELD already exists."},
+      {"empty", "", std::string(kEmptyFileMessage)},
+  };
+  for (const auto& c : cases) {
+    SurveyStore store;
+    store.airports().appendRow();
+    store.airports().setCell(1, 3, "HELD");
+    store.current.surveyKey = "HELD";
+    const Snapshot before(store);
+    const ImportResult result = importUddfText(store, c.file);
+    EXPECT_FALSE(result.ok) << c.why;
+    EXPECT_EQ(result.message, c.message) << c.why;
+    EXPECT_EQ(Snapshot(store), before) << c.why;
+  }
+}
+
+TEST(Import, FullTablesRefuseTheWholeFile) {
+  SurveyStore full;
+  full.airports().setCount(1000);
+  EXPECT_EQ(importUddfText(full, sampleFile()).message, kSurveyListFullMessage);
+  EXPECT_EQ(full.airports().count(), 1000);
+
+  // Room for one runway, but the file holds two: nothing of the file is kept.
+  for (auto [kind, room] : {std::pair{TableKind::Runway, 1}, std::pair{TableKind::Navaid, 4},
+                            std::pair{TableKind::Obstruction, 2}}) {
+    SurveyStore store;
+    Table& table = store.table(kind);
+    table.setCount(static_cast<int16_t>(table.shape().capacity - room));
+    const Snapshot before(store);
+    const ImportResult result = importUddfText(store, sampleFile());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, tableOverflowMessage(kind, room));
+    EXPECT_NE(result.message.find(std::string(table.shape().name) + " table is full"),
+              std::string::npos);
+    EXPECT_EQ(Snapshot(store), before);
+    EXPECT_EQ(store.airports().cell(1, 3), "");
+  }
+  // Exactly enough room is enough.
+  SurveyStore exact;
+  exact.runways().setCount(998);
+  exact.navaids().setCount(9995);
+  exact.obstructions().setCount(32764);
+  const ImportResult result = importUddfText(exact, sampleFile());
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(exact.obstructions().count(), 32767);
+  EXPECT_EQ(exact.obstructions().cell(32767, 25), " 32767 ");
+  EXPECT_EQ(exact.navaids().cell(10000, 19), " 10000 ");
+}
+
+TEST(Import, DeletedSurveyDoesNotCountAsHeldAndRowsAppendAfterOthers) {
+  SurveyStore store;
+  ASSERT_TRUE(importUddfText(store, sampleFile()).ok);
+  EXPECT_EQ(importUddfText(store, sampleFile()).message, duplicateSurveyMessage("ABC"));
+  store.deleteSurvey("ABC");
+  const std::string other = joinLines(concat({airportSection("XYZ"), emptyRest()}));
+  ASSERT_TRUE(importUddfText(store, other).ok);
+  ASSERT_TRUE(importUddfText(store, sampleFile()).ok);
+  EXPECT_EQ(store.airports().count(), 2);
+  EXPECT_EQ(store.findSurveyRow("ABC"), 2);
+  EXPECT_EQ(store.childRows(TableKind::Navaid, "ABC"), (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
+TEST(Import, TwoImportsKeepTheirRemarksApart) {
+  SurveyStore store;
+  ASSERT_TRUE(
+      importUddfText(store, joinLines(concat({airportSection("A1"), emptyRest("FIRST")}))).ok);
+  ASSERT_TRUE(
+      importUddfText(store, joinLines(concat({airportSection("B2"), emptyRest("SECOND")}))).ok);
+  ASSERT_TRUE(importUddfText(store, joinLines(concat({airportSection("C3"), emptyRest()}))).ok);
+  EXPECT_EQ(store.airports().cell(1, 36), " FIRST");
+  EXPECT_EQ(store.airports().cell(2, 36), " SECOND");
+  EXPECT_EQ(store.airports().cell(3, 36), "");
+  EXPECT_EQ(store.current.surveyKey, "C3");
+}
+
+TEST(Import, ShortFilesStillGiveASurvey) {
+  SurveyStore store;
+  auto lines = airportSection("TOP");
+  ASSERT_TRUE(importUddfText(store, joinLines(lines)).ok);  // ends right after line 9
+  EXPECT_EQ(store.airports().count(), 1);
+  EXPECT_EQ(store.runways().count(), 0);
+  EXPECT_EQ(store.airports().cell(1, 7), "34");
+  EXPECT_EQ(store.airports().cell(1, 39), "True");
+
+  SurveyStore onlyFirst;
+  ASSERT_TRUE(importUddfText(onlyFirst, "|ONE| | |1.07|").ok);  // no line end, no name
+  EXPECT_EQ(onlyFirst.current.surveyKey, "ONE");
+  EXPECT_EQ(onlyFirst.current.surveyName, "");
+}
+
+std::vector<std::string> runwayEnd(const std::string& id, const std::string& length,
+                                   const std::vector<std::string>& profile) {
+  std::vector<std::string> lines{"|" + id + "|P|0452006|",
+                                 "|N|0452006|",
+                                 "|340507.2500|-1181530.2000|90|" + length + "|150|0452006|",
+                                 "|100.0|80.0|0452006|",
+                                 "| | | |",
+                                 "|    0|  100.0|   80.0|"};
+  lines.insert(lines.end(), profile.begin(), profile.end());
+  return lines;
+}
+
+TEST(Import, ProfilePointsOfTheFirstEnd) {
+  std::vector<std::string> thirty;
+  for (int d = 1; d <= 30; ++d) thirty.push_back("|" + std::to_string(d * 10) + "|1.0|2.0|");
+  const std::vector<std::string> secondEnd = {"|27|",  "|Y|",           "|||270|",     "|1|2|",
+                                              "|||7|", "|  0|9.0|9.0|", "|30|5.0|5.0|"};
+  SurveyStore store;
+  const auto file =
+      joinLines(concat({airportSection("P"),
+                        runwayEnd("09", "5000", thirty),
+                        {"#"},
+                        secondEnd,
+                        {"#"},
+                        runwayEnd("18", "300", {"||4|4|", "| 300 |7.5|8.5|", "|  150|6|6|"}),
+                        {"#"},
+                        secondEnd,
+                        {"@"},
+                        emptyRest()}));
+  ASSERT_TRUE(importUddfText(store, file).ok);
+  const Table& runways = store.runways();
+  // 27 groups, 60 to 190; the rest of the points are dropped, group 195 stays free.
+  EXPECT_EQ(runways.cell(1, 60), "09");
+  EXPECT_EQ(runways.cell(1, 61), "10");
+  EXPECT_EQ(runways.cell(1, 190), "09");
+  EXPECT_EQ(runways.cell(1, 191), "270");
+  EXPECT_EQ(runways.cell(1, 195), "");
+  // The second end's profile lines change nothing.
+  EXPECT_EQ(runways.cell(1, 36), "");
+  EXPECT_EQ(runways.cell(1, 27), "27");
+  EXPECT_EQ(runways.cell(1, 29), "270");
+  EXPECT_EQ(runways.cell(1, 46), "7");
+  // An empty distance adds nothing; the surveyed length (trimmed) is the far end.
+  EXPECT_EQ(runways.cell(2, 36), "7.5");
+  EXPECT_EQ(runways.cell(2, 37), "8.5");
+  EXPECT_EQ(runways.cell(2, 60), "18");
+  EXPECT_EQ(runways.cell(2, 61), "150");
+  EXPECT_EQ(runways.cell(2, 65), "");
+  EXPECT_EQ(store.current.runwayEnd, "18");
+}
+
+TEST(Import, LinesThatCannotBeReadAreSkippedWithoutHarm) {
+  SurveyStore store;
+  const auto file = joinLines(
+      concat({airportSection("S"),
+              runwayEnd("09", "100", {}),
+              {"#", "|27|", "#"},
+              // A first end whose line 10 lost its separators: its lines fill no runway.
+              {"09 P 0452006", "|Y|", "|010101.0000|0101010.0000|45|||", "#", "|27|", "@"},
+              // A point line at the start of the visual group has no navaid.
+              {"|GS    (09)|340000.0000|1180000.0000|1|2||||0452006|", "#",
+               "|PAPI  (09)   PP|350000.0000|1190000.0000|3|4|5L|||0452006|",
+               "a line without separators", "|PAPI  (09)|350000.0000|1190000.0000|3|4|||||",
+               "no bars", "|PAPI  (09)   PP|360000.0000|1190000.0000|3|4|5L|||0452006|", "#", "@"},
+              // An obstruction before any group line: no runway, no surface.
+              {"|CRANE|340000.00|1180000.00|2B|1|2|3||||||||0452006|", "#", "@"},
+              emptyRest()}));
+  const ImportResult result = importUddfText(store, file);
+  ASSERT_TRUE(result.ok) << result.message;
+  ASSERT_EQ(store.runways().count(), 1);
+  EXPECT_EQ(store.runways().cell(1, 3), "No");
+  EXPECT_EQ(store.runways().cell(1, 8), "34");
+  EXPECT_EQ(store.runways().cell(1, 27), "27");
+  ASSERT_EQ(store.navaids().count(), 2);
+  EXPECT_EQ(store.navaids().cell(1, 11), "NAVAID");
+  EXPECT_EQ(store.navaids().cell(1, 20), "");
+  EXPECT_EQ(store.navaids().cell(2, 11), "NAVAID");
+  EXPECT_EQ(store.navaids().cell(2, 20), "");
+  EXPECT_EQ(store.navaids().cell(2, 18), "");
+  ASSERT_EQ(store.obstructions().count(), 1);
+  expectFields(
+      store.obstructions(), 1,
+      {{1, ""}, {21, ""}, {2, "CRANE"}, {19, "2 (50')"}, {20, "B (10')"}, {23, "02/14/2006"}});
+}
+
+TEST(Import, OpensFilesAndSaysWhyItCannot) {
+  SurveyStore store;
+  EXPECT_EQ(importUddfFile(store, {}).message, kNoFileChosenMessage);
+  const auto missing = std::filesystem::path(SURVEY_TEST_DATA) / "import" / "no-such-file.uddf";
+  const ImportResult result = importUddfFile(store, missing);
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.message.rfind("The file could not be opened (", 0), 0u);
+  EXPECT_NE(result.message.find("no-such-file.uddf"), std::string::npos);
+  EXPECT_FALSE(importUddfFile(store, SURVEY_TEST_DATA).ok);  // a directory
+  EXPECT_EQ(store.airports().count(), 0);
+  ASSERT_TRUE(
+      importUddfFile(store, std::filesystem::path(SURVEY_TEST_DATA) / "import" / "two_runways.uddf")
+          .ok);
+  EXPECT_EQ(store.airports().count(), 1);
+}
+
+TEST(Import, WindowsCharactersBecomeUtf8) {
+  SurveyStore store;
+  auto lines = airportSection("E");
+  lines[1] = "|A\xC9RODROME|0452006|";
+  ASSERT_TRUE(importUddfText(store, joinLines(lines)).ok);
+  EXPECT_EQ(store.airports().cell(1, 1), "A\xC3\x89RODROME");
+}
+
+}  // namespace
+}  // namespace survey::uddf
