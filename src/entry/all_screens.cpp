@@ -1,5 +1,11 @@
 #include "entry/all_screens.h"
 
+#include "entry/airport_screen.h"
+#include "entry/certification_screen.h"
+#include "entry/obstruction_screen.h"
+#include "entry/runway_pp_screen.h"
+#include "entry/runway_screen.h"
+#include "entry/survey_type_screen.h"
 #include "shell/main_screen.h"
 
 namespace survey {
@@ -14,6 +20,12 @@ void registerScreen(ScreenManager& screens, bool managed = true) {
 
 void registerAllScreens(ScreenManager& screens) {
   registerScreen<MainScreen>(screens);
+  registerScreen<SurveyTypeScreen>(screens);
+  registerScreen<AirportScreen>(screens);
+  registerScreen<CertificationScreen>(screens);
+  registerScreen<ObstructionScreen>(screens);
+  registerScreen<RunwayScreen>(screens);
+  registerScreen<RunwayPPScreen>(screens);
   // Each entry screen adds its line here.
 }
 

@@ -1,0 +1,167 @@
+#include "entry/obstruction_list_import.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "entry/field_checks.h"
+#include "entry/obstruction_lists.h"
+#include "entry/obstruction_screen.h"
+#include "shell/screen_names.h"
+#include "store/file_io.h"
+#include "store/text_encoding.h"
+
+namespace survey {
+
+namespace {
+
+// What every imported obstruction is given besides its own line.
+constexpr const char* kListRunway = "17";
+constexpr const char* kListSurveyDate = "08/23/2005";
+
+std::string_view trimmed(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::vector<std::string_view> splitItems(std::string_view line) {
+  std::vector<std::string_view> items;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = line.find(',', start);
+    items.push_back(trimmed(line.substr(start, comma - start)));
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return items;
+}
+
+// Characters from a 0-based position; fewer, or none, past the end of the text.
+std::string cut(std::string_view text, std::size_t from, std::size_t length) {
+  if (from >= text.size()) return {};
+  return std::string(text.substr(from, length));
+}
+
+// Tree, building and pole are the only objects the list distinguishes.
+std::string listObject(std::string_view object) {
+  if (object.find("TR") != std::string_view::npos) return "TREE";
+  if (object.find("BLDG") != std::string_view::npos) return "BLDG";
+  if (object.find("POLE") != std::string_view::npos) return "POLE";
+  return std::string(object);
+}
+
+// Whole feet, halves rounded away from zero; nothing when not a number.
+std::optional<long> wholeFeet(std::string_view text) {
+  if (!isNumeric(text)) return std::nullopt;
+  const double value = std::strtod(std::string(text).c_str(), nullptr);
+  if (!std::isfinite(value) || std::fabs(value) > 1e9) return std::nullopt;
+  return std::lround(value);
+}
+
+// The obstruction of one line, or nothing when the line cannot give one.
+std::optional<FieldValues> obstructionOf(std::string_view line) {
+  const auto items = splitItems(line);
+  if (items.size() < 4) return std::nullopt;
+  const auto elevation = wholeFeet(items[3]);
+  if (!elevation) return std::nullopt;
+  const std::string_view latitude = items[1];
+  const std::string_view longitude = items[2];
+  return FieldValues{{1, kListRunway},
+                     {2, listObject(items[0])},
+                     {3, cut(latitude, 0, 2)},
+                     {4, cut(latitude, 2, 2)},
+                     {5, std::string(trimmed(cut(latitude, 4, 5)))},
+                     {6, cut(longitude, 0, 3)},
+                     {7, cut(longitude, 3, 2)},
+                     {8, std::string(trimmed(cut(longitude, 5, 5)))},
+                     {9, std::to_string(*elevation)},
+                     {21, kAreaNavPrecisionSurface},
+                     {23, kListSurveyDate}};
+}
+
+std::string plural(int count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+void enableAirportObstructionCommands(Program& program) {
+  Screen* airport = program.screens.existing(screen::kAirport);
+  if (airport == nullptr) return;
+  for (const char* name : {"CommandAddObs", "CommandEditObs", "CommandDelObs"}) {
+    if (auto* command = dynamic_cast<CommandButton*>(airport->find(name))) {
+      command->setEnabled(true);
+    }
+  }
+}
+
+}  // namespace
+
+void importObstructionList(Program& program) {
+  const std::string key = program.current().surveyKey;
+  if (key.empty()) {
+    program.tell("You must first select an airport.");
+    return;
+  }
+  const auto path = program.platform.programDirectory() / kObstructionListFile;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    program.tell("The obstruction list " + path.string() +
+                 " was not found. No obstructions were imported.");
+    return;
+  }
+
+  ReadResult file;
+  {
+    BusyPointer busy(program.platform);
+    file = readWholeFile(path);
+  }
+  if (!file.ok) {
+    program.tell("The obstruction list " + path.string() + " could not be read (" + file.error +
+                 "). No obstructions were imported.");
+    return;
+  }
+
+  int imported = 0;
+  int skipped = 0;
+  int lineNumber = 0;
+  std::string refusal;
+  {
+    BusyPointer busy(program.platform);
+    const std::string text =
+        isValidUtf8(file.bytes) ? std::move(file.bytes) : windows1252ToUtf8(file.bytes);
+    for (std::string_view line : splitLines(text)) {
+      ++lineNumber;
+      const auto values = obstructionOf(line);
+      if (!values) {
+        ++skipped;
+        continue;
+      }
+      const AppendResult added = program.store.appendChild(TableKind::Obstruction, *values);
+      if (!added) {
+        refusal = added.error + "\nLine " + std::to_string(lineNumber) +
+                  " and the lines after it were not imported.";
+        break;
+      }
+      program.store.updateRow(TableKind::Obstruction, added.row, {{25, numberCell(added.row)}});
+      ++imported;
+    }
+  }
+
+  refreshObstructionGrid(program);
+  enableAirportObstructionCommands(program);
+  std::string report = plural(imported, "obstruction was", "obstructions were") +
+                       " imported from " + path.string() + ".";
+  if (skipped > 0) {
+    report += "\n" + plural(skipped, "line was", "lines were") +
+              " skipped: each line needs an object, a latitude, a longitude and a numeric "
+              "elevation, separated by commas.";
+  }
+  if (!refusal.empty()) report = refusal + "\n" + report;
+  program.tell(report);
+}
+
+}  // namespace survey

@@ -1,0 +1,22 @@
+// The texts the obstruction screen offers in its lists. A chosen item is
+// stored whole, so these texts are also what the obstruction rows hold.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace survey {
+
+const std::vector<std::string>& horizontalAccuracyItems();
+const std::vector<std::string>& verticalAccuracyItems();
+
+// The obstruction identification surfaces a survey of this type may use, in
+// the order the list shows them.
+std::vector<std::string> obstructionSurfacesFor(std::string_view surveyType);
+
+// The surface the developer list import gives every obstruction it reads.
+inline constexpr const char* kAreaNavPrecisionSurface =
+    "ANAPC: Area Nav Approach - Precision, conventional landing";
+
+}  // namespace survey

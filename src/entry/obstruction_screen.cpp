@@ -1,0 +1,261 @@
+#include "entry/obstruction_screen.h"
+
+#include "entry/field_checks.h"
+#include "entry/obstruction_lists.h"
+#include "shell/exit_help_print.h"
+#include "shell/navigation.h"
+#include "shell/program.h"
+
+namespace survey {
+
+namespace {
+
+constexpr const char* kAppendixMissing = "This appendix is not available in this version.";
+
+// Layout in twips. Labels stand in the left column, boxes in the columns to
+// their right; a label sits a little lower than its box so their texts align.
+constexpr int kScreenWidth = 11400;
+constexpr int kFrameWidth = 11160;
+constexpr int kLabelLeft = 120;
+constexpr int kLabelWidth = 2700;
+constexpr int kHintLeft = 2880;
+constexpr int kColumn1 = 3720;  // degrees, orthometric, horizontal
+constexpr int kColumn2 = 4560;  // minutes
+constexpr int kColumn3 = 5400;  // seconds, ellipsoidal, vertical
+constexpr int kColumn4 = 6600;  // hemisphere letter
+constexpr int kBoxHeight = 300;
+constexpr int kLabelHeight = 255;
+constexpr int kLabelDrop = 30;
+
+constexpr int kSurfaceFrameTop = 480;
+constexpr int kSurfaceFrameHeight = 1980;
+constexpr int kDataFrameTop = 2520;
+constexpr int kDataFrameHeight = 5880;
+constexpr int kNotesTop = kDataFrameTop + kDataFrameHeight + 60;
+constexpr int kStatusTop = kNotesTop + 660;
+constexpr int kStatusHeight = 330;
+
+}  // namespace
+
+ObstructionScreen::ObstructionScreen(Program& program) : Screen(program, kName, kCaption) {
+  setSizeTwips(kScreenWidth, kStatusTop + kStatusHeight);
+  tabs_ = &add<TabStrip>("TabStrip1", nullptr,
+                         std::vector<std::string>{"List of Surveys", "Current Airport"});
+  tabs_->setCaption("Screens");
+  tabs_->place(120, 60, kFrameWidth, 375);
+  tabs_->onClick = [this] { handleTabClick(*this); };
+
+  buildSurfaceFrame();
+  buildDataFrame();
+
+  addLabel(nullptr, "LabelNote1",
+           "Orthometric heights (MSL elevations) shall be referenced to NAVD88.")
+      .place(kLabelLeft, kNotesTop, 8000, kLabelHeight);
+  addLabel(nullptr, "LabelNote2", "Positions and ellipsoidal heights shall be referenced to NAD83.")
+      .place(kLabelLeft, kNotesTop + 300, 8000, kLabelHeight);
+
+  auto& status = add<StatusBar>("StatusBar1", nullptr);
+  status.setCaption("Current survey");
+  status.place(0, kStatusTop, kScreenWidth, kStatusHeight);
+
+  buildMenus();
+  attachChecks();
+}
+
+Label& ObstructionScreen::addLabel(Frame* frame, std::string name, std::string caption) {
+  auto& label = add<Label>(std::move(name), frame);
+  label.setCaption(std::move(caption));
+  return label;
+}
+
+TextBox& ObstructionScreen::addBox(Frame& frame, std::string name, std::string caption, int left,
+                                   int top, int width) {
+  auto& box = add<TextBox>(std::move(name), &frame);
+  box.setCaption(std::move(caption));
+  box.place(left, top, width, kBoxHeight);
+  return box;
+}
+
+void ObstructionScreen::buildSurfaceFrame() {
+  auto& frame = add<Frame>("FrameNavLO", nullptr);
+  frame.setCaption("OBSTRUCTION DATA ");
+  frame.place(120, kSurfaceFrameTop, kFrameWidth, kSurfaceFrameHeight);
+  addLabel(&frame, "LabelSurface", "Obstruction Identification Surface")
+      .place(kLabelLeft, 270, 4000, kLabelHeight);
+  surfaces_ = &add<ListBox>("ListObsSurface", &frame);
+  surfaces_->setCaption("Obstruction Identification Surface");
+  surfaces_->place(kLabelLeft, 540, kFrameWidth - 240, 1320);
+  surfaces_->setHeightTwips(1320);
+  surfaces_->onChosen = [this] { surfaceChosen(); };
+}
+
+void ObstructionScreen::buildDataFrame() {
+  dataFrame_ = &add<Frame>("Frame1", nullptr);
+  dataFrame_->place(120, kDataFrameTop, kFrameWidth, kDataFrameHeight);
+  Frame& data = *dataFrame_;
+
+  const struct {
+    const char* label;
+    const char* caption;
+    const char* box;
+    int top;
+    int width;
+  } rows[] = {{"LabelSurveyDate", "Survey Date  mm/dd/yyyy", "Text23O", 300, 1320},
+              {"LabelRwyId", "Rwy ID", "Text1O", 720, 1320},
+              {"LabelObject", "Object", "Text2O", 1140, 3240}};
+  for (const auto& row : rows) {
+    addLabel(&data, row.label, row.caption)
+        .place(kLabelLeft, row.top + kLabelDrop, kLabelWidth, kLabelHeight);
+    addBox(data, row.box, row.caption, kColumn1, row.top, row.width);
+  }
+  get<Label>("LabelSurveyDate")
+      .setToolTip("Also referred to as Verification Date in UDDF documentation");
+
+  buildPositionRows(data);
+  buildHeightRows(data);
+  buildAccuracyRows(data);
+
+  cancel_ = &add<CommandButton>("CommandCancelOBS", &data);
+  cancel_->setCaption("Cancel");
+  cancel_->place(8400, 5160, 1200, 420);
+  cancel_->onClick = [this] { cancel(); };
+  submit_ = &add<CommandButton>("CommandSubmitOBS", &data);
+  submit_->setCaption("Save");
+  submit_->place(9720, 5160, 1200, 420);
+  submit_->onClick = [this] { save(); };
+}
+
+void ObstructionScreen::buildPositionRows(Frame& data) {
+  constexpr int kHeadsTop = 1590;
+  addLabel(&data, "LabelGeodetic", "Geodetic Coordinates")
+      .setToolTip("Report accuracy to the 0.0001 seconds.");
+  get<Label>("LabelGeodetic").place(kLabelLeft, kHeadsTop, 2160, kLabelHeight);
+  addLabel(&data, "LabelGeodeticHint", "(ddd mm ss.ss)").place(2340, kHeadsTop, 1320, kLabelHeight);
+  addLabel(&data, "LabelDeg", "Deg").place(kColumn1, kHeadsTop, 720, kLabelHeight);
+  addLabel(&data, "LabelMin", "Min").place(kColumn2, kHeadsTop, 720, kLabelHeight);
+  addLabel(&data, "LabelSec", "Sec").place(kColumn3, kHeadsTop, 1080, kLabelHeight);
+
+  const struct {
+    const char* label;
+    const char* caption;
+    int first;  // the degrees field; minutes and seconds follow
+    const char* direction;
+    int top;
+  } rows[] = {{"LabelLatitude", "Latitude", 3, "LabelLatDir1", 1920},
+              {"LabelLongitude", "Longitude", 6, "LabelLonDir1", 2340}};
+  for (const auto& row : rows) {
+    const std::string caption = row.caption;
+    addLabel(&data, row.label, caption)
+        .place(kLabelLeft, row.top + kLabelDrop, kLabelWidth, kLabelHeight);
+    const auto name = [&](int offset) { return "Text" + std::to_string(row.first + offset) + "O"; };
+    addBox(data, name(0), caption + " Deg", kColumn1, row.top, 720);
+    addBox(data, name(1), caption + " Min", kColumn2, row.top, 720);
+    addBox(data, name(2), caption + " Sec", kColumn3, row.top, 1080);
+    addLabel(&data, row.direction, "").place(kColumn4, row.top + kLabelDrop, 360, kLabelHeight);
+  }
+}
+
+void ObstructionScreen::buildHeightRows(Frame& data) {
+  constexpr int kHeadsTop = 2820;
+  constexpr int kTopRow = 3120;
+  constexpr int kAglRow = 3540;
+  constexpr int kFtOffset = 1140;
+  addLabel(&data, "LabelOrthometric", "Orthometric").place(kColumn1, kHeadsTop, 1320, kLabelHeight);
+  addLabel(&data, "LabelEllipsoidal", "Ellipsoidal").place(kColumn3, kHeadsTop, 1320, kLabelHeight);
+
+  addLabel(&data, "LabelTopElevation", "Top Elevation of Object")
+      .place(kLabelLeft, kTopRow + kLabelDrop, kLabelWidth, kLabelHeight);
+  addLabel(&data, "LabelTopElevationHint", "(00000)")
+      .place(kHintLeft, kTopRow + kLabelDrop, 780, kLabelHeight);
+  addBox(data, "Text9O", "Top Elevation of Object Orthometric", kColumn1, kTopRow, 1080);
+  addLabel(&data, "LabelFt1", "Ft")
+      .place(kColumn1 + kFtOffset, kTopRow + kLabelDrop, 360, kLabelHeight);
+  addBox(data, "Text10O", "Top Elevation of Object Ellipsoidal", kColumn3, kTopRow, 1080);
+  addLabel(&data, "LabelFt2", "Ft")
+      .place(kColumn3 + kFtOffset, kTopRow + kLabelDrop, 360, kLabelHeight);
+
+  constexpr const char* kResolution = "Resolution 1 foot";
+  addLabel(&data, "LabelAgl", "Above Ground Elevation (AGL)").setToolTip(kResolution);
+  get<Label>("LabelAgl").place(kLabelLeft, kAglRow + kLabelDrop, kLabelWidth, kLabelHeight);
+  addLabel(&data, "LabelAglHint", "(00000)")
+      .place(kHintLeft, kAglRow + kLabelDrop, 780, kLabelHeight);
+  addBox(data, "Text12O", "Above Ground Elevation (AGL)", kColumn1, kAglRow, 1080);
+  addLabel(&data, "LabelFt3", "Ft")
+      .place(kColumn1 + kFtOffset, kAglRow + kLabelDrop, 360, kLabelHeight);
+  addLabel(&data, "LabelAglNote", "(Difference between base and top elevation)")
+      .setToolTip(kResolution);
+  get<Label>("LabelAglNote").place(kColumn3, kAglRow + kLabelDrop, 4200, kLabelHeight);
+}
+
+void ObstructionScreen::buildAccuracyRows(Frame& data) {
+  constexpr int kHeadsTop = 4020;
+  constexpr int kListTop = 4320;
+  constexpr int kListHeight = 1320;
+  addLabel(&data, "LabelAccuracy", "Accuracy Code")
+      .place(kLabelLeft, kListTop + kLabelDrop, kLabelWidth, kLabelHeight);
+  addLabel(&data, "LabelHorizontal", "Horizontal").place(kColumn1, kHeadsTop, 1440, kLabelHeight);
+  addLabel(&data, "LabelVertical", "Vertical").place(kColumn3, kHeadsTop, 2400, kLabelHeight);
+
+  horizontal_ = &add<ListBox>("ListAccuracyH", &data);
+  horizontal_->setCaption("Accuracy Code Horizontal");
+  horizontal_->place(kColumn1, kListTop, 1440, kListHeight);
+  horizontal_->setHeightTwips(kListHeight);
+  vertical_ = &add<ListBox>("ListAccuracyV", &data);
+  vertical_->setCaption("Accuracy Code Vertical");
+  vertical_->place(kColumn3, kListTop, 2400, kListHeight);
+  vertical_->setHeightTwips(kListHeight);
+}
+
+void ObstructionScreen::buildMenus() {
+  Program& program = this->program();
+  Menu& file = addMenu("MenuFile", "File");
+  file.items.push_back({"MenuPrint", "Print", [&program] { printCurrentScreen(program); }});
+  file.items.push_back({"MenuExit", "Exit", [&program] { exitProgram(program); }});
+  Menu& help = addMenu("MenuHelp", "Help");
+  help.items.push_back({"OnLineHelp", "On-Line Help", [&program] { openHelp(program); }});
+  for (const auto& [name, caption] :
+       {std::pair{"MenuAppendix1", "Appendix 1: Types C and D Obstruction Evaluation"},
+        std::pair{"MenuAppendix2", "Appendix 2: Type ANAPC Obstruction Evaluation"},
+        std::pair{"MenuAppendix3", "Appendix 3: Type PIR Obstruction Evaluation"}}) {
+    help.items.push_back({name, caption, [&program] { program.tell(kAppendixMissing); }});
+  }
+}
+
+void ObstructionScreen::attachChecks() {
+  Dialogs& dialogs = program().dialogs;
+  attachDmsCheck(dialogs, get<TextBox>("Text3O"), DmsKind::DegLat);
+  attachDmsCheck(dialogs, get<TextBox>("Text4O"), DmsKind::Min);
+  attachDmsCheck(dialogs, get<TextBox>("Text6O"), DmsKind::Deg);
+  attachDmsCheck(dialogs, get<TextBox>("Text7O"), DmsKind::Min);
+  attachSecondsCheck(dialogs, get<TextBox>("Text5O"), 5, 2);
+  attachSecondsCheck(dialogs, get<TextBox>("Text8O"), 5, 2);
+  for (const char* name : {"Text9O", "Text10O", "Text12O"}) {
+    attachNumberCheck(dialogs, get<TextBox>(name), 5, 0);
+  }
+  // The date typed here is the one the next screens offer.
+  auto& date = get<TextBox>("Text23O");
+  date.onChange = [this, &date] { this->program().current().surveyDate = date.text(); };
+}
+
+void ObstructionScreen::load() {
+  const CurrentSurvey& current = program().current();
+  get<Label>("LabelLatDir1").setCaption(current.latitudeHemisphere);
+  get<Label>("LabelLonDir1").setCaption(current.longitudeHemisphere);
+  for (const auto& item : verticalAccuracyItems()) vertical_->add(item);
+  for (const auto& item : horizontalAccuracyItems()) horizontal_->add(item);
+  for (auto& item : obstructionSurfacesFor(current.surveyType)) surfaces_->add(std::move(item));
+  refreshObstructionGrid(program());
+  tabs_->select(1);
+  showSurveyInStatusBar(*this);
+}
+
+void ObstructionScreen::afterShow() {
+  dataFrame_->setVisible(true);
+}
+
+void ObstructionScreen::surfaceChosen() {
+  const CurrentSurvey& current = program().current();
+  if (current.obstructionMode == "A") get<TextBox>("Text23O").setText(current.surveyDate);
+}
+
+}  // namespace survey

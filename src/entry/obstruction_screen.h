@@ -1,0 +1,59 @@
+// FormObstruction: one obstruction of the current survey, reached from the
+// airport screen's obstruction grid ("New" adds, "Edit" changes a row).
+#pragma once
+
+#include <string>
+
+#include "shell/controls.h"
+#include "shell/record_screen.h"
+#include "shell/screen.h"
+#include "store/survey_store.h"
+
+namespace survey {
+
+class ObstructionScreen : public Screen, public RecordScreen {
+ public:
+  static constexpr const char* kName = "FormObstruction";
+  static constexpr const char* kCaption = "Part D: Obstruction Information";
+
+  explicit ObstructionScreen(Program& program);
+
+  void load() override;
+  void afterShow() override;
+  // Fills the screen from the current obstruction row (the hub's "Edit").
+  void loadRecord() override;
+
+ private:
+  Label& addLabel(Frame* frame, std::string name, std::string caption);
+  TextBox& addBox(Frame& frame, std::string name, std::string caption, int left, int top,
+                  int width);
+  void buildSurfaceFrame();
+  void buildDataFrame();
+  void buildPositionRows(Frame& data);
+  void buildHeightRows(Frame& data);
+  void buildAccuracyRows(Frame& data);
+  void buildMenus();
+  void attachChecks();
+
+  void surfaceChosen();
+  void save();
+  void cancel();
+  // Writes the screen into the table; false (after telling why) when nothing was stored.
+  bool storeRecord(const std::string& mode);
+  FieldValues screenFields() const;
+  ListBox* listOfField(int field) const;
+
+  // Set while the screen is built, in the order a user moves through the controls.
+  TabStrip* tabs_ = nullptr;
+  Frame* dataFrame_ = nullptr;
+  ListBox* surfaces_ = nullptr;
+  ListBox* horizontal_ = nullptr;
+  ListBox* vertical_ = nullptr;
+  CommandButton* cancel_ = nullptr;
+  CommandButton* submit_ = nullptr;
+};
+
+// Refills the airport screen's obstruction grid, when that screen exists.
+void refreshObstructionGrid(Program& program);
+
+}  // namespace survey

@@ -1,0 +1,128 @@
+// What the obstruction screen stores and loads, and how it returns to the hub.
+#include <string>
+
+#include "entry/obstruction_screen.h"
+#include "shell/navigation.h"
+#include "shell/program.h"
+#include "shell/screen_names.h"
+
+namespace survey {
+
+namespace {
+
+// The obstruction fields the screen shows; 11 and 13 to 18 have no control,
+// 22, 24 and 25 belong to the row (survey, deletion mark, number when added).
+constexpr int kLastScreenField = 24;
+constexpr int kRowNumberField = 25;
+
+void returnToAirport(Program& program) {
+  if (!showScreenIfAvailable(program, screen::kAirport)) return;
+  prepareScreen(program, screen::kAirport, "TAB");
+  showScreen(program, screen::kAirport);
+}
+
+}  // namespace
+
+ListBox* ObstructionScreen::listOfField(int field) const {
+  switch (field) {
+    case 19:
+      return horizontal_;
+    case 20:
+      return vertical_;
+    case 21:
+      return surfaces_;
+    default:
+      return nullptr;
+  }
+}
+
+FieldValues ObstructionScreen::screenFields() const {
+  FieldValues values;
+  for (int field = 1; field <= kRowNumberField; ++field) {
+    if (const ListBox* list = listOfField(field)) {
+      values.emplace_back(field, list->chosenText());
+    } else if (const auto* box =
+                   dynamic_cast<const TextBox*>(find("Text" + std::to_string(field) + "O"))) {
+      values.emplace_back(field, box->text());
+    }
+  }
+  return values;
+}
+
+bool ObstructionScreen::storeRecord(const std::string& mode) {
+  Program& program = this->program();
+  SurveyStore& store = program.store;
+  const CurrentSurvey& current = program.current();
+  if (mode == "E") {
+    const int row = current.obstructionRow;
+    if (row < 1 || row > store.obstructions().count()) {
+      program.tell(
+          "The obstruction being edited is no longer in the table, so nothing was saved. "
+          "Choose it again in the list of obstructions on the airport screen.");
+      return false;
+    }
+    store.updateRow(TableKind::Obstruction, row, screenFields());
+    return true;
+  }
+  if (current.surveyKey.empty()) {
+    program.tell("You must first select an airport.");
+    return false;
+  }
+  const AppendResult added = store.appendChild(TableKind::Obstruction, screenFields());
+  if (!added) {
+    program.tell(added.error);
+    return false;
+  }
+  store.updateRow(TableKind::Obstruction, added.row, {{kRowNumberField, numberCell(added.row)}});
+  return true;
+}
+
+void ObstructionScreen::save() {
+  Program& program = this->program();
+  const std::string mode = program.current().obstructionMode;
+  if (mode == "A" || mode == "E") {
+    // A refused save keeps everything typed on the screen.
+    if (!storeRecord(mode)) return;
+    if (mode == "E") {
+      submit_->setEnabled(false);
+      cancel_->setEnabled(false);
+    }
+    program.tell(mode == "A" ? "Obstruction Information Successfully Added"
+                             : "Obstruction Information Successfully Changed");
+  }
+  // This screen is discarded from here on: only the program is used.
+  returnToAirport(program);
+  refreshObstructionGrid(program);
+}
+
+void ObstructionScreen::cancel() {
+  returnToAirport(program());
+}
+
+void ObstructionScreen::loadRecord() {
+  Program& program = this->program();
+  const SurveyStore& store = program.store;
+  const int surveyRow = store.findSurveyRow(program.current().surveyKey);
+  const bool locked = surveyRow > 0 && store.airports().cell(surveyRow, 41) == "CERTIFIED2";
+  submit_->setEnabled(!locked);
+
+  const Table& obstructions = store.obstructions();
+  const int row = program.current().obstructionRow;
+  if (row < 1 || row > obstructions.count()) return;
+  for (int field = 1; field <= kLastScreenField; ++field) {
+    // A copy: filling a box runs its check, which may report and empty it.
+    std::string value = obstructions.cell(row, field);
+    if (ListBox* list = listOfField(field)) {
+      for (int index = 0; index < list->count(); ++index) {
+        if (list->item(index) == value) {
+          list->choose(index);
+          break;
+        }
+      }
+    } else if (auto* box = dynamic_cast<TextBox*>(find("Text" + std::to_string(field) + "O"))) {
+      box->setText(std::move(value));
+    }
+  }
+}
+
+}  // namespace survey
