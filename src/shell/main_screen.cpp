@@ -28,10 +28,10 @@ MainScreen::MainScreen(Program& program)
                           std::vector<std::string>{"List of Surveys", "Current Airport"})),
       frame_(add<Frame>("Frame1", nullptr)),
       list_(add<Grid>("GridAirport", &frame_, 6)) {
-  setSizeTwips(11000, 6480);
-  tabs_.place(120, 60, 10760, 375);
+  setSizeTwips(11300, 6480);
+  tabs_.place(120, 60, 11060, 375);
   frame_.setCaption("SURVEYS CONDUCTED");
-  frame_.place(120, 480, 10760, 5520);
+  frame_.place(120, 480, 11060, 5520);
   std::vector<int> widths;
   for (const auto& column : kColumns) widths.push_back(column.widthTwips);
   list_.setColumnWidthsTwips(widths);
@@ -49,7 +49,7 @@ MainScreen::MainScreen(Program& program)
   int top = 300;
   for (const auto& button : buttons) {
     auto& command = add<CommandButton>(button.name, &frame_);
-    command.place(9480, top, 1150, 420);
+    command.place(9480, top, 1440, 420);
     top += 540;
     command.setCaption(button.caption);
     command.onClick = [this, handler = button.handler] { (this->*handler)(); };

@@ -34,6 +34,11 @@ class ScreenManager {
   // Working screens are managed: one at a time. Others are windows beside them.
   void registerScreen(std::string name, Factory factory, bool managed = true);
   bool knows(const std::string& name) const { return factories_.count(name) > 0; }
+  // A working screen (one at a time) rather than a window beside them.
+  bool isManaged(const std::string& name) const {
+    const auto it = factories_.find(name);
+    return it != factories_.end() && it->second.managed;
+  }
 
   // The screen if it exists now, without creating it.
   Screen* existing(const std::string& name) const;

@@ -1,0 +1,141 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "shell/exit_help_print.h"
+
+namespace survey::ui {
+
+namespace {
+QString withMnemonic(const std::string& caption) {
+  QString text = QString::fromStdString(caption).replace("&", "&&");
+  return text.isEmpty() ? text : "&" + text;
+}
+
+// A window beside the working screens; closing it discards its screen.
+class SideWindow : public QDialog {
+ public:
+  SideWindow(Program& program, Screen& screen, QWidget* parent)
+      : QDialog(parent), program_(program), name_(screen.name()) {
+    setWindowTitle(QString::fromStdString(screen.caption()));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    view_ = new ScreenView(screen, this);
+    layout->addWidget(view_);
+  }
+  ScreenView* view() const { return view_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (view_) view_->detachAll();
+    program_.screens.discard(name_);
+    QDialog::closeEvent(event);
+  }
+
+ private:
+  Program& program_;
+  std::string name_;
+  ScreenView* view_;
+};
+}  // namespace
+
+MainWindow::MainWindow(Program& program) : program_(program) {
+  program_.screens.setObserver(this);
+  setWindowTitle(kProgramTitle);
+}
+
+MainWindow::~MainWindow() { program_.screens.setObserver(nullptr); }
+
+void MainWindow::screenCreated(Screen&) {}
+
+void MainWindow::screenShown(Screen& screen) {
+  if (!program_.screens.isManaged(screen.name())) {
+    auto& window = sideWindows_[screen.name()];
+    if (!window) {
+      window = new SideWindow(program_, screen, this);
+      window->show();
+    }
+    window->raise();
+    window->activateWindow();
+    return;
+  }
+  if (workingView_ && workingView_->screenName() == screen.name()) return;
+  if (workingView_) {
+    workingView_->detachAll();
+    takeCentralWidget()->deleteLater();
+  }
+  workingView_ = new ScreenView(screen);
+  setCentralWidget(workingView_);
+  setWindowTitle(QString::fromStdString(screen.caption()));
+  showMenus(screen);
+  setFixedSize(workingView_->width(), workingView_->height() + menuBar()->sizeHint().height());
+}
+
+void MainWindow::screenDiscarded(Screen& screen) {
+  if (workingView_ && workingView_->screenName() == screen.name()) {
+    workingView_->detachAll();
+    takeCentralWidget()->deleteLater();
+    workingView_ = nullptr;
+    return;
+  }
+  const auto it = sideWindows_.find(screen.name());
+  if (it == sideWindows_.end()) return;
+  if (auto* window = static_cast<SideWindow*>(it->second.data())) {
+    window->view()->detachAll();
+    window->hide();
+    window->deleteLater();
+  }
+  sideWindows_.erase(it);
+}
+
+QWidget* MainWindow::viewOf(const Screen& screen) const {
+  if (workingView_ && workingView_->screenName() == screen.name()) return workingView_;
+  const auto it = sideWindows_.find(screen.name());
+  return it == sideWindows_.end() ? nullptr : it->second.data();
+}
+
+QWidget* MainWindow::activeWindowForDialogs() const {
+  QWidget* active = QApplication::activeWindow();
+  return active ? active : const_cast<MainWindow*>(this);
+}
+
+void MainWindow::showMenus(const Screen& screen) {
+  menuBar()->clear();
+  const std::string screenName = screen.name();
+  for (const auto& menu : screen.menus()) {
+    QMenu* qmenu = menuBar()->addMenu(withMnemonic(menu.caption));
+    qmenu->setObjectName(QString::fromStdString(menu.name));
+    for (const auto& item : menu.items) {
+      QAction* action = qmenu->addAction(withMnemonic(item.caption));
+      action->setObjectName(QString::fromStdString(item.name));
+      const std::string itemName = item.name;
+      // Looked up when chosen: the screen may have been rebuilt in between.
+      connect(action, &QAction::triggered, this, [this, screenName, itemName] {
+        if (Screen* current = program_.screens.existing(screenName)) {
+          current->menuItem(itemName).click();
+        }
+      });
+    }
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (ending_) {
+    event->accept();
+    return;
+  }
+  // The window's close control runs the same dialogue as "Exit", so no work is lost unasked.
+  if (exitProgram(program_)) {
+    ending_ = true;
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace survey::ui

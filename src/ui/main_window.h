@@ -1,0 +1,41 @@
+// The program's window: shows the working screen of the moment, its menus and
+// title, and the windows that stand beside it.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+
+#include "shell/program.h"
+#include "ui/screen_view.h"
+
+namespace survey::ui {
+
+class MainWindow : public QMainWindow, public ScreensObserver {
+  Q_OBJECT
+ public:
+  explicit MainWindow(Program& program);
+  ~MainWindow() override;
+
+  void screenCreated(Screen& screen) override;
+  void screenShown(Screen& screen) override;
+  void screenDiscarded(Screen& screen) override;
+
+  // The widget that shows the screen now, if it is shown.
+  QWidget* viewOf(const Screen& screen) const;
+  // The window in front: for message boxes.
+  QWidget* activeWindowForDialogs() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void showMenus(const Screen& screen);
+
+  Program& program_;
+  QPointer<ScreenView> workingView_;
+  std::map<std::string, QPointer<QWidget>> sideWindows_;  // screen name -> its window
+  bool ending_ = false;
+};
+
+}  // namespace survey::ui

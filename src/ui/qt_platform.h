@@ -1,0 +1,30 @@
+// The system around the program, through Qt: documents, printing, the busy pointer.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "shell/platform.h"
+
+namespace survey::ui {
+
+class QtPlatform : public Platform {
+ public:
+  explicit QtPlatform(std::filesystem::path programDirectory);
+  std::filesystem::path programDirectory() const override { return directory_; }
+  bool openDocument(const std::string& pathOrAddress) override;
+  void printScreen(const Screen& screen) override;
+  void setBusy(bool busy) override;
+  void quit() override;
+
+  // The widget that shows a screen, for printing its image.
+  void setScreenWidgetProvider(std::function<QWidget*(const Screen&)> provider) {
+    screenWidget_ = std::move(provider);
+  }
+
+ private:
+  std::filesystem::path directory_;
+  std::function<QWidget*(const Screen&)> screenWidget_;
+};
+
+}  // namespace survey::ui

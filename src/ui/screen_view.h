@@ -1,0 +1,29 @@
+// The widgets of one screen, placed as its controls say and bound to them.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "shell/screen.h"
+
+namespace survey::ui {
+
+class ControlBinding;
+
+class ScreenView : public QWidget {
+  Q_OBJECT
+ public:
+  ScreenView(Screen& screen, QWidget* parent = nullptr);
+  ~ScreenView() override;
+  // Stops observing the screen's controls, before the screen goes away.
+  void detachAll();
+  const std::string& screenName() const { return name_; }
+  // The widget bound to the named control, if any.
+  QWidget* widgetFor(const std::string& controlName) const;
+
+ private:
+  std::string name_;
+  std::vector<ControlBinding*> bindings_;
+};
+
+}  // namespace survey::ui

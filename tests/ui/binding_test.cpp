@@ -1,0 +1,217 @@
+// The Qt layer on the offscreen platform: real widgets bound to the controls.
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+
+#include "entry/all_screens.h"
+#include "entry/field_checks.h"
+#include "shell/main_screen.h"
+#include "shell/navigation.h"
+#include "shell/screen_names.h"
+#include "support/fakes.h"
+#include "ui/grid_model.h"
+#include "ui/main_window.h"
+#include "ui/qt_dialogs.h"
+
+using namespace survey;
+
+namespace {
+
+// A small screen with one checked box, to drive the binding without the entry screens.
+class CheckedBoxScreen : public Screen {
+ public:
+  static constexpr const char* kName = "FormTestBox";
+  explicit CheckedBoxScreen(Program& program) : Screen(program, kName, "Test box") {
+    auto& box = add<TextBox>("Text7A", nullptr);
+    box.setCaption("Existing Latitude  (dd mm ss.s) Deg");
+    box.place(120, 120, 1200, 300);
+    attachDmsCheck(program.dialogs, box, DmsKind::DegLat);
+  }
+};
+
+// Answers the next message box with the given button, and remembers what it showed.
+struct BoxSeen {
+  QString text, title;
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+class BoxAnswerer {
+ public:
+  void answerNext(QMessageBox::StandardButton button) { poll(seen_, button, 100); }
+  const QString& text() const { return seen_->text; }
+  const BoxSeen& seen() const { return *seen_; }
+
+ private:
+  static void poll(std::shared_ptr<BoxSeen> seen, QMessageBox::StandardButton button, int tries) {
+    QTimer::singleShot(10, [seen, button, tries] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) {
+        if (tries > 0) poll(seen, button, tries - 1);
+        return;
+      }
+      seen->text = box->text();
+      seen->title = box->windowTitle();
+      seen->icon = box->icon();
+      if (auto* def = box->defaultButton()) seen->defaultButton = box->standardButton(def);
+      box->button(button)->click();
+    });
+  }
+  std::shared_ptr<BoxSeen> seen_ = std::make_shared<BoxSeen>();
+};
+
+}  // namespace
+
+class BindingTest : public QObject {
+  Q_OBJECT
+
+ private:
+  struct World {
+    testing::TempDir dir;
+    ui::QtDialogs dialogs;
+    testing::FakePlatform platform{dir.path()};
+    Program program{dialogs, platform};
+    ui::MainWindow window{program};
+    World() {
+      registerAllScreens(program.screens);
+      program.screens.registerScreen(CheckedBoxScreen::kName, [](Program& p) {
+        return std::make_unique<CheckedBoxScreen>(p);
+      });
+      dialogs.setParentProvider([this] { return &window; });
+    }
+  };
+
+ private slots:
+  void typingRunsTheCheckAndEmptiesTheBox() {
+    World world;
+    showScreen(world.program, CheckedBoxScreen::kName);
+    world.window.show();
+    auto* edit = world.window.findChild<QLineEdit*>("Text7A");
+    QVERIFY(edit);
+    QCOMPARE(edit->accessibleName(), QString("Existing Latitude  (dd mm ss.s) Deg"));
+    BoxAnswerer answerer;
+    answerer.answerNext(QMessageBox::Ok);
+    QTest::keyClicks(edit, "95");
+    QCOMPARE(answerer.text(), QString("95 is greater than 90.  Degree values must be between 0 and 90."));
+    QCOMPARE(answerer.seen().title, QString());
+    QCOMPARE(edit->text(), QString());
+    auto& box = world.program.screens.touch(CheckedBoxScreen::kName).get<TextBox>("Text7A");
+    QCOMPARE(box.text(), std::string());
+    box.setText("45");  // a program change shows in the widget
+    QCOMPARE(edit->text(), QString("45"));
+  }
+
+  void refusalShowsTheProgramsMessageBox() {
+    World world;
+    world.program.store.appendAirport({{3, "ABC"}});
+    world.program.current().surveyKey.clear();
+    showScreen(world.program, MainScreen::kName);
+    world.window.show();
+    auto* edit = world.window.findChild<QPushButton*>("CommandEditAPT");
+    QVERIFY(edit && edit->isEnabled());
+    BoxAnswerer answerer;
+    answerer.answerNext(QMessageBox::Ok);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QCOMPARE(answerer.text(), QString("You must first select an airport."));
+    QCOMPARE(answerer.seen().title, QString(kProgramTitle));
+  }
+
+  void closingTheWindowAsksToExitAndNoKeepsItOpen() {
+    World world;
+    showScreen(world.program, MainScreen::kName);
+    world.window.show();
+    BoxAnswerer answerer;
+    answerer.answerNext(QMessageBox::No);
+    world.window.close();
+    QCOMPARE(answerer.text(), QString("Do you really want to exit program?"));
+    QCOMPARE(answerer.seen().title, QString("Exit?"));
+    QCOMPARE(answerer.seen().icon, QMessageBox::Question);
+    QCOMPARE(answerer.seen().defaultButton, QMessageBox::No);
+    QVERIFY(world.window.isVisible());
+    QVERIFY(!world.platform.quitCalled);
+  }
+
+  void closingWithYesYesSavesTheStore() {
+    World world;
+    showScreen(world.program, MainScreen::kName);
+    world.window.show();
+    BoxAnswerer first, second;
+    first.answerNext(QMessageBox::Yes);
+    QTimer::singleShot(30, [second]() mutable { second.answerNext(QMessageBox::Yes); });
+    world.window.close();
+    QCOMPARE(second.text(), QString("Do you want to save changes?"));
+    QVERIFY(world.platform.quitCalled);
+    QVERIFY(std::filesystem::exists(world.dir.path() / "survey_apt.txt"));
+  }
+
+  void gridClickChoosesTheSurvey() {
+    World world;
+    for (const char* key : {"AAA", "BBB"}) world.program.store.appendAirport({{3, key}, {1, key}});
+    world.program.current().surveyKey.clear();
+    world.program.current().storeLoaded = true;
+    showScreen(world.program, MainScreen::kName);
+    world.window.show();
+    auto* view = world.window.findChild<QTableView*>("GridAirport");
+    QVERIFY(view);
+    QCOMPARE(view->model()->rowCount(), 2);
+    QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const QRect cell = view->visualRect(view->model()->index(1, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(world.program.current().surveyKey, std::string("BBB"));
+    QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(view->selectionModel()->selectedRows().first().row(), 1);
+  }
+
+  void tabsSwitchTheWorkingScreen() {
+    World world;
+    showScreen(world.program, MainScreen::kName);
+    world.window.show();
+    if (!world.program.screens.knows(screen::kAirport)) QSKIP("the airport screen is not built yet");
+    auto* bar = world.window.findChild<QTabBar*>("TabStrip1");
+    QVERIFY(bar);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    QVERIFY(world.program.screens.isShown(screen::kAirport));
+    QVERIFY(!world.program.screens.isShown(MainScreen::kName));
+  }
+
+  void everyControlOfEveryScreenHasAnAccessibleName() {
+    World world;
+    world.program.store.appendAirport({{3, "ABC"}, {1, "Abc Field"}});
+    for (const char* name :
+         {screen::kMain, screen::kSurveyType, screen::kAirport, screen::kRunway, screen::kRunwayPP,
+          screen::kNavaid, screen::kObstruction, screen::kCertification, screen::kOutputFile,
+          screen::kImport}) {
+      if (!world.program.screens.knows(name)) continue;
+      showScreen(world.program, name);
+      QWidget* view = world.window.viewOf(*world.program.screens.existing(name));
+      QVERIFY2(view, name);
+      for (QWidget* widget : view->findChildren<QWidget*>()) {
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_")) continue;
+        QVERIFY2(!widget->accessibleName().trimmed().isEmpty(),
+                 qPrintable(QString(name) + "." + widget->objectName()));
+      }
+    }
+  }
+
+  void menusComeFromTheShownScreen() {
+    World world;
+    showScreen(world.program, MainScreen::kName);
+    world.window.show();
+    QStringList titles;
+    for (QAction* action : world.window.menuBar()->actions()) titles << action->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Help", "&Obstructions"}));
+    auto* help = world.window.findChild<QAction*>("OnLineHelp");
+    QVERIFY(help);
+    help->trigger();
+    QCOMPARE(world.platform.opened.size(), std::size_t(1));
+  }
+};
+
+QTEST_MAIN(BindingTest)
+#include "binding_test.moc"
