@@ -2,6 +2,7 @@
 
 #include "entry/airport_screen.h"
 #include "entry/certification_screen.h"
+#include "entry/navaid_screen.h"
 #include "entry/obstruction_screen.h"
 #include "entry/runway_pp_screen.h"
 #include "entry/runway_screen.h"
@@ -26,6 +27,7 @@ void registerAllScreens(ScreenManager& screens) {
   registerScreen<ObstructionScreen>(screens);
   registerScreen<RunwayScreen>(screens);
   registerScreen<RunwayPPScreen>(screens);
+  registerScreen<NavaidScreen>(screens);
   // Each entry screen adds its line here.
 }
 

@@ -1,0 +1,264 @@
+#include "entry/navaid_screen.h"
+
+#include "entry/field_checks.h"
+#include "entry/hub_grids.h"
+#include "shell/navigation.h"
+#include "shell/program.h"
+
+namespace survey {
+
+namespace {
+constexpr const char* kResolutionTip = "Resolution 0.01 foot";
+constexpr int kBoxHeight = 315;
+constexpr int kLabelDrop = 30;  // a label sits a little lower than the box beside it
+
+// Left edges of the degrees, minutes and seconds columns.
+constexpr int kDegLeft = 1440;
+constexpr int kMinLeft = 2460;
+constexpr int kSecLeft = 3480;
+}  // namespace
+
+NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) {
+  setSizeTwips(14400, 10620);
+  auto& tabs = add<TabStrip>("TabStrip1", nullptr,
+                             std::vector<std::string>{"List of Surveys", "Current Airport"});
+  tabs.setCaption("Screens");
+  tabs.place(120, 60, 14160, 375);
+  tabs.onClick = [this] { handleTabClick(*this); };
+
+  auto& frame = add<Frame>("Frame2", nullptr);
+  frame.setCaption("NAVIGATION AIDS");
+  frame.place(120, 480, 10200, 9720);
+  buildTypeChoosers(frame);
+  buildNavaidFields(frame);
+  buildAnswer(frame);
+  buildAssociatedPoint(frame);
+  addLabel("LabelNAVD88", &frame,
+           "Orthometric heights (MSL elevations) shall be referenced to NAVD88.", 240, 9060, 6600);
+  addLabel("LabelNAD83", &frame, "Positions and ellipsoidal heights shall be referenced to NAD83.",
+           240, 9360, 6600);
+  auto& cancel = add<CommandButton>("Command6", &frame);
+  cancel.setCaption("Cancel");
+  cancel.place(7320, 9120, 1200, 420);
+  cancel.onClick = [this] { this->cancel(); };
+  auto& save = add<CommandButton>("Command5", &frame);
+  save.setCaption("Save");
+  save.place(8760, 9120, 1200, 420);
+  save.onClick = [this] { this->save(); };
+
+  buildDistance();
+
+  auto& status = add<StatusBar>("StatusBar1", nullptr);
+  status.setCaption("Current survey");
+  status.place(0, 10320, 14400, 300);
+
+  // Lies over the distance group until a type is chosen or typed.
+  add<Frame>("Frame1", nullptr).place(10380, 480, 3960, 2160);
+
+  attachChecks();
+  addStandardMenus(*this);
+}
+
+Label& NavaidScreen::addLabel(const std::string& name, Frame* frame, std::string caption, int left,
+                              int top, int width, int height) {
+  auto& label = add<Label>(name, frame);
+  label.setCaption(std::move(caption));
+  label.place(left, top, width, height);
+  return label;
+}
+
+TextBox& NavaidScreen::addBox(const std::string& name, Frame* frame, std::string caption, int left,
+                              int top, int width) {
+  auto& box = add<TextBox>(name, frame);
+  box.setCaption(std::move(caption));
+  box.place(left, top, width, kBoxHeight);
+  return box;
+}
+
+void NavaidScreen::buildTypeChoosers(Frame& frame) {
+  addLabel("LabelElectronic", &frame, " Electronic NAVAIDS", 240, 300, 3600);
+  auto& electronic = add<ListBox>("ListElectronic", &frame);
+  electronic.setCaption("Electronic NAVAIDS");
+  electronic.place(240, 570, 3600, 1500);
+  electronic.onChosen = [this] { electronicChosen(); };
+
+  addLabel("LabelVisual", &frame, "Visual NAVAIDS", 4080, 300, 3600);
+  auto& visual = add<ListBox>("ListVisual", &frame);
+  visual.setCaption("Visual NAVAIDS");
+  visual.place(4080, 570, 3600, 1500);
+  visual.onChosen = [this] { visualChosen(); };
+
+  addLabel("LabelStars", &frame, "STARS", 7920, 300, 2040);
+  addBox("Text15G", &frame, "STARS", 7920, 570, 2040).onChange = [this] { starsChanged(); };
+}
+
+void NavaidScreen::buildNavaidFields(Frame& frame) {
+  addLabel("LabelDate", &frame, "Survey Date  mm/dd/yyyy", 240, 2220 + kLabelDrop, 2340);
+  addBox("Text18G", &frame, "Survey Date  mm/dd/yyyy", 2640, 2220, 1320);
+  addLabel("LabelRWY", &frame, "Runway", 4200, 2220 + kLabelDrop, 780);
+  addBox("Text1G", &frame, "Runway", 5040, 2220, 1080);
+  addLabel("LabelID", &frame, "NAVAID or ILS/MLS Identifier", 6300, 2220 + kLabelDrop, 2520);
+  addBox("Text2G", &frame, "NAVAID or ILS/MLS Identifier", 8880, 2220, 1080);
+
+  addLabel("LabelGeodetic", &frame, "Geodetic Coordinates at Center of NAVAID", 240, 2760, 3720)
+      .setToolTip("Report Value to the nearest 0.0001 second");
+  addLabel("LabelGeodeticHint", &frame, "(ddd mm ss.ssss)", 4080, 2760, 1560);
+  addLabel("LabelDeg1", &frame, "Deg", kDegLeft, 3060, 900);
+  addLabel("LabelMin1", &frame, "Min", kMinLeft, 3060, 900);
+  addLabel("LabelSec1", &frame, "Sec", kSecLeft, 3060, 1320);
+  const struct {
+    const char* row;
+    int top;
+    const char* boxes[3];
+    const char* direction;
+  } rows[] = {{"Latitude", 3330, {"Text3G", "Text4G", "Text5G"}, "LabelLatDir1"},
+              {"Longitude", 3720, {"Text6G", "Text7G", "Text8G"}, "LabelLonDir1"}};
+  for (const auto& row : rows) {
+    addLabel(std::string("Label") + row.row, &frame, row.row, 240, row.top + kLabelDrop, 1080);
+    const std::string prefix = std::string("Geodetic Coordinates at Center of NAVAID ") + row.row;
+    addBox(row.boxes[0], &frame, prefix + " Deg", kDegLeft, row.top, 900);
+    addBox(row.boxes[1], &frame, prefix + " Min", kMinLeft, row.top, 900);
+    addBox(row.boxes[2], &frame, prefix + " Sec", kSecLeft, row.top, 1320);
+    addLabel(row.direction, &frame, "", 4920, row.top + kLabelDrop, 360)
+        .setToolTip(std::string(row.row) + " hemisphere");
+  }
+
+  addLabel("LabelOrtho1", &frame, "Orthometric", 5160, 4170, 1200);
+  addLabel("LabelEllip1", &frame, "Ellipsoidal", 6840, 4170, 1200);
+  addLabel("Label299", &frame, std::string(kBaseElevationCaption), 240, 4440 + kLabelDrop, 4800)
+      .setToolTip(kResolutionTip);
+  addLabel("LabelElevationHint", &frame, "(00000.0)", 240, 4740, 1200);
+  addBox("Text9G", &frame, "", 5160, 4440, 1200);
+  addLabel("LabelFt9", &frame, "Ft", 6420, 4440 + kLabelDrop, 300);
+  addBox("Text10G", &frame, "", 6840, 4440, 1200);
+  addLabel("LabelFt10", &frame, "Ft", 8100, 4440 + kLabelDrop, 300);
+  setElevationCaption(kBaseElevationCaption);
+}
+
+void NavaidScreen::buildAnswer(Frame& frame) {
+  addLabel("LabelPP", &frame, "Is there an Associated Perpendicular or Centerline Point?", 240,
+           5100, 5400)
+      .setToolTip(kResolutionTip);
+  auto& pp = addOption("RadioPP", &frame, "Yes, there is a Perpendicular Point");
+  pp.place(240, 5400, 3600, 285);
+  pp.onClick = [this] { showAssociatedPoint(true); };
+  auto& clpt = addOption("RadioCLPT", &frame, "Yes, there is a Centerline Point");
+  clpt.place(3960, 5400, 3360, 285);
+  clpt.onClick = [this] { showAssociatedPoint(true); };
+  auto& no = addOption("RadioDEF", &frame, "No");
+  no.place(7440, 5400, 900, 285);
+  no.onClick = [this] { showAssociatedPoint(false); };
+
+  auto& offset = add<Frame>("Frame5", &frame);
+  offset.setCaption("Offset Direction");
+  offset.place(240, 5820, 9720, 900);
+  auto& text = addLabel("LabelOffset", &offset,
+                        "Offset Direction L (LEFT) or R (RIGHT) is relative to an observer facing "
+                        "forward in a landing aircraft.",
+                        120, 270, 7200, 510);
+  auto& sides = add<ListBox>("ListLR", &offset);
+  sides.setCaption(text.caption());
+  sides.place(7560, 270, 900, 510);
+}
+
+void NavaidScreen::buildAssociatedPoint(Frame& frame) {
+  auto& point = add<Frame>("Frame4", &frame);
+  point.setCaption("Associated Perpendicular or Centerline Point");
+  point.place(240, 6840, 9720, 2100);
+  addLabel("LabelDeg2", &point, "Deg", kDegLeft, 270, 900);
+  addLabel("LabelMin2", &point, "Min", kMinLeft, 270, 900);
+  addLabel("LabelSec2", &point, "Sec", kSecLeft, 270, 1320);
+  const struct {
+    const char* row;
+    const char* label;
+    int top;
+    const char* boxes[3];
+  } rows[] = {{"Latitude", "LabelLatitude2", 540, {"Text20G", "Text21G", "Text22G"}},
+              {"Longitude", "LabelLongitude2", 930, {"Text23G", "Text24G", "Text25G"}}};
+  for (const auto& row : rows) {
+    addLabel(row.label, &point, row.row, 240, row.top + kLabelDrop, 1080);
+    const std::string prefix = std::string("Associated Point ") + row.row;
+    addBox(row.boxes[0], &point, prefix + " Deg", kDegLeft, row.top, 900);
+    addBox(row.boxes[1], &point, prefix + " Min", kMinLeft, row.top, 900);
+    addBox(row.boxes[2], &point, prefix + " Sec", kSecLeft, row.top, 1320);
+  }
+  addLabel("LabelPointHint", &point, "(dd mm ss.ssss)", 4920, 540 + kLabelDrop, 1560);
+  addLabel("LabelOrtho2", &point, "Orthometric", 1440, 1320, 1200);
+  addLabel("LabelEllip2", &point, "Ellipsoidal", 3120, 1320, 1200);
+  addLabel("LabelElevation2", &point, "Elevation", 240, 1590 + kLabelDrop, 1080)
+      .setToolTip(kResolutionTip);
+  addBox("Text26G", &point, "Associated Point Elevation Orthometric", 1440, 1590, 1200);
+  addLabel("LabelFt26", &point, "Ft", 2700, 1590 + kLabelDrop, 300);
+  addBox("Text27G", &point, "Associated Point Elevation Ellipsoidal", 3120, 1590, 1200);
+  addLabel("LabelFt27", &point, "Ft", 4380, 1590 + kLabelDrop, 300);
+}
+
+void NavaidScreen::buildDistance() {
+  auto& caption = addLabel("LabelCenterline", nullptr, "", 10440, 600, 3840, 510);
+  caption.setToolTip(kResolutionTip);
+  auto& box = add<Frame>("Frame3", nullptr);
+  box.setCaption("Distance");
+  box.place(10440, 1200, 2400, 660);
+  addBox("Text14G", &box, "", 120, 270, 1500);
+  addLabel("LabelFt14", &box, "Ft", 1740, 270 + kLabelDrop, 300);
+  setDistanceCaption(kAlongCenterlineCaption);
+  addLabel("LabelDistanceHint", nullptr, "(000000)", 10440, 1920, 1200);
+  addLabel("LabelOffsetDistance", nullptr, "NAVAID Offset Distance", 10440, 2280, 3840)
+      .setToolTip(
+          "A negative distance indicates that the perpendicular point is on the runway side of "
+          "the runway stop end.");
+}
+
+void NavaidScreen::attachChecks() {
+  Dialogs& dialogs = program().dialogs;
+  for (const char* name : {"Text3G", "Text20G"}) {
+    attachDmsCheck(dialogs, get<TextBox>(name), DmsKind::DegLat);
+  }
+  for (const char* name : {"Text6G", "Text23G"}) {
+    attachDmsCheck(dialogs, get<TextBox>(name), DmsKind::Deg);
+  }
+  for (const char* name : {"Text4G", "Text7G", "Text21G", "Text24G"}) {
+    attachDmsCheck(dialogs, get<TextBox>(name), DmsKind::Min);
+  }
+  for (const char* name : {"Text5G", "Text8G", "Text22G", "Text25G"}) {
+    attachSecondsCheck(dialogs, get<TextBox>(name), 7, 4);
+  }
+  for (const char* name : {"Text9G", "Text10G", "Text26G", "Text27G"}) {
+    attachNumberCheck(dialogs, get<TextBox>(name), 7, 1);
+  }
+  attachNumberCheck(dialogs, get<TextBox>("Text14G"), 6, 0);
+}
+
+void NavaidScreen::fillNavaidLists() {
+  auto& sides = get<ListBox>("ListLR");
+  sides.clear();
+  sides.add("L");
+  sides.add("R");
+  const struct {
+    const char* list;
+    std::span<const NavaidType> types;
+  } lists[] = {{"ListElectronic", electronicNavaidTypes()}, {"ListVisual", visualNavaidTypes()}};
+  for (const auto& [name, types] : lists) {
+    auto& list = get<ListBox>(name);
+    list.clear();
+    list.add("");
+    for (const auto& type : types) list.add(std::string(type.item));
+  }
+}
+
+void NavaidScreen::load() {
+  fillNavaidLists();
+  const CurrentSurvey& current = program().current();
+  get<Label>("LabelLatDir1").setCaption(current.latitudeHemisphere);
+  get<Label>("LabelLonDir1").setCaption(current.longitudeHemisphere);
+  setBoldTextBoxes(*this);
+  showSurveyInStatusBar(*this);
+  fillHubNavaidGrid(program());
+  get<TabStrip>("TabStrip1").select(1);
+}
+
+void NavaidScreen::afterShow() {
+  get<TextBox>("Text18G").setText(program().current().surveyDate);
+}
+
+}  // namespace survey
