@@ -1,11 +1,11 @@
 #include "entry/field_checks.h"
 
-#include <cctype>
-#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "store/text_encoding.h"
 
@@ -19,15 +19,39 @@ std::string_view trimmed(std::string_view s) {
   return s;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // The value of a numeric text; nothing when it cannot be held (too large).
+// Read the same way whatever the system's number format (a decimal comma
+// elsewhere must not turn "59.995" into 59).
 std::optional<double> numericValue(std::string_view text) {
-  const std::string s(trimmed(text));
-  errno = 0;
-  const double value = std::strtod(s.c_str(), nullptr);
-  if (errno == ERANGE || !std::isfinite(value)) return std::nullopt;
+  std::string_view s = trimmed(text);
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  double value = 0;
+  const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (error != std::errc() || end != s.data() + s.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
   return value;
+}
+
+// The characters of a UTF-8 text, each as its bytes.
+std::vector<std::string_view> characters(std::string_view text) {
+  std::vector<std::string_view> result;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t length = 1;
+    while (i + length < text.size() &&
+           (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80 &&
+           (static_cast<unsigned char>(text[i]) & 0xC0) == 0xC0 && length < 4) {
+      ++length;
+    }
+    result.push_back(text.substr(i, length));
+    i += length;
+  }
+  return result;
 }
 
 void refuse(Dialogs& dialogs, TextBox& box, std::string text) {
@@ -80,8 +104,7 @@ bool isNumeric(std::string_view text) {
 void checkDms(Dialogs& dialogs, DmsKind kind, TextBox& box) {
   const std::string text = box.text();
   const bool numeric = isNumeric(text);
-  const bool formOk =
-      numeric && (kind == DmsKind::Sec || text.find('.') == std::string::npos);
+  const bool formOk = numeric && (kind == DmsKind::Sec || text.find('.') == std::string::npos);
   if (!formOk) {
     if (!text.empty()) refuse(dialogs, box, text + ":  Improper Entry");
     return;
@@ -119,7 +142,8 @@ void checkSurveyDate(Dialogs& dialogs, TextBox& box) {
   if (text.empty()) return;
   auto tell = [&dialogs](const char* message) { dialogs.show(notice(message)); };
   constexpr const char* kFormat = "Date is incorrect format (mm/dd/yyyy)";
-  if (text.size() < 6 || text[2] != '/' || text[5] != '/') return tell(kFormat);
+  const auto chars = characters(text);
+  if (chars.size() < 6 || chars[2] != "/" || chars[5] != "/") return tell(kFormat);
   std::vector<std::string_view> parts;
   std::string_view rest(text);
   for (auto slash = rest.find('/'); slash != std::string_view::npos; slash = rest.find('/')) {
@@ -146,8 +170,9 @@ void checkSurveyDate(Dialogs& dialogs, TextBox& box) {
 }
 
 void checkIcaoCode(Dialogs& dialogs, TextBox& box) {
-  const std::string& text = box.text();
-  if (text.size() != 4 || text[0] != 'K') return;
+  const std::string text = box.text();
+  const auto chars = characters(text);
+  if (chars.size() != 4 || chars[0] != "K") return;
   for (char c : text) {
     if (isDigit(c)) return;
   }

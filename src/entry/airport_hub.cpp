@@ -1,0 +1,176 @@
+// The airport screen as the hub of a survey: its runway, navaid and
+// obstruction grids and their New, Edit and Delete commands.
+#include <charconv>
+
+#include "entry/airport_screen.h"
+#include "entry/hub_grids.h"
+#include "shell/navigation.h"
+#include "shell/program.h"
+#include "shell/record_screen.h"
+#include "shell/screen_names.h"
+
+namespace survey {
+
+namespace {
+
+bool isOneOf(const std::string& text, std::initializer_list<const char*> values) {
+  for (const char* value : values) {
+    if (text == value) return true;
+  }
+  return false;
+}
+
+std::string& modeOf(CurrentSurvey& current, TableKind kind) {
+  switch (kind) {
+    case TableKind::Runway:
+      return current.runwayMode;
+    case TableKind::Navaid:
+      return current.navaidMode;
+    default:
+      return current.obstructionMode;
+  }
+}
+
+int16_t& rowOf(CurrentSurvey& current, TableKind kind) {
+  switch (kind) {
+    case TableKind::Runway:
+      return current.runwayRow;
+    case TableKind::Navaid:
+      return current.navaidRow;
+    default:
+      return current.obstructionRow;
+  }
+}
+
+}  // namespace
+
+const std::vector<AirportScreen::HubPart>& AirportScreen::hubParts() {
+  static const std::vector<HubPart> parts = {
+      {TableKind::Runway, "GridRunway", "CommandAddRWY", "CommandEditRWY", "CommandDelRWY",
+       screen::kRunway, "runway"},
+      {TableKind::Navaid, "GridGS", "CommandAddNAV", "CommandEditNAV", "CommandDelNAV",
+       screen::kNavaid, "navaid"},
+      {TableKind::Obstruction, "GridObstruction", "CommandAddObs", "CommandEditObs",
+       "CommandDelObs", screen::kObstruction, "obstruction"}};
+  return parts;
+}
+
+void AirportScreen::fillGrid(const HubPart& part) {
+  auto& grid = get<Grid>(part.grid);
+  switch (part.table) {
+    case TableKind::Runway:
+      fillRunwayGrid(program(), grid);
+      break;
+    case TableKind::Navaid:
+      fillNavaidGrid(program(), grid);
+      break;
+    default:
+      fillObstructionGrid(program(), grid);
+      break;
+  }
+}
+
+void AirportScreen::refillHubGrids() {
+  for (const auto& part : hubParts()) fillGrid(part);
+}
+
+void AirportScreen::updateHubButtons() {
+  const std::string& type = program().current().surveyType;
+  for (const auto& part : hubParts()) {
+    bool listed = get<Grid>(part.grid).rows() > 1;
+    if (part.table == TableKind::Obstruction) {
+      listed = listed && !isOneOf(type, {"RUNWAYEND", "RUNWAY", "NAVAID"});
+    }
+    get<CommandButton>(part.edit).setEnabled(listed);
+    get<CommandButton>(part.remove).setEnabled(listed);
+  }
+}
+
+void AirportScreen::setHubCommandsBySurveyType() {
+  const std::string& type = program().current().surveyType;
+  for (const auto& part : hubParts()) {
+    bool enabled = true;
+    if (part.table == TableKind::Navaid) enabled = !isOneOf(type, {"RUNWAY", "RUNWAYEND"});
+    if (part.table == TableKind::Obstruction) {
+      enabled = !isOneOf(type, {"RUNWAY", "RUNWAYEND", "NAVAID"});
+    }
+    for (const char* name : {part.add, part.edit, part.remove}) {
+      get<CommandButton>(name).setEnabled(enabled);
+    }
+  }
+}
+
+void AirportScreen::editCurrentSurvey(int selectedListRow) {
+  Program& program = this->program();
+  CurrentSurvey& current = program.current();
+  get<TextBox>("Text3A").setLocked(true);
+  current.airportRow = static_cast<int16_t>(selectedListRow);
+  current.airportMode = "E";
+  refillHubGrids();
+  updateHubButtons();
+  showScreen(program, kName);
+  get<ListBox>("ListState").setHeightTwips(300);
+  loadAirportScreen();
+}
+
+// The table row of the record chosen in a hub grid (its hidden column), or 0
+// after telling the user that no record is chosen.
+int AirportScreen::selectedRecord(const HubPart& part) {
+  const auto& grid = get<Grid>(part.grid);
+  const int gridRow = grid.selectedRow();
+  const Table& table = program().store.table(part.table);
+  int row = 0;
+  if (gridRow > 0 && gridRow < grid.rows()) {
+    const std::string& cell = grid.cell(gridRow, kRowNumberColumn);
+    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), row);
+    if (error != std::errc() || end != cell.data() + cell.size()) row = 0;
+  }
+  if (row < 1 || row > table.count()) {
+    program().tell("Please select a " + std::string(part.noun) + " in the list first.");
+    return 0;
+  }
+  return row;
+}
+
+void AirportScreen::newRecord(const HubPart& part) {
+  Program& program = this->program();
+  if (!showScreenIfAvailable(program, part.screen)) return;
+  modeOf(program.current(), part.table) = "A";
+  prepareScreen(program, part.screen, "LOAD");
+  // This screen is discarded from here on: only the target is touched.
+  Screen& target = showScreen(program, part.screen);
+  if (part.table == TableKind::Navaid) {
+    if (auto* none = dynamic_cast<OptionButton*>(target.find("RadioDEF"))) none->setValue(true);
+    if (auto* cover = target.find("Frame1")) cover->setVisible(false);
+  }
+}
+
+void AirportScreen::editRecord(const HubPart& part) {
+  Program& program = this->program();
+  const int row = selectedRecord(part);
+  if (row == 0 || !showScreenIfAvailable(program, part.screen)) return;
+  CurrentSurvey& current = program.current();
+  modeOf(current, part.table) = "E";
+  rowOf(current, part.table) = static_cast<int16_t>(row);
+  if (part.table == TableKind::Runway) {
+    // The ends' identifiers name the runway; they stay as they are in an edit.
+    Screen& runway = program.screens.touch(part.screen);
+    for (const char* name : {"Text2R", "Text27R"}) {
+      if (auto* box = dynamic_cast<TextBox*>(runway.find(name))) box->setLocked(true);
+    }
+  }
+  // This screen is discarded from here on; the next one fills its grids anew.
+  Screen& target = showScreen(program, part.screen);
+  if (auto* record = dynamic_cast<RecordScreen*>(&target)) record->loadRecord();
+}
+
+void AirportScreen::deleteRecord(const HubPart& part) {
+  const int row = selectedRecord(part);
+  if (row == 0) return;
+  rowOf(program().current(), part.table) = static_cast<int16_t>(row);
+  program().store.markDeleted(part.table, row);
+  fillGrid(part);
+  get<Grid>(part.grid).selectRow(0);
+}
+
+}  // namespace survey

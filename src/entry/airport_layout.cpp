@@ -1,0 +1,330 @@
+// The airport screen's controls, their captions, tips and places.
+#include "entry/airport_lists.h"
+#include "entry/airport_screen.h"
+#include "entry/field_checks.h"
+#include "shell/navigation.h"
+#include "shell/program.h"
+
+namespace survey {
+
+namespace {
+
+// Places inside FrameGeneralAIRPORT, in twips.
+constexpr int kLabelLeft = 120;
+constexpr int kLabelWidth = 2880;
+constexpr int kBoxLeft = 3060;
+constexpr int kRowHeight = 300;
+constexpr int kLabelHeight = 255;
+
+constexpr const char* kAccuracyHelp =
+    "ACCURACIES ARE RELATIVE TO THE NATIONAL SPATIAL REFERENCE SYSTEM (NSRS) AND REPRESENT THE "
+    "MINIMUM ACCURACY FOR THE DATUM TIE. BECAUSE OF VARIABLES IN THE SURVEY PROCESS, INDIVIDUAL "
+    "TIES MAY BE SIGNIFICANTLY MORE ACCURATE THAN INDICATED. ACCURACIES EXPRESSED AS A RATIO "
+    "(1:10,000 ETC.) ARE RELATIVE TO THE NSRS AS A PROPORTION OF THE DISTANCE FROM THE NSRS TIE "
+    "STATION. FOR EXAMPLE, A 1:10,000 TIE IS ACCURATE TO ONE FOOT FOR EACH 10,000 FEET FROM THE "
+    "NSRS TIE STATION. ";
+constexpr const char* kElevationAccuracyHelp =
+    "ACCURACIES ARE RELATIVE TO THE NATIONAL SPATIAL REFERENCE SYSTEM (NSRS) AND REPRESENT THE "
+    "MINIMUM ACCURACY FOR THE DATUM TIE.  BECAUSE OF VARIABLES IN THE SURVEY PROCESS, INDIVIDUAL "
+    "TIES MAY BE SIGNIFICANTLY MORE ACCURATE THAN INDICATED.";
+
+}  // namespace
+
+AirportScreen::AirportScreen(Program& program) : Screen(program, kName, kCaption) {
+  setSizeTwips(16320, 10320);
+  auto& tabs = add<TabStrip>("TabStrip1", nullptr,
+                             std::vector<std::string>{"List of Surveys", "Current Airport"});
+  tabs.setCaption("Screens");
+  tabs.place(120, 60, 16080, 375);
+  tabs.onClick = [this] {
+    if (!selectingTab_) handleTabClick(*this);
+  };
+  buildGeneralInformation();
+  buildHub();
+  buildSideFrames();
+  addStandardMenus(*this);
+}
+
+void AirportScreen::buildGeneralInformation() {
+  Dialogs& dialogs = program().dialogs;
+  auto& general = add<Frame>("FrameGeneralAIRPORT", nullptr);
+  general.setCaption("GENERAL INFORMATION  (Required Fields in Yellow) ");
+  general.place(120, 540, 9060, 9660);
+
+  auto label = [&](const std::string& name, const std::string& caption, int left, int top,
+                   int width) -> Label& {
+    auto& l = add<Label>(name, &general);
+    l.setCaption(caption);
+    l.place(left, top, width, kLabelHeight);
+    return l;
+  };
+  auto box = [&](const std::string& name, const std::string& caption, int left, int top,
+                 int width) -> TextBox& {
+    auto& b = add<TextBox>(name, &general);
+    b.setCaption(caption);
+    b.place(left, top, width, kRowHeight);
+    return b;
+  };
+  // A labelled row with one box: the label left of the box, both with the tip.
+  auto field = [&](int number, const std::string& caption, const std::string& tip, int top,
+                   int width) -> TextBox& {
+    auto& l =
+        label("LabelField" + std::to_string(number), caption, kLabelLeft, top + 30, kLabelWidth);
+    l.setToolTip(tip);
+    auto& b = box("Text" + std::to_string(number) + "A", caption, kBoxLeft, top, width);
+    b.setToolTip(tip);
+    return b;
+  };
+
+  field(1, "Airport Name", "Airport name current at date of survey.", 300, 5760);
+  field(2, "ZAV Site Number (ex. 03407.A)", "Airport Site Number", 690, 1800);
+  auto& identifier = field(3, "Airport Identifier",
+                           "The source for this identifier is ZAV Order 7350.", 1080, 1200);
+  identifier.setRequired(true);
+  attachIcaoCheck(dialogs, identifier);
+  auto& region = field(4, "ZAV Region", "ZAV region (AEA, AGL, ANE, ANM, AWP, AAL, ACE, ASW, ASO)",
+                       1470, 1200);
+  region.setRequired(true);
+  auto& date = field(5, "Survey Date  mm/dd/yyyy",
+                     "Also referred to as Verification Date in UDDF documentation", 1860, 1500);
+  date.onChange = [this, &date] { this->program().current().surveyDate = date.text(); };
+  field(6, "City", "Associated City", 2250, 2160);
+
+  // The state list opens downwards into the room right of the rows above.
+  const std::string stateTip = "State (or political sovereignty if not a state)";
+  label("LabelState", "State", 5460, 720, 840).setToolTip(stateTip);
+  auto& state = add<ListBox>("ListState", &general);
+  state.setCaption("State");
+  state.setToolTip(stateTip);
+  state.place(6360, 690, 2580, 1500);
+  state.onChosen = [this] { chooseState(); };
+  label("LabelStateHint", "Click to expand", 6360, 2220, 2580);
+
+  // Airport reference point: degrees, minutes, seconds in columns.
+  label("Label21", "AIRPORT REFERENCE POINT", kLabelLeft, 2730, kLabelWidth);
+  label("Label6", "Positions and ellipsoidal heights shall be referenced to NAD83.", kBoxLeft, 2730,
+        5880);
+  const int dmsLeft[] = {kBoxLeft, kBoxLeft + 660, kBoxLeft + 1320};
+  const int dmsWidth[] = {600, 600, 900};
+  const char* dmsHead[] = {"Deg", "Min", "Sec"};
+  for (int i = 0; i < 3; ++i) {
+    label(std::string("LabelArp") + dmsHead[i], dmsHead[i], dmsLeft[i], 3060, dmsWidth[i]);
+  }
+  struct DmsRow {
+    const char* caption;
+    const char* tip;
+    const char* hint;
+    int firstField;
+    DmsKind degrees;
+    const char* hemisphereFrame;
+    const char* hemisphereCaption;
+    const char* options[2][2];
+  };
+  const DmsRow rows[] = {{"Existing Latitude  (dd mm ss.s)",
+                          "Airport Reference Point (ARP) Latitude",
+                          "(dd mm ss.s)",
+                          7,
+                          DmsKind::DegLat,
+                          "Frame3",
+                          "Latitude",
+                          {{"RadioN", "N"}, {"RadioS", "S"}}},
+                         {"Existing Longitude  (dd mm ss.s)",
+                          "Airport Reference Point Longitude",
+                          "(ddd mm ss.s)",
+                          10,
+                          DmsKind::Deg,
+                          "Frame4",
+                          "Longitude",
+                          {{"RadioW", "W"}, {"RadioE", "E"}}}};
+  int top = 3360;
+  for (const auto& row : rows) {
+    label("LabelField" + std::to_string(row.firstField), row.caption, kLabelLeft, top + 30,
+          kLabelWidth)
+        .setToolTip(row.tip);
+    for (int i = 0; i < 3; ++i) {
+      auto& b = box("Text" + std::to_string(row.firstField + i) + "A",
+                    std::string(row.caption) + " " + dmsHead[i], dmsLeft[i], top, dmsWidth[i]);
+      b.setToolTip(row.tip);
+      if (i == 0) attachDmsCheck(dialogs, b, row.degrees);
+      if (i == 1) attachDmsCheck(dialogs, b, DmsKind::Min);
+      if (i == 2) attachSecondsCheck(dialogs, b, 4, 1);
+    }
+    label(std::string("LabelHint") + std::to_string(row.firstField), row.hint, kBoxLeft + 2340,
+          top + 30, 1260);
+    auto& hemisphere = add<Frame>(row.hemisphereFrame, &general);
+    hemisphere.setCaption(row.hemisphereCaption);
+    hemisphere.place(6720, top - 150, 1560, 540);
+    for (int i = 0; i < 2; ++i) {
+      auto& option = addOption(row.options[i][0], &hemisphere, row.options[i][1]);
+      option.place(120 + i * 720, 210, 600, 270);
+      const std::string letter = row.options[i][1];
+      const bool latitude = row.firstField == 7;
+      option.onClick = [this, letter, latitude] {
+        auto& current = this->program().current();
+        (latitude ? current.latitudeHemisphere : current.longitudeHemisphere) = letter;
+      };
+    }
+    top += 540;
+  }
+
+  // Elevations: orthometric and ellipsoidal in two columns, feet after each.
+  const int elevationLeft[] = {kBoxLeft, kBoxLeft + 1680};
+  const char* elevationHead[] = {"Orthometric", "Ellipsoidal"};
+  for (int i = 0; i < 2; ++i) {
+    label(std::string("LabelElevation") + elevationHead[i], elevationHead[i], elevationLeft[i],
+          4530, 1200);
+  }
+  struct ElevationRow {
+    const char* caption;
+    int fields[2];
+    const char* hint;
+  };
+  const ElevationRow elevations[] = {{"Airport Elevation  (xxxx.x)", {13, 14}, "(00000.0)"},
+                                     {"Control Tower Floor Elevation", {23, 24}, nullptr}};
+  top = 4830;
+  for (const auto& row : elevations) {
+    label("LabelField" + std::to_string(row.fields[0]), row.caption, kLabelLeft, top + 30,
+          kLabelWidth);
+    for (int i = 0; i < 2; ++i) {
+      const std::string number = std::to_string(row.fields[i]);
+      auto& b = box("Text" + number + "A", std::string(row.caption) + " " + elevationHead[i],
+                    elevationLeft[i], top, 1200);
+      attachNumberCheck(dialogs, b, 7, 1);
+      label("LabelFeet" + number, "Ft", elevationLeft[i] + 1260, top + 30, 360);
+    }
+    if (row.hint) label("LabelHintElevation", row.hint, kBoxLeft + 3420, top + 30, 1200);
+    top += 390;
+  }
+  field(15, "Airport Elevation Location",
+        "LOCATION OF AIRPORT ELEVATION IN FEET FROM THE INDICATED RUNWAY END.  FOR EXAMPLE, 30 + "
+        "1500 = 1500 FEET FROM THE APPROACH END OF RUNWAY 30",
+        5610, 2160);
+  auto& declination = field(16, "Magnetic Declination  (xx.x)",
+                            "EAST DECLINATION IS INDICATED BY \"-\"", 6000, 900);
+  attachNumberCheck(dialogs, declination, 5, 1);
+  label("LabelHintDeclination", "(00.0)", kBoxLeft + 960, 6030, 900);
+
+  // Datum tie accuracies with their help pictures, and the vertical datum.
+  struct ListPlace {
+    const char* list;
+    const char* caption;
+    const char* picture;
+    const char* help;
+    int left;
+  };
+  const ListPlace accuracies[] = {
+      {"ListHor", "Horizontal Datum Tie Accuracy", "Picture1", kAccuracyHelp, kLabelLeft},
+      {"ListEll", "Ellipsoidal Elevation Tie Accuracy", "Picture2", kElevationAccuracyHelp, 3060},
+      {"ListOrth", "Orthometric Elevation Tie Accuracy", "Picture3", kElevationAccuracyHelp, 6000}};
+  for (const auto& place : accuracies) {
+    label(std::string("Label") + place.list, place.caption, place.left, 6480, 2880);
+    auto& list = add<ListBox>(place.list, &general);
+    list.setCaption(place.caption);
+    list.place(place.left, 6780, 2340, 1200);
+    auto& picture = add<Picture>(place.picture, &general);
+    picture.setCaption("Help: " + std::string(place.caption));
+    picture.setToolTip("Click for  Help");
+    picture.place(place.left + 2400, 6780, 330, 330);
+    const std::string help = place.help;
+    picture.onClick = [this, help] { this->program().tell(help); };
+  }
+  label("LabelListVertDatum", "Vertical Datum", kLabelLeft, 8130, kLabelWidth)
+      .setToolTip("Orthometric heights will be reported in this datum.");
+  auto& datum = add<ListBox>("ListVertDatum", &general);
+  datum.setCaption("Vertical Datum");
+  datum.setToolTip("Orthometric heights will be reported in this datum.");
+  datum.place(kBoxLeft, 8100, 2340, 1020);
+
+  const struct {
+    const char* name;
+    const char* caption;
+    void (AirportScreen::*handler)();
+  } commands[] = {{"CommandCancelAirport", "Cancel", &AirportScreen::cancel},
+                  {"CommandSubmitAirport", "Save", &AirportScreen::save},
+                  {"CommandCertify", "Finalize Input", &AirportScreen::finalizeInput}};
+  int left = 5520;
+  for (const auto& command : commands) {
+    auto& button = add<CommandButton>(command.name, &general);
+    button.setCaption(command.caption);
+    button.place(left, 8700, 1080, 420);
+    button.onClick = [this, handler = command.handler] { (this->*handler)(); };
+    left += 1140;
+  }
+}
+
+void AirportScreen::buildHub() {
+  auto& hub = add<Frame>("Frame2", nullptr);
+  hub.setCaption("AIRPORT RUNWAYS / NAVAIDS / OBSTRUCTIONS");
+  hub.place(9300, 540, 6900, 8220);
+  const char* headings[] = {"Part B: Runways", "Part C: NAVAIDS", "Part D: Obstructions"};
+  int top = 300;
+  int index = 0;
+  for (const auto& part : hubParts()) {
+    auto& heading = add<Label>(std::string("LabelHub") + part.grid, &hub);
+    heading.setCaption(headings[index]);
+    heading.place(120, top, 5280, kLabelHeight);
+    auto& grid = add<Grid>(part.grid, &hub, 7);
+    grid.setCaption(headings[index]);
+    grid.setHiddenColumn(6);
+    grid.setColumnWidthsTwips({4200, 900, 0, 0, 0, 0, 0});
+    grid.place(120, top + 300, 5280, 2100);
+    const std::pair<const char*, void (AirportScreen::*)(const HubPart&)> commands[] = {
+        {part.add, &AirportScreen::newRecord},
+        {part.edit, &AirportScreen::editRecord},
+        {part.remove, &AirportScreen::deleteRecord}};
+    const char* captions[] = {"New", "Edit", "Delete"};
+    int buttonTop = top + 300;
+    for (int i = 0; i < 3; ++i) {
+      auto& button = add<CommandButton>(commands[i].first, &hub);
+      button.setCaption(captions[i]);
+      button.place(5520, buttonTop, 1200, 420);
+      button.onClick = [this, &part, handler = commands[i].second] { (this->*handler)(part); };
+      buttonTop += 480;
+    }
+    top += 2610;
+    ++index;
+  }
+  // The obstruction list import is a developer's tool and never shown.
+  auto& fromList = add<CommandButton>("Command1", &hub);
+  fromList.setCaption("From List");
+  fromList.place(5520, 300 + 2 * 2610 + 300 + 3 * 480, 1200, 420);
+  fromList.setVisible(false);
+}
+
+void AirportScreen::buildSideFrames() {
+  // Frames right of the field area that hold no fields; they are enabled and
+  // disabled with the others. The two boxes in them are read by nothing, so
+  // they stay hidden rather than take input that would be lost.
+  const struct {
+    const char* name;
+    const char* caption;
+    int top;
+  } frames[] = {{"FrameAirport", "AIRPORT REFERENCE POINT", 8880},
+                {"FrameProjectAIRPORT", "PROJECT INFORMATION", 9420},
+                {"Frame1", "PROJECT INFORMATION", 9420}};
+  for (const auto& f : frames) {
+    auto& frame = add<Frame>(f.name, nullptr);
+    frame.setCaption(f.caption);
+    frame.place(f.name == std::string("Frame1") ? 12780 : 9300, f.top, 3420, 480);
+    frame.setVisible(false);
+  }
+  for (const char* name : {"Text16AA", "Text17AA"}) {
+    auto& unused = add<TextBox>(name, &get<Frame>("FrameProjectAIRPORT"));
+    unused.setCaption("Project Information");
+    unused.place(120, 150, 1500, kRowHeight);
+  }
+  get<TextBox>("Text17AA").place(1740, 150, 1500, kRowHeight);
+}
+
+void AirportScreen::load() {
+  for (const auto& [name, items] : airportListItems()) {
+    auto& list = get<ListBox>(name);
+    list.clear();
+    for (const auto& item : items) list.add(item);
+  }
+  fillStateList(nullptr);
+  refillHubGrids();
+  setBoldTextBoxes(*this);
+}
+
+}  // namespace survey

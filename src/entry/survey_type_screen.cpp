@@ -1,0 +1,67 @@
+#include "entry/survey_type_screen.h"
+
+#include "entry/airport_screen.h"
+#include "shell/navigation.h"
+#include "shell/program.h"
+#include "shell/screen_names.h"
+
+namespace survey {
+
+namespace {
+
+struct SurveyType {
+  const char* option;
+  const char* caption;
+  const char* value;
+};
+constexpr SurveyType kTypes[] = {{"RadioAOC", "AOC - Airport Obstruction Chart Survey", "AOC"},
+                                 {"RadioANAPC", "ANAPC- Area Navigation Approach Survey", "ANAPC"},
+                                 {"RadioANALPV", "ANALPV Survey", "ANALPV"},
+                                 {"RadioCombined", "Combined AOC / ANAPC Survey", "COMBINE"},
+                                 {"RadioNAVAID", "NAVAID Survey", "NAVAID"},
+                                 {"RadioRUNWAY", "Runway Survey", "RUNWAY"},
+                                 {"RadioRUNWAYEND", "Runway End Survey", "RUNWAYEND"},
+                                 {"RadioSPECIAL", "Special Survey", "SPECIAL"}};
+
+}  // namespace
+
+SurveyTypeScreen::SurveyTypeScreen(Program& program) : Screen(program, kName, kCaption) {
+  setSizeTwips(5400, 4080);
+  auto& frame = add<Frame>("Frame1", nullptr);
+  frame.setCaption("Please Choose Survey Type");
+  frame.place(240, 180, 4920, 3000);
+  // The type chosen last is offered again; a first survey is offered "AOC",
+  // the type a survey without one counts as.
+  const std::string& chosen = program.current().surveyType;
+  bool offered = false;
+  int top = 300;
+  for (const auto& type : kTypes) {
+    auto& option = addOption(type.option, &frame, type.caption);
+    option.place(240, top, 4440, 285);
+    top += 330;
+    if (chosen == type.value) {
+      option.setValue(true);
+      offered = true;
+    }
+  }
+  if (!offered) get<OptionButton>("RadioAOC").setValue(true);
+  auto& submit = add<CommandButton>("Command1", nullptr);
+  submit.setCaption("Submit");
+  submit.place(2040, 3390, 1320, 420);
+  submit.onClick = [this] { this->submit(); };
+}
+
+void SurveyTypeScreen::submit() {
+  Program& program = this->program();
+  CurrentSurvey& current = program.current();
+  for (const auto& type : kTypes) {
+    if (get<OptionButton>(type.option).value()) current.surveyType = type.value;
+  }
+  current.airportMode = "A";
+  prepareScreen(program, screen::kAirport, "LOAD");
+  // This screen is discarded from here on.
+  auto& airport = static_cast<AirportScreen&>(showScreen(program, screen::kAirport));
+  airport.startNewSurvey();
+}
+
+}  // namespace survey
