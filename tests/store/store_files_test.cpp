@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+
+#include "store/file_io.h"
+#include "store/store_files.h"
+#include "store/text_encoding.h"
+#include "support/fakes.h"
+
+namespace survey {
+namespace {
+
+using testing::TempDir;
+
+std::string readBytes(const std::filesystem::path& path) { return readWholeFile(path).bytes; }
+void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// An airport record: the given fields, the other lines empty.
+std::vector<std::string> airportRecord(std::map<int, std::string> fields) {
+  std::vector<std::string> lines(41);
+  for (const auto& [field, value] : fields) lines[field - 1] = value;
+  return lines;
+}
+
+std::string airportFile(const std::string& header, const std::vector<std::vector<std::string>>& records,
+                        const std::string& eol = "\r\n") {
+  std::string text = header + eol;
+  for (const auto& record : records) {
+    for (const auto& line : record) text += line + eol;
+  }
+  return text;
+}
+
+TEST(StoreFiles, EmptyTablesSaveAsOneHeaderLineEach) {
+  TempDir dir;
+  SurveyStore store;
+  ASSERT_TRUE(saveStore(store, dir.path()).ok());
+  for (const char* name : {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt", "survey_obs.txt"}) {
+    EXPECT_EQ(readBytes(dir.path() / name), "0 : 3.7\r\n") << name;
+  }
+}
+
+TEST(StoreFiles, SaveWritesEveryFieldOfEveryRecordWithNumberAndBooleanCells) {
+  TempDir dir;
+  SurveyStore store;
+  store.current.surveyType = "";
+  store.appendAirport({{1, "Abc Field"}, {3, "ABC"}, {39, booleanCell(true)}, {40, booleanCell(false)}});
+  auto navaid = store.appendChild(TableKind::Navaid, {{1, "GS - Glide Slope"}});
+  store.navaids().setCell(navaid.row, 19, numberCell(navaid.row));
+  ASSERT_TRUE(saveStore(store, dir.path()).ok());
+
+  auto expectedAirport = airportRecord({{1, "Abc Field"}, {3, "ABC"}, {25, "AOC"}, {39, "True"},
+                                        {40, "False"}, {41, "NEW"}});
+  EXPECT_EQ(readBytes(dir.path() / "survey_apt.txt"), airportFile("1 : 3.7", {expectedAirport}));
+  EXPECT_EQ(store.airports().cell(1, 25), "AOC");  // the empty type is replaced in memory too
+
+  const std::string navaids = readBytes(dir.path() / "survey_gs.txt");
+  EXPECT_EQ(std::count(navaids.begin(), navaids.end(), '\n'), 1 + 27);
+  EXPECT_NE(navaids.find("\r\n 1 \r\n"), std::string::npos);
+  const std::string runways = readBytes(dir.path() / "survey_rwy.txt");
+  EXPECT_EQ(runways, "0 : 3.7\r\n");
+}
+
+TEST(StoreFiles, LoadThenSaveIsByteIdentical) {
+  TempDir dir;
+  const std::string apt = airportFile(
+      "2 : 3.7", {airportRecord({{1, "Épinal – Mirecourt"}, {3, "EPL"}, {25, "AOC"}, {41, "CERTIFIED"}}),
+                  airportRecord({{1, "B"}, {3, "BBB"}, {25, "NAVAID"}, {39, "True"}})});
+  writeBytes(dir.path() / "survey_apt.txt", apt);
+  std::string rwy = "1 : 3.7\r\n";
+  for (int field = 1; field <= 200; ++field) rwy += (field % 7 == 0 ? "x" + std::to_string(field) : "") + "\r\n";
+  writeBytes(dir.path() / "survey_rwy.txt", rwy);
+  SurveyStore store;
+  ASSERT_FALSE(loadStore(store, dir.path()).failed);
+  ASSERT_TRUE(saveStore(store, dir.path()).ok());
+  EXPECT_EQ(readBytes(dir.path() / "survey_apt.txt"), apt);
+  EXPECT_EQ(readBytes(dir.path() / "survey_rwy.txt"), rwy);
+}
+
+struct HeaderCase {
+  const char* name;
+  std::string header;
+  int records;
+  int expectedCount;
+  int expectedRowsFilled;
+};
+
+class StoreHeader : public ::testing::TestWithParam<HeaderCase> {};
+
+TEST_P(StoreHeader, CountComesFromTheHeaderAndRecordsAreReadRegardless) {
+  const auto& c = GetParam();
+  TempDir dir;
+  std::vector<std::vector<std::string>> records;
+  for (int i = 1; i <= c.records; ++i) records.push_back(airportRecord({{3, "K" + std::to_string(i)}}));
+  writeBytes(dir.path() / "survey_apt.txt", airportFile(c.header, records));
+  SurveyStore store;
+  const auto report = loadStore(store, dir.path());
+  EXPECT_FALSE(report.failed) << report.message();
+  EXPECT_EQ(store.airports().count(), c.expectedCount);
+  for (int row = 1; row <= c.expectedRowsFilled; ++row) {
+    EXPECT_EQ(store.airports().cell(row, 3), "K" + std::to_string(row));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, StoreHeader,
+    ::testing::Values(HeaderCase{"Versioned", "2 : 3.7", 2, 2, 2},
+                      HeaderCase{"WithoutVersion", "3", 3, 3, 3},
+                      HeaderCase{"BlanksAroundCount", "  2  :3.7", 2, 2, 2},
+                      HeaderCase{"SurplusRecordBeyondCount", "2 : 3.7", 3, 2, 3},
+                      HeaderCase{"FewerRecordsThanCount", "4 : 3.7", 1, 4, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StoreFiles, SurplusRecordIsDroppedByTheNextSave) {
+  TempDir dir;
+  writeBytes(dir.path() / "survey_apt.txt",
+             airportFile("1 : 3.7", {airportRecord({{3, "A"}}), airportRecord({{3, "B"}})}));
+  SurveyStore store;
+  loadStore(store, dir.path());
+  EXPECT_EQ(store.airports().cell(2, 3), "B");
+  saveStore(store, dir.path());
+  EXPECT_EQ(readBytes(dir.path() / "survey_apt.txt"),
+            airportFile("1 : 3.7", {airportRecord({{3, "A"}, {25, "AOC"}})}));
+}
+
+TEST(StoreFiles, PartialLastRecordFillsOnlyItsFirstFields) {
+  TempDir dir;
+  std::string obs = "2 : 3.7\r\n";
+  for (int field = 1; field <= 25; ++field) obs += "o" + std::to_string(field) + "\r\n";
+  obs += "TREE\r\nlast";  // two lines of the second record, the last without line end
+  writeBytes(dir.path() / "survey_obs.txt", obs);
+  SurveyStore store;
+  ASSERT_FALSE(loadStore(store, dir.path()).failed);
+  EXPECT_EQ(store.obstructions().count(), 2);
+  EXPECT_EQ(store.obstructions().cell(1, 25), "o25");
+  EXPECT_EQ(store.obstructions().cell(2, 1), "TREE");
+  EXPECT_EQ(store.obstructions().cell(2, 2), "last");
+  EXPECT_EQ(store.obstructions().cell(2, 3), "");
+}
+
+TEST(StoreFiles, ReadingAcceptsEveryLineEnd) {
+  for (const std::string eol : {"\r\n", "\r", "\n"}) {
+    TempDir dir;
+    writeBytes(dir.path() / "survey_apt.txt",
+               airportFile("1 : 3.7", {airportRecord({{1, "Name"}, {3, "ABC"}, {41, "NEW"}})}, eol));
+    SurveyStore store;
+    ASSERT_FALSE(loadStore(store, dir.path()).failed);
+    EXPECT_EQ(store.airports().cell(1, 1), "Name");
+    EXPECT_EQ(store.airports().cell(1, 3), "ABC");
+    EXPECT_EQ(store.airports().cell(1, 41), "NEW");
+    EXPECT_EQ(store.airports().cell(1, 2), "");
+  }
+}
+
+TEST(StoreFiles, OlderFilesInWindows1252AreReadAsSuch) {
+  TempDir dir;
+  writeBytes(dir.path() / "survey_apt.txt",
+             airportFile("1 : 3.7", {airportRecord({{1, "Caf\xE9 \x93Nord\x94"}, {3, "CAF"}})}));
+  SurveyStore store;
+  loadStore(store, dir.path());
+  EXPECT_EQ(store.airports().cell(1, 1), "Caf\u00e9 \u201cNord\u201d");
+}
+
+struct BadFileCase {
+  const char* name;
+  std::string file;    // which file is bad
+  std::string header;  // its first line
+  int extraRecords;    // records beyond the airport table's capacity (airport file only)
+  int line;
+};
+
+class BadStoreFile : public ::testing::TestWithParam<BadFileCase> {};
+
+TEST_P(BadStoreFile, LoadStopsThereAndTheSaveBacksUpWhatWasNotRead) {
+  const auto& c = GetParam();
+  TempDir dir;
+  writeBytes(dir.path() / "survey_apt.txt", airportFile("1 : 3.7", {airportRecord({{3, "A"}})}));
+  writeBytes(dir.path() / "survey_gs.txt", "0 : 3.7\r\n");
+  std::string bad = c.header + "\r\n";
+  if (c.extraRecords > 0) {
+    for (int i = 0; i < (1000 + c.extraRecords) * 41; ++i) bad += "x\r\n";
+  }
+  writeBytes(dir.path() / c.file, bad);
+
+  SurveyStore store;
+  const auto report = loadStore(store, dir.path());
+  ASSERT_TRUE(report.failed);
+  EXPECT_EQ(report.file, c.file);
+  EXPECT_EQ(report.line, c.line);
+  EXPECT_NE(report.message().find(c.file), std::string::npos);
+  EXPECT_NE(report.message().find("line " + std::to_string(c.line)), std::string::npos);
+
+  const auto saved = saveStore(store, dir.path(), report.unreadTables);
+  ASSERT_TRUE(saved.ok()) << saved.message();
+  EXPECT_EQ(readBytes(dir.path() / (c.file + ".unread-backup")), bad);
+  EXPECT_FALSE(saved.backups.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, BadStoreFile,
+    ::testing::Values(BadFileCase{"EmptyHeader", "survey_rwy.txt", "", 0, 1},
+                      BadFileCase{"CountNotANumber", "survey_rwy.txt", "many : 3.7", 0, 1},
+                      BadFileCase{"CountAboveCapacity", "survey_obs.txt", "40000 : 3.7", 0, 1},
+                      BadFileCase{"MoreRecordsThanRows", "survey_apt.txt", "5 : 3.7", 1, 41001 + 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StoreFiles, FilesAfterAFailedOneAreNotReadAndAreBackedUp) {
+  TempDir dir;
+  writeBytes(dir.path() / "survey_rwy.txt", "oops\r\n");
+  writeBytes(dir.path() / "survey_gs.txt", "0 : 3.7\r\n");
+  SurveyStore store;
+  const auto report = loadStore(store, dir.path());
+  ASSERT_TRUE(report.failed);
+  EXPECT_EQ(report.unreadTables,
+            (std::vector<TableKind>{TableKind::Runway, TableKind::Obstruction, TableKind::Navaid}));
+  const auto saved = saveStore(store, dir.path(), report.unreadTables);
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "survey_gs.txt.unread-backup"));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "survey_apt.txt.unread-backup"));
+  // A second backup never replaces the first.
+  writeBytes(dir.path() / "survey_rwy.txt", "again\r\n");
+  saveStore(store, dir.path(), report.unreadTables);
+  EXPECT_EQ(readBytes(dir.path() / "survey_rwy.txt.unread-backup"), "oops\r\n");
+  EXPECT_EQ(readBytes(dir.path() / "survey_rwy.txt.unread-backup1"), "again\r\n");
+}
+
+TEST(StoreFiles, FailedSaveNamesTheFileAndKeepsItsOldContents) {
+  TempDir dir;
+  SurveyStore store;
+  store.appendAirport({{3, "A"}});
+  writeBytes(dir.path() / "survey_apt.txt", "0 : 3.7\r\n");
+  std::filesystem::create_directory(dir.path() / "survey_obs.txt");
+  if (::geteuid() != 0) {
+    // Without root, a read-only directory refuses every new file.
+    ::chmod(dir.path().c_str(), 0555);
+    const auto report = saveStore(store, dir.path());
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(report.failures.size(), 4u);
+    EXPECT_EQ(readBytes(dir.path() / "survey_apt.txt"), "0 : 3.7\r\n");
+  }
+  const auto report = saveStore(store, dir.path());
+  ASSERT_EQ(report.failures.size(), 1u);
+  EXPECT_NE(report.failures[0].find("survey_obs.txt"), std::string::npos);
+  EXPECT_NE(report.message().find("Could not save survey_obs.txt"), std::string::npos);
+  EXPECT_NE(readBytes(dir.path() / "survey_apt.txt"), "0 : 3.7\r\n");  // the others were saved
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_EQ(entry.path().string().find(".saving-"), std::string::npos) << entry.path();
+  }
+}
+
+TEST(TextEncoding, ConvertsBetweenUtf8AndWindows1252) {
+  EXPECT_TRUE(isValidUtf8("plain ASCII"));
+  EXPECT_TRUE(isValidUtf8("\u00e9\u20ac"));
+  EXPECT_FALSE(isValidUtf8("\xE9t\xE9"));
+  EXPECT_FALSE(isValidUtf8("\xC0\xAF"));  // overlong form
+  EXPECT_EQ(windows1252ToUtf8("\x80 \xA9 \x9F"), "\u20ac \u00a9 \u0178");
+  EXPECT_EQ(utf8ToWindows1252("\u20ac\u00e9\u4e2d"), "\x80\xE9?");
+  EXPECT_EQ(utf8Length("\u00e9t\u00e9"), 3u);
+}
+
+TEST(FileIo, SplitLinesKeepsEmptyLinesAndDropsOnlyTheTerminators) {
+  EXPECT_EQ(splitLines("a\r\n\r\nb\rc\nd"),
+            (std::vector<std::string_view>{"a", "", "b", "c", "d"}));
+  EXPECT_EQ(splitLines("a\r\n"), (std::vector<std::string_view>{"a"}));
+  EXPECT_TRUE(splitLines("").empty());
+}
+
+}  // namespace
+}  // namespace survey
