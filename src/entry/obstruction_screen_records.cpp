@@ -1,6 +1,7 @@
 // What the obstruction screen stores and loads, and how it returns to the hub.
 #include <string>
 
+#include "entry/airport_screen.h"
 #include "entry/obstruction_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"

@@ -1,0 +1,346 @@
+#include <vector>
+
+#include "entry/obstruction_lists.h"
+#include "screens/obstruction_fixture.h"
+
+namespace survey::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// The surface codes a list holds, in order: the text before each item's colon.
+Strings codesOf(const ListBox& list) {
+  Strings codes;
+  for (const auto& item : list.items()) codes.push_back(item.substr(0, item.find(':')));
+  return codes;
+}
+
+TEST_F(ObstructionTest, OpeningShowsTheSurveyHemispheresAndAccuracyCodes) {
+  addSurvey();
+  program.current().latitudeHemisphere = "S";
+  program.current().longitudeHemisphere = "E";
+  Screen& screen = openNew();
+
+  EXPECT_TRUE(shown(screen::kObstruction));
+  EXPECT_EQ(screen.caption(), "Part D: Obstruction Information");
+  EXPECT_EQ(screen.get<Label>("LabelLatDir1").caption(), "S");
+  EXPECT_EQ(screen.get<Label>("LabelLonDir1").caption(), "E");
+  EXPECT_EQ(list("ListAccuracyH").items(), (Strings{"1 (20')", "2 (50')", "3 (100')"}));
+  EXPECT_EQ(list("ListAccuracyV").items(),
+            (Strings{"A (3')", "B (10')", "C (20')", "D (50')", "E (Estimated max elv)"}));
+  EXPECT_EQ(screen.get<StatusBar>("StatusBar1").panelText(), "ABC: Abc Field");
+  EXPECT_EQ(screen.get<TabStrip>("TabStrip1").selectedCaption(), "Current Airport");
+  EXPECT_TRUE(screen.get<Frame>("Frame1").visible());
+  EXPECT_TRUE(box("Text3O").bold());
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ObstructionTest, SurfaceListFollowsTheSurveyType) {
+  const Strings chart{"AV", "ANP", "BV", "C", "D", "PIR", "SUPLC", "HCT"};
+  Strings combined{"ANAPC"};
+  combined.insert(combined.end(), chart.begin(), chart.end());
+  Strings every{"ANALPV", "ANAPC"};
+  every.insert(every.end(), chart.begin(), chart.end());
+  every.push_back("NUL");
+  const struct {
+    const char* type;
+    Strings codes;
+  } cases[] = {{"AOC", chart},        {"ANAPC", {"ANAPC"}}, {"ANALPV", {"ANALPV"}},
+               {"COMBINE", combined}, {"SPECIAL", every},   {"RUNWAY", every},
+               {"RUNWAYEND", every},  {"NAVAID", every},    {"", every}};
+  addSurvey();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.type);
+    program.current().surveyType = c.type;
+    program.screens.discard(screen::kObstruction);
+    openNew();
+    EXPECT_EQ(codesOf(list("ListObsSurface")), c.codes);
+  }
+  // The stored texts, spelled as the exchange files expect them.
+  const Strings items = obstructionSurfacesFor("SPECIAL");
+  EXPECT_EQ(items[1], "ANAPC: Area Nav Approach - Precision, conventional landing");
+  EXPECT_EQ(items[5],
+            "C: FAR77 Nonprecision Approach: Visibility minimums > 3/4 mile includes "
+            "approach and primary surfaces only");
+  EXPECT_EQ(items[9],
+            "HCT: FAR77 Horizontal, Conical, and Transistions includes FAR77 "
+            "horizontal, conical, and transistion surfaces only");
+  EXPECT_EQ(items[10], "NUL: OIS not applicable");
+}
+
+TEST_F(ObstructionTest, AddStoresEveryFieldLinksTheRowAndReturnsToTheHub) {
+  addSurvey();
+  addObstruction("XYZ", {{2, "POLE"}, {1, "17"}});
+  addObstruction("XYZ", {{2, "BLDG"}, {1, "17"}});
+  openNew();
+  const FieldValues typed{{23, "06/01/2007"}, {1, "17"},    {2, "TREE"},  {3, "40"},
+                          {4, "38"},          {5, "12.25"}, {6, "105"},   {7, "5"},
+                          {8, "1.5"},         {9, "5280"},  {10, "5262"}, {12, "45"}};
+  for (const auto& [field, text] : typed)
+    type(screen::kObstruction, "Text" + std::to_string(field) + "O", text);
+  choose("ListAccuracyH", "2 (50')");
+  choose("ListAccuracyV", "E (Estimated max elv)");
+  choose("ListObsSurface",
+         "PIR: Precision Instrument Approach, includes approach and primary "
+         "surfaces only");
+  EXPECT_EQ(box("Text23O").text(), "06/01/2007") << "typed date replaced by the surface click";
+  save();
+
+  ASSERT_EQ(program.store.obstructions().count(), 3);
+  for (const auto& [field, text] : typed) EXPECT_EQ(cell(3, field), text) << "field " << field;
+  EXPECT_EQ(cell(3, 19), "2 (50')");
+  EXPECT_EQ(cell(3, 20), "E (Estimated max elv)");
+  EXPECT_EQ(cell(3, 21).substr(0, 4), "PIR:");
+  EXPECT_EQ(cell(3, 22), "ABC");
+  EXPECT_EQ(cell(3, 24), "");
+  EXPECT_EQ(cell(3, 25), " 3 ");
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.last(), "Obstruction Information Successfully Added");
+  EXPECT_EQ(dialogs.shown.back().title, kProgramTitle);
+
+  EXPECT_TRUE(shown(screen::kAirport));
+  EXPECT_FALSE(shown(screen::kObstruction));
+  const Grid& grid = control<Grid>(screen::kAirport, "GridObstruction");
+  ASSERT_EQ(grid.rows(), 2);
+  EXPECT_EQ(grid.cell(1, 0), "TREE (17) 40-38-12.25");
+  EXPECT_EQ(grid.cell(1, 6), "3");
+}
+
+TEST_F(ObstructionTest, AddWithNothingChosenStoresEmptyTextsOverStaleCells) {
+  addSurvey();
+  // A row left beyond the count by an earlier survey deletion.
+  Table& table = program.store.obstructions();
+  for (const auto& [field, text] :
+       FieldValues{{19, "1 (20')"}, {20, "A (3')"}, {21, "NUL: OIS not applicable"}, {24, "D"}}) {
+    table.setCell(1, field, text);
+  }
+  openNew();
+  type(screen::kObstruction, "Text2O", "POLE");
+  save();
+  ASSERT_EQ(table.count(), 1);
+  for (int field : {19, 20, 21, 23, 24}) EXPECT_EQ(cell(1, field), "") << "field " << field;
+  EXPECT_EQ(cell(1, 2), "POLE");
+  EXPECT_EQ(cell(1, 25), " 1 ");
+}
+
+TEST_F(ObstructionTest, EveryListItemSurvivesSaveAndReload) {
+  program.current().surveyType = "SPECIAL";
+  addSurvey();
+  const Strings horizontal = horizontalAccuracyItems();
+  const Strings vertical = verticalAccuracyItems();
+  const Strings surfaces = obstructionSurfacesFor("SPECIAL");
+  ASSERT_EQ(surfaces.size(), 11u);
+  for (std::size_t i = 0; i < surfaces.size(); ++i) {
+    openNew();
+    choose("ListAccuracyH", horizontal[i % horizontal.size()]);
+    choose("ListAccuracyV", vertical[i % vertical.size()]);
+    choose("ListObsSurface", surfaces[i]);
+    save();
+  }
+  ASSERT_EQ(program.store.obstructions().count(), 11);
+  for (std::size_t i = 0; i < surfaces.size(); ++i) {
+    SCOPED_TRACE(surfaces[i]);
+    openEdit(static_cast<int>(i) + 1);
+    EXPECT_EQ(list("ListAccuracyH").chosenText(), horizontal[i % horizontal.size()]);
+    EXPECT_EQ(list("ListAccuracyV").chosenText(), vertical[i % vertical.size()]);
+    EXPECT_EQ(list("ListObsSurface").chosenText(), surfaces[i]);
+    program.screens.discard(screen::kObstruction);
+  }
+}
+
+TEST_F(ObstructionTest, EditChangesTheShownFieldsAndKeepsTheRest) {
+  addSurvey();
+  addObstruction("ABC", {{2, "OTHER"}});
+  // Field 25 differs from the row's place, as after a survey deletion.
+  const int row = addObstruction("ABC", {{1, "35"},
+                                         {2, "TREE"},
+                                         {3, "40"},
+                                         {5, "12.25"},
+                                         {11, "kept"},
+                                         {15, "kept too"},
+                                         {20, "B (10')"},
+                                         {23, "01/02/2003"},
+                                         {25, " 9 "}});
+  openEdit(row);
+  EXPECT_EQ(box("Text1O").text(), "35");
+  EXPECT_EQ(box("Text5O").text(), "12.25");
+  EXPECT_EQ(list("ListAccuracyV").chosenText(), "B (10')");
+  EXPECT_FALSE(list("ListAccuracyH").chosen().has_value());
+  type(screen::kObstruction, "Text2O", "BLDG");
+  save();
+
+  EXPECT_EQ(dialogs.last(), "Obstruction Information Successfully Changed");
+  EXPECT_EQ(program.store.obstructions().count(), 2);
+  EXPECT_EQ(cell(row, 2), "BLDG");
+  EXPECT_EQ(cell(row, 1), "35");
+  EXPECT_EQ(cell(row, 20), "B (10')");
+  EXPECT_EQ(cell(row, 22), "ABC");
+  EXPECT_EQ(cell(row, 25), " 9 ");
+  EXPECT_EQ(cell(row, 11), "kept");
+  EXPECT_EQ(cell(row, 15), "kept too");
+  EXPECT_EQ(cell(1, 2), "OTHER");
+  EXPECT_TRUE(shown(screen::kAirport));
+}
+
+TEST_F(ObstructionTest, LockedSurveyCannotBeSavedFromEdit) {
+  const struct {
+    const char* status;
+    bool saveEnabled;
+  } cases[] = {{"CERTIFIED2", false}, {"CERTIFIED", true}, {"NEW", true}, {"", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.status);
+    program.store.clear();
+    addSurvey("ABC", "Abc Field", c.status);
+    const int row = addObstruction("ABC", {{2, "TREE"}});
+    openEdit(row);
+    EXPECT_EQ(control<CommandButton>(screen::kObstruction, "CommandSubmitOBS").enabled(),
+              c.saveEnabled);
+    type(screen::kObstruction, "Text2O", "POLE");
+    save();
+    EXPECT_EQ(cell(row, 2), c.saveEnabled ? "POLE" : "TREE");
+    program.screens.discard(screen::kObstruction);
+  }
+}
+
+TEST_F(ObstructionTest, SurfaceClickFillsTheDateOnlyWhenAdding) {
+  addSurvey();
+  openNew();
+  EXPECT_EQ(box("Text23O").text(), "");
+  choose("ListObsSurface", obstructionSurfacesFor("AOC")[0]);
+  EXPECT_EQ(box("Text23O").text(), "05/06/2007");
+  program.current().surveyDate = "10/11/2012";
+  choose("ListObsSurface", obstructionSurfacesFor("AOC")[1]);
+  EXPECT_EQ(box("Text23O").text(), "10/11/2012") << "a later click fills it again";
+  typeKeys(screen::kObstruction, "Text23O", "X");
+  EXPECT_EQ(program.current().surveyDate, "10/11/2012X") << "typed dates become the survey's";
+  program.screens.discard(screen::kObstruction);
+
+  const int row = addObstruction("ABC", {{23, "01/02/2003"}});
+  openEdit(row);
+  EXPECT_EQ(program.current().surveyDate, "01/02/2003");
+  program.current().surveyDate = "09/09/2009";
+  choose("ListObsSurface", obstructionSurfacesFor("AOC")[2]);
+  EXPECT_EQ(box("Text23O").text(), "01/02/2003");
+}
+
+TEST_F(ObstructionTest, BoxesAreCheckedAsTheyChange) {
+  const struct {
+    const char* box;
+    const char* text;
+    const char* message;  // empty: the text is kept
+  } cases[] = {
+      {"Text3O", "91", "91 is greater than 90.  Degree values must be between 0 and 90."},
+      {"Text6O", "91", ""},
+      {"Text6O", "181", "181 is greater than 180.  Degree values must be between 0 and 180."},
+      {"Text4O", "60", "60 is greater than 59.  Minute values must be between 0 and 59.99."},
+      {"Text7O", "4.5", "4.5:  Improper Entry"},
+      {"Text5O", "59.99", ""},
+      {"Text5O", "12.345", "12.345:  Error (Entry too large for field)"},
+      {"Text8O", "1.234", "1.234:  Error (Only 2 decimal place allowed)"},
+      {"Text8O", "60", "60 is greater than 59.99.  Minute values must be between 0 and 59.99."},
+      {"Text9O", "99999", ""},
+      {"Text9O", "123456", "123456:  Error (Entry too large for field)"},
+      {"Text10O", "12.5", "12.5:  Error (Only 0 decimal place allowed)"},
+      {"Text12O", "1x", "1x:  Improper Entry"},
+      {"Text1O", "17L/35R", ""},
+      {"Text2O", "TREE 12.345", ""},
+  };
+  addSurvey();
+  openNew();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.box) + " " + c.text);
+    dialogs.shown.clear();
+    type(screen::kObstruction, c.box, c.text);
+    if (*c.message == '\0') {
+      EXPECT_TRUE(dialogs.shown.empty());
+      EXPECT_EQ(box(c.box).text(), c.text);
+    } else {
+      ASSERT_EQ(dialogs.shown.size(), 1u);
+      EXPECT_EQ(dialogs.last(), c.message);
+      EXPECT_EQ(dialogs.shown.back().title, "");
+      EXPECT_EQ(box(c.box).text(), "");
+    }
+    type(screen::kObstruction, c.box, "");
+  }
+}
+
+TEST_F(ObstructionTest, AddIsRefusedWhenTheTableIsFull) {
+  addSurvey();
+  program.store.obstructions().setCount(32767);
+  openNew();
+  type(screen::kObstruction, "Text2O", "TREE");
+  save();
+  EXPECT_EQ(dialogs.last(), tableFullMessage(TableKind::Obstruction));
+  EXPECT_EQ(program.store.obstructions().count(), 32767);
+  EXPECT_TRUE(shown(screen::kObstruction));
+  EXPECT_EQ(box("Text2O").text(), "TREE") << "what was typed stays";
+}
+
+TEST_F(ObstructionTest, SaveRefusesWhatHasNoPlaceInTheTable) {
+  addSurvey();
+  addObstruction("ABC", {{2, "TREE"}});
+  program.current().surveyKey.clear();
+  openNew();
+  type(screen::kObstruction, "Text2O", "POLE");
+  save();
+  EXPECT_EQ(dialogs.last(), "You must first select an airport.");
+  EXPECT_EQ(program.store.obstructions().count(), 1);
+
+  program.current().surveyKey = "ABC";
+  program.screens.discard(screen::kObstruction);
+  openEdit(1);
+  program.current().obstructionRow = 2;  // beyond the count
+  type(screen::kObstruction, "Text2O", "POLE");
+  save();
+  EXPECT_NE(dialogs.last().find("nothing was saved"), std::string::npos);
+  EXPECT_EQ(cell(1, 2), "TREE");
+  EXPECT_EQ(cell(2, 2), "");
+  EXPECT_TRUE(shown(screen::kObstruction));
+}
+
+TEST_F(ObstructionTest, CancelStoresNothingAndShowsTheSurveyAgain) {
+  addSurvey("ABC", "Abc Field");
+  program.store.airports().setCell(1, 6, "Springfield");
+  openNew();
+  type(screen::kObstruction, "Text2O", "TREE");
+  click(screen::kObstruction, "CommandCancelOBS");
+  EXPECT_EQ(program.store.obstructions().count(), 0);
+  EXPECT_TRUE(shown(screen::kAirport));
+  EXPECT_EQ(control<TextBox>(screen::kAirport, "Text6A").text(), "Springfield");
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ObstructionTest, MenusPrintAndSayTheAppendicesAreMissing) {
+  addSurvey();
+  Screen& screen = openNew();
+  Strings help;
+  for (const auto& menu : screen.menus()) {
+    if (menu.name == "MenuHelp") {
+      for (const auto& item : menu.items) help.push_back(item.caption);
+    }
+  }
+  EXPECT_EQ(help, (Strings{"On-Line Help", "Appendix 1: Types C and D Obstruction Evaluation",
+                           "Appendix 2: Type ANAPC Obstruction Evaluation",
+                           "Appendix 3: Type PIR Obstruction Evaluation"}));
+  for (const char* name : {"MenuAppendix1", "MenuAppendix2", "MenuAppendix3"}) {
+    dialogs.shown.clear();
+    screen.menuItem(name).click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.last(), "This appendix is not available in this version.");
+  }
+  screen.menuItem("MenuPrint").click();
+  EXPECT_EQ(platform.printed, (Strings{screen::kObstruction}));
+}
+
+TEST_F(ObstructionTest, TabsLeadBackToTheListAndTheAirport) {
+  addSurvey();
+  openNew();
+  control<TabStrip>(screen::kObstruction, "TabStrip1").select(0);
+  EXPECT_TRUE(shown(screen::kMain));
+  openNew();
+  control<TabStrip>(screen::kObstruction, "TabStrip1").select(1);
+  EXPECT_TRUE(shown(screen::kAirport));
+}
+
+}  // namespace
+}  // namespace survey::testing
