@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+
+#include "store/file_io.h"
+#include "store/store_files.h"
+#include "support/fakes.h"
+
+namespace survey {
+namespace {
+
+struct ToolRun {
+  int status;
+  std::string out;
+};
+
+// Runs survey-tool with the arguments; stdout captured, stderr to a file.
+ToolRun runTool(const std::string& args, const std::filesystem::path& errFile) {
+  const std::string command = std::string(SURVEY_TOOL) + " " + args + " 2>" + errFile.string();
+  FILE* pipe = ::popen(command.c_str(), "r");
+  ToolRun run{-1, {}};
+  std::array<char, 4096> buffer{};
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.out.append(buffer.data(), n);
+  const int raw = ::pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return run;
+}
+
+TEST(SurveyToolStore, ListPrintsTheSixColumnsInTableOrder) {
+  testing::TempDir dir;
+  SurveyStore store;
+  store.current.surveyType = "RUNWAY";
+  store.appendAirport({{1, "Abc Field"}, {2, "03407.A"}, {3, "ABC"}, {5, "05/01/2026"}});
+  store.current.surveyType = "";
+  store.appendAirport({{1, "Second"}, {3, "XYZ"}});
+  store.airports().setCell(2, 41, "CERTIFIED");
+  ASSERT_TRUE(saveStore(store, dir.path()).ok());
+  const ToolRun run = runTool("list " + dir.path().string(), dir.path() / "err");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "ABC\t03407.A\tAbc Field\t05/01/2026\tNEW\tRUNWAY\n"
+            "XYZ\t\tSecond\t\tCERTIFIED\tAOC\n");
+}
+
+TEST(SurveyToolStore, ResaveKeepsTheFilesByteIdentical) {
+  testing::TempDir dir;
+  SurveyStore store;
+  store.appendAirport({{1, "Abc"}, {3, "ABC"}, {39, "True"}});
+  store.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}, {60, "100"}});
+  store.appendChild(TableKind::Obstruction, {{1, "TREE"}, {25, numberCell(1)}});
+  ASSERT_TRUE(saveStore(store, dir.path()).ok());
+  std::vector<std::string> before;
+  for (const char* name : {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt", "survey_obs.txt"}) {
+    before.push_back(readWholeFile(dir.path() / name).bytes);
+  }
+  ASSERT_EQ(runTool("resave " + dir.path().string(), dir.path() / "err").status, 0);
+  int i = 0;
+  for (const char* name : {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt", "survey_obs.txt"}) {
+    EXPECT_EQ(readWholeFile(dir.path() / name).bytes, before[i++]) << name;
+  }
+}
+
+TEST(SurveyToolStore, BadArgumentsAndUnreadableStoresExitWithStatusTwo) {
+  testing::TempDir dir;
+  std::ofstream(dir.path() / "survey_apt.txt") << "garbage\r\n";
+  const struct {
+    std::string args;
+    std::string message;
+  } cases[] = {{"", "usage"},
+               {"nonsense", "unknown command"},
+               {"list", "usage: survey-tool list DIR"},
+               {"list /nonexistent/dir", "is not a directory"},
+               {"list " + dir.path().string(), "survey_apt.txt line 1"},
+               {"resave " + dir.path().string(), "survey_apt.txt line 1"}};
+  for (const auto& c : cases) {
+    const ToolRun run = runTool(c.args, dir.path() / "err");
+    EXPECT_EQ(run.status, 2) << c.args;
+    const std::string err = readWholeFile(dir.path() / "err").bytes;
+    EXPECT_NE(err.find(c.message), std::string::npos) << c.args << ": " << err;
+  }
+  EXPECT_EQ(readWholeFile(dir.path() / "survey_apt.txt").bytes, "garbage\r\n");
+}
+
+}  // namespace
+}  // namespace survey
