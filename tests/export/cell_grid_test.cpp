@@ -1,0 +1,146 @@
+// The cell grid: line text, code page, upper case, and values kept inside their columns.
+#include "uddf/export/cell_grid.h"
+
+#include <gtest/gtest.h>
+
+namespace survey::uddf {
+namespace {
+
+TEST(CellGrid, LinesAreTwoHundredUpperCaseCharacters) {
+  CellGrid grid;
+  grid.placeLeft(0, 2, toCellText("Zürich straße ÿ œ"));
+  grid.placeSeparator(0, 1);
+  grid.placeMarker(2, '#');
+  grid.placeEof(3);
+  const std::string line = grid.lineText(0);
+  ASSERT_EQ(line.size(), 200u);
+  // Windows-1252 upper case: ü -> Ü, ÿ -> Ÿ, œ -> Œ; ß has no capital in the code page.
+  EXPECT_EQ(line.substr(0, 18),
+            "|Z\xDCRICH STRA\xDF"
+            "E \x9F \x8C");
+  EXPECT_EQ(grid.lineText(1), std::string(200, ' '));  // a row never written is blank
+  EXPECT_EQ(grid.lineText(3), "EOF" + std::string(199, ' '));
+  const std::string bytes = grid.fileBytes(3);
+  EXPECT_EQ(bytes.size(), 3 * 202 + 204u);
+  EXPECT_EQ(bytes.substr(200, 2), "\r\n");
+  EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+TEST(CellGrid, ColumnsCountCharactersAfterConversion) {
+  CellGrid grid;
+  // Ω is not in Windows-1252: one "?" cell. A line break in a text becomes one blank.
+  grid.placeLeft(0, 1, toCellText("Ωé\r\nx"));
+  grid.placeSeparator(0, 6);
+  EXPECT_EQ(grid.lineText(0).substr(0, 6), "?\xC9  X|");
+}
+
+TEST(CellGrid, ContentBeyondColumn200IsDroppedForThatLineOnly) {
+  CellGrid grid;
+  grid.placeLeft(0, 195, "ABCDEFGHIJ");
+  grid.placeLeft(1, 1, "next");
+  EXPECT_EQ(grid.lineText(0).substr(194), "ABCDEF");
+  EXPECT_EQ(grid.lineText(1).substr(0, 4), "NEXT");
+}
+
+TEST(CellGrid, RowsBeyondTheLastAreNotKept) {
+  CellGrid grid;
+  grid.placeMarker(kGridLastRow, '@');
+  EXPECT_FALSE(grid.overflowed());
+  grid.placeMarker(kGridLastRow + 1, '@');
+  EXPECT_TRUE(grid.overflowed());
+  EXPECT_EQ(grid.lastRow(), kGridLastRow);
+}
+
+TEST(RecordLine, LeftValueIsCutAtTheFirstSeparatorItWouldReach) {
+  const struct {
+    const char* value;
+    bool separatorsFirst;
+    const char* line;  // columns 1 to 16
+    const char* written;
+  } cases[] = {
+      // exactly as long as its range: untouched, not reported
+      {"ABCDE", false, "|ABCDE|XY      |", nullptr},
+      // one longer: cut before the separator placed after it, and reported
+      {"ABCDEF", false, "|ABCDE|XY      |", "ABCDE"},
+      // cut before a separator placed first too (it would otherwise replace it)
+      {"ABCDEFGHIJ", true, "|ABCDE|XY      |", "ABCDE"},
+      {"", false, "|     |XY      |", nullptr},
+  };
+  for (const auto& c : cases) {
+    CellGrid grid;
+    std::vector<ShortenedValue> shortened;
+    RecordLine line(grid, 0, "airport KTST", {1, 7, 16}, shortened);
+    if (c.separatorsFirst) line.separators({1, 7, 16});
+    line.separator(1);
+    line.left(2, c.value, "Region");
+    line.separator(7);
+    line.left(8, "XY", "City");
+    line.separator(16);
+    EXPECT_EQ(grid.lineText(0).substr(0, 16), c.line) << c.value;
+    if (c.written == nullptr) {
+      EXPECT_TRUE(shortened.empty()) << c.value;
+    } else {
+      ASSERT_EQ(shortened.size(), 1u) << c.value;
+      EXPECT_EQ(shortened[0].record, "airport KTST");
+      EXPECT_EQ(shortened[0].field, "Region");
+      EXPECT_EQ(shortened[0].value, c.value);
+      EXPECT_EQ(shortened[0].written, c.written);
+    }
+  }
+}
+
+TEST(RecordLine, LeftValueRunsOnIntoBlankCellsAndIsOverwrittenLater) {
+  CellGrid grid;
+  std::vector<ShortenedValue> shortened;
+  RecordLine line(grid, 0, "navaid", {1, 35}, shortened);
+  line.separator(1);
+  line.left(2, "NDB/DME", "NAVAID Type");
+  line.left(8, "(X)", "Runway and NAVAID Identifier");
+  line.separator(35);
+  EXPECT_EQ(grid.lineText(0).substr(0, 12), "|NDB/DM(X)  ");
+  EXPECT_TRUE(shortened.empty());
+}
+
+TEST(RecordLine, RightValueThatWouldReachASeparatorStopsTheExport) {
+  const struct {
+    const char* value;
+    int separatorColumn;
+    bool fits;
+  } cases[] = {
+      {"12345.6", 9, true},     // columns 2-8
+      {"123456.7", 9, false},   // would cover the separator in column 1
+      {"1234567.0", 9, false},  // would start before column 1
+      {"1234567", 17, true},    // columns 10-16
+      {"12345678", 17, false},  // would cover the separator in column 9
+  };
+  for (const auto& c : cases) {
+    CellGrid grid;
+    std::vector<ShortenedValue> shortened;
+    RecordLine line(grid, 5, "airport KTST", {1, 9, 17}, shortened);
+    line.separators({1, 9, 17});
+    if (c.fits) {
+      line.right(c.separatorColumn, c.value, "Airport Elevation");
+      const std::string text = grid.lineText(5);
+      EXPECT_EQ(
+          text.substr(static_cast<std::size_t>(c.separatorColumn) - 1 - std::string(c.value).size(),
+                      std::string(c.value).size() + 1),
+          std::string(c.value) + "|");
+      EXPECT_EQ(text[0], '|');
+      EXPECT_EQ(text[8], '|');
+    } else {
+      try {
+        line.right(c.separatorColumn, c.value, "Airport Elevation");
+        ADD_FAILURE() << c.value << " was placed";
+      } catch (const ValueTooWide& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("Airport Elevation"), std::string::npos) << message;
+        EXPECT_NE(message.find("airport KTST"), std::string::npos) << message;
+        EXPECT_NE(message.find(c.value), std::string::npos) << message;
+        EXPECT_NE(message.find("7 columns"), std::string::npos) << message;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace survey::uddf
