@@ -1,0 +1,332 @@
+// Profile tables, navaid groups, obstruction grouping, the closing block, and the
+// line structure kept against over-long values.
+#include "uddf/export/sections.h"
+
+#include <gtest/gtest.h>
+
+#include "export_fixture.h"
+#include "store/file_io.h"
+#include "uddf/export/uddf_export.h"
+
+namespace survey::uddf::testing {
+namespace {
+
+std::vector<std::string> distances(const std::vector<ProfileRow>& rows) {
+  std::vector<std::string> out;
+  for (const ProfileRow& row : rows) out.push_back(row.distance);
+  return out;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(BuildProfileTable, BothEndsOrderedByDistance) {
+  const struct {
+    const char* name;
+    Fields fields;
+    Strings rwyId;
+    Strings opposite;
+  } cases[] = {
+      {"length and both ends' elevations only",
+       {{5, "5000"}, {14, "10"}, {36, "20"}},
+       {"0", "5000"},
+       {"0", "5000"}},
+      {"a point at 1200 on a 5000-foot runway",
+       {{2, "09"}, {27, "27"}, {5, "5000"}, {60, "09"}, {61, "1200"}},
+       {"0", "1200", "5000"},
+       {"0", "3800", "5000"}},
+      {"groups of neither end are left out",
+       {{2, "09"}, {27, "27"}, {60, "9"}, {61, "100"}, {65, "27 "}, {66, "200"}},
+       {"0"},
+       {"0"}},
+      {"differences in shortest decimal form",
+       {{2, "09"}, {27, "27"}, {5, "5000"}, {60, "27"}, {61, "299.5"}},
+       {"0", "299.5", "5000"},
+       {"0", "4700.5", "5000"}},
+      {"displaced thresholds seen from both ends",
+       {{5, "5000"}, {24, "300"}, {46, "450"}},
+       {"0", "300", "4550", "5000"},
+       {"0", "450", "4700", "5000"}},
+      {"distances that are not numbers go last",
+       {{2, "09"}, {27, "27"}, {5, "5000"}, {60, "09"}, {61, "abc"}, {65, "09"}, {66, "-20"}},
+       {"-20", "0", "5000", "abc"},
+       {"0", "5000", "5020", ""}},
+      {"an empty length still writes the far threshold's elevations",
+       {{37, "49.9"}},
+       {"0", ""},
+       {"0"}},
+      {"field 200 starts no group",
+       {{2, "09"}, {27, "27"}, {195, "09"}, {196, "10"}, {200, "09"}},
+       {"0", "10"},
+       {"0", ""}},  // measured from the Opp. end it needs a length: no difference
+  };
+  for (const auto& c : cases) {
+    SurveyStore store;
+    const int row = addRunway(store, "K", c.fields);
+    EXPECT_EQ(distances(buildProfileTable(store.runways(), row, RunwayEnd::RwyId)), c.rwyId)
+        << c.name;
+    EXPECT_EQ(distances(buildProfileTable(store.runways(), row, RunwayEnd::Opposite)), c.opposite)
+        << c.name;
+  }
+}
+
+TEST(BuildProfileTable, EqualDistancesKeepTheirCollectionOrder) {
+  SurveyStore store;
+  const int row = addRunway(store, "K",
+                            {{2, "09"},
+                             {27, "27"},
+                             {5, "1000"},
+                             {14, "1.0"},
+                             {60, "09"},
+                             {61, "0"},
+                             {62, "2.0"},
+                             {65, "27"},
+                             {66, "1000"},
+                             {67, "3.0"},
+                             {36, "4.0"}});
+  const auto rwyId = buildProfileTable(store.runways(), row, RunwayEnd::RwyId);
+  ASSERT_EQ(rwyId.size(), 4u);
+  EXPECT_EQ(rwyId[0].orthometric, "1.0");  // the threshold was collected first
+  EXPECT_EQ(rwyId[1].orthometric, "2.0");
+  EXPECT_EQ(rwyId[2].orthometric, "3.0");
+  EXPECT_EQ(rwyId[3].orthometric, "4.0");
+  const auto opposite = buildProfileTable(store.runways(), row, RunwayEnd::Opposite);
+  ASSERT_EQ(opposite.size(), 4u);
+  EXPECT_EQ(opposite[0].orthometric, "4.0");
+  EXPECT_EQ(opposite[1].orthometric, "3.0");  // 1000 - 1000 = 0, after the threshold
+  EXPECT_EQ(opposite[2].orthometric, "2.0");
+  EXPECT_EQ(opposite[3].orthometric, "1.0");
+}
+
+TEST(NavaidGroup, ByExactTypeText) {
+  const struct {
+    const char* type;
+    char group;
+  } cases[] = {
+      {"GS - Glide Slope", 'E'},
+      {"NDB/DME", 'E'},
+      {"VORTAC - VOR + TACAN", 'E'},
+      {"ATCBI", 'E'},
+      {"PLASI", 'V'},
+      {"APBN - Airport Beacon", 'V'},
+      {"VASI - Visual Approach Slope Indicator", 'V'},
+      {"gs - glide slope", 'S'},
+      {"GS", 'S'},
+      {"", 'S'},
+      {"My Custom Beacon", 'S'},
+  };
+  for (const auto& c : cases) EXPECT_EQ(navaidGroup(c.type), c.group) << c.type;
+}
+
+TEST(SurveyLine, DateAndTwelveHourTime) {
+  const struct {
+    LocalDateTime at;
+    const char* date;
+    const char* time;
+  } cases[] = {
+      {{2026, 12, 5, 7, 45, 58}, "12/5/2026", "7:45:58 AM"},
+      {{2027, 1, 31, 0, 5, 9}, "1/31/2027", "12:05:09 AM"},
+      {{2027, 6, 1, 12, 0, 0}, "6/1/2027", "12:00:00 PM"},
+      {{2027, 6, 1, 23, 59, 59}, "6/1/2027", "11:59:59 PM"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(surveyLineDate(c.at), c.date);
+    EXPECT_EQ(surveyLineTime(c.at), c.time);
+  }
+}
+
+// The lines of a composed file, without their CR LF.
+std::vector<std::string> lines(const ComposedUddf& composed) {
+  std::vector<std::string> out;
+  for (std::string_view line : splitLines(composed.bytes)) out.emplace_back(line);
+  return out;
+}
+
+TEST(ClosingBlock, RemarksLinesRoundHalfToEven) {
+  const struct {
+    std::size_t length;
+    std::size_t lines;
+  } cases[] = {{1, 1},   {60, 1},  {61, 2},  {100, 2}, {180, 3},
+               {240, 3}, {300, 3}, {301, 4}, {420, 5}};
+  for (const auto& c : cases) {
+    std::string remarks;
+    for (std::size_t i = 0; i < c.length; ++i) remarks += static_cast<char>('a' + i % 26);
+    SurveyStore store;
+    addSurvey(store, "K", "AOC", true, true, {{36, "  " + remarks + " "}});
+    const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
+    ASSERT_TRUE(composed.ok);
+    const auto all = lines(composed);
+    // rows 0-13, title, frame, survey line, remarks, EOF
+    ASSERT_EQ(all.size(), 18 + c.lines) << c.length;
+    std::string written;
+    for (std::size_t i = 17; i + 1 < all.size(); ++i) {
+      EXPECT_EQ(all[i][0], '|');
+      EXPECT_EQ(all[i][121], '|');
+      written += all[i].substr(1, 120);
+    }
+    std::string upper = remarks;
+    for (char& ch : upper) ch = static_cast<char>(ch - 32);
+    EXPECT_EQ(written.substr(0, c.length), upper) << c.length;
+    EXPECT_EQ(written.find_first_not_of(' ', c.length), std::string::npos) << c.length;
+  }
+}
+
+TEST(ClosingBlock, LongSurveyLineRunsOnUnderTheFrameAndStopsAtColumn200) {
+  SurveyStore store;
+  addSurvey(store, "K", "AOC", true, true, {{34, std::string(150, 'n')}, {35, "L1"}});
+  const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
+  ASSERT_TRUE(composed.ok);
+  const std::string survey = lines(composed)[16];
+  ASSERT_EQ(survey.size(), 200u);
+  EXPECT_EQ(survey.substr(0, 33), "|SURVEY TYPE IS AOC.  SURVEYOR: N");
+  EXPECT_EQ(survey[121], '|');  // the frame separator placed over the text
+  EXPECT_EQ(survey.substr(180), "NN  LICENSE NO: L1 S");
+}
+
+TEST(ObstructionSection, SortedByRunwayAndGroupedByRunwayAndSurface) {
+  SurveyStore store;
+  addSurvey(store, "K", "AOC", true, true);
+  const std::string pir = "PIR: Precision";
+  const std::string hct = "HCT: Horizontal";
+  addObstruction(store, "K", {{1, "18"}, {2, "a"}, {21, pir}});
+  addObstruction(store, "K", {{1, "09"}, {2, "b"}, {21, pir}});
+  addObstruction(store, "K", {{1, "27"}, {2, "c"}, {21, hct}});
+  addObstruction(store, "K", {{1, "09"}, {2, "d"}, {21, hct}});
+  addObstruction(store, "K", {{1, "09"}, {2, "e"}, {21, pir}});
+  addObstruction(store, "K", {{1, "10"}, {2, "f"}, {21, "no colon"}});
+  addObstruction(store, "K", {{1, "09"}, {2, "g"}, {21, pir}});
+  const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
+  ASSERT_TRUE(composed.ok);
+  const auto all = lines(composed);
+  std::vector<std::string> section;
+  for (std::size_t i = 13; all[i][0] != '@'; ++i) section.push_back(all[i].substr(0, 14));
+  const std::vector<std::string> expected{
+      "|09  |PIR    |", "|B            ", "#             ", "|09  |HCT    |", "|D            ",
+      "#             ", "|09  |PIR    |", "|E            ", "|G            ", "#             ",
+      "|10  |       |", "|F            ", "#             ", "|18  |PIR    |", "|A            ",
+      "#             ", "|27  |HCT    |", "|C            "};
+  EXPECT_EQ(section, expected);
+  // the "HCT" layout ends with the date in 101-107; the other with a separator in 129
+  EXPECT_EQ(all[13 + 17][128], ' ');
+  EXPECT_EQ(all[13 + 1][128], '|');
+}
+
+TEST(NavaidSection, GroupsOfMoreThanAHundredAreWrittenWhole) {
+  SurveyStore store;
+  addSurvey(store, "K", "NAVAID", true, true);
+  for (int i = 0; i < 150; ++i) {
+    addNavaid(store, "K", {{15, "LOC - Localizer"}, {2, std::to_string(i)}, {11, "NAVAID"}});
+  }
+  addNavaid(store, "K", {{15, "PLASI"}, {11, "NAVAID"}});
+  const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
+  ASSERT_TRUE(composed.ok);
+  const auto all = lines(composed);
+  EXPECT_EQ(all[10].substr(0, 12), "|LOC   (0)  ");
+  EXPECT_EQ(all[159].substr(0, 12), "|LOC   (149)");
+  EXPECT_EQ(all[160][0], '#');
+  EXPECT_EQ(all[161].substr(0, 7), "|PLASI ");
+  EXPECT_EQ(all[162][0], '#');
+  EXPECT_EQ(all[163][0], '@');
+}
+
+TEST(NavaidSection, AlongDistanceIsNeverCarriedOverFromThePreviousNavaid) {
+  SurveyStore store;
+  addSurvey(store, "K", "NAVAID", true, false);
+  addRunway(store, "K",
+            {{2, "09"},
+             {27, "27"},
+             {8, "40"},
+             {9, "38"},
+             {10, "23"},
+             {11, "73"},
+             {12, "46"},
+             {13, "44"}});
+  const Fields point{{20, "40"}, {21, "38"}, {22, "21"}, {23, "73"}, {24, "46"}, {25, "43.25"}};
+  Fields first{{15, "LOC - Localizer"}, {1, "09"}, {11, "CLPT"}};
+  first.insert(first.end(), point.begin(), point.end());
+  Fields second{{15, "LOC - Localizer"}, {1, "36"}, {11, "CLPT"}};
+  second.insert(second.end(), point.begin(), point.end());
+  addNavaid(store, "K", first);
+  addNavaid(store, "K", second);
+  const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
+  ASSERT_TRUE(composed.ok);
+  const auto all = lines(composed);
+  // rows 9-22: the runway; 23-26: the two navaids with their point lines
+  EXPECT_EQ(all[23].substr(85, 8), "|   210|");
+  EXPECT_EQ(all[24].substr(85, 8), "|   210|");
+  EXPECT_EQ(all[25].substr(85, 8), "|      |");
+  EXPECT_EQ(all[26].substr(85, 8), "|      |");
+}
+
+// Values that would break their line's structure.
+struct OverlongCase {
+  const char* name;
+  std::function<void(SurveyStore&)> build;
+  int line;
+  const char* expectedStart;  // the line from column 1
+  const char* field;
+  const char* written;
+};
+
+class OverlongValueTest : public ::testing::TestWithParam<OverlongCase> {};
+
+TEST_P(OverlongValueTest, IsCutAtItsSeparatorAndReported) {
+  const OverlongCase& c = GetParam();
+  SurveyStore store;
+  addSurvey(store, "K", "AOC", true, true);
+  c.build(store);
+  const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
+  ASSERT_TRUE(composed.ok) << composed.error;
+  const auto all = lines(composed);
+  const std::string start = c.expectedStart;
+  EXPECT_EQ(all[static_cast<std::size_t>(c.line)].substr(0, start.size()), start);
+  ASSERT_EQ(composed.shortened.size(), 1u);
+  EXPECT_EQ(composed.shortened[0].field, c.field);
+  EXPECT_EQ(composed.shortened[0].written, c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, OverlongValueTest,
+    ::testing::Values(
+        OverlongCase{"VerticalDatum",
+                     [](SurveyStore& s) {
+                       s.airports().setCell(1, 22, "LCLTDL (Local Tidal)");
+                       s.airports().setCell(1, 19, "25 CM");
+                     },
+                     3, "|NAD83     |          |          |LCLTDL (LO|25 CM          |",
+                     "Vertical Datum", "LCLTDL (Lo"},
+        OverlongCase{"ElevationLocation",
+                     [](SurveyStore& s) {
+                       s.airports().setCell(1, 15, "30 + 1500");
+                       s.airports().setCell(1, 5, "03/05/2004");
+                     },
+                     5, "|       |       |30 + 150|0642004|", "Airport Elevation Location",
+                     "30 + 150"},
+        OverlongCase{"RunwayDesignator",
+                     [](SurveyStore& s) {
+                       addRunway(s, "K", {{2, "09L/27R"}, {27, "27"}});
+                     },
+                     9, "|09L/2|", "Rwy ID", "09L/2"},
+        OverlongCase{"ObjectName",
+                     [](SurveyStore& s) {
+                       addObstruction(s, "K", {{2, "Transmission tower with guy wires"}});
+                     },
+                     13, "|TRANSMISSION TOWER WITH GUY WI|", "Object",
+                     "Transmission tower with guy wi"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(OverlongValue, TooWideElevationIsRefusedAndNoFileIsWritten) {
+  SurveyStore store;
+  addSurvey(store, "K", "AOC", true, true, {{13, "1234567"}});
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / "survey-export-too-wide.f77";
+  std::filesystem::remove(file);
+  const ExportResult result = writeUddfFile(store, "K", file, [] { return kExportMoment; });
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.message,
+            "The UDDF file was not written: the Airport Elevation Orthometric of the airport K, "
+            "\"1234567.0\", is too long for its 7 columns.");
+  EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+}  // namespace
+}  // namespace survey::uddf::testing
