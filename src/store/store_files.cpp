@@ -37,32 +37,60 @@ struct FileFailure {
   std::string reason;
 };
 
+// Calls the visitor with each line (see splitLines) until it returns false.
+template <class Visitor>
+void forEachLine(std::string_view text, Visitor&& visit) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    if (!visit(text.substr(start, i - start))) return;
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) visit(text.substr(start));
+}
+
 // Fills one table from a file's text; returns the failure, if any.
 std::optional<FileFailure> fillTable(Table& table, std::string_view text) {
-  const auto lines = splitLines(text);
-  if (lines.empty() || lines[0].empty()) return FileFailure{1, "the first line is empty"};
-  long count = 0;
-  if (!parseHeaderCount(lines[0], count)) {
-    return FileFailure{1, "the first line does not start with a record count"};
-  }
+  std::optional<FileFailure> failure;
   const int capacity = table.shape().capacity;
-  if (count < 0 || count > capacity) {
-    return FileFailure{1, "the record count " + std::to_string(count) +
-                              " is more than the table holds (" + std::to_string(capacity) + ")"};
-  }
-  table.setCount(static_cast<int16_t>(count));
   const int perRecord = table.shape().writtenFields;
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const auto index = static_cast<int>(i - 1);
-    const int row = index / perRecord + 1;
-    const int field = index % perRecord + 1;
-    if (row > capacity) {
-      return FileFailure{static_cast<int>(i) + 1, "the file holds more records than the table holds (" +
-                                                      std::to_string(capacity) + ")"};
+  int lineNumber = 0;
+  int row = 1;
+  int field = 1;
+  forEachLine(text, [&](std::string_view line) {
+    ++lineNumber;
+    if (lineNumber == 1) {
+      long count = 0;
+      if (line.empty()) {
+        failure = FileFailure{1, "the first line is empty"};
+      } else if (!parseHeaderCount(line, count)) {
+        failure = FileFailure{1, "the first line does not start with a record count"};
+      } else if (count < 0 || count > capacity) {
+        failure = FileFailure{1, "the record count " + std::to_string(count) +
+                                     " is more than the table holds (" + std::to_string(capacity) +
+                                     ")"};
+      } else {
+        table.setCount(static_cast<int16_t>(count));
+        table.reserveRows(static_cast<int>(count));
+      }
+      return !failure;
     }
-    if (!lines[i].empty()) table.setCell(row, field, std::string(lines[i]));
-  }
-  return std::nullopt;
+    if (row > capacity) {
+      failure = FileFailure{lineNumber, "the file holds more records than the table holds (" +
+                                            std::to_string(capacity) + ")"};
+      return false;
+    }
+    if (!line.empty()) table.setCell(row, field, std::string(line));
+    if (++field > perRecord) {
+      field = 1;
+      ++row;
+    }
+    return true;
+  });
+  if (lineNumber == 0) failure = FileFailure{1, "the first line is empty"};
+  return failure;
 }
 
 }  // namespace

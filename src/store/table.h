@@ -38,6 +38,8 @@ class Table {
   const std::string& cell(int row, int field) const;
   void setCell(int row, int field, std::string value);
   void clearRow(int row);
+  // Makes room for rows 1..rows at once (a load knows how many are coming).
+  void reserveRows(int rows) { rows_.reserve(static_cast<std::size_t>(rows) + 1); }
   // Rows that hold storage (may exceed the count after a compaction or a load).
   int storedRows() const { return static_cast<int>(rows_.size()) - 1; }
 

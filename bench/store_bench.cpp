@@ -1,0 +1,90 @@
+// Loading and saving a store filled to every table's capacity, and refilling
+// the survey list of 1000 surveys.
+#include <benchmark/benchmark.h>
+
+#include "entry/all_screens.h"
+#include "shell/main_screen.h"
+#include "shell/navigation.h"
+#include "store/store_files.h"
+#include "support/fakes.h"
+
+namespace survey {
+namespace {
+
+// Cell texts of the kind surveyors type: names, coordinates, codes, dates.
+std::string sampleCell(int row, int field) {
+  switch (field % 6) {
+    case 0:
+      return "";
+    case 1:
+      return "Municipal Airport " + std::to_string(row);
+    case 2:
+      return std::to_string(field % 90);
+    case 3:
+      return std::to_string(row % 60) + "." + std::to_string(field % 100);
+    case 4:
+      return "05/1" + std::to_string(field % 10) + "/2026";
+    default:
+      return "P - Paved Hard Surface";
+  }
+}
+
+void fill(SurveyStore& store) {
+  for (auto kind : {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
+    Table& table = store.table(kind);
+    const int rows = table.shape().capacity;
+    table.setCount(static_cast<int16_t>(rows));
+    for (int row = 1; row <= rows; ++row) {
+      for (int field = 1; field <= table.shape().writtenFields; ++field) {
+        table.setCell(row, field, sampleCell(row, field));
+      }
+      table.setCell(row, table.shape().linkField, "S" + std::to_string(row % 1000));
+    }
+  }
+}
+
+const testing::TempDir& fullStoreDir() {
+  static testing::TempDir dir;
+  static bool written = [] {
+    SurveyStore store;
+    fill(store);
+    return saveStore(store, dir.path()).ok();
+  }();
+  (void)written;
+  return dir;
+}
+
+void BM_LoadStoreFull(benchmark::State& state) {
+  const auto& dir = fullStoreDir();
+  for (auto _ : state) {
+    SurveyStore store;
+    benchmark::DoNotOptimize(loadStore(store, dir.path()).failed);
+  }
+}
+BENCHMARK(BM_LoadStoreFull)->Unit(benchmark::kMillisecond);
+
+void BM_SaveStoreFull(benchmark::State& state) {
+  testing::TempDir dir;
+  SurveyStore store;
+  fill(store);
+  for (auto _ : state) benchmark::DoNotOptimize(saveStore(store, dir.path()).ok());
+}
+BENCHMARK(BM_SaveStoreFull)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshSurveyList1000(benchmark::State& state) {
+  testing::ScriptedDialogs dialogs;
+  testing::FakePlatform platform;
+  Program program(dialogs, platform);
+  registerAllScreens(program.screens);
+  for (int i = 1; i <= 1000; ++i) {
+    program.store.appendAirport({{1, "Field " + std::to_string(i)}, {2, "0340" + std::to_string(i)},
+                                 {3, "A" + std::to_string(i)}, {5, "05/01/2026"}});
+  }
+  program.current().storeLoaded = true;
+  auto& main = static_cast<MainScreen&>(showScreen(program, MainScreen::kName));
+  for (auto _ : state) main.refreshSurveyList();
+}
+BENCHMARK(BM_RefreshSurveyList1000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace survey
