@@ -1,0 +1,111 @@
+#include "entry/obstruction_list_import.h"
+
+#include <fstream>
+
+#include "entry/obstruction_lists.h"
+#include "screens/obstruction_fixture.h"
+
+namespace survey::testing {
+namespace {
+
+class ObstructionListImportTest : public ObstructionTest {
+ protected:
+  void writeList(const std::string& content) {
+    std::ofstream(dir.path() / kObstructionListFile, std::ios::binary) << content;
+  }
+  std::string listPath() const { return (dir.path() / kObstructionListFile).string(); }
+};
+
+TEST_F(ObstructionListImportTest, ReadsObjectsPositionsAndElevations) {
+  addSurvey();
+  addObstruction("XYZ", {{2, "OTHER"}});
+  writeList(
+      "STREET LIGHT,401234.56,0953012.34,1234.6\r\n"
+      "OFFICE BLDG 3,395901.5,1045959.99,20.5\r\n"
+      "POWER POLE, 380000.00 , 1200000.00 ,-3.5\r\n"
+      "TRANSMISSION BLDG,401234.56,0953012.34,7\r\n"
+      "ANTENNA,4012,09530,10,extra,items\r\n"
+      "tree,401234.56,0953012.34,0\n"
+      "SHORT,401234.56,0953012.34\r\n"
+      "\r\n"
+      "NO ELEVATION,401234.56,0953012.34,high\r");
+  importObstructionList(program);
+
+  const struct {
+    const char* object;
+    const char* position[6];
+    const char* elevation;
+  } expected[] = {
+      {"TREE", {"40", "12", "34.56", "095", "30", "12.34"}, "1235"},
+      {"BLDG", {"39", "59", "01.5", "104", "59", "59.99"}, "21"},
+      {"POLE", {"38", "00", "00.00", "120", "00", "00.00"}, "-4"},
+      {"TREE", {"40", "12", "34.56", "095", "30", "12.34"}, "7"},
+      {"ANTENNA", {"40", "12", "", "095", "30", ""}, "10"},
+      {"tree", {"40", "12", "34.56", "095", "30", "12.34"}, "0"},
+  };
+  ASSERT_EQ(program.store.obstructions().count(), 7);
+  for (int i = 0; i < 6; ++i) {
+    const int row = i + 2;
+    SCOPED_TRACE(expected[i].object);
+    EXPECT_EQ(cell(row, 2), expected[i].object);
+    for (int part = 0; part < 6; ++part) EXPECT_EQ(cell(row, 3 + part), expected[i].position[part]);
+    EXPECT_EQ(cell(row, 9), expected[i].elevation);
+    EXPECT_EQ(cell(row, 1), "17");
+    EXPECT_EQ(cell(row, 21), kAreaNavPrecisionSurface);
+    EXPECT_EQ(cell(row, 22), "ABC");
+    EXPECT_EQ(cell(row, 23), "08/23/2005");
+    EXPECT_EQ(cell(row, 25), numberCell(row));
+  }
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.last(), "6 obstructions were imported from " + listPath() +
+                                ".\n3 lines were skipped: each line needs an object, a latitude, "
+                                "a longitude and a numeric elevation, separated by commas.");
+}
+
+TEST_F(ObstructionListImportTest, RefreshesTheHubAndEnablesItsObstructionCommands) {
+  program.current().surveyType = "NAVAID";  // obstructions are off for this type
+  addSurvey();
+  showScreen(program, screen::kAirport);
+  for (const char* name : {"CommandAddObs", "CommandEditObs", "CommandDelObs"}) {
+    control<CommandButton>(screen::kAirport, name).setEnabled(false);
+  }
+  writeList("TREE,401234.56,0953012.34,100\r\n");
+  importObstructionList(program);
+  const Grid& grid = control<Grid>(screen::kAirport, "GridObstruction");
+  ASSERT_EQ(grid.rows(), 2);
+  EXPECT_EQ(grid.cell(1, 0), "TREE (17) 40-12-34.56");
+  for (const char* name : {"CommandAddObs", "CommandEditObs", "CommandDelObs"}) {
+    EXPECT_TRUE(control<CommandButton>(screen::kAirport, name).enabled()) << name;
+  }
+  EXPECT_EQ(dialogs.last(), "1 obstruction was imported from " + listPath() + ".");
+}
+
+TEST_F(ObstructionListImportTest, RefusesWithoutAFileOrASurvey) {
+  addSurvey();
+  importObstructionList(program);
+  EXPECT_EQ(dialogs.last(), "The obstruction list " + listPath() +
+                                " was not found. No obstructions were imported.");
+
+  writeList("TREE,401234.56,0953012.34,100\r\n");
+  program.current().surveyKey.clear();
+  importObstructionList(program);
+  EXPECT_EQ(dialogs.last(), "You must first select an airport.");
+  EXPECT_EQ(program.store.obstructions().count(), 0);
+}
+
+TEST_F(ObstructionListImportTest, StopsAtAFullTableAndSaysWhere) {
+  addSurvey();
+  program.store.obstructions().setCount(32766);
+  writeList("A,401234.56,0953012.34,1\r\nB,401234.56,0953012.34,2\r\nC,4,0,3\r\n");
+  importObstructionList(program);
+  EXPECT_EQ(program.store.obstructions().count(), 32767);
+  EXPECT_EQ(cell(32767, 2), "A");
+  EXPECT_EQ(dialogs.last(), tableFullMessage(TableKind::Obstruction) +
+                                "\nLine 2 and the lines after it were not imported.\n"
+                                "1 obstruction was imported from " +
+                                listPath() + ".");
+  EXPECT_EQ(platform.busyDepth, 0);
+}
+
+}  // namespace
+}  // namespace survey::testing
