@@ -2,6 +2,7 @@
 #include "entry/airport_lists.h"
 #include "entry/airport_screen.h"
 #include "entry/field_checks.h"
+#include "entry/obstruction_list_import.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
 
@@ -289,6 +290,7 @@ void AirportScreen::buildHub() {
   fromList.setCaption("From List");
   fromList.place(5520, 300 + 2 * 2610 + 300 + 3 * 480, 1200, 420);
   fromList.setVisible(false);
+  fromList.onClick = [this] { importObstructionList(this->program()); };
 }
 
 void AirportScreen::buildSideFrames() {
