@@ -1,0 +1,154 @@
+// "Create UDDF" checks, the output file name, and writing the file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "export_fixture.h"
+#include "store/file_io.h"
+#include "uddf/export/uddf_export.h"
+
+namespace survey::uddf::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Clock kClock = [] { return kExportMoment; };
+
+// A fresh directory for one test.
+fs::path scratchDirectory(const std::string& name) {
+  const fs::path dir = fs::temp_directory_path() / ("survey-export-" + name);
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+TEST(CreateUddf, ExtensionBySurveyType) {
+  const struct {
+    const char* type;
+    const char* extension;
+  } cases[] = {{"ANAPC", ".ana"},  {"AOC", ".f77"},       {"ANALPV", ".lpv"},  {"NAVAID", ".nob"},
+               {"RUNWAY", ".nob"}, {"RUNWAYEND", ".nob"}, {"SPECIAL", ".spc"}, {"COMBINE", ".cmb"},
+               {"aoc", ".cmb"},    {"", ".cmb"}};  // others keep the last
+  for (const auto& c : cases) {
+    SurveyStore store;
+    addSurvey(store, "K", c.type, true, true);
+    const CreateUddfCheck check = checkCreateUddf(store, "K", ".cmb");
+    EXPECT_TRUE(check) << c.type;
+    EXPECT_EQ(check.extension, c.extension) << c.type;
+  }
+}
+
+TEST(CreateUddf, RefusesWithoutACertifiedSurvey) {
+  SurveyStore store;
+  addSurvey(store, "KNEW", "AOC", true, true);
+  store.airports().setCell(1, 41, "NEW");
+  addSurvey(store, "KCERT", "AOC", true, true);
+  addSurvey(store, "KTWO", "AOC", true, true);
+  addSurvey(store, "KTWO", "SPECIAL", true, true);
+  store.airports().setCell(3, 41, "CERTIFIED2");
+
+  EXPECT_EQ(checkCreateUddf(store, "", "").refusal, kSelectAirportMessage);
+  EXPECT_EQ(checkCreateUddf(store, "KNEW", "").refusal, kCertifyFirstMessage);
+  EXPECT_EQ(checkCreateUddf(store, "KNEW", "").extension, ".f77");
+  EXPECT_EQ(checkCreateUddf(store, "KNONE", "").refusal,
+            "No survey with the identifier \"KNONE\" is held.");
+  EXPECT_TRUE(checkCreateUddf(store, "KCERT", ""));
+  // every row with the identifier must be certified; the first refusal stops the check
+  const CreateUddfCheck two = checkCreateUddf(store, "KTWO", "");
+  EXPECT_EQ(two.refusal, kCertifyFirstMessage);
+  EXPECT_EQ(two.extension, ".f77");
+}
+
+TEST(CreateUddf, OutputPath) {
+  const struct {
+    const char* directory;
+    const char* name;
+    const char* path;
+  } cases[] = {
+      {"/data/out", "site1", "/data/out/site1.f77"},
+      {"/data/out", "site1.F77", "/data/out/site1.F77"},
+      {"/data/out", "site1.f77", "/data/out/site1.f77"},
+      {"/data/out/", "site1", "/data/out/site1.f77"},
+      {"/", "site1", "/site1.f77"},
+      {"/data/out", "", "/data/out/.f77"},
+      {"/data/out", "site1.f7", "/data/out/site1.f7.f77"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(uddfOutputPath(c.directory, c.name, ".f77"), c.path);
+  EXPECT_EQ(uddfSuccessMessage("/data/out/site1.f77"), "/data/out/site1.f77 Successfully created");
+}
+
+TEST(WriteUddfFile, WritesTheComposedFileOverAnOldOne) {
+  SurveyStore store;
+  addSurvey(store, "KSEA", "AOC", false, false, {{7, "47"}, {8, "26"}, {9, "59.4"}});
+  const fs::path dir = scratchDirectory("write");
+  const fs::path file = dir / "site1.f77";
+  ASSERT_TRUE(writeFileAtomically(file, "old contents").empty());
+
+  const ExportResult result = writeUddfFile(store, "KSEA", file, kClock);
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(result.message, file.string() + " Successfully created");
+  EXPECT_TRUE(result.shortened.empty());
+  const ReadResult written = readWholeFile(file);
+  EXPECT_EQ(written.bytes, composeUddf(store, "KSEA", kExportMoment).bytes);
+  EXPECT_EQ(written.bytes.substr(7 * 202, 11), "|-472659.4|");
+  // the export takes the hemispheres of the survey it writes
+  EXPECT_EQ(store.current.latitudeHemisphere, "S");
+  EXPECT_EQ(store.current.longitudeHemisphere, "W");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  fs::remove_all(dir);
+}
+
+TEST(WriteUddfFile, AFileThatCannotBeWrittenIsReportedWithItsPath) {
+  SurveyStore store;
+  addSurvey(store, "K", "AOC", true, true);
+  const fs::path dir = scratchDirectory("unwritable");
+  const fs::path missing = dir / "no such directory" / "site1.f77";
+  const ExportResult result = writeUddfFile(store, "K", missing, kClock);
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.message.find("The UDDF file " + missing.string() + " could not be written: "),
+            0u)
+      << result.message;
+  EXPECT_EQ(result.message.find("Successfully"), std::string::npos);
+
+  fs::create_directories(dir / "taken.f77");  // a directory where the file should go
+  EXPECT_FALSE(writeUddfFile(store, "K", dir / "taken.f77", kClock).ok);
+  EXPECT_TRUE(fs::is_directory(dir / "taken.f77"));
+  fs::remove_all(dir);
+}
+
+TEST(WriteUddfFile, ASurveyOfMoreThan20001LinesIsRefused) {
+  SurveyStore store;
+  addSurvey(store, "K", "AOC", true, true);
+  // 14 rows before the obstructions, 3 + EOF after them: 19,983 obstructions fill the file.
+  for (int i = 0; i < 19983; ++i) addObstruction(store, "K", {{2, "Tree"}});
+  const ComposedUddf fits = composeUddf(store, "K", kExportMoment);
+  ASSERT_TRUE(fits.ok) << fits.error;
+  EXPECT_EQ(fits.lines, 20001);
+
+  addObstruction(store, "K", {{2, "Tree"}});
+  const fs::path dir = scratchDirectory("limit");
+  const ExportResult result = writeUddfFile(store, "K", dir / "big.f77", kClock);
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.message,
+            "The UDDF file was not written: the survey needs 20002 lines, more than the 20001 "
+            "lines a UDDF file can hold.");
+  EXPECT_TRUE(fs::is_empty(dir));
+  fs::remove_all(dir);
+}
+
+TEST(WriteUddfFile, ShortenedValuesAreListedForTheUser) {
+  SurveyStore store;
+  addSurvey(store, "K", "AOC", true, true, {{22, "LCLTDL (Local Tidal)"}});
+  const fs::path dir = scratchDirectory("shortened");
+  const ExportResult result = writeUddfFile(store, "K", dir / "a.f77", kClock);
+  ASSERT_TRUE(result.ok);
+  ASSERT_EQ(result.shortened.size(), 1u);
+  EXPECT_EQ(shortenedValuesMessage(result.shortened),
+            "These values were too long for their places in the UDDF file and were shortened:\n"
+            "airport K, Vertical Datum: \"LCLTDL (Local Tidal)\" written as \"LCLTDL (Lo\"");
+  EXPECT_EQ(shortenedValuesMessage({}), "");
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace survey::uddf::testing
