@@ -1,0 +1,220 @@
+#include "entry/runway_pp_screen.h"
+
+#include "entry/field_checks.h"
+#include "entry/runway_pp_groups.h"
+#include "entry/runway_screen.h"
+#include "shell/navigation.h"
+#include "shell/program.h"
+#include "shell/screen_names.h"
+
+namespace survey {
+
+namespace {
+
+constexpr int kFrameWidth = 8640;
+constexpr int kFrameHeight = 4740;
+constexpr int kBelow = 480 + kFrameHeight;
+constexpr int kLabelDrop = 30;
+
+constexpr const char* kGridHeads[] = {"Runway", "Distance", "Orth Elv", "Ellip Elv"};
+
+}  // namespace
+
+RunwayPPScreen::RunwayPPScreen(Program& program)
+    : Screen(program, kName, kCaption),
+      tabs_(add<TabStrip>(
+          "TabStrip1", nullptr,
+          std::vector<std::string>{"List of Surveys", "Current Airport", "Current Runway"})),
+      frame_(add<Frame>("FrameRunway", nullptr)),
+      grid_(add<Grid>("GridPP", &frame_, 4)) {
+  setSizeTwips(120 + kFrameWidth + 120, kBelow + 975);
+  tabs_.setCaption("Screens");
+  tabs_.place(120, 60, kFrameWidth, 375);
+  tabs_.onClick = [this] { tabClicked(); };
+  frame_.setCaption("RUNWAY DATA (Profile Points)");
+  frame_.place(120, 480, kFrameWidth, kFrameHeight);
+
+  auto label = [this](const char* name, const char* caption, int left, int top, int width) {
+    add<Label>(name, &frame_).setCaption(caption);
+    get<Label>(name).place(left, top + kLabelDrop, width, 255);
+  };
+  auto box = [this](const char* name, const char* caption, int left, int top) -> TextBox& {
+    auto& b = add<TextBox>(name, &frame_);
+    b.setCaption(caption);
+    b.place(left, top, 900, 315);
+    return b;
+  };
+
+  label("LabelDistance", "Runway Profile Point Distance", 120, 360, 2700);
+  label("LabelDistanceFrom", "from Runway Approach End", 120, 615, 2700);
+  box("Text1PP", "Runway Profile Point Distance from Runway Approach End Ft", 2940, 420);
+  label("LabelDistanceFt", "Ft", 3900, 420, 300);
+
+  label("LabelOrth", "Orthometric", 2940, 990, 1260);
+  label("LabelEllip", "Ellipsoidal", 4560, 990, 1260);
+  label("LabelElevation", "Runway Profile Point Elevation", 120, 1260, 2700);
+  box("Text2PP", "Runway Profile Point Elevation Orthometric Ft", 2940, 1260);
+  label("LabelOrthFt", "Ft", 3900, 1260, 300);
+  box("Text3PP", "Runway Profile Point Elevation Ellipsoidal Ft", 4560, 1260);
+  label("LabelEllipFt", "Ft", 5520, 1260, 300);
+
+  auto& addButton = add<CommandButton>("CommandAddRWY", &frame_);
+  addButton.setCaption("Add");
+  addButton.place(6240, 1230, 1080, 375);
+  addButton.onClick = [this] { addPoint(); };
+  auto& deleteButton = add<CommandButton>("Command3", &frame_);
+  deleteButton.setCaption("Delete");
+  deleteButton.place(7440, 1800, 1080, 375);
+  deleteButton.onClick = [this] { deletePoint(); };
+
+  grid_.setCaption("Additional Profile Points");
+  grid_.place(120, 1800, 7200, 2760);
+  grid_.setColumnWidthsTwips({1500, 1800, 1800, 1800});
+  // The grid comes after the boxes in the keyboard's order.
+  add<Label>("LabelNAVD88", nullptr)
+      .setCaption("Orthometric heights (MSL elevations) shall be referenced to NAVD88.");
+  get<Label>("LabelNAVD88").place(120, kBelow + 90, 5400, 255);
+  add<Label>("LabelNAD83", nullptr)
+      .setCaption("Positions and ellipsoidal heights shall be referenced to NAD83.");
+  get<Label>("LabelNAD83").place(120, kBelow + 360, 5400, 255);
+
+  auto& backButton = add<CommandButton>("Command1", nullptr);
+  backButton.setCaption("Back");
+  backButton.place(6120, kBelow + 90, 1200, 420);
+  backButton.onClick = [this] { back(); };
+  auto& saveButton = add<CommandButton>("CommandSubmitRunway", nullptr);
+  saveButton.setCaption("Save");
+  saveButton.place(7560, kBelow + 90, 1200, 420);
+  saveButton.onClick = [this] { addPoint(); };
+
+  auto& status = add<StatusBar>("StatusBar1", nullptr);
+  status.setCaption("Current survey and runway end");
+  status.place(0, kBelow + 660, widthTwips(), 315);
+
+  Dialogs& dialogs = program.dialogs;
+  attachNumberCheck(dialogs, get<TextBox>("Text1PP"), 5, 0);
+  attachNumberCheck(dialogs, get<TextBox>("Text2PP"), 7, 1);
+  attachNumberCheck(dialogs, get<TextBox>("Text3PP"), 7, 1);
+  addStandardMenus(*this);
+}
+
+void RunwayPPScreen::load() {
+  tabs_.select(1);
+  const CurrentSurvey& current = program().current();
+  get<StatusBar>("StatusBar1")
+      .setPanelText(current.surveyKey + ": " + current.surveyName + "  (Rwy " + current.runwayEnd +
+                    ")");
+  Grid::Batch batch(grid_);
+  grid_.setRows(1);
+  for (int column = 0; column < 4; ++column) grid_.setCell(0, column, kGridHeads[column]);
+}
+
+int RunwayPPScreen::runwayRowOfEnd() const {
+  const Table& runways = program().store.runways();
+  const CurrentSurvey& current = program().current();
+  int found = 0;
+  for (int row = 1; row <= runways.count(); ++row) {
+    if (runways.cell(row, kRunwayLinkField) != current.surveyKey) continue;
+    if (runways.cell(row, 2) == current.runwayEnd || runways.cell(row, 27) == current.runwayEnd) {
+      found = row;
+    }
+  }
+  return found;
+}
+
+void RunwayPPScreen::refreshGrid() {
+  const Table& runways = program().store.runways();
+  CurrentSurvey& current = program().current();
+  // The runway whose "Rwy ID" is this end; for an "Opp. Rwy" end the runway
+  // open on the runway screen stays current.
+  for (int row = 1; row <= runways.count(); ++row) {
+    if (runways.cell(row, 2) == current.runwayEnd &&
+        runways.cell(row, kRunwayLinkField) == current.surveyKey) {
+      current.runwayRow = static_cast<int16_t>(row);
+    }
+  }
+  const auto points = profilePointsOfEnd(runways, current.runwayRow, current.runwayEnd);
+  Grid::Batch batch(grid_);
+  grid_.setRows(static_cast<int>(points.size()) + 1);
+  for (int column = 0; column < 4; ++column) grid_.setCell(0, column, kGridHeads[column]);
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    grid_.setCell(row, 0, points[i].end);
+    grid_.setCell(row, 1, points[i].distance);
+    grid_.setCell(row, 2, points[i].orthometric);
+    grid_.setCell(row, 3, points[i].ellipsoidal);
+  }
+}
+
+void RunwayPPScreen::addPoint() {
+  storePoint();
+  refreshGrid();
+  for (const char* name : {"Text1PP", "Text2PP", "Text3PP"}) get<TextBox>(name).setText("");
+}
+
+void RunwayPPScreen::storePoint() {
+  Program& program = this->program();
+  const std::string& end = program.current().runwayEnd;
+  const ProfilePoint point{end, get<TextBox>("Text1PP").text(), get<TextBox>("Text2PP").text(),
+                           get<TextBox>("Text3PP").text()};
+  if (point.distance == "0") {
+    program.tell(
+        "For Zero Distance, Information is collected from the Runway End Section of Part B: "
+        "Runway Information");
+    return;
+  }
+  const int row = runwayRowOfEnd();
+  if (row == 0) {
+    program.tell("Runway end " + end +
+                 " is not in the runway table of this survey. Save the runway first; the point "
+                 "was not stored.");
+    return;
+  }
+  Table& runways = program.store.runways();
+  if (runways.cell(row, 5) == point.distance) {
+    program.tell(
+        "The value you entered coincides with the runway length. As such, this information will "
+        "be collected from the Runway End Section of Part B: Runway Information (opposite "
+        "runway)");
+    return;
+  }
+  if (!storeProfilePoint(runways, row, point)) {
+    program.tell("Runway " + runways.cell(row, 2) + " / " + runways.cell(row, 27) +
+                 " already holds " + std::to_string(kProfileGroups) +
+                 " additional profile points, the most a runway can hold. Delete a point before "
+                 "adding another; the point was not stored.");
+  }
+}
+
+void RunwayPPScreen::deletePoint() {
+  const int selected = grid_.selectedRow();
+  if (selected < 1) return;  // the header row is no point
+  const ProfilePoint point{grid_.cell(selected, 0), grid_.cell(selected, 1),
+                           grid_.cell(selected, 2), grid_.cell(selected, 3)};
+  // The point is taken from the runway the grid lists.
+  Program& program = this->program();
+  if (deleteProfilePoint(program.store.runways(), program.current().runwayRow, point)) {
+    refreshGrid();
+  }
+}
+
+void RunwayPPScreen::back() {
+  Program& program = this->program();
+  showScreen(program, screen::kRunway);
+  // This screen is discarded now: only the runway screen is touched.
+  if (auto* runway = dynamic_cast<RunwayScreen*>(program.screens.existing(screen::kRunway))) {
+    runway->loadRecord();
+  }
+}
+
+void RunwayPPScreen::tabClicked() {
+  if (!program().screens.isShown(*this)) return;
+  const std::string caption = tabs_.selectedCaption();
+  if (caption == "Current Runway") {
+    back();
+  } else if (caption == "List of Surveys") {
+    showScreen(program(), screen::kMain);
+  }
+}
+
+}  // namespace survey

@@ -1,0 +1,150 @@
+#include "entry/runway_screen.h"
+
+#include "entry/runway_pp_screen.h"
+#include "shell/navigation.h"
+#include "shell/program.h"
+#include "shell/screen_names.h"
+
+namespace survey {
+
+namespace {
+
+constexpr const char* kLockedStatus = "CERTIFIED2";
+
+const char* const kBlastPadItems[] = {"Yes", "No", "Not Verified"};
+const char* const kSurfaceItems[] = {"P - Paved Hard Surface", "U - Unpaved Surface",
+                                     "N - Not a specially prepared surface"};
+
+// The list that holds a runway field, or none for the fields kept in text boxes.
+const char* listOfField(int field) {
+  switch (field) {
+    case 3:
+      return "ListBP1";
+    case 7:
+      return "ListSurf";
+    case 28:
+      return "ListBP2";
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+void RunwayScreen::load() {
+  fillRunwayLists();
+  const CurrentSurvey& current = program().current();
+  for (int n = 1; n <= 4; ++n) {
+    get<Label>("LabelLatDir" + std::to_string(n)).setCaption(current.latitudeHemisphere);
+    get<Label>("LabelLonDir" + std::to_string(n)).setCaption(current.longitudeHemisphere);
+  }
+  get<TabStrip>("TabStrip1").select(1);
+  setBoldTextBoxes(*this);
+  showSurveyInStatusBar(*this);
+  const bool locked = surveyStatus() == kLockedStatus;
+  get<CommandButton>("Command1").setEnabled(!locked);
+  get<CommandButton>("Command2").setEnabled(!locked);
+}
+
+void RunwayScreen::afterShow() {
+  get<TextBox>("Text1R").setText(program().current().surveyDate);
+}
+
+std::string RunwayScreen::surveyStatus() const {
+  const SurveyStore& store = program().store;
+  const int row = store.findSurveyRow(program().current().surveyKey);
+  return row > 0 ? store.airports().cell(row, 41) : std::string();
+}
+
+void RunwayScreen::fillRunwayLists() {
+  for (const char* name : {"ListBP1", "ListBP2"}) {
+    for (const char* item : kBlastPadItems) get<ListBox>(name).add(item);
+  }
+  for (const char* item : kSurfaceItems) get<ListBox>("ListSurf").add(item);
+}
+
+void RunwayScreen::loadRecord() {
+  const Table& runways = program().store.runways();
+  if (runways.count() < 1) return;
+  // A locked survey can be looked at, not changed: neither save is offered.
+  const bool locked = surveyStatus() == kLockedStatus;
+  get<CommandButton>("CommandSubmitRunway").setEnabled(!locked);
+  get<CommandButton>("Command3").setEnabled(!locked);
+
+  const int row = program().current().runwayRow;
+  for (int field = 1; field <= kRunwayScreenFields; ++field) {
+    const std::string& value = runways.cell(row, field);
+    if (const char* listName = listOfField(field)) {
+      ListBox& list = get<ListBox>(listName);
+      for (int item = 0; item < list.count(); ++item) {
+        if (list.item(item) == value) {
+          list.choose(item);
+          break;
+        }
+      }
+    } else {
+      get<TextBox>("Text" + std::to_string(field) + "R").setText(value);
+    }
+  }
+}
+
+void RunwayScreen::save() {
+  if (!submitRunway()) return;
+  get<CommandButton>("Command1").setEnabled(true);
+  get<CommandButton>("Command2").setEnabled(true);
+  loadRecord();
+  get<CommandButton>("CommandCancelRunway").setEnabled(true);
+}
+
+void RunwayScreen::saveAndReturn() {
+  if (submitRunway()) returnToAirport();
+}
+
+void RunwayScreen::cancel() {
+  returnToAirport();
+}
+
+void RunwayScreen::returnToAirport() {
+  Program& program = this->program();
+  if (!showScreenIfAvailable(program, screen::kAirport)) return;
+  // The airport screen reloads the current survey and refills its grids.
+  prepareScreen(program, screen::kAirport, "TAB");
+  showScreen(program, screen::kAirport);
+  // This screen is discarded now: nothing of it may be touched any more.
+}
+
+void RunwayScreen::openProfilePoints(const std::string& boxName, int field) {
+  Program& program = this->program();
+  CurrentSurvey& current = program.current();
+  const std::string designator = get<TextBox>(boxName).text();
+  current.runwayEnd = designator;
+
+  // The end is saved when a runway of this survey holds it. A deleted runway
+  // does not count: its points would be listed nowhere.
+  bool saved = false;
+  const Table& runways = program.store.runways();
+  for (int row = 1; row <= runways.count() && !designator.empty(); ++row) {
+    if (runways.cell(row, kRunwayLinkField) == current.surveyKey &&
+        runways.cell(row, field) == designator && !runways.isDeleted(row)) {
+      saved = true;
+    }
+  }
+  if (!saved && !submitRunway()) return;
+  if (designator.empty()) return;
+
+  current.runwayEnd = designator;
+  showScreen(program, screen::kRunwayPP);
+  // This screen is discarded now; the profile point screen lists the end's points.
+  if (auto* points = dynamic_cast<RunwayPPScreen*>(program.screens.existing(screen::kRunwayPP))) {
+    points->refreshGrid();
+  }
+}
+
+void RunwayScreen::openStandardsDocument() {
+  if (!program().platform.openDocument(kRunwayStandardsAddress)) {
+    program().tell(std::string("The standards document could not be opened: ") +
+                   kRunwayStandardsAddress);
+  }
+}
+
+}  // namespace survey

@@ -1,0 +1,215 @@
+#include <string>
+#include <vector>
+
+#include "entry/runway_pp_groups.h"
+#include "runway_test_support.h"
+
+namespace survey::testing {
+namespace {
+
+class RunwayPPScreenTest : public RunwayTest {
+ protected:
+  // The grid's data rows, each as "end distance orth ellip".
+  std::vector<std::string> listed() {
+    std::vector<std::string> rows;
+    Grid& grid = pointGrid();
+    for (int row = 1; row < grid.rows(); ++row) {
+      rows.push_back(grid.cell(row, 0) + " " + grid.cell(row, 1) + " " + grid.cell(row, 2) + " " +
+                     grid.cell(row, 3));
+    }
+    return rows;
+  }
+  void deleteListed(int gridRow) {
+    pointGrid().clickRow(gridRow);
+    click(kPoints, "Command3");
+  }
+};
+
+TEST_F(RunwayPPScreenTest, OpensWithHeaderStatusAndTheCurrentAirportTab) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  EXPECT_EQ(pointGrid().rows(), 1);
+  EXPECT_EQ(pointGrid().cell(0, 0), "Runway");
+  EXPECT_EQ(pointGrid().cell(0, 1), "Distance");
+  EXPECT_EQ(pointGrid().cell(0, 2), "Orth Elv");
+  EXPECT_EQ(pointGrid().cell(0, 3), "Ellip Elv");
+  EXPECT_EQ(control<TabStrip>(kPoints, "TabStrip1").selectedCaption(), "Current Airport");
+  EXPECT_EQ(control<StatusBar>(kPoints, "StatusBar1").panelText(), "ABC: Abc Field  (Rwy 09)");
+}
+
+struct StoreCase {
+  const char* distance;
+  const char* refusal;  // empty when the point is stored
+};
+
+class RunwayPPStoreTest : public RunwayPPScreenTest,
+                          public ::testing::WithParamInterface<StoreCase> {};
+
+TEST_P(RunwayPPStoreTest, ZeroAndTheRunwayLengthAreRunwayEndsNotPoints) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  addPoint(GetParam().distance, "310.5", "280.4");
+  for (const char* name : {"Text1PP", "Text2PP", "Text3PP"}) {
+    EXPECT_EQ(control<TextBox>(kPoints, name).text(), "") << name;
+  }
+  if (*GetParam().refusal) {
+    EXPECT_EQ(dialogs.last(), GetParam().refusal);
+    EXPECT_EQ(dialogs.shown.back().title, kProgramTitle);
+    EXPECT_EQ(cell(row, 60), "");
+    EXPECT_TRUE(listed().empty());
+  } else {
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last();
+    EXPECT_EQ(listed(),
+              std::vector<std::string>{std::string("09 ") + GetParam().distance + " 310.5 280.4"});
+    EXPECT_EQ(cell(row, 61), GetParam().distance);
+  }
+}
+
+constexpr const char* kZero =
+    "For Zero Distance, Information is collected from the Runway End Section of Part B: Runway "
+    "Information";
+constexpr const char* kLength =
+    "The value you entered coincides with the runway length. As such, this information will be "
+    "collected from the Runway End Section of Part B: Runway Information (opposite runway)";
+
+INSTANTIATE_TEST_SUITE_P(Distances, RunwayPPStoreTest,
+                         ::testing::Values(StoreCase{"0", kZero}, StoreCase{"00", ""},
+                                           StoreCase{"5000", kLength}, StoreCase{"5001", ""},
+                                           StoreCase{"4999", ""}));
+
+TEST_F(RunwayPPScreenTest, SaveStoresLikeAddAndAnEmptyPointShowsOnlyTheEnd) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  click(kPoints, "CommandSubmitRunway");
+  addPoint("800", "1.5", "2");
+  EXPECT_EQ(listed(), (std::vector<std::string>{"09   ", "09 800 1.5 2"}));
+  EXPECT_EQ(cell(row, 60), "09");
+  EXPECT_EQ(cell(row, 65), "09");
+}
+
+TEST_F(RunwayPPScreenTest, ADeletedGroupIsReusedBeforeLaterFreeGroups) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  addPoint("1000");
+  addPoint("2000");
+  addPoint("3000");
+  deleteListed(2);
+  EXPECT_EQ(listed(), (std::vector<std::string>{"09 1000  ", "09 3000  "}));
+  EXPECT_EQ(cell(row, 65), "");
+  addPoint("500");
+  EXPECT_EQ(cell(row, 66), "500");
+  // Listed in group order, not by distance.
+  EXPECT_EQ(listed(), (std::vector<std::string>{"09 1000  ", "09 500  ", "09 3000  "}));
+}
+
+TEST_F(RunwayPPScreenTest, IdenticalPointsAreDeletedLowestGroupFirst) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  addPoint("1000", "5", "6");
+  addPoint("2000", "5", "6");
+  addPoint("1000", "5", "6");
+  deleteListed(3);
+  EXPECT_EQ(cell(row, 60), "");
+  EXPECT_EQ(cell(row, 61), "");
+  EXPECT_EQ(cell(row, 70), "09");
+  EXPECT_EQ(listed(), (std::vector<std::string>{"09 2000 5 6", "09 1000 5 6"}));
+}
+
+TEST_F(RunwayPPScreenTest, DeleteWithTheHeaderSelectedChangesNothing) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  addPoint("1000");
+  deleteListed(0);
+  EXPECT_EQ(cell(row, 60), "09");
+  EXPECT_EQ(listed().size(), 1u);
+}
+
+TEST_F(RunwayPPScreenTest, EachEndListsOnlyItsOwnPointsButTheyShareTheGroups) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row, "Command1");
+  addPoint("1000", "1", "2");
+  click(kPoints, "Command1");  // Back
+  ASSERT_TRUE(shown(kRunway));
+  click(kRunway, "Command2");
+  ASSERT_TRUE(shown(kPoints));
+  EXPECT_EQ(control<StatusBar>(kPoints, "StatusBar1").panelText(), "ABC: Abc Field  (Rwy 27)");
+  EXPECT_TRUE(listed().empty());
+  addPoint("700", "3", "4");
+  EXPECT_EQ(listed(), std::vector<std::string>{"27 700 3 4"});
+  EXPECT_EQ(cell(row, 60), "09");
+  EXPECT_EQ(cell(row, 65), "27");
+  EXPECT_EQ(cell(row, 66), "700");
+}
+
+TEST_F(RunwayPPScreenTest, ATwentyNinthPointIsRefusedAndNothingIsStored) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  for (int n = 1; n <= kProfileGroups; ++n) addPoint(std::to_string(n * 100));
+  ASSERT_TRUE(dialogs.shown.empty()) << dialogs.last();
+  EXPECT_EQ(cell(row, 195), "09");
+  EXPECT_EQ(cell(row, 196), "2800");
+  addPoint("2900", "1", "2");
+  EXPECT_EQ(dialogs.last(),
+            "Runway 09 / 27 already holds 28 additional profile points, the most a runway can "
+            "hold. Delete a point before adding another; the point was not stored.");
+  EXPECT_EQ(listed().size(), 28u);
+  for (int field = 51; field <= 200; ++field) {
+    EXPECT_NE(cell(row, field), "2900") << field;
+  }
+  EXPECT_EQ(control<TextBox>(kPoints, "Text1PP").text(), "");
+}
+
+TEST_F(RunwayPPScreenTest, PointsGoToTheLiveRunwayNotAnOlderOneOfAnotherSurvey) {
+  const int other = addRunway("XYZ", "09", "27", false, "5000");
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  const int later = addRunway("XYZ", "09", "27", false, "5000");
+  openPoints(row);
+  addPoint("1000");
+  EXPECT_EQ(cell(row, 60), "09");
+  EXPECT_EQ(cell(other, 60), "");
+  EXPECT_EQ(cell(later, 60), "");
+}
+
+TEST_F(RunwayPPScreenTest, BoxesAreCheckedAsTyped) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  typeKeys(kPoints, "Text1PP", "123456");
+  EXPECT_EQ(dialogs.last(), "123456:  Error (Entry too large for field)");
+  typeKeys(kPoints, "Text2PP", "-12.34");
+  EXPECT_EQ(dialogs.last(), "12.34:  Error (Only 1 decimal place allowed)");
+  typeKeys(kPoints, "Text3PP", "1x");
+  EXPECT_EQ(dialogs.last(), "1x:  Improper Entry");
+  for (const char* name : {"Text1PP", "Text2PP", "Text3PP"}) {
+    EXPECT_EQ(control<TextBox>(kPoints, name).text(), "") << name;
+  }
+}
+
+TEST_F(RunwayPPScreenTest, BackAndTheCurrentRunwayTabReloadTheRunway) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  click(kPoints, "Command1");
+  ASSERT_TRUE(shown(kRunway));
+  EXPECT_FALSE(shown(kPoints));
+  EXPECT_EQ(box("Text2R").text(), "09");
+  EXPECT_EQ(box("Text5R").text(), "5000");
+
+  click(kRunway, "Command2");
+  ASSERT_TRUE(shown(kPoints));
+  auto& tabs = control<TabStrip>(kPoints, "TabStrip1");
+  tabs.select(1);  // "Current Airport" does nothing here
+  EXPECT_TRUE(shown(kPoints));
+  control<TabStrip>(kPoints, "TabStrip1").select(2);
+  ASSERT_TRUE(shown(kRunway));
+  EXPECT_EQ(box("Text27R").text(), "27");
+}
+
+TEST_F(RunwayPPScreenTest, ListOfSurveysTabShowsTheMainScreen) {
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  openPoints(row);
+  control<TabStrip>(kPoints, "TabStrip1").select(0);
+  EXPECT_TRUE(shown(MainScreen::kName));
+  EXPECT_FALSE(shown(kPoints));
+}
+
+}  // namespace
+}  // namespace survey::testing

@@ -1,0 +1,412 @@
+#include <string>
+#include <vector>
+
+#include "runway_test_support.h"
+#include "shell/screen_names.h"
+
+namespace survey::testing {
+namespace {
+
+// A valid value for every runway field the screen holds, distinct per field.
+std::string sampleValue(int field) {
+  switch (field) {
+    case 3:
+      return "No";
+    case 7:
+      return "U - Unpaved Surface";
+    case 28:
+      return "Not Verified";
+    case 10:
+    case 13:
+    case 20:
+    case 23:
+    case 32:
+    case 35:
+    case 42:
+    case 45:
+      return std::to_string(field) + ".1234";
+    default:
+      return std::to_string(field);
+  }
+}
+
+// Records how the airport screen was reached, in place of the real one.
+class AirportStub : public Screen {
+ public:
+  explicit AirportStub(Program& program) : Screen(program, screen::kAirport, "airport") {}
+  void prepare(std::string_view mode) override { prepared.emplace_back(mode); }
+  std::vector<std::string> prepared;
+};
+
+class RunwayScreenTest : public RunwayTest {
+ protected:
+  void useAirportStub() {
+    program.screens.registerScreen(screen::kAirport,
+                                   [](Program& p) { return std::make_unique<AirportStub>(p); });
+  }
+  AirportStub* airport() {
+    return dynamic_cast<AirportStub*>(program.screens.existing(screen::kAirport));
+  }
+};
+
+TEST_F(RunwayScreenTest, NewRunwayStartsEmptyWithTheSurveyDateListsAndHemispheres) {
+  addRunway("ABC", "09", "27");
+  program.current().runwayRow = 1;
+  type(kRunway, "Text4R", "123");  // left over from an earlier visit
+  openNew();
+  EXPECT_EQ(box("Text1R").text(), "05/06/2024");
+  EXPECT_EQ(box("Text4R").text(), "");
+  EXPECT_TRUE(box("Text14R").bold());
+  EXPECT_FALSE(box("Text2R").locked());
+  EXPECT_EQ(list("ListBP1").items(), (std::vector<std::string>{"Yes", "No", "Not Verified"}));
+  EXPECT_EQ(list("ListBP2").items(), list("ListBP1").items());
+  EXPECT_EQ(list("ListSurf").items(),
+            (std::vector<std::string>{"P - Paved Hard Surface", "U - Unpaved Surface",
+                                      "N - Not a specially prepared surface"}));
+  for (const char* name : {"ListBP1", "ListBP2", "ListSurf"}) {
+    EXPECT_FALSE(list(name).chosen()) << name;
+  }
+  for (const char* name : {"LabelLatDir1", "LabelLatDir4"}) {
+    EXPECT_EQ(control<Label>(kRunway, name).caption(), "N");
+  }
+  EXPECT_EQ(control<Label>(kRunway, "LabelLonDir3").caption(), "W");
+  EXPECT_EQ(control<TabStrip>(kRunway, "TabStrip1").selectedCaption(), "Current Airport");
+  EXPECT_EQ(control<StatusBar>(kRunway, "StatusBar1").panelText(), "ABC: Abc Field");
+  EXPECT_TRUE(button("Command1").enabled());
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(RunwayScreenTest, SaveAddsTheRowThenASecondSaveChangesTheSameRow) {
+  addRunway("XYZ", "18", "36");
+  openNew();
+  for (int field = 1; field <= kRunwayScreenFields; ++field) {
+    if (field == 3 || field == 7 || field == 28) continue;
+    type(kRunway, "Text" + std::to_string(field) + "R", sampleValue(field));
+  }
+  list("ListBP1").choose(1);
+  list("ListSurf").choose(1);
+  list("ListBP2").choose(2);
+  ASSERT_TRUE(dialogs.shown.empty()) << dialogs.last();
+
+  click(kRunway, "CommandSubmitRunway");
+  EXPECT_EQ(dialogs.last(), "Runway Information Successfully Added");
+  EXPECT_EQ(dialogs.shown.back().title, kProgramTitle);
+  ASSERT_EQ(program.store.runways().count(), 2);
+  for (int field = 1; field <= kRunwayScreenFields; ++field) {
+    EXPECT_EQ(cell(2, field), sampleValue(field)) << "field " << field;
+  }
+  EXPECT_EQ(cell(2, 49), "ABC");
+  EXPECT_EQ(program.current().runwayRow, 2);
+  EXPECT_EQ(program.current().runwayMode, "E");
+  EXPECT_EQ(program.current().surveyDate, "1");
+  EXPECT_EQ(program.current().runwayEnd, "2");
+  // "Save" stays on the screen, editing the saved row, with its commands enabled again.
+  EXPECT_TRUE(shown(kRunway));
+  EXPECT_TRUE(button("CommandSubmitRunway").enabled());
+  EXPECT_TRUE(button("CommandCancelRunway").enabled());
+
+  type(kRunway, "Text6R", "200");
+  click(kRunway, "CommandSubmitRunway");
+  EXPECT_EQ(dialogs.last(), "Runway Information Successfully Changed");
+  EXPECT_EQ(program.store.runways().count(), 2);
+  EXPECT_EQ(cell(2, 6), "200");
+}
+
+struct DuplicateCase {
+  const char* name;
+  struct Row {
+    const char* key;
+    const char* id;
+    const char* opposite;
+    bool deleted;
+  };
+  std::vector<Row> rows;
+  const char* id;
+  const char* opposite;
+  const char* refusal;  // empty when the runway is added
+};
+
+class RunwayDuplicateTest : public RunwayScreenTest,
+                            public ::testing::WithParamInterface<DuplicateCase> {};
+
+TEST_P(RunwayDuplicateTest, AddRefusesADesignatorOfALiveRunwayOfTheSameSurvey) {
+  const DuplicateCase& c = GetParam();
+  for (const auto& row : c.rows) addRunway(row.key, row.id, row.opposite, row.deleted);
+  const int before = program.store.runways().count();
+  openNew();
+  typeDesignators(c.id, c.opposite);
+  click(kRunway, "CommandSubmitRunway");
+  if (*c.refusal) {
+    EXPECT_EQ(dialogs.last(), c.refusal);
+    EXPECT_EQ(program.store.runways().count(), before);
+    EXPECT_EQ(program.current().runwayMode, "A");
+    EXPECT_TRUE(button("CommandSubmitRunway").enabled());
+  } else {
+    EXPECT_EQ(dialogs.last(), "Runway Information Successfully Added");
+    ASSERT_EQ(program.store.runways().count(), before + 1);
+    EXPECT_EQ(cell(before + 1, 2), c.id);
+    EXPECT_EQ(cell(before + 1, 27), c.opposite);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, RunwayDuplicateTest,
+    ::testing::Values(
+        DuplicateCase{"ReversedNamesTheStoredRwyId",
+                      {{"ABC", "09", "27", false}},
+                      "27",
+                      "09",
+                      "Runway 09 has already been entered."},
+        DuplicateCase{"OppositeEndTaken",
+                      {{"ABC", "09", "27", false}},
+                      "27",
+                      "36",
+                      "Runway 27 has already been entered."},
+        DuplicateCase{"RwyIdMatchesStoredOpposite",
+                      {{"ABC", "09", "27", false}},
+                      "18",
+                      "27",
+                      "Runway 27 has already been entered."},
+        DuplicateCase{"FirstLiveRowInTableOrderIsNamed",
+                      {{"ABC", "09", "27", true}, {"ABC", "18", "36", false}},
+                      "36",
+                      "18",
+                      "Runway 18 has already been entered."},
+        DuplicateCase{"DeletedRunwayDoesNotBlock", {{"ABC", "09", "27", true}}, "09", "27", ""},
+        DuplicateCase{"OtherSurveyDoesNotBlock", {{"XYZ", "09", "27", false}}, "09", "27", ""},
+        DuplicateCase{"CaseCounts", {{"ABC", "09L", "27R", false}}, "09l", "27r", ""},
+        DuplicateCase{"BlanksCount", {{"ABC", "09", "27", false}}, "09 ", " 27", ""},
+        DuplicateCase{"SameDesignatorTwiceIsNotChecked", {}, "09", "09", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RunwayScreenTest, SaveWithoutBothDesignatorsWritesNothing) {
+  for (const auto& [id, opposite] : {std::pair{"", "27"}, std::pair{"09", ""}, std::pair{"", ""}}) {
+    openNew();
+    typeDesignators(id, opposite);
+    click(kRunway, "CommandSubmitRunway");
+    EXPECT_EQ(dialogs.last(), "You Must First Enter a Runway Identifier");
+    EXPECT_EQ(program.store.runways().count(), 0);
+    EXPECT_EQ(program.current().runwayMode, "A");
+  }
+}
+
+TEST_F(RunwayScreenTest, FullRunwayTableRefusesTheAddWithAClearMessage) {
+  program.store.runways().setCount(1000);
+  openNew();
+  typeDesignators("09", "27");
+  click(kRunway, "CommandSubmitRunway");
+  EXPECT_EQ(dialogs.last(), tableFullMessage(TableKind::Runway));
+  EXPECT_EQ(program.store.runways().count(), 1000);
+  EXPECT_EQ(program.current().runwayMode, "A");
+  EXPECT_TRUE(button("CommandSubmitRunway").enabled());
+}
+
+TEST_F(RunwayScreenTest, EditLoadsEveryFieldAndSaveWritesOnlyTheScreenFields) {
+  const int row = addRunway("ABC", "", "");
+  for (int field = 1; field <= kRunwayScreenFields; ++field) {
+    program.store.runways().setCell(row, field, sampleValue(field));
+  }
+  program.store.runways().setCell(row, 60, "2");  // a profile point of end 1
+  program.store.runways().setCell(row, 61, "1200");
+  openEdit(row);
+  ASSERT_TRUE(dialogs.shown.empty()) << dialogs.last();
+  EXPECT_TRUE(box("Text2R").locked());
+  EXPECT_EQ(list("ListBP1").chosenText(), "No");
+  EXPECT_EQ(list("ListSurf").chosenText(), "U - Unpaved Surface");
+  EXPECT_EQ(list("ListBP2").chosenText(), "Not Verified");
+  EXPECT_EQ(box("Text32R").text(), "32.1234");
+  EXPECT_EQ(program.current().runwayEnd, "2");
+
+  type(kRunway, "Text37R", "99.5");
+  click(kRunway, "CommandSubmitRunway");
+  EXPECT_EQ(dialogs.last(), "Runway Information Successfully Changed");
+  EXPECT_EQ(program.store.runways().count(), 1);
+  for (int field = 1; field <= kRunwayScreenFields; ++field) {
+    EXPECT_EQ(cell(row, field), field == 37 ? "99.5" : sampleValue(field)) << "field " << field;
+  }
+  EXPECT_EQ(cell(row, 49), "ABC");
+  EXPECT_EQ(cell(row, 60), "2");
+  EXPECT_EQ(cell(row, 61), "1200");
+}
+
+TEST_F(RunwayScreenTest, StoredListValuesThatMatchNoItemAreSavedEmpty) {
+  const int row = addRunway("ABC", "09", "27");
+  program.store.runways().setCell(row, 3, "Y");
+  program.store.runways().setCell(row, 7, "P");
+  program.store.runways().setCell(row, 28, "Yes");
+  openEdit(row);
+  EXPECT_FALSE(list("ListBP1").chosen());
+  EXPECT_FALSE(list("ListSurf").chosen());
+  EXPECT_EQ(list("ListBP2").chosenText(), "Yes");
+  click(kRunway, "CommandSubmitRunway");
+  EXPECT_EQ(cell(row, 3), "");
+  EXPECT_EQ(cell(row, 7), "");
+  EXPECT_EQ(cell(row, 28), "Yes");
+}
+
+TEST_F(RunwayScreenTest, LoadedValuesThatFailTheirChecksAreReportedAndSavedEmpty) {
+  const int row = addRunway("ABC", "09", "27");
+  Table& runways = program.store.runways();
+  runways.setCell(row, 8, "95");
+  runways.setCell(row, 6, "1500");
+  runways.setCell(row, 14, "12.34");
+  openEdit(row);
+  EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{
+                                 "1500:  Error (Entry too large for field)",
+                                 "95 is greater than 90.  Degree values must be between 0 and 90.",
+                                 "12.34:  Error (Only 1 decimal place allowed)"}));
+  EXPECT_EQ(dialogs.shown.front().title, "");
+  click(kRunway, "CommandSubmitRunway");
+  EXPECT_EQ(cell(row, 6), "");
+  EXPECT_EQ(cell(row, 8), "");
+  EXPECT_EQ(cell(row, 14), "");
+}
+
+TEST_F(RunwayScreenTest, TypedEntriesAreCheckedAsTheyAreTyped) {
+  openNew();
+  struct Case {
+    const char* box;
+    const char* typed;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"Text8R", "12.5", "12.:  Improper Entry"},
+      {"Text33R", "181", "181 is greater than 180.  Degree values must be between 0 and 180."},
+      {"Text41R", "60", "60 is greater than 59.  Minute values must be between 0 and 59.99."},
+      {"Text10R", "60", "60 is greater than 59.99.  Minute values must be between 0 and 59.99."},
+      {"Text45R", "1.23456", "1.23456:  Error (Only 4 decimal place allowed)"},
+      {"Text4R", "12345678", "12345678:  Error (Entry too large for field)"},
+      {"Text5R", "123456", "123456:  Error (Entry too large for field)"},
+      {"Text6R", "1.5", "1.5:  Error (Only 0 decimal place allowed)"},
+      {"Text15R", "12.25", "12.25:  Error (Only 1 decimal place allowed)"},
+  };
+  for (const auto& c : cases) {
+    dialogs.shown.clear();
+    typeKeys(kRunway, c.box, c.typed);
+    ASSERT_FALSE(dialogs.shown.empty()) << c.box;
+    EXPECT_EQ(dialogs.shown.front().text, c.message) << c.box;
+    EXPECT_NE(box(c.box).text(), c.typed) << c.box;
+  }
+  dialogs.shown.clear();
+  typeKeys(kRunway, "Text2R", "09L");
+  type(kRunway, "Text1R", "");
+  typeKeys(kRunway, "Text1R", "13/45/99");
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(program.current().runwayEnd, "09L");
+  EXPECT_EQ(program.current().surveyDate, "13/45/99");
+}
+
+TEST_F(RunwayScreenTest, SecondsOfEndTwoLatitudeReportTheNumberRuleBeforeTheRange) {
+  openNew();
+  type(kRunway, "Text32R", "75.123456");
+  type(kRunway, "Text10R", "75.123456");
+  EXPECT_EQ(dialogs.texts(),
+            (std::vector<std::string>{
+                "75.123456:  Error (Entry too large for field)",
+                "75.123456 is greater than 59.99.  Minute values must be between 0 and 59.99."}));
+}
+
+TEST_F(RunwayScreenTest, LockedSurveyOffersNeitherSaveNorProfilePoints) {
+  program.store.airports().setCell(1, 41, "CERTIFIED2");
+  const int row = addRunway("ABC", "09", "27");
+  openEdit(row);
+  EXPECT_FALSE(button("CommandSubmitRunway").enabled());
+  EXPECT_FALSE(button("Command3").enabled());
+  EXPECT_FALSE(button("Command1").enabled());
+  EXPECT_FALSE(button("Command2").enabled());
+  type(kRunway, "Text6R", "75");
+  click(kRunway, "Command3");
+  click(kRunway, "CommandSubmitRunway");
+  EXPECT_EQ(cell(row, 6), "");
+  EXPECT_TRUE(shown(kRunway));
+}
+
+TEST_F(RunwayScreenTest, SaveAndReturnGoesBackToTheAirportOnlyWhenSaved) {
+  useAirportStub();
+  openNew();
+  typeDesignators("09", "");
+  click(kRunway, "Command3");
+  EXPECT_EQ(dialogs.last(), "You Must First Enter a Runway Identifier");
+  EXPECT_TRUE(shown(kRunway));
+
+  type(kRunway, "Text27R", "27");
+  click(kRunway, "Command3");
+  EXPECT_EQ(dialogs.last(), "Runway Information Successfully Added");
+  EXPECT_TRUE(shown(screen::kAirport));
+  EXPECT_FALSE(shown(kRunway));
+  ASSERT_NE(airport(), nullptr);
+  EXPECT_EQ(airport()->prepared, std::vector<std::string>{"TAB"});
+}
+
+TEST_F(RunwayScreenTest, CancelReturnsWithoutSaving) {
+  useAirportStub();
+  openNew();
+  typeDesignators("09", "27");
+  click(kRunway, "CommandCancelRunway");
+  EXPECT_EQ(program.store.runways().count(), 0);
+  EXPECT_TRUE(shown(screen::kAirport));
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(RunwayScreenTest, TabListOfSurveysShowsTheMainScreen) {
+  openNew();
+  control<TabStrip>(kRunway, "TabStrip1").select(0);
+  EXPECT_TRUE(shown(MainScreen::kName));
+  EXPECT_FALSE(shown(kRunway));
+}
+
+TEST_F(RunwayScreenTest, PictureOpensTheStandardsDocumentAndReportsAFailure) {
+  openNew();
+  control<Picture>(kRunway, "Picture1").click();
+  EXPECT_EQ(platform.opened, std::vector<std::string>{kRunwayStandardsAddress});
+  EXPECT_TRUE(dialogs.shown.empty());
+  platform.openSucceeds = false;
+  control<Picture>(kRunway, "Picture1").click();
+  EXPECT_NE(dialogs.last().find(kRunwayStandardsAddress), std::string::npos);
+}
+
+TEST_F(RunwayScreenTest, ProfilePointsOfAnUnsavedRunwaySaveItFirst) {
+  openNew();
+  typeDesignators("09", "");
+  click(kRunway, "Command1");
+  EXPECT_EQ(dialogs.last(), "You Must First Enter a Runway Identifier");
+  EXPECT_FALSE(shown(kPoints));
+  EXPECT_EQ(program.store.runways().count(), 0);
+
+  type(kRunway, "Text27R", "27");
+  click(kRunway, "Command2");
+  EXPECT_EQ(dialogs.last(), "Runway Information Successfully Added");
+  EXPECT_EQ(program.store.runways().count(), 1);
+  EXPECT_EQ(program.current().runwayRow, 1);
+  EXPECT_TRUE(shown(kPoints));
+  EXPECT_FALSE(shown(kRunway));
+  EXPECT_EQ(program.current().runwayEnd, "27");
+  EXPECT_EQ(control<StatusBar>(kPoints, "StatusBar1").panelText(), "ABC: Abc Field  (Rwy 27)");
+}
+
+TEST_F(RunwayScreenTest, ProfilePointsOfASavedRunwayOpenWithoutSavingTheChanges) {
+  const int row = addRunway("ABC", "09", "27");
+  openEdit(row);
+  type(kRunway, "Text6R", "150");
+  click(kRunway, "Command1");
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(cell(row, 6), "");
+  EXPECT_TRUE(shown(kPoints));
+  EXPECT_EQ(program.current().runwayEnd, "09");
+}
+
+TEST_F(RunwayScreenTest, ProfilePointsOfADeletedRunwaysDesignatorsGoToTheNewRunway) {
+  addRunway("ABC", "09", "27", /*deleted=*/true);
+  openNew();
+  typeDesignators("09", "27");
+  click(kRunway, "Command1");
+  EXPECT_EQ(dialogs.last(), "Runway Information Successfully Added");
+  ASSERT_EQ(program.store.runways().count(), 2);
+  EXPECT_EQ(program.current().runwayRow, 2);
+  addPoint("1200", "310.5", "280.5");
+  EXPECT_EQ(cell(2, 60), "09");
+  EXPECT_EQ(cell(1, 60), "");
+}
+
+}  // namespace
+}  // namespace survey::testing
