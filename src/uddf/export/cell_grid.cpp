@@ -32,6 +32,12 @@ std::string blankRow() {
 }  // namespace
 
 std::string toCellText(std::string_view text) {
+  // Most texts are printable ASCII and need no conversion.
+  const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x20 && b < 0x7F;
+  });
+  if (plain) return std::string(text);
   std::string cells = utf8ToWindows1252(text);
   for (char& c : cells) {
     const auto b = static_cast<unsigned char>(c);
@@ -89,7 +95,14 @@ std::string CellGrid::fileBytes(int lastRow) const {
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(lastRow + 1) * (kGridColumns + 2) + 4);
   for (int row = 0; row <= lastRow; ++row) {
-    bytes += lineText(row);
+    if (row > this->lastRow() ||
+        std::find(eofRows_.begin(), eofRows_.end(), row) != eofRows_.end()) {
+      bytes += lineText(row);
+    } else {
+      for (char c : rows_[static_cast<std::size_t>(row)]) {
+        bytes += static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+      }
+    }
     bytes += "\r\n";
   }
   return bytes;

@@ -150,17 +150,21 @@ std::string surveyLineTime(const LocalDateTime& now) {
 
 int writeObstructionSection(ExportContext& context, int startRow, const LocalDateTime& now) {
   const Table& obstructions = context.store.obstructions();
-  std::vector<int> rows = context.store.childRows(TableKind::Obstruction, context.key);
-  std::stable_sort(rows.begin(), rows.end(),
-                   [&](int a, int b) { return obstructions.cell(a, 1) < obstructions.cell(b, 1); });
+  // By Rwy ID, character codes compared; equal ones keep table order.
+  std::vector<std::pair<const std::string*, int>> sorted;
+  for (int row : context.store.childRows(TableKind::Obstruction, context.key)) {
+    sorted.emplace_back(&obstructions.cell(row, 1), row);
+  }
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const auto& a, const auto& b) { return *a.first < *b.first; });
 
   int row = startRow - 1;
   const std::string none;
   const std::string* runway = &none;
   const std::string* surface = &none;
   bool hct = false;
-  for (int obstructionRow : rows) {
-    const std::string& thisRunway = obstructions.cell(obstructionRow, 1);
+  for (const auto& [rwyId, obstructionRow] : sorted) {
+    const std::string& thisRunway = *rwyId;
     const std::string& thisSurface = obstructions.cell(obstructionRow, 21);
     if (thisRunway != *runway || thisSurface != *surface) {
       runway = &thisRunway;
