@@ -1,0 +1,326 @@
+#include "navaid_fixture.h"
+
+namespace survey::testing {
+namespace {
+
+constexpr const char* kAlong = "NAVAID Along Centerline Distance";
+constexpr const char* kPpApproach = "Distance Between Navaid PP and the Runway Approach End";
+constexpr const char* kClptApproach = "Distance Between Navaid CLPT and the Runway Approach End";
+constexpr const char* kPpStop = "Distance Between Navaid PP and the Runway Stop End";
+constexpr const char* kNavaidApproach = "Distance Between Navaid and the Runway Approach End";
+constexpr const char* kKept = nullptr;
+constexpr const char* kBase = "Base Elevation of the NAVAID";
+constexpr const char* kAntenna = "Elevation of the Center of the Antenna Cover";
+constexpr const char* kPhase = "Elevation of the Phase Center of Reference Point";
+constexpr const char* kEarlierCaption = "(caption of the type chosen before)";
+
+enum Groups { Runway = 1, Identifier = 2, Answer = 4, Perpendicular = 8, Centerline = 16 };
+constexpr int kRunwayNavaid = Runway | Identifier | Answer | Perpendicular | Centerline;
+constexpr int kAreaNavaid = Identifier | Answer | Perpendicular | Centerline;
+constexpr int kVisualAid = Runway;
+constexpr int kMarker = kRunwayNavaid & ~Perpendicular;
+constexpr int kSlopeLights = kRunwayNavaid & ~Centerline;
+
+struct TypeCase {
+  const char* list;
+  const char* item;
+  int shown;
+  const char* distance;
+  const char* elevation;
+};
+
+const TypeCase kTypes[] = {
+    {"ListElectronic", "ARSR - Air Route Surveillance Radar", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "ASR - Airport Surveillance Radar", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "ATCBI", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "BCM - Back Course Marker", kAreaNavaid, kNavaidApproach, kBase},
+    {"ListElectronic", "DME - Distance Measuring Equipment", kRunwayNavaid, kKept, kAntenna},
+    {"ListElectronic", "FM - Fan Marker", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "GS - Glide Slope", kRunwayNavaid, kPpApproach, kBase},
+    {"ListElectronic", "IM - Inner Marker", kMarker, kClptApproach, kBase},
+    {"ListElectronic", "LDA - Localizer Type Directional Aid", kRunwayNavaid, kPpStop, kBase},
+    {"ListElectronic", "LFR - Low Frequency Radio Range", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "LMM - Locator Middle Marker", kMarker, kClptApproach, kBase},
+    {"ListElectronic", "LOC - Localizer", kRunwayNavaid, kPpStop, kBase},
+    {"ListElectronic", "LOM - Locator Outer Marker", kMarker, kClptApproach, kBase},
+    {"ListElectronic", "LRR - Long Range Radar", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "MLSAZ - MLS Azimuth Guidance", kAreaNavaid, kPpStop, kPhase},
+    {"ListElectronic", "MLSEL - MLS Elevation Guidance", kAreaNavaid, kPpApproach, kPhase},
+    {"ListElectronic", "MLSDME - DME Associated with MLS", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "MM - Middle Marker", kMarker, kClptApproach, kBase},
+    {"ListElectronic", "NDB - Nondirectional Beacon", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "NDB/DME", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "OTHER - Other NAVAID", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "OM - Outer Marker", kMarker, kClptApproach, kBase},
+    {"ListElectronic", "PAR - Precision Approach Radar", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "SDF - Simplified Directional Facility", kAreaNavaid, kPpStop, kBase},
+    {"ListElectronic", "TACAN - Tactical Air Navigation", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "TDR - GCA Touchdown Reflectors", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "VOR - VHF Omni Directional Range", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "VOR/DME", kAreaNavaid, kAlong, kBase},
+    {"ListElectronic", "VORTAC - VOR + TACAN", kAreaNavaid, kAlong, kBase},
+    {"ListVisual", "ALS - Approach Lights", kVisualAid, kKept, kBase},
+    {"ListVisual", "APBN - Airport Beacon", kVisualAid, kKept, kBase},
+    {"ListVisual", "PAPI - Precision Approach Path Indicator", kSlopeLights, kPpApproach, kBase},
+    {"ListVisual", "PLASI", kVisualAid, kKept, kBase},
+    {"ListVisual", "PVASI - Pulsating Visual Approach Slope Indicator", kVisualAid, kKept, kBase},
+    {"ListVisual", "REIL - Runway End Identifier Lights", kVisualAid, kKept, kBase},
+    {"ListVisual", "TRCV - Tri-color Visual Approach Slope Indicator", kVisualAid, kKept, kBase},
+    {"ListVisual", "TVASI", kVisualAid, kKept, kBase},
+    {"ListVisual", "VASI - Visual Approach Slope Indicator", kSlopeLights, kPpApproach, kBase},
+};
+
+// What stood on the screen before the type was chosen.
+struct Before {
+  const char* list;  // nullptr: a STARS entry was typed
+  const char* item;
+};
+const Before kBefore[] = {{nullptr, "TOWER"},
+                          {"ListElectronic", "MLSAZ - MLS Azimuth Guidance"},
+                          {"ListVisual", "ALS - Approach Lights"}};
+
+class NavaidLayoutTest : public NavaidTest {};
+
+TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefore) {
+  for (const Before& before : kBefore) {
+    for (const TypeCase& navaid : kTypes) {
+      if (before.list && std::string(before.item) == navaid.item) continue;
+      SCOPED_TRACE(std::string(navaid.item) + " after " + before.item);
+      openNew();
+      if (before.list) {
+        choose(before.list, before.item);
+      } else {
+        type(kScreen, "Text15G", before.item);
+      }
+      screen().get<Label>("LabelCenterline").setCaption(kEarlierCaption);
+      choose(navaid.list, navaid.item);
+
+      EXPECT_EQ(visible("LabelRWY"), (navaid.shown & Runway) != 0);
+      EXPECT_EQ(visible("Text1G"), (navaid.shown & Runway) != 0);
+      EXPECT_EQ(visible("LabelID"), (navaid.shown & Identifier) != 0);
+      EXPECT_EQ(visible("Text2G"), (navaid.shown & Identifier) != 0);
+      EXPECT_EQ(visible("LabelPP"), (navaid.shown & Answer) != 0);
+      EXPECT_EQ(visible("RadioDEF"), (navaid.shown & Answer) != 0);
+      EXPECT_EQ(visible("RadioPP"), (navaid.shown & Perpendicular) != 0);
+      EXPECT_EQ(visible("RadioCLPT"), (navaid.shown & Centerline) != 0);
+      EXPECT_EQ(caption("LabelCenterline"), navaid.distance ? navaid.distance : kEarlierCaption);
+      EXPECT_EQ(caption("Label299"), navaid.elevation);
+      const bool electronic = std::string(navaid.list) == "ListElectronic";
+      EXPECT_EQ(visible("Frame3"), electronic) << "distance box";
+      EXPECT_EQ(box("Text15G").text(), "");
+      EXPECT_TRUE(option("RadioDEF").value());
+      EXPECT_FALSE(visible("Frame4"));
+      EXPECT_FALSE(visible("Frame5"));
+      EXPECT_EQ(list(electronic ? "ListVisual" : "ListElectronic").chosen(), 0);
+      EXPECT_EQ(list(navaid.list).chosenText(), navaid.item);
+      if (::testing::Test::HasFailure()) return;
+    }
+  }
+}
+
+TEST_F(NavaidLayoutTest, ListsOfferTheTypesInOrderWithNothingChosen) {
+  showScreen(program, kScreen);
+  const std::vector<std::string> electronic = {"",
+                                               "ARSR - Air Route Surveillance Radar",
+                                               "ASR - Airport Surveillance Radar",
+                                               "ATCBI",
+                                               "BCM - Back Course Marker",
+                                               "DME - Distance Measuring Equipment",
+                                               "FM - Fan Marker",
+                                               "GS - Glide Slope",
+                                               "IM - Inner Marker",
+                                               "LDA - Localizer Type Directional Aid",
+                                               "LFR - Low Frequency Radio Range",
+                                               "LMM - Locator Middle Marker",
+                                               "LOC - Localizer",
+                                               "LOM - Locator Outer Marker",
+                                               "LRR - Long Range Radar",
+                                               "MLSAZ - MLS Azimuth Guidance",
+                                               "MLSEL - MLS Elevation Guidance",
+                                               "MLSDME - DME Associated with MLS",
+                                               "MM - Middle Marker",
+                                               "NDB - Nondirectional Beacon",
+                                               "NDB/DME",
+                                               "OTHER - Other NAVAID",
+                                               "OM - Outer Marker",
+                                               "PAR - Precision Approach Radar",
+                                               "SDF - Simplified Directional Facility",
+                                               "TACAN - Tactical Air Navigation",
+                                               "TDR - GCA Touchdown Reflectors",
+                                               "VOR - VHF Omni Directional Range",
+                                               "VOR/DME",
+                                               "VORTAC - VOR + TACAN"};
+  const std::vector<std::string> visual = {"",
+                                           "ALS - Approach Lights",
+                                           "APBN - Airport Beacon",
+                                           "PAPI - Precision Approach Path Indicator",
+                                           "PLASI",
+                                           "PVASI - Pulsating Visual Approach Slope Indicator",
+                                           "REIL - Runway End Identifier Lights",
+                                           "TRCV - Tri-color Visual Approach Slope Indicator",
+                                           "TVASI",
+                                           "VASI - Visual Approach Slope Indicator"};
+  EXPECT_EQ(list("ListElectronic").items(), electronic);
+  EXPECT_EQ(list("ListVisual").items(), visual);
+  EXPECT_EQ(list("ListLR").items(), (std::vector<std::string>{"L", "R"}));
+  for (const char* name : {"ListElectronic", "ListVisual", "ListLR"}) {
+    EXPECT_FALSE(list(name).chosen()) << name;
+  }
+  // A new screen starts with every group shown and the default captions.
+  for (const char* name : {"Text1G", "Text2G", "LabelPP", "RadioPP", "RadioCLPT", "RadioDEF",
+                           "Frame3", "Frame4", "Frame5", "Frame1"}) {
+    EXPECT_TRUE(visible(name)) << name;
+  }
+  EXPECT_EQ(caption("LabelCenterline"), kAlong);
+  EXPECT_EQ(caption("Label299"), kBase);
+}
+
+TEST_F(NavaidLayoutTest, NewNavaidAsksNoQuestionAboutAnAssociatedPointYet) {
+  openNew();
+  EXPECT_TRUE(option("RadioDEF").value());
+  EXPECT_FALSE(visible("Frame4"));
+  EXPECT_FALSE(visible("Frame5"));
+  EXPECT_FALSE(visible("Frame1"));
+  EXPECT_EQ(box("Text18G").text(), "03/04/2005");
+}
+
+TEST_F(NavaidLayoutTest, AnswersShowAndHideTheOffsetAndThePoint) {
+  openNew();
+  choose("ListElectronic", "GS - Glide Slope");
+  const struct {
+    const char* option;
+    bool shown;
+  } answers[] = {{"RadioPP", true}, {"RadioDEF", false}, {"RadioCLPT", true}, {"RadioDEF", false}};
+  for (const auto& answer : answers) {
+    option(answer.option).setValue(true);
+    EXPECT_EQ(visible("Frame4"), answer.shown) << answer.option;
+    EXPECT_EQ(visible("Frame5"), answer.shown) << answer.option;
+  }
+}
+
+TEST_F(NavaidLayoutTest, MarkerAfterGlideSlopeHidesThePerpendicularAnswerUntilGlideSlopeAgain) {
+  openNew();
+  choose("ListElectronic", "GS - Glide Slope");
+  option("RadioPP").setValue(true);
+  choose("ListElectronic", "IM - Inner Marker");
+  EXPECT_FALSE(visible("RadioPP"));
+  EXPECT_TRUE(visible("RadioCLPT"));
+  EXPECT_TRUE(option("RadioDEF").value());
+  EXPECT_FALSE(visible("Frame4"));
+  EXPECT_EQ(caption("LabelCenterline"), kClptApproach);
+  choose("ListElectronic", "GS - Glide Slope");
+  EXPECT_TRUE(visible("RadioPP"));
+  EXPECT_EQ(caption("LabelCenterline"), kPpApproach);
+}
+
+TEST_F(NavaidLayoutTest, VisualTypeAfterAnElectronicOneResetsTheAnswer) {
+  openNew();
+  choose("ListElectronic", "GS - Glide Slope");
+  option("RadioPP").setValue(true);
+  choose("ListVisual", "PAPI - Precision Approach Path Indicator");
+  EXPECT_EQ(list("ListElectronic").chosen(), 0);
+  EXPECT_TRUE(option("RadioDEF").value());
+  EXPECT_FALSE(visible("Frame4"));
+  EXPECT_FALSE(visible("RadioCLPT"));
+  EXPECT_TRUE(visible("RadioPP"));
+  EXPECT_TRUE(visible("Text1G"));
+  EXPECT_TRUE(visible("Text2G"));
+  EXPECT_FALSE(visible("Frame3"));
+}
+
+TEST_F(NavaidLayoutTest, VisualTypeKeepsTheAnswerWhenTheElectronicListHoldsItsEmptyItem) {
+  openNew();
+  choose("ListElectronic", "GS - Glide Slope");
+  choose("ListElectronic", "");
+  option("RadioPP").setValue(true);
+  choose("ListVisual", "PAPI - Precision Approach Path Indicator");
+  EXPECT_TRUE(option("RadioPP").value());
+  EXPECT_TRUE(visible("Frame4"));
+  EXPECT_TRUE(visible("Frame5"));
+}
+
+TEST_F(NavaidLayoutTest, LightsWithoutDistanceKeepTheCaptionOfTheTypeBefore) {
+  openNew();
+  choose("ListElectronic", "LOC - Localizer");
+  choose("ListVisual", "REIL - Runway End Identifier Lights");
+  EXPECT_EQ(caption("LabelCenterline"), kPpStop);
+  EXPECT_FALSE(visible("Text2G"));
+  EXPECT_FALSE(visible("LabelPP"));
+  EXPECT_FALSE(visible("RadioDEF"));
+  EXPECT_TRUE(visible("Text1G"));
+}
+
+TEST_F(NavaidLayoutTest, ElevationCaptionFollowsTheType) {
+  openNew();
+  const struct {
+    const char* item;
+    const char* elevation;
+    bool runway;
+  } steps[] = {{"MLSAZ - MLS Azimuth Guidance", kPhase, false},
+               {"DME - Distance Measuring Equipment", kAntenna, true},
+               {"MLSEL - MLS Elevation Guidance", kPhase, false},
+               {"VOR - VHF Omni Directional Range", kBase, false},
+               {"MLSEL - MLS Elevation Guidance", kPhase, false},
+               {"", kBase, false}};
+  for (const auto& step : steps) {
+    choose("ListElectronic", step.item);
+    EXPECT_EQ(caption("Label299"), step.elevation) << step.item;
+    EXPECT_EQ(visible("Text1G"), step.runway) << step.item;
+  }
+  EXPECT_EQ(box("Text9G").caption(), std::string(kBase) + " Orthometric");
+}
+
+TEST_F(NavaidLayoutTest, EmptyItemsChangeNoGroup) {
+  openNew();
+  choose("ListElectronic", "MLSEL - MLS Elevation Guidance");
+  option("RadioCLPT").setValue(true);
+  choose("ListElectronic", "");
+  EXPECT_FALSE(visible("Text1G"));
+  EXPECT_TRUE(visible("Text2G"));
+  EXPECT_TRUE(visible("RadioCLPT"));
+  EXPECT_TRUE(option("RadioDEF").value());
+  EXPECT_TRUE(visible("Frame3"));
+  EXPECT_EQ(caption("Label299"), kBase);
+  EXPECT_EQ(caption("LabelCenterline"), kPpApproach);
+
+  choose("ListVisual", "ALS - Approach Lights");
+  choose("ListVisual", "");
+  EXPECT_TRUE(visible("Text1G"));
+  EXPECT_FALSE(visible("Text2G"));
+  EXPECT_FALSE(visible("Frame3"));
+  EXPECT_EQ(list("ListElectronic").chosen(), 0);
+}
+
+TEST_F(NavaidLayoutTest, TypedStarsEntryClearsBothListsAndHidesTheQuestion) {
+  openNew();
+  choose("ListVisual", "PAPI - Precision Approach Path Indicator");
+  typeKeys(kScreen, "Text15G", "ASOS");
+  EXPECT_EQ(box("Text15G").text(), "ASOS");
+  EXPECT_EQ(list("ListVisual").chosen(), 0);
+  EXPECT_EQ(list("ListElectronic").chosen(), 0);
+  for (const char* name :
+       {"Text1G", "LabelRWY", "Text2G", "LabelID", "LabelPP", "RadioPP", "RadioCLPT", "RadioDEF"}) {
+    EXPECT_FALSE(visible(name)) << name;
+  }
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(NavaidLayoutTest, ChoosingATypeDropsTheStarsEntryAndKeepsTheChosenType) {
+  openNew();
+  typeKeys(kScreen, "Text15G", "ASOS");
+  choose("ListElectronic", "GS - Glide Slope");
+  EXPECT_EQ(box("Text15G").text(), "");
+  EXPECT_EQ(list("ListElectronic").chosenText(), "GS - Glide Slope");
+  EXPECT_TRUE(visible("Text1G"));
+  EXPECT_TRUE(visible("RadioPP"));
+
+  typeKeys(kScreen, "Text15G", "ASOS");
+  choose("ListVisual", "VASI - Visual Approach Slope Indicator");
+  EXPECT_EQ(box("Text15G").text(), "");
+  EXPECT_EQ(list("ListVisual").chosenText(), "VASI - Visual Approach Slope Indicator");
+  click(kScreen, "Command5");
+  EXPECT_EQ(stored(1, 15), "VASI - Visual Approach Slope Indicator");
+}
+
+}  // namespace
+}  // namespace survey::testing
