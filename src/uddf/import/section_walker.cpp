@@ -7,8 +7,9 @@
 namespace survey::uddf {
 
 RoutedLine SectionWalker::next(std::string_view line) {
-  const bool at = isMarkerLine(line, "@");
-  const bool hash = isMarkerLine(line, "#");
+  const std::string_view marker = trimSpaces(line);
+  const bool at = marker == "@";
+  const bool hash = marker == "#";
   RoutedLine routed{LineRoute::Marker, lineNumber_};
 
   if (lineNumber_ < 9) {

@@ -1,6 +1,7 @@
 #include "uddf/import/uddf_import.h"
 
 #include "store/file_io.h"
+#include "store/text_encoding.h"
 #include "uddf/import/additional_info.h"
 #include "uddf/import/section_walker.h"
 #include "uddf/import/uddf_text.h"
@@ -28,11 +29,13 @@ int roomIn(const Table& table) {
 }
 
 // Appends the imported rows of one child table; the caller made sure of the room.
-void appendRows(Table& table, const std::vector<ImportedRow>& rows, int numberField) {
-  for (const ImportedRow& imported : rows) {
+void appendRows(Table& table, std::vector<ImportedRow>& rows, int numberField) {
+  for (ImportedRow& imported : rows) {
     const int row = *table.appendRow();
     for (std::size_t field = 1; field < imported.size(); ++field) {
-      if (!imported[field].empty()) table.setCell(row, static_cast<int>(field), imported[field]);
+      if (!imported[field].empty()) {
+        table.setCell(row, static_cast<int>(field), std::move(imported[field]));
+      }
     }
     if (numberField != 0) table.setCell(row, numberField, numberCell(row));
   }
@@ -59,7 +62,13 @@ std::string tableOverflowMessage(TableKind kind, int room) {
 
 ImportResult readUddfText(const SurveyStore& store, std::string_view bytes, ImportedSurvey& out) {
   ImportResult result;
-  const std::string text = decodeExchangeBytes(bytes);
+  // Exchange files are ASCII as a rule: only other files need converting.
+  std::string converted;
+  std::string_view text = bytes;
+  if (!isValidUtf8(bytes)) {
+    converted = decodeExchangeBytes(bytes);
+    text = converted;
+  }
   const auto lines = splitLines(text);
   if (lines.empty()) {
     result.message = kEmptyFileMessage;
