@@ -1,0 +1,411 @@
+#include <gtest/gtest.h>
+
+#include "entry/airport_screen.h"
+#include "entry/survey_type_screen.h"
+#include "shell/screen_names.h"
+#include "support/program_fixture.h"
+
+namespace survey::testing {
+namespace {
+
+constexpr const char* kAirport = AirportScreen::kName;
+const std::vector<const char*> kHubCommands = {"CommandAddRWY", "CommandEditRWY", "CommandDelRWY",
+                                               "CommandAddNAV", "CommandEditNAV", "CommandDelNAV",
+                                               "CommandAddObs", "CommandEditObs", "CommandDelObs"};
+
+class AirportTest : public ProgramTest {
+ protected:
+  // "New" on the main screen, the given type, "Submit".
+  void newSurvey(const char* typeOption = "RadioAOC") {
+    start();
+    click(MainScreen::kName, "CommandAddAPT");
+    control<OptionButton>(SurveyTypeScreen::kName, typeOption).setValue(true);
+    click(SurveyTypeScreen::kName, "Command1");
+  }
+  void fill(const std::string& identifier, const std::string& region = "AEA") {
+    type(kAirport, "Text1A", identifier + " Field");
+    type(kAirport, "Text3A", identifier);
+    type(kAirport, "Text4A", region);
+  }
+  void save() { click(kAirport, "CommandSubmitAirport"); }
+  // A stored survey, as a store file brings it in.
+  int storeSurvey(const std::string& identifier, FieldValues extra = {}) {
+    const auto added =
+        program.store.appendAirport({{1, identifier + " Field"}, {3, identifier}, {4, "ASW"}});
+    program.store.updateRow(TableKind::Airport, added.row, extra);
+    program.current().surveyKey.clear();
+    program.current().storeLoaded = true;
+    return added.row;
+  }
+  int addChild(TableKind kind, const std::string& key, FieldValues values = {}) {
+    const std::string saved = program.current().surveyKey;
+    program.current().surveyKey = key;
+    const int row = program.store.appendChild(kind, values).row;
+    program.current().surveyKey = saved;
+    return row;
+  }
+  // "Edit" on the main screen for the survey in the given list row.
+  void editFromList(int listRow) {
+    start();
+    control<Grid>(MainScreen::kName, "GridAirport").clickRow(listRow);
+    click(MainScreen::kName, "CommandEditAPT");
+  }
+  bool enabled(const char* name) { return control<Control>(kAirport, name).enabled(); }
+  std::vector<bool> hubState() {
+    std::vector<bool> state;
+    for (const char* name : kHubCommands) state.push_back(enabled(name));
+    return state;
+  }
+  const Table& airports() { return program.store.airports(); }
+};
+
+TEST_F(AirportTest, NewSurveyOpensAnEmptyScreenWaitingForTheFirstSave) {
+  program.current().surveyDate = "01/02/2003";
+  newSurvey("RadioRUNWAY");
+  ASSERT_TRUE(shown(kAirport));
+  EXPECT_EQ(program.current().surveyType, "RUNWAY");
+  EXPECT_EQ(program.current().airportMode, "A");
+  EXPECT_FALSE(control<Frame>(kAirport, "Frame2").visible());
+  EXPECT_FALSE(control<Frame>(kAirport, "Frame2").ownEnabled());
+  EXPECT_FALSE(enabled("CommandCertify"));
+  EXPECT_TRUE(enabled("CommandSubmitAirport"));
+  for (const char* list : {"ListVertDatum", "ListEll", "ListHor", "ListOrth"}) {
+    EXPECT_EQ(control<ListBox>(kAirport, list).chosen(), 0) << list;
+  }
+  EXPECT_TRUE(control<OptionButton>(kAirport, "RadioN").value());
+  EXPECT_TRUE(control<OptionButton>(kAirport, "RadioW").value());
+  EXPECT_EQ(program.current().latitudeHemisphere, "N");
+  EXPECT_EQ(program.current().longitudeHemisphere, "W");
+  EXPECT_EQ(program.current().surveyDate, "01/02/2003");
+  EXPECT_FALSE(control<TextBox>(kAirport, "Text3A").locked());
+  EXPECT_TRUE(control<TextBox>(kAirport, "Text3A").required());
+  EXPECT_TRUE(control<TextBox>(kAirport, "Text4A").required());
+  EXPECT_TRUE(control<TextBox>(kAirport, "Text7A").bold());
+  EXPECT_EQ(control<TabStrip>(kAirport, "TabStrip1").selectedCaption(), "Current Airport");
+}
+
+TEST_F(AirportTest, SaveRefusesAndWritesNothing) {
+  storeSurvey("ABC");
+  const struct {
+    const char* identifier;
+    const char* region;
+    const char* message;
+  } cases[] = {
+      {"", "AEA", "You Must First Enter an Airport Identifier"},
+      {"ABC", "AEA", "You already have entered an airport with the Location Identifier"},
+      {"XYZ", "AEX",
+       "You've entered an incorrect region (Must be AEA, AGL, ANE, ANM, AWP, AAL, ACE, ASW, or "
+       "ASO)"},
+      {"XYZ", "",
+       "You've entered an incorrect region (Must be AEA, AGL, ANE, ANM, AWP, AAL, "
+       "ACE, ASW, or ASO)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    newSurvey();
+    type(kAirport, "Text3A", c.identifier);
+    type(kAirport, "Text4A", c.region);
+    dialogs.shown.clear();
+    save();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0], notice(c.message));
+    EXPECT_EQ(airports().count(), 1);
+    EXPECT_EQ(program.current().airportMode, "A");
+  }
+  // The empty identifier also enables the hub's frame.
+  newSurvey();
+  save();
+  EXPECT_TRUE(control<Frame>(kAirport, "Frame2").ownEnabled());
+}
+
+TEST_F(AirportTest, FirstSaveAddsTheSurveyAndTheSecondChangesIt) {
+  newSurvey("RadioNAVAID");
+  fill("ABC", "aea");
+  type(kAirport, "Text5A", "13/01/2005");
+  control<OptionButton>(kAirport, "RadioS").setValue(true);
+  control<OptionButton>(kAirport, "RadioE").setValue(true);
+  control<ListBox>(kAirport, "ListEll").choose(4);
+  save();
+  EXPECT_EQ(dialogs.texts(),
+            (std::vector<std::string>{"Date is incorrect format.  Check month. (mm/dd/yyyy)",
+                                      "Airport Information Successfully Added"}));
+  ASSERT_EQ(airports().count(), 1);
+  EXPECT_EQ(airports().cell(1, 3), "ABC");
+  EXPECT_EQ(airports().cell(1, 4), "aea");  // stored as typed
+  EXPECT_EQ(airports().cell(1, 5), "13/01/2005");
+  EXPECT_EQ(airports().cell(1, 18), ">1 M");
+  EXPECT_EQ(airports().cell(1, 25), "NAVAID");
+  EXPECT_EQ(airports().cell(1, 41), "NEW");
+  EXPECT_EQ(airports().cell(1, 39), "False");
+  EXPECT_EQ(airports().cell(1, 40), "True");
+  EXPECT_EQ(program.current().surveyKey, "ABC");
+  EXPECT_EQ(program.current().airportMode, "E");
+  EXPECT_EQ(program.current().airportRow, 1);
+  EXPECT_TRUE(control<Frame>(kAirport, "Frame2").visible());
+  EXPECT_TRUE(enabled("CommandCertify"));
+  for (const char* name : {"CommandEditRWY", "CommandDelRWY", "CommandEditNAV"}) {
+    EXPECT_FALSE(enabled(name)) << name;  // nothing listed yet
+  }
+
+  type(kAirport, "Text1A", "Renamed Field");
+  save();
+  EXPECT_EQ(dialogs.last(), "Airport Information Successfully Changed");
+  ASSERT_EQ(airports().count(), 1);
+  EXPECT_EQ(airports().cell(1, 1), "Renamed Field");
+  EXPECT_EQ(airports().cell(1, 41), "NEW");
+  EXPECT_EQ(program.current().surveyName, "Renamed Field");
+}
+
+TEST_F(AirportTest, SaveInAddModeWithTheSurveyListFullIsRefused) {
+  for (int i = 1; i <= 1000; ++i) storeSurvey("S" + std::to_string(i));
+  newSurvey();
+  fill("NEW1");
+  dialogs.shown.clear();
+  save();
+  EXPECT_EQ(dialogs.texts(), std::vector<std::string>{tableFullMessage(TableKind::Airport)});
+  EXPECT_EQ(airports().count(), 1000);
+  EXPECT_EQ(program.store.findSurveyRow("NEW1"), 0);
+  EXPECT_EQ(program.current().airportMode, "A");
+}
+
+TEST_F(AirportTest, StateListFoldsToTheChosenStateWhichSurvivesSaveAndReload) {
+  newSurvey();
+  fill("ABC");
+  auto& state = control<ListBox>(kAirport, "ListState");
+  ASSERT_EQ(state.count(), 55);
+  EXPECT_EQ(state.item(54), "WYOMING");
+  state.choose(54);
+  EXPECT_EQ(state.item(0), "WYOMING");
+  EXPECT_EQ(state.item(1), "");
+  EXPECT_EQ(state.count(), 56);
+  EXPECT_EQ(state.heightTwips(), 500);
+  save();
+  EXPECT_EQ(airports().cell(1, 20), "WYOMING");
+
+  editFromList(1);
+  auto& reopened = control<ListBox>(kAirport, "ListState");
+  EXPECT_EQ(reopened.item(0), "WYOMING");
+  EXPECT_EQ(control<ListBox>(kAirport, "ListEll").chosenText(), "");
+  save();
+  EXPECT_EQ(airports().cell(1, 20), "WYOMING");
+}
+
+TEST_F(AirportTest, StoredListValuesAreSelectedAgainAndKept) {
+  storeSurvey("ABC", {{20, "WYOMING"}, {18, ">1 M"}, {17, "1:10,000"}, {22, "MSL"}});
+  storeSurvey("IMP", {{20, "ONTARIO"}, {19, "3 CM"}});  // values no list offers
+  editFromList(1);
+  EXPECT_EQ(control<ListBox>(kAirport, "ListState").item(0), "WYOMING");
+  EXPECT_EQ(control<ListBox>(kAirport, "ListEll").chosenText(), ">1 M");
+  EXPECT_EQ(control<ListBox>(kAirport, "ListHor").chosenText(), "1:10,000");
+  EXPECT_EQ(control<ListBox>(kAirport, "ListVertDatum").chosenText(), "MSL");
+  save();
+  EXPECT_EQ(airports().cell(1, 20), "WYOMING");
+  EXPECT_EQ(airports().cell(1, 18), ">1 M");
+  EXPECT_EQ(airports().cell(1, 22), "MSL");
+
+  editFromList(2);
+  save();
+  EXPECT_EQ(dialogs.last(), "Airport Information Successfully Changed");
+  EXPECT_EQ(airports().cell(2, 20), "ONTARIO");
+  EXPECT_EQ(airports().cell(2, 19), "3 CM");
+}
+
+TEST_F(AirportTest, EditLoadsTheSurveyAndLocksItsIdentifier) {
+  storeSurvey("OLD");
+  storeSurvey("ABC", {{5, "04/05/2006"},
+                      {7, "40"},
+                      {8, "38"},
+                      {9, "12.5"},
+                      {13, "1234.5"},
+                      {39, "False"},
+                      {40, "True"}});
+  editFromList(2);
+  ASSERT_TRUE(shown(kAirport));
+  EXPECT_TRUE(control<TextBox>(kAirport, "Text3A").locked());
+  EXPECT_EQ(control<TextBox>(kAirport, "Text3A").text(), "ABC");
+  EXPECT_EQ(control<TextBox>(kAirport, "Text9A").text(), "12.5");
+  EXPECT_EQ(control<TextBox>(kAirport, "Text13A").text(), "1234.5");
+  EXPECT_TRUE(control<OptionButton>(kAirport, "RadioS").value());
+  EXPECT_TRUE(control<OptionButton>(kAirport, "RadioE").value());
+  EXPECT_EQ(program.current().latitudeHemisphere, "S");
+  EXPECT_EQ(program.current().longitudeHemisphere, "E");
+  EXPECT_EQ(program.current().surveyDate, "04/05/2006");
+  EXPECT_EQ(program.current().airportMode, "E");
+  EXPECT_EQ(program.current().airportRow, 2);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(AirportTest, LoadingAnIcaoLikeIdentifierEmptiesTheBox) {
+  storeSurvey("KJFK");
+  editFromList(1);
+  EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"KJFK appears to be an ICAO code"});
+  EXPECT_EQ(control<TextBox>(kAirport, "Text3A").text(), "");
+  save();
+  EXPECT_EQ(dialogs.last(), "You Must First Enter an Airport Identifier");
+  EXPECT_EQ(airports().cell(1, 3), "KJFK");
+}
+
+TEST_F(AirportTest, HubCommandsFollowTheSurveyTypeChosenLast) {
+  storeSurvey("ABC", {{25, "AOC"}});
+  addChild(TableKind::Runway, "ABC", {{2, "09"}, {27, "27"}});
+  addChild(TableKind::Navaid, "ABC", {{15, "VOR"}});
+  addChild(TableKind::Obstruction, "ABC", {{2, "TREE"}});
+  const std::vector<bool> all(9, true);
+  const std::vector<bool> runwaysOnly = {true,  true,  true,  false, false,
+                                         false, false, false, false};
+  const std::vector<bool> noObstructions = {true, true,  true,  true, true,
+                                            true, false, false, false};
+  const struct {
+    const char* type;
+    std::vector<bool> state;
+  } cases[] = {{"RUNWAY", runwaysOnly},    {"RUNWAYEND", runwaysOnly},
+               {"NAVAID", noObstructions}, {"AOC", all},
+               {"COMBINE", all},           {"", all}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.type);
+    program.current().surveyType = c.type;
+    editFromList(1);
+    EXPECT_EQ(hubState(), c.state);
+  }
+}
+
+TEST_F(AirportTest, ALockedSurveyOpensWithFieldsAndNewCommandsDisabled) {
+  storeSurvey("ABC", {{41, "CERTIFIED2"}});
+  addChild(TableKind::Runway, "ABC", {{2, "09"}, {27, "27"}});
+  editFromList(1);
+  EXPECT_FALSE(enabled("Text1A"));
+  EXPECT_FALSE(enabled("CommandSubmitAirport"));
+  EXPECT_FALSE(enabled("CommandCertify"));
+  EXPECT_FALSE(enabled("CommandAddRWY"));
+  EXPECT_FALSE(enabled("CommandAddNAV"));
+  EXPECT_FALSE(enabled("CommandAddObs"));
+  EXPECT_TRUE(enabled("CommandEditRWY"));
+  EXPECT_FALSE(enabled("CommandEditNAV"));  // nothing listed
+}
+
+TEST_F(AirportTest, CurrentAirportTabWithAndWithoutSurveys) {
+  start();
+  control<TabStrip>(MainScreen::kName, "TabStrip1").select(1);
+  ASSERT_TRUE(shown(kAirport));
+  EXPECT_FALSE(enabled("FrameGeneralAIRPORT"));
+  EXPECT_FALSE(enabled("CommandCertify"));
+  EXPECT_FALSE(enabled("Frame2"));
+  for (const char* name : kHubCommands) EXPECT_FALSE(enabled(name)) << name;
+
+  storeSurvey("ABC");
+  control<TabStrip>(kAirport, "TabStrip1").select(0);
+  ASSERT_TRUE(shown(MainScreen::kName));
+  control<TabStrip>(MainScreen::kName, "TabStrip1").select(1);
+  ASSERT_TRUE(shown(kAirport));
+  EXPECT_EQ(control<TextBox>(kAirport, "Text3A").text(), "");
+  EXPECT_FALSE(enabled("CommandSubmitAirport"));
+  EXPECT_TRUE(enabled("Text1A"));
+  EXPECT_TRUE(enabled("CommandCertify"));
+  EXPECT_EQ(hubState(), std::vector<bool>(9, true));
+  // Selecting the airport's own tab again keeps the screen as it is.
+  control<TabStrip>(kAirport, "TabStrip1").select(1);
+  EXPECT_TRUE(shown(kAirport));
+}
+
+TEST_F(AirportTest, CancelReturnsToTheListWithoutSaving) {
+  newSurvey();
+  fill("ABC");
+  click(kAirport, "CommandCancelAirport");
+  EXPECT_TRUE(shown(MainScreen::kName));
+  EXPECT_EQ(airports().count(), 0);
+}
+
+TEST_F(AirportTest, HubDeleteMarksTheChosenRecord) {
+  storeSurvey("ABC");
+  const int first = addChild(TableKind::Runway, "ABC", {{2, "09"}, {27, "27"}});
+  const int second = addChild(TableKind::Runway, "ABC", {{2, "18"}, {27, "36"}});
+  editFromList(1);
+  auto& grid = control<Grid>(kAirport, "GridRunway");
+  ASSERT_EQ(grid.rows(), 3);
+  EXPECT_EQ(grid.cell(0, 0), "Runway ID");
+  EXPECT_EQ(grid.cell(1, 0), "09 / 27");
+  EXPECT_EQ(grid.cell(2, 6), std::to_string(second));
+
+  click(kAirport, "CommandDelRWY");  // nothing chosen yet
+  EXPECT_EQ(dialogs.last(), "Please select a runway in the list first.");
+  EXPECT_EQ(program.store.runways().cell(first, 50), "");
+
+  grid.clickRow(1);
+  click(kAirport, "CommandDelRWY");
+  EXPECT_EQ(program.store.runways().cell(first, 50), "D");
+  EXPECT_EQ(program.store.runways().count(), 2);
+  ASSERT_EQ(grid.rows(), 2);
+  EXPECT_EQ(grid.cell(1, 0), "18 / 36");
+  EXPECT_EQ(grid.selectedRow(), 0);
+}
+
+TEST_F(AirportTest, HubNewAndEditOpenTheRecordScreens) {
+  storeSurvey("ABC");
+  const int runway = addChild(TableKind::Runway, "ABC", {{2, "09"}, {27, "27"}});
+  editFromList(1);
+  click(kAirport, "CommandAddRWY");
+  ASSERT_TRUE(shown(screen::kRunway));
+  EXPECT_EQ(program.current().runwayMode, "A");
+
+  editFromList(1);
+  click(kAirport, "CommandAddNAV");
+  ASSERT_TRUE(shown(screen::kNavaid));
+  EXPECT_EQ(program.current().navaidMode, "A");
+  EXPECT_TRUE(control<OptionButton>(screen::kNavaid, "RadioDEF").value());
+  EXPECT_FALSE(control<Frame>(screen::kNavaid, "Frame1").visible());
+
+  editFromList(1);
+  control<Grid>(kAirport, "GridRunway").clickRow(1);
+  click(kAirport, "CommandEditRWY");
+  ASSERT_TRUE(shown(screen::kRunway));
+  EXPECT_EQ(program.current().runwayMode, "E");
+  EXPECT_EQ(program.current().runwayRow, runway);
+  EXPECT_TRUE(control<TextBox>(screen::kRunway, "Text2R").locked());
+  EXPECT_TRUE(control<TextBox>(screen::kRunway, "Text27R").locked());
+  EXPECT_EQ(control<TextBox>(screen::kRunway, "Text2R").text(), "09");
+}
+
+TEST_F(AirportTest, IdentifierChangeIsCarriedToTheKeyAndEveryChildRow) {
+  storeSurvey("OTH");
+  const int otherRunway = addChild(TableKind::Runway, "OTH");
+  newSurvey();
+  fill("ABC");
+  save();
+  const int runway = addChild(TableKind::Runway, "ABC", {{2, "09"}});
+  const int deletedNavaid = addChild(TableKind::Navaid, "ABC", {{17, "D"}});
+  const int obstruction = addChild(TableKind::Obstruction, "ABC");
+
+  type(kAirport, "Text3A", "OTH");
+  save();
+  EXPECT_EQ(dialogs.last(),
+            "Another survey already has the Airport Identifier OTH. The identifier was not "
+            "changed; nothing was saved.");
+  EXPECT_EQ(airports().cell(2, 3), "ABC");
+  EXPECT_EQ(program.current().surveyKey, "ABC");
+
+  type(kAirport, "Text3A", "XYZ");
+  save();
+  EXPECT_EQ(dialogs.last(), "Airport Information Successfully Changed");
+  EXPECT_EQ(airports().cell(2, 3), "XYZ");
+  EXPECT_EQ(program.current().surveyKey, "XYZ");
+  EXPECT_EQ(program.store.runways().cell(runway, 49), "XYZ");
+  EXPECT_EQ(program.store.navaids().cell(deletedNavaid, 16), "XYZ");
+  EXPECT_EQ(program.store.obstructions().cell(obstruction, 22), "XYZ");
+  EXPECT_EQ(program.store.runways().cell(otherRunway, 49), "OTH");
+  EXPECT_EQ(control<TextBox>(kAirport, "Text3A").text(), "XYZ");
+}
+
+TEST_F(AirportTest, HelpPicturesExplainTheAccuracies) {
+  newSurvey();
+  control<Picture>(kAirport, "Picture1").click();
+  control<Picture>(kAirport, "Picture3").click();
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[0].title, kProgramTitle);
+  EXPECT_NE(dialogs.shown[0].text.find("DATUM TIE. BECAUSE"), std::string::npos);
+  EXPECT_NE(dialogs.shown[0].text.find("FROM THE NSRS TIE STATION. "), std::string::npos);
+  EXPECT_NE(dialogs.shown[1].text.find("DATUM TIE.  BECAUSE"), std::string::npos);
+  EXPECT_EQ(dialogs.shown[1].text.back(), '.');
+}
+
+}  // namespace
+}  // namespace survey::testing
