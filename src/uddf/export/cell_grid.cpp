@@ -94,14 +94,16 @@ std::string CellGrid::lineText(int row) const {
 std::string CellGrid::fileBytes(int lastRow) const {
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(lastRow + 1) * (kGridColumns + 2) + 4);
+  std::string line;
   for (int row = 0; row <= lastRow; ++row) {
-    if (row > this->lastRow() ||
-        std::find(eofRows_.begin(), eofRows_.end(), row) != eofRows_.end()) {
+    const bool plain = row <= this->lastRow() &&
+                       std::find(eofRows_.begin(), eofRows_.end(), row) == eofRows_.end();
+    if (!plain) {
       bytes += lineText(row);
     } else {
-      for (char c : rows_[static_cast<std::size_t>(row)]) {
-        bytes += static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
-      }
+      line = rows_[static_cast<std::size_t>(row)];
+      for (char& c : line) c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+      bytes += line;
     }
     bytes += "\r\n";
   }

@@ -120,7 +120,7 @@ int writeClosingBlock(ExportContext& context, int row, const LocalDateTime& now)
   grid.placeLeft(row, 1, toCellText(surveyLine));
   grid.placeSeparator(row, kFrameColumn);
 
-  const std::string remarks = toCellText(trimmedBlanks(field(36)));
+  const std::string remarks = trimmedBlanks(toCellText(field(36)));
   if (!remarks.empty()) {
     const std::size_t lines = remarksLineCount(remarks.size());
     for (std::size_t i = 0; i < lines; ++i) {
