@@ -2,8 +2,10 @@
 
 #include "entry/airport_screen.h"
 #include "entry/certification_screen.h"
+#include "entry/import_screen.h"
 #include "entry/navaid_screen.h"
 #include "entry/obstruction_screen.h"
+#include "entry/output_file_screen.h"
 #include "entry/runway_pp_screen.h"
 #include "entry/runway_screen.h"
 #include "entry/survey_type_screen.h"
@@ -28,7 +30,9 @@ void registerAllScreens(ScreenManager& screens) {
   registerScreen<RunwayScreen>(screens);
   registerScreen<RunwayPPScreen>(screens);
   registerScreen<NavaidScreen>(screens);
-  // Each entry screen adds its line here.
+  // Windows beside the working screens.
+  registerScreen<OutputFileScreen>(screens, false);
+  registerScreen<ImportScreen>(screens, false);
 }
 
 }  // namespace survey

@@ -1,6 +1,7 @@
 #include "shell/controls.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace survey {
 
@@ -232,6 +233,36 @@ Grid::Batch::~Batch() {
     grid_.batchChanged_ = false;
     grid_.notify(ControlChange::Cells);
   }
+}
+
+DriveList::DriveList(std::string name, Frame* frame, std::vector<std::string> drives)
+    : Control(std::move(name), frame), drives_(std::move(drives)) {
+  if (!drives_.empty()) drive_ = drives_.front();
+}
+
+void DriveList::setDrive(std::string drive) {
+  if (drive == drive_) return;
+  drive_ = std::move(drive);
+  notify(ControlChange::Chosen);
+  fire(onChange);
+}
+
+void DirectoryList::setPath(std::string path) {
+  if (path == path_) return;
+  path_ = std::move(path);
+  notify(ControlChange::Items);
+  fire(onChange);
+}
+
+std::vector<std::string> DirectoryList::subdirectories() const {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeError;
+    if (it->is_directory(typeError)) names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace survey

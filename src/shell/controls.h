@@ -245,6 +245,36 @@ class Grid : public Control {
   bool batchChanged_ = false;
 };
 
+// The drives a directory can be chosen from (a file system root on this platform).
+class DriveList : public Control {
+ public:
+  DriveList(std::string name, Frame* frame, std::vector<std::string> drives);
+  const std::vector<std::string>& drives() const { return drives_; }
+  const std::string& drive() const { return drive_; }
+  // Raises onChange when the drive really changes.
+  void setDrive(std::string drive);
+  std::function<void()> onChange;
+
+ private:
+  std::vector<std::string> drives_;
+  std::string drive_;
+};
+
+// A directory of the file system, moved through its parent and subdirectories.
+class DirectoryList : public Control {
+ public:
+  using Control::Control;
+  const std::string& path() const { return path_; }
+  // Raises onChange when the directory really changes.
+  void setPath(std::string path);
+  // The names of the directory's subdirectories, sorted; none when it cannot be read.
+  std::vector<std::string> subdirectories() const;
+  std::function<void()> onChange;
+
+ private:
+  std::string path_;
+};
+
 struct MenuItem {
   std::string name;     // MenuPrint, MenuExit, ...
   std::string caption;  // "Print"

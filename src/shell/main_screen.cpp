@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "entry/output_file_screen.h"
 #include "shell/hub.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
@@ -155,11 +156,7 @@ void MainScreen::deleteSurvey() {
   refreshSurveyList();
 }
 
-void MainScreen::createUddf() {
-  if (showScreenIfAvailable(program(), screen::kOutputFile)) {
-    program().screens.show(screen::kOutputFile);
-  }
-}
+void MainScreen::createUddf() { startCreateUddf(program()); }
 
 void MainScreen::importUddf() {
   if (showScreenIfAvailable(program(), screen::kImport)) {

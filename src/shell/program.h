@@ -9,6 +9,7 @@
 #include "shell/screen_manager.h"
 #include "store/store_files.h"
 #include "store/survey_store.h"
+#include "uddf/export/uddf_export.h"
 
 namespace survey {
 
@@ -25,6 +26,10 @@ class Program {
   ScreenManager screens;
   // What the store load at start could not read; guards the save at exit.
   StoreLoadReport loadReport;
+  // The extension of the next UDDF file, kept from one export to the next in a run.
+  std::string exportExtension;
+  // The clock of the UDDF survey line; the system's when not set.
+  uddf::Clock exportClock;
 
   // A message with one OK button and the program's title.
   void tell(std::string text) { dialogs.show(notice(std::move(text))); }

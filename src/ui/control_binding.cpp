@@ -1,6 +1,9 @@
 #include "ui/control_binding.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QVBoxLayout>
+#include <filesystem>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,7 +35,30 @@ QString withMnemonic(const std::string& caption) {
 
 QString escaped(const std::string& caption) { return qt(caption).replace("&", "&&"); }
 
+// A directory list: the directory's path above its parent and subdirectories.
+class DirectoryWidget : public QWidget {
+ public:
+  explicit DirectoryWidget(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    path = new QLabel(this);
+    path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    list = new QListWidget(this);
+    list->setAccessibleName("Subdirectories (Enter or double-click opens)");
+    layout->addWidget(path);
+    layout->addWidget(list);
+    setFocusProxy(list);
+  }
+  QLabel* path;
+  QListWidget* list;
+};
+
+constexpr const char* kParentEntry = "..";
+
 QWidget* makeWidget(Control& control, QWidget* parent) {
+  if (dynamic_cast<DriveList*>(&control)) return new QComboBox(parent);
+  if (dynamic_cast<DirectoryList*>(&control)) return new DirectoryWidget(parent);
   if (dynamic_cast<Frame*>(&control)) return new QGroupBox(parent);
   if (auto* box = dynamic_cast<TextBox*>(&control)) {
     if (box->multiLine()) {
@@ -163,6 +189,22 @@ void ControlBinding::connectUser() {
     connect(bar, &QTabBar::tabBarClicked, this, [this](int index) {
       if (auto* tabs = dynamic_cast<TabStrip*>(control_); tabs && index >= 0) tabs->select(index);
     });
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget_)) {
+    connect(combo, &QComboBox::activated, this, [this](int index) {
+      if (auto* drives = dynamic_cast<DriveList*>(control_); drives && index >= 0) {
+        drives->setDrive(drives->drives().at(static_cast<std::size_t>(index)));
+        if (control_) showChosen();  // a refused drive leaves the list as it was
+      }
+    });
+  } else if (auto* directory = dynamic_cast<DirectoryWidget*>(widget_.data())) {
+    connect(directory->list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+      auto* dirs = dynamic_cast<DirectoryList*>(control_);
+      if (!dirs || !item) return;
+      const std::filesystem::path current(dirs->path());
+      const std::string entry = item->text().toStdString();
+      const auto next = entry == kParentEntry ? current.parent_path() : current / entry;
+      dirs->setPath(next.lexically_normal().string());
+    });
   } else if (auto* view = qobject_cast<QTableView*>(widget_)) {
     connect(view, &QTableView::clicked, this, [this](const QModelIndex& index) {
       if (auto* grid = dynamic_cast<Grid*>(control_); grid && index.isValid()) {
@@ -266,6 +308,23 @@ void ControlBinding::showItems() {
     bar->setCurrentIndex(tabs->selected());
     return;
   }
+  if (auto* drives = dynamic_cast<DriveList*>(control_)) {
+    auto* combo = static_cast<QComboBox*>(widget_.data());
+    const QSignalBlocker block(combo);
+    combo->clear();
+    for (const auto& drive : drives->drives()) combo->addItem(qt(drive));
+    showChosen();
+    return;
+  }
+  if (auto* dirs = dynamic_cast<DirectoryList*>(control_)) {
+    auto* directory = static_cast<DirectoryWidget*>(widget_.data());
+    directory->path->setText(qt(dirs->path()));
+    const QSignalBlocker block(directory->list);
+    directory->list->clear();
+    if (std::filesystem::path(dirs->path()).has_relative_path()) directory->list->addItem(kParentEntry);
+    for (const auto& name : dirs->subdirectories()) directory->list->addItem(qt(name));
+    return;
+  }
   auto* box = dynamic_cast<ListBox*>(control_);
   if (!box) return;
   auto* list = static_cast<QListWidget*>(widget_.data());
@@ -283,6 +342,10 @@ void ControlBinding::showChosen() {
     list->setCurrentRow(box->chosen().value_or(-1));
     if (box->chosen()) list->scrollToItem(list->item(*box->chosen()));
     updating_ = false;
+  } else if (auto* drives = dynamic_cast<DriveList*>(control_)) {
+    auto* combo = static_cast<QComboBox*>(widget_.data());
+    const QSignalBlocker block(combo);
+    combo->setCurrentText(qt(drives->drive()));
   } else if (auto* option = dynamic_cast<OptionButton*>(control_)) {
     auto* radio = static_cast<QRadioButton*>(widget_.data());
     const QSignalBlocker block(radio);

@@ -1,0 +1,39 @@
+// A window beside the working screens where a file is named or chosen: a drive
+// list, a directory list, a file list and "OK".
+#pragma once
+
+#include <string>
+
+#include "shell/screen.h"
+
+namespace survey {
+
+class FileChooserScreen : public Screen {
+ public:
+  static constexpr int kMaxListedFiles = 100;
+
+  FileChooserScreen(Program& program, std::string name, std::string caption,
+                    std::string frameName, std::string frameCaption, std::string fileListName);
+  void load() override;
+
+  DriveList& drives() const { return drives_; }
+  DirectoryList& directory() const { return directory_; }
+  ListBox& files() const { return files_; }
+
+ protected:
+  // Whether a plain file of the directory belongs in the file list.
+  virtual bool listed(const std::string& fileName) const = 0;
+  virtual void ok() = 0;
+  Frame& frame() const { return frame_; }
+
+ private:
+  void refreshFiles();
+  void changeDrive();
+
+  Frame& frame_;
+  DriveList& drives_;
+  DirectoryList& directory_;
+  ListBox& files_;
+};
+
+}  // namespace survey

@@ -1,0 +1,64 @@
+#include "entry/output_file_screen.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "shell/program.h"
+#include "uddf/export/uddf_export.h"
+
+namespace survey {
+
+OutputFileScreen::OutputFileScreen(Program& program)
+    : FileChooserScreen(program, kName, std::string(uddf::kOutputScreenCaption), "Frame1",
+                        "Create Filename", "ListFiles") {
+  setSizeTwips(6600, 5100);
+  auto& label = add<Label>("Label1", &frame());
+  label.setCaption("Enter Filename");
+  auto& name = add<TextBox>("Text1", &frame());
+  name.setCaption("Enter Filename");
+  frame().place(120, 120, 6360, 4860);
+  label.place(240, 300, 1500, 255);
+  name.place(1800, 270, 4320, 315);
+  drives().place(240, 780, 2880, 315);
+  directory().place(240, 1200, 2880, 3000);
+  files().place(3360, 780, 2760, 3420);
+  get<CommandButton>("Command3").place(4920, 4320, 1200, 400);
+}
+
+bool OutputFileScreen::listed(const std::string& fileName) const {
+  if (fileName.size() < 4) return false;
+  std::string ending = fileName.substr(fileName.size() - 4);
+  std::transform(ending.begin(), ending.end(), ending.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ending == ".pdf";
+}
+
+void OutputFileScreen::ok() {
+  Program& program = this->program();
+  uddf::ExportResult result;
+  {
+    BusyPointer busy(program.platform);
+    const auto path = uddf::uddfOutputPath(directory().path(), get<TextBox>("Text1").text(),
+                                           program.exportExtension);
+    program.screens.discard(kName);
+    result = uddf::writeUddfFile(program.store, program.current().surveyKey, path,
+                                 program.exportClock ? program.exportClock : uddf::systemClock());
+  }
+  program.tell(result.message);
+  if (result.ok && !result.shortened.empty()) {
+    program.tell(uddf::shortenedValuesMessage(result.shortened));
+  }
+}
+
+void startCreateUddf(Program& program) {
+  const auto check =
+      uddf::checkCreateUddf(program.store, program.current().surveyKey, program.exportExtension);
+  program.exportExtension = check.extension;
+  if (!check) {
+    program.tell(check.refusal);
+    return;
+  }
+  program.screens.show(OutputFileScreen::kName);
+}
+
+}  // namespace survey

@@ -1,0 +1,140 @@
+#include <fstream>
+
+#include "entry/import_screen.h"
+#include "entry/output_file_screen.h"
+#include "store/file_io.h"
+#include "support/program_fixture.h"
+
+namespace survey::testing {
+namespace {
+
+class UddfScreensTest : public ProgramTest {
+ protected:
+  UddfScreensTest() {
+    program.exportClock = [] { return uddf::LocalDateTime{2026, 12, 5, 7, 45, 58}; };
+  }
+  void addSurvey(const std::string& key, const std::string& type, const std::string& status) {
+    program.current().surveyType = type;
+    program.store.appendAirport({{1, key + " Field"}, {3, key}, {5, "05/14/2026"}});
+    program.store.airports().setCell(program.store.findSurveyRow(key), 41, status);
+    program.current().storeLoaded = true;
+  }
+  void touchFile(const std::string& name) { std::ofstream(dir.path() / name) << "x"; }
+  void createUddf() { click(MainScreen::kName, "Command1"); }
+  FileChooserScreen& chooser(const char* name) {
+    return static_cast<FileChooserScreen&>(program.screens.touch(name));
+  }
+};
+
+TEST_F(UddfScreensTest, CreateUddfRefusesWithoutSurveyOrCertification) {
+  addSurvey("ABC", "AOC", "NEW");
+  start();
+  program.current().surveyKey.clear();
+  createUddf();
+  EXPECT_EQ(dialogs.last(), "You must first select an airport.");
+  program.current().surveyKey = "ABC";
+  createUddf();
+  EXPECT_EQ(dialogs.last(), "You must first certify this survey (Finalize Input on Airport Screen).");
+  EXPECT_FALSE(shown(OutputFileScreen::kName));
+}
+
+TEST_F(UddfScreensTest, OkWritesTheFileWithTheTypesExtensionOnce) {
+  const struct {
+    const char* type;
+    const char* typed;
+    const char* file;
+  } cases[] = {{"AOC", "site1", "site1.f77"},
+               {"AOC", "site2.F77", "site2.F77"},
+               {"NAVAID", "nav", "nav.nob"},
+               {"COMBINE", "", ".cmb"}};
+  int n = 0;
+  for (const auto& c : cases) {
+    const std::string key = "K" + std::to_string(++n) + "X";
+    addSurvey(key, c.type, "CERTIFIED");
+    if (!program.screens.existing(MainScreen::kName)) start();
+    program.current().surveyKey = key;
+    createUddf();
+    ASSERT_TRUE(shown(OutputFileScreen::kName)) << c.type;
+    EXPECT_TRUE(shown(MainScreen::kName));  // the output-file screen stands beside it
+    type(OutputFileScreen::kName, "Text1", c.typed);
+    click(OutputFileScreen::kName, "Command3");
+    const auto path = dir.path() / c.file;
+    EXPECT_EQ(dialogs.last(), path.string() + " Successfully created");
+    EXPECT_FALSE(shown(OutputFileScreen::kName));
+    const std::string bytes = readWholeFile(path).bytes;
+    ASSERT_FALSE(bytes.empty()) << c.file;
+    EXPECT_EQ(bytes.substr(bytes.size() - 204), "EOF" + std::string(199, ' ') + "\r\n");
+  }
+  EXPECT_EQ(platform.busyDepth, 0);
+  EXPECT_GE(platform.busyCount, 4);
+}
+
+TEST_F(UddfScreensTest, AFileThatCannotBeWrittenIsReportedNotAnnouncedAsCreated) {
+  addSurvey("ABC", "AOC", "CERTIFIED");
+  start();
+  program.current().surveyKey = "ABC";
+  createUddf();
+  std::filesystem::create_directory(dir.path() / "taken.f77");
+  type(OutputFileScreen::kName, "Text1", "taken");
+  click(OutputFileScreen::kName, "Command3");
+  EXPECT_EQ(dialogs.last().find("Successfully created"), std::string::npos);
+  EXPECT_NE(dialogs.last().find("taken.f77"), std::string::npos);
+}
+
+TEST_F(UddfScreensTest, FileListsShowAtMostAHundredNamesOfTheirKind) {
+  for (int i = 0; i < 120; ++i) touchFile("f" + std::to_string(i) + ".txt");
+  touchFile("plan.PDF");
+  touchFile("notes.pdf");
+  std::filesystem::create_directory(dir.path() / "folder.pdf");
+  auto& output = chooser(OutputFileScreen::kName);
+  EXPECT_EQ(output.directory().path(), dir.path().string());
+  std::vector<std::string> pdfs = output.files().items();
+  std::sort(pdfs.begin(), pdfs.end());
+  EXPECT_EQ(pdfs, (std::vector<std::string>{"notes.pdf", "plan.PDF"}));
+  EXPECT_EQ(chooser(ImportScreen::kName).files().count(), 100);
+}
+
+TEST_F(UddfScreensTest, ADriveThatCannotBeReadKeepsTheDirectory) {
+  auto& output = chooser(OutputFileScreen::kName);
+  output.drives().setDrive("/no/such/drive");
+  EXPECT_EQ(dialogs.last(), "Invalid Drive");
+  EXPECT_EQ(output.directory().path(), dir.path().string());
+  output.drives().setDrive("/");
+  EXPECT_EQ(output.directory().path(), "/");
+}
+
+TEST_F(UddfScreensTest, ImportAddsTheSurveyClosesTheEntryScreensAndRefreshesTheList) {
+  addSurvey("ABC", "AOC", "CERTIFIED");
+  ASSERT_TRUE(uddf::writeUddfFile(program.store, "ABC", dir.path() / "abc.f77",
+                                  program.exportClock).ok);
+  program.store.deleteSurvey("ABC");
+  start();
+  program.current().surveyKey.clear();
+  click(MainScreen::kName, "Command2");
+  ASSERT_TRUE(shown(ImportScreen::kName));
+  click(ImportScreen::kName, "Command3");
+  EXPECT_EQ(dialogs.last(), "Choose a UDDF file in the file list before pressing OK.");
+  auto& files = chooser(ImportScreen::kName).files();
+  const auto& items = files.items();
+  files.choose(static_cast<int>(std::find(items.begin(), items.end(), "abc.f77") - items.begin()));
+  click(ImportScreen::kName, "Command3");
+  EXPECT_FALSE(shown(ImportScreen::kName));
+  EXPECT_TRUE(shown(MainScreen::kName));
+  auto& list = control<Grid>(MainScreen::kName, "GridAirport");
+  ASSERT_EQ(list.rows(), 2);
+  EXPECT_EQ(list.cell(1, 0), "ABC");
+  EXPECT_EQ(program.current().surveyKey, "ABC");
+  EXPECT_EQ(list.selectedRow(), 1);
+
+  // The same file again is refused: the identifier is held now.
+  click(MainScreen::kName, "Command2");
+  auto& again = chooser(ImportScreen::kName).files();
+  again.choose(static_cast<int>(std::find(again.items().begin(), again.items().end(), "abc.f77") -
+                                again.items().begin()));
+  click(ImportScreen::kName, "Command3");
+  EXPECT_EQ(dialogs.last(), "An airport with Location Identifier ABC already exists.");
+  EXPECT_EQ(program.store.airports().count(), 1);
+}
+
+}  // namespace
+}  // namespace survey::testing
