@@ -42,15 +42,6 @@ TEST(CellGrid, ContentBeyondColumn200IsDroppedForThatLineOnly) {
   EXPECT_EQ(grid.lineText(1).substr(0, 4), "NEXT");
 }
 
-TEST(CellGrid, RowsBeyondTheLastAreNotKept) {
-  CellGrid grid;
-  grid.placeMarker(kGridLastRow, '@');
-  EXPECT_FALSE(grid.overflowed());
-  grid.placeMarker(kGridLastRow + 1, '@');
-  EXPECT_TRUE(grid.overflowed());
-  EXPECT_EQ(grid.lastRow(), kGridLastRow);
-}
-
 TEST(RecordLine, LeftValueIsCutAtTheFirstSeparatorItWouldReach) {
   const struct {
     const char* value;
@@ -87,18 +78,6 @@ TEST(RecordLine, LeftValueIsCutAtTheFirstSeparatorItWouldReach) {
       EXPECT_EQ(shortened[0].written, c.written);
     }
   }
-}
-
-TEST(RecordLine, LeftValueRunsOnIntoBlankCellsAndIsOverwrittenLater) {
-  CellGrid grid;
-  std::vector<ShortenedValue> shortened;
-  RecordLine line(grid, 0, "navaid", {1, 35}, shortened);
-  line.separator(1);
-  line.left(2, "NDB/DME", "NAVAID Type");
-  line.left(8, "(X)", "Runway and NAVAID Identifier");
-  line.separator(35);
-  EXPECT_EQ(grid.lineText(0).substr(0, 12), "|NDB/DM(X)  ");
-  EXPECT_TRUE(shortened.empty());
 }
 
 TEST(RecordLine, RightValueThatWouldReachASeparatorStopsTheExport) {

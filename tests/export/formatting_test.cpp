@@ -81,18 +81,5 @@ TEST(FillDecimals, EmptySecondsStillGetAPoint) {
             "3412.0");
 }
 
-TEST(Numbers, ParseAndShortestForm) {
-  EXPECT_EQ(parseNumber(" 4700.5 "), 4700.5);
-  EXPECT_EQ(parseNumber("-12"), -12);
-  EXPECT_EQ(parseNumber("+.5"), 0.5);
-  for (const char* text : {"", "-", "abc", "12a", "1 2", "--1", "inf", "nan"}) {
-    EXPECT_FALSE(parseNumber(text).has_value()) << text;
-  }
-  EXPECT_EQ(shortestDecimal(4700), "4700");
-  EXPECT_EQ(shortestDecimal(4700.5), "4700.5");
-  EXPECT_EQ(shortestDecimal(5000.1 - 299.7), "4700.4");
-  EXPECT_EQ(shortestDecimal(-0.0), "0");
-}
-
 }  // namespace
 }  // namespace survey::uddf
