@@ -58,7 +58,8 @@ void ScreenManager::discard(const std::string& name) {
 
 void ScreenManager::discardAll(const std::vector<std::string>& order) {
   for (const auto& name : order) discard(name);
-  while (!screens_.empty()) discard(screens_.begin()->first);
+  // A copy of the name: discarding erases the map entry that holds it.
+  while (!screens_.empty()) discard(std::string(screens_.begin()->first));
 }
 
 bool ScreenManager::isShown(const Screen& screen) const {
