@@ -322,5 +322,49 @@ TEST_F(NavaidLayoutTest, ChoosingATypeDropsTheStarsEntryAndKeepsTheChosenType) {
   EXPECT_EQ(stored(1, 15), "VASI - Visual Approach Slope Indicator");
 }
 
+TEST_F(NavaidLayoutTest, ControlsSitInsideTheirFramesWithoutCoveringEachOther) {
+  const Screen& navaid = screen();
+  const auto inside = [](const Control::Bounds& b, int width, int height) {
+    return b.left >= 0 && b.top >= 0 && b.left + b.width <= width && b.top + b.height <= height;
+  };
+  const auto overlap = [](const Control::Bounds& a, const Control::Bounds& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+  };
+  const auto& controls = navaid.controls();
+  for (const auto& control : controls) {
+    const Control::Bounds& b = control->bounds();
+    EXPECT_GT(b.width * b.height, 0) << control->name();
+    if (const Frame* frame = control->frame()) {
+      EXPECT_TRUE(inside(b, frame->bounds().width, frame->bounds().height)) << control->name();
+    } else {
+      EXPECT_TRUE(inside(b, navaid.widthTwips(), navaid.heightTwips())) << control->name();
+    }
+  }
+  // Frame1 alone lies over the distance group, which it covers until a type is chosen.
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    for (std::size_t j = i + 1; j < controls.size(); ++j) {
+      const Control& a = *controls[i];
+      const Control& b = *controls[j];
+      if (a.frame() != b.frame() || a.name() == "Frame1" || b.name() == "Frame1") continue;
+      EXPECT_FALSE(overlap(a.bounds(), b.bounds())) << a.name() << " and " << b.name();
+    }
+  }
+}
+
+TEST_F(NavaidLayoutTest, EveryControlHasAName) {
+  openNew();
+  choose("ListElectronic", "GS - Glide Slope");
+  for (const auto& control : screen().controls()) {
+    if (control->name() == "Frame1") continue;  // an empty cover without border or caption
+    if (dynamic_cast<const Label*>(control.get()) &&
+        control->name().find("Dir1") != std::string::npos) {
+      EXPECT_EQ(control->caption(), control->name() == "LabelLatDir1" ? "N" : "W");
+      continue;
+    }
+    EXPECT_FALSE(control->caption().empty()) << control->name();
+  }
+}
+
 }  // namespace
 }  // namespace survey::testing
