@@ -1,5 +1,6 @@
 #include "entry/runway_screen.h"
 
+#include "entry/airport_screen.h"
 #include "entry/runway_pp_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
@@ -107,10 +108,9 @@ void RunwayScreen::cancel() {
 void RunwayScreen::returnToAirport() {
   Program& program = this->program();
   if (!showScreenIfAvailable(program, screen::kAirport)) return;
-  // The airport screen reloads the current survey and refills its grids.
-  prepareScreen(program, screen::kAirport, "TAB");
-  showScreen(program, screen::kAirport);
-  // This screen is discarded now: nothing of it may be touched any more.
+  // This screen is discarded from here on: only the airport screen is touched.
+  Screen& airport = showScreen(program, screen::kAirport);
+  if (auto* hub = dynamic_cast<AirportScreen*>(&airport)) hub->loadAirportScreen();
 }
 
 void RunwayScreen::openProfilePoints(const std::string& boxName, int field) {

@@ -30,24 +30,7 @@ std::string sampleValue(int field) {
   }
 }
 
-// Records how the airport screen was reached, in place of the real one.
-class AirportStub : public Screen {
- public:
-  explicit AirportStub(Program& program) : Screen(program, screen::kAirport, "airport") {}
-  void prepare(std::string_view mode) override { prepared.emplace_back(mode); }
-  std::vector<std::string> prepared;
-};
-
-class RunwayScreenTest : public RunwayTest {
- protected:
-  void useAirportStub() {
-    program.screens.registerScreen(screen::kAirport,
-                                   [](Program& p) { return std::make_unique<AirportStub>(p); });
-  }
-  AirportStub* airport() {
-    return dynamic_cast<AirportStub*>(program.screens.existing(screen::kAirport));
-  }
-};
+using RunwayScreenTest = RunwayTest;
 
 TEST_F(RunwayScreenTest, NewRunwayStartsEmptyWithTheSurveyDateListsAndHemispheres) {
   addRunway("ABC", "09", "27");
@@ -322,7 +305,6 @@ TEST_F(RunwayScreenTest, LockedSurveyOffersNeitherSaveNorProfilePoints) {
 }
 
 TEST_F(RunwayScreenTest, SaveAndReturnGoesBackToTheAirportOnlyWhenSaved) {
-  useAirportStub();
   openNew();
   typeDesignators("09", "");
   click(kRunway, "Command3");
@@ -332,20 +314,48 @@ TEST_F(RunwayScreenTest, SaveAndReturnGoesBackToTheAirportOnlyWhenSaved) {
   type(kRunway, "Text27R", "27");
   click(kRunway, "Command3");
   EXPECT_EQ(dialogs.last(), "Runway Information Successfully Added");
-  EXPECT_TRUE(shown(screen::kAirport));
+  ASSERT_TRUE(shown(screen::kAirport));
   EXPECT_FALSE(shown(kRunway));
-  ASSERT_NE(airport(), nullptr);
-  EXPECT_EQ(airport()->prepared, std::vector<std::string>{"TAB"});
+  // The airport screen shows the survey, lists the new runway and can still save.
+  EXPECT_EQ(control<TextBox>(screen::kAirport, "Text3A").text(), "ABC");
+  const auto& grid = control<Grid>(screen::kAirport, "GridRunway");
+  ASSERT_EQ(grid.rows(), 2);
+  EXPECT_EQ(grid.cell(1, 0), "09 / 27");
+  EXPECT_TRUE(control<CommandButton>(screen::kAirport, "CommandSubmitAirport").enabled());
 }
 
 TEST_F(RunwayScreenTest, CancelReturnsWithoutSaving) {
-  useAirportStub();
   openNew();
   typeDesignators("09", "27");
   click(kRunway, "CommandCancelRunway");
   EXPECT_EQ(program.store.runways().count(), 0);
-  EXPECT_TRUE(shown(screen::kAirport));
+  ASSERT_TRUE(shown(screen::kAirport));
+  EXPECT_EQ(control<Grid>(screen::kAirport, "GridRunway").rows(), 1);
   EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(RunwayScreenTest, HubEditOpensTheRunwayLoadedWithItsDesignatorsLocked) {
+  addRunway("ABC", "18", "36");
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  program.store.runways().setCell(row, 1, "04/04/2023");
+  prepareScreen(program, screen::kAirport, "TAB");
+  showScreen(program, screen::kAirport);
+  control<Grid>(screen::kAirport, "GridRunway").clickRow(2);
+  click(screen::kAirport, "CommandEditRWY");
+  ASSERT_TRUE(shown(kRunway));
+  EXPECT_EQ(program.current().runwayRow, row);
+  EXPECT_EQ(box("Text2R").text(), "09");
+  EXPECT_EQ(box("Text5R").text(), "5000");
+  // The runway's own survey date replaces the airport's.
+  EXPECT_EQ(box("Text1R").text(), "04/04/2023");
+  EXPECT_EQ(program.current().surveyDate, "04/04/2023");
+  EXPECT_TRUE(box("Text2R").locked());
+  EXPECT_TRUE(box("Text27R").locked());
+  type(kRunway, "Text5R", "5200");
+  click(kRunway, "CommandSubmitRunway");
+  EXPECT_EQ(dialogs.last(), "Runway Information Successfully Changed");
+  EXPECT_EQ(cell(row, 5), "5200");
+  EXPECT_EQ(program.store.runways().count(), 2);
 }
 
 TEST_F(RunwayScreenTest, TabListOfSurveysShowsTheMainScreen) {
