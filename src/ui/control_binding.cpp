@@ -211,6 +211,13 @@ void ControlBinding::connectUser() {
         grid->clickRow(index.row() + 1);
       }
     });
+    // Moving with the arrow keys chooses the row as a click does.
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, view](const QModelIndex& current) {
+              auto* grid = dynamic_cast<Grid*>(control_);
+              if (updating_ || !grid || !current.isValid() || !view->hasFocus()) return;
+              if (grid->selectedRow() != current.row() + 1) grid->clickRow(current.row() + 1);
+            });
   }
 }
 

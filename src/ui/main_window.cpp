@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "shell/exit_help_print.h"
@@ -27,10 +28,16 @@ class SideWindow : public QDialog {
     layout->setContentsMargins(0, 0, 0, 0);
     view_ = new ScreenView(screen, this);
     layout->addWidget(view_);
+    // Enter presses "OK"; Escape closes the window like its close control.
+    for (auto* button : findChildren<QPushButton*>()) {
+      button->setAutoDefault(false);
+      if (button->text().remove('&') == "OK") button->setDefault(true);
+    }
   }
   ScreenView* view() const { return view_; }
 
  protected:
+  void reject() override { close(); }
   void closeEvent(QCloseEvent* event) override {
     if (view_) view_->detachAll();
     program_.screens.discard(name_);

@@ -199,6 +199,21 @@ class BindingTest : public QObject {
     }
   }
 
+  void sideWindowClosesOnEscapeAndDiscardsItsScreen() {
+    World world;
+    showScreen(world.program, MainScreen::kName);
+    world.window.show();
+    world.program.screens.touch(MainScreen::kName).get<CommandButton>("Command2").click();
+    QVERIFY(world.program.screens.isShown(screen::kImport));
+    QWidget* side = world.window.viewOf(*world.program.screens.existing(screen::kImport));
+    QVERIFY(side);
+    auto* ok = side->findChild<QPushButton*>("Command3");
+    QVERIFY(ok && ok->isDefault());
+    QTest::keyClick(side->window(), Qt::Key_Escape);
+    QVERIFY(!world.program.screens.isShown(screen::kImport));
+    QVERIFY(world.program.screens.isShown(MainScreen::kName));
+  }
+
   void menusComeFromTheShownScreen() {
     World world;
     showScreen(world.program, MainScreen::kName);
