@@ -280,8 +280,22 @@ void ControlBinding::showCaption() {
   if (auto* radio = qobject_cast<QRadioButton*>(widget_)) radio->setText(escaped(caption));
   if (auto* label = qobject_cast<QLabel*>(widget_); label && !dynamic_cast<StatusBar*>(control_)) {
     label->setText(qt(caption));
+    fitLabel(*label);
   }
   if (auto* tool = qobject_cast<QToolButton*>(widget_)) tool->setAccessibleName(qt(caption.empty() ? control_->toolTip() : caption));
+}
+
+// A caption longer than its place wraps, and the label grows to show every line.
+void ControlBinding::fitLabel(QLabel& label) {
+  applyGeometry();
+  const int width = label.width();
+  if (width <= 0) return;
+  const bool fitsOneLine = label.fontMetrics().horizontalAdvance(label.text()) <= width;
+  label.setWordWrap(!fitsOneLine);
+  if (!fitsOneLine) {
+    const int needed = label.heightForWidth(width);
+    if (needed > label.height()) label.resize(width, needed);
+  }
 }
 
 void ControlBinding::showText() {

@@ -3,6 +3,7 @@
 // shown with the widget's signals blocked, so nothing loops.
 #pragma once
 
+#include <QLabel>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -41,6 +42,7 @@ class ControlBinding : public QObject, public ControlObserver {
   void showCells();
   void showSelection();
   void applyGeometry();
+  void fitLabel(QLabel& label);
 
   Control* control_;
   QPointer<QWidget> widget_;
