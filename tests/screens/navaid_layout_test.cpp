@@ -120,46 +120,24 @@ TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefor
 
 TEST_F(NavaidLayoutTest, ListsOfferTheTypesInOrderWithNothingChosen) {
   showScreen(program, kScreen);
+  // clang-format off
   const std::vector<std::string> electronic = {"",
-                                               "ARSR - Air Route Surveillance Radar",
-                                               "ASR - Airport Surveillance Radar",
-                                               "ATCBI",
-                                               "BCM - Back Course Marker",
-                                               "DME - Distance Measuring Equipment",
-                                               "FM - Fan Marker",
-                                               "GS - Glide Slope",
-                                               "IM - Inner Marker",
-                                               "LDA - Localizer Type Directional Aid",
-                                               "LFR - Low Frequency Radio Range",
-                                               "LMM - Locator Middle Marker",
-                                               "LOC - Localizer",
-                                               "LOM - Locator Outer Marker",
-                                               "LRR - Long Range Radar",
-                                               "MLSAZ - MLS Azimuth Guidance",
-                                               "MLSEL - MLS Elevation Guidance",
-                                               "MLSDME - DME Associated with MLS",
-                                               "MM - Middle Marker",
-                                               "NDB - Nondirectional Beacon",
-                                               "NDB/DME",
-                                               "OTHER - Other NAVAID",
-                                               "OM - Outer Marker",
-                                               "PAR - Precision Approach Radar",
-                                               "SDF - Simplified Directional Facility",
-                                               "TACAN - Tactical Air Navigation",
-                                               "TDR - GCA Touchdown Reflectors",
-                                               "VOR - VHF Omni Directional Range",
-                                               "VOR/DME",
-                                               "VORTAC - VOR + TACAN"};
+      "ARSR - Air Route Surveillance Radar", "ASR - Airport Surveillance Radar", "ATCBI",
+      "BCM - Back Course Marker", "DME - Distance Measuring Equipment", "FM - Fan Marker",
+      "GS - Glide Slope", "IM - Inner Marker", "LDA - Localizer Type Directional Aid",
+      "LFR - Low Frequency Radio Range", "LMM - Locator Middle Marker", "LOC - Localizer",
+      "LOM - Locator Outer Marker", "LRR - Long Range Radar", "MLSAZ - MLS Azimuth Guidance",
+      "MLSEL - MLS Elevation Guidance", "MLSDME - DME Associated with MLS", "MM - Middle Marker",
+      "NDB - Nondirectional Beacon", "NDB/DME", "OTHER - Other NAVAID", "OM - Outer Marker",
+      "PAR - Precision Approach Radar", "SDF - Simplified Directional Facility",
+      "TACAN - Tactical Air Navigation", "TDR - GCA Touchdown Reflectors",
+      "VOR - VHF Omni Directional Range", "VOR/DME", "VORTAC - VOR + TACAN"};
   const std::vector<std::string> visual = {"",
-                                           "ALS - Approach Lights",
-                                           "APBN - Airport Beacon",
-                                           "PAPI - Precision Approach Path Indicator",
-                                           "PLASI",
-                                           "PVASI - Pulsating Visual Approach Slope Indicator",
-                                           "REIL - Runway End Identifier Lights",
-                                           "TRCV - Tri-color Visual Approach Slope Indicator",
-                                           "TVASI",
-                                           "VASI - Visual Approach Slope Indicator"};
+      "ALS - Approach Lights", "APBN - Airport Beacon", "PAPI - Precision Approach Path Indicator",
+      "PLASI", "PVASI - Pulsating Visual Approach Slope Indicator",
+      "REIL - Runway End Identifier Lights", "TRCV - Tri-color Visual Approach Slope Indicator",
+      "TVASI", "VASI - Visual Approach Slope Indicator"};
+  // clang-format on
   EXPECT_EQ(list("ListElectronic").items(), electronic);
   EXPECT_EQ(list("ListVisual").items(), visual);
   EXPECT_EQ(list("ListLR").items(), (std::vector<std::string>{"L", "R"}));
@@ -173,29 +151,6 @@ TEST_F(NavaidLayoutTest, ListsOfferTheTypesInOrderWithNothingChosen) {
   }
   EXPECT_EQ(caption("LabelCenterline"), kAlong);
   EXPECT_EQ(caption("Label299"), kBase);
-}
-
-TEST_F(NavaidLayoutTest, NewNavaidAsksNoQuestionAboutAnAssociatedPointYet) {
-  openNew();
-  EXPECT_TRUE(option("RadioDEF").value());
-  EXPECT_FALSE(visible("Frame4"));
-  EXPECT_FALSE(visible("Frame5"));
-  EXPECT_FALSE(visible("Frame1"));
-  EXPECT_EQ(box("Text18G").text(), "03/04/2005");
-}
-
-TEST_F(NavaidLayoutTest, AnswersShowAndHideTheOffsetAndThePoint) {
-  openNew();
-  choose("ListElectronic", "GS - Glide Slope");
-  const struct {
-    const char* option;
-    bool shown;
-  } answers[] = {{"RadioPP", true}, {"RadioDEF", false}, {"RadioCLPT", true}, {"RadioDEF", false}};
-  for (const auto& answer : answers) {
-    option(answer.option).setValue(true);
-    EXPECT_EQ(visible("Frame4"), answer.shown) << answer.option;
-    EXPECT_EQ(visible("Frame5"), answer.shown) << answer.option;
-  }
 }
 
 TEST_F(NavaidLayoutTest, MarkerAfterGlideSlopeHidesThePerpendicularAnswerUntilGlideSlopeAgain) {

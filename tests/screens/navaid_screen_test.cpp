@@ -31,6 +31,10 @@ TEST_F(NavaidScreenTest, OpeningShowsTheSurveyAndItsHemispheres) {
   EXPECT_TRUE(box("Text5G").bold());
   EXPECT_EQ(screen().caption(), "Part C: NAVAID Information");
   EXPECT_TRUE(shown(kScreen));
+  EXPECT_EQ(box("Text18G").text(), "03/04/2005");
+  EXPECT_TRUE(option("RadioDEF").value());
+  EXPECT_FALSE(visible("Frame4"));
+  EXPECT_FALSE(visible("Frame5"));
 }
 
 TEST_F(NavaidScreenTest, SaveAddsTheNavaidWithItsLinkAndRowNumber) {
