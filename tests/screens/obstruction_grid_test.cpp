@@ -38,21 +38,6 @@ TEST_F(ObstructionGridTest, ListsTheSurveysLiveObstructionsWithTheirRows) {
                                   {" () -- | ", "5"}}));
 }
 
-TEST_F(ObstructionGridTest, RefillDropsRowsThatAreGone) {
-  addSurvey();
-  for (const char* object : {"A", "B", "C"}) addObstruction("ABC", {{2, object}});
-  fillObstructionGrid(program, grid);
-  grid.selectRow(3);
-  program.store.markDeleted(TableKind::Obstruction, 2);
-  fillObstructionGrid(program, grid);
-  EXPECT_EQ(listed(grid), (Listed{{"A () -- | ", "1"}, {"C () -- | ", "3"}}));
-  EXPECT_EQ(grid.selectedRow(), 0);
-
-  program.current().surveyKey = "NONE";
-  fillObstructionGrid(program, grid);
-  EXPECT_EQ(grid.rows(), 1);
-}
-
 TEST_F(ObstructionGridTest, ListsEveryObstructionOfALargeSurvey) {
   addSurvey();
   for (int i = 1; i <= 12000; ++i) addObstruction(i % 2 ? "ABC" : "XYZ", {{2, std::to_string(i)}});
