@@ -17,19 +17,19 @@ constexpr const char* kAppendixMissing = "This appendix is not available in this
 constexpr int kScreenWidth = 11400;
 constexpr int kFrameWidth = 11160;
 constexpr int kLabelLeft = 120;
-constexpr int kLabelWidth = 2700;
-constexpr int kHintLeft = 2880;
-constexpr int kColumn1 = 3720;  // degrees, orthometric, horizontal
-constexpr int kColumn2 = 4560;  // minutes
-constexpr int kColumn3 = 5400;  // seconds, ellipsoidal, vertical
-constexpr int kColumn4 = 6600;  // hemisphere letter
+constexpr int kLabelWidth = 2880;
+constexpr int kHintLeft = 3060;
+constexpr int kColumn1 = 3960;  // degrees, orthometric, horizontal
+constexpr int kColumn2 = 4800;  // minutes
+constexpr int kColumn3 = 5640;  // seconds, ellipsoidal, vertical
+constexpr int kColumn4 = 6840;  // hemisphere letter
 constexpr int kBoxHeight = 300;
 constexpr int kLabelHeight = 255;
 constexpr int kLabelDrop = 30;
 
 constexpr int kSurfaceFrameTop = 480;
-constexpr int kSurfaceFrameHeight = 1980;
-constexpr int kDataFrameTop = 2520;
+constexpr int kSurfaceFrameHeight = 2160;
+constexpr int kDataFrameTop = 2700;
 constexpr int kDataFrameHeight = 5880;
 constexpr int kNotesTop = kDataFrameTop + kDataFrameHeight + 60;
 constexpr int kStatusTop = kNotesTop + 660;
@@ -84,8 +84,8 @@ void ObstructionScreen::buildSurfaceFrame() {
       .place(kLabelLeft, 270, 4000, kLabelHeight);
   surfaces_ = &add<ListBox>("ListObsSurface", &frame);
   surfaces_->setCaption("Obstruction Identification Surface");
-  surfaces_->place(kLabelLeft, 540, kFrameWidth - 240, 1320);
-  surfaces_->setHeightTwips(1320);
+  surfaces_->place(kLabelLeft, 540, kFrameWidth - 240, 1500);
+  surfaces_->setHeightTwips(1500);
   surfaces_->onChosen = [this] { surfaceChosen(); };
 }
 
@@ -130,7 +130,7 @@ void ObstructionScreen::buildPositionRows(Frame& data) {
   addLabel(&data, "LabelGeodetic", "Geodetic Coordinates")
       .setToolTip("Report accuracy to the 0.0001 seconds.");
   get<Label>("LabelGeodetic").place(kLabelLeft, kHeadsTop, 2160, kLabelHeight);
-  addLabel(&data, "LabelGeodeticHint", "(ddd mm ss.ss)").place(2340, kHeadsTop, 1320, kLabelHeight);
+  addLabel(&data, "LabelGeodeticHint", "(ddd mm ss.ss)").place(2280, kHeadsTop, 1620, kLabelHeight);
   addLabel(&data, "LabelDeg", "Deg").place(kColumn1, kHeadsTop, 720, kLabelHeight);
   addLabel(&data, "LabelMin", "Min").place(kColumn2, kHeadsTop, 720, kLabelHeight);
   addLabel(&data, "LabelSec", "Sec").place(kColumn3, kHeadsTop, 1080, kLabelHeight);
