@@ -13,12 +13,14 @@ namespace {
 
 // Columns inside the frame, in twips.
 constexpr int kLabelLeft = 120;
-constexpr int kLabelWidth = 2700;
-constexpr int kSubLeft = 2880;
-constexpr int kSubWidth = 1260;
-constexpr int kEnd1Left = 4200;
-constexpr int kEnd2Left = 8040;
-constexpr int kFrameWidth = 11760;
+constexpr int kLabelWidth = 3600;
+constexpr int kSubLeft = 3780;
+constexpr int kSubWidth = 1740;
+constexpr int kEnd1Left = 5580;
+constexpr int kEnd2Left = 9960;
+constexpr int kEndWidth = 4020;
+constexpr int kFrameWidth = kEnd2Left + kEndWidth + 120;
+constexpr int kScreenWidth = kFrameWidth + 240;
 
 // Rows inside the frame (tops), numbered as on the form.
 constexpr int kRowTop[] = {0,    300,  720,  1620, 2520, 2940, 3210, 3600,
@@ -35,7 +37,8 @@ constexpr int kLabelDrop = 30;    // a label sits level with the text of its box
 // orthometric and ellipsoidal boxes with their "Ft".
 constexpr int kDegOffset = 0, kMinOffset = 555, kSecOffset = 1110, kDirOffset = 2070;
 constexpr int kDegWidth = 495, kSecWidth = 900, kDirWidth = 240;
-constexpr int kOrthOffset = 0, kEllipOffset = 1320, kElevWidth = 900, kFtWidth = 300;
+constexpr int kOrthOffset = 0, kEllipOffset = 1380, kElevWidth = 900, kFtWidth = 300;
+constexpr int kHeadWidth = 1320;
 
 // The runway fields of one end, and its name on the form.
 struct EndFields {
@@ -79,7 +82,7 @@ RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) 
   constexpr int kBelow = 480 + kFrameHeight;
   auto note = [this](const char* name, const char* caption, int top) {
     add<Label>(name, nullptr).setCaption(caption);
-    get<Label>(name).place(120, top, 5400, kLabelHeight);
+    get<Label>(name).place(120, top, 8000, kLabelHeight);
   };
   note("LabelNAVD88", "Orthometric heights (MSL elevations) shall be referenced to NAVD88.",
        kBelow + 90);
@@ -88,7 +91,7 @@ RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) 
   auto& picture = add<Picture>("Picture1", nullptr);
   picture.setCaption("Standards Document");
   picture.setToolTip("Click for the runway standards document");
-  picture.place(5760, kBelow + 60, 480, 480);
+  picture.place(8280, kBelow + 60, 480, 480);
   picture.onClick = [this] { openStandardsDocument(); };
 
   const struct {
@@ -96,9 +99,10 @@ RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) 
     const char* caption;
     int left, width;
     void (RunwayScreen::*handler)();
-  } commands[] = {{"CommandCancelRunway", "Cancel", 7680, 1200, &RunwayScreen::cancel},
-                  {"CommandSubmitRunway", "Save", 9000, 1200, &RunwayScreen::save},
-                  {"Command3", "Save and Return", 10320, 1560, &RunwayScreen::saveAndReturn}};
+  } commands[] = {
+      {"CommandCancelRunway", "Cancel", kScreenWidth - 4560, 1200, &RunwayScreen::cancel},
+      {"CommandSubmitRunway", "Save", kScreenWidth - 3240, 1200, &RunwayScreen::save},
+      {"Command3", "Save and Return", kScreenWidth - 1920, 1800, &RunwayScreen::saveAndReturn}};
   for (const auto& command : commands) {
     auto& button = add<CommandButton>(command.name, nullptr);
     button.setCaption(command.caption);
@@ -108,8 +112,8 @@ RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) 
 
   auto& status = add<StatusBar>("StatusBar1", nullptr);
   status.setCaption("Current survey");
-  status.place(0, kBelow + 660, 12000, 315);
-  setSizeTwips(12000, kBelow + 975);
+  status.place(0, kBelow + 660, kScreenWidth, 315);
+  setSizeTwips(kScreenWidth, kBelow + 975);
 
   addStandardMenus(*this);
   attachChecks();
@@ -153,14 +157,14 @@ void RunwayScreen::buildControls() {
   label("LabelLength", "Surveyed Length", kSubLeft, r2, kSubWidth);
   box(5, "Surveyed Length Ft", kEnd1Left, r2, kElevWidth);
   label("LabelLengthFt", "Ft", kEnd1Left + 960, r2, kFtWidth);
-  label("LabelWidth", "Width", kEnd1Left + 1320, r2, 600);
-  box(6, "Width Ft", kEnd1Left + 1980, r2, 600);
-  label("LabelWidthFt", "Ft", kEnd1Left + 2640, r2, kFtWidth);
-  label("LabelSurface", "Surface ", kEnd1Left + 3000, r2, 700,
+  label("LabelWidth", "Width", kEnd1Left + 1320, r2, 660);
+  box(6, "Width Ft", kEnd1Left + 2040, r2, 600);
+  label("LabelWidthFt", "Ft", kEnd1Left + 2700, r2, kFtWidth);
+  label("LabelSurface", "Surface ", kEnd1Left + 3060, r2, 840,
         "P=Paved Hard Surface, U=Unpaved surface  N=Nonspecifically prepaved hard surface");
   auto& surface = add<ListBox>("ListSurf", &frame);
   surface.setCaption("Surface ");
-  surface.place(kEnd1Left + 3780, r2, kEnd2Left + 3600 - (kEnd1Left + 3780), kListHeight);
+  surface.place(kEnd1Left + 3960, r2, kEnd2Left + kEndWidth - (kEnd1Left + 3960), kListHeight);
   surface.setHeightTwips(kListHeight);
 
   // Row 3: the designators head both columns.
@@ -234,8 +238,8 @@ void RunwayScreen::buildEndColumn(int end, int left) {
   };
   auto heads = [&](int top, const std::string& tag, bool elevation) {
     if (elevation) {
-      label("LabelOrth" + tag + suffix, "Orthometric", left + kOrthOffset, top, 1260);
-      label("LabelEllip" + tag + suffix, "Ellipsoidal", left + kEllipOffset, top, 1260);
+      label("LabelOrth" + tag + suffix, "Orthometric", left + kOrthOffset, top, kHeadWidth);
+      label("LabelEllip" + tag + suffix, "Ellipsoidal", left + kEllipOffset, top, kHeadWidth);
       return;
     }
     label("LabelDeg" + suffix, "Deg", left + kDegOffset, top, kDegWidth);
@@ -244,13 +248,13 @@ void RunwayScreen::buildEndColumn(int end, int left) {
   };
 
   // Row 3: designator and blast pad.
-  label(end == 1 ? "LabelRwyID" : "LabelOppRwy", f.name, left, kRowTop[3], 700);
-  box(f.id, f.name, left + 760, kRowTop[3], 600);
-  label("LabelBlastPad" + suffix, "Blast Pad", left + 1420, kRowTop[3], 800,
+  label(end == 1 ? "LabelRwyID" : "LabelOppRwy", f.name, left, kRowTop[3], 900);
+  box(f.id, f.name, left + 960, kRowTop[3], 600);
+  label("LabelBlastPad" + suffix, "Blast Pad", left + 1620, kRowTop[3], 1020,
         "Y = Blast Pad Exists    N = No Blast Pad Exists   X = Not Verified");
   auto& blastPad = add<ListBox>("ListBP" + suffix, &frame);
   blastPad.setCaption("Blast Pad" + ofEnd);
-  blastPad.place(left + 2280, kRowTop[3], 1320, kListHeight);
+  blastPad.place(left + 2700, kRowTop[3], 1320, kListHeight);
   blastPad.setHeightTwips(kListHeight);
 
   box(f.azimuth, std::string("Runway Geodetic Azimuth (dddmmss)") + ofEnd, left, kRowTop[4],

@@ -14,6 +14,9 @@ namespace {
 constexpr int kFrameWidth = 8640;
 constexpr int kFrameHeight = 4740;
 constexpr int kBelow = 480 + kFrameHeight;
+constexpr int kLabelWidth = 3300;
+constexpr int kBoxLeft = 3480;
+constexpr int kEllipLeft = 5100;
 constexpr int kLabelDrop = 30;
 
 constexpr const char* kGridHeads[] = {"Runway", "Distance", "Orth Elv", "Ellip Elv"};
@@ -27,7 +30,7 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
           std::vector<std::string>{"List of Surveys", "Current Airport", "Current Runway"})),
       frame_(add<Frame>("FrameRunway", nullptr)),
       grid_(add<Grid>("GridPP", &frame_, 4)) {
-  setSizeTwips(120 + kFrameWidth + 120, kBelow + 975);
+  setSizeTwips(120 + kFrameWidth + 120, kBelow + 1515);
   tabs_.setCaption("Screens");
   tabs_.place(120, 60, kFrameWidth, 375);
   tabs_.onClick = [this] { tabClicked(); };
@@ -45,22 +48,22 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
     return b;
   };
 
-  label("LabelDistance", "Runway Profile Point Distance", 120, 360, 2700);
-  label("LabelDistanceFrom", "from Runway Approach End", 120, 615, 2700);
-  box("Text1PP", "Runway Profile Point Distance from Runway Approach End Ft", 2940, 420);
-  label("LabelDistanceFt", "Ft", 3900, 420, 300);
+  label("LabelDistance", "Runway Profile Point Distance", 120, 360, kLabelWidth);
+  label("LabelDistanceFrom", "from Runway Approach End", 120, 615, kLabelWidth);
+  box("Text1PP", "Runway Profile Point Distance from Runway Approach End Ft", kBoxLeft, 420);
+  label("LabelDistanceFt", "Ft", kBoxLeft + 960, 420, 300);
 
-  label("LabelOrth", "Orthometric", 2940, 990, 1260);
-  label("LabelEllip", "Ellipsoidal", 4560, 990, 1260);
-  label("LabelElevation", "Runway Profile Point Elevation", 120, 1260, 2700);
-  box("Text2PP", "Runway Profile Point Elevation Orthometric Ft", 2940, 1260);
-  label("LabelOrthFt", "Ft", 3900, 1260, 300);
-  box("Text3PP", "Runway Profile Point Elevation Ellipsoidal Ft", 4560, 1260);
-  label("LabelEllipFt", "Ft", 5520, 1260, 300);
+  label("LabelOrth", "Orthometric", kBoxLeft, 990, 1320);
+  label("LabelEllip", "Ellipsoidal", kEllipLeft, 990, 1320);
+  label("LabelElevation", "Runway Profile Point Elevation", 120, 1260, kLabelWidth);
+  box("Text2PP", "Runway Profile Point Elevation Orthometric Ft", kBoxLeft, 1260);
+  label("LabelOrthFt", "Ft", kBoxLeft + 960, 1260, 300);
+  box("Text3PP", "Runway Profile Point Elevation Ellipsoidal Ft", kEllipLeft, 1260);
+  label("LabelEllipFt", "Ft", kEllipLeft + 960, 1260, 300);
 
   auto& addButton = add<CommandButton>("CommandAddRWY", &frame_);
   addButton.setCaption("Add");
-  addButton.place(6240, 1230, 1080, 375);
+  addButton.place(6720, 1230, 1080, 375);
   addButton.onClick = [this] { addPoint(); };
   auto& deleteButton = add<CommandButton>("Command3", &frame_);
   deleteButton.setCaption("Delete");
@@ -73,23 +76,23 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
   // The grid comes after the boxes in the keyboard's order.
   add<Label>("LabelNAVD88", nullptr)
       .setCaption("Orthometric heights (MSL elevations) shall be referenced to NAVD88.");
-  get<Label>("LabelNAVD88").place(120, kBelow + 90, 5400, 255);
+  get<Label>("LabelNAVD88").place(120, kBelow + 60, 8400, 255);
   add<Label>("LabelNAD83", nullptr)
       .setCaption("Positions and ellipsoidal heights shall be referenced to NAD83.");
-  get<Label>("LabelNAD83").place(120, kBelow + 360, 5400, 255);
+  get<Label>("LabelNAD83").place(120, kBelow + 330, 8400, 255);
 
   auto& backButton = add<CommandButton>("Command1", nullptr);
   backButton.setCaption("Back");
-  backButton.place(6120, kBelow + 90, 1200, 420);
+  backButton.place(6120, kBelow + 660, 1200, 420);
   backButton.onClick = [this] { back(); };
   auto& saveButton = add<CommandButton>("CommandSubmitRunway", nullptr);
   saveButton.setCaption("Save");
-  saveButton.place(7560, kBelow + 90, 1200, 420);
+  saveButton.place(7560, kBelow + 660, 1200, 420);
   saveButton.onClick = [this] { addPoint(); };
 
   auto& status = add<StatusBar>("StatusBar1", nullptr);
   status.setCaption("Current survey and runway end");
-  status.place(0, kBelow + 660, widthTwips(), 315);
+  status.place(0, kBelow + 1200, widthTwips(), 315);
 
   Dialogs& dialogs = program.dialogs;
   attachNumberCheck(dialogs, get<TextBox>("Text1PP"), 5, 0);

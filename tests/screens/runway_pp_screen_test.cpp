@@ -115,6 +115,21 @@ TEST_F(RunwayPPScreenTest, IdenticalPointsAreDeletedLowestGroupFirst) {
   EXPECT_EQ(listed(), (std::vector<std::string>{"09 2000 5 6", "09 1000 5 6"}));
 }
 
+TEST_F(RunwayPPScreenTest, DeleteTakesThePointFromTheListedRunwayNotADeletedOne) {
+  const int old = addRunway("ABC", "09", "27", /*deleted=*/true, "5000");
+  const int row = addRunway("ABC", "09", "27", false, "5000");
+  for (int r : {old, row}) {
+    program.store.runways().setCell(r, 60, "09");
+    program.store.runways().setCell(r, 61, "1000");
+  }
+  openPoints(row);
+  ASSERT_EQ(listed(), std::vector<std::string>{"09 1000  "});
+  deleteListed(1);
+  EXPECT_TRUE(listed().empty());
+  EXPECT_EQ(cell(row, 60), "");
+  EXPECT_EQ(cell(old, 60), "09");
+}
+
 TEST_F(RunwayPPScreenTest, DeleteWithTheHeaderSelectedChangesNothing) {
   const int row = addRunway("ABC", "09", "27", false, "5000");
   openPoints(row);
