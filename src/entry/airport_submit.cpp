@@ -56,12 +56,19 @@ void AirportScreen::prepare(std::string_view mode) {
   if (mode == "TAB") {
     loadAirportScreen();
     get<CommandButton>("CommandSubmitAirport").setEnabled(false);
-    const bool anySurvey = program().store.airports().count() > 0;
-    for (const char* name :
-         {"FrameAirport", "FrameGeneralAIRPORT", "FrameProjectAIRPORT", "Frame2"}) {
+    const SurveyStore& store = program().store;
+    const bool anySurvey = store.airports().count() > 0;
+    // A locked survey stays locked when it is reached through the tab: its
+    // fields and "Finalize Input" keep the state the load gave them.
+    const int row = store.findSurveyRow(current.surveyKey);
+    const bool locked = row > 0 && store.airports().cell(row, 41) == "CERTIFIED2";
+    for (const char* name : {"FrameAirport", "FrameProjectAIRPORT", "Frame2"}) {
       get<Frame>(name).setEnabled(anySurvey);
     }
-    get<CommandButton>("CommandCertify").setEnabled(anySurvey);
+    if (!locked) {
+      get<Frame>("FrameGeneralAIRPORT").setEnabled(anySurvey);
+      get<CommandButton>("CommandCertify").setEnabled(anySurvey);
+    }
     if (!anySurvey) {
       for (const auto& part : hubParts()) {
         for (const char* name : {part.add, part.edit, part.remove}) {

@@ -281,6 +281,16 @@ TEST_F(AirportTest, ALockedSurveyOpensWithFieldsAndNewCommandsDisabled) {
   EXPECT_FALSE(enabled("CommandAddObs"));
   EXPECT_TRUE(enabled("CommandEditRWY"));
   EXPECT_FALSE(enabled("CommandEditNAV"));  // nothing listed
+
+  // Reached through the tab it stays locked, so it cannot be certified anew.
+  control<TabStrip>(kAirport, "TabStrip1").select(0);
+  control<TabStrip>(MainScreen::kName, "TabStrip1").select(1);
+  ASSERT_TRUE(shown(kAirport));
+  EXPECT_EQ(control<TextBox>(kAirport, "Text3A").text(), "ABC");
+  EXPECT_FALSE(enabled("Text1A"));
+  EXPECT_FALSE(enabled("CommandCertify"));
+  EXPECT_FALSE(enabled("CommandAddRWY"));
+  EXPECT_TRUE(enabled("CommandEditRWY"));
 }
 
 TEST_F(AirportTest, CurrentAirportTabWithAndWithoutSurveys) {
