@@ -19,16 +19,16 @@ constexpr int kSecLeft = 3480;
 }  // namespace
 
 NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) {
-  setSizeTwips(14400, 10620);
+  setSizeTwips(15600, 10620);
   auto& tabs = add<TabStrip>("TabStrip1", nullptr,
                              std::vector<std::string>{"List of Surveys", "Current Airport"});
   tabs.setCaption("Screens");
-  tabs.place(120, 60, 14160, 375);
+  tabs.place(120, 60, 15360, 375);
   tabs.onClick = [this] { handleTabClick(*this); };
 
   auto& frame = add<Frame>("Frame2", nullptr);
   frame.setCaption("NAVIGATION AIDS");
-  frame.place(120, 480, 10200, 9720);
+  frame.place(120, 480, 11400, 9720);
   buildTypeChoosers(frame);
   buildNavaidFields(frame);
   buildAnswer(frame);
@@ -39,21 +39,21 @@ NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) 
            240, 9360, 6600);
   auto& cancel = add<CommandButton>("Command6", &frame);
   cancel.setCaption("Cancel");
-  cancel.place(7320, 9120, 1200, 420);
+  cancel.place(8520, 9120, 1200, 420);
   cancel.onClick = [this] { this->cancel(); };
   auto& save = add<CommandButton>("Command5", &frame);
   save.setCaption("Save");
-  save.place(8760, 9120, 1200, 420);
+  save.place(9960, 9120, 1200, 420);
   save.onClick = [this] { this->save(); };
 
   buildDistance();
 
   auto& status = add<StatusBar>("StatusBar1", nullptr);
   status.setCaption("Current survey");
-  status.place(0, 10320, 14400, 300);
+  status.place(0, 10320, 15600, 300);
 
   // Lies over the distance group until a type is chosen or typed.
-  add<Frame>("Frame1", nullptr).place(10380, 480, 3960, 2160);
+  add<Frame>("Frame1", nullptr).place(11580, 480, 3960, 2160);
 
   attachChecks();
   addStandardMenus(*this);
@@ -76,33 +76,33 @@ TextBox& NavaidScreen::addBox(const std::string& name, Frame* frame, std::string
 }
 
 void NavaidScreen::buildTypeChoosers(Frame& frame) {
-  addLabel("LabelElectronic", &frame, " Electronic NAVAIDS", 240, 300, 3600);
+  addLabel("LabelElectronic", &frame, " Electronic NAVAIDS", 240, 300, 4440);
   auto& electronic = add<ListBox>("ListElectronic", &frame);
   electronic.setCaption("Electronic NAVAIDS");
-  electronic.place(240, 570, 3600, 1500);
+  electronic.place(240, 570, 4440, 1500);
   electronic.onChosen = [this] { electronicChosen(); };
 
-  addLabel("LabelVisual", &frame, "Visual NAVAIDS", 4080, 300, 3600);
+  addLabel("LabelVisual", &frame, "Visual NAVAIDS", 4800, 300, 4440);
   auto& visual = add<ListBox>("ListVisual", &frame);
   visual.setCaption("Visual NAVAIDS");
-  visual.place(4080, 570, 3600, 1500);
+  visual.place(4800, 570, 4440, 1500);
   visual.onChosen = [this] { visualChosen(); };
 
-  addLabel("LabelStars", &frame, "STARS", 7920, 300, 2040);
-  addBox("Text15G", &frame, "STARS", 7920, 570, 2040).onChange = [this] { starsChanged(); };
+  addLabel("LabelStars", &frame, "STARS", 9360, 300, 1800);
+  addBox("Text15G", &frame, "STARS", 9360, 570, 1800).onChange = [this] { starsChanged(); };
 }
 
 void NavaidScreen::buildNavaidFields(Frame& frame) {
-  addLabel("LabelDate", &frame, "Survey Date  mm/dd/yyyy", 240, 2220 + kLabelDrop, 2340);
-  addBox("Text18G", &frame, "Survey Date  mm/dd/yyyy", 2640, 2220, 1320);
-  addLabel("LabelRWY", &frame, "Runway", 4200, 2220 + kLabelDrop, 780);
-  addBox("Text1G", &frame, "Runway", 5040, 2220, 1080);
-  addLabel("LabelID", &frame, "NAVAID or ILS/MLS Identifier", 6300, 2220 + kLabelDrop, 2520);
-  addBox("Text2G", &frame, "NAVAID or ILS/MLS Identifier", 8880, 2220, 1080);
+  addLabel("LabelDate", &frame, "Survey Date  mm/dd/yyyy", 240, 2220 + kLabelDrop, 2700);
+  addBox("Text18G", &frame, "Survey Date  mm/dd/yyyy", 3000, 2220, 1320);
+  addLabel("LabelRWY", &frame, "Runway", 4560, 2220 + kLabelDrop, 780);
+  addBox("Text1G", &frame, "Runway", 5400, 2220, 1080);
+  addLabel("LabelID", &frame, "NAVAID or ILS/MLS Identifier", 6720, 2220 + kLabelDrop, 3000);
+  addBox("Text2G", &frame, "NAVAID or ILS/MLS Identifier", 9840, 2220, 1320);
 
-  addLabel("LabelGeodetic", &frame, "Geodetic Coordinates at Center of NAVAID", 240, 2760, 3720)
+  addLabel("LabelGeodetic", &frame, "Geodetic Coordinates at Center of NAVAID", 240, 2760, 4800)
       .setToolTip("Report Value to the nearest 0.0001 second");
-  addLabel("LabelGeodeticHint", &frame, "(ddd mm ss.ssss)", 4080, 2760, 1560);
+  addLabel("LabelGeodeticHint", &frame, "(ddd mm ss.ssss)", 5160, 2760, 1560);
   addLabel("LabelDeg1", &frame, "Deg", kDegLeft, 3060, 900);
   addLabel("LabelMin1", &frame, "Min", kMinLeft, 3060, 900);
   addLabel("LabelSec1", &frame, "Sec", kSecLeft, 3060, 1320);
@@ -123,15 +123,15 @@ void NavaidScreen::buildNavaidFields(Frame& frame) {
         .setToolTip(std::string(row.row) + " hemisphere");
   }
 
-  addLabel("LabelOrtho1", &frame, "Orthometric", 5160, 4170, 1200);
-  addLabel("LabelEllip1", &frame, "Ellipsoidal", 6840, 4170, 1200);
-  addLabel("Label299", &frame, std::string(kBaseElevationCaption), 240, 4440 + kLabelDrop, 4800)
+  addLabel("LabelOrtho1", &frame, "Orthometric", 5520, 4170, 1200);
+  addLabel("LabelEllip1", &frame, "Ellipsoidal", 7200, 4170, 1200);
+  addLabel("Label299", &frame, std::string(kBaseElevationCaption), 240, 4440 + kLabelDrop, 5160)
       .setToolTip(kResolutionTip);
   addLabel("LabelElevationHint", &frame, "(00000.0)", 240, 4740, 1200);
-  addBox("Text9G", &frame, "", 5160, 4440, 1200);
-  addLabel("LabelFt9", &frame, "Ft", 6420, 4440 + kLabelDrop, 300);
-  addBox("Text10G", &frame, "", 6840, 4440, 1200);
-  addLabel("LabelFt10", &frame, "Ft", 8100, 4440 + kLabelDrop, 300);
+  addBox("Text9G", &frame, "", 5520, 4440, 1200);
+  addLabel("LabelFt9", &frame, "Ft", 6780, 4440 + kLabelDrop, 300);
+  addBox("Text10G", &frame, "", 7200, 4440, 1200);
+  addLabel("LabelFt10", &frame, "Ft", 8460, 4440 + kLabelDrop, 300);
   setElevationCaption(kBaseElevationCaption);
 }
 
@@ -151,20 +151,20 @@ void NavaidScreen::buildAnswer(Frame& frame) {
 
   auto& offset = add<Frame>("Frame5", &frame);
   offset.setCaption("Offset Direction");
-  offset.place(240, 5820, 9720, 900);
+  offset.place(240, 5820, 10920, 900);
   auto& text = addLabel("LabelOffset", &offset,
                         "Offset Direction L (LEFT) or R (RIGHT) is relative to an observer facing "
                         "forward in a landing aircraft.",
-                        120, 270, 7200, 510);
+                        120, 270, 8400, 510);
   auto& sides = add<ListBox>("ListLR", &offset);
   sides.setCaption(text.caption());
-  sides.place(7560, 270, 900, 510);
+  sides.place(8760, 270, 900, 510);
 }
 
 void NavaidScreen::buildAssociatedPoint(Frame& frame) {
   auto& point = add<Frame>("Frame4", &frame);
   point.setCaption("Associated Perpendicular or Centerline Point");
-  point.place(240, 6840, 9720, 2100);
+  point.place(240, 6840, 10920, 2100);
   addLabel("LabelDeg2", &point, "Deg", kDegLeft, 270, 900);
   addLabel("LabelMin2", &point, "Min", kMinLeft, 270, 900);
   addLabel("LabelSec2", &point, "Sec", kSecLeft, 270, 1320);
@@ -194,16 +194,16 @@ void NavaidScreen::buildAssociatedPoint(Frame& frame) {
 }
 
 void NavaidScreen::buildDistance() {
-  auto& caption = addLabel("LabelCenterline", nullptr, "", 10440, 600, 3840, 510);
+  auto& caption = addLabel("LabelCenterline", nullptr, "", 11640, 600, 3840, 510);
   caption.setToolTip(kResolutionTip);
   auto& box = add<Frame>("Frame3", nullptr);
   box.setCaption("Distance");
-  box.place(10440, 1200, 2400, 660);
+  box.place(11640, 1200, 2400, 660);
   addBox("Text14G", &box, "", 120, 270, 1500);
   addLabel("LabelFt14", &box, "Ft", 1740, 270 + kLabelDrop, 300);
   setDistanceCaption(kAlongCenterlineCaption);
-  addLabel("LabelDistanceHint", nullptr, "(000000)", 10440, 1920, 1200);
-  addLabel("LabelOffsetDistance", nullptr, "NAVAID Offset Distance", 10440, 2280, 3840)
+  addLabel("LabelDistanceHint", nullptr, "(000000)", 11640, 1920, 1200);
+  addLabel("LabelOffsetDistance", nullptr, "NAVAID Offset Distance", 11640, 2280, 3840)
       .setToolTip(
           "A negative distance indicates that the perpendicular point is on the runway side of "
           "the runway stop end.");
