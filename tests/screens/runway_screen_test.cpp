@@ -173,6 +173,18 @@ TEST_F(RunwayScreenTest, SaveWithoutBothDesignatorsWritesNothing) {
   }
 }
 
+TEST_F(RunwayScreenTest, EditOfARunwayNoLongerInTheTableSavesNothing) {
+  openNew();
+  program.current().runwayMode = "E";
+  program.current().runwayRow = 3;  // its survey was deleted meanwhile
+  typeDesignators("09", "27");
+  click(kRunway, "CommandSubmitRunway");
+  EXPECT_EQ(dialogs.last(),
+            "The runway being edited is no longer in the runway table; nothing was saved.");
+  EXPECT_EQ(program.store.runways().count(), 0);
+  EXPECT_EQ(program.store.runways().cell(3, 2), "");
+}
+
 TEST_F(RunwayScreenTest, FullRunwayTableRefusesTheAddWithAClearMessage) {
   program.store.runways().setCount(1000);
   openNew();
