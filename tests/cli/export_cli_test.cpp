@@ -1,5 +1,6 @@
 // survey-tool export: the same file as "Create UDDF", refusals on stderr with status 2.
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -34,7 +35,11 @@ ToolRun runTool(const fs::path& dir, const std::string& args) {
 class ExportCommand : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / "survey-export-cli";
+    // One directory per test and process: ctest runs the tests side by side.
+    dir_ = fs::temp_directory_path() /
+           ("survey-export-cli-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+            std::to_string(::getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     SurveyStore store;

@@ -1,5 +1,6 @@
 // "Create UDDF" checks, the output file name, and writing the file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -16,7 +17,7 @@ const Clock kClock = [] { return kExportMoment; };
 
 // A fresh directory for one test.
 fs::path scratchDirectory(const std::string& name) {
-  const fs::path dir = fs::temp_directory_path() / ("survey-export-" + name);
+  const fs::path dir = fs::temp_directory_path() / ("survey-export-" + name + "-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;

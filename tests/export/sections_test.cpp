@@ -3,6 +3,7 @@
 #include "uddf/export/sections.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "export_fixture.h"
 #include "store/file_io.h"
@@ -318,7 +319,8 @@ TEST(OverlongValue, TooWideElevationIsRefusedAndNoFileIsWritten) {
   SurveyStore store;
   addSurvey(store, "K", "AOC", true, true, {{13, "1234567"}});
   const std::filesystem::path file =
-      std::filesystem::temp_directory_path() / "survey-export-too-wide.f77";
+      std::filesystem::temp_directory_path() /
+      ("survey-export-too-wide-" + std::to_string(::getpid()) + ".f77");
   std::filesystem::remove(file);
   const ExportResult result = writeUddfFile(store, "K", file, [] { return kExportMoment; });
   EXPECT_FALSE(result.ok);
