@@ -99,6 +99,7 @@ void AirportScreen::buildGeneralInformation() {
   state.setToolTip(stateTip);
   state.place(6360, 690, 2580, 1500);
   state.onChosen = [this] { chooseState(); };
+  state.onScroll = [&state] { state.setHeightTwips(1500); };
   label("LabelStateHint", "Click to expand", 6360, 2220, 2580);
 
   // Airport reference point: degrees, minutes, seconds in columns.

@@ -139,7 +139,10 @@ class ListBox : public Control {
   std::string chosenText() const;
   int heightTwips() const { return heightTwips_; }
   void setHeightTwips(int twips);
+  // The user scrolls through the items.
+  void scroll() { fire(onScroll); }
   std::function<void()> onChosen;
+  std::function<void()> onScroll;
 
  private:
   std::vector<std::string> items_;

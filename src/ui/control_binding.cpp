@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
@@ -171,6 +172,10 @@ void ControlBinding::connectUser() {
       if (auto* box = dynamic_cast<ListBox*>(control_)) {
         box->choose(row >= 0 ? std::optional<int>(row) : std::nullopt);
       }
+    });
+    connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+      if (updating_) return;
+      if (auto* box = dynamic_cast<ListBox*>(control_)) box->scroll();
     });
   } else if (auto* radio = qobject_cast<QRadioButton*>(widget_)) {
     connect(radio, &QRadioButton::clicked, this, [this] {

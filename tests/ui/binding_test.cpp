@@ -2,6 +2,8 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -105,6 +107,33 @@ class BindingTest : public QObject {
     QCOMPARE(box.text(), std::string());
     box.setText("45");  // a program change shows in the widget
     QCOMPARE(edit->text(), QString("45"));
+  }
+
+  void typingIntoTheAirportDegreesBoxRefusesAndEmptiesIt() {
+    World world;
+    world.program.store.appendAirport({{3, "ABC"}, {1, "Abc Field"}});
+    world.program.current().storeLoaded = true;
+    prepareScreen(world.program, screen::kAirport, "TAB");
+    showScreen(world.program, screen::kAirport);
+    world.window.show();
+    auto* degrees = world.window.findChild<QLineEdit*>("Text7A");
+    QVERIFY(degrees && degrees->isEnabled());
+    QVERIFY(degrees->font().bold());
+    BoxAnswerer answerer;
+    answerer.answerNext(QMessageBox::Ok);
+    QTest::keyClicks(degrees, "12.5");
+    QCOMPARE(answerer.text(), QString("12.:  Improper Entry"));
+    QCOMPARE(answerer.seen().title, QString());
+    QCOMPARE(degrees->text(), QString("5"));  // the box was emptied at "12.", then 5 was typed
+
+    // Scrolling the state list opens it to its full height.
+    auto* states = world.window.findChild<QListWidget*>("ListState");
+    QVERIFY(states);
+    auto& stateList = world.program.screens.touch(screen::kAirport).get<ListBox>("ListState");
+    stateList.setHeightTwips(300);
+    states->verticalScrollBar()->setValue(5);
+    QCOMPARE(stateList.heightTwips(), 1500);
+    QCOMPARE(states->height(), 100);
   }
 
   void refusalShowsTheProgramsMessageBox() {
