@@ -219,23 +219,24 @@ void AirportScreen::buildGeneralInformation() {
       {"ListEll", "Ellipsoidal Elevation Tie Accuracy", "Picture2", kElevationAccuracyHelp, 3060},
       {"ListOrth", "Orthometric Elevation Tie Accuracy", "Picture3", kElevationAccuracyHelp, 6000}};
   for (const auto& place : accuracies) {
-    label(std::string("Label") + place.list, place.caption, place.left, 6480, 2880);
+    // The captions take two lines at this width; the lists start below both.
+    label(std::string("Label") + place.list, place.caption, place.left, 6360, 2340);
     auto& list = add<ListBox>(place.list, &general);
     list.setCaption(place.caption);
-    list.place(place.left, 6780, 2340, 1200);
+    list.place(place.left, 6900, 2340, 1100);
     auto& picture = add<Picture>(place.picture, &general);
     picture.setCaption("Help: " + std::string(place.caption));
     picture.setToolTip("Click for  Help");
-    picture.place(place.left + 2400, 6780, 330, 330);
+    picture.place(place.left + 2400, 6900, 330, 330);
     const std::string help = place.help;
     picture.onClick = [this, help] { this->program().tell(help); };
   }
-  label("LabelListVertDatum", "Vertical Datum", kLabelLeft, 8130, kLabelWidth)
+  label("LabelListVertDatum", "Vertical Datum", kLabelLeft, 8190, kLabelWidth)
       .setToolTip("Orthometric heights will be reported in this datum.");
   auto& datum = add<ListBox>("ListVertDatum", &general);
   datum.setCaption("Vertical Datum");
   datum.setToolTip("Orthometric heights will be reported in this datum.");
-  datum.place(kBoxLeft, 8100, 2340, 1020);
+  datum.place(kBoxLeft, 8160, 2340, 960);
 
   const struct {
     const char* name;
@@ -244,13 +245,14 @@ void AirportScreen::buildGeneralInformation() {
   } commands[] = {{"CommandCancelAirport", "Cancel", &AirportScreen::cancel},
                   {"CommandSubmitAirport", "Save", &AirportScreen::save},
                   {"CommandCertify", "Finalize Input", &AirportScreen::finalizeInput}};
-  int left = 5520;
+  int left = 5460;
   for (const auto& command : commands) {
     auto& button = add<CommandButton>(command.name, &general);
     button.setCaption(command.caption);
-    button.place(left, 8700, 1080, 420);
+    const int width = command.handler == &AirportScreen::finalizeInput ? 1400 : 1000;
+    button.place(left, 8700, width, 420);
     button.onClick = [this, handler = command.handler] { (this->*handler)(); };
-    left += 1140;
+    left += width + 60;
   }
 }
 
