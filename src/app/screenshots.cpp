@@ -9,6 +9,7 @@
 #include "entry/all_screens.h"
 #include "shell/main_screen.h"
 #include "shell/navigation.h"
+#include "shell/record_screen.h"
 #include "shell/screen_names.h"
 #include "ui/main_window.h"
 
@@ -43,8 +44,28 @@ void addSampleSurveys(survey::SurveyStore& store) {
   store.current.surveyKey = "SGF";
   store.current.surveyName = "Springfield Municipal";
   store.current.surveyType = "AOC";
-  store.appendChild(survey::TableKind::Runway, {{2, "02"}, {27, "20"}});
+  store.appendChild(survey::TableKind::Runway,
+                    {{1, "05/14/2026"}, {2, "02"}, {3, "Yes"}, {4, "0192512"}, {5, "7003"},
+                     {6, "150"}, {7, "P - Paved Hard Surface"}, {8, "37"}, {9, "13"},
+                     {10, "40.1234"}, {11, "93"}, {12, "23"}, {13, "5.4321"}, {14, "1260.4"},
+                     {27, "20"}, {28, "No"}, {29, "1992512"}, {30, "37"}, {31, "14"}, {32, "48.5678"},
+                     {33, "93"}, {34, "22"}, {35, "50.8765"}, {36, "1255.1"}});
   store.appendChild(survey::TableKind::Runway, {{2, "14"}, {27, "32"}});
+  store.appendChild(survey::TableKind::Navaid,
+                    {{1, "02"}, {2, "ISGF"}, {3, "37"}, {4, "14"}, {5, "12.3456"}, {6, "93"},
+                     {7, "23"}, {8, "1.2"}, {9, "1260.4"}, {10, "1190.2"}, {11, "PP"}, {13, "L"},
+                     {14, "-1020"}, {15, "GS - Glide Slope"}, {18, "05/14/2026"}, {20, "37"},
+                     {21, "14"}, {22, "13.1"}, {23, "93"}, {24, "23"}, {25, "3.3"}, {26, "1255.1"},
+                     {27, "1185.0"}});
+  store.appendChild(survey::TableKind::Navaid,
+                    {{1, "20"}, {15, "PAPI - Precision Approach Path Indicator"}, {11, "NAVAID"},
+                     {3, "37"}, {4, "13"}, {5, "59.1"}, {18, "05/14/2026"}});
+  store.appendChild(survey::TableKind::Navaid,
+                    {{15, "ASOS - Weather Station"}, {11, "NAVAID"}, {3, "37"}, {18, "05/14/2026"}});
+  store.appendChild(survey::TableKind::Obstruction,
+                    {{1, "02"}, {2, "TREE"}, {3, "37"}, {4, "12"}, {5, "10.25"}, {6, "93"},
+                     {7, "24"}, {8, "1.5"}, {9, "1310"}, {10, "1250"}, {12, "45"},
+                     {19, "2 (50')"}, {20, "B (10')"}, {23, "05/14/2026"}});
   store.current.storeLoaded = true;
 }
 
@@ -81,6 +102,35 @@ int main(int argc, char** argv) {
     if (!view) continue;
     QWidget* shot = program.screens.isManaged(name) ? static_cast<QWidget*>(&window) : view->window();
     if (shot->grab().save(out + "/" + name + ".png")) ++written;
+  }
+  // The record screens again, each with a record loaded for edit.
+  const struct {
+    const char* screen;
+    int16_t survey::CurrentSurvey::*row;
+    std::string survey::CurrentSurvey::*mode;
+    int16_t rowNumber;
+    const char* file;
+  } records[] = {
+      {survey::screen::kRunway, &survey::CurrentSurvey::runwayRow,
+       &survey::CurrentSurvey::runwayMode, 1, "FormRunway-edit"},
+      {survey::screen::kNavaid, &survey::CurrentSurvey::navaidRow,
+       &survey::CurrentSurvey::navaidMode, 1, "FormGS-electronic"},
+      {survey::screen::kNavaid, &survey::CurrentSurvey::navaidRow,
+       &survey::CurrentSurvey::navaidMode, 2, "FormGS-visual"},
+      {survey::screen::kNavaid, &survey::CurrentSurvey::navaidRow,
+       &survey::CurrentSurvey::navaidMode, 3, "FormGS-stars"},
+      {survey::screen::kObstruction, &survey::CurrentSurvey::obstructionRow,
+       &survey::CurrentSurvey::obstructionMode, 1, "FormObstruction-edit"},
+  };
+  for (const auto& record : records) {
+    if (!program.screens.knows(record.screen)) continue;
+    program.current().*record.row = record.rowNumber;
+    program.current().*record.mode = "E";
+    survey::showScreen(program, survey::screen::kMain);
+    auto& screen = survey::showScreen(program, record.screen);
+    if (auto* loader = dynamic_cast<survey::RecordScreen*>(&screen)) loader->loadRecord();
+    QApplication::processEvents();
+    if (window.grab().save(out + "/" + record.file + ".png")) ++written;
   }
   std::printf("%d screens drawn to %s\n", written, argv[1]);
   program.screens.setObserver(nullptr);

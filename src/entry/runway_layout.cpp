@@ -257,8 +257,9 @@ void RunwayScreen::buildEndColumn(int end, int left) {
   blastPad.place(left + 2700, kRowTop[3], 1320, kListHeight);
   blastPad.setHeightTwips(kListHeight);
 
+  // Wide enough for all seven digits of dddmmss.
   box(f.azimuth, std::string("Runway Geodetic Azimuth (dddmmss)") + ofEnd, left, kRowTop[4],
-      kElevWidth);
+      kElevWidth + 240);
   heads(kRowTop[5], "", false);
   dms(f.lat, "Runway End Latitude", kRowTop[6], "LabelLatDir" + std::to_string(f.runwayEndDir));
   dms(f.lon, "Runway End Longitude", kRowTop[7], "LabelLonDir" + std::to_string(f.runwayEndDir));
