@@ -2,6 +2,7 @@
 # Builds the fuzz harnesses with clang in a build directory of their own and runs
 # each for SECONDS (default 60), starting from the committed seed corpus.
 # New inputs go to a scratch corpus; crashes are left as files in the build directory.
+# The seed is fixed, so a run that finds a problem can be repeated.
 set -euo pipefail
 seconds="${1:-60}"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -18,7 +19,7 @@ for target in uddf_import uddf_check store_load; do
   mkdir -p "$work" "$build/fuzz-artifacts/$target"
   echo "== fuzz_$target for ${seconds}s"
   if ! "$build/tests/fuzz/fuzz_$target" "$work" "$root/tests/fuzz/corpus/$target" \
-      -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+      -seed=1 -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
       -artifact_prefix="$build/fuzz-artifacts/$target/" -print_final_stats=1 \
       2>"$build/fuzz_$target.log"; then
     status=1
