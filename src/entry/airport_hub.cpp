@@ -126,7 +126,11 @@ int AirportScreen::selectedRecord(const HubPart& part) {
     if (error != std::errc() || end != cell.data() + cell.size()) row = 0;
   }
   if (row < 1 || row > table.count()) {
-    program().tell("Please select a " + std::string(part.noun) + " in the list first.");
+    const std::string noun(part.noun);
+    const bool vowel =
+        !noun.empty() && std::string_view("aeiou").find(noun[0]) != std::string_view::npos;
+    program().tell(std::string("Please select ") + (vowel ? "an " : "a ") + noun +
+                   " in the list first.");
     return 0;
   }
   return row;
