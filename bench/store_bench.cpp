@@ -30,7 +30,8 @@ std::string sampleCell(int row, int field) {
 }
 
 void fill(SurveyStore& store) {
-  for (auto kind : {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
+  for (auto kind :
+       {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
     Table& table = store.table(kind);
     const int rows = table.shape().capacity;
     table.setCount(static_cast<int16_t>(rows));
@@ -77,8 +78,10 @@ void BM_RefreshSurveyList1000(benchmark::State& state) {
   Program program(dialogs, platform);
   registerAllScreens(program.screens);
   for (int i = 1; i <= 1000; ++i) {
-    program.store.appendAirport({{1, "Field " + std::to_string(i)}, {2, "0340" + std::to_string(i)},
-                                 {3, "A" + std::to_string(i)}, {5, "05/01/2026"}});
+    program.store.appendAirport({{1, "Field " + std::to_string(i)},
+                                 {2, "0340" + std::to_string(i)},
+                                 {3, "A" + std::to_string(i)},
+                                 {5, "05/01/2026"}});
   }
   program.current().storeLoaded = true;
   auto& main = static_cast<MainScreen&>(showScreen(program, MainScreen::kName));

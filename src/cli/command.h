@@ -17,7 +17,8 @@ struct Command {
   std::string name;
   std::string usage;  // arguments, e.g. "DIR"
   std::string summary;
-  std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)> run;
+  std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>
+      run;
 };
 
 // Every subcommand; each *_command.cpp adds its own through a registrar.

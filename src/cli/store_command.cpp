@@ -56,7 +56,8 @@ int resave(const std::vector<std::string>& args, std::ostream&, std::ostream& er
 }
 
 const CommandRegistrar listRegistrar{
-    {"list", "DIR", "prints the surveys of the store in DIR, one line each, columns separated by tabs",
+    {"list", "DIR",
+     "prints the surveys of the store in DIR, one line each, columns separated by tabs",
      listSurveys}};
 const CommandRegistrar resaveRegistrar{
     {"resave", "DIR", "loads the store in DIR and saves it again", resave}};

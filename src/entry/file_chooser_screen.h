@@ -12,8 +12,8 @@ class FileChooserScreen : public Screen {
  public:
   static constexpr int kMaxListedFiles = 100;
 
-  FileChooserScreen(Program& program, std::string name, std::string caption,
-                    std::string frameName, std::string frameCaption, std::string fileListName);
+  FileChooserScreen(Program& program, std::string name, std::string caption, std::string frameName,
+                    std::string frameCaption, std::string fileListName);
   void load() override;
 
   DriveList& drives() const { return drives_; }

@@ -13,7 +13,9 @@ std::vector<std::function<void()>>& idleTasks() {
 }
 }  // namespace
 
-EventScope::EventScope() { ++gDepth; }
+EventScope::EventScope() {
+  ++gDepth;
+}
 
 EventScope::~EventScope() {
   if (--gDepth > 0) return;
@@ -25,7 +27,9 @@ EventScope::~EventScope() {
   }
 }
 
-bool EventScope::idle() { return gDepth == 0; }
+bool EventScope::idle() {
+  return gDepth == 0;
+}
 
 void EventScope::whenIdle(std::function<void()> task) {
   if (idle()) {
@@ -124,7 +128,9 @@ void ListBox::choose(std::optional<int> index) {
   if (chosen_) fire(onChosen);
 }
 
-std::string ListBox::chosenText() const { return chosen_ ? items_[*chosen_] : std::string(); }
+std::string ListBox::chosenText() const {
+  return chosen_ ? items_[*chosen_] : std::string();
+}
 
 void ListBox::setHeightTwips(int twips) {
   if (twips == heightTwips_) return;
@@ -226,7 +232,9 @@ void Grid::clickRow(int row) {
   fire(onClick);
 }
 
-Grid::Batch::Batch(Grid& grid) : grid_(grid) { ++grid_.batchDepth_; }
+Grid::Batch::Batch(Grid& grid) : grid_(grid) {
+  ++grid_.batchDepth_;
+}
 
 Grid::Batch::~Batch() {
   if (--grid_.batchDepth_ == 0 && grid_.batchChanged_) {

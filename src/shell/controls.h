@@ -194,7 +194,9 @@ class TabStrip : public Control {
   TabStrip(std::string name, Frame* frame, std::vector<std::string> tabs);
   const std::vector<std::string>& tabs() const { return tabs_; }
   int selected() const { return selected_; }
-  const std::string& selectedCaption() const { return tabs_.at(static_cast<std::size_t>(selected_)); }
+  const std::string& selectedCaption() const {
+    return tabs_.at(static_cast<std::size_t>(selected_));
+  }
   // Raises onClick whenever a tab is selected, also the one selected already.
   void select(int index);
   std::function<void()> onClick;

@@ -18,9 +18,9 @@ struct ListColumn {
   int field;
   int widthTwips;
 };
-constexpr ListColumn kColumns[] = {{"Apt ID", 3, 960},      {"Site No", 2, 960},
+constexpr ListColumn kColumns[] = {{"Apt ID", 3, 960},        {"Site No", 2, 960},
                                    {"Airport Name", 1, 3390}, {"Survey Date", 5, 1395},
-                                   {"Status", 41, 1200},     {"Survey Type", 25, 1080}};
+                                   {"Status", 41, 1200},      {"Survey Type", 25, 1080}};
 }  // namespace
 
 MainScreen::MainScreen(Program& program)
@@ -156,7 +156,9 @@ void MainScreen::deleteSurvey() {
   refreshSurveyList();
 }
 
-void MainScreen::createUddf() { startCreateUddf(program()); }
+void MainScreen::createUddf() {
+  startCreateUddf(program());
+}
 
 void MainScreen::importUddf() {
   if (showScreenIfAvailable(program(), screen::kImport)) {

@@ -5,6 +5,8 @@ namespace survey {
 Program::Program(Dialogs& dialogs, Platform& platform)
     : dialogs(dialogs), platform(platform), screens(*this) {}
 
-Program::~Program() { screens.discardAll(); }
+Program::~Program() {
+  screens.discardAll();
+}
 
 }  // namespace survey

@@ -42,7 +42,8 @@ class Screen {
   template <class C>
   C& get(std::string_view name) const {
     auto* control = dynamic_cast<C*>(find(name));
-    if (!control) throw std::logic_error("screen " + name_ + " has no control " + std::string(name));
+    if (!control)
+      throw std::logic_error("screen " + name_ + " has no control " + std::string(name));
     return *control;
   }
   Control* find(std::string_view name) const;

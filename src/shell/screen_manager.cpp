@@ -4,7 +4,9 @@
 
 namespace survey {
 
-ScreenManager::~ScreenManager() { screens_.clear(); }
+ScreenManager::~ScreenManager() {
+  screens_.clear();
+}
 
 void ScreenManager::registerScreen(std::string name, Factory factory, bool managed) {
   factories_[std::move(name)] = Entry{std::move(factory), managed};

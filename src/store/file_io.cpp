@@ -40,7 +40,9 @@ ReadResult readWholeFile(const std::filesystem::path& path) {
 }
 
 namespace {
-std::string errnoText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string errnoText(const char* what) {
+  return std::string(what) + ": " + std::strerror(errno);
+}
 }  // namespace
 
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
@@ -59,8 +61,10 @@ std::string writeFileAtomically(const std::filesystem::path& path, std::string_v
   while (written < bytes.size() && error.empty()) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) error = errnoText("cannot write");
-    else written += static_cast<std::size_t>(n);
+    if (n <= 0)
+      error = errnoText("cannot write");
+    else
+      written += static_cast<std::size_t>(n);
   }
   if (error.empty() && ::fsync(fd) != 0) error = errnoText("cannot flush to disk");
   if (::close(fd) != 0 && error.empty()) error = errnoText("cannot close");

@@ -68,9 +68,9 @@ std::optional<FileFailure> fillTable(Table& table, std::string_view text) {
       } else if (!parseHeaderCount(line, count)) {
         failure = FileFailure{1, "the first line does not start with a record count"};
       } else if (count < 0 || count > capacity) {
-        failure = FileFailure{1, "the record count " + std::to_string(count) +
-                                     " is more than the table holds (" + std::to_string(capacity) +
-                                     ")"};
+        failure =
+            FileFailure{1, "the record count " + std::to_string(count) +
+                               " is more than the table holds (" + std::to_string(capacity) + ")"};
       } else {
         table.setCount(static_cast<int16_t>(count));
         table.reserveRows(static_cast<int>(count));

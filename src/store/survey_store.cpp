@@ -7,7 +7,9 @@ std::string numberCell(long value) {
   return (value < 0 ? "-" : " ") + digits + " ";
 }
 
-std::string booleanCell(bool value) { return value ? "True" : "False"; }
+std::string booleanCell(bool value) {
+  return value ? "True" : "False";
+}
 
 std::string tableFullMessage(TableKind kind) {
   switch (kind) {

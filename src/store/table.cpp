@@ -15,7 +15,9 @@ constexpr std::array<TableShape, 4> kShapes{{
 const std::string kEmpty;
 }  // namespace
 
-const TableShape& shapeOf(TableKind kind) { return kShapes[static_cast<std::size_t>(kind)]; }
+const TableShape& shapeOf(TableKind kind) {
+  return kShapes[static_cast<std::size_t>(kind)];
+}
 
 Table::Table(TableKind kind) : shape_(&shapeOf(kind)), rows_(1) {}
 
@@ -40,7 +42,8 @@ std::vector<std::string>& Table::rowStorage(int row) {
 }
 
 void Table::setCell(int row, int field, std::string value) {
-  if (field < 0 || field > shape_->storageFields) throw std::out_of_range("table field out of range");
+  if (field < 0 || field > shape_->storageFields)
+    throw std::out_of_range("table field out of range");
   if (value.empty() && row >= static_cast<int>(rows_.size())) return;
   rowStorage(row)[field] = std::move(value);
 }

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QVBoxLayout>
-#include <filesystem>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,6 +16,8 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
 
 #include "ui/grid_model.h"
 
@@ -25,7 +25,9 @@ namespace survey::ui {
 
 namespace {
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
+QString qt(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // "Create UDDF" becomes "&Create UDDF": Alt and the first letter press the button.
 QString withMnemonic(const std::string& caption) {
@@ -34,7 +36,9 @@ QString withMnemonic(const std::string& caption) {
   return text.isEmpty() ? text : "&" + text;
 }
 
-QString escaped(const std::string& caption) { return qt(caption).replace("&", "&&"); }
+QString escaped(const std::string& caption) {
+  return qt(caption).replace("&", "&&");
+}
 
 // A directory list: the directory's path above its parent and subdirectories.
 class DirectoryWidget : public QWidget {
@@ -129,7 +133,9 @@ ControlBinding::ControlBinding(Control& control, QWidget* widget)
   connectUser();
 }
 
-ControlBinding::~ControlBinding() { detach(); }
+ControlBinding::~ControlBinding() {
+  detach();
+}
 
 void ControlBinding::detach() {
   if (!control_) return;
@@ -287,7 +293,8 @@ void ControlBinding::showCaption() {
     label->setText(qt(caption));
     fitLabel(*label);
   }
-  if (auto* tool = qobject_cast<QToolButton*>(widget_)) tool->setAccessibleName(qt(caption.empty() ? control_->toolTip() : caption));
+  if (auto* tool = qobject_cast<QToolButton*>(widget_))
+    tool->setAccessibleName(qt(caption.empty() ? control_->toolTip() : caption));
 }
 
 // A caption longer than its place wraps, and the label grows to show every line.
@@ -347,7 +354,8 @@ void ControlBinding::showItems() {
     directory->path->setText(qt(dirs->path()));
     const QSignalBlocker block(directory->list);
     directory->list->clear();
-    if (std::filesystem::path(dirs->path()).has_relative_path()) directory->list->addItem(kParentEntry);
+    if (std::filesystem::path(dirs->path()).has_relative_path())
+      directory->list->addItem(kParentEntry);
     for (const auto& name : dirs->subdirectories()) directory->list->addItem(qt(name));
     return;
   }
@@ -397,7 +405,8 @@ void ControlBinding::showCells() {
   gridModel_->reload();
   const auto& widths = grid->columnWidthsTwips();
   for (int column = 0; column < grid->columns(); ++column) {
-    if (column < static_cast<int>(widths.size())) view->setColumnWidth(column, pixels(widths[column]));
+    if (column < static_cast<int>(widths.size()))
+      view->setColumnWidth(column, pixels(widths[column]));
     view->setColumnHidden(column, grid->hiddenColumn() == column);
   }
   updating_ = false;

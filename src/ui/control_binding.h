@@ -51,6 +51,8 @@ class ControlBinding : public QObject, public ControlObserver {
 };
 
 // Twips (1440 to the inch) to pixels at the usual 96 dots per inch.
-inline int pixels(int twips) { return (twips + 7) / 15; }
+inline int pixels(int twips) {
+  return (twips + 7) / 15;
+}
 
 }  // namespace survey::ui

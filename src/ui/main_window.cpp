@@ -56,7 +56,9 @@ MainWindow::MainWindow(Program& program) : program_(program) {
   setWindowTitle(kProgramTitle);
 }
 
-MainWindow::~MainWindow() { program_.screens.setObserver(nullptr); }
+MainWindow::~MainWindow() {
+  program_.screens.setObserver(nullptr);
+}
 
 void MainWindow::screenCreated(Screen&) {}
 

@@ -43,8 +43,8 @@ void QtPlatform::printScreen(const Screen& screen) {
   if (!printer.isNull()) {
     QPrinter device(printer, QPrinter::HighResolution);
     if (paintOnPage(device, image)) return;
-    QMessageBox::warning(widget, "Print", "The screen could not be printed on " +
-                                              printer.printerName() + ".");
+    QMessageBox::warning(widget, "Print",
+                         "The screen could not be printed on " + printer.printerName() + ".");
     return;
   }
   const auto answer = QMessageBox::question(
@@ -53,8 +53,8 @@ void QtPlatform::printScreen(const Screen& screen) {
       "instead?",
       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
   if (answer != QMessageBox::Yes) return;
-  const QString file = QFileDialog::getSaveFileName(widget, "Save screen as PDF",
-                                                    "screen.pdf", "PDF files (*.pdf)");
+  const QString file =
+      QFileDialog::getSaveFileName(widget, "Save screen as PDF", "screen.pdf", "PDF files (*.pdf)");
   if (file.isEmpty()) return;
   QPdfWriter pdf(file);
   pdf.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
@@ -72,6 +72,8 @@ void QtPlatform::setBusy(bool busy) {
   }
 }
 
-void QtPlatform::quit() { QTimer::singleShot(0, qApp, &QCoreApplication::quit); }
+void QtPlatform::quit() {
+  QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
 
 }  // namespace survey::ui

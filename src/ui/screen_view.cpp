@@ -28,7 +28,9 @@ ScreenView::ScreenView(Screen& screen, QWidget* parent) : QWidget(parent), name_
   }
 }
 
-ScreenView::~ScreenView() { detachAll(); }
+ScreenView::~ScreenView() {
+  detachAll();
+}
 
 void ScreenView::detachAll() {
   for (auto* binding : bindings_) binding->detach();

@@ -1,7 +1,7 @@
 // survey-tool export: the same file as "Create UDDF", refusals on stderr with status 2.
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>

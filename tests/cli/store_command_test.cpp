@@ -23,7 +23,8 @@ ToolRun runTool(const std::string& args, const std::filesystem::path& errFile) {
   FILE* pipe = ::popen(command.c_str(), "r");
   ToolRun run{-1, {}};
   std::array<char, 4096> buffer{};
-  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.out.append(buffer.data(), n);
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+    run.out.append(buffer.data(), n);
   const int raw = ::pclose(pipe);
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   return run;

@@ -17,7 +17,8 @@ const Clock kClock = [] { return kExportMoment; };
 
 // A fresh directory for one test.
 fs::path scratchDirectory(const std::string& name) {
-  const fs::path dir = fs::temp_directory_path() / ("survey-export-" + name + "-" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("survey-export-" + name + "-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;

@@ -11,7 +11,8 @@ class MainScreenTest : public ProgramTest {
  protected:
   void addSurveys(int n) {
     for (int i = 1; i <= n; ++i) {
-      program.store.appendAirport({{1, "Field " + std::to_string(i)}, {3, "A" + std::to_string(i)}});
+      program.store.appendAirport(
+          {{1, "Field " + std::to_string(i)}, {3, "A" + std::to_string(i)}});
     }
     program.current().surveyKey.clear();
     program.current().storeLoaded = true;
@@ -69,9 +70,7 @@ TEST_F(MainScreenTest, DeleteRemovesTheSurveyAndKeepsTheKey) {
 }
 
 TEST_F(MainScreenTest, StoreIsReadOnceAndAFailedLoadIsReported) {
-  {
-    std::ofstream(dir.path() / "survey_apt.txt") << "x : 3.7\r\n";
-  }
+  { std::ofstream(dir.path() / "survey_apt.txt") << "x : 3.7\r\n"; }
   start();
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_NE(dialogs.last().find("survey_apt.txt"), std::string::npos);

@@ -34,7 +34,8 @@ TEST_F(UddfScreensTest, CreateUddfRefusesWithoutSurveyOrCertification) {
   EXPECT_EQ(dialogs.last(), "You must first select an airport.");
   program.current().surveyKey = "ABC";
   createUddf();
-  EXPECT_EQ(dialogs.last(), "You must first certify this survey (Finalize Input on Airport Screen).");
+  EXPECT_EQ(dialogs.last(),
+            "You must first certify this survey (Finalize Input on Airport Screen).");
   EXPECT_FALSE(shown(OutputFileScreen::kName));
 }
 
@@ -105,8 +106,8 @@ TEST_F(UddfScreensTest, ADriveThatCannotBeReadKeepsTheDirectory) {
 
 TEST_F(UddfScreensTest, ImportAddsTheSurveyClosesTheEntryScreensAndRefreshesTheList) {
   addSurvey("ABC", "AOC", "CERTIFIED");
-  ASSERT_TRUE(uddf::writeUddfFile(program.store, "ABC", dir.path() / "abc.f77",
-                                  program.exportClock).ok);
+  ASSERT_TRUE(
+      uddf::writeUddfFile(program.store, "ABC", dir.path() / "abc.f77", program.exportClock).ok);
   program.store.deleteSurvey("ABC");
   start();
   program.current().surveyKey.clear();

@@ -1,6 +1,7 @@
+#include "store/store_files.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <map>
 
 #include "store/file_io.h"
-#include "store/store_files.h"
 #include "store/text_encoding.h"
 #include "support/fakes.h"
 
@@ -17,7 +17,9 @@ namespace {
 
 using testing::TempDir;
 
-std::string readBytes(const std::filesystem::path& path) { return readWholeFile(path).bytes; }
+std::string readBytes(const std::filesystem::path& path) {
+  return readWholeFile(path).bytes;
+}
 void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -29,7 +31,8 @@ std::vector<std::string> airportRecord(std::map<int, std::string> fields) {
   return lines;
 }
 
-std::string airportFile(const std::string& header, const std::vector<std::vector<std::string>>& records,
+std::string airportFile(const std::string& header,
+                        const std::vector<std::vector<std::string>>& records,
                         const std::string& eol = "\r\n") {
   std::string text = header + eol;
   for (const auto& record : records) {
@@ -51,13 +54,14 @@ TEST(StoreFiles, SaveWritesEveryFieldOfEveryRecordWithNumberAndBooleanCells) {
   TempDir dir;
   SurveyStore store;
   store.current.surveyType = "";
-  store.appendAirport({{1, "Abc Field"}, {3, "ABC"}, {39, booleanCell(true)}, {40, booleanCell(false)}});
+  store.appendAirport(
+      {{1, "Abc Field"}, {3, "ABC"}, {39, booleanCell(true)}, {40, booleanCell(false)}});
   auto navaid = store.appendChild(TableKind::Navaid, {{1, "GS - Glide Slope"}});
   store.navaids().setCell(navaid.row, 19, numberCell(navaid.row));
   ASSERT_TRUE(saveStore(store, dir.path()).ok());
 
-  auto expectedAirport = airportRecord({{1, "Abc Field"}, {3, "ABC"}, {25, "AOC"}, {39, "True"},
-                                        {40, "False"}, {41, "NEW"}});
+  auto expectedAirport = airportRecord(
+      {{1, "Abc Field"}, {3, "ABC"}, {25, "AOC"}, {39, "True"}, {40, "False"}, {41, "NEW"}});
   EXPECT_EQ(readBytes(dir.path() / "survey_apt.txt"), airportFile("1 : 3.7", {expectedAirport}));
   EXPECT_EQ(store.airports().cell(1, 25), "AOC");  // the empty type is replaced in memory too
 
@@ -71,11 +75,13 @@ TEST(StoreFiles, SaveWritesEveryFieldOfEveryRecordWithNumberAndBooleanCells) {
 TEST(StoreFiles, LoadThenSaveIsByteIdentical) {
   TempDir dir;
   const std::string apt = airportFile(
-      "2 : 3.7", {airportRecord({{1, "Épinal – Mirecourt"}, {3, "EPL"}, {25, "AOC"}, {41, "CERTIFIED"}}),
-                  airportRecord({{1, "B"}, {3, "BBB"}, {25, "NAVAID"}, {39, "True"}})});
+      "2 : 3.7",
+      {airportRecord({{1, "Épinal – Mirecourt"}, {3, "EPL"}, {25, "AOC"}, {41, "CERTIFIED"}}),
+       airportRecord({{1, "B"}, {3, "BBB"}, {25, "NAVAID"}, {39, "True"}})});
   writeBytes(dir.path() / "survey_apt.txt", apt);
   std::string rwy = "1 : 3.7\r\n";
-  for (int field = 1; field <= 200; ++field) rwy += (field % 7 == 0 ? "x" + std::to_string(field) : "") + "\r\n";
+  for (int field = 1; field <= 200; ++field)
+    rwy += (field % 7 == 0 ? "x" + std::to_string(field) : "") + "\r\n";
   writeBytes(dir.path() / "survey_rwy.txt", rwy);
   SurveyStore store;
   ASSERT_FALSE(loadStore(store, dir.path()).failed);
@@ -98,7 +104,8 @@ TEST_P(StoreHeader, CountComesFromTheHeaderAndRecordsAreReadRegardless) {
   const auto& c = GetParam();
   TempDir dir;
   std::vector<std::vector<std::string>> records;
-  for (int i = 1; i <= c.records; ++i) records.push_back(airportRecord({{3, "K" + std::to_string(i)}}));
+  for (int i = 1; i <= c.records; ++i)
+    records.push_back(airportRecord({{3, "K" + std::to_string(i)}}));
   writeBytes(dir.path() / "survey_apt.txt", airportFile(c.header, records));
   SurveyStore store;
   const auto report = loadStore(store, dir.path());
@@ -109,14 +116,14 @@ TEST_P(StoreHeader, CountComesFromTheHeaderAndRecordsAreReadRegardless) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, StoreHeader,
-    ::testing::Values(HeaderCase{"Versioned", "2 : 3.7", 2, 2, 2},
-                      HeaderCase{"WithoutVersion", "3", 3, 3, 3},
-                      HeaderCase{"BlanksAroundCount", "  2  :3.7", 2, 2, 2},
-                      HeaderCase{"SurplusRecordBeyondCount", "2 : 3.7", 3, 2, 3},
-                      HeaderCase{"FewerRecordsThanCount", "4 : 3.7", 1, 4, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Forms, StoreHeader,
+                         ::testing::Values(HeaderCase{"Versioned", "2 : 3.7", 2, 2, 2},
+                                           HeaderCase{"WithoutVersion", "3", 3, 3, 3},
+                                           HeaderCase{"BlanksAroundCount", "  2  :3.7", 2, 2, 2},
+                                           HeaderCase{"SurplusRecordBeyondCount", "2 : 3.7", 3, 2,
+                                                      3},
+                                           HeaderCase{"FewerRecordsThanCount", "4 : 3.7", 1, 4, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreFiles, SurplusRecordIsDroppedByTheNextSave) {
   TempDir dir;
@@ -148,8 +155,9 @@ TEST(StoreFiles, PartialLastRecordFillsOnlyItsFirstFields) {
 TEST(StoreFiles, ReadingAcceptsEveryLineEnd) {
   for (const std::string eol : {"\r\n", "\r", "\n"}) {
     TempDir dir;
-    writeBytes(dir.path() / "survey_apt.txt",
-               airportFile("1 : 3.7", {airportRecord({{1, "Name"}, {3, "ABC"}, {41, "NEW"}})}, eol));
+    writeBytes(
+        dir.path() / "survey_apt.txt",
+        airportFile("1 : 3.7", {airportRecord({{1, "Name"}, {3, "ABC"}, {41, "NEW"}})}, eol));
     SurveyStore store;
     ASSERT_FALSE(loadStore(store, dir.path()).failed);
     EXPECT_EQ(store.airports().cell(1, 1), "Name");
@@ -208,7 +216,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadFileCase{"EmptyHeader", "survey_rwy.txt", "", 0, 1},
                       BadFileCase{"CountNotANumber", "survey_rwy.txt", "many : 3.7", 0, 1},
                       BadFileCase{"CountAboveCapacity", "survey_obs.txt", "40000 : 3.7", 0, 1},
-                      BadFileCase{"MoreRecordsThanRows", "survey_apt.txt", "5 : 3.7", 1, 41001 + 1}),
+                      BadFileCase{"MoreRecordsThanRows", "survey_apt.txt", "5 : 3.7", 1,
+                                  41001 + 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreFiles, FilesAfterAFailedOneAreNotReadAndAreBackedUp) {

@@ -112,11 +112,11 @@ TEST(SurveyStore, FullTablesRefuseAndKeepTheirCount) {
   for (const auto& c : cases) {
     SurveyStore store;
     store.table(c.kind).setCount(static_cast<int16_t>(c.capacity - 1));
-    const auto last = c.kind == TableKind::Airport ? store.appendAirport({})
-                                                   : store.appendChild(c.kind, {});
+    const auto last =
+        c.kind == TableKind::Airport ? store.appendAirport({}) : store.appendChild(c.kind, {});
     EXPECT_EQ(last.row, c.capacity);
-    const auto refused = c.kind == TableKind::Airport ? store.appendAirport({})
-                                                      : store.appendChild(c.kind, {});
+    const auto refused =
+        c.kind == TableKind::Airport ? store.appendAirport({}) : store.appendChild(c.kind, {});
     EXPECT_FALSE(refused) << store.table(c.kind).shape().name;
     EXPECT_NE(refused.error.find(std::to_string(c.capacity)), std::string::npos);
     EXPECT_EQ(store.table(c.kind).count(), c.capacity);

@@ -1,13 +1,13 @@
 // Test doubles for the message boxes and the system around the program.
 #pragma once
 
+#include <unistd.h>
+
 #include <deque>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "shell/dialogs.h"
 #include "shell/platform.h"

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
@@ -100,7 +100,8 @@ class BindingTest : public QObject {
     BoxAnswerer answerer;
     answerer.answerNext(QMessageBox::Ok);
     QTest::keyClicks(edit, "95");
-    QCOMPARE(answerer.text(), QString("95 is greater than 90.  Degree values must be between 0 and 90."));
+    QCOMPARE(answerer.text(),
+             QString("95 is greater than 90.  Degree values must be between 0 and 90."));
     QCOMPARE(answerer.seen().title, QString());
     QCOMPARE(edit->text(), QString());
     auto& box = world.program.screens.touch(CheckedBoxScreen::kName).get<TextBox>("Text7A");
@@ -189,7 +190,8 @@ class BindingTest : public QObject {
     auto* view = world.window.findChild<QTableView*>("GridAirport");
     QVERIFY(view);
     QCOMPARE(view->model()->rowCount(), 2);
-    QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(view->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     const QRect cell = view->visualRect(view->model()->index(1, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(world.program.current().surveyKey, std::string("BBB"));
@@ -201,7 +203,8 @@ class BindingTest : public QObject {
     World world;
     showScreen(world.program, MainScreen::kName);
     world.window.show();
-    if (!world.program.screens.knows(screen::kAirport)) QSKIP("the airport screen is not built yet");
+    if (!world.program.screens.knows(screen::kAirport))
+      QSKIP("the airport screen is not built yet");
     auto* bar = world.window.findChild<QTabBar*>("TabStrip1");
     QVERIFY(bar);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
@@ -212,10 +215,9 @@ class BindingTest : public QObject {
   void everyControlOfEveryScreenHasAnAccessibleName() {
     World world;
     world.program.store.appendAirport({{3, "ABC"}, {1, "Abc Field"}});
-    for (const char* name :
-         {screen::kMain, screen::kSurveyType, screen::kAirport, screen::kRunway, screen::kRunwayPP,
-          screen::kNavaid, screen::kObstruction, screen::kCertification, screen::kOutputFile,
-          screen::kImport}) {
+    for (const char* name : {screen::kMain, screen::kSurveyType, screen::kAirport, screen::kRunway,
+                             screen::kRunwayPP, screen::kNavaid, screen::kObstruction,
+                             screen::kCertification, screen::kOutputFile, screen::kImport}) {
       if (!world.program.screens.knows(name)) continue;
       showScreen(world.program, name);
       QWidget* view = world.window.viewOf(*world.program.screens.existing(name));
