@@ -33,10 +33,7 @@ constexpr const char* kElevationAccuracyHelp =
 
 AirportScreen::AirportScreen(Program& program) : Screen(program, kName, kCaption) {
   setSizeTwips(16320, 10320);
-  auto& tabs = add<TabStrip>("TabStrip1", nullptr,
-                             std::vector<std::string>{"List of Surveys", "Current Airport"});
-  tabs.setCaption("Screens");
-  tabs.place(120, 60, 16080, 375);
+  auto& tabs = addSurveyTabs(16080);
   tabs.onClick = [this] {
     if (!selectingTab_) handleTabClick(*this);
   };

@@ -20,11 +20,7 @@ constexpr int kSecLeft = 3480;
 
 NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) {
   setSizeTwips(15600, 10620);
-  auto& tabs = add<TabStrip>("TabStrip1", nullptr,
-                             std::vector<std::string>{"List of Surveys", "Current Airport"});
-  tabs.setCaption("Screens");
-  tabs.place(120, 60, 15360, 375);
-  tabs.onClick = [this] { handleTabClick(*this); };
+  addSurveyTabs(15360);
 
   auto& frame = add<Frame>("Frame2", nullptr);
   frame.setCaption("NAVIGATION AIDS");

@@ -39,11 +39,7 @@ constexpr int kStatusHeight = 330;
 
 ObstructionScreen::ObstructionScreen(Program& program) : Screen(program, kName, kCaption) {
   setSizeTwips(kScreenWidth, kStatusTop + kStatusHeight);
-  tabs_ = &add<TabStrip>("TabStrip1", nullptr,
-                         std::vector<std::string>{"List of Surveys", "Current Airport"});
-  tabs_->setCaption("Screens");
-  tabs_->place(120, 60, kFrameWidth, 375);
-  tabs_->onClick = [this] { handleTabClick(*this); };
+  tabs_ = &addSurveyTabs(kFrameWidth);
 
   buildSurfaceFrame();
   buildDataFrame();

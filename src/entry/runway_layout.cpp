@@ -120,11 +120,7 @@ RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) 
 }
 
 void RunwayScreen::buildControls() {
-  auto& tabs = add<TabStrip>("TabStrip1", nullptr,
-                             std::vector<std::string>{"List of Surveys", "Current Airport"});
-  tabs.setCaption("Screens");
-  tabs.place(120, 60, kFrameWidth, 375);
-  tabs.onClick = [this] { handleTabClick(*this); };
+  addSurveyTabs(kFrameWidth);
 
   auto& frame = add<Frame>("FrameRunway", nullptr);
   frame.setCaption("RUNWAY DATA");

@@ -25,12 +25,10 @@ constexpr ListColumn kColumns[] = {{"Apt ID", 3, 960},        {"Site No", 2, 960
 
 MainScreen::MainScreen(Program& program)
     : Screen(program, kName, kCaption),
-      tabs_(add<TabStrip>("TabStrip1", nullptr,
-                          std::vector<std::string>{"List of Surveys", "Current Airport"})),
+      tabs_(addSurveyTabs(11060)),
       frame_(add<Frame>("Frame1", nullptr)),
       list_(add<Grid>("GridAirport", &frame_, 6)) {
   setSizeTwips(11300, 6480);
-  tabs_.place(120, 60, 11060, 375);
   frame_.setCaption("SURVEYS CONDUCTED");
   frame_.place(120, 480, 11060, 5520);
   std::vector<int> widths;
@@ -58,8 +56,6 @@ MainScreen::MainScreen(Program& program)
   add<Label>("Label1", nullptr).place(120, 6120, 2000, 255);
   get<Label>("Label1").setCaption("Version 3.7");
 
-  tabs_.setCaption("Screens");
-  tabs_.onClick = [this] { handleTabClick(*this); };
   list_.onClick = [this] { chooseRow(list_.selectedRow()); };
 
   addStandardMenus(*this);

@@ -1,5 +1,7 @@
 #include "shell/screen.h"
 
+#include "shell/navigation.h"
+
 namespace survey {
 
 Screen::Screen(Program& program, std::string name, std::string caption)
@@ -27,6 +29,15 @@ const MenuItem& Screen::menuItem(std::string_view name) const {
     }
   }
   throw std::logic_error("screen " + name_ + " has no menu item " + std::string(name));
+}
+
+TabStrip& Screen::addSurveyTabs(int width) {
+  auto& tabs = add<TabStrip>("TabStrip1", nullptr,
+                             std::vector<std::string>{"List of Surveys", "Current Airport"});
+  tabs.setCaption("Screens");
+  tabs.place(120, 60, width, 375);
+  tabs.onClick = [this] { handleTabClick(*this); };
+  return tabs;
 }
 
 OptionButton& Screen::addOption(std::string name, Frame* frame, std::string caption) {

@@ -62,6 +62,9 @@ class Screen {
     controls_.push_back(std::move(control));
     return ref;
   }
+  // "TabStrip1" with the tabs "List of Surveys" and "Current Airport" across the top,
+  // switching screens as every working screen's tab strip does.
+  TabStrip& addSurveyTabs(int width);
   // An option in the group of the options that share its frame.
   OptionButton& addOption(std::string name, Frame* frame, std::string caption);
 
