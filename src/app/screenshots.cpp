@@ -142,7 +142,6 @@ int main(int argc, char** argv) {
         survey::screen::kRunway, survey::screen::kRunwayPP, survey::screen::kNavaid,
         survey::screen::kObstruction, survey::screen::kCertification, survey::screen::kOutputFile,
         survey::screen::kImport}) {
-    if (!program.screens.knows(name)) continue;
     if (std::string(name) == survey::screen::kAirport) {
       survey::prepareScreen(program, name, "TAB");
     }
@@ -174,7 +173,6 @@ int main(int argc, char** argv) {
        &survey::CurrentSurvey::obstructionMode, 1, "FormObstruction-edit"},
   };
   for (const auto& record : records) {
-    if (!program.screens.knows(record.screen)) continue;
     program.current().*record.row = record.rowNumber;
     program.current().*record.mode = "E";
     survey::showScreen(program, survey::screen::kMain);

@@ -138,7 +138,6 @@ int AirportScreen::selectedRecord(const HubPart& part) {
 
 void AirportScreen::newRecord(const HubPart& part) {
   Program& program = this->program();
-  if (!showScreenIfAvailable(program, part.screen)) return;
   modeOf(program.current(), part.table) = "A";
   prepareScreen(program, part.screen, "LOAD");
   // This screen is discarded from here on: only the target is touched.
@@ -152,7 +151,7 @@ void AirportScreen::newRecord(const HubPart& part) {
 void AirportScreen::editRecord(const HubPart& part) {
   Program& program = this->program();
   const int row = selectedRecord(part);
-  if (row == 0 || !showScreenIfAvailable(program, part.screen)) return;
+  if (row == 0) return;
   CurrentSurvey& current = program.current();
   modeOf(current, part.table) = "E";
   rowOf(current, part.table) = static_cast<int16_t>(row);

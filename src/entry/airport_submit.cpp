@@ -299,7 +299,6 @@ void AirportScreen::finalizeInput() {
       question("Have you entered all airport, runway, navaid, and obstruction data?",
                "Is survey finished?"));
   if (answer == Button::No) return;
-  if (!showScreenIfAvailable(program, screen::kCertification)) return;
   // This screen is discarded from here on.
   auto& certification =
       static_cast<CertificationScreen&>(showScreen(program, screen::kCertification));

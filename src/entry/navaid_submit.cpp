@@ -84,7 +84,6 @@ bool NavaidScreen::submitNavaid() {
 void NavaidScreen::save() {
   Program& program = this->program();
   if (!submitNavaid()) return;
-  if (!showScreenIfAvailable(program, screen::kAirport)) return;
   prepareScreen(program, screen::kAirport, "TAB");
   // This screen is gone from here on: only the program is used.
   showScreen(program, screen::kAirport);
@@ -93,7 +92,6 @@ void NavaidScreen::save() {
 
 void NavaidScreen::cancel() {
   Program& program = this->program();
-  if (!showScreenIfAvailable(program, screen::kAirport)) return;
   // This screen is gone from here on: only the program is used.
   showScreen(program, screen::kAirport);
   if (AirportScreen* airport = existingAirportScreen(program)) airport->loadAirportScreen();

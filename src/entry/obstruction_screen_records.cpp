@@ -17,7 +17,6 @@ constexpr int kLastScreenField = 24;
 constexpr int kRowNumberField = 25;
 
 void returnToAirport(Program& program) {
-  if (!showScreenIfAvailable(program, screen::kAirport)) return;
   prepareScreen(program, screen::kAirport, "TAB");
   showScreen(program, screen::kAirport);
 }

@@ -107,7 +107,6 @@ void RunwayScreen::cancel() {
 
 void RunwayScreen::returnToAirport() {
   Program& program = this->program();
-  if (!showScreenIfAvailable(program, screen::kAirport)) return;
   // This screen is discarded from here on: only the airport screen is touched.
   Screen& airport = showScreen(program, screen::kAirport);
   if (auto* hub = dynamic_cast<AirportScreen*>(&airport)) hub->loadAirportScreen();

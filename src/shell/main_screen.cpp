@@ -117,17 +117,13 @@ void MainScreen::chooseRow(int row) {
   current.surveyKey = list_.cell(row, 0);
   current.surveyName = list_.cell(row, 2);
   refreshSurveyList();
-  if (program().screens.knows(screen::kAirport)) {
-    if (auto* hub = dynamic_cast<HubScreen*>(&program().screens.touch(screen::kAirport))) {
-      hub->refillHubGrids();
-    }
+  if (auto* hub = dynamic_cast<HubScreen*>(&program().screens.touch(screen::kAirport))) {
+    hub->refillHubGrids();
   }
 }
 
 void MainScreen::newSurvey() {
-  if (showScreenIfAvailable(program(), screen::kSurveyType)) {
-    showScreen(program(), screen::kSurveyType);
-  }
+  showScreen(program(), screen::kSurveyType);
 }
 
 void MainScreen::editSurvey() {
@@ -136,7 +132,6 @@ void MainScreen::editSurvey() {
     program.tell("You must first select an airport.");
     return;
   }
-  if (!showScreenIfAvailable(program, screen::kAirport)) return;
   if (auto* hub = dynamic_cast<HubScreen*>(&program.screens.touch(screen::kAirport))) {
     hub->editCurrentSurvey(list_.selectedRow());
   }
@@ -157,9 +152,7 @@ void MainScreen::createUddf() {
 }
 
 void MainScreen::importUddf() {
-  if (showScreenIfAvailable(program(), screen::kImport)) {
-    program().screens.show(screen::kImport);
-  }
+  program().screens.show(screen::kImport);
 }
 
 }  // namespace survey

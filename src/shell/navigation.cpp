@@ -31,7 +31,6 @@ void handleTabClick(Screen& screen) {
   const auto& tabs = screen.get<TabStrip>("TabStrip1");
   const std::string caption = tabs.selectedCaption().substr(0, 3);
   const std::string target = caption == "Lis" ? screen::kMain : screen::kAirport;
-  if (!program.screens.knows(target)) return;
   prepareScreen(program, target, "TAB");
   showScreen(program, target);
 }
@@ -55,12 +54,6 @@ void addStandardMenus(Screen& screen) {
   file.items.push_back({"MenuExit", "Exit", [&program] { exitProgram(program); }});
   Menu& help = screen.addMenu("MenuHelp", "Help");
   help.items.push_back({"OnLineHelp", "On-Line Help", [&program] { openHelp(program); }});
-}
-
-bool showScreenIfAvailable(Program& program, const std::string& name) {
-  if (program.screens.knows(name)) return true;
-  program.tell("This part of the program is not available in this version.");
-  return false;
 }
 
 }  // namespace survey

@@ -25,7 +25,4 @@ void showSurveyInStatusBar(Screen& screen);
 // "File" (Print, Exit) and "Help" (On-Line Help), as every working screen has them.
 void addStandardMenus(Screen& screen);
 
-// Screens not built yet in this version say so instead of opening.
-bool showScreenIfAvailable(Program& program, const std::string& name);
-
 }  // namespace survey

@@ -25,7 +25,6 @@ Screen& ScreenManager::touch(const std::string& name) {
   Screen& screen = *created;
   // Registered before its load, so that the load may touch the screen itself.
   screens_[name] = std::move(created);
-  if (observer_) observer_->screenCreated(screen);
   {
     EventScope scope;
     screen.load();

@@ -16,7 +16,6 @@ namespace survey {
 class ScreensObserver {
  public:
   virtual ~ScreensObserver() = default;
-  virtual void screenCreated(Screen& screen) = 0;
   virtual void screenShown(Screen& screen) = 0;
   // Called before the screen's controls go away.
   virtual void screenDiscarded(Screen& screen) = 0;

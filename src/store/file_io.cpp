@@ -77,15 +77,10 @@ std::string writeFileAtomically(const std::filesystem::path& path, std::string_v
 
 std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.push_back(text.substr(start, i - start));
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
+  forEachLine(text, [&lines](std::string_view line) {
+    lines.push_back(line);
+    return true;
+  });
   return lines;
 }
 

@@ -20,9 +20,23 @@ ReadResult readWholeFile(const std::filesystem::path& path);
 // Returns an empty text on success, otherwise why it failed.
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-// Splits at CR LF, lone CR or lone LF; the terminators are not kept. A final
-// line without terminator counts; a file ending in a terminator has no extra
-// empty line.
+// Calls visit(line) for each line, ending at CR LF, lone CR or lone LF (the
+// terminators are not kept), until visit returns false. A final line without
+// terminator counts; a file ending in a terminator has no extra empty line.
+template <class Visitor>
+void forEachLine(std::string_view text, Visitor&& visit) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    if (!visit(text.substr(start, i - start))) return;
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) visit(text.substr(start));
+}
+
+// The lines of forEachLine, all at once.
 std::vector<std::string_view> splitLines(std::string_view text);
 
 }  // namespace survey

@@ -37,20 +37,6 @@ struct FileFailure {
   std::string reason;
 };
 
-// Calls the visitor with each line (see splitLines) until it returns false.
-template <class Visitor>
-void forEachLine(std::string_view text, Visitor&& visit) {
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    if (!visit(text.substr(start, i - start))) return;
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) visit(text.substr(start));
-}
-
 // Fills one table from a file's text; returns the failure, if any.
 std::optional<FileFailure> fillTable(Table& table, std::string_view text) {
   std::optional<FileFailure> failure;

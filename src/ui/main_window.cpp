@@ -60,8 +60,6 @@ MainWindow::~MainWindow() {
   program_.screens.setObserver(nullptr);
 }
 
-void MainWindow::screenCreated(Screen&) {}
-
 void MainWindow::screenShown(Screen& screen) {
   if (!program_.screens.isManaged(screen.name())) {
     auto& window = sideWindows_[screen.name()];

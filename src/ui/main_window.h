@@ -17,7 +17,6 @@ class MainWindow : public QMainWindow, public ScreensObserver {
   explicit MainWindow(Program& program);
   ~MainWindow() override;
 
-  void screenCreated(Screen& screen) override;
   void screenShown(Screen& screen) override;
   void screenDiscarded(Screen& screen) override;
 

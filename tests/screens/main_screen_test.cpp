@@ -1,6 +1,7 @@
 #include <fstream>
 
 #include "shell/exit_help_print.h"
+#include "shell/screen_names.h"
 #include "store/store_files.h"
 #include "support/program_fixture.h"
 
@@ -88,11 +89,19 @@ TEST_F(MainScreenTest, ObstructionAppendicesSayTheyAreMissing) {
   EXPECT_EQ(dialogs.last(), "This appendix is not available in this version.");
 }
 
-TEST_F(MainScreenTest, TabSelectedWhileLoadingSwitchesNothing) {
+TEST_F(MainScreenTest, TabsActOnlyWhileTheirScreenIsShown) {
   addSurveys(1);
   auto& main = start();
-  EXPECT_TRUE(shown(MainScreen::kName));
   EXPECT_EQ(main.get<TabStrip>("TabStrip1").selected(), 0);
+  // The airport screen exists but is not shown: its tabs switch nothing.
+  Screen& airport = program.screens.touch(screen::kAirport);
+  airport.get<TabStrip>("TabStrip1").select(0);
+  EXPECT_TRUE(shown(MainScreen::kName));
+  EXPECT_EQ(program.screens.existing(screen::kAirport), &airport);
+  // The main screen's own tab does.
+  main.get<TabStrip>("TabStrip1").select(1);
+  EXPECT_TRUE(shown(screen::kAirport));
+  EXPECT_FALSE(shown(MainScreen::kName));
 }
 
 struct ExitCase {
