@@ -41,8 +41,8 @@ void OutputFileScreen::ok() {
     const auto path = uddf::uddfOutputPath(directory().path(), get<TextBox>("Text1").text(),
                                            program.exportExtension);
     program.screens.discard(kName);
-    result = uddf::writeUddfFile(program.store, program.current().surveyKey, path,
-                                 program.exportClock ? program.exportClock : uddf::systemClock());
+    result =
+        uddf::writeUddfFile(program.store, program.current().surveyKey, path, program.exportClock);
   }
   program.tell(result.message);
   if (result.ok && !result.shortened.empty()) {

@@ -71,12 +71,11 @@ MainScreen::MainScreen(Program& program)
 void MainScreen::load() {
   Program& program = this->program();
   if (!program.current().storeLoaded) {
-    BusyPointer busy(program.platform);
-    program.loadReport = loadStore(program.store, program.platform.programDirectory());
-  }
-  if (program.loadReport.failed && !program.loadReport.reported) {
-    program.loadReport.reported = true;
-    program.tell(program.loadReport.message());
+    {
+      BusyPointer busy(program.platform);
+      program.loadReport = loadStore(program.store, program.platform.programDirectory());
+    }
+    if (program.loadReport.failed) program.tell(program.loadReport.message());
   }
   prepareScreen(program, kName, "LOAD");
   refreshSurveyList();

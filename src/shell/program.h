@@ -28,8 +28,8 @@ class Program {
   StoreLoadReport loadReport;
   // The extension of the next UDDF file, kept from one export to the next in a run.
   std::string exportExtension;
-  // The clock of the UDDF survey line; the system's when not set.
-  uddf::Clock exportClock;
+  // The clock of the UDDF survey line (tests set a fixed one).
+  uddf::Clock exportClock = uddf::systemClock();
 
   // A message with one OK button and the program's title.
   void tell(std::string text) { dialogs.show(notice(std::move(text))); }

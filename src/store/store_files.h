@@ -18,7 +18,6 @@ struct StoreLoadReport {
   // Tables whose file the load did not read completely (the failed one and
   // those not reached); their files are backed up before the next save.
   std::vector<TableKind> unreadTables;
-  bool reported = false;  // the user has been told
 
   std::string message() const;  // for the user; empty when nothing failed
 };
