@@ -1,8 +1,14 @@
 // survey-tool: works on the survey store and exchange files without a window.
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
+#include <iterator>
+#include <sstream>
 
 #include "cli/command.h"
+#include "shell/program_options.h"
+#include "store/store_location.h"
+#include "survey_version.h"
 
 namespace survey::cli {
 std::vector<Command>& commands() {
@@ -15,28 +21,74 @@ namespace {
 void printUsage(std::ostream& out) {
   auto all = survey::cli::commands();
   std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
-  out << "usage: survey-tool COMMAND ARGUMENTS\n";
+  out << "usage: survey-tool [--store DIR] COMMAND ARGUMENTS\n"
+         "       survey-tool --version\n"
+         "DIR may be left out: it is then the --store folder, or else the folder the\n"
+         "windowed program uses (beside the program, or ~/.local/share/airport-survey).\n";
   for (const auto& command : all) {
     out << "  survey-tool " << command.name << ' ' << command.usage << "\n      " << command.summary
         << '\n';
   }
 }
+std::size_t wordCount(const std::string& text) {
+  std::istringstream words(text);
+  return static_cast<std::size_t>(std::distance(std::istream_iterator<std::string>(words),
+                                                std::istream_iterator<std::string>()));
+}
+
+// A command whose first argument is the store folder may be given without it;
+// the folder then comes from --store or the store location rule.
+bool supplyStoreFolder(const survey::cli::Command& command, std::vector<std::string>& args,
+                       const survey::ProgramOptions& options, const char* argv0) {
+  const std::size_t full = wordCount(command.usage);
+  if (!command.usage.starts_with("DIR") || args.size() + 1 != full) {
+    if (options.store && command.usage.starts_with("DIR") && args.size() == full) {
+      std::cerr << "survey-tool: give the store folder either with --store or as DIR, not both\n";
+      return false;
+    }
+    return true;  // the command checks its own arguments
+  }
+  std::filesystem::path folder;
+  if (options.store) {
+    folder = *options.store;
+  } else {
+    std::error_code ec;
+    auto self = std::filesystem::canonical("/proc/self/exe", ec);
+    if (ec) self = std::filesystem::absolute(argv0, ec);
+    folder = survey::storeDirectoryFor(self.parent_path(), std::nullopt);
+    std::filesystem::create_directories(folder, ec);  // a new user's data folder
+  }
+  args.insert(args.begin(), folder.string());
+  return true;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace survey::cli;
-  if (argc < 2) {
-    printUsage(std::cerr);
+  const survey::ProgramOptions options =
+      survey::parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc), true);
+  if (!options.error.empty()) {
+    std::cerr << "survey-tool: " << options.error << '\n';
     return kExitFailed;
   }
-  const std::string name = argv[1];
-  if (name == "--help" || name == "-h" || name == "help") {
+  if (options.showVersion) {
+    std::cout << "survey-tool " << SURVEY_PROGRAM_VERSION << '\n';
+    return kExitOk;
+  }
+  if (options.showHelp || (!options.rest.empty() && options.rest.front() == "help")) {
     printUsage(std::cout);
     return kExitOk;
   }
+  if (options.rest.empty()) {
+    printUsage(std::cerr);
+    return kExitFailed;
+  }
+  const std::string& name = options.rest.front();
   for (const auto& command : commands()) {
     if (command.name == name) {
-      return command.run(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+      std::vector<std::string> args(options.rest.begin() + 1, options.rest.end());
+      if (!supplyStoreFolder(command, args, options, argv[0])) return kExitFailed;
+      return command.run(args, std::cout, std::cerr);
     }
   }
   std::cerr << "survey-tool: unknown command '" << name << "'\n";

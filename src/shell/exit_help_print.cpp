@@ -10,7 +10,7 @@ bool exitProgram(Program& program) {
     StoreSaveReport report;
     {
       BusyPointer busy(program.platform);
-      report = saveStore(program.store, program.platform.programDirectory(),
+      report = saveStore(program.store, program.platform.storeDirectory(),
                          program.loadReport.unreadTables);
     }
     if (!report.ok()) {
@@ -31,7 +31,7 @@ bool exitProgram(Program& program) {
 
 void openHelp(Program& program) {
   // A missing document or viewer is not reported: the program simply carries on.
-  program.platform.openDocument((program.platform.programDirectory() / kHelpDocument).string());
+  program.platform.openDocument(program.platform.helpDocument().string());
 }
 
 void printCurrentScreen(Program& program) {

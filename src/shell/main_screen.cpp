@@ -7,6 +7,7 @@
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
+#include "shell/store_folder.h"
 
 namespace survey {
 
@@ -58,7 +59,8 @@ MainScreen::MainScreen(Program& program)
 
   list_.onClick = [this] { chooseRow(list_.selectedRow()); };
 
-  addStandardMenus(*this);
+  addStandardMenus(
+      *this, {{"MenuOpenStore", "Open Store Folder", [&program] { openStoreFolder(program); }}});
   Menu& obstructions = addMenu("MenuObs1", "Obstructions");
   for (const auto& [name, caption] :
        {std::pair{"MenuObs1_1", "Appendix 1: Types C and D Obstuction Evaluation"},
@@ -73,7 +75,7 @@ void MainScreen::load() {
   if (!program.current().storeLoaded) {
     {
       BusyPointer busy(program.platform);
-      program.loadReport = loadStore(program.store, program.platform.programDirectory());
+      program.loadReport = loadStore(program.store, program.platform.storeDirectory());
     }
     if (program.loadReport.failed) program.tell(program.loadReport.message());
   }

@@ -47,10 +47,11 @@ void showSurveyInStatusBar(Screen& screen) {
   screen.get<StatusBar>("StatusBar1").setPanelText(current.surveyKey + ": " + current.surveyName);
 }
 
-void addStandardMenus(Screen& screen) {
+void addStandardMenus(Screen& screen, std::vector<MenuItem> moreFileItems) {
   Program& program = screen.program();
   Menu& file = screen.addMenu("MenuFile", "File");
   file.items.push_back({"MenuPrint", "Print", [&program] { printCurrentScreen(program); }});
+  for (auto& item : moreFileItems) file.items.push_back(std::move(item));
   file.items.push_back({"MenuExit", "Exit", [&program] { exitProgram(program); }});
   Menu& help = screen.addMenu("MenuHelp", "Help");
   help.items.push_back({"OnLineHelp", "On-Line Help", [&program] { openHelp(program); }});

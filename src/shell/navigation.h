@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/program.h"
 
@@ -22,7 +23,8 @@ void handleTabClick(Screen& screen);
 void setBoldTextBoxes(Screen& screen);
 void showSurveyInStatusBar(Screen& screen);
 
-// "File" (Print, Exit) and "Help" (On-Line Help), as every working screen has them.
-void addStandardMenus(Screen& screen);
+// "File" (Print, Exit) and "Help" (On-Line Help), as every working screen has them;
+// a screen's own File items go between Print and Exit.
+void addStandardMenus(Screen& screen, std::vector<MenuItem> moreFileItems = {});
 
 }  // namespace survey

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "store/store_location.h"
+
 namespace survey {
 
 class Screen;
@@ -13,6 +15,11 @@ class Platform {
   virtual ~Platform() = default;
   // The directory that holds the program, its store files and help.pdf.
   virtual std::filesystem::path programDirectory() const = 0;
+  // The folder of the four store files: the program's own unless chosen otherwise.
+  virtual std::filesystem::path storeDirectory() const { return programDirectory(); }
+  virtual std::filesystem::path helpDocument() const {
+    return findHelpDocument(programDirectory());
+  }
   // Opens a document or web address with its associated application; false when it cannot.
   virtual bool openDocument(const std::string& pathOrAddress) = 0;
   // Prints an image of the screen as shown on the default printer, without a dialogue.

@@ -164,6 +164,8 @@ std::string backUp(const std::filesystem::path& path, std::string& error) {
 StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& directory,
                           const std::vector<TableKind>& unreadTables) {
   StoreSaveReport report;
+  std::error_code ec;  // a new user's data folder comes into being at the first save
+  std::filesystem::create_directories(directory, ec);
   for (TableKind kind : kSaveOrder) {
     Table& table = store.table(kind);
     const std::string name(table.shape().fileName);

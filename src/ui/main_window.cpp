@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "shell/exit_help_print.h"
@@ -80,7 +81,10 @@ void MainWindow::screenShown(Screen& screen) {
   setCentralWidget(workingView_);
   setWindowTitle(QString::fromStdString(screen.caption()));
   showMenus(screen);
-  setFixedSize(workingView_->width(), workingView_->height() + menuBar()->sizeHint().height());
+  // A status line (the store folder) is set up by the program's start, when there is one.
+  const auto* status = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+  setFixedSize(workingView_->width(), workingView_->height() + menuBar()->sizeHint().height() +
+                                          (status ? status->sizeHint().height() : 0));
 }
 
 void MainWindow::screenDiscarded(Screen& screen) {

@@ -12,6 +12,10 @@ class QtPlatform : public Platform {
  public:
   explicit QtPlatform(std::filesystem::path programDirectory);
   std::filesystem::path programDirectory() const override { return directory_; }
+  std::filesystem::path storeDirectory() const override {
+    return storeDirectory_.empty() ? directory_ : storeDirectory_;
+  }
+  void setStoreDirectory(std::filesystem::path folder) { storeDirectory_ = std::move(folder); }
   bool openDocument(const std::string& pathOrAddress) override;
   void printScreen(const Screen& screen) override;
   void setBusy(bool busy) override;
@@ -24,6 +28,7 @@ class QtPlatform : public Platform {
 
  private:
   std::filesystem::path directory_;
+  std::filesystem::path storeDirectory_;
   std::function<QWidget*(const Screen&)> screenWidget_;
 };
 

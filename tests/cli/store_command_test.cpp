@@ -72,7 +72,7 @@ TEST(SurveyToolStore, BadArgumentsAndUnreadableStoresExitWithStatusTwo) {
     std::string message;
   } cases[] = {{"", "usage"},
                {"nonsense", "unknown command"},
-               {"list", "usage: survey-tool list DIR"},
+               {"list a b", "usage: survey-tool list DIR"},
                {"list /nonexistent/dir", "is not a directory"},
                {"list " + dir.path().string(), "survey_apt.txt line 1"},
                {"resave " + dir.path().string(), "survey_apt.txt line 1"}};
@@ -83,6 +83,37 @@ TEST(SurveyToolStore, BadArgumentsAndUnreadableStoresExitWithStatusTwo) {
     EXPECT_NE(err.find(c.message), std::string::npos) << c.args << ": " << err;
   }
   EXPECT_EQ(readWholeFile(dir.path() / "survey_apt.txt").bytes, "garbage\r\n");
+}
+
+TEST(SurveyToolStore, StoreOptionStandsForTheDirArgument) {
+  testing::TempDir dir;
+  SurveyStore store;
+  store.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
+  ASSERT_TRUE(saveStore(store, dir.path()).ok());
+  const std::string d = dir.path().string();
+  const struct {
+    std::string args;
+    int status;
+    std::string out;  // all of stdout
+    std::string err;  // part of stderr
+  } cases[] = {{"--store " + d + " list", 0, "ABC\t\tAbc Field\t\tNEW\tAOC\n", ""},
+               {"--store=" + d + " list", 0, "ABC\t\tAbc Field\t\tNEW\tAOC\n", ""},
+               {"--store " + d + " list " + d, 2, "", "either with --store or as DIR"},
+               {"--store " + d + " resave", 0, "", ""},
+               {"--store", 2, "", "--store needs a folder"},
+               {"--version", 0, std::string("survey-tool ") + SURVEY_EXPECTED_VERSION + "\n", ""},
+               {"--help", 0, "", ""}};
+  for (const auto& c : cases) {
+    const ToolRun run = runTool(c.args, dir.path() / "err");
+    EXPECT_EQ(run.status, c.status) << c.args;
+    if (c.args != "--help") {
+      EXPECT_EQ(run.out, c.out) << c.args;
+    }
+    const std::string err = readWholeFile(dir.path() / "err").bytes;
+    EXPECT_NE(err.find(c.err), std::string::npos) << c.args << ": " << err;
+  }
+  // --help names the option.
+  EXPECT_NE(runTool("--help", dir.path() / "err").out.find("[--store DIR]"), std::string::npos);
 }
 
 }  // namespace

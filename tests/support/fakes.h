@@ -42,6 +42,9 @@ class FakePlatform : public Platform {
  public:
   explicit FakePlatform(std::filesystem::path directory = {}) : directory(std::move(directory)) {}
   std::filesystem::path programDirectory() const override { return directory; }
+  std::filesystem::path storeDirectory() const override {
+    return store.empty() ? directory : store;
+  }
   bool openDocument(const std::string& pathOrAddress) override {
     opened.push_back(pathOrAddress);
     return openSucceeds;
@@ -54,6 +57,7 @@ class FakePlatform : public Platform {
   void quit() override { quitCalled = true; }
 
   std::filesystem::path directory;
+  std::filesystem::path store;  // empty: the store is beside the program
   std::vector<std::string> opened;
   std::vector<std::string> printed;
   bool openSucceeds = true;
