@@ -13,6 +13,9 @@ cmake -S . -B build-ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURVEY_WERRO
 cmake --build build-ci -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-ci --output-on-failure -j "$jobs"
 
+echo "== the Debian package"
+bash tools/check-package.sh build-ci
+
 echo "== sanitizers"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSURVEY_WERROR=ON -DSURVEY_SANITIZE=ON \
   -DSURVEY_BUILD_UI=OFF -DSURVEY_BUILD_BENCH=OFF >/dev/null
