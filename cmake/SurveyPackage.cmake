@@ -40,12 +40,13 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Airport Survey developers")
 set(CPACK_PACKAGE_CONTACT "Airport Survey developers <airport-survey@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "data entry for airport surveys, with UDDF export and import")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- A desktop program for surveyors of airports: one survey per airport with its
- reference point, runways, navigational aids and obstructions, every entry
- checked as it is typed. A certified survey is written as a fixed-column UDDF
- exchange file (version 1.07); such files are read back too. The companion
- survey-tool works on the same store from the command line.")
+# The extended description; CPack puts the summary above it and indents each line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "A desktop program for surveyors of airports: one survey per airport with its
+reference point, runways, navigational aids and obstructions, every entry
+checked as it is typed. A certified survey is written as a fixed-column UDDF
+exchange file (version 1.07); such files are read back too. The companion
+survey-tool works on the same store from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
