@@ -30,36 +30,36 @@ void printUsage(std::ostream& out) {
         << '\n';
   }
 }
+
 std::size_t wordCount(const std::string& text) {
   std::istringstream words(text);
   return static_cast<std::size_t>(std::distance(std::istream_iterator<std::string>(words),
                                                 std::istream_iterator<std::string>()));
 }
 
+// The folder the windowed program would use, judged from where survey-tool lives.
+std::filesystem::path ruleStoreFolder(const char* argv0) {
+  std::error_code ec;
+  auto self = std::filesystem::canonical("/proc/self/exe", ec);
+  if (ec) self = std::filesystem::absolute(argv0, ec);
+  const auto folder = survey::storeDirectoryFor(self.parent_path(), std::nullopt);
+  std::filesystem::create_directories(folder, ec);  // a new user's data folder
+  return folder;
+}
+
 // A command whose first argument is the store folder may be given without it;
 // the folder then comes from --store or the store location rule.
 bool supplyStoreFolder(const survey::cli::Command& command, std::vector<std::string>& args,
                        const survey::ProgramOptions& options, const char* argv0) {
+  if (!command.usage.starts_with("DIR")) return true;
   const std::size_t full = wordCount(command.usage);
-  if (!command.usage.starts_with("DIR") || args.size() + 1 != full) {
-    if (options.store && command.usage.starts_with("DIR") && args.size() == full) {
-      std::cerr << "survey-tool: give the store folder either with --store or as DIR, not both\n";
-      return false;
-    }
-    return true;  // the command checks its own arguments
+  if (args.size() + 1 == full) {
+    args.insert(args.begin(), options.store ? *options.store : ruleStoreFolder(argv0).string());
+  } else if (options.store && args.size() == full) {
+    std::cerr << "survey-tool: give the store folder either with --store or as DIR, not both\n";
+    return false;
   }
-  std::filesystem::path folder;
-  if (options.store) {
-    folder = *options.store;
-  } else {
-    std::error_code ec;
-    auto self = std::filesystem::canonical("/proc/self/exe", ec);
-    if (ec) self = std::filesystem::absolute(argv0, ec);
-    folder = survey::storeDirectoryFor(self.parent_path(), std::nullopt);
-    std::filesystem::create_directories(folder, ec);  // a new user's data folder
-  }
-  args.insert(args.begin(), folder.string());
-  return true;
+  return true;  // any other count: the command reports its own usage
 }
 }  // namespace
 
