@@ -68,8 +68,11 @@ inline std::string importUddf(const uint8_t* data, std::size_t size) {
 }
 
 inline std::string checkUddf(const uint8_t* data, std::size_t size) {
-  const auto problems = uddf::checkUddfText(asText(data, size));
-  for (const auto& problem : problems) {
+  const auto report = uddf::checkUddfText(asText(data, size), 8);
+  if (report.problems.size() > 8) return "more problems listed than the limit";
+  if (report.unlisted > 0 && report.problems.size() != 8)
+    return "problems unlisted below the limit";
+  for (const auto& problem : report.problems) {
     if (problem.line < 1) return "a problem without a line";
     if (uddf::describe(problem).empty()) return "a problem without a description";
   }
