@@ -55,14 +55,14 @@ int checkFile(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return kExitFailed;
   }
   const uddf::UddfCheckReport report = uddf::checkUddfFile(args[0]);
-  if (!report.readError.empty()) {
-    err << "survey-tool: " << args[0] << ": " << report.readError << '\n';
-    return kExitFailed;
-  }
   for (const auto& problem : report.problems) {
     out << args[0] << ": " << uddf::describe(problem) << '\n';
   }
   if (report.unlisted > 0) out << args[0] << ": " << uddf::describeUnlisted(report) << '\n';
+  if (!report.readError.empty()) {
+    err << "survey-tool: " << args[0] << ": " << report.readError << '\n';
+    return kExitFailed;
+  }
   return report.total() == 0 ? kExitOk : kExitProblems;
 }
 

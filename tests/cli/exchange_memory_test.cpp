@@ -83,6 +83,17 @@ TEST(ExchangeFileMemory, AMillionEmptyLinesAreCheckedAndImportedInLittleMemory) 
       runMeasured("import", (dir / "store").string(), (dir / "headed.uddf").string(), dir);
   EXPECT_EQ(imported.status, 0) << imported.err;
   EXPECT_LT(imported.peakKilobytes, kBoundKilobytes);
+
+  // One line of 3 MB: no line end to stop at, so the reading stops itself.
+  std::ofstream(dir / "one-line.uddf", std::ios::binary) << std::string(3 << 20, 'x');
+  const MeasuredRun longLine = runMeasured("check", (dir / "one-line.uddf").string(), "", dir);
+  EXPECT_EQ(longLine.status, 2);
+  EXPECT_EQ(longLine.out, "");
+  EXPECT_NE(
+      longLine.err.find(": line 1 is longer than 1048576 bytes, far too long for a UDDF file"),
+      std::string::npos)
+      << longLine.err;
+  EXPECT_LT(longLine.peakKilobytes, kBoundKilobytes);
   fs::remove_all(dir);
 }
 

@@ -83,6 +83,33 @@ TEST_F(ExchangeFile, FileReaderCutsLinesAsTheSplitterDoesAtEveryBufferSize) {
   }
 }
 
+TEST_F(ExchangeFile, ReadingStopsAtALineLongerThanTheLimit) {
+  const std::string fits(40, 'x'), tooLong(41, 'y');
+  struct Case {
+    std::string text;
+    std::vector<std::string> lines;
+    std::string error;
+  };
+  const std::vector<Case> cases = {
+      {"a\r\n" + fits + "\r\n" + fits, {"a", fits, fits}, ""},
+      {"a\r\n" + fits + "\r\n" + tooLong + "\r\nb\r\n", {"a", fits}, "line 3"},
+      {"a\n" + tooLong, {"a"}, "line 2"},
+      {tooLong + tooLong, {}, "line 1"},
+  };
+  for (const Case& c : cases) {
+    const fs::path path = write(c.text);
+    for (std::size_t size : {16u, 64u}) {
+      FileLines file(path, size, 40);
+      EXPECT_EQ(drain(file), c.lines) << c.text;
+      if (c.error.empty()) {
+        EXPECT_EQ(file.error(), "");
+      } else {
+        EXPECT_EQ(file.error(), c.error + " is longer than 40 bytes, far too long for a UDDF file");
+      }
+    }
+  }
+}
+
 TEST_F(ExchangeFile, MissingFileIsReportedAndAPipeCanBeReadTwice) {
   FileLines missing(fs::temp_directory_path() / "survey-lines-no-such-file.uddf");
   EXPECT_FALSE(missing.opened());

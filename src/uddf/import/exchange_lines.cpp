@@ -34,8 +34,9 @@ bool TextLines::rewind() {
   return true;
 }
 
-FileLines::FileLines(const std::filesystem::path& path, std::size_t bufferSize)
-    : buffer_(bufferSize < 16 ? 16 : bufferSize) {
+FileLines::FileLines(const std::filesystem::path& path, std::size_t bufferSize,
+                     std::size_t longestLine)
+    : buffer_(bufferSize < 16 ? 16 : bufferSize), longestLine_(longestLine) {
   file_ = std::fopen(path.c_str(), "rb");
   if (file_ == nullptr) {
     error_ = std::strerror(errno);
@@ -61,6 +62,10 @@ bool FileLines::fill() {
     end_ -= begin_;
     begin_ = 0;
   }
+  if (seekable_ && end_ - begin_ > longestLine_) {
+    atEnd_ = true;
+    return lineTooLong();
+  }
   if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
   const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
   end_ += got;
@@ -85,8 +90,10 @@ bool FileLines::next(std::string_view& line) {
     std::size_t i = scan;
     while (i < end_ && data[i] != '\n' && data[i] != '\r') ++i;
     if (i < end_) {
+      if (i - begin_ > longestLine_) break;
       line = std::string_view(data + begin_, i - begin_);
       begin_ = i + 1;
+      ++linesRead_;
       if (data[i] == '\r') {
         if (begin_ < end_) {
           if (data[begin_] == '\n') ++begin_;
@@ -99,18 +106,28 @@ bool FileLines::next(std::string_view& line) {
     const std::size_t kept = begin_;
     if (!fill()) {
       if (!error_.empty() || begin_ == end_) return false;
+      if (end_ - begin_ > longestLine_) break;
       line = std::string_view(buffer_.data() + begin_, end_ - begin_);
       begin_ = end_;
+      ++linesRead_;
       return true;
     }
     scan = i - (kept - begin_);  // resume where the search stopped
   }
+  return lineTooLong();
+}
+
+bool FileLines::lineTooLong() {
+  error_ = "line " + std::to_string(linesRead_ + 1) + " is longer than " +
+           std::to_string(longestLine_) + " bytes, far too long for a UDDF file";
+  return false;
 }
 
 bool FileLines::rewind() {
   if (file_ == nullptr) return false;
   afterCr_ = false;
   begin_ = 0;
+  linesRead_ = 0;
   if (!seekable_) return error_.empty();
   if (std::fseek(file_, 0, SEEK_SET) != 0) {
     error_ = "the file could not be read a second time";

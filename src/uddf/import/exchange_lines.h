@@ -44,7 +44,12 @@ class TextLines final : public RawLines {
 // so that it can still be read a second time.
 class FileLines final : public RawLines {
  public:
-  explicit FileLines(const std::filesystem::path& path, std::size_t bufferSize = 1 << 16);
+  // Exchange lines are 200 characters: a line of a megabyte means the file is
+  // something else, and reading stops there rather than hold all of it.
+  static constexpr std::size_t kLongestLine = 1 << 20;
+
+  explicit FileLines(const std::filesystem::path& path, std::size_t bufferSize = 1 << 16,
+                     std::size_t longestLine = kLongestLine);
   ~FileLines() override;
   FileLines(const FileLines&) = delete;
   FileLines& operator=(const FileLines&) = delete;
@@ -56,12 +61,15 @@ class FileLines final : public RawLines {
   const std::string& error() const override { return error_; }
 
  private:
-  bool fill();  // reads more bytes after the kept ones; false at the end
+  bool fill();         // reads more bytes after the kept ones; false at the end
+  bool lineTooLong();  // sets the error; false
 
   std::FILE* file_ = nullptr;
   std::vector<char> buffer_;
   std::size_t begin_ = 0;  // first byte not yet handed out
   std::size_t end_ = 0;    // one past the last byte read
+  std::size_t longestLine_;
+  long long linesRead_ = 0;
   bool atEnd_ = false;
   bool seekable_ = true;
   bool afterCr_ = false;  // the last line ended in CR: an LF next belongs to it

@@ -79,6 +79,8 @@ class Checker {
   explicit Checker(std::size_t limit) : limit_(limit) {}
   void line(std::string_view content);
   UddfCheckReport finish();
+  // What was found before reading failed; the end of the file was never seen.
+  UddfCheckReport interrupted() { return std::move(report_); }
 
  private:
   // The text is only built for a problem that will be listed.
@@ -326,9 +328,12 @@ UddfCheckReport checkUddfLines(RawLines& lines, std::size_t limit) {
         return LineVerdict::Continue;
       },
       [&checker, limit] { checker.emplace(limit); });
-  UddfCheckReport report = checker->finish();
-  if (end == LinesEnd::ReadFailed) report.readError = lines.error();
-  return report;
+  if (end == LinesEnd::ReadFailed) {
+    UddfCheckReport report = checker->interrupted();
+    report.readError = lines.error();
+    return report;
+  }
+  return checker->finish();
 }
 
 UddfCheckReport checkUddfText(std::string_view bytes, std::size_t limit) {
