@@ -3,7 +3,6 @@
 #include <ostream>
 
 #include "cli/command.h"
-#include "store/file_io.h"
 #include "store/store_files.h"
 #include "uddf/import/uddf_check.h"
 #include "uddf/import/uddf_import.h"
@@ -55,14 +54,16 @@ int checkFile(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "survey-tool: " << args[0] << " is a directory, not a file\n";
     return kExitFailed;
   }
-  const ReadResult read = readWholeFile(args[0]);
-  if (!read.ok) {
-    err << "survey-tool: " << args[0] << ": " << read.error << '\n';
+  const uddf::UddfCheckReport report = uddf::checkUddfFile(args[0]);
+  for (const auto& problem : report.problems) {
+    out << args[0] << ": " << uddf::describe(problem) << '\n';
+  }
+  if (report.unlisted > 0) out << args[0] << ": " << uddf::describeUnlisted(report) << '\n';
+  if (!report.readError.empty()) {
+    err << "survey-tool: " << args[0] << ": " << report.readError << '\n';
     return kExitFailed;
   }
-  const auto problems = uddf::checkUddfText(read.bytes);
-  for (const auto& problem : problems) out << args[0] << ": " << uddf::describe(problem) << '\n';
-  return problems.empty() ? kExitOk : kExitProblems;
+  return report.total() == 0 ? kExitOk : kExitProblems;
 }
 
 const CommandRegistrar importRegistrar{
@@ -71,8 +72,8 @@ const CommandRegistrar importRegistrar{
      importFile}};
 const CommandRegistrar checkRegistrar{
     {"check", "FILE",
-     "reads the UDDF file FILE without storing it and lists every structural problem with its "
-     "line; exit status 1 when there are any",
+     "reads the UDDF file FILE without storing it and lists its structural problems with their "
+     "lines (the first 1000, then how many more); exit status 1 when there are any",
      checkFile}};
 
 }  // namespace

@@ -3,6 +3,8 @@
 // Each returns an empty text, or the broken promise it found.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -67,12 +69,38 @@ inline std::string importUddf(const uint8_t* data, std::size_t size) {
   return {};
 }
 
+inline bool sameProblems(const uddf::UddfCheckReport& a, const uddf::UddfCheckReport& b) {
+  if (a.unlisted != b.unlisted || a.problems.size() != b.problems.size()) return false;
+  for (std::size_t i = 0; i < a.problems.size(); ++i) {
+    if (uddf::describe(a.problems[i]) != uddf::describe(b.problems[i])) return false;
+  }
+  return true;
+}
+
+// Checks the bytes in memory, then from a file read through a tiny buffer:
+// the two must find the same problems.
 inline std::string checkUddf(const uint8_t* data, std::size_t size) {
-  const auto problems = uddf::checkUddfText(asText(data, size));
-  for (const auto& problem : problems) {
+  const std::string_view bytes = asText(data, size);
+  const auto report = uddf::checkUddfText(bytes, 8);
+  if (report.problems.size() > 8) return "more problems listed than the limit";
+  if (report.unlisted > 0 && report.problems.size() != 8)
+    return "problems unlisted below the limit";
+  for (const auto& problem : report.problems) {
     if (problem.line < 1) return "a problem without a line";
     if (uddf::describe(problem).empty()) return "a problem without a description";
   }
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / ("survey-fuzz-check-" + std::to_string(::getpid()));
+  {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  uddf::FileLines lines(file, 16);
+  const auto fromFile = uddf::checkUddfLines(lines, 8);
+  std::error_code ec;
+  std::filesystem::remove(file, ec);
+  if (!fromFile.readError.empty()) return "the file could not be read back";
+  if (!sameProblems(report, fromFile)) return "the file and the text differ in their problems";
   return {};
 }
 

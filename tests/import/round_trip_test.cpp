@@ -191,7 +191,8 @@ TEST(RoundTrip, ExportImportExportGivesTheSameFile) {
   const ComposedUddf first = composeUddf(original, "RTF", kFirstExport);
   ASSERT_TRUE(first.ok) << first.error;
   // What the export writes is what the check accepts.
-  for (const auto& problem : checkUddfText(first.bytes)) ADD_FAILURE() << describe(problem);
+  for (const auto& problem : checkUddfText(first.bytes).problems)
+    ADD_FAILURE() << describe(problem);
 
   SurveyStore imported;
   const ImportResult result = importUddfText(imported, first.bytes);

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "store/file_io.h"
 #include "uddf/import/section_walker.h"
 #include "uddf/import/uddf_conversions.h"
 #include "uddf/import/uddf_text.h"
@@ -77,16 +76,29 @@ std::optional<std::string> coordinateProblem(std::string_view item, CoordinateAx
 
 class Checker {
  public:
-  std::vector<UddfProblem> run(std::string_view bytes);
+  explicit Checker(std::size_t limit) : limit_(limit) {}
+  void line(std::string_view content);
+  UddfCheckReport finish();
+  // What was found before reading failed; the end of the file was never seen.
+  UddfCheckReport interrupted() { return std::move(report_); }
 
  private:
-  void add(int line, int column, std::string text) {
-    problems_.push_back({line, column, std::move(text)});
+  // The text is only built for a problem that will be listed.
+  template <class MakeText>
+  void report(long long line, int column, MakeText&& makeText) {
+    if (report_.problems.size() >= limit_) {
+      ++report_.unlisted;
+      return;
+    }
+    report_.problems.push_back({line, column, makeText()});
   }
-  void checkDate(int line, const LineItems& items, std::size_t k) {
+  void add(long long line, int column, std::string text) {
+    report(line, column, [&text] { return std::move(text); });
+  }
+  void checkDate(long long line, const LineItems& items, std::size_t k) {
     if (auto problem = dateProblem(items.raw(k))) add(line, items.column(k), std::move(*problem));
   }
-  void checkCoordinates(int line, const LineItems& items, std::size_t latItem,
+  void checkCoordinates(long long line, const LineItems& items, std::size_t latItem,
                         std::size_t lonItem) {
     if (auto problem = coordinateProblem(items.raw(latItem), CoordinateAxis::Latitude)) {
       add(line, items.column(latItem), std::move(*problem));
@@ -95,37 +107,43 @@ class Checker {
       add(line, items.column(lonItem), std::move(*problem));
     }
   }
-  void checkLength(int line, std::string_view text);
-  void checkAirportLine(int line, int number, const LineItems& items);
-  void checkRunwayLine(int line, int number, bool firstEnd, const LineItems& items);
-  void endRunwayBlock(int line, bool closesSection, bool secondEnd);
-  void checkNavaidLine(int line, Section group, const LineItems& items);
-  void checkObstructionLine(int line, std::string_view text, const LineItems& items);
-  void checkClosingLine(int line, std::string_view text);
-  void checkEnd(int lastLine, Section section);
+  void checkLength(long long line, std::string_view text);
+  void checkAirportLine(long long line, int number, const LineItems& items);
+  void checkRunwayLine(long long line, int number, bool firstEnd, const LineItems& items);
+  void endRunwayBlock(long long line, bool closesSection, bool secondEnd);
+  void checkNavaidLine(long long line, Section group, const LineItems& items);
+  void checkObstructionLine(long long line, std::string_view text, const LineItems& items);
+  void checkClosingLine(long long line, std::string_view text);
+  void checkEnd(long long lastLine, Section section);
 
-  std::vector<UddfProblem> problems_;
-  int runwayBlockLines_ = 0;
-  int runwayBlocks_ = 0;
+  std::size_t limit_;
+  UddfCheckReport report_;
+  SectionWalker walker_;
+  long long line_ = 0;
+  long long runwayBlockLines_ = 0;
+  long long runwayBlocks_ = 0;
   std::optional<Section> navaidGroup_;  // group of the last navaid line
   std::string surfaceCode_;
   bool surveyLine_ = false;
-  int eofLine_ = 0;
+  long long eofLine_ = 0;
 };
 
-void Checker::checkLength(int line, std::string_view text) {
+void Checker::checkLength(long long line, std::string_view text) {
   if (text.starts_with("EOF") && trimSpaces(text.substr(3)).empty()) return;
   const std::size_t length = characterCount(text);
   if (length != kLineLength) {
-    add(line, 0,
-        "the line is " + std::to_string(length) + " characters long, not " +
-            std::to_string(kLineLength));
+    report(line, 0, [length] {
+      return "the line is " + std::to_string(length) + " characters long, not " +
+             std::to_string(kLineLength);
+    });
   }
 }
 
-void Checker::checkAirportLine(int line, int number, const LineItems& items) {
+void Checker::checkAirportLine(long long line, int number, const LineItems& items) {
   if (items.empty()) {
-    add(line, 0, "airport line " + std::to_string(number - 1) + " has no \"|\" separators");
+    report(line, 0, [number] {
+      return "airport line " + std::to_string(number - 1) + " has no \"|\" separators";
+    });
     return;
   }
   if (number == 1) {
@@ -141,17 +159,18 @@ void Checker::checkAirportLine(int line, int number, const LineItems& items) {
   }
 }
 
-void Checker::checkRunwayLine(int line, int number, bool firstEnd, const LineItems& items) {
+void Checker::checkRunwayLine(long long line, int number, bool firstEnd, const LineItems& items) {
   ++runwayBlockLines_;
   if (items.empty()) {
-    add(line, 0, "a line of the runway section has no \"|\" separators");
+    report(line, 0,
+           [] { return std::string("a line of the runway section has no \"|\" separators"); });
     return;
   }
   if (number == 10 && firstEnd) checkDate(line, items, 3);
   if (number == 12 || number == 14) checkCoordinates(line, items, 1, 2);
 }
 
-void Checker::endRunwayBlock(int line, bool closesSection, bool secondEnd) {
+void Checker::endRunwayBlock(long long line, bool closesSection, bool secondEnd) {
   if (closesSection && runwayBlocks_ == 0 && runwayBlockLines_ == 0) return;  // no runways
   ++runwayBlocks_;
   if (runwayBlockLines_ < 6) {
@@ -167,10 +186,11 @@ void Checker::endRunwayBlock(int line, bool closesSection, bool secondEnd) {
   runwayBlockLines_ = 0;
 }
 
-void Checker::checkNavaidLine(int line, Section group, const LineItems& items) {
+void Checker::checkNavaidLine(long long line, Section group, const LineItems& items) {
   if (items.empty()) {
-    add(line, 0,
-        std::string("a line of the ") + sectionName(group) + " group has no \"|\" separators");
+    report(line, 0, [group] {
+      return std::string("a line of the ") + sectionName(group) + " group has no \"|\" separators";
+    });
     navaidGroup_.reset();
     return;
   }
@@ -185,10 +205,12 @@ void Checker::checkNavaidLine(int line, Section group, const LineItems& items) {
   checkDate(line, items, 8);
 }
 
-void Checker::checkObstructionLine(int line, std::string_view text, const LineItems& items) {
+void Checker::checkObstructionLine(long long line, std::string_view text, const LineItems& items) {
   if (items.empty()) {
     if (!isMarkerLine(text, "#")) {
-      add(line, 0, "a line of the obstruction section has no \"|\" separators");
+      report(line, 0, [] {
+        return std::string("a line of the obstruction section has no \"|\" separators");
+      });
     }
     return;
   }
@@ -203,9 +225,11 @@ void Checker::checkObstructionLine(int line, std::string_view text, const LineIt
   checkDate(line, items, surfaceCode_ == "HCT" ? 12 : 15);
 }
 
-void Checker::checkClosingLine(int line, std::string_view text) {
+void Checker::checkClosingLine(long long line, std::string_view text) {
   if (eofLine_ != 0) {
-    if (!trimSpaces(text).empty()) add(line, 0, "text after the EOF line");
+    if (!trimSpaces(text).empty()) {
+      report(line, 0, [] { return std::string("text after the EOF line"); });
+    }
     return;
   }
   if (text.starts_with("EOF")) {
@@ -218,7 +242,7 @@ void Checker::checkClosingLine(int line, std::string_view text) {
   }
 }
 
-void Checker::checkEnd(int lastLine, Section section) {
+void Checker::checkEnd(long long lastLine, Section section) {
   switch (section) {
     case Section::None:
     case Section::Airport:
@@ -245,67 +269,104 @@ void Checker::checkEnd(int lastLine, Section section) {
   if (eofLine_ == 0) add(lastLine, 0, "the file has no EOF line");
 }
 
-std::vector<UddfProblem> Checker::run(std::string_view bytes) {
-  const std::string text = decodeExchangeBytes(bytes);
-  const auto lines = splitLines(text);
-  if (lines.empty()) {
+void Checker::line(std::string_view content) {
+  const long long line = ++line_;
+  checkLength(line, content);
+  const Section before = walker_.section();
+  const bool secondEnd = walker_.secondEnd();
+  const RoutedLine routed = walker_.next(content);
+  const LineItems items(content);
+  switch (routed.route) {
+    case LineRoute::AirportLine:
+      checkAirportLine(line, routed.lineNumber, items);
+      break;
+    case LineRoute::AirportEnd:
+      if (!isMarkerLine(content, "@")) {
+        add(line, 0, "line 9 must be the \"@\" line that ends the airport section");
+      }
+      break;
+    case LineRoute::RunwayFirstEnd:
+    case LineRoute::RunwaySecondEnd:
+      checkRunwayLine(line, routed.lineNumber, routed.route == LineRoute::RunwayFirstEnd, items);
+      break;
+    case LineRoute::Electronic:
+    case LineRoute::Visual:
+    case LineRoute::Other:
+      checkNavaidLine(line, walker_.section(), items);
+      break;
+    case LineRoute::Obstruction:
+      checkObstructionLine(line, content, items);
+      break;
+    case LineRoute::Comments:
+      checkClosingLine(line, content);
+      break;
+    case LineRoute::Marker:
+      if (before == Section::Runway) {
+        endRunwayBlock(line, walker_.section() != Section::Runway, secondEnd);
+      }
+      break;
+  }
+}
+
+UddfCheckReport Checker::finish() {
+  if (line_ == 0) {
     add(1, 0, "the file holds no lines");
-    return std::move(problems_);
+  } else {
+    checkEnd(line_, walker_.section());
   }
-  SectionWalker walker;
-  int line = 0;
-  for (std::string_view content : lines) {
-    ++line;
-    checkLength(line, content);
-    const Section before = walker.section();
-    const bool secondEnd = walker.secondEnd();
-    const RoutedLine routed = walker.next(content);
-    const LineItems items(content);
-    switch (routed.route) {
-      case LineRoute::AirportLine:
-        checkAirportLine(line, routed.lineNumber, items);
-        break;
-      case LineRoute::AirportEnd:
-        if (!isMarkerLine(content, "@")) {
-          add(line, 0, "line 9 must be the \"@\" line that ends the airport section");
-        }
-        break;
-      case LineRoute::RunwayFirstEnd:
-      case LineRoute::RunwaySecondEnd:
-        checkRunwayLine(line, routed.lineNumber, routed.route == LineRoute::RunwayFirstEnd, items);
-        break;
-      case LineRoute::Electronic:
-      case LineRoute::Visual:
-      case LineRoute::Other:
-        checkNavaidLine(line, walker.section(), items);
-        break;
-      case LineRoute::Obstruction:
-        checkObstructionLine(line, content, items);
-        break;
-      case LineRoute::Comments:
-        checkClosingLine(line, content);
-        break;
-      case LineRoute::Marker:
-        if (before == Section::Runway) {
-          endRunwayBlock(line, walker.section() != Section::Runway, secondEnd);
-        }
-        break;
-    }
-  }
-  checkEnd(line, walker.section());
-  return std::move(problems_);
+  return std::move(report_);
 }
 
 }  // namespace
 
-std::vector<UddfProblem> checkUddfText(std::string_view bytes) {
-  return Checker().run(bytes);
+UddfCheckReport checkUddfLines(RawLines& lines, std::size_t limit) {
+  std::optional<Checker> checker(std::in_place, limit);
+  const LinesEnd end = forEachExchangeLine(
+      lines,
+      [&checker](std::string_view line) {
+        checker->line(line);
+        return LineVerdict::Continue;
+      },
+      [&checker, limit] { checker.emplace(limit); });
+  if (end == LinesEnd::ReadFailed) {
+    UddfCheckReport report = checker->interrupted();
+    report.readError = lines.error();
+    return report;
+  }
+  return checker->finish();
+}
+
+UddfCheckReport checkUddfText(std::string_view bytes, std::size_t limit) {
+  TextLines lines(bytes);
+  return checkUddfLines(lines, limit);
+}
+
+UddfCheckReport checkUddfFile(const std::filesystem::path& file, std::size_t limit) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(file, ec)) {
+    UddfCheckReport report;
+    report.readError = "it is a directory, not a file";
+    return report;
+  }
+  FileLines lines(file);
+  if (!lines.opened()) {
+    UddfCheckReport report;
+    report.readError = lines.error();
+    return report;
+  }
+  return checkUddfLines(lines, limit);
 }
 
 std::string describe(const UddfProblem& problem) {
   std::string text = "line " + std::to_string(problem.line);
   if (problem.column > 0) text += ", column " + std::to_string(problem.column);
   return text + ": " + problem.text;
+}
+
+std::string describeUnlisted(const UddfCheckReport& report) {
+  const std::string more = report.unlisted == 1 ? " more problem" : " more problems";
+  return "and " + std::to_string(report.unlisted) + more + " not listed (only the first " +
+         std::to_string(report.problems.size()) + " are listed)";
 }
 
 }  // namespace survey::uddf

@@ -1,7 +1,7 @@
 #include "uddf/import/uddf_import.h"
 
-#include "store/file_io.h"
-#include "store/text_encoding.h"
+#include <optional>
+
 #include "uddf/import/additional_info.h"
 #include "uddf/import/section_walker.h"
 #include "uddf/import/uddf_text.h"
@@ -60,98 +60,131 @@ std::string tableOverflowMessage(TableKind kind, int room) {
          " more, fewer than the file holds. Nothing was imported. Delete a survey to make room.";
 }
 
-ImportResult readUddfText(const SurveyStore& store, std::string_view bytes, ImportedSurvey& out) {
-  ImportResult result;
-  // Exchange files are ASCII as a rule: only other files need converting.
-  std::string converted;
-  std::string_view text = bytes;
-  if (!isValidUtf8(bytes)) {
-    converted = decodeExchangeBytes(bytes);
-    text = converted;
+namespace {
+
+// Reads the lines of one exchange file into an ImportedSurvey, one at a time.
+class SurveyReader {
+ public:
+  explicit SurveyReader(const SurveyStore& store)
+      : store_(store),
+        room_{roomIn(store.runways()), roomIn(store.navaids()), roomIn(store.obstructions())},
+        parsers_(room_) {}
+
+  LineVerdict line(std::string_view line);
+  ImportResult finish(ImportedSurvey& out);
+
+ private:
+  LineVerdict firstLine(std::string_view line);
+  void routeLine(std::string_view line);
+
+  const SurveyStore& store_;
+  TableRoom room_;
+  RecordParsers parsers_;
+  AdditionalInformation closing_;
+  SectionWalker walker_;
+  bool anyLine_ = false;
+  std::string refusal_;
+};
+
+LineVerdict SurveyReader::firstLine(std::string_view line) {
+  const LineItems first(line);
+  // The version is plain digits, the same in every encoding: a file of
+  // another version is refused before anything more of it is read.
+  if (first.trimmed(4) != "1.07") {
+    refusal_ = kWrongVersionMessage;
+    return LineVerdict::Abandon;
   }
-  const auto lines = splitLines(text);
-  if (lines.empty()) {
+  if (store_.findSurveyRow(first.trimmed(1)) != 0) {
+    refusal_ = duplicateSurveyMessage(first.trimmed(1));
+    return LineVerdict::Stop;
+  }
+  if (store_.airports().full()) {
+    refusal_ = kSurveyListFullMessage;
+    return LineVerdict::Stop;
+  }
+  return LineVerdict::Continue;
+}
+
+LineVerdict SurveyReader::line(std::string_view line) {
+  if (!anyLine_) {
+    anyLine_ = true;
+    if (const LineVerdict verdict = firstLine(line); verdict != LineVerdict::Continue) {
+      return verdict;
+    }
+  }
+  routeLine(line);
+  if (const auto full = parsers_.overflow()) {
+    const int left = *full == TableKind::Runway   ? room_.runways
+                     : *full == TableKind::Navaid ? room_.navaids
+                                                  : room_.obstructions;
+    refusal_ = tableOverflowMessage(*full, left);
+    return LineVerdict::Stop;
+  }
+  return LineVerdict::Continue;
+}
+
+void SurveyReader::routeLine(std::string_view line) {
+  const RoutedLine routed = walker_.next(line);
+  const bool runwayLine =
+      routed.route == LineRoute::RunwayFirstEnd || routed.route == LineRoute::RunwaySecondEnd;
+  if (runwayLine && routed.lineNumber == 10) {
+    parsers_.runwayBlockStart(routed.route == LineRoute::RunwayFirstEnd);
+  }
+  if (routed.route == LineRoute::Comments) {
+    closing_.readLine(line);
+    return;
+  }
+  if (routed.route == LineRoute::Marker || routed.route == LineRoute::AirportEnd) return;
+  const LineItems items(line);
+  // Lines without a single "|" carry no record; they are passed over.
+  if (items.empty()) {
+    parsers_.lineSkipped();
+    return;
+  }
+  switch (routed.route) {
+    case LineRoute::AirportLine:
+      parsers_.airportLine(routed.lineNumber, items);
+      break;
+    case LineRoute::RunwayFirstEnd:
+      parsers_.runwayFirstEnd(routed.lineNumber, items);
+      break;
+    case LineRoute::RunwaySecondEnd:
+      parsers_.runwaySecondEnd(routed.lineNumber, items);
+      break;
+    case LineRoute::Electronic:
+      parsers_.listedNavaid(NavaidList::Electronic, items);
+      break;
+    case LineRoute::Visual:
+      parsers_.listedNavaid(NavaidList::Visual, items);
+      break;
+    case LineRoute::Other:
+      parsers_.otherNavaid(items);
+      break;
+    case LineRoute::Obstruction:
+      parsers_.obstruction(line, items);
+      break;
+    default:
+      break;
+  }
+}
+
+ImportResult SurveyReader::finish(ImportedSurvey& out) {
+  ImportResult result;
+  if (!anyLine_) {
     result.message = kEmptyFileMessage;
     return result;
   }
-  const LineItems first(lines[0]);
-  if (first.trimmed(4) != "1.07") {
-    result.message = kWrongVersionMessage;
+  if (!refusal_.empty()) {
+    result.message = refusal_;
     return result;
   }
-  if (store.findSurveyRow(first.trimmed(1)) != 0) {
-    result.message = duplicateSurveyMessage(first.trimmed(1));
-    return result;
+  out = std::move(parsers_.survey());
+  if (closing_.hasSurveyLine()) {
+    out.airport[25] = closing_.surveyLine().surveyType;
+    out.airport[34] = closing_.surveyLine().surveyor;
+    out.airport[35] = closing_.surveyLine().licence;
   }
-  if (store.airports().full()) {
-    result.message = kSurveyListFullMessage;
-    return result;
-  }
-
-  const TableRoom room{roomIn(store.runways()), roomIn(store.navaids()),
-                       roomIn(store.obstructions())};
-  RecordParsers parsers(room);
-  AdditionalInformation closing;
-  SectionWalker walker;
-  for (std::string_view line : lines) {
-    const RoutedLine routed = walker.next(line);
-    const bool runwayLine =
-        routed.route == LineRoute::RunwayFirstEnd || routed.route == LineRoute::RunwaySecondEnd;
-    if (runwayLine && routed.lineNumber == 10) {
-      parsers.runwayBlockStart(routed.route == LineRoute::RunwayFirstEnd);
-    }
-    if (routed.route == LineRoute::Comments) {
-      closing.readLine(line);
-      continue;
-    }
-    if (routed.route == LineRoute::Marker || routed.route == LineRoute::AirportEnd) continue;
-    const LineItems items(line);
-    // Lines without a single "|" carry no record; they are passed over.
-    if (items.empty()) {
-      parsers.lineSkipped();
-      continue;
-    }
-    switch (routed.route) {
-      case LineRoute::AirportLine:
-        parsers.airportLine(routed.lineNumber, items);
-        break;
-      case LineRoute::RunwayFirstEnd:
-        parsers.runwayFirstEnd(routed.lineNumber, items);
-        break;
-      case LineRoute::RunwaySecondEnd:
-        parsers.runwaySecondEnd(routed.lineNumber, items);
-        break;
-      case LineRoute::Electronic:
-        parsers.listedNavaid(NavaidList::Electronic, items);
-        break;
-      case LineRoute::Visual:
-        parsers.listedNavaid(NavaidList::Visual, items);
-        break;
-      case LineRoute::Other:
-        parsers.otherNavaid(items);
-        break;
-      case LineRoute::Obstruction:
-        parsers.obstruction(line, items);
-        break;
-      default:
-        break;
-    }
-    if (const auto full = parsers.overflow()) {
-      const int left = *full == TableKind::Runway   ? room.runways
-                       : *full == TableKind::Navaid ? room.navaids
-                                                    : room.obstructions;
-      result.message = tableOverflowMessage(*full, left);
-      return result;
-    }
-  }
-
-  out = std::move(parsers.survey());
-  if (closing.hasSurveyLine()) {
-    out.airport[25] = closing.surveyLine().surveyType;
-    out.airport[34] = closing.surveyLine().surveyor;
-    out.airport[35] = closing.surveyLine().licence;
-  }
-  if (closing.hasRemarks()) out.airport[36] = closing.remarks();
+  if (closing_.hasRemarks()) out.airport[36] = closing_.remarks();
   result.ok = true;
   result.runways = static_cast<int>(out.runways.size());
   result.navaids = static_cast<int>(out.navaids.size());
@@ -159,9 +192,25 @@ ImportResult readUddfText(const SurveyStore& store, std::string_view bytes, Impo
   return result;
 }
 
-ImportResult importUddfText(SurveyStore& store, std::string_view bytes) {
+}  // namespace
+
+ImportResult readUddfLines(const SurveyStore& store, RawLines& lines, ImportedSurvey& out) {
+  std::optional<SurveyReader> reader(std::in_place, store);
+  const LinesEnd end = forEachExchangeLine(
+      lines, [&reader](std::string_view line) { return reader->line(line); },
+      [&reader, &store] { reader.emplace(store); });
+  if (end == LinesEnd::ReadFailed) return {false, std::string(lines.error())};
+  return reader->finish(out);
+}
+
+ImportResult readUddfText(const SurveyStore& store, std::string_view bytes, ImportedSurvey& out) {
+  TextLines lines(bytes);
+  return readUddfLines(store, lines, out);
+}
+
+ImportResult importUddfLines(SurveyStore& store, RawLines& lines) {
   ImportedSurvey survey;
-  ImportResult result = readUddfText(store, bytes, survey);
+  ImportResult result = readUddfLines(store, lines, survey);
   if (!result.ok) return result;
 
   Table& airports = store.airports();
@@ -182,15 +231,24 @@ ImportResult importUddfText(SurveyStore& store, std::string_view bytes) {
   return result;
 }
 
+ImportResult importUddfText(SurveyStore& store, std::string_view bytes) {
+  TextLines lines(bytes);
+  return importUddfLines(store, lines);
+}
+
 ImportResult importUddfFile(SurveyStore& store, const std::filesystem::path& file) {
   if (file.empty()) return {false, std::string(kNoFileChosenMessage)};
   std::error_code ec;
   if (std::filesystem::is_directory(file, ec)) {
     return {false, unreadableFileMessage(file, "it is a directory, not a file")};
   }
-  const ReadResult read = readWholeFile(file);
-  if (!read.ok) return {false, unreadableFileMessage(file, read.error)};
-  return importUddfText(store, read.bytes);
+  FileLines lines(file);
+  if (!lines.opened()) return {false, unreadableFileMessage(file, lines.error())};
+  ImportResult result = importUddfLines(store, lines);
+  if (!result.ok && !lines.error().empty()) {
+    result.message = unreadableFileMessage(file, lines.error());
+  }
+  return result;
 }
 
 }  // namespace survey::uddf

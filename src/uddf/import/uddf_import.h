@@ -1,6 +1,6 @@
 // "Import UDDF": reads one exchange file into a new survey.
 //
-// The whole file is read into an ImportedSurvey first; the tables change only
+// The file is read line by line into an ImportedSurvey first; the tables change only
 // when it was read to its end and every table has room, and then in one step.
 // A refused file leaves the tables and the current survey as they were.
 #pragma once
@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "store/survey_store.h"
+#include "uddf/import/exchange_lines.h"
 #include "uddf/import/record_parsers.h"
 
 namespace survey::uddf {
@@ -47,11 +48,15 @@ struct ImportResult {
 // current runway end designator.
 ImportResult importUddfText(SurveyStore& store, std::string_view bytes);
 
-// Opens and imports one file; what the import screen's "OK" runs.
+// The same, reading the file one line at a time.
+ImportResult importUddfLines(SurveyStore& store, RawLines& lines);
+
+// Opens and imports one file, line by line; what the import screen's "OK" runs.
 ImportResult importUddfFile(SurveyStore& store, const std::filesystem::path& file);
 
 // Reads the text into an ImportedSurvey without touching any table: what the
 // import would add. `result.ok` false with the refusal's message otherwise.
 ImportResult readUddfText(const SurveyStore& store, std::string_view bytes, ImportedSurvey& out);
+ImportResult readUddfLines(const SurveyStore& store, RawLines& lines, ImportedSurvey& out);
 
 }  // namespace survey::uddf
