@@ -1,16 +1,27 @@
 #include "store/store_text.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace survey {
 
 namespace {
+// True when one of the eight bytes is below 14, which CR and LF are.
+bool mayHoldLineEnd(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  return ((word - kOnes * 14) & ~word & (kOnes * 0x80)) != 0;
+}
+
 // Offset just past the line starting at `from` and its terminator; sets lineEnd.
 std::size_t nextLine(std::string_view text, std::size_t from, std::size_t& lineEnd, bool& crLf) {
   const char* const p = text.data();
   const std::size_t n = text.size();
   std::size_t i = from;
-  while (i < n && (static_cast<unsigned char>(p[i]) > '\r' || (p[i] != '\r' && p[i] != '\n'))) ++i;
+  for (uint64_t word = 0; i + sizeof word <= n; i += sizeof word) {
+    std::memcpy(&word, p + i, sizeof word);
+    if (mayHoldLineEnd(word)) break;
+  }
+  while (i < n && p[i] != '\r' && p[i] != '\n') ++i;
   lineEnd = i;
   crLf = i + 1 < n && p[i] == '\r' && p[i + 1] == '\n';
   if (i == n) return n;
