@@ -94,7 +94,8 @@ void CertificationScreen::showEarlierEntries() {
   const SurveyStore& store = program().store;
   const int row = store.findSurveyRow(program().current().surveyKey);
   for (int field : kEntryFields) {
-    get<TextBox>(boxName(field)).setText(row > 0 ? store.airports().cell(row, field) : "");
+    get<TextBox>(boxName(field))
+        .setText(row > 0 ? std::string(store.airports().cell(row, field)) : "");
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <limits>
 
 #include "store/file_io.h"
 #include "store/text_encoding.h"
@@ -23,6 +25,10 @@ std::string_view trimBlanks(std::string_view s) {
 
 // The count of a header line: the number before the first colon, or the whole
 // line for files written without the version suffix.
+std::string_view firstLine(std::string_view text) {
+  return text.substr(0, std::min(text.find_first_of("\r\n"), text.size()));
+}
+
 bool parseHeaderCount(std::string_view header, long& count) {
   const auto colon = header.find(':');
   std::string_view digits = trimBlanks(header.substr(0, colon));
@@ -38,45 +44,31 @@ struct FileFailure {
 };
 
 // Fills one table from a file's text; returns the failure, if any.
-std::optional<FileFailure> fillTable(Table& table, std::string_view text) {
-  std::optional<FileFailure> failure;
+std::optional<FileFailure> fillTable(Table& table, std::string text) {
   const int capacity = table.shape().capacity;
-  const int perRecord = table.shape().writtenFields;
-  int lineNumber = 0;
-  int row = 1;
-  int field = 1;
-  forEachLine(text, [&](std::string_view line) {
-    ++lineNumber;
-    if (lineNumber == 1) {
-      long count = 0;
-      if (line.empty()) {
-        failure = FileFailure{1, "the first line is empty"};
-      } else if (!parseHeaderCount(line, count)) {
-        failure = FileFailure{1, "the first line does not start with a record count"};
-      } else if (count < 0 || count > capacity) {
-        failure =
-            FileFailure{1, "the record count " + std::to_string(count) +
-                               " is more than the table holds (" + std::to_string(capacity) + ")"};
-      } else {
-        table.setCount(static_cast<int16_t>(count));
-        table.reserveRows(static_cast<int>(count));
-      }
-      return !failure;
-    }
-    if (row > capacity) {
-      failure = FileFailure{lineNumber, "the file holds more records than the table holds (" +
-                                            std::to_string(capacity) + ")"};
-      return false;
-    }
-    if (!line.empty()) table.setCell(row, field, std::string(line));
-    if (++field > perRecord) {
-      field = 1;
-      ++row;
-    }
-    return true;
-  });
-  if (lineNumber == 0) failure = FileFailure{1, "the first line is empty"};
-  return failure;
+  const auto perRecord = static_cast<std::size_t>(table.shape().writtenFields);
+  if (text.size() >= std::numeric_limits<uint32_t>::max())
+    return FileFailure{1, "the file is far larger than a store file can be"};
+  const std::string_view header = firstLine(text);
+  long count = 0;
+  if (header.empty()) return FileFailure{1, "the first line is empty"};
+  if (!parseHeaderCount(header, count))
+    return FileFailure{1, "the first line does not start with a record count"};
+  if (count < 0)
+    return FileFailure{1, "the record count " + std::to_string(count) + " is negative"};
+  if (count > capacity) {
+    return FileFailure{1, "the record count " + std::to_string(count) +
+                              " is more than the table holds (" + std::to_string(capacity) + ")"};
+  }
+  StoreText lines(std::move(text), static_cast<std::size_t>(count) * perRecord);
+  const std::size_t lineLimit = static_cast<std::size_t>(capacity) * perRecord;
+  if (lines.lineCount() > lineLimit) {
+    return FileFailure{
+        static_cast<int>(lineLimit) + 2,
+        "the file holds more records than the table holds (" + std::to_string(capacity) + ")"};
+  }
+  table.adopt(std::move(lines), static_cast<int16_t>(count));
+  return std::nullopt;
 }
 
 }  // namespace
@@ -111,8 +103,7 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
     if (!read.ok) {
       failure = FileFailure{1, read.error};
     } else {
-      if (!isValidUtf8(read.bytes)) read.bytes = windows1252ToUtf8(read.bytes);
-      failure = fillTable(table, read.bytes);
+      failure = fillTable(table, utf8ByLine(std::move(read.bytes)));
     }
     if (failure) {
       report.failed = true;
@@ -131,13 +122,26 @@ std::string storeFileText(Table& table) {
   const int perRecord = table.shape().writtenFields;
   const bool airport = table.shape().kind == TableKind::Airport;
   std::string out = std::to_string(table.count()) + " : 3.7\r\n";
+  out.reserve(out.size() + static_cast<std::size_t>(table.count()) * perRecord * 10);
+  // Rows as they were loaded are written from the loaded text, a run of
+  // neighbouring records at a time.
+  std::string_view run;
   for (int row = 1; row <= table.count(); ++row) {
     if (airport && table.cell(row, 25).empty()) table.setCell(row, 25, "AOC");
+    const std::string_view record = table.unchangedRecordText(row);
+    if (!record.empty() && !run.empty() && run.data() + run.size() == record.data()) {
+      run = std::string_view(run.data(), run.size() + record.size());
+      continue;
+    }
+    out += run;
+    run = record;
+    if (!record.empty()) continue;
     for (int field = 1; field <= perRecord; ++field) {
       out += table.cell(row, field);
       out += "\r\n";
     }
   }
+  out += run;
   return out;
 }
 

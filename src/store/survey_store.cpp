@@ -95,13 +95,11 @@ void SurveyStore::markDeleted(TableKind kind, int row) {
 void SurveyStore::deleteSurvey(std::string_view key) {
   for (auto& t : tables_) {
     const int link = t.shape().linkField;
-    const int fields = t.shape().storageFields;
     int kept = 0;
     for (int row = 1; row <= t.count(); ++row) {
       if (t.cell(row, link) == key) continue;
       ++kept;
-      if (kept == row) continue;
-      for (int field = 0; field <= fields; ++field) t.setCell(kept, field, t.cell(row, field));
+      t.copyRow(row, kept);
     }
     t.setCount(static_cast<int16_t>(kept));
   }

@@ -12,45 +12,110 @@ constexpr std::array<TableShape, 4> kShapes{{
     {TableKind::Navaid, "navaid", "survey_gs.txt", 10000, 40, 27, 16, 17},
     {TableKind::Obstruction, "obstruction", "survey_obs.txt", 32767, 40, 25, 22, 24},
 }};
-const std::string kEmpty;
 }  // namespace
 
 const TableShape& shapeOf(TableKind kind) {
   return kShapes[static_cast<std::size_t>(kind)];
 }
 
-Table::Table(TableKind kind) : shape_(&shapeOf(kind)), rows_(1) {}
+std::string cellValue(std::string_view value) {
+  std::string out(value);
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const char c = out[i];
+    if (c == '\r' && i + 1 < out.size() && out[i + 1] == '\n') continue;  // the LF stands for both
+    out[kept++] = (c == '\r' || c == '\n') ? ' ' : c;
+  }
+  out.resize(kept);
+  return out;
+}
+
+Table::Table(TableKind kind) : shape_(&shapeOf(kind)), rowSource_(1, 0) {}
 
 void Table::setCount(int16_t count) {
   if (count < 0 || count > shape_->capacity) throw std::out_of_range("table count out of range");
   count_ = count;
 }
 
-const std::string& Table::cell(int row, int field) const {
-  if (row < 0 || row >= static_cast<int>(rows_.size())) return kEmpty;
-  const auto& fields = rows_[row];
-  if (field < 0 || field >= static_cast<int>(fields.size())) return kEmpty;
-  return fields[field];
+std::string_view Table::loadedCell(int32_t record, int field) const {
+  const int perRecord = shape_->writtenFields;
+  if (field < 1 || field > perRecord) return {};
+  const std::size_t line =
+      static_cast<std::size_t>(record - 1) * static_cast<std::size_t>(perRecord) +
+      static_cast<std::size_t>(field - 1);
+  return line < loaded_->lineCount() ? loaded_->line(line) : std::string_view();
 }
 
-std::vector<std::string>& Table::rowStorage(int row) {
+CellText Table::cell(int row, int field) const {
+  if (row < 0 || row >= static_cast<int>(rowSource_.size())) return {};
+  const int32_t source = rowSource_[row];
+  if (source > 0) return CellText(loadedCell(source, field));
+  if (source == 0 || field < 0 || field > shape_->storageFields) return {};
+  return CellText(edited_[static_cast<std::size_t>(-source - 1)][field]);
+}
+
+std::vector<std::string>& Table::editableRow(int row) {
   if (row < 0 || row > shape_->capacity) throw std::out_of_range("table row out of range");
-  if (row >= static_cast<int>(rows_.size())) rows_.resize(row + 1);
-  auto& fields = rows_[row];
-  if (fields.empty()) fields.resize(shape_->storageFields + 1);
-  return fields;
+  if (row >= static_cast<int>(rowSource_.size())) rowSource_.resize(row + 1, 0);
+  const int32_t source = rowSource_[row];
+  if (source < 0) return edited_[static_cast<std::size_t>(-source - 1)];
+
+  std::size_t slot = edited_.size();
+  if (freeSlots_.empty()) {
+    edited_.emplace_back();
+  } else {
+    slot = static_cast<std::size_t>(freeSlots_.back());
+    freeSlots_.pop_back();
+  }
+  auto& cells = edited_[slot];
+  cells.assign(static_cast<std::size_t>(shape_->storageFields) + 1, std::string());
+  if (source > 0) {
+    for (int field = 1; field <= shape_->writtenFields; ++field)
+      cells[field] = loadedCell(source, field);
+  }
+  rowSource_[row] = -static_cast<int32_t>(slot) - 1;
+  return cells;
 }
 
-void Table::setCell(int row, int field, std::string value) {
+void Table::releaseRow(int row) {
+  const int32_t source = rowSource_[row];
+  rowSource_[row] = 0;
+  if (source >= 0) return;
+  auto& cells = edited_[static_cast<std::size_t>(-source - 1)];
+  cells.clear();
+  cells.shrink_to_fit();
+  freeSlots_.push_back(-source - 1);
+}
+
+void Table::setCell(int row, int field, std::string_view value) {
   if (field < 0 || field > shape_->storageFields)
     throw std::out_of_range("table field out of range");
-  if (value.empty() && row >= static_cast<int>(rows_.size())) return;
-  rowStorage(row)[field] = std::move(value);
+  if (value.empty() && row >= static_cast<int>(rowSource_.size())) return;
+  std::string kept = cellValue(value);  // copied first: value may view this table
+  editableRow(row)[field] = std::move(kept);
 }
 
 void Table::clearRow(int row) {
-  if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-  rows_[row].clear();
+  if (row < 0 || row >= static_cast<int>(rowSource_.size())) return;
+  releaseRow(row);
+}
+
+void Table::copyRow(int from, int to) {
+  if (from == to) return;
+  if (from < 0 || from >= static_cast<int>(rowSource_.size())) {
+    clearRow(to);
+    return;
+  }
+  const int32_t source = rowSource_[from];
+  if (source < 0) {
+    std::vector<std::string> cells = edited_[static_cast<std::size_t>(-source - 1)];
+    editableRow(to) = std::move(cells);
+    return;
+  }
+  if (to < 0 || to > shape_->capacity) throw std::out_of_range("table row out of range");
+  if (to >= static_cast<int>(rowSource_.size())) rowSource_.resize(to + 1, 0);
+  releaseRow(to);
+  rowSource_[to] = source;
 }
 
 std::optional<int> Table::appendRow() {
@@ -62,6 +127,28 @@ std::optional<int> Table::appendRow() {
 
 bool Table::isDeleted(int row) const {
   return shape_->deleteField != 0 && cell(row, shape_->deleteField) == "D";
+}
+
+void Table::adopt(StoreText text, int16_t count) {
+  const std::size_t perRecord = static_cast<std::size_t>(shape_->writtenFields);
+  const std::size_t records = (text.lineCount() + perRecord - 1) / perRecord;
+  if (records > static_cast<std::size_t>(shape_->capacity))
+    throw std::out_of_range("more records than the table holds");
+  *this = Table(shape_->kind);
+  setCount(count);
+  loaded_ = std::make_shared<const StoreText>(std::move(text));
+  rowSource_.resize(records + 1);
+  for (std::size_t row = 1; row <= records; ++row) rowSource_[row] = static_cast<int32_t>(row);
+}
+
+std::string_view Table::unchangedRecordText(int row) const {
+  if (row < 1 || row >= static_cast<int>(rowSource_.size()) || !loaded_) return {};
+  const int32_t source = rowSource_[row];
+  if (source <= 0 || !loaded_->crLfOnly()) return {};
+  const std::size_t perRecord = static_cast<std::size_t>(shape_->writtenFields);
+  const std::size_t first = static_cast<std::size_t>(source - 1) * perRecord;
+  if (first + perRecord > loaded_->lineCount()) return {};
+  return loaded_->lines(first, first + perRecord);
 }
 
 }  // namespace survey

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace survey {
 
@@ -61,6 +62,15 @@ std::size_t decodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
 bool isValidUtf8(std::string_view bytes) {
   char32_t cp = 0;
   for (std::size_t i = 0; i < bytes.size();) {
+    // Plain ASCII, the bulk of every store file, eight bytes at a time.
+    uint64_t chunk = 0;
+    if (i + sizeof chunk <= bytes.size()) {
+      std::memcpy(&chunk, bytes.data() + i, sizeof chunk);
+      if ((chunk & 0x8080808080808080ULL) == 0) {
+        i += sizeof chunk;
+        continue;
+      }
+    }
     if (static_cast<unsigned char>(bytes[i]) < 0x80) {
       ++i;
       continue;
@@ -85,6 +95,22 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     } else {
       appendUtf8(out, b);
     }
+  }
+  return out;
+}
+
+std::string utf8ByLine(std::string bytes) {
+  if (isValidUtf8(bytes)) return bytes;
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 8);
+  const std::string_view all(bytes);
+  for (std::size_t start = 0; start < all.size();) {
+    std::size_t end = all.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = all.size();
+    const std::string_view line = all.substr(start, end - start);
+    out += isValidUtf8(line) ? std::string(line) : windows1252ToUtf8(line);
+    if (end < all.size()) out += all[end];
+    start = end + 1;
   }
   return out;
 }

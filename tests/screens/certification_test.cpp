@@ -151,5 +151,31 @@ TEST_F(CertificationTest, ACertifiedSurveySurvivesExitAndRestart) {
   later.screens.discardAll();
 }
 
+// A store line holds one cell: a line break typed into the comments must not
+// shift the surveys saved after it.
+TEST_F(CertificationTest, ALineBreakInTheCommentsLeavesTheNextSurveyIntact) {
+  saveNewSurvey();
+  certify("J. Smith", "LS-1", "first line\r\nsecond\nthird\r");
+  program.store.appendAirport({{1, "Def Field"}, {3, "DEF"}});
+  program.store.appendChild(TableKind::Runway, {{2, "09"}});
+  dialogs.answer({Button::Yes, Button::Yes});
+  ASSERT_TRUE(exitProgram(program));
+
+  ScriptedDialogs laterDialogs;
+  Program later(laterDialogs, platform);
+  registerAllScreens(later.screens);
+  showScreen(later, MainScreen::kName);
+  const SurveyStore& reloaded = later.store;
+  ASSERT_EQ(reloaded.airports().count(), 2);
+  EXPECT_EQ(reloaded.airports().cell(1, 36), "first line second third ");
+  EXPECT_EQ(reloaded.airports().cell(1, 41), "CERTIFIED");
+  EXPECT_EQ(reloaded.airports().cell(2, 3), "DEF");
+  EXPECT_EQ(reloaded.airports().cell(2, 1), "Def Field");
+  EXPECT_EQ(reloaded.childRows(TableKind::Runway, "DEF"), std::vector<int>{1});
+  EXPECT_EQ(reloaded.runways().cell(1, 2), "09");
+  EXPECT_TRUE(laterDialogs.shown.empty());
+  later.screens.discardAll();
+}
+
 }  // namespace
 }  // namespace survey::testing

@@ -68,7 +68,7 @@ class NavaidTest : public ProgramTest {
     }
     ADD_FAILURE() << listName << " has no item " << item;
   }
-  const std::string& stored(int row, int field) { return program.store.navaids().cell(row, field); }
+  CellText stored(int row, int field) { return program.store.navaids().cell(row, field); }
   bool told(const std::string& text) const {
     for (const auto& shownText : dialogs.texts()) {
       if (shownText == text) return true;

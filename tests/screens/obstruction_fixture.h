@@ -65,9 +65,7 @@ class ObstructionTest : public ProgramTest {
   }
 
   void save() { click(screen::kObstruction, "CommandSubmitOBS"); }
-  const std::string& cell(int row, int field) {
-    return program.store.obstructions().cell(row, field);
-  }
+  CellText cell(int row, int field) { return program.store.obstructions().cell(row, field); }
 };
 
 }  // namespace survey::testing

@@ -43,9 +43,7 @@ class RunwayTest : public ProgramTest {
     if (deleted) runways.setCell(row, 50, "D");
     return row;
   }
-  const std::string& cell(int row, int field) const {
-    return program.store.runways().cell(row, field);
-  }
+  CellText cell(int row, int field) const { return program.store.runways().cell(row, field); }
 
   // The hub's "New".
   void openNew() {

@@ -167,13 +167,30 @@ TEST(StoreFiles, ReadingAcceptsEveryLineEnd) {
   }
 }
 
-TEST(StoreFiles, OlderFilesInWindows1252AreReadAsSuch) {
-  TempDir dir;
-  writeBytes(dir.path() / "survey_apt.txt",
-             airportFile("1 : 3.7", {airportRecord({{1, "Caf\xE9 \x93Nord\x94"}, {3, "CAF"}})}));
-  SurveyStore store;
-  loadStore(store, dir.path());
-  EXPECT_EQ(store.airports().cell(1, 1), "Caf\u00e9 \u201cNord\u201d");
+// Each line is read as UTF-8 when it is valid UTF-8, otherwise as Windows-1252,
+// so one stray byte garbles nothing but its own line.
+TEST(StoreFiles, EachLineIsReadInItsOwnEncoding) {
+  const struct {
+    const char* bytes;
+    const char* text;
+  } cells[] = {
+      {"Caf\xE9 \x93Nord\x94", "Caf\u00e9 \u201cNord\u201d"},
+      {"\u00c9pinal \u2013 Mirecourt", "\u00c9pinal \u2013 Mirecourt"},
+      {"\xC3", "\u00c3"},                    // a sequence cut off by the line end
+      {"\u00e9\xE9", "\u00c3\u00a9\u00e9"},  // a line with one bad byte is Windows-1252 whole
+      {"plain", "plain"},
+  };
+  for (const std::string eol : {"\r\n", "\n", "\r"}) {
+    TempDir dir;
+    std::map<int, std::string> fields;
+    for (std::size_t i = 0; i < std::size(cells); ++i)
+      fields[static_cast<int>(i) + 1] = cells[i].bytes;
+    writeBytes(dir.path() / "survey_apt.txt", airportFile("1 : 3.7", {airportRecord(fields)}, eol));
+    SurveyStore store;
+    ASSERT_FALSE(loadStore(store, dir.path()).failed);
+    for (std::size_t i = 0; i < std::size(cells); ++i)
+      EXPECT_EQ(store.airports().cell(1, static_cast<int>(i) + 1), cells[i].text) << cells[i].bytes;
+  }
 }
 
 struct BadFileCase {
@@ -182,6 +199,7 @@ struct BadFileCase {
   std::string header;  // its first line
   int extraRecords;    // records beyond the airport table's capacity (airport file only)
   int line;
+  std::string reason;  // what the report says about it
 };
 
 class BadStoreFile : public ::testing::TestWithParam<BadFileCase> {};
@@ -204,6 +222,7 @@ TEST_P(BadStoreFile, LoadStopsThereAndTheSaveBacksUpWhatWasNotRead) {
   EXPECT_EQ(report.line, c.line);
   EXPECT_NE(report.message().find(c.file), std::string::npos);
   EXPECT_NE(report.message().find("line " + std::to_string(c.line)), std::string::npos);
+  EXPECT_NE(report.reason.find(c.reason), std::string::npos) << report.reason;
 
   const auto saved = saveStore(store, dir.path(), report.unreadTables);
   ASSERT_TRUE(saved.ok()) << saved.message();
@@ -213,11 +232,15 @@ TEST_P(BadStoreFile, LoadStopsThereAndTheSaveBacksUpWhatWasNotRead) {
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, BadStoreFile,
-    ::testing::Values(BadFileCase{"EmptyHeader", "survey_rwy.txt", "", 0, 1},
-                      BadFileCase{"CountNotANumber", "survey_rwy.txt", "many : 3.7", 0, 1},
-                      BadFileCase{"CountAboveCapacity", "survey_obs.txt", "40000 : 3.7", 0, 1},
-                      BadFileCase{"MoreRecordsThanRows", "survey_apt.txt", "5 : 3.7", 1,
-                                  41001 + 1}),
+    ::testing::Values(BadFileCase{"EmptyHeader", "survey_rwy.txt", "", 0, 1, "empty"},
+                      BadFileCase{"CountNotANumber", "survey_rwy.txt", "many : 3.7", 0, 1,
+                                  "does not start with a record count"},
+                      BadFileCase{"CountAboveCapacity", "survey_obs.txt", "40000 : 3.7", 0, 1,
+                                  "40000 is more than the table holds (32767)"},
+                      BadFileCase{"NegativeCount", "survey_gs.txt", "-3 : 3.7", 0, 1,
+                                  "the record count -3 is negative"},
+                      BadFileCase{"MoreRecordsThanRows", "survey_apt.txt", "5 : 3.7", 1, 41001 + 1,
+                                  "more records than the table holds (1000)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreFiles, FilesAfterAFailedOneAreNotReadAndAreBackedUp) {

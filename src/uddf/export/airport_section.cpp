@@ -19,7 +19,7 @@ std::string coordinate(const ExportContext& context, std::string_view degrees,
 void writeAirportSection(ExportContext& context) {
   const Table& airports = context.store.airports();
   const int row = context.surveyRow;
-  auto field = [&](int number) -> const std::string& { return airports.cell(row, number); };
+  auto field = [&](int number) -> CellText { return airports.cell(row, number); };
   const std::string record = "airport " + context.key;
   const std::string date = dateItem(field(5));
   CellGrid& grid = context.grid;

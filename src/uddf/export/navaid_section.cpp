@@ -123,7 +123,7 @@ Distances pointDistances(const ExportContext& context, int navaidRow) {
 void writeNavaidLine(ExportContext& context, int row, int navaidRow, bool pointLine,
                      const Distances* distances) {
   const Table& navaids = context.store.navaids();
-  auto field = [&](int n) -> const std::string& { return navaids.cell(navaidRow, n); };
+  auto field = [&](int n) -> CellText { return navaids.cell(navaidRow, n); };
   const int latitude = pointLine ? 20 : 3;
   const int elevation = pointLine ? 26 : 9;
   std::string record = "navaid " + field(15);

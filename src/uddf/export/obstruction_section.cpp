@@ -24,7 +24,7 @@ std::string firstCharacterOf(const std::string& text) {
 
 void writeObstructionLine(ExportContext& context, int row, int obstructionRow, bool hct) {
   const Table& obstructions = context.store.obstructions();
-  auto field = [&](int n) -> const std::string& { return obstructions.cell(obstructionRow, n); };
+  auto field = [&](int n) -> CellText { return obstructions.cell(obstructionRow, n); };
   std::string record = "obstruction";
   if (!field(2).empty()) record += " " + field(2);
   if (!field(1).empty()) record += " of runway " + field(1);
@@ -104,7 +104,7 @@ std::size_t remarksLineCount(std::size_t length) {
 
 int writeClosingBlock(ExportContext& context, int row, const LocalDateTime& now) {
   const Table& airports = context.store.airports();
-  auto field = [&](int n) -> const std::string& { return airports.cell(context.surveyRow, n); };
+  auto field = [&](int n) -> CellText { return airports.cell(context.surveyRow, n); };
   CellGrid& grid = context.grid;
 
   grid.placeLeft(++row, 1, "|Additional Information");
@@ -151,24 +151,23 @@ std::string surveyLineTime(const LocalDateTime& now) {
 int writeObstructionSection(ExportContext& context, int startRow, const LocalDateTime& now) {
   const Table& obstructions = context.store.obstructions();
   // By Rwy ID, character codes compared; equal ones keep table order.
-  std::vector<std::pair<const std::string*, int>> sorted;
+  std::vector<std::pair<std::string_view, int>> sorted;
   for (int row : context.store.childRows(TableKind::Obstruction, context.key)) {
-    sorted.emplace_back(&obstructions.cell(row, 1), row);
+    sorted.emplace_back(obstructions.cell(row, 1), row);
   }
   std::stable_sort(sorted.begin(), sorted.end(),
-                   [](const auto& a, const auto& b) { return *a.first < *b.first; });
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
 
   int row = startRow - 1;
-  const std::string none;
-  const std::string* runway = &none;
-  const std::string* surface = &none;
+  std::string runway;
+  std::string surface;
   bool hct = false;
   for (const auto& [rwyId, obstructionRow] : sorted) {
-    const std::string& thisRunway = *rwyId;
-    const std::string& thisSurface = obstructions.cell(obstructionRow, 21);
-    if (thisRunway != *runway || thisSurface != *surface) {
-      runway = &thisRunway;
-      surface = &thisSurface;
+    const std::string thisRunway(rwyId);
+    const std::string thisSurface = obstructions.cell(obstructionRow, 21);
+    if (thisRunway != runway || thisSurface != surface) {
+      runway = thisRunway;
+      surface = thisSurface;
       const std::string code = surfaceCode(thisSurface);
       hct = code == "HCT";
       if (row != startRow - 1) context.grid.placeMarker(++row, '#');

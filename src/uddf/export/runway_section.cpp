@@ -43,7 +43,7 @@ std::string blastPadCode(const std::string& text) {
 
 void writeEndBlock(ExportContext& context, int runwayRow, RunwayEnd end, int& row) {
   const Table& runways = context.store.runways();
-  auto field = [&](int number) -> const std::string& { return runways.cell(runwayRow, number); };
+  auto field = [&](int number) -> CellText { return runways.cell(runwayRow, number); };
   const EndFields& f = end == RunwayEnd::RwyId ? kRwyIdEnd : kOppositeEnd;
   const std::string designator = end == RunwayEnd::RwyId ? trimmed(field(2)) : field(27);
   const std::string record =
@@ -133,7 +133,7 @@ void writeEndBlock(ExportContext& context, int runwayRow, RunwayEnd end, int& ro
 }  // namespace
 
 std::vector<ProfileRow> buildProfileTable(const Table& runways, int row, RunwayEnd end) {
-  auto field = [&](int number) -> const std::string& { return runways.cell(row, number); };
+  auto field = [&](int number) -> CellText { return runways.cell(row, number); };
   auto counts = [&](int k) {
     return !field(k).empty() && (field(k) == field(2) || field(k) == field(27));
   };
