@@ -34,6 +34,9 @@ struct ReviewDate {
 std::vector<Finding> reviewSurvey(const SurveyStore& store, std::string_view key,
                                   ReviewDate today = {});
 
+// The system's local date.
+ReviewDate localToday();
+
 std::string_view severityText(Severity severity);  // "Error", "Warning"
 
 struct FindingCounts {
