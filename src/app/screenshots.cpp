@@ -140,8 +140,8 @@ int main(int argc, char** argv) {
   for (const char* name :
        {survey::screen::kMain, survey::screen::kSurveyType, survey::screen::kAirport,
         survey::screen::kRunway, survey::screen::kRunwayPP, survey::screen::kNavaid,
-        survey::screen::kObstruction, survey::screen::kCertification, survey::screen::kOutputFile,
-        survey::screen::kImport}) {
+        survey::screen::kObstruction, survey::screen::kCertification, survey::screen::kReview,
+        survey::screen::kOutputFile, survey::screen::kImport}) {
     if (std::string(name) == survey::screen::kAirport) {
       survey::prepareScreen(program, name, "TAB");
     }

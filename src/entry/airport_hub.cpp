@@ -1,5 +1,6 @@
 // The airport screen as the hub of a survey: its runway, navaid and
 // obstruction grids and their New, Edit and Delete commands.
+#include <algorithm>
 #include <charconv>
 
 #include "entry/airport_screen.h"
@@ -149,22 +150,29 @@ void AirportScreen::newRecord(const HubPart& part) {
 }
 
 void AirportScreen::editRecord(const HubPart& part) {
-  Program& program = this->program();
   const int row = selectedRecord(part);
   if (row == 0) return;
+  // This screen is discarded from here on; the next one fills its grids anew.
+  editChildRecord(program(), part.table, row);
+}
+
+Screen& editChildRecord(Program& program, TableKind table, int row) {
+  const auto& parts = AirportScreen::hubParts();
+  const auto part =
+      std::find_if(parts.begin(), parts.end(), [table](const auto& p) { return p.table == table; });
   CurrentSurvey& current = program.current();
-  modeOf(current, part.table) = "E";
-  rowOf(current, part.table) = static_cast<int16_t>(row);
-  if (part.table == TableKind::Runway) {
+  modeOf(current, table) = "E";
+  rowOf(current, table) = static_cast<int16_t>(row);
+  if (table == TableKind::Runway) {
     // The ends' identifiers name the runway; they stay as they are in an edit.
-    Screen& runway = program.screens.touch(part.screen);
+    Screen& runway = program.screens.touch(part->screen);
     for (const char* name : {"Text2R", "Text27R"}) {
       if (auto* box = dynamic_cast<TextBox*>(runway.find(name))) box->setLocked(true);
     }
   }
-  // This screen is discarded from here on; the next one fills its grids anew.
-  Screen& target = showScreen(program, part.screen);
+  Screen& target = showScreen(program, part->screen);
   if (auto* record = dynamic_cast<RecordScreen*>(&target)) record->loadRecord();
+  return target;
 }
 
 void AirportScreen::deleteRecord(const HubPart& part) {

@@ -41,6 +41,8 @@ AirportScreen::AirportScreen(Program& program) : Screen(program, kName, kCaption
   buildHub();
   buildSideFrames();
   addStandardMenus(*this);
+  auto& file = menu("MenuFile").items;
+  file.insert(file.begin(), {"MenuReviewSurvey", "Review Survey", [this] { reviewSurvey(); }});
 }
 
 void AirportScreen::buildGeneralInformation() {

@@ -49,6 +49,7 @@ class AirportScreen : public Screen, public HubScreen {
     const char* noun;
   };
   static const std::vector<HubPart>& hubParts();
+  friend Screen& editChildRecord(Program& program, TableKind table, int row);
 
   void buildGeneralInformation();
   void buildHub();
@@ -59,6 +60,7 @@ class AirportScreen : public Screen, public HubScreen {
   void carryIdentifierChange(const std::string& oldKey, const std::string& newKey);
   void cancel();
   void finalizeInput();
+  void reviewSurvey();
 
   void chooseState();
   // The empty item and the states, after the chosen state when one is given.
@@ -75,5 +77,9 @@ class AirportScreen : public Screen, public HubScreen {
   bool choosingState_ = false;
   bool selectingTab_ = false;
 };
+
+// Opens a runway, navaid or obstruction row of the current survey on its screen for
+// editing, as the hub's "Edit" does, and returns that screen.
+Screen& editChildRecord(Program& program, TableKind table, int row);
 
 }  // namespace survey

@@ -7,6 +7,7 @@
 #include "entry/airport_screen.h"
 #include "entry/certification_screen.h"
 #include "entry/field_checks.h"
+#include "entry/review_screen.h"
 #include "shell/main_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
@@ -299,10 +300,29 @@ void AirportScreen::finalizeInput() {
       question("Have you entered all airport, runway, navaid, and obstruction data?",
                "Is survey finished?"));
   if (answer == Button::No) return;
+  // Errors are shown before the certification; going on is the surveyor's call.
+  const auto findings =
+      review::reviewSurvey(program.store, program.current().surveyKey, review::localToday());
+  if (review::countFindings(findings).errors > 0) {
+    // This screen is discarded from here on.
+    static_cast<ReviewScreen&>(showScreen(program, screen::kReview)).offerCertification();
+    return;
+  }
   // This screen is discarded from here on.
   auto& certification =
       static_cast<CertificationScreen&>(showScreen(program, screen::kCertification));
   certification.showEarlierEntries();
+}
+
+void AirportScreen::reviewSurvey() {
+  Program& program = this->program();
+  if (program.current().surveyKey.empty() ||
+      program.store.findSurveyRow(program.current().surveyKey) == 0) {
+    program.tell("You Must First Enter/Select a Survey");
+    return;
+  }
+  // This screen is discarded from here on.
+  showScreen(program, screen::kReview);
 }
 
 }  // namespace survey

@@ -6,6 +6,7 @@
 #include "entry/navaid_screen.h"
 #include "entry/obstruction_screen.h"
 #include "entry/output_file_screen.h"
+#include "entry/review_screen.h"
 #include "entry/runway_pp_screen.h"
 #include "entry/runway_screen.h"
 #include "entry/survey_type_screen.h"
@@ -30,6 +31,7 @@ void registerAllScreens(ScreenManager& screens) {
   registerScreen<RunwayScreen>(screens);
   registerScreen<RunwayPPScreen>(screens);
   registerScreen<NavaidScreen>(screens);
+  registerScreen<ReviewScreen>(screens);
   // Windows beside the working screens.
   registerScreen<OutputFileScreen>(screens, false);
   registerScreen<ImportScreen>(screens, false);

@@ -35,19 +35,26 @@ bool OutputFileScreen::listed(const std::string& fileName) const {
 
 void OutputFileScreen::ok() {
   Program& program = this->program();
+  const std::string& key = program.current().surveyKey;
+  std::vector<uddf::ShortenedValue> shortened;
+  {
+    BusyPointer busy(program.platform);
+    shortened = uddf::composeUddfOf(program.store, key, program.exportClock()).shortened;
+  }
+  // Asked before anything is written; the screen stays open for another choice.
+  if (!shortened.empty() &&
+      !program.askYesNo(uddf::shortenedValuesQuestion(shortened), "Values would be shortened")) {
+    return;
+  }
   uddf::ExportResult result;
   {
     BusyPointer busy(program.platform);
     const auto path = uddf::uddfOutputPath(directory().path(), get<TextBox>("Text1").text(),
                                            program.exportExtension);
     program.screens.discard(kName);
-    result =
-        uddf::writeUddfFile(program.store, program.current().surveyKey, path, program.exportClock);
+    result = uddf::writeUddfFile(program.store, key, path, program.exportClock);
   }
   program.tell(result.message);
-  if (result.ok && !result.shortened.empty()) {
-    program.tell(uddf::shortenedValuesMessage(result.shortened));
-  }
 }
 
 void startCreateUddf(Program& program) {

@@ -232,6 +232,12 @@ void Grid::clickRow(int row) {
   fire(onClick);
 }
 
+void Grid::activateRow(int row) {
+  if (!enabled()) return;
+  selectRow(row);
+  fire(onActivate);
+}
+
 Grid::Batch::Batch(Grid& grid) : grid_(grid) {
   ++grid_.batchDepth_;
 }

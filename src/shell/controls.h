@@ -13,7 +13,7 @@ namespace survey {
 class Control;
 class Frame;
 
-enum class ControlChange { Text, State, Items, Chosen, Caption, Cells, Selection, Style };
+enum class ControlChange { Text, State, Items, Chosen, Caption, Cells, Selection, Style, Focus };
 
 // The windowing layer's view of a control; one per control at most.
 class ControlObserver {
@@ -75,6 +75,8 @@ class Control {
   }
 
   void setObserver(ControlObserver* observer) { observer_ = observer; }
+  // Asks the window to put the keyboard focus here.
+  void requestFocus() { notify(ControlChange::Focus); }
 
  protected:
   void notify(ControlChange change);
@@ -220,6 +222,9 @@ class Grid : public Control {
   // The user's click on a row: selects it and raises onClick.
   void clickRow(int row);
   std::function<void()> onClick;
+  // A double-click or Enter on a row: selects it and raises onActivate.
+  void activateRow(int row);
+  std::function<void()> onActivate;
 
   std::optional<int> hiddenColumn() const { return hiddenColumn_; }
   void setHiddenColumn(std::optional<int> column) { hiddenColumn_ = column; }

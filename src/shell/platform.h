@@ -2,13 +2,25 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "store/store_location.h"
 
 namespace survey {
 
 class Screen;
+
+// A document of a title, lines that identify it, a table and a closing line, as a
+// report for the surveyor's file is laid out.
+struct ReportDocument {
+  std::string title;
+  std::vector<std::string> heading;            // identification lines under the title
+  std::vector<std::string> columns;            // table header
+  std::vector<std::vector<std::string>> rows;  // table body, a cell per column
+  std::string summary;
+};
 
 class Platform {
  public:
@@ -27,6 +39,19 @@ class Platform {
   virtual void setBusy(bool busy) = 0;
   // Ends the program once the current event has finished.
   virtual void quit() = 0;
+
+  // Asks where to save a file; nothing when the user cancels. `filter` is like
+  // "PDF documents (*.pdf)".
+  virtual std::optional<std::filesystem::path> chooseSaveFile(
+      const std::string& /*title*/, const std::filesystem::path& /*suggested*/,
+      const std::string& /*filter*/) {
+    return std::nullopt;
+  }
+  // Writes the document as a PDF file; an empty text on success, otherwise why not.
+  virtual std::string writePdf(const ReportDocument& /*document*/,
+                               const std::filesystem::path& /*file*/) {
+    return "this system cannot write PDF files";
+  }
 };
 
 // Shows the busy pointer for as long as it lives.

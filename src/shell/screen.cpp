@@ -22,6 +22,13 @@ Menu& Screen::addMenu(std::string name, std::string caption) {
   return menus_.back();
 }
 
+Menu& Screen::menu(std::string_view name) {
+  for (auto& menu : menus_) {
+    if (menu.name == name) return menu;
+  }
+  throw std::logic_error("screen " + name_ + " has no menu " + std::string(name));
+}
+
 const MenuItem& Screen::menuItem(std::string_view name) const {
   for (const auto& menu : menus_) {
     for (const auto& item : menu.items) {
@@ -29,6 +36,13 @@ const MenuItem& Screen::menuItem(std::string_view name) const {
     }
   }
   throw std::logic_error("screen " + name_ + " has no menu item " + std::string(name));
+}
+
+void Screen::focus(std::string_view name) {
+  if (Control* control = find(name)) {
+    focused_ = control->name();
+    control->requestFocus();
+  }
 }
 
 TabStrip& Screen::addSurveyTabs(int width) {

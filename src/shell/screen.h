@@ -51,6 +51,10 @@ class Screen {
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   const std::vector<Menu>& menus() const { return menus_; }
   Menu& addMenu(std::string name, std::string caption);
+  Menu& menu(std::string_view name);
+  // Puts the keyboard focus on the named control, when the screen has it.
+  void focus(std::string_view name);
+  const std::string& focusedControl() const { return focused_; }
   const MenuItem& menuItem(std::string_view name) const;
 
  protected:
@@ -78,6 +82,7 @@ class Screen {
   std::map<std::string, Control*, std::less<>> index_;
   std::map<const Frame*, std::vector<OptionButton*>> optionGroups_;
   std::vector<Menu> menus_;
+  std::string focused_;
 };
 
 }  // namespace survey

@@ -12,4 +12,5 @@ inline constexpr const char* kObstruction = "FormObstruction";
 inline constexpr const char* kCertification = "FormCert";
 inline constexpr const char* kOutputFile = "FormPDF";
 inline constexpr const char* kImport = "FormIngest";
+inline constexpr const char* kReview = "FormReview";
 }  // namespace survey::screen

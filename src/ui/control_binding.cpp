@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -222,6 +223,12 @@ void ControlBinding::connectUser() {
         grid->clickRow(index.row() + 1);
       }
     });
+    // Enter or a double-click on a row.
+    connect(view, &QTableView::activated, this, [this](const QModelIndex& index) {
+      if (auto* grid = dynamic_cast<Grid*>(control_); grid && index.isValid()) {
+        grid->activateRow(index.row() + 1);
+      }
+    });
     // Moving with the arrow keys chooses the row as a click does.
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, view](const QModelIndex& current) {
@@ -255,6 +262,12 @@ void ControlBinding::controlChanged(Control&, ControlChange change) {
       break;
     case ControlChange::Selection:
       showSelection();
+      break;
+    case ControlChange::Focus:
+      // After the event that asked for it, when a newly shown screen is on the window.
+      QTimer::singleShot(0, widget_.data(), [widget = widget_] {
+        if (widget) widget->setFocus(Qt::OtherFocusReason);
+      });
       break;
     case ControlChange::Style:
       showStyle();

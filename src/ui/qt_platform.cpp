@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "ui/pdf_report.h"
+
 namespace survey::ui {
 
 namespace {
@@ -70,6 +72,20 @@ void QtPlatform::setBusy(bool busy) {
   } else {
     QApplication::restoreOverrideCursor();
   }
+}
+
+std::optional<std::filesystem::path> QtPlatform::chooseSaveFile(
+    const std::string& title, const std::filesystem::path& suggested, const std::string& filter) {
+  const QString file = QFileDialog::getSaveFileName(
+      QApplication::activeWindow(), QString::fromStdString(title),
+      QString::fromStdString(suggested.string()), QString::fromStdString(filter));
+  if (file.isEmpty()) return std::nullopt;
+  return std::filesystem::path(file.toStdString());
+}
+
+std::string QtPlatform::writePdf(const ReportDocument& document,
+                                 const std::filesystem::path& file) {
+  return writeReportPdf(document, QString::fromStdString(file.string()));
 }
 
 void QtPlatform::quit() {

@@ -20,6 +20,10 @@ class QtPlatform : public Platform {
   void printScreen(const Screen& screen) override;
   void setBusy(bool busy) override;
   void quit() override;
+  std::optional<std::filesystem::path> chooseSaveFile(const std::string& title,
+                                                      const std::filesystem::path& suggested,
+                                                      const std::string& filter) override;
+  std::string writePdf(const ReportDocument& document, const std::filesystem::path& file) override;
 
   // The widget that shows a screen, for printing its image.
   void setScreenWidgetProvider(std::function<QWidget*(const Screen&)> provider) {

@@ -5,8 +5,10 @@
 
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/dialogs.h"
@@ -55,6 +57,16 @@ class FakePlatform : public Platform {
     if (busy) ++busyCount;
   }
   void quit() override { quitCalled = true; }
+  std::optional<std::filesystem::path> chooseSaveFile(const std::string&,
+                                                      const std::filesystem::path& suggested,
+                                                      const std::string&) override {
+    suggestedFile = suggested;
+    return saveAs;
+  }
+  std::string writePdf(const ReportDocument& document, const std::filesystem::path& file) override {
+    pdfs.emplace_back(file, document);
+    return pdfError;
+  }
 
   std::filesystem::path directory;
   std::filesystem::path store;  // empty: the store is beside the program
@@ -64,6 +76,10 @@ class FakePlatform : public Platform {
   int busyDepth = 0;
   int busyCount = 0;
   bool quitCalled = false;
+  std::optional<std::filesystem::path> saveAs;  // the user's choice of file; none cancels
+  std::filesystem::path suggestedFile;
+  std::vector<std::pair<std::filesystem::path, ReportDocument>> pdfs;
+  std::string pdfError;
 };
 
 // A fresh empty directory below the system's temporary directory, removed afterwards.

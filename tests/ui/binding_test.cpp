@@ -13,12 +13,14 @@
 
 #include "entry/all_screens.h"
 #include "entry/field_checks.h"
+#include "review/review_fixture.h"
 #include "shell/main_screen.h"
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
 #include "support/fakes.h"
 #include "ui/grid_model.h"
 #include "ui/main_window.h"
+#include "ui/pdf_report.h"
 #include "ui/qt_dialogs.h"
 
 using namespace survey;
@@ -253,6 +255,40 @@ class BindingTest : public QObject {
     QVERIFY(help);
     help->trigger();
     QCOMPARE(world.platform.opened.size(), std::size_t(1));
+  }
+
+  void enterOnAReviewFindingOpensItsFieldWithTheFocus() {
+    World world;
+    review::testing::KnownSurvey survey;
+    survey.store.runways().setCell(survey.runway, 5, "7000");
+    world.program.store = survey.store;
+    world.program.current().surveyKey = survey.key;
+    world.program.current().storeLoaded = true;
+    showScreen(world.program, screen::kReview);
+    world.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&world.window));
+    auto* grid = world.window.findChild<QTableView*>("GridFindings");
+    QVERIFY(grid);
+    QCOMPARE(grid->model()->rowCount(), 1);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, 0));
+    QTest::keyClick(grid, Qt::Key_Return);
+    QVERIFY(world.program.screens.isShown(screen::kRunway));
+    QTRY_VERIFY(QApplication::focusWidget() &&
+                QApplication::focusWidget()->objectName() == "Text5R");
+  }
+
+  void theReviewReportIsAPdfFileOrTheReasonWhyNot() {
+    testing::TempDir dir;
+    ReportDocument report{"Survey Review", {"Airport: X <&>"}, {"A", "B"}, {{"1", "2"}}, "Done"};
+    const QString file = QString::fromStdString((dir.path() / "report.pdf").string());
+    QCOMPARE(ui::writeReportPdf(report, file), std::string());
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.read(5), QByteArray("%PDF-"));
+    QVERIFY(ui::reportHtml(report).contains("X &lt;&amp;&gt;"));
+    const QString inMissingDirectory = QString::fromStdString((dir.path() / "no/r.pdf").string());
+    QVERIFY(!ui::writeReportPdf(report, inMissingDirectory).empty());
   }
 };
 

@@ -16,6 +16,13 @@ std::string coordinate(const ExportContext& context, std::string_view degrees,
   return filled ? fillDecimals(text, secondsDecimals(record)) : text;
 }
 
+void attributeShortened(ExportContext& context, std::size_t from, TableKind table, int row) {
+  for (std::size_t i = from; i < context.shortened.size(); ++i) {
+    context.shortened[i].table = table;
+    context.shortened[i].row = row;
+  }
+}
+
 void writeAirportSection(ExportContext& context) {
   const Table& airports = context.store.airports();
   const int row = context.surveyRow;
@@ -104,6 +111,7 @@ void writeAirportSection(ExportContext& context) {
                "Airport Reference Point Longitude");
     line.separator(22);
   }
+  attributeShortened(context, 0, TableKind::Airport, row);
   grid.placeMarker(8, '@');
 }
 

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "store/table.h"
+
 namespace survey::uddf {
 
 inline constexpr int kGridColumns = 200;
@@ -57,6 +59,9 @@ struct ShortenedValue {
   std::string field;    // "Vertical Datum"
   std::string value;    // the full value, as held in the table
   std::string written;  // what the file holds
+  // The table row the value comes from (the section writers set it after each row).
+  TableKind table = TableKind::Airport;
+  int row = 0;
 };
 
 // A right-aligned value that cannot be written without breaking its line; the export

@@ -183,14 +183,16 @@ int writeNavaidSection(ExportContext& context, int startRow) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
       if (groups[i] != group) continue;
       const int navaidRow = rows[i];
+      const std::size_t before = context.shortened.size();
       const std::string& kind = navaids.cell(navaidRow, 11);
       if (kind == "NAVAID") {
         writeNavaidLine(context, row++, navaidRow, false, nullptr);
-        continue;
+      } else {
+        const Distances distances = pointDistances(context, navaidRow);
+        writeNavaidLine(context, row++, navaidRow, false, kind == "CLPT" ? &distances : nullptr);
+        writeNavaidLine(context, row++, navaidRow, true, &distances);
       }
-      const Distances distances = pointDistances(context, navaidRow);
-      writeNavaidLine(context, row++, navaidRow, false, kind == "CLPT" ? &distances : nullptr);
-      writeNavaidLine(context, row++, navaidRow, true, &distances);
+      attributeShortened(context, before, TableKind::Navaid, navaidRow);
     }
     if (group != 'S') context.grid.placeMarker(row++, '#');
   }

@@ -165,6 +165,7 @@ int writeObstructionSection(ExportContext& context, int startRow, const LocalDat
   for (const auto& [rwyId, obstructionRow] : sorted) {
     const std::string thisRunway(rwyId);
     const std::string thisSurface = obstructions.cell(obstructionRow, 21);
+    const std::size_t before = context.shortened.size();
     if (thisRunway != runway || thisSurface != surface) {
       runway = thisRunway;
       surface = thisSurface;
@@ -179,6 +180,7 @@ int writeObstructionSection(ExportContext& context, int startRow, const LocalDat
       line.left(7, code, "Obstruction Identification Surface");
     }
     writeObstructionLine(context, ++row, obstructionRow, hct);
+    attributeShortened(context, before, TableKind::Obstruction, obstructionRow);
   }
   context.grid.placeMarker(++row, '@');
   return writeClosingBlock(context, row, now);

@@ -181,8 +181,10 @@ std::vector<ProfileRow> buildProfileTable(const Table& runways, int row, RunwayE
 int writeRunwaySection(ExportContext& context) {
   int row = 8;
   for (int runwayRow : context.store.childRows(TableKind::Runway, context.key)) {
+    const std::size_t before = context.shortened.size();
     writeEndBlock(context, runwayRow, RunwayEnd::RwyId, row);
     writeEndBlock(context, runwayRow, RunwayEnd::Opposite, row);
+    attributeShortened(context, before, TableKind::Runway, runwayRow);
   }
   if (row == 8) row = 9;
   context.grid.placeMarker(row, '@');

@@ -21,6 +21,9 @@ struct ExportContext {
   std::vector<ShortenedValue> shortened;
 };
 
+// Marks the values shortened since `from` as values of that table row.
+void attributeShortened(ExportContext& context, std::size_t from, TableKind table, int row);
+
 // Date and time parts of the moment the file is written (local time).
 struct LocalDateTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;

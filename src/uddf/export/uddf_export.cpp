@@ -81,18 +81,42 @@ std::string uddfSuccessMessage(const std::filesystem::path& file) {
   return file.string() + std::string(kSuccessSuffix);
 }
 
-std::string shortenedValuesMessage(const std::vector<ShortenedValue>& shortened) {
-  if (shortened.empty()) return {};
-  std::string message =
-      "These values were too long for their places in the UDDF file and were shortened:";
+namespace {
+std::string listOfShortened(std::string message, const std::vector<ShortenedValue>& shortened,
+                            const char* written) {
   for (const ShortenedValue& value : shortened) {
-    message += "\n" + value.record + ", " + value.field + ": \"" + value.value +
-               "\" written as \"" + value.written + "\"";
+    message += "\n" + value.record + ", " + value.field + ": \"" + value.value + "\" " + written +
+               " \"" + value.written + "\"";
   }
   return message;
 }
+}  // namespace
+
+std::string shortenedValuesMessage(const std::vector<ShortenedValue>& shortened) {
+  if (shortened.empty()) return {};
+  return listOfShortened(
+      "These values were too long for their places in the UDDF file and were shortened:", shortened,
+      "written as");
+}
+
+std::string shortenedValuesQuestion(const std::vector<ShortenedValue>& shortened) {
+  return listOfShortened(
+             "These values are too long for their places in the UDDF file and would be shortened:",
+             shortened, "would be written as") +
+         "\n\nWrite it anyway?";
+}
 
 ComposedUddf composeUddf(SurveyStore& store, std::string_view key, const LocalDateTime& now) {
+  if (const int surveyRow = key.empty() ? 0 : store.findSurveyRow(key)) {
+    const Table& airports = store.airports();
+    store.current.latitudeHemisphere = airports.cell(surveyRow, 39) == "True" ? "N" : "S";
+    store.current.longitudeHemisphere = airports.cell(surveyRow, 40) == "True" ? "E" : "W";
+  }
+  return composeUddfOf(store, key, now);
+}
+
+ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
+                           const LocalDateTime& now) {
   ComposedUddf composed;
   const int surveyRow = key.empty() ? 0 : store.findSurveyRow(key);
   if (surveyRow == 0) {
@@ -100,12 +124,9 @@ ComposedUddf composeUddf(SurveyStore& store, std::string_view key, const LocalDa
     return composed;
   }
   const Table& airports = store.airports();
-  store.current.latitudeHemisphere = airports.cell(surveyRow, 39) == "True" ? "N" : "S";
-  store.current.longitudeHemisphere = airports.cell(surveyRow, 40) == "True" ? "E" : "W";
-
   ExportContext context{store, std::string(key), surveyRow, {}, {}, {}};
-  context.hemispheres.south = store.current.latitudeHemisphere == "S";
-  context.hemispheres.west = store.current.longitudeHemisphere == "W";
+  context.hemispheres.south = airports.cell(surveyRow, 39) != "True";
+  context.hemispheres.west = airports.cell(surveyRow, 40) != "True";
   int eofRow = 0;
   try {
     writeAirportSection(context);

@@ -55,6 +55,8 @@ std::string uddfSuccessMessage(const std::filesystem::path& file);
 
 // The values an export shortened, as one message for the user; empty when there are none.
 std::string shortenedValuesMessage(const std::vector<ShortenedValue>& shortened);
+// The same asked before the file is written: "... would be shortened: write it anyway?"
+std::string shortenedValuesQuestion(const std::vector<ShortenedValue>& shortened);
 
 struct ComposedUddf {
   bool ok = false;
@@ -67,6 +69,9 @@ struct ComposedUddf {
 // The file of the survey with that identifier (its last airport row), composed in memory.
 // Sets the hemisphere letters of the current survey from airport fields 39 and 40.
 ComposedUddf composeUddf(SurveyStore& store, std::string_view key, const LocalDateTime& now);
+// The same without touching the current survey (the review looks at the file it would be).
+ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
+                           const LocalDateTime& now);
 
 struct ExportResult {
   bool ok = false;

@@ -1,0 +1,130 @@
+// Where things are: near the airport, not twice, and tied to the survey's runways and
+// surfaces.
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "entry/obstruction_lists.h"
+#include "review/review_context.h"
+
+namespace survey::review {
+
+namespace {
+
+constexpr double kNavaidRadiusNm = 30.0;
+constexpr double kOtherRadiusNm = 10.0;
+
+std::string nauticalMiles(double metres) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f NM", metres / kMetresPerNauticalMile);
+  return text;
+}
+
+// A flat-earth distance, within one percent of the geodesic this close to an airport: the
+// exact (and slower) geodesic is only needed near the limit and for the message.
+double roughMetres(const GeoPoint& a, const GeoPoint& b) {
+  constexpr double kRadians = 3.14159265358979323846 / 180;
+  constexpr double kMetresPerDegree = 6371008.8 * kRadians;
+  double east = std::remainder(b.longitude - a.longitude, 360.0);
+  east *= std::cos((a.latitude + b.latitude) / 2 * kRadians);
+  return std::hypot(east, b.latitude - a.latitude) * kMetresPerDegree;
+}
+
+void checkRadius(ReviewContext& context, const GeoPoint& arp, TableKind table, int row,
+                 int latitude, int longitude, double radiusNm) {
+  const auto point = context.position(table, row, latitude, longitude);
+  if (!point) return;
+  const double limit = radiusNm * kMetresPerNauticalMile;
+  if (roughMetres(arp, *point) < 0.98 * limit) return;
+  const double metres = inverseGeodesic(arp, *point).metres;
+  if (metres <= limit) return;
+  char radius[16];
+  std::snprintf(radius, sizeof radius, "%.0f NM", radiusNm);
+  context.add(Severity::Warning, table, row, latitude,
+              "Lies " + nauticalMiles(metres) + " from the airport reference point, more than " +
+                  radius + ".",
+              nauticalMiles(metres));
+}
+
+// Position to the hundredth of a second and top elevation to the tenth of a foot.
+struct Place {
+  long long latitude, longitude, top;
+  bool operator==(const Place&) const = default;
+};
+struct PlaceHash {
+  std::size_t operator()(const Place& p) const {
+    const std::hash<long long> hash;
+    return hash(p.latitude) ^ (hash(p.longitude) * 31) ^ (hash(p.top) * 1009);
+  }
+};
+
+std::optional<Place> obstructionPlace(const ReviewContext& context, int row) {
+  const auto point = context.position(TableKind::Obstruction, row, 3, 6);
+  const auto top = context.number(TableKind::Obstruction, row, 9);
+  if (!point || !top) return std::nullopt;
+  return Place{std::llround(point->latitude * 360000.0), std::llround(point->longitude * 360000.0),
+               std::llround(*top * 10.0)};
+}
+
+bool blank(const std::string& text) {
+  return text.find_first_not_of(' ') == std::string::npos;
+}
+
+}  // namespace
+
+void reviewPositions(ReviewContext& context) {
+  const auto arp = context.position(TableKind::Airport, context.surveyRow, 7, 10);
+  if (!arp) return;
+  for (int row : context.runways) {
+    checkRadius(context, *arp, TableKind::Runway, row, 8, 11, kOtherRadiusNm);
+    checkRadius(context, *arp, TableKind::Runway, row, 30, 33, kOtherRadiusNm);
+  }
+  for (int row : context.navaids) {
+    checkRadius(context, *arp, TableKind::Navaid, row, 3, 6, kNavaidRadiusNm);
+  }
+  for (int row : context.obstructions) {
+    checkRadius(context, *arp, TableKind::Obstruction, row, 3, 6, kOtherRadiusNm);
+  }
+}
+
+void reviewReferences(ReviewContext& context) {
+  std::unordered_set<std::string> runwayNames;
+  for (int row : context.runways) {
+    const std::string& first = context.cell(TableKind::Runway, row, 2);
+    const std::string& second = context.cell(TableKind::Runway, row, 27);
+    runwayNames.insert({first, second, first + "/" + second});
+  }
+  std::string surveyType = context.airport(25);
+  if (surveyType.empty()) surveyType = "AOC";  // what the store makes of an empty type
+  const std::vector<std::string> surfaces = obstructionSurfacesFor(surveyType);
+  const std::unordered_set<std::string> allowedSurfaces(surfaces.begin(), surfaces.end());
+
+  std::unordered_map<Place, int, PlaceHash> seen;
+  seen.reserve(context.obstructions.size());
+  for (int row : context.obstructions) {
+    if (const auto place = obstructionPlace(context, row)) {
+      const auto [first, fresh] = seen.emplace(*place, row);
+      if (!fresh) {
+        context.add(Severity::Warning, TableKind::Obstruction, row, 3,
+                    "Same position and top elevation as " +
+                        context.recordName(TableKind::Obstruction, first->second) +
+                        ": entered twice?");
+      }
+    }
+    const std::string& runway = context.cell(TableKind::Obstruction, row, 1);
+    if (!runwayNames.empty() && !blank(runway) && !runwayNames.contains(runway)) {
+      context.add(Severity::Warning, TableKind::Obstruction, row, 1,
+                  "Runway " + runway + " is not a runway of this survey.");
+    }
+    const std::string& surface = context.cell(TableKind::Obstruction, row, 21);
+    if (!blank(surface) && !allowedSurfaces.contains(surface)) {
+      context.add(Severity::Error, TableKind::Obstruction, row, 21,
+                  "The surface \"" + surface + "\" is not one of a " + surveyType + " survey.");
+    }
+  }
+}
+
+}  // namespace survey::review

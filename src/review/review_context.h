@@ -1,0 +1,75 @@
+// What the review's checks share: the survey under review, its rows, the findings so
+// far, and the reading of the texts the tables hold as numbers and positions.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "review/survey_review.h"
+#include "store/survey_store.h"
+
+namespace survey::review {
+
+struct GeoPoint {
+  double latitude = 0, longitude = 0;  // signed decimal degrees
+};
+
+inline constexpr double kMetresPerFoot = 0.3048;
+inline constexpr double kMetresPerNauticalMile = 1852.0;
+
+// The screen label of a field, as the findings name it.
+std::string fieldLabel(TableKind table, int field);
+
+class ReviewContext {
+ public:
+  ReviewContext(const SurveyStore& store, std::string_view key, int surveyRow, ReviewDate today);
+
+  const SurveyStore& store;
+  const std::string key;
+  const int surveyRow;
+  const ReviewDate today;
+  std::vector<int> runways, navaids, obstructions;  // the survey's live rows
+  std::vector<Finding> findings;
+
+  const std::string& cell(TableKind table, int row, int field) const {
+    return store.table(table).cell(row, field);
+  }
+  const std::string& airport(int field) const { return cell(TableKind::Airport, surveyRow, field); }
+  // A number typed in the cell; nothing when empty or not a number.
+  std::optional<double> number(TableKind table, int row, int field) const;
+  // The position held in fields latitude..latitude+2 and longitude..longitude+2, with
+  // the survey's hemispheres; nothing when any part is missing or not a number.
+  std::optional<GeoPoint> position(TableKind table, int row, int latitude, int longitude) const;
+  // "runway 09/27", "navaid GS 09 IOLM", "obstruction 14 (TREE)", "airport KSEA".
+  std::string recordName(TableKind table, int row) const;
+
+  void add(Severity severity, TableKind table, int row, int field, std::string message,
+           std::string computed = {});
+
+ private:
+  bool south_ = false, west_ = false;
+};
+
+// Geodesic distance (metres) and forward azimuths (degrees, 0 to 360) on the NAD83
+// ellipsoid.
+struct GeodesicLine {
+  double metres = 0, azimuthFrom = 0, azimuthTo = 0;
+};
+GeodesicLine inverseGeodesic(const GeoPoint& from, const GeoPoint& to);
+
+// The checks, each adding its findings to the context.
+void reviewCompleteness(ReviewContext& context);
+void reviewShortenedValues(ReviewContext& context);
+void reviewDates(ReviewContext& context);
+void reviewRunwayGeometry(ReviewContext& context);
+void reviewHeights(ReviewContext& context);
+void reviewPositions(ReviewContext& context);
+void reviewReferences(ReviewContext& context);
+
+// "1,234.5 ft" style texts for the computed column.
+std::string feetText(double feet);
+std::string degreesText(double degrees);  // 123°45'06.7"
+
+}  // namespace survey::review

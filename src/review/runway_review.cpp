@@ -1,0 +1,194 @@
+// A runway's surveyed values against the geometry of its two end positions.
+#include <cctype>
+#include <cmath>
+#include <string>
+
+#include "review/review_context.h"
+
+namespace survey::review {
+
+namespace {
+
+constexpr double kArcMinute = 1.0 / 60.0;
+constexpr int kFirstProfileGroup = 60, kLastProfileGroup = 195;
+
+// A length or distance off by more than 1 % or 10 ft, whichever is larger.
+double lengthTolerance(double feet) {
+  return std::max(0.01 * std::fabs(feet), 10.0);
+}
+
+double angleBetween(double a, double b) {
+  const double d = std::fmod(std::fabs(a - b), 360.0);
+  return std::min(d, 360.0 - d);
+}
+
+// A dddmmss azimuth in degrees; nothing when it is not one (minutes or seconds over 59).
+std::optional<double> dddmmss(const std::string& text) {
+  if (text.empty() || text.size() > 7) return std::nullopt;
+  long value = 0;
+  for (char c : text) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  const long degrees = value / 10000, minutes = value / 100 % 100, seconds = value % 100;
+  if (degrees >= 360 || minutes >= 60 || seconds >= 60) return std::nullopt;
+  return degrees + minutes / 60.0 + seconds / 3600.0;
+}
+
+// The number a designator starts with ("09L" gives 9); nothing for "N" or "".
+std::optional<int> designatorNumber(const std::string& designator) {
+  int value = 0, digits = 0;
+  for (char c : designator) {
+    if (c == ' ' && digits == 0) continue;
+    if (!std::isdigit(static_cast<unsigned char>(c))) break;
+    value = value * 10 + (c - '0');
+    ++digits;
+  }
+  if (digits == 0 || value < 1 || value > 36) return std::nullopt;
+  return value;
+}
+
+int designatorSteps(int a, int b) {
+  const int d = ((a - b) % 36 + 36) % 36;
+  return std::min(d, 36 - d);
+}
+
+struct End {
+  int designator, azimuth, latitude, longitude, displacedLatitude, displacedLongitude,
+      displacedLength;
+};
+constexpr End kRwyId{2, 4, 8, 11, 18, 21, 24};
+constexpr End kOpposite{27, 29, 30, 33, 40, 43, 46};
+
+class RunwayCheck {
+ public:
+  RunwayCheck(ReviewContext& context, int row) : context_(context), row_(row) {}
+
+  void run() {
+    const auto first = position(kRwyId.latitude, kRwyId.longitude);
+    const auto second = position(kOpposite.latitude, kOpposite.longitude);
+    if (!first || !second) return;
+    const GeodesicLine line = inverseGeodesic(*first, *second);
+    lengthFeet_ = line.metres / kMetresPerFoot;
+    checkLength();
+    checkAzimuth(kRwyId, line.azimuthFrom);
+    checkAzimuth(kOpposite, line.azimuthTo);
+    checkDesignator(kRwyId, line.azimuthFrom);
+    checkDesignator(kOpposite, line.azimuthTo);
+    checkDesignatorPair();
+    checkDisplacedThreshold(kRwyId, *first, *second);
+    checkDisplacedThreshold(kOpposite, *second, *first);
+    checkProfilePoints();
+  }
+
+ private:
+  std::optional<GeoPoint> position(int latitude, int longitude) const {
+    return context_.position(TableKind::Runway, row_, latitude, longitude);
+  }
+  const std::string& cell(int field) const { return context_.cell(TableKind::Runway, row_, field); }
+  void warn(int field, std::string message, std::string computed) {
+    context_.add(Severity::Warning, TableKind::Runway, row_, field, std::move(message),
+                 std::move(computed));
+  }
+
+  void checkLength() {
+    const auto surveyed = context_.number(TableKind::Runway, row_, 5);
+    if (!surveyed || std::fabs(*surveyed - lengthFeet_) <= lengthTolerance(*surveyed)) return;
+    warn(5,
+         "The runway ends are " + feetText(lengthFeet_) + " apart; the surveyed length is " +
+             cell(5) + " ft.",
+         feetText(lengthFeet_));
+  }
+
+  void checkAzimuth(const End& end, double computed) {
+    const std::string& text = cell(end.azimuth);
+    if (text.empty()) return;
+    const std::optional<double> stored = dddmmss(text);
+    if (!stored) {
+      warn(end.azimuth, "\"" + text + "\" is not an azimuth in dddmmss.", degreesText(computed));
+    } else if (angleBetween(*stored, computed) > kArcMinute) {
+      warn(end.azimuth,
+           "The azimuth " + text + " differs from the one computed from the runway ends, " +
+               degreesText(computed) + ", by more than one minute.",
+           degreesText(computed));
+    }
+  }
+
+  void checkDesignator(const End& end, double trueAzimuth) {
+    const auto number = designatorNumber(cell(end.designator));
+    const auto declination = context_.number(TableKind::Airport, context_.surveyRow, 16);
+    if (!number || !declination) return;
+    // East declination is held negative, so adding it turns a true bearing magnetic.
+    const double magnetic = std::fmod(trueAzimuth + *declination + 720.0, 360.0);
+    int expected = static_cast<int>(std::lround(magnetic / 10.0)) % 36;
+    if (expected == 0) expected = 36;
+    if (designatorSteps(*number, expected) <= 1) return;
+    char bearing[16];
+    std::snprintf(bearing, sizeof bearing, "%.1f", magnetic);
+    warn(end.designator,
+         "Runway end " + cell(end.designator) + " points to the magnetic bearing " + bearing +
+             "\u00b0, which makes it runway " + std::to_string(expected) + ".",
+         std::to_string(expected));
+  }
+
+  void checkDesignatorPair() {
+    const auto first = designatorNumber(cell(kRwyId.designator));
+    const auto second = designatorNumber(cell(kOpposite.designator));
+    if (!first || !second || designatorSteps(*first, *second) == 18) return;
+    int opposite = (*first + 18) % 36;
+    if (opposite == 0) opposite = 36;
+    warn(kOpposite.designator,
+         "The designators " + cell(kRwyId.designator) + " and " + cell(kOpposite.designator) +
+             " of one runway should differ by 18.",
+         std::to_string(opposite));
+  }
+
+  void checkDisplacedThreshold(const End& end, const GeoPoint& near, const GeoPoint& far) {
+    const auto threshold = position(end.displacedLatitude, end.displacedLongitude);
+    if (!threshold) return;
+    const double fromEnd = inverseGeodesic(near, *threshold).metres / kMetresPerFoot;
+    const double toOther = inverseGeodesic(*threshold, far).metres / kMetresPerFoot;
+    if (fromEnd + toOther - lengthFeet_ > lengthTolerance(lengthFeet_)) {
+      warn(end.displacedLatitude,
+           "The displaced threshold of runway end " + cell(end.designator) +
+               " does not lie between the runway ends.",
+           feetText(fromEnd + toOther - lengthFeet_) + " off the line");
+      return;
+    }
+    const auto length = context_.number(TableKind::Runway, row_, end.displacedLength);
+    if (length && std::fabs(*length - fromEnd) > lengthTolerance(*length)) {
+      warn(end.displacedLength,
+           "The displaced threshold of runway end " + cell(end.designator) + " lies " +
+               feetText(fromEnd) + " from the runway end; its length is " +
+               cell(end.displacedLength) + " ft.",
+           feetText(fromEnd));
+    }
+  }
+
+  void checkProfilePoints() {
+    const double length = context_.number(TableKind::Runway, row_, 5).value_or(lengthFeet_);
+    for (int group = kFirstProfileGroup; group <= kLastProfileGroup; group += 5) {
+      const std::string& end = cell(group);
+      if (end.empty() || (end != cell(2) && end != cell(27))) continue;
+      const auto distance = context_.number(TableKind::Runway, row_, group + 1);
+      if (!distance || (*distance >= 0 && *distance <= length)) continue;
+      context_.add(Severity::Warning, TableKind::Runway, row_, group + 1,
+                   "The profile point at " + cell(group + 1) + " ft from runway end " + end +
+                       " lies outside the runway (" + feetText(length) + ").",
+                   feetText(length));
+      context_.findings.back().fieldLabel = "Profile Point Distance";
+    }
+  }
+
+  ReviewContext& context_;
+  int row_;
+  double lengthFeet_ = 0;
+};
+
+}  // namespace
+
+void reviewRunwayGeometry(ReviewContext& context) {
+  for (int row : context.runways) RunwayCheck(context, row).run();
+}
+
+}  // namespace survey::review

@@ -1,0 +1,140 @@
+#include "review/survey_review.h"
+
+#include <GeographicLib/Geodesic.hpp>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+#include "review/review_context.h"
+#include "uddf/export/formatting.h"
+
+namespace survey::review {
+
+namespace {
+
+bool isTrue(const std::string& cell) {
+  return cell == "True";
+}
+
+}  // namespace
+
+ReviewContext::ReviewContext(const SurveyStore& store, std::string_view key, int surveyRow,
+                             ReviewDate today)
+    : store(store), key(key), surveyRow(surveyRow), today(today) {
+  runways = store.childRows(TableKind::Runway, key);
+  navaids = store.childRows(TableKind::Navaid, key);
+  obstructions = store.childRows(TableKind::Obstruction, key);
+  south_ = !isTrue(airport(39));
+  west_ = !isTrue(airport(40));
+}
+
+std::optional<double> ReviewContext::number(TableKind table, int row, int field) const {
+  return uddf::parseNumber(cell(table, row, field));
+}
+
+std::optional<GeoPoint> ReviewContext::position(TableKind table, int row, int latitude,
+                                                int longitude) const {
+  double parts[2] = {0, 0};
+  const int first[2] = {latitude, longitude};
+  constexpr double kUnit[3] = {1.0, 60.0, 3600.0};
+  for (int i = 0; i < 2; ++i) {
+    for (int k = 0; k < 3; ++k) {
+      const std::optional<double> value = number(table, row, first[i] + k);
+      if (!value || *value < 0) return std::nullopt;
+      parts[i] += *value / kUnit[k];
+    }
+  }
+  if (parts[0] > 90 || parts[1] > 180) return std::nullopt;
+  return GeoPoint{south_ ? -parts[0] : parts[0], west_ ? -parts[1] : parts[1]};
+}
+
+std::string ReviewContext::recordName(TableKind table, int row) const {
+  auto field = [&](int number) -> const std::string& { return cell(table, row, number); };
+  switch (table) {
+    case TableKind::Airport:
+      return "airport " + key;
+    case TableKind::Runway:
+      return "runway " + field(2) + "/" + field(27);
+    case TableKind::Navaid: {
+      const std::string& type = field(15);
+      std::string name = "navaid " + type.substr(0, type.find(" - "));
+      for (int number : {1, 2}) {
+        if (!field(number).empty()) name += " " + field(number);
+      }
+      return name;
+    }
+    case TableKind::Obstruction:
+      return "obstruction " + std::to_string(row) + (field(2).empty() ? "" : " (" + field(2) + ")");
+  }
+  return {};
+}
+
+void ReviewContext::add(Severity severity, TableKind table, int row, int field, std::string message,
+                        std::string computed) {
+  findings.push_back({severity, table, row, field, field > 0 ? fieldLabel(table, field) : "",
+                      recordName(table, row), std::move(message), std::move(computed)});
+}
+
+GeodesicLine inverseGeodesic(const GeoPoint& from, const GeoPoint& to) {
+  // NAD83 is realised on the GRS80 ellipsoid.
+  static const GeographicLib::Geodesic grs80(6378137.0, 1 / 298.257222101);
+  GeodesicLine line;
+  grs80.Inverse(from.latitude, from.longitude, to.latitude, to.longitude, line.metres,
+                line.azimuthFrom, line.azimuthTo);
+  line.azimuthFrom = std::fmod(line.azimuthFrom + 360.0, 360.0);
+  // The azimuth at the far end looking back along the line.
+  line.azimuthTo = std::fmod(line.azimuthTo + 180.0 + 360.0, 360.0);
+  return line;
+}
+
+std::string feetText(double feet) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f ft", feet);
+  return text;
+}
+
+std::string degreesText(double degrees) {
+  const double total = std::round(std::fmod(degrees + 360.0, 360.0) * 36000.0) / 10.0;  // seconds
+  const int whole = static_cast<int>(total / 3600.0);
+  const int minutes = static_cast<int>((total - whole * 3600.0) / 60.0);
+  const double seconds = total - whole * 3600.0 - minutes * 60.0;
+  char text[40];
+  std::snprintf(text, sizeof text, "%03d\u00b0%02d'%04.1f\"", whole, minutes, seconds);
+  return text;
+}
+
+std::vector<Finding> reviewSurvey(const SurveyStore& store, std::string_view key,
+                                  ReviewDate today) {
+  const int surveyRow = key.empty() ? 0 : store.findSurveyRow(key);
+  if (surveyRow == 0) return {};
+  ReviewContext context(store, key, surveyRow, today);
+  reviewCompleteness(context);
+  reviewShortenedValues(context);
+  reviewDates(context);
+  reviewRunwayGeometry(context);
+  reviewHeights(context);
+  reviewPositions(context);
+  reviewReferences(context);
+  return std::move(context.findings);
+}
+
+ReviewDate localToday() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+std::string_view severityText(Severity severity) {
+  return severity == Severity::Error ? "Error" : "Warning";
+}
+
+FindingCounts countFindings(const std::vector<Finding>& findings) {
+  FindingCounts counts;
+  for (const Finding& finding : findings) {
+    (finding.severity == Severity::Error ? counts.errors : counts.warnings) += 1;
+  }
+  return counts;
+}
+
+}  // namespace survey::review
