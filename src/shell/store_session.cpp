@@ -1,5 +1,7 @@
 #include "shell/store_session.h"
 
+#include <filesystem>
+
 #include "shell/controls.h"
 #include "shell/program.h"
 
@@ -28,7 +30,12 @@ void offerRestore(Program& program) {
   const auto directory = program.platform.programDirectory();
   if (!journalExists(directory)) return;
   const JournalContents contents = inspectJournal(directory);
-  if (contents.entries == 0) return;  // nothing whole in it: it simply continues
+  if (contents.entries == 0) {
+    // Nothing whole in it; a torn start must not hide the entries that follow.
+    std::error_code ec;
+    std::filesystem::resize_file(directory / kJournalName, 0, ec);
+    return;
+  }
   const std::string n = std::to_string(contents.entries);
   if (program.askYesNo("The program was not closed properly. Restore the " + n +
                            " changes made in that session?",

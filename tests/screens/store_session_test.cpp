@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
+
 #include "shell/exit_help_print.h"
 #include "store/file_io.h"
 #include "support/program_fixture.h"
@@ -100,6 +102,16 @@ TEST_F(StoreSessionTest, ASecondCopyIsToldWhoHoldsTheStoreAndSavesNothing) {
     EXPECT_EQ(otherDialogs.shown.back().text, "Do you really want to exit program?");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "survey_apt.txt"));
   }
+}
+
+// A journal with nothing whole in it asks nothing, and what follows stays readable.
+TEST_F(StoreSessionTest, AJournalTornBeforeItsFirstEntryIsStartedAfresh) {
+  std::ofstream(dir.path() / kJournalName) << "J0000";
+  start();
+  EXPECT_TRUE(dialogs.shown.empty());
+  program.store.appendAirport({{3, "ABC"}});
+  program.tell("Airport Information Successfully Added");
+  EXPECT_EQ(inspectJournal(dir.path()).entries, 1);
 }
 
 }  // namespace
