@@ -2,10 +2,14 @@
 // subcommand's name and returns the process exit status.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "store/store_files.h"
+#include "store/store_lock.h"
 
 namespace survey::cli {
 
@@ -20,6 +24,14 @@ struct Command {
   std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>
       run;
 };
+
+// For a command that saves: the store's lock, or nothing after telling on err
+// why the store cannot be saved now (another copy holds it, or a windowed run
+// cut short left changes that only the program can restore).
+std::unique_ptr<StoreLock> lockForSaving(const std::filesystem::path& dir, std::ostream& err);
+// For a command that only reads: completes a save cut short first, unless
+// another copy holds the store (which then does it itself).
+StoreLoadReport loadForReading(SurveyStore& store, const std::filesystem::path& dir);
 
 // Every subcommand; each *_command.cpp adds its own through a registrar.
 std::vector<Command>& commands();

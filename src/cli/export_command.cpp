@@ -24,7 +24,7 @@ int exportSurvey(const std::vector<std::string>& args, std::ostream& out, std::o
     return kExitFailed;
   }
   SurveyStore store;
-  const StoreLoadReport report = loadStore(store, dir);
+  const StoreLoadReport report = loadForReading(store, dir);
   if (report.failed) {
     err << "survey-tool: " << report.message() << '\n';
     return kExitFailed;

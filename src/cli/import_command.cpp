@@ -21,6 +21,8 @@ int importFile(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "survey-tool: " << dir.string() << " is not a directory\n";
     return kExitFailed;
   }
+  const auto lock = lockForSaving(dir, err);
+  if (!lock) return kExitFailed;
   SurveyStore store;
   const StoreLoadReport load = loadStore(store, dir);
   if (load.failed) {

@@ -3,19 +3,52 @@
 #include <ostream>
 
 #include "cli/command.h"
+#include "store/recovery_journal.h"
 #include "store/store_files.h"
 
 namespace survey::cli {
+
+std::unique_ptr<StoreLock> lockForSaving(const std::filesystem::path& dir, std::ostream& err) {
+  LockHolder holder;
+  std::string error;
+  auto lock = StoreLock::acquire(dir, holder, error);
+  if (!lock) {
+    err << "survey-tool: "
+        << (error.empty() ? storeInUseMessage(dir, holder) + " Close it first." : error)
+        << " Nothing was saved: the store was left as it was.\n";
+    return nullptr;
+  }
+  if (journalExists(dir)) {
+    err << "survey-tool: the program was not closed properly and its recovery journal "
+        << (dir / kJournalName).string()
+        << " holds unsaved changes. Start the program to restore or set them aside. Nothing was "
+           "saved: the store was left as it was.\n";
+    return nullptr;
+  }
+  return lock;
+}
+
+StoreLoadReport loadForReading(SurveyStore& store, const std::filesystem::path& dir) {
+  LockHolder holder;
+  std::string error;
+  const auto lock = StoreLock::acquire(dir, holder, error);
+  return loadStore(store, dir, lock ? StoreAccess::Writer : StoreAccess::Reader);
+}
+
 namespace {
 
-// Loads the store of DIR; reports and returns false when DIR or a file is unusable.
-bool loadFrom(const std::string& dir, SurveyStore& store, std::ostream& err) {
+bool isDirectory(const std::string& dir, std::ostream& err) {
   std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec)) {
-    err << "survey-tool: " << dir << " is not a directory\n";
-    return false;
-  }
-  const StoreLoadReport report = loadStore(store, dir);
+  if (std::filesystem::is_directory(dir, ec)) return true;
+  err << "survey-tool: " << dir << " is not a directory\n";
+  return false;
+}
+
+// Loads the store of DIR (as its writer when lock is held); reports and returns false when a
+// file is unusable.
+bool loadFrom(const std::string& dir, SurveyStore& store, std::ostream& err,
+              const StoreLock* lock) {
+  const StoreLoadReport report = lock ? loadStore(store, dir) : loadForReading(store, dir);
   if (report.failed) {
     err << "survey-tool: " << (std::filesystem::path(dir) / report.file).string() << " line "
         << report.line << ": " << report.reason << '\n';
@@ -30,7 +63,7 @@ int listSurveys(const std::vector<std::string>& args, std::ostream& out, std::os
     return kExitFailed;
   }
   SurveyStore store;
-  if (!loadFrom(args[0], store, err)) return kExitFailed;
+  if (!isDirectory(args[0], err) || !loadFrom(args[0], store, err, nullptr)) return kExitFailed;
   const Table& airports = store.airports();
   for (int row = 1; row <= airports.count(); ++row) {
     out << airports.cell(row, 3) << '\t' << airports.cell(row, 2) << '\t' << airports.cell(row, 1)
@@ -46,7 +79,10 @@ int resave(const std::vector<std::string>& args, std::ostream&, std::ostream& er
     return kExitFailed;
   }
   SurveyStore store;
-  if (!loadFrom(args[0], store, err)) return kExitFailed;
+  if (!isDirectory(args[0], err)) return kExitFailed;
+  const auto lock = lockForSaving(args[0], err);
+  if (!lock) return kExitFailed;
+  if (!loadFrom(args[0], store, err, lock.get())) return kExitFailed;
   const StoreSaveReport report = saveStore(store, args[0]);
   if (!report.ok()) {
     err << "survey-tool: " << report.message() << '\n';

@@ -279,7 +279,9 @@ void AirportScreen::carryIdentifierChange(const std::string& oldKey, const std::
     Table& table = store.table(kind);
     const int link = table.shape().linkField;
     for (int row = 1; row <= table.count(); ++row) {
-      if (table.cell(row, link) == oldKey) table.setCell(row, link, newKey);
+      if (table.cell(row, link) != oldKey) continue;
+      table.setCell(row, link, newKey);
+      store.noteRowChanged(kind, row);
     }
   }
   program().current().surveyKey = newKey;

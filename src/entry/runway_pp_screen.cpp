@@ -181,7 +181,9 @@ void RunwayPPScreen::storePoint() {
         "runway)");
     return;
   }
-  if (!storeProfilePoint(runways, row, point)) {
+  if (storeProfilePoint(runways, row, point)) {
+    program.store.noteRowChanged(TableKind::Runway, row);
+  } else {
     program.tell("Runway " + runways.cell(row, 2) + " / " + runways.cell(row, 27) +
                  " already holds " + std::to_string(kProfileGroups) +
                  " additional profile points, the most a runway can hold. Delete a point before "
@@ -197,6 +199,7 @@ void RunwayPPScreen::deletePoint() {
   // The point is taken from the runway the grid lists.
   Program& program = this->program();
   if (deleteProfilePoint(program.store.runways(), program.current().runwayRow, point)) {
+    program.store.noteRowChanged(TableKind::Runway, program.current().runwayRow);
     refreshGrid();
   }
 }

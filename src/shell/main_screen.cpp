@@ -72,12 +72,9 @@ MainScreen::MainScreen(Program& program)
 
 void MainScreen::load() {
   Program& program = this->program();
-  if (!program.current().storeLoaded) {
-    {
-      BusyPointer busy(program.platform);
-      program.loadReport = loadStore(program.store, program.platform.storeDirectory());
-    }
-    if (program.loadReport.failed) program.tell(program.loadReport.message());
+  if (!program.current().storeLoaded && !openStore(program)) {
+    program.platform.quit();
+    return;
   }
   prepareScreen(program, kName, "LOAD");
   refreshSurveyList();

@@ -3,7 +3,10 @@
 namespace survey {
 
 Program::Program(Dialogs& dialogs, Platform& platform)
-    : dialogs(dialogs), platform(platform), screens(*this) {}
+    : durableDialogs_(dialogs, *this),
+      dialogs(durableDialogs_),
+      platform(platform),
+      screens(*this) {}
 
 Program::~Program() {
   screens.discardAll();

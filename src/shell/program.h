@@ -7,6 +7,7 @@
 #include "shell/dialogs.h"
 #include "shell/platform.h"
 #include "shell/screen_manager.h"
+#include "shell/store_session.h"
 #include "store/store_files.h"
 #include "store/survey_store.h"
 #include "uddf/export/uddf_export.h"
@@ -20,7 +21,13 @@ class Program {
   Program& operator=(const Program&) = delete;
   ~Program();
 
+ private:
+  DurableDialogs durableDialogs_;
+
+ public:
   SurveyStore store;
+  // The lock and the recovery journal of this run.
+  StoreSession session;
   Dialogs& dialogs;
   Platform& platform;
   ScreenManager screens;

@@ -1,65 +1,155 @@
 #include "store/file_io.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <random>
 #include <system_error>
 
 namespace survey {
 
+namespace {
+
+std::string errnoText(const char* what) {
+  return std::string(what) + ": " + std::strerror(errno);
+}
+
+struct FaultState {
+  WriteFaults plan;
+  int writes = 0;
+  int renames = 0;
+  long long written = 0;
+};
+FaultState& faults() {
+  static FaultState state;
+  return state;
+}
+
+// write(2), unless the injected plan says this one fails.
+ssize_t plannedWrite(int fd, const char* data, std::size_t size) {
+  FaultState& f = faults();
+  if (f.plan.failWrite != 0 && ++f.writes == f.plan.failWrite) {
+    errno = EIO;
+    return -1;
+  }
+  if (f.plan.spaceLeft >= 0) {
+    const long long room = f.plan.spaceLeft - f.written;
+    if (room <= 0) {
+      errno = ENOSPC;
+      return -1;
+    }
+    size = std::min<std::size_t>(size, static_cast<std::size_t>(room));
+  }
+  const ssize_t n = ::write(fd, data, size);
+  if (n > 0) f.written += n;
+  return n;
+}
+
+const char* kindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return "a directory";
+  if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
+  if (S_ISSOCK(mode)) return "a socket";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  return "not a regular file";
+}
+
+}  // namespace
+
+void setWriteFaults(const WriteFaults& plan) {
+  faults() = FaultState{plan, 0, 0, 0};
+}
+
+std::string notARegularFile(const std::filesystem::path& path, bool missingIsFine) {
+  struct stat link {};
+  if (::lstat(path.c_str(), &link) != 0) {
+    return errno == ENOENT && missingIsFine ? std::string() : errnoText("cannot be opened");
+  }
+  struct stat target {};
+  if (::stat(path.c_str(), &target) != 0) {
+    std::error_code ec;
+    const auto points = std::filesystem::read_symlink(path, ec);
+    return "it is a symbolic link to " + points.string() + ", which cannot be reached (" +
+           std::strerror(errno) + ")";
+  }
+  if (S_ISREG(target.st_mode)) return {};
+  return std::string("it is ") + kindOf(target.st_mode) + ", not a regular file";
+}
+
 ReadResult readWholeFile(const std::filesystem::path& path) {
   ReadResult result;
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    result.error = "it is a directory, not a file";
-    return result;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  result.error = notARegularFile(path, false);
+  if (!result.error.empty()) return result;
+  // O_NONBLOCK: whatever replaced the file since the check, the open never waits.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
     result.error = std::strerror(errno);
     return result;
   }
-  in.seekg(0, std::ios::end);
-  const auto size = in.tellg();
-  in.seekg(0, std::ios::beg);
-  if (size > 0) {
-    result.bytes.resize(static_cast<std::size_t>(size));
-    in.read(result.bytes.data(), size);
-  }
-  if (in.bad()) {
-    result.error = "the file could not be read to its end";
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    result.error = std::string("it is ") + kindOf(st.st_mode) + ", not a regular file";
+    ::close(fd);
     return result;
   }
+  result.bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      result.error = "the file could not be read to its end: " + std::string(std::strerror(errno));
+      ::close(fd);
+      return result;
+    }
+    if (n == 0) break;
+    result.bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
   result.ok = true;
   return result;
 }
 
-namespace {
-std::string errnoText(const char* what) {
-  return std::string(what) + ": " + std::strerror(errno);
-}
-}  // namespace
-
-std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  namespace fs = std::filesystem;
+std::filesystem::path saveTarget(const std::filesystem::path& path) {
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return "a directory of that name is in the way";
-  const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  std::random_device seed;
-  const fs::path temp =
-      dir / (path.filename().string() + ".saving-" + std::to_string(seed() % 1000000));
+  if (!std::filesystem::is_symlink(path, ec)) return path;
+  const auto resolved = std::filesystem::canonical(path, ec);
+  return ec ? path : resolved;
+}
 
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return errnoText("cannot create a file in its directory");
-  std::string error;
+std::filesystem::path writeTemporaryCopy(const std::filesystem::path& target,
+                                         std::string_view bytes, std::string& error) {
+  namespace fs = std::filesystem;
+  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::random_device seed;
+  fs::path temp;
+  int fd = -1;
+  for (int attempt = 0; fd < 0 && attempt < 10; ++attempt) {
+    temp = dir / (target.filename().string() + ".saving-" + std::to_string(seed() % 1000000));
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) {
+    error = errnoText("cannot create a file in its directory");
+    return {};
+  }
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0) {
+    // The new file is what the user set up: same permissions, same owner.
+    if (::geteuid() == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+      error = errnoText("cannot keep the file's owner");
+    }
+    if (error.empty() && ::fchmod(fd, old.st_mode & 07777) != 0) {
+      error = errnoText("cannot keep the file's permissions");
+    }
+  }
   std::size_t written = 0;
   while (written < bytes.size() && error.empty()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    const ssize_t n = plannedWrite(fd, bytes.data() + written, bytes.size() - written);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0)
       error = errnoText("cannot write");
@@ -68,11 +158,56 @@ std::string writeFileAtomically(const std::filesystem::path& path, std::string_v
   }
   if (error.empty() && ::fsync(fd) != 0) error = errnoText("cannot flush to disk");
   if (::close(fd) != 0 && error.empty()) error = errnoText("cannot close");
-  if (error.empty() && std::rename(temp.c_str(), path.c_str()) != 0) {
-    error = errnoText("cannot replace the old file");
+  if (!error.empty()) {
+    ::unlink(temp.c_str());
+    return {};
   }
-  if (!error.empty()) ::unlink(temp.c_str());
-  return error;
+  return temp;
+}
+
+std::string replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+  FaultState& f = faults();
+  if (f.plan.failRename != 0 && ++f.renames == f.plan.failRename) {
+    errno = EIO;
+    return errnoText("cannot replace the old file");
+  }
+  if (std::rename(from.c_str(), to.c_str()) != 0) return errnoText("cannot replace the old file");
+  return {};
+}
+
+void flushDirectory(const std::filesystem::path& directory) {
+  const int fd =
+      ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);  // best effort: some file systems refuse fsync on a directory
+  ::close(fd);
+}
+
+bool isTemporaryOf(std::string_view fileName, std::string_view base) {
+  constexpr std::string_view kMark = ".saving-";
+  if (fileName.size() <= base.size() + kMark.size()) return false;
+  if (fileName.substr(0, base.size()) != base) return false;
+  if (fileName.substr(base.size(), kMark.size()) != kMark) return false;
+  for (char c : fileName.substr(base.size() + kMark.size())) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return "a directory of that name is in the way";
+  const auto target = saveTarget(path);
+  std::string error;
+  const auto temp = writeTemporaryCopy(target, bytes, error);
+  if (!error.empty()) return error;
+  error = replaceFile(temp, target);
+  if (!error.empty()) {
+    ::unlink(temp.c_str());
+    return error;
+  }
+  flushDirectory(target.parent_path());
+  return {};
 }
 
 std::vector<std::string_view> splitLines(std::string_view text) {

@@ -13,12 +13,42 @@ struct ReadResult {
   std::string bytes;
   std::string error;  // why the file could not be read
 };
+// Reads a regular file (or what a symbolic link points to). Never blocks: a
+// FIFO, device, socket or directory is refused with the reason.
 ReadResult readWholeFile(const std::filesystem::path& path);
 
-// Writes to a temporary file in the same directory, flushes it to disk, then
-// renames it over the target, so the target is either old or complete.
-// Returns an empty text on success, otherwise why it failed.
+// Why the path cannot serve as a data file: empty when it is a regular file,
+// a link to one, or absent (absent only when missingIsFine).
+std::string notARegularFile(const std::filesystem::path& path, bool missingIsFine);
+
+// Where a save to path really lands: the file a symbolic link points to, else path.
+std::filesystem::path saveTarget(const std::filesystem::path& path);
+
+// Writes bytes to a new temporary file "<target name>.saving-NNNNNN" beside
+// target, with target's mode (and owner, when run as root), flushed to disk.
+// Returns the temporary file's path, or sets error and leaves nothing behind.
+std::filesystem::path writeTemporaryCopy(const std::filesystem::path& target,
+                                         std::string_view bytes, std::string& error);
+// Renames from over to; empty text on success, else why it failed.
+std::string replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+// Flushes a directory's entries (renames, removals) to disk.
+void flushDirectory(const std::filesystem::path& directory);
+// True for names "<base>.saving-<digits>": temporary files of this program's saves.
+bool isTemporaryOf(std::string_view fileName, std::string_view base);
+
+// Writes to a temporary file beside the target, then renames it over the
+// target, so the target is either old or complete. Follows a symbolic link and
+// keeps the mode of the file replaced. Empty text on success, else why it failed.
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Injected failures of the writer, so tests can show what a full disk or a
+// failing rename does. Counts are 1-based over the calls since the last set; 0 = never.
+struct WriteFaults {
+  int failWrite = 0;         // this write fails with an I/O error
+  int failRename = 0;        // this rename fails
+  long long spaceLeft = -1;  // bytes that fit before "No space left"; -1 = unlimited
+};
+void setWriteFaults(const WriteFaults& faults);
 
 // Calls visit(line) for each line, ending at CR LF, lone CR or lone LF (the
 // terminators are not kept), until visit returns false. A final line without

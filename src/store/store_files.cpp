@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "store/file_io.h"
+#include "store/store_commit.h"
 #include "store/text_encoding.h"
 
 namespace survey {
@@ -85,19 +86,37 @@ std::string StoreLoadReport::message() const {
 std::string StoreSaveReport::message() const {
   std::string text;
   for (const auto& failure : failures) text += "Could not save " + failure + "\n";
-  if (!failures.empty()) text += "The files named above keep their previous contents.\n";
+  if (!failures.empty()) {
+    text += "No store file was replaced: the store was left as it was.\n";
+  }
   for (const auto& backup : backups) text += "Backup copy: " + backup + "\n";
   if (!text.empty()) text.pop_back();
   return text;
 }
 
-StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory) {
+StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory,
+                          StoreAccess access) {
   StoreLoadReport report;
+  if (access == StoreAccess::Writer) {
+    std::vector<std::string> names;
+    for (TableKind kind : kLoadOrder) names.emplace_back(shapeOf(kind).fileName);
+    if (std::string error = finishInterruptedSave(directory, names); !error.empty()) {
+      // Reading now could mix two saves; the store stays unread and backed up.
+      report.failed = true;
+      report.file = kCommitRecordName;
+      report.line = 1;
+      report.reason = error;
+      report.unreadTables.assign(std::begin(kLoadOrder), std::end(kLoadOrder));
+      store.current.storeLoaded = true;
+      return report;
+    }
+  }
   for (std::size_t k = 0; k < std::size(kLoadOrder); ++k) {
     Table& table = store.table(kLoadOrder[k]);
     const auto path = directory / std::string(table.shape().fileName);
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) continue;
+    // Only a name that is not there at all is an empty table; a dangling link is not.
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) continue;
     ReadResult read = readWholeFile(path);
     std::optional<FileFailure> failure;
     if (!read.ok) {
@@ -150,10 +169,15 @@ namespace {
 std::string backUp(const std::filesystem::path& path, std::string& error) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  if (!fs::exists(path, ec) || fs::is_directory(path, ec)) return {};
+  if (!fs::exists(fs::symlink_status(path, ec))) return {};
+  error = notARegularFile(path, false);
+  if (!error.empty()) {
+    error += "; it was left as it is (move it away, then save again)";
+    return {};
+  }
   fs::path backup = path;
   backup += ".unread-backup";
-  for (int n = 1; fs::exists(backup, ec); ++n) {
+  for (int n = 1; fs::exists(fs::symlink_status(backup, ec)); ++n) {
     backup = path;
     backup += ".unread-backup" + std::to_string(n);
   }
@@ -170,21 +194,25 @@ StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& direc
   StoreSaveReport report;
   std::error_code ec;  // a new user's data folder comes into being at the first save
   std::filesystem::create_directories(directory, ec);
+  std::vector<StoreFileImage> images;
   for (TableKind kind : kSaveOrder) {
     Table& table = store.table(kind);
     const std::string name(table.shape().fileName);
-    const auto path = directory / name;
     if (std::find(unreadTables.begin(), unreadTables.end(), kind) != unreadTables.end()) {
       std::string error;
-      const std::string backup = backUp(path, error);
+      const std::string backup = backUp(directory / name, error);
       if (!error.empty()) {
+        // Never overwrite what was not read without a copy of it.
         report.failures.push_back(name + ": " + error);
-        continue;  // never overwrite what was not read without a copy of it
+        return report;
       }
+      report.backedUpTables.push_back(kind);
       if (!backup.empty()) report.backups.push_back(name + " kept as " + backup);
     }
-    const std::string error = writeFileAtomically(path, storeFileText(table));
-    if (!error.empty()) report.failures.push_back(name + ": " + error);
+    images.push_back({name, storeFileText(table)});
+  }
+  if (std::string error = commitStoreFiles(directory, images); !error.empty()) {
+    report.failures.push_back(error);
   }
   return report;
 }

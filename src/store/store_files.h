@@ -25,21 +25,30 @@ struct StoreLoadReport {
 struct StoreSaveReport {
   std::vector<std::string> failures;  // "survey_rwy.txt: cannot write: No space left on device"
   std::vector<std::string> backups;   // "survey_rwy.txt kept as survey_rwy.txt.unread-backup"
+  // Unread tables whose file now has its backup (also when the save then
+  // failed): they need none at the next attempt.
+  std::vector<TableKind> backedUpTables;
   bool ok() const { return failures.empty(); }
   std::string message() const;  // for the user; empty when all went well and nothing was backed up
 };
 
+// Who opens the store: the one copy that may save, or a reader beside it.
+enum class StoreAccess { Writer, Reader };
+
 // Reads the four files into the (empty) tables, in the order airport, runway,
 // obstruction, navaid. A missing file is an empty table. A file that cannot
-// be read ends the load there.
-StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory);
+// be read (a dangling link, a FIFO, a bad header...) ends the load there. A
+// writer first completes or discards a save that was cut short.
+StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory,
+                          StoreAccess access = StoreAccess::Writer);
 
 // Serialises one table as its store file's bytes. Replaces an empty airport
 // field 25 by "AOC", in the table too.
 std::string storeFileText(Table& table);
 
-// Writes the four files, each atomically. Files named in unreadTables are
-// first copied to a backup beside them, so nothing the load could not read is lost.
+// Replaces the four files all together or not at all. Files named in
+// unreadTables are first copied to a backup beside them, so nothing the load
+// could not read is lost; one that cannot be copied stops the save.
 StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& directory,
                           const std::vector<TableKind>& unreadTables = {});
 

@@ -59,6 +59,7 @@ AppendResult SurveyStore::appendAirport(const FieldValues& values) {
   current.surveyKey = apt.cell(*row, 3);
   current.surveyName = apt.cell(*row, 1);
   current.airportRow = static_cast<int16_t>(*row);
+  noteRowChanged(TableKind::Airport, *row);
   return {*row, {}};
 }
 
@@ -69,12 +70,14 @@ AppendResult SurveyStore::appendChild(TableKind kind, const FieldValues& values)
   for (const auto& [field, text] : values) t.setCell(*row, field, text);
   t.setCell(*row, t.shape().linkField, current.surveyKey);
   if (kind == TableKind::Runway) current.runwayRow = static_cast<int16_t>(*row);
+  noteRowChanged(kind, *row);
   return {*row, {}};
 }
 
 void SurveyStore::updateRow(TableKind kind, int row, const FieldValues& values) {
   Table& t = table(kind);
   for (const auto& [field, text] : values) t.setCell(row, field, text);
+  noteRowChanged(kind, row);
 }
 
 std::vector<int> SurveyStore::childRows(TableKind kind, std::string_view key) const {
@@ -90,9 +93,11 @@ std::vector<int> SurveyStore::childRows(TableKind kind, std::string_view key) co
 void SurveyStore::markDeleted(TableKind kind, int row) {
   Table& t = table(kind);
   if (t.shape().deleteField != 0) t.setCell(row, t.shape().deleteField, "D");
+  noteRowChanged(kind, row);
 }
 
 void SurveyStore::deleteSurvey(std::string_view key) {
+  if (observer_ != nullptr) observer_->surveyDeleting(key);
   for (auto& t : tables_) {
     const int link = t.shape().linkField;
     int kept = 0;
@@ -103,6 +108,7 @@ void SurveyStore::deleteSurvey(std::string_view key) {
     }
     t.setCount(static_cast<int16_t>(kept));
   }
+  if (observer_ != nullptr) observer_->surveyDeleted();
 }
 
 }  // namespace survey

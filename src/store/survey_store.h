@@ -25,6 +25,17 @@ std::string numberCell(long value);
 // "True"/"False", the form a boolean cell takes.
 std::string booleanCell(bool value);
 
+// Told of every change made through the store's operations, and by code that
+// writes cells directly (through noteRowChanged).
+class StoreObserver {
+ public:
+  virtual ~StoreObserver() = default;
+  virtual void rowChanged(TableKind kind, int row) = 0;
+  // Around a survey's removal, which moves the rows after it.
+  virtual void surveyDeleting(std::string_view key) = 0;
+  virtual void surveyDeleted() = 0;
+};
+
 class SurveyStore {
  public:
   SurveyStore();
@@ -58,8 +69,15 @@ class SurveyStore {
   // Empties every table (used before a load and by tests).
   void clear();
 
+  void setObserver(StoreObserver* observer) { observer_ = observer; }
+  // For code that sets cells of an existing row itself; appended rows are seen anyway.
+  void noteRowChanged(TableKind kind, int row) {
+    if (observer_ != nullptr) observer_->rowChanged(kind, row);
+  }
+
  private:
   std::vector<Table> tables_;
+  StoreObserver* observer_ = nullptr;
 };
 
 // "The airport table is full (1000 surveys). ..." and its kin.

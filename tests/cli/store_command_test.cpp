@@ -6,7 +6,9 @@
 #include <fstream>
 
 #include "store/file_io.h"
+#include "store/recovery_journal.h"
 #include "store/store_files.h"
+#include "store/store_lock.h"
 #include "support/fakes.h"
 
 namespace survey {
@@ -114,6 +116,50 @@ TEST(SurveyToolStore, StoreOptionStandsForTheDirArgument) {
   }
   // --help names the option.
   EXPECT_NE(runTool("--help", dir.path() / "err").out.find("[--store DIR]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace survey
+
+namespace survey {
+namespace {
+
+// Saving commands leave the store alone while the windowed program holds it
+// or while its recovery journal waits to be restored.
+TEST(SurveyToolStore, SavingCommandsRefuseWhileTheStoreIsNotTheirs) {
+  struct Case {
+    const char* what;
+    bool lockHeld;
+    bool journalLeft;
+    const char* said;
+  };
+  const Case cases[] = {
+      {"program running", true, false, "is in use by process"},
+      {"program cut short", false, true, "was not closed properly"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing::TempDir dir;
+    SurveyStore store;
+    store.appendAirport({{3, "ABC"}});
+    ASSERT_TRUE(saveStore(store, dir.path()).ok());
+    const std::string before = readWholeFile(dir.path() / "survey_apt.txt").bytes;
+    LockHolder holder;
+    std::string error;
+    auto lock = c.lockHeld ? StoreLock::acquire(dir.path(), holder, error) : nullptr;
+    if (c.journalLeft) std::ofstream(dir.path() / kJournalName) << "J";
+    const auto errFile = dir.path() / "err.txt";
+    for (const std::string& command :
+         {"resave " + dir.path().string(),
+          "import " + dir.path().string() + " " + SURVEY_TEST_DATA "/import/two_runways.uddf"}) {
+      EXPECT_EQ(runTool(command, errFile).status, 2) << command;
+      const std::string said = readWholeFile(errFile).bytes;
+      EXPECT_NE(said.find(c.said), std::string::npos) << said;
+      EXPECT_NE(said.find("the store was left as it was"), std::string::npos) << said;
+    }
+    EXPECT_EQ(readWholeFile(dir.path() / "survey_apt.txt").bytes, before);
+    EXPECT_EQ(runTool("list " + dir.path().string(), errFile).out.substr(0, 4), "ABC\t");
+  }
 }
 
 }  // namespace

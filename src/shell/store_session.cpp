@@ -1,0 +1,104 @@
+#include "shell/store_session.h"
+
+#include <filesystem>
+
+#include "shell/controls.h"
+#include "shell/program.h"
+
+namespace survey {
+
+namespace {
+
+// Yes: open read-only; No: quit.
+bool lockOrAsk(Program& program) {
+  StoreSession& session = program.session;
+  const auto directory = program.platform.programDirectory();
+  LockHolder holder;
+  std::string error;
+  session.lock = StoreLock::acquire(directory, holder, error);
+  if (session.lock) return true;
+  const std::string why = error.empty()
+                              ? storeInUseMessage(directory, holder)
+                              : "The survey store cannot be locked for saving (" + error + ").";
+  const bool readOnly = program.askYesNo(
+      why + "\nOpen it read-only? Nothing you change is saved. Choose No to quit.", "Store in use");
+  session.readOnly = readOnly;
+  return readOnly;
+}
+
+void offerRestore(Program& program) {
+  const auto directory = program.platform.programDirectory();
+  if (!journalExists(directory)) return;
+  const JournalContents contents = inspectJournal(directory);
+  if (contents.entries == 0) {
+    // Nothing whole in it; a torn start must not hide the entries that follow.
+    std::error_code ec;
+    std::filesystem::resize_file(directory / kJournalName, 0, ec);
+    return;
+  }
+  const std::string n = std::to_string(contents.entries);
+  if (program.askYesNo("The program was not closed properly. Restore the " + n +
+                           " changes made in that session?",
+                       "Restore?")) {
+    BusyPointer busy(program.platform);
+    restoreFromJournal(program.store, directory);
+  } else {
+    setJournalAside(directory);
+  }
+}
+
+}  // namespace
+
+bool openStore(Program& program) {
+  if (!lockOrAsk(program)) return false;
+  const auto directory = program.platform.programDirectory();
+  {
+    BusyPointer busy(program.platform);
+    program.loadReport =
+        loadStore(program.store, directory,
+                  program.session.readOnly ? StoreAccess::Reader : StoreAccess::Writer);
+  }
+  if (program.loadReport.failed) program.tell(program.loadReport.message());
+  if (program.session.readOnly) return true;
+  offerRestore(program);
+  std::string error;
+  program.session.journal = RecoveryJournal::open(program.store, directory, error);
+  if (program.session.journal) {
+    // Changes no message follows (a certification, a profile point) are made
+    // durable once the event that made them is over.
+    program.session.journal->onFirstChange = [&program] {
+      EventScope::whenIdle([&program] { makeChangesDurable(program); });
+    };
+  }
+  if (!error.empty()) {
+    program.tell("Changes cannot be protected against a crash in this run: " + error +
+                 ". They are kept until you save them at Exit.");
+  }
+  return true;
+}
+
+void makeChangesDurable(Program& program) {
+  StoreSession& session = program.session;
+  if (!session.journal) return;
+  const std::string error = session.journal->flush();
+  if (error.empty() || error == session.lastJournalTrouble) {
+    session.lastJournalTrouble = error;
+    return;
+  }
+  session.lastJournalTrouble = error;
+  program.tell("The last change could not be protected against a crash: " + error +
+               ". It is kept until you save at Exit.");
+}
+
+void closeStore(Program& program) {
+  if (program.session.journal) program.session.journal->remove();
+  program.session.journal.reset();
+  program.session.lock.reset();  // the program ends: another copy may take the store
+}
+
+Button DurableDialogs::show(const Message& message) {
+  makeChangesDurable(program_);
+  return shown_.show(message);
+}
+
+}  // namespace survey

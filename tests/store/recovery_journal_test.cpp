@@ -1,0 +1,132 @@
+#include "store/recovery_journal.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <functional>
+
+#include "store/file_io.h"
+#include "store/store_files.h"
+#include "support/fakes.h"
+
+namespace survey {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+std::string snapshot(SurveyStore& store) {
+  std::string text;
+  for (auto kind :
+       {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
+    text += storeFileText(store.table(kind));
+  }
+  return text;
+}
+
+// Actions of a working day, each made durable as the program does after an action.
+const std::vector<std::pair<const char*, std::function<void(SurveyStore&)>>> kActions = {
+    {"new survey",
+     [](SurveyStore& s) {
+       s.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
+     }},
+    {"runway",
+     [](SurveyStore& s) {
+       s.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}});
+     }},
+    {"navaid with its number",
+     [](SurveyStore& s) {
+       const int row = s.appendChild(TableKind::Navaid, {{1, "VOR"}}).row;
+       s.updateRow(TableKind::Navaid, row, {{19, numberCell(row)}});
+     }},
+    {"second survey",
+     [](SurveyStore& s) {
+       s.appendAirport({{1, "Def Field"}, {3, "DEF"}});
+     }},
+    {"obstruction",
+     [](SurveyStore& s) {
+       s.appendChild(TableKind::Obstruction, {{1, "Tree"}});
+     }},
+    {"runway edited",
+     [](SurveyStore& s) {
+       s.updateRow(TableKind::Runway, 1, {{5, "8000"}});
+     }},
+    {"navaid deleted", [](SurveyStore& s) { s.markDeleted(TableKind::Navaid, 1); }},
+    {"first survey deleted", [](SurveyStore& s) { s.deleteSurvey("ABC"); }},
+    {"cell written directly",
+     [](SurveyStore& s) {
+       s.obstructions().setCell(1, 3, "direct");
+       s.noteRowChanged(TableKind::Obstruction, 1);
+     }},
+    {"imported rows",
+     [](SurveyStore& s) { s.navaids().setCell(*s.navaids().appendRow(), 1, "X"); }},
+    {"certified",
+     [](SurveyStore& s) {
+       s.updateRow(TableKind::Airport, 1, {{41, "CERTIFIED"}});
+     }},
+};
+
+TEST(RecoveryJournal, RestoringAfterAnyActionGivesTheTablesAsTheyWereThen) {
+  TempDir dir;
+  SurveyStore base;
+  base.appendAirport({{1, "Saved Field"}, {3, "OLD"}});
+  ASSERT_TRUE(saveStore(base, dir.path()).ok());
+  SurveyStore working;
+  loadStore(working, dir.path());
+  std::string error;
+  auto journal = RecoveryJournal::open(working, dir.path(), error);
+  ASSERT_TRUE(journal) << error;
+  for (std::size_t i = 0; i < kActions.size(); ++i) {
+    SCOPED_TRACE(kActions[i].first);
+    kActions[i].second(working);
+    ASSERT_EQ(journal->flush(), "");
+    EXPECT_EQ(inspectJournal(dir.path()).entries, static_cast<int>(i) + 1);
+    SurveyStore restarted;
+    loadStore(restarted, dir.path(), StoreAccess::Reader);
+    EXPECT_EQ(restoreFromJournal(restarted, dir.path()), static_cast<int>(i) + 1);
+    EXPECT_EQ(snapshot(restarted), snapshot(working));
+  }
+  journal->remove();
+  EXPECT_FALSE(journalExists(dir.path()));
+}
+
+TEST(RecoveryJournal, ATornLastEntryIsIgnoredAndTheJournalContinuesAfterTheWholeOnes) {
+  TempDir dir;
+  SurveyStore working;
+  std::string error;
+  auto journal = RecoveryJournal::open(working, dir.path(), error);
+  ASSERT_TRUE(journal);
+  const fs::path path = dir.path() / kJournalName;
+  std::size_t lastStart = 0;
+  for (int i = 0; i < 3; ++i) {
+    lastStart = fs::file_size(path);
+    kActions[static_cast<std::size_t>(i)].second(working);
+    ASSERT_EQ(journal->flush(), "");
+  }
+  journal.reset();
+  const std::string whole = readWholeFile(path).bytes;
+  for (std::size_t cut : {lastStart + 1, lastStart + 20, whole.size() - 1}) {
+    SCOPED_TRACE(cut);
+    ASSERT_EQ(writeFileAtomically(path, whole.substr(0, cut)), "");
+    EXPECT_EQ(inspectJournal(dir.path()).entries, 2);
+    SurveyStore restarted;
+    EXPECT_EQ(restoreFromJournal(restarted, dir.path()), 2);
+    EXPECT_EQ(restarted.navaids().count(), 0) << "the torn third action is not applied";
+    EXPECT_EQ(restarted.runways().count(), 1);
+    // The next run's changes follow the two whole entries and are read.
+    auto next = RecoveryJournal::open(restarted, dir.path(), error);
+    restarted.appendChild(TableKind::Obstruction, {{1, "Mast"}});
+    ASSERT_EQ(next->flush(), "");
+    EXPECT_EQ(inspectJournal(dir.path()).entries, 3);
+  }
+  // A damaged byte inside an entry ends what is read there.
+  std::string damaged = whole;
+  damaged[whole.size() / 2] ^= 0x20;
+  ASSERT_EQ(writeFileAtomically(path, damaged), "");
+  EXPECT_LT(inspectJournal(dir.path()).entries, 3);
+  EXPECT_EQ(setJournalAside(dir.path()), std::string(kJournalName) + ".set-aside1");
+  EXPECT_FALSE(journalExists(dir.path()));
+}
+
+}  // namespace
+}  // namespace survey

@@ -1,0 +1,200 @@
+// Saving all or nothing: injected write faults, saves cut short at every
+// stage, and a saving process killed at random instants.
+#include "store/store_commit.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include "store/file_io.h"
+#include "store/store_files.h"
+#include "support/fakes.h"
+
+namespace survey {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+constexpr const char* kNames[] = {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt",
+                                  "survey_obs.txt"};
+constexpr TableKind kChildren[] = {TableKind::Runway, TableKind::Navaid, TableKind::Obstruction};
+
+// A store whose every table tells which generation it belongs to.
+SurveyStore generation(int g) {
+  SurveyStore store;
+  const std::string mark = "generation " + std::to_string(g);
+  store.appendAirport({{1, mark}, {3, "G" + std::to_string(g)}});
+  for (TableKind kind : kChildren) {
+    for (int i = 0; i <= g % 3; ++i) store.appendChild(kind, {{1, mark}});
+  }
+  return store;
+}
+
+// The generation every table of the loaded store belongs to; -1 when they differ.
+int loadedGeneration(const fs::path& dir) {
+  SurveyStore store;
+  const auto report = loadStore(store, dir);
+  EXPECT_FALSE(report.failed) << report.message();
+  const std::string mark = store.airports().cell(1, 1);
+  if (store.airports().count() != 1 || mark.rfind("generation ", 0) != 0) return -1;
+  const int g = std::stoi(mark.substr(11));
+  for (TableKind kind : kChildren) {
+    const Table& table = store.table(kind);
+    if (table.count() != 1 + g % 3 || table.cell(table.count(), 1) != mark) return -1;
+  }
+  return g;
+}
+
+std::vector<std::string> strayFiles(const fs::path& dir) {
+  std::vector<std::string> found;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find(".saving-") != std::string::npos || name == kCommitRecordName) {
+      found.push_back(name);
+    }
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+TEST(StoreCommit, AnyWriteFaultLeavesTheWholeOldStoreAndNoTemporaryFile) {
+  struct Case {
+    const char* what;
+    WriteFaults faults;
+    const char* failingFile;  // nullptr: the save succeeds
+  };
+  const Case cases[] = {
+      {"airport file write", {1, 0, -1}, "survey_apt.txt"},
+      {"runway file write", {2, 0, -1}, "survey_rwy.txt"},
+      {"navaid file write", {3, 0, -1}, "survey_gs.txt"},
+      {"obstruction file write", {4, 0, -1}, "survey_obs.txt"},
+      {"commit record write", {5, 0, -1}, kCommitRecordName},
+      {"disk full at the start", {0, 0, 0}, "survey_apt.txt"},
+      {"disk full midway", {0, 0, 200}, "survey_rwy.txt"},
+      {"commit record rename", {0, 1, -1}, kCommitRecordName},
+      {"one file rename, completed at once", {0, 3, -1}, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    SurveyStore old = generation(1);
+    ASSERT_TRUE(saveStore(old, dir.path()).ok());
+    SurveyStore next = generation(2);
+    setWriteFaults(c.faults);
+    const StoreSaveReport report = saveStore(next, dir.path());
+    setWriteFaults({});
+    if (c.failingFile == nullptr) {
+      EXPECT_TRUE(report.ok()) << report.message();
+      EXPECT_EQ(loadedGeneration(dir.path()), 2);
+    } else {
+      ASSERT_EQ(report.failures.size(), 1u);
+      EXPECT_EQ(report.failures[0].rfind(c.failingFile, 0), 0u) << report.failures[0];
+      EXPECT_NE(report.message().find("the store was left as it was"), std::string::npos);
+      EXPECT_EQ(loadedGeneration(dir.path()), 1);
+    }
+    EXPECT_EQ(strayFiles(dir.path()), std::vector<std::string>{});
+  }
+}
+
+// The states a save can be cut short in, laid out by hand; the next load
+// must see one whole generation and tidy up.
+TEST(StoreCommit, NextLoadCompletesOrDiscardsASaveCutShort) {
+  struct Case {
+    const char* what;
+    int renamedBeforeCut;  // files already put in place
+    bool recordInPlace;
+    bool recordTorn;
+    int expectedGeneration;
+  };
+  const Case cases[] = {
+      {"temporary files written, no record", 0, false, false, 1},
+      {"record torn while written", 0, true, true, 1},
+      {"record in place, nothing renamed", 0, true, false, 2},
+      {"record in place, two files renamed", 2, true, false, 2},
+      {"record in place, all renamed", 4, true, false, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    SurveyStore old = generation(1);
+    ASSERT_TRUE(saveStore(old, dir.path()).ok());
+    SurveyStore next = generation(2);
+    std::string record = "survey store commit\n";
+    for (int k = 0; k < 4; ++k) {
+      const TableKind kind = std::array{TableKind::Airport, TableKind::Runway, TableKind::Navaid,
+                                        TableKind::Obstruction}[k];
+      const fs::path target = fs::absolute(dir.path() / shapeOf(kind).fileName);
+      std::string error;
+      const fs::path temp = writeTemporaryCopy(target, storeFileText(next.table(kind)), error);
+      ASSERT_EQ(error, "");
+      record += temp.string() + "\t" + target.string() + "\n";
+      if (k < c.renamedBeforeCut) fs::rename(temp, target);
+    }
+    if (!c.recordTorn) record += "end\n";
+    if (c.recordInPlace) {
+      ASSERT_EQ(writeFileAtomically(dir.path() / kCommitRecordName, record), "");
+    }
+    std::ofstream(dir.path() / "survey_apt.txt.saving-x1") << "not ours";
+    std::ofstream(dir.path() / "notes.txt.saving-123") << "not ours";
+    EXPECT_EQ(loadedGeneration(dir.path()), c.expectedGeneration);
+    EXPECT_EQ(strayFiles(dir.path()),
+              (std::vector<std::string>{"notes.txt.saving-123", "survey_apt.txt.saving-x1"}))
+        << "only the program's own temporary files go";
+  }
+}
+
+// A child saves generation after generation and reports each one saved; it
+// is killed at a random instant. The next load must see one whole
+// generation, never older than the last one reported.
+TEST(StoreCommit, SavingProcessKilledAtRandomLeavesOneWholeGeneration) {
+  TempDir dir;
+  {
+    SurveyStore first = generation(0);
+    ASSERT_TRUE(saveStore(first, dir.path()).ok());
+  }
+  std::mt19937 random(12345);
+  int generationsSeen = 0;
+  for (int round = 0; round < 30; ++round) {
+    const int start = loadedGeneration(dir.path());
+    ASSERT_GE(start, 0) << "round " << round;
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ::close(pipeEnds[0]);
+      for (int g = start + 1;; ++g) {
+        SurveyStore store = generation(g);
+        if (!saveStore(store, dir.path()).ok()) ::_exit(3);
+        if (::write(pipeEnds[1], &g, sizeof g) != sizeof g) ::_exit(4);
+      }
+    }
+    ::close(pipeEnds[1]);
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 200000));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped by itself: " << WEXITSTATUS(status);
+    int lastReported = start;
+    for (int g = 0; ::read(pipeEnds[0], &g, sizeof g) == sizeof g;) lastReported = g;
+    ::close(pipeEnds[0]);
+    const int loaded = loadedGeneration(dir.path());
+    ASSERT_GE(loaded, lastReported) << "round " << round << ": a reported save was lost";
+    ASSERT_LE(loaded, lastReported + 1) << "round " << round;
+    EXPECT_EQ(strayFiles(dir.path()), std::vector<std::string>{});
+    generationsSeen += loaded - start;
+  }
+  EXPECT_GT(generationsSeen, 0) << "no save ever finished: the kills came too early to test";
+}
+
+}  // namespace
+}  // namespace survey

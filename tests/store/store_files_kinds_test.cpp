@@ -1,0 +1,130 @@
+// Store files as the user set them up: links, permissions, and names that are
+// not regular files; and the rule that an unread file is backed up only once.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "store/file_io.h"
+#include "store/store_files.h"
+#include "support/fakes.h"
+
+namespace survey {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+constexpr const char* kNavaids = "survey_gs.txt";
+
+mode_t modeOf(const fs::path& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return st.st_mode & 07777;
+}
+
+SurveyStore storeWithOneSurvey() {
+  SurveyStore store;
+  store.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
+  store.appendChild(TableKind::Navaid, {{1, "VOR"}});
+  return store;
+}
+
+// Each way the navaid store file can be set up, what load and save make of it.
+TEST(StoreFileKinds, LoadAndSaveRespectHowTheFileWasSetUp) {
+  struct Case {
+    const char* what;
+    void (*setUp)(const fs::path& dir);
+    const char* loadReason;   // nullptr: the file reads (or is absent)
+    const char* saveFailure;  // nullptr: the save succeeds
+    void (*check)(const fs::path& dir);
+  };
+  const Case cases[] = {
+      {"symbolic link to a file elsewhere",
+       [](const fs::path& dir) {
+         fs::create_directory(dir / "elsewhere");
+         std::ofstream(dir / "elsewhere" / "navaids.txt") << "0 : 3.7\r\n";
+         fs::create_symlink(dir / "elsewhere" / "navaids.txt", dir / kNavaids);
+       },
+       nullptr, nullptr,
+       [](const fs::path& dir) {
+         EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / kNavaids)));
+         EXPECT_EQ(readWholeFile(dir / "elsewhere" / "navaids.txt").bytes.substr(0, 9),
+                   "1 : 3.7\r\n");
+         EXPECT_EQ(fs::directory_iterator(dir / "elsewhere")->path().filename(), "navaids.txt");
+       }},
+      {"private file",
+       [](const fs::path& dir) {
+         std::ofstream(dir / kNavaids) << "0 : 3.7\r\n";
+         ::chmod((dir / kNavaids).c_str(), 0600);
+       },
+       nullptr, nullptr,
+       [](const fs::path& dir) {
+         EXPECT_EQ(modeOf(dir / kNavaids), 0600u);
+         EXPECT_EQ(readWholeFile(dir / kNavaids).bytes.substr(0, 9), "1 : 3.7\r\n");
+       }},
+      {"dangling symbolic link",
+       [](const fs::path& dir) {
+         fs::create_symlink(dir / "unmounted" / "gs.txt", dir / kNavaids);
+       },
+       "it is a symbolic link to", "survey_gs.txt: it is a symbolic link to",
+       [](const fs::path& dir) {
+         EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / kNavaids)));
+       }},
+      {"FIFO", [](const fs::path& dir) { ASSERT_EQ(::mkfifo((dir / kNavaids).c_str(), 0644), 0); },
+       "FIFO", "survey_gs.txt: it is a FIFO",
+       [](const fs::path& dir) { EXPECT_TRUE(fs::is_fifo(dir / kNavaids)); }},
+      {"directory", [](const fs::path& dir) { fs::create_directory(dir / kNavaids); },
+       "it is a directory", "survey_gs.txt: it is a directory",
+       [](const fs::path& dir) { EXPECT_TRUE(fs::is_directory(dir / kNavaids)); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    c.setUp(dir.path());
+    SurveyStore loaded;
+    const StoreLoadReport load = loadStore(loaded, dir.path());  // must not block on a FIFO
+    if (c.loadReason == nullptr) {
+      EXPECT_FALSE(load.failed) << load.message();
+    } else {
+      EXPECT_EQ(load.file, kNavaids);
+      EXPECT_NE(load.reason.find(c.loadReason), std::string::npos) << load.reason;
+    }
+    SurveyStore store = storeWithOneSurvey();
+    const StoreSaveReport save = saveStore(store, dir.path(), load.unreadTables);
+    if (c.saveFailure == nullptr) {
+      EXPECT_TRUE(save.ok()) << save.message();
+    } else {
+      ASSERT_EQ(save.failures.size(), 1u);
+      EXPECT_EQ(save.failures[0].rfind(c.saveFailure, 0), 0u) << save.failures[0];
+      EXPECT_FALSE(fs::exists(dir.path() / "survey_apt.txt")) << "nothing is saved";
+    }
+    c.check(dir.path());
+  }
+}
+
+TEST(StoreFileKinds, AnUnreadFileIsBackedUpOnceAcrossAFailedAndARepeatedSave) {
+  TempDir dir;
+  std::ofstream(dir.path() / "survey_rwy.txt") << "not a count\r\n";
+  SurveyStore store;
+  StoreLoadReport load = loadStore(store, dir.path());
+  ASSERT_TRUE(load.failed);
+  store.appendAirport({{3, "ABC"}});
+  setWriteFaults({1, 0, -1});  // the first attempt fails after its backups
+  const StoreSaveReport first = saveStore(store, dir.path(), load.unreadTables);
+  setWriteFaults({});
+  EXPECT_FALSE(first.ok());
+  for (TableKind kind : first.backedUpTables) std::erase(load.unreadTables, kind);
+  const StoreSaveReport second = saveStore(store, dir.path(), load.unreadTables);
+  EXPECT_TRUE(second.ok()) << second.message();
+  int backups = 0;
+  for (const auto& entry : fs::directory_iterator(dir.path())) {
+    backups += entry.path().filename().string().find(".unread-backup") != std::string::npos;
+  }
+  EXPECT_EQ(backups, 1) << "the unread runway file, once";
+  EXPECT_EQ(readWholeFile(dir.path() / "survey_rwy.txt.unread-backup").bytes, "not a count\r\n");
+}
+
+}  // namespace
+}  // namespace survey
