@@ -87,6 +87,14 @@ void addLabel(QGraphicsScene& scene, const std::string& text, QPointF at, const 
 
 }  // namespace
 
+QString featureToolTip(const SurveyStore& store, const map::SurveyFeatures& features,
+                       const map::PlanView& plan, const std::vector<map::MapMark>& marks,
+                       int index) {
+  const auto i = static_cast<std::size_t>(index);
+  return QString::fromStdString(map::describe(features.points[i], store)) +
+         markText(marks, plan.marksOf[i]);
+}
+
 QColor surfaceColour(const std::string& code) {
   static const std::pair<const char*, QColor> colours[] = {
       {"PIR", QColor(200, 30, 30)},   {"C", QColor(230, 120, 0)},
@@ -102,9 +110,8 @@ QColor surfaceColour(const std::string& code) {
   return QColor(80, 80, 80);
 }
 
-void drawSurveyPlan(QGraphicsScene& scene, const SurveyStore& store,
-                    const map::SurveyFeatures& features, const map::PlanView& plan,
-                    const std::vector<map::MapMark>& marks) {
+void drawSurveyPlan(QGraphicsScene& scene, const map::SurveyFeatures& features,
+                    const map::PlanView& plan, const std::vector<map::MapMark>& marks) {
   scene.clear();
   QFont labelFont;
   labelFont.setPointSize(8);
@@ -127,7 +134,6 @@ void drawSurveyPlan(QGraphicsScene& scene, const SurveyStore& store,
     const map::SurveyPoint& point = features.points[i];
     const QPointF at = scenePoint(plan.points[i]);
     const int index = static_cast<int>(i);
-    QGraphicsItem* symbol = nullptr;
     switch (point.kind) {
       case FeatureKind::Airport: {
         auto* ring = new QGraphicsEllipseItem(-8, -8, 16, 16);
@@ -135,7 +141,7 @@ void drawSurveyPlan(QGraphicsScene& scene, const SurveyStore& store,
         ring->setBrush(Qt::white);
         new QGraphicsLineItem(-4, 0, 4, 0, ring);
         new QGraphicsLineItem(0, -4, 0, 4, ring);
-        symbol = place(scene, ring, at, index, 4);
+        place(scene, ring, at, index, 4);
         addLabel(scene, "ARP " + point.label, at, labelFont);
         break;
       }
@@ -143,7 +149,7 @@ void drawSurveyPlan(QGraphicsScene& scene, const SurveyStore& store,
         auto* end = new QGraphicsRectItem(-4, -4, 8, 8);
         end->setBrush(Qt::white);
         end->setPen(QPen(Qt::black, 1));
-        symbol = place(scene, end, at, index, 3);
+        place(scene, end, at, index, 3);
         addLabel(scene, point.label, at, runwayFont);
         break;
       }
@@ -151,25 +157,25 @@ void drawSurveyPlan(QGraphicsScene& scene, const SurveyStore& store,
         auto* bar = new QGraphicsRectItem(-6, -2, 12, 4);
         bar->setBrush(Qt::white);
         bar->setPen(QPen(Qt::black, 1));
-        symbol = place(scene, bar, at, index, 3);
+        place(scene, bar, at, index, 3);
         break;
       }
       case FeatureKind::ProfilePoint: {
         auto* dot = new QGraphicsEllipseItem(-3, -3, 6, 6);
         dot->setBrush(QColor(0, 170, 0));
         dot->setPen(QPen(Qt::white, 1));
-        symbol = place(scene, dot, at, index, 3);
+        place(scene, dot, at, index, 3);
         break;
       }
       case FeatureKind::Navaid:
-        symbol = place(scene, navaidSymbol(point.navaidClass), at, index, 4);
+        place(scene, navaidSymbol(point.navaidClass), at, index, 4);
         addLabel(scene, point.label, at, labelFont);
         break;
       case FeatureKind::AssociatedPoint: {
         auto* dot = new QGraphicsEllipseItem(-3, -3, 6, 6);
         dot->setBrush(Qt::white);
         dot->setPen(QPen(QColor(30, 90, 200), 1.5));
-        symbol = place(scene, dot, at, index, 3);
+        place(scene, dot, at, index, 3);
         if (point.joinedTo >= 0) {
           scene
               .addLine(
@@ -188,22 +194,16 @@ void drawSurveyPlan(QGraphicsScene& scene, const SurveyStore& store,
         colour.setAlpha(200);
         dot->setBrush(colour);
         dot->setPen(QPen(colour.darker(150), 1));
-        symbol = place(scene, dot, at, index, 2);
+        place(scene, dot, at, index, 2);
         break;
       }
     }
-    QString tip = QString::fromStdString(map::describe(point, store));
     const auto& pointMarks = plan.marksOf[i];
     if (!pointMarks.empty()) {
-      tip += markText(marks, pointMarks);
       auto* ring = new QGraphicsEllipseItem(-13, -13, 26, 26);
       ring->setPen(QPen(markColour(marks, pointMarks), 3));
-      ring->setData(kFeatureIndexKey, index);
-      ring->setToolTip(tip);
       place(scene, ring, at, index, 6);
     }
-    symbol->setToolTip(tip);
-    for (QGraphicsItem* child : symbol->childItems()) child->setToolTip(tip);
   }
 }
 

@@ -12,10 +12,15 @@ namespace survey::ui {
 // Each symbol holds its feature index under this key (QGraphicsItem::data).
 inline constexpr int kFeatureIndexKey = 0;
 
-// Fills the scene (cleared first); tool-tips hold each record's description and marks.
-void drawSurveyPlan(QGraphicsScene& scene, const SurveyStore& store,
-                    const map::SurveyFeatures& features, const map::PlanView& plan,
-                    const std::vector<map::MapMark>& marks);
+// Fills the scene (cleared first); each symbol knows its feature index.
+void drawSurveyPlan(QGraphicsScene& scene, const map::SurveyFeatures& features,
+                    const map::PlanView& plan, const std::vector<map::MapMark>& marks);
+
+// The tool-tip of one feature: its record's description and the marks on it. Made on
+// hover only: a survey may hold tens of thousands of obstructions.
+QString featureToolTip(const SurveyStore& store, const map::SurveyFeatures& features,
+                       const map::PlanView& plan, const std::vector<map::MapMark>& marks,
+                       int index);
 
 // The colour an obstruction is drawn in, by identification surface code.
 QColor surfaceColour(const std::string& code);

@@ -1,9 +1,11 @@
 #include "ui/survey_map_view.h"
 
 #include <QGraphicsItem>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -72,17 +74,37 @@ void SurveyMapView::keyPressEvent(QKeyEvent* event) {
   setTransformationAnchor(anchor);
 }
 
-void SurveyMapView::mouseDoubleClickEvent(QMouseEvent* event) {
-  for (QGraphicsItem* item : items(event->position().toPoint())) {
+int SurveyMapView::featureAt(QPoint viewportPoint) const {
+  for (QGraphicsItem* item : items(viewportPoint)) {
     for (QGraphicsItem* candidate = item; candidate; candidate = candidate->parentItem()) {
       const QVariant index = candidate->data(kFeatureIndexKey);
-      if (index.isValid()) {
-        emit featureActivated(index.toInt());
-        return;
-      }
+      if (index.isValid()) return index.toInt();
     }
   }
+  return -1;
+}
+
+void SurveyMapView::mouseDoubleClickEvent(QMouseEvent* event) {
+  const int index = featureAt(event->position().toPoint());
+  if (index >= 0) {
+    emit featureActivated(index);
+    return;
+  }
   QGraphicsView::mouseDoubleClickEvent(event);
+}
+
+bool SurveyMapView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip && toolTipOf) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int index = featureAt(help->pos());
+    if (index >= 0) {
+      QToolTip::showText(help->globalPos(), toolTipOf(index), viewport());
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QGraphicsView::viewportEvent(event);
 }
 
 void SurveyMapView::drawForeground(QPainter* painter, const QRectF&) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QGraphicsView>
+#include <functional>
 
 namespace survey::ui {
 
@@ -17,6 +18,10 @@ class SurveyMapView : public QGraphicsView {
   void fitAll();
   // The feet a run of `pixels` on screen stands for now.
   double feetPerPixel() const;
+  // The feature under a point of the viewport, or -1.
+  int featureAt(QPoint viewportPoint) const;
+  // Gives the tool-tip of a feature when the pointer rests on it.
+  std::function<QString(int)> toolTipOf;
 
  signals:
   void featureActivated(int featureIndex);
@@ -25,6 +30,7 @@ class SurveyMapView : public QGraphicsView {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void drawForeground(QPainter* painter, const QRectF& rect) override;
 
  private:

@@ -87,6 +87,7 @@ SurveyMapWindow::SurveyMapWindow(Program& program, std::string key, std::vector<
   notPlaced_->setAccessibleName("Not placed");
   layout->addWidget(notPlaced_);
   connect(view_, &SurveyMapView::featureActivated, this, &SurveyMapWindow::openFeature);
+  view_->toolTipOf = [this](int index) { return toolTipOf(index); };
   resize(1100, 800);
   refresh();
 }
@@ -94,8 +95,8 @@ SurveyMapWindow::SurveyMapWindow(Program& program, std::string key, std::vector<
 void SurveyMapWindow::refresh() {
   const BusyPointer busy;
   features_ = map::collectSurveyFeatures(program_.store, key_);
-  const map::PlanView plan = map::planSurvey(features_, marks_);
-  drawSurveyPlan(*scene_, program_.store, features_, plan, marks_);
+  plan_ = map::planSurvey(features_, marks_);
+  drawSurveyPlan(*scene_, features_, plan_, marks_);
   const int row = program_.store.findSurveyRow(key_);
   const std::string name = row > 0 ? program_.store.airports().cell(row, 1) : std::string();
   setWindowTitle(
@@ -116,12 +117,17 @@ void SurveyMapWindow::refresh() {
                                .arg(features_.notPlaced.size()));
   notPlaced_->setVisible(!features_.notPlaced.empty());
   notPlacedTitle_->setVisible(!features_.notPlaced.empty());
-  if (!plan.centredOnArp && !features_.empty()) {
+  if (!plan_.centredOnArp && !features_.empty()) {
     notPlacedTitle_->setText(notPlacedTitle_->text() +
                              " - the map is centred on the mean position, as the airport "
                              "reference point is not placed");
   }
   view_->fitAll();
+}
+
+QString SurveyMapWindow::toolTipOf(int featureIndex) const {
+  if (featureIndex < 0 || featureIndex >= static_cast<int>(features_.points.size())) return {};
+  return featureToolTip(program_.store, features_, plan_, marks_, featureIndex);
 }
 
 void SurveyMapWindow::openFeature(int index) {

@@ -28,6 +28,7 @@ class SurveyMapWindow : public QWidget {
   SurveyMapView* view() const { return view_; }
   QListWidget* notPlacedList() const { return notPlaced_; }
   const map::SurveyFeatures& features() const { return features_; }
+  QString toolTipOf(int featureIndex) const;
   // Redraws from the tables (after an edit elsewhere).
   void refresh();
   // Writes the plan as shown: PNG, or PDF when the name ends in ".pdf". Empty when written.
@@ -41,6 +42,7 @@ class SurveyMapWindow : public QWidget {
   std::string key_;
   std::vector<map::MapMark> marks_;
   map::SurveyFeatures features_;
+  map::PlanView plan_;
   QGraphicsScene* scene_;
   SurveyMapView* view_;
   QLabel* nothing_;

@@ -70,8 +70,11 @@ TEST_F(SurveyMapWindowTest, DrawsListsZoomsAndOpensRecords) {
 
   QGraphicsItem* tree = symbolOf(window, map::FeatureKind::Obstruction);
   ASSERT_NE(tree, nullptr);
-  EXPECT_NE(tree->toolTip().indexOf("Obstruction 1: TREE"), -1);
-  EXPECT_NE(tree->toolTip().indexOf("Error: too tall"), -1);
+  const int treeIndex = window.view()->featureAt(window.view()->mapFromScene(tree->scenePos()));
+  ASSERT_GE(treeIndex, 0);
+  const QString tip = window.toolTipOf(treeIndex);
+  EXPECT_NE(tip.indexOf("Obstruction 1: TREE"), -1) << tip.toStdString();
+  EXPECT_NE(tip.indexOf("Error: too tall"), -1) << tip.toStdString();
   // North is up: the runway's end 1 (north of end 2) is higher on the screen.
   const auto& features = window.features();
   const auto& runway = features.runways.at(0);
