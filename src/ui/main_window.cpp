@@ -133,6 +133,7 @@ void MainWindow::showMenus(const Screen& screen) {
       });
     }
   }
+  addSurveyMapMenus(menuBar(), program_, screenName, this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

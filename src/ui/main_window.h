@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPointer>
 #include <map>
 
@@ -10,6 +11,10 @@
 #include "ui/screen_view.h"
 
 namespace survey::ui {
+
+// Adds "Survey Map" (and on the survey list "Export Survey Data") to a screen's File menu.
+void addSurveyMapMenus(QMenuBar* bar, Program& program, const std::string& screenName,
+                       QWidget* parent);
 
 class MainWindow : public QMainWindow, public ScreensObserver {
   Q_OBJECT

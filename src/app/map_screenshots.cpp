@@ -1,0 +1,75 @@
+// Draws the survey map of a sample airport to PNG files for docs/screenshots
+// (runs on Qt's offscreen platform or under Xvfb).
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/sample_airport.h"
+#include "entry/all_screens.h"
+#include "ui/survey_map_view.h"
+#include "ui/survey_map_window.h"
+
+namespace {
+
+class SilentDialogs : public survey::Dialogs {
+ public:
+  survey::Button show(const survey::Message&) override { return survey::Button::No; }
+};
+
+class QuietPlatform : public survey::Platform {
+ public:
+  std::filesystem::path programDirectory() const override {
+    return std::filesystem::temp_directory_path();
+  }
+  bool openDocument(const std::string&) override { return true; }
+  void printScreen(const survey::Screen&) override {}
+  void setBusy(bool) override {}
+  void quit() override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: survey-map-screenshots OUTDIR\n");
+    return 2;
+  }
+  const QString out = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(out);
+  SilentDialogs dialogs;
+  QuietPlatform platform;
+  survey::Program program(dialogs, platform);
+  survey::registerAllScreens(program.screens);
+  survey::sample::addSampleAirport(program.store, 300);
+  program.current().surveyKey = "SGF";
+
+  // Two findings of the kind the survey review reports, to show how they are marked.
+  const std::vector<survey::map::MapMark> marks = {
+      {survey::TableKind::Runway, 2, survey::map::MarkSeverity::Error,
+       "end 14's azimuth differs from the computed one"},
+      {survey::TableKind::Obstruction, 17, survey::map::MarkSeverity::Warning,
+       "AGL differs from top minus ground"}};
+  int written = 0;
+  survey::ui::SurveyMapWindow window(program, "SGF", marks);
+  window.resize(1200, 860);
+  window.show();
+  QApplication::processEvents();
+  window.view()->fitAll();
+  QApplication::processEvents();
+  written += window.grab().save(out + "/SurveyMap.png");
+  window.view()->zoomBy(3);
+  QApplication::processEvents();
+  written += window.grab().save(out + "/SurveyMap-zoomed.png");
+
+  program.store.current.surveyType = "AOC";
+  program.store.appendAirport({{1, "Lakeside Field"}, {3, "LKS"}});
+  survey::ui::SurveyMapWindow empty(program, "LKS");
+  empty.resize(700, 360);
+  empty.show();
+  QApplication::processEvents();
+  written += empty.grab().save(out + "/SurveyMap-empty.png");
+  std::printf("%d map images drawn to %s\n", written, argv[1]);
+  return written == 3 ? 0 : 1;
+}

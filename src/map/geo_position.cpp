@@ -1,0 +1,84 @@
+#include "map/geo_position.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace survey::map {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+// Degrees + minutes / 60 + seconds / 3600 after checking each part; sets problem otherwise.
+std::optional<double> unsignedDegrees(const DmsTexts& texts, std::string_view axis,
+                                      double maxDegrees, std::string& problem) {
+  const std::pair<std::string_view, std::string_view> parts[] = {
+      {texts.degrees, "degrees"}, {texts.minutes, "minutes"}, {texts.seconds, "seconds"}};
+  double values[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    const auto& [text, name] = parts[i];
+    if (trimmed(text).empty()) {
+      problem = std::string(axis) + " " + std::string(name) + " not entered";
+      return std::nullopt;
+    }
+    const auto value = parseDecimal(text);
+    if (!value || *value < 0) {
+      problem = std::string(axis) + " " + std::string(name) + " \"" + std::string(text) +
+                "\" is not a number of " + std::string(name);
+      return std::nullopt;
+    }
+    values[i] = *value;
+  }
+  if (values[1] >= 60 || values[2] >= 60) {
+    problem = std::string(axis) + " minutes and seconds must be below 60";
+    return std::nullopt;
+  }
+  const double degrees = values[0] + values[1] / 60 + values[2] / 3600;
+  if (degrees > maxDegrees) {
+    problem =
+        std::string(axis) + " beyond " + std::to_string(static_cast<int>(maxDegrees)) + " degrees";
+    return std::nullopt;
+  }
+  return degrees;
+}
+
+}  // namespace
+
+std::optional<double> parseDecimal(std::string_view text) {
+  text = trimmed(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+Placement placePosition(const DmsTexts& latitude, const DmsTexts& longitude,
+                        const Hemispheres& hemispheres) {
+  Placement placement;
+  if (latitude.empty() && longitude.empty()) {
+    placement.problem = "no position entered";
+    return placement;
+  }
+  const auto lat = unsignedDegrees(latitude, "latitude", 90, placement.problem);
+  if (!lat) return placement;
+  const auto lon = unsignedDegrees(longitude, "longitude", 180, placement.problem);
+  if (!lon) return placement;
+  placement.at = GeoPosition{hemispheres.north ? *lat : -*lat, hemispheres.east ? *lon : -*lon};
+  return placement;
+}
+
+std::string dmsText(const DmsTexts& texts, char hemisphere) {
+  return std::string(trimmed(texts.degrees)) + "\u00b0" + std::string(trimmed(texts.minutes)) +
+         "'" + std::string(trimmed(texts.seconds)) + "\" " + hemisphere;
+}
+
+}  // namespace survey::map

@@ -1,0 +1,42 @@
+// Positions of a survey as the tables hold them (unsigned degree, minute and
+// second texts plus the survey's hemispheres) turned into signed decimal degrees.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace survey::map {
+
+// Signed decimal degrees on NAD83: south and west are negative.
+struct GeoPosition {
+  double latitude = 0;
+  double longitude = 0;
+};
+
+struct DmsTexts {
+  std::string_view degrees, minutes, seconds;
+  bool empty() const { return degrees.empty() && minutes.empty() && seconds.empty(); }
+};
+
+struct Hemispheres {
+  bool north = true;
+  bool east = false;
+};
+
+// Either a position, or why it cannot be placed ("latitude minutes \"7x\" is not a number").
+struct Placement {
+  std::optional<GeoPosition> at;
+  std::string problem;
+};
+
+Placement placePosition(const DmsTexts& latitude, const DmsTexts& longitude,
+                        const Hemispheres& hemispheres);
+
+// 37°14'43.2" N, from the texts as the surveyor typed them.
+std::string dmsText(const DmsTexts& texts, char hemisphere);
+
+// A plain decimal number with optional sign; nothing for empty or other text.
+std::optional<double> parseDecimal(std::string_view text);
+
+}  // namespace survey::map

@@ -1,0 +1,248 @@
+#include "map/survey_features.h"
+
+#include <cstdio>
+
+#include "entry/navaid_types.h"
+#include "map/local_projection.h"
+
+namespace survey::map {
+
+namespace {
+
+// The six fields of one position: latitude degrees, minutes, seconds, then longitude.
+struct PositionFields {
+  int latitude;   // first of three
+  int longitude;  // first of three
+};
+
+SurveyPoint pointOf(FeatureKind kind, TableKind table, int row) {
+  SurveyPoint point;
+  point.kind = kind;
+  point.table = table;
+  point.row = row;
+  return point;
+}
+
+class Collector {
+ public:
+  Collector(const SurveyStore& store, std::string_view key) : store_(store) {
+    features_.key = std::string(key);
+    const int airportRow = store.findSurveyRow(key);
+    if (airportRow > 0) {
+      const Table& airports = store.airports();
+      hemispheres_.north = airports.cell(airportRow, 39) == "True";
+      hemispheres_.east = airports.cell(airportRow, 40) == "True";
+      addAirport(airportRow);
+    }
+    for (int row : store.childRows(TableKind::Runway, key)) addRunway(row);
+    for (int row : store.childRows(TableKind::Navaid, key)) addNavaid(row);
+    for (int row : store.childRows(TableKind::Obstruction, key)) addObstruction(row);
+  }
+
+  SurveyFeatures take() { return std::move(features_); }
+
+ private:
+  const std::string& cell(TableKind table, int row, int field) const {
+    return store_.table(table).cell(row, field);
+  }
+
+  // Adds the point when its position reads; otherwise lists it as not placed, unless the
+  // position is wholly empty and optional. Returns the point's index or -1.
+  int addPoint(SurveyPoint point, PositionFields fields, const std::string& what,
+               bool optional = false) {
+    const auto text = [&](int field) -> std::string_view {
+      return cell(point.table, point.row, field);
+    };
+    const DmsTexts latitude{text(fields.latitude), text(fields.latitude + 1),
+                            text(fields.latitude + 2)};
+    const DmsTexts longitude{text(fields.longitude), text(fields.longitude + 1),
+                             text(fields.longitude + 2)};
+    if (optional && latitude.empty() && longitude.empty()) return -1;
+    const Placement placement = placePosition(latitude, longitude, hemispheres_);
+    if (!placement.at) {
+      features_.notPlaced.push_back({point.table, point.row, what, placement.problem});
+      return -1;
+    }
+    point.at = *placement.at;
+    point.latitudeText = dmsText(latitude, hemispheres_.north ? 'N' : 'S');
+    point.longitudeText = dmsText(longitude, hemispheres_.east ? 'E' : 'W');
+    features_.points.push_back(std::move(point));
+    return static_cast<int>(features_.points.size()) - 1;
+  }
+
+  void setElevations(SurveyPoint& point, int orthometricField) const {
+    point.orthometric = parseDecimal(cell(point.table, point.row, orthometricField));
+    point.ellipsoidal = parseDecimal(cell(point.table, point.row, orthometricField + 1));
+  }
+
+  void addAirport(int row) {
+    SurveyPoint point = pointOf(FeatureKind::Airport, TableKind::Airport, row);
+    point.label = cell(TableKind::Airport, row, 3);
+    setElevations(point, 13);
+    addPoint(std::move(point), {7, 10}, "airport reference point");
+  }
+
+  struct EndFields {
+    int designator, position, elevation, threshold, thresholdElevation;
+  };
+
+  void addRunway(int row) {
+    static constexpr EndFields ends[] = {{2, 8, 14, 18, 25}, {27, 30, 36, 40, 47}};
+    SurveyRunway runway;
+    runway.row = row;
+    runway.designator1 = cell(TableKind::Runway, row, 2);
+    runway.designator2 = cell(TableKind::Runway, row, 27);
+    const std::string name = "runway " + runway.designator1 + "/" + runway.designator2;
+    int endIndex[2] = {-1, -1};
+    for (int end = 1; end <= 2; ++end) {
+      const EndFields& fields = ends[end - 1];
+      const std::string& designator = cell(TableKind::Runway, row, fields.designator);
+      SurveyPoint point = pointOf(FeatureKind::RunwayEnd, TableKind::Runway, row);
+      point.end = end;
+      point.label = designator;
+      setElevations(point, fields.elevation);
+      endIndex[end - 1] =
+          addPoint(point, {fields.position, fields.position + 3}, name + ", end " + designator);
+      point.kind = FeatureKind::DisplacedThreshold;
+      point.label = designator + " displaced threshold";
+      point.joinedTo = endIndex[end - 1];
+      setElevations(point, fields.thresholdElevation);
+      addPoint(std::move(point), {fields.threshold, fields.threshold + 3},
+               name + ", displaced threshold " + designator, true);
+    }
+    runway.end1 = endIndex[0];
+    runway.end2 = endIndex[1];
+    if (runway.end1 >= 0 && runway.end2 >= 0) {
+      addProfilePoints(runway, name);
+      features_.runways.push_back(std::move(runway));
+    }
+  }
+
+  // A profile point lies on the centre line at its distance from the end its group names.
+  void addProfilePoints(const SurveyRunway& runway, const std::string& name) {
+    const Table& runways = store_.runways();
+    for (int field = 60; field <= 195; field += 5) {
+      const std::string& designator = runways.cell(runway.row, field);
+      if (designator.empty()) continue;
+      const bool fromEnd2 = designator == runway.designator2 && designator != runway.designator1;
+      const int from = fromEnd2 ? runway.end2 : runway.end1;
+      const int towards = fromEnd2 ? runway.end1 : runway.end2;
+      const std::string& distanceText = runways.cell(runway.row, field + 1);
+      const auto distance = parseDecimal(distanceText);
+      const std::string what = name + ", profile point " + designator + " + " + distanceText;
+      if (!distance) {
+        features_.notPlaced.push_back(
+            {TableKind::Runway, runway.row, what, "distance is not a number"});
+        continue;
+      }
+      SurveyPoint point = pointOf(FeatureKind::ProfilePoint, TableKind::Runway, runway.row);
+      point.field = field;
+      point.label = designator + " + " + distanceText;
+      point.at = alongGeodesic(features_.points[static_cast<std::size_t>(from)].at,
+                               features_.points[static_cast<std::size_t>(towards)].at, *distance);
+      point.joinedTo = from;
+      setElevations(point, field + 2);
+      features_.points.push_back(std::move(point));
+    }
+  }
+
+  void addNavaid(int row) {
+    SurveyPoint point = pointOf(FeatureKind::Navaid, TableKind::Navaid, row);
+    const std::string& type = cell(TableKind::Navaid, row, 15);
+    const std::string& identifier = cell(TableKind::Navaid, row, 2);
+    point.navaidClass = navaidClassOf(type);
+    const std::string shortType = type.substr(0, type.find(" - "));
+    point.label = identifier.empty() ? shortType : identifier + " " + shortType;
+    setElevations(point, 9);
+    const std::string what = "navaid " + point.label;
+    const int navaid = addPoint(point, {3, 6}, what);
+    const std::string& answer = cell(TableKind::Navaid, row, 11);
+    if (answer != "PP" && answer != "CLPT") return;
+    point.kind = FeatureKind::AssociatedPoint;
+    point.label = answer;
+    point.joinedTo = navaid;
+    setElevations(point, 26);
+    addPoint(std::move(point), {20, 23}, what + ", " + answer);
+  }
+
+  void addObstruction(int row) {
+    SurveyPoint point = pointOf(FeatureKind::Obstruction, TableKind::Obstruction, row);
+    point.label = cell(TableKind::Obstruction, row, 2);
+    point.surfaceCode = surfaceCodeOf(cell(TableKind::Obstruction, row, 21));
+    point.heightAgl = parseDecimal(cell(TableKind::Obstruction, row, 12));
+    setElevations(point, 9);
+    const std::string what = "obstruction " + std::to_string(row) +
+                             (point.label.empty() ? "" : " (" + point.label + ")");
+    addPoint(std::move(point), {3, 6}, what);
+  }
+
+  const SurveyStore& store_;
+  Hemispheres hemispheres_;
+  SurveyFeatures features_;
+};
+
+std::string elevationText(const std::optional<double>& feet) {
+  if (!feet) return "-";
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.1f ft", *feet);
+  return buffer;
+}
+
+}  // namespace
+
+SurveyFeatures collectSurveyFeatures(const SurveyStore& store, std::string_view key) {
+  return Collector(store, key).take();
+}
+
+NavaidClass navaidClassOf(std::string_view type) {
+  if (type.empty()) return NavaidClass::Stars;
+  if (findNavaidType(electronicNavaidTypes(), type)) return NavaidClass::Electronic;
+  if (findNavaidType(visualNavaidTypes(), type)) return NavaidClass::Visual;
+  return NavaidClass::Stars;
+}
+
+std::string surfaceCodeOf(std::string_view surfaceItem) {
+  const auto colon = surfaceItem.find(':');
+  return std::string(colon == std::string_view::npos ? surfaceItem : surfaceItem.substr(0, colon));
+}
+
+std::string describe(const SurveyPoint& point, const SurveyStore& store) {
+  const Table& table = store.table(point.table);
+  std::string text;
+  switch (point.kind) {
+    case FeatureKind::Airport:
+      text = "Airport " + point.label + " - " + table.cell(point.row, 1);
+      break;
+    case FeatureKind::RunwayEnd:
+      text = "Runway end " + point.label;
+      break;
+    case FeatureKind::DisplacedThreshold:
+      text = "Displaced threshold of runway end " + table.cell(point.row, point.end == 1 ? 2 : 27);
+      break;
+    case FeatureKind::ProfilePoint:
+      text = "Profile point " + point.label + " ft";
+      break;
+    case FeatureKind::Navaid:
+      text = "Navaid " + table.cell(point.row, 2) + " - " + table.cell(point.row, 15);
+      break;
+    case FeatureKind::AssociatedPoint:
+      text = point.label + " of navaid " + table.cell(point.row, 2) + " - " +
+             table.cell(point.row, 15);
+      break;
+    case FeatureKind::Obstruction:
+      text = "Obstruction " + std::to_string(point.row) + ": " + point.label;
+      break;
+  }
+  if (!point.latitudeText.empty()) {
+    text += "\n" + point.latitudeText + "  " + point.longitudeText;
+  }
+  text += "\nElevation " + elevationText(point.orthometric) + " orthometric, " +
+          elevationText(point.ellipsoidal) + " ellipsoidal";
+  if (point.kind == FeatureKind::Obstruction) {
+    text += "\nAGL " + elevationText(point.heightAgl) + ", surface " +
+            (point.surfaceCode.empty() ? std::string("none") : point.surfaceCode);
+  }
+  return text;
+}
+
+}  // namespace survey::map

@@ -1,0 +1,34 @@
+// The map and the GIS export reach the survey list's and the airport screen's File menus.
+#include <QMenu>
+#include <QMenuBar>
+
+#include "shell/main_screen.h"
+#include "shell/screen_names.h"
+#include "ui/main_window.h"
+#include "ui/survey_map_window.h"
+
+namespace survey::ui {
+
+void addSurveyMapMenus(QMenuBar* bar, Program& program, const std::string& screenName,
+                       QWidget* parent) {
+  const bool onList = screenName == MainScreen::kName;
+  if (!onList && screenName != screen::kAirport) return;
+  QMenu* file = bar->findChild<QMenu*>("MenuFile");
+  if (!file) return;
+  QAction* before = file->actions().isEmpty() ? nullptr : file->actions().back();  // "Exit"
+  auto* map = new QAction("Survey &Map", file);
+  map->setObjectName("MenuSurveyMap");
+  QObject::connect(map, &QAction::triggered, parent,
+                   [&program, parent] { showSurveyMap(program, parent); });
+  file->insertAction(before, map);
+  if (onList) {
+    auto* data = new QAction("Export Survey &Data...", file);
+    data->setObjectName("MenuExportSurveyData");
+    QObject::connect(data, &QAction::triggered, parent,
+                     [&program, parent] { exportSurveyData(program, parent); });
+    file->insertAction(before, data);
+  }
+  file->insertSeparator(before);
+}
+
+}  // namespace survey::ui

@@ -1,0 +1,214 @@
+#include "ui/survey_map_window.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGraphicsScene>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "entry/open_record.h"
+#include "gis/gis_writer.h"
+#include "shell/exit_help_print.h"
+#include "ui/survey_map_scene.h"
+#include "ui/survey_map_view.h"
+
+namespace survey::ui {
+
+namespace {
+
+class BusyPointer {
+ public:
+  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+QPushButton* addButton(QHBoxLayout* bar, const QString& text, const QString& tip,
+                       std::vector<QPushButton*>& tools) {
+  auto* button = new QPushButton(text);
+  tools.push_back(button);
+  button->setToolTip(tip);
+  button->setFocusPolicy(Qt::NoFocus);  // the keys stay with the map
+  bar->addWidget(button);
+  return button;
+}
+
+bool requireSurvey(Program& program, QWidget* parent) {
+  if (!program.current().surveyKey.empty() &&
+      program.store.findSurveyRow(program.current().surveyKey) > 0) {
+    return true;
+  }
+  QMessageBox::information(parent, kProgramTitle, "You must first select an airport.");
+  return false;
+}
+
+}  // namespace
+
+SurveyMapWindow::SurveyMapWindow(Program& program, std::string key, std::vector<map::MapMark> marks,
+                                 QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      program_(program),
+      key_(std::move(key)),
+      marks_(std::move(marks)),
+      scene_(new QGraphicsScene(this)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* layout = new QVBoxLayout(this);
+  auto* bar = new QHBoxLayout;
+  view_ = new SurveyMapView(scene_);
+  connect(addButton(bar, "Zoom &In", "Zoom in (+ or the mouse wheel)", tools_),
+          &QPushButton::clicked, this, [this] { view_->zoomBy(1.25); });
+  connect(addButton(bar, "Zoom &Out", "Zoom out (- or the mouse wheel)", tools_),
+          &QPushButton::clicked, this, [this] { view_->zoomBy(0.8); });
+  connect(addButton(bar, "&Fit", "Show the whole survey", tools_), &QPushButton::clicked, this,
+          [this] { view_->fitAll(); });
+  connect(addButton(bar, "&Save Image...", "Write the map as shown to a PNG or PDF file", tools_),
+          &QPushButton::clicked, this, [this] { chooseAndSaveImage(); });
+  bar->addStretch();
+  bar->addWidget(
+      new QLabel("Drag or use the arrow keys to pan; double-click a symbol to open "
+                 "its record."));
+  layout->addLayout(bar);
+  nothing_ = new QLabel;
+  nothing_->setAlignment(Qt::AlignCenter);
+  nothing_->setWordWrap(true);
+  layout->addWidget(view_, 1);
+  layout->addWidget(nothing_, 1);
+  notPlacedTitle_ = new QLabel;
+  layout->addWidget(notPlacedTitle_);
+  notPlaced_ = new QListWidget;
+  notPlaced_->setMaximumHeight(110);
+  notPlaced_->setAccessibleName("Not placed");
+  layout->addWidget(notPlaced_);
+  connect(view_, &SurveyMapView::featureActivated, this, &SurveyMapWindow::openFeature);
+  view_->toolTipOf = [this](int index) { return toolTipOf(index); };
+  resize(1100, 800);
+  refresh();
+}
+
+void SurveyMapWindow::refresh() {
+  const BusyPointer busy;
+  features_ = map::collectSurveyFeatures(program_.store, key_);
+  plan_ = map::planSurvey(features_, marks_);
+  drawSurveyPlan(*scene_, features_, plan_, marks_);
+  const int row = program_.store.findSurveyRow(key_);
+  const std::string name = row > 0 ? program_.store.airports().cell(row, 1) : std::string();
+  setWindowTitle(
+      QString::fromStdString("Survey Map - " + key_ + (name.empty() ? "" : ": " + name)));
+  view_->setVisible(!features_.empty());
+  nothing_->setVisible(features_.empty());
+  for (QPushButton* tool : tools_) tool->setEnabled(!features_.empty());
+  nothing_->setText(QString::fromStdString(
+      "Nothing of survey " + key_ +
+      " can be placed on a map yet: enter the airport reference point, runway ends, "
+      "navaids or obstructions with their latitude and longitude."));
+  notPlaced_->clear();
+  for (const auto& item : features_.notPlaced) {
+    notPlaced_->addItem(QString::fromStdString(item.what + ": " + item.reason));
+  }
+  notPlacedTitle_->setText(QString("Not placed (%1): records whose position is missing or "
+                                   "unreadable")
+                               .arg(features_.notPlaced.size()));
+  notPlaced_->setVisible(!features_.notPlaced.empty());
+  notPlacedTitle_->setVisible(!features_.notPlaced.empty());
+  if (!plan_.centredOnArp && !features_.empty()) {
+    notPlacedTitle_->setText(notPlacedTitle_->text() +
+                             " - the map is centred on the mean position, as the airport "
+                             "reference point is not placed");
+  }
+  view_->fitAll();
+}
+
+QString SurveyMapWindow::toolTipOf(int featureIndex) const {
+  if (featureIndex < 0 || featureIndex >= static_cast<int>(features_.points.size())) return {};
+  return featureToolTip(program_.store, features_, plan_, marks_, featureIndex);
+}
+
+void SurveyMapWindow::openFeature(int index) {
+  if (index < 0 || index >= static_cast<int>(features_.points.size())) return;
+  const map::SurveyPoint& point = features_.points[static_cast<std::size_t>(index)];
+  program_.current().surveyKey = key_;
+  if (!openRecordScreen(program_, point.table, point.row)) {
+    QMessageBox::information(this, kProgramTitle,
+                             "This record is no longer part of the survey; the map is redrawn.");
+    refresh();
+    return;
+  }
+  if (QWidget* main = parentWidget()) {
+    main->raise();
+    main->activateWindow();
+  }
+}
+
+QString SurveyMapWindow::saveImage(const QString& file) {
+  const BusyPointer busy;
+  if (file.endsWith(".pdf", Qt::CaseInsensitive)) {
+    QPdfWriter pdf(file);
+    pdf.setPageOrientation(view_->width() > view_->height() ? QPageLayout::Landscape
+                                                            : QPageLayout::Portrait);
+    pdf.setTitle(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&pdf)) return "The file cannot be written there.";
+    view_->render(&painter);
+    return painter.end() ? QString() : "The file could not be completed.";
+  }
+  const QPixmap image = view_->grab();
+  return image.save(file, "PNG") ? QString() : "The file cannot be written there.";
+}
+
+void SurveyMapWindow::chooseAndSaveImage() {
+  QString file =
+      QFileDialog::getSaveFileName(this, "Save Image", QString::fromStdString(key_ + "-map.png"),
+                                   "PNG image (*.png);;PDF document (*.pdf)");
+  if (file.isEmpty()) return;
+  if (!file.endsWith(".png", Qt::CaseInsensitive) && !file.endsWith(".pdf", Qt::CaseInsensitive)) {
+    file += ".png";
+  }
+  const QString problem = saveImage(file);
+  if (!problem.isEmpty()) {
+    QMessageBox::warning(this, kProgramTitle, "Cannot save " + file + ": " + problem);
+  }
+}
+
+void showSurveyMap(Program& program, QWidget* parent, std::vector<map::MapMark> marks) {
+  if (!requireSurvey(program, parent)) return;
+  auto* window =
+      new SurveyMapWindow(program, program.current().surveyKey, std::move(marks), parent);
+  window->show();
+}
+
+void exportSurveyData(Program& program, QWidget* parent) {
+  if (!requireSurvey(program, parent)) return;
+  QStringList filters;
+  for (const auto& format : gis::gisFormats()) {
+    filters << QString("%1 (*%2)").arg(format.title, format.extension);
+  }
+  const std::string& key = program.current().surveyKey;
+  QString chosenFilter = filters.front();
+  QString file = QFileDialog::getSaveFileName(parent, "Export Survey Data",
+                                              QString::fromStdString(key + ".gpkg"),
+                                              filters.join(";;"), &chosenFilter);
+  if (file.isEmpty()) return;
+  if (!gis::gisFormatOf(file.toStdString())) {  // no extension typed: the chosen filter's
+    const auto index = filters.indexOf(chosenFilter);
+    if (index >= 0) file += gis::gisFormats()[static_cast<std::size_t>(index)].extension;
+  }
+  gis::GisResult result;
+  {
+    const BusyPointer busy;
+    result = gis::writeSurveyGis(program.store, key, file.toStdString());
+  }
+  if (result.ok) {
+    QMessageBox::information(parent, kProgramTitle, QString::fromStdString(result.message));
+  } else {
+    QMessageBox::warning(parent, kProgramTitle, QString::fromStdString(result.message));
+  }
+}
+
+}  // namespace survey::ui

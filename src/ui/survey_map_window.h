@@ -1,0 +1,59 @@
+// "Survey Map": the plan of one survey in its own window, with Zoom, Fit and
+// "Save Image" above it and the records that could not be placed below it.
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "map/plan_view.h"
+#include "shell/program.h"
+
+class QGraphicsScene;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace survey::ui {
+
+class SurveyMapView;
+
+class SurveyMapWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // `marks`: records to ring on the plan, such as the survey review's findings.
+  SurveyMapWindow(Program& program, std::string key, std::vector<map::MapMark> marks = {},
+                  QWidget* parent = nullptr);
+
+  SurveyMapView* view() const { return view_; }
+  QListWidget* notPlacedList() const { return notPlaced_; }
+  const map::SurveyFeatures& features() const { return features_; }
+  QString toolTipOf(int featureIndex) const;
+  // Redraws from the tables (after an edit elsewhere).
+  void refresh();
+  // Writes the plan as shown: PNG, or PDF when the name ends in ".pdf". Empty when written.
+  QString saveImage(const QString& file);
+
+ private:
+  void chooseAndSaveImage();
+  void openFeature(int index);
+
+  Program& program_;
+  std::string key_;
+  std::vector<map::MapMark> marks_;
+  map::SurveyFeatures features_;
+  map::PlanView plan_;
+  QGraphicsScene* scene_;
+  SurveyMapView* view_;
+  QLabel* nothing_;
+  QListWidget* notPlaced_;
+  QLabel* notPlacedTitle_;
+  std::vector<QPushButton*> tools_;  // useless while nothing is placed
+};
+
+// Opens the map of the current survey; tells the user when none is chosen.
+void showSurveyMap(Program& program, QWidget* parent, std::vector<map::MapMark> marks = {});
+// "Export Survey Data": a file dialog for the current survey, then the GIS writer.
+void exportSurveyData(Program& program, QWidget* parent);
+
+}  // namespace survey::ui

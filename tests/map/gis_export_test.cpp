@@ -1,0 +1,251 @@
+// Each format is read back through GDAL itself, as a GIS would open it.
+#include <gdal_priv.h>
+#include <gtest/gtest.h>
+#include <ogrsf_frmts.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "gis/gis_writer.h"
+#include "map/survey_sample.h"
+
+namespace survey::gis {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::kArpLatitude;
+using testing::kArpLongitude;
+
+struct ReadFeature {
+  double x = 0, y = 0, z = 0;
+  std::map<std::string, std::string> fields;
+};
+using ReadBack = std::map<std::string, std::vector<ReadFeature>>;  // by survey layer
+
+class TempDir {
+ public:
+  TempDir()
+      : path_(fs::temp_directory_path() /
+              ("gis-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++))) {
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~TempDir() { fs::remove_all(path_); }
+  const fs::path& path() const { return path_; }
+  std::vector<std::string> names() const {
+    std::vector<std::string> all;
+    for (const auto& entry : fs::directory_iterator(path_)) all.push_back(entry.path().filename());
+    std::sort(all.begin(), all.end());
+    return all;
+  }
+
+ private:
+  static inline int counter_ = 0;
+  fs::path path_;
+};
+
+// Reads every layer; `groupBy` names the field that tells the survey layer when the format
+// holds them all in one (GeoJSON's "layer", DXF's "Layer").
+void readInto(const fs::path& path, ReadBack& out, const char* groupBy = nullptr,
+              const std::string& as = {}) {
+  GDALAllRegister();
+  GDALDataset* dataset = static_cast<GDALDataset*>(
+      GDALOpenEx(path.c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr));
+  ASSERT_NE(dataset, nullptr) << path;
+  for (OGRLayer* layer : dataset->GetLayers()) {
+    for (auto& feature : *layer) {
+      ReadFeature read;
+      if (const OGRGeometry* geometry = feature->GetGeometryRef()) {
+        if (wkbFlatten(geometry->getGeometryType()) == wkbPoint) {
+          const auto* point = geometry->toPoint();
+          read = {point->getX(), point->getY(), point->getZ(), {}};
+        } else if (wkbFlatten(geometry->getGeometryType()) == wkbLineString) {
+          const auto* line = geometry->toLineString();
+          read = {line->getX(0), line->getY(0), line->getZ(0), {}};
+          read.fields["end2"] = std::to_string(line->getY(1));
+        }
+      }
+      for (int i = 0; i < feature->GetFieldCount(); ++i) {
+        if (feature->IsFieldSetAndNotNull(i)) {
+          read.fields[feature->GetFieldDefnRef(i)->GetNameRef()] = feature->GetFieldAsString(i);
+        }
+      }
+      std::string group = !as.empty() ? as : layer->GetName();
+      if (groupBy) group = read.fields[groupBy];
+      out[group].push_back(std::move(read));
+    }
+  }
+  GDALClose(dataset);
+}
+
+ReadBack readBack(const fs::path& file, GisFormat format) {
+  ReadBack out;
+  switch (format) {
+    case GisFormat::GeoJson:
+      readInto(file, out, "layer");
+      break;
+    case GisFormat::Dxf:
+      readInto(file, out, "Layer");
+      break;
+    case GisFormat::Csv:
+      for (const char* layer : {"airport", "runways", "runway_ends", "displaced_thresholds",
+                                "profile_points", "navaids", "associated_points", "obstructions"}) {
+        readInto(csvLayerPath(file, layer), out, nullptr, layer);
+      }
+      for (auto& [name, features] : out) {
+        for (auto& feature : features) {  // the X and Y columns are the coordinates here
+          if (feature.fields.count("X")) {
+            feature.x = std::stod(feature.fields["X"]);
+            feature.y = std::stod(feature.fields["Y"]);
+          }
+        }
+      }
+      break;
+    default:
+      readInto(file, out);
+  }
+  return out;
+}
+
+const std::map<std::string, std::size_t> kExpectedCounts = {
+    {"airport", 1},        {"runways", 1}, {"runway_ends", 2},       {"displaced_thresholds", 1},
+    {"profile_points", 2}, {"navaids", 3}, {"associated_points", 1}, {"obstructions", 1}};
+
+TEST(GisExport, EveryFormatReadsBackWithLayersCoordinatesAndAttributes) {
+  struct Case {
+    const char* file;
+    GisFormat format;
+    bool attributes;  // DXF and KML's placemarks carry no free attributes when read back
+  };
+  const Case cases[] = {
+      {"survey.gpkg", GisFormat::GeoPackage, true}, {"survey.geojson", GisFormat::GeoJson, true},
+      {"survey.kml", GisFormat::Kml, false},        {"survey.dxf", GisFormat::Dxf, false},
+      {"survey.shp", GisFormat::Shapefile, true},   {"survey.csv", GisFormat::Csv, true},
+  };
+  SurveyStore store;
+  testing::addSouthernSurvey(store);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    TempDir dir;
+    const GisResult result = writeSurveyGis(store, "SBB", dir.path() / c.file);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_NE(result.message.find("Wrote 12 features of survey SBB"), std::string::npos)
+        << result.message;
+    EXPECT_NE(result.message.find("2 records have no usable position"), std::string::npos);
+    for (const auto& name : dir.names()) EXPECT_EQ(name.find(".writing-"), std::string::npos);
+
+    ReadBack read = readBack(dir.path() / c.file, c.format);
+    for (const auto& [layer, count] : kExpectedCounts) {
+      EXPECT_EQ(read[layer].size(), count) << layer;
+    }
+    ASSERT_EQ(read["airport"].size(), 1u);
+    ReadFeature& arp = read["airport"][0];
+    EXPECT_NEAR(arp.y, kArpLatitude, 1e-9);   // south: negative
+    EXPECT_NEAR(arp.x, kArpLongitude, 1e-9);  // east: positive
+    if (c.format != GisFormat::Csv) {
+      EXPECT_NEAR(arp.z, 21.0, 1e-9);
+    }
+    if (!c.attributes) continue;
+    EXPECT_EQ(arp.fields["name"], "Botany Bay Aer\u00f3dromo");
+    EXPECT_EQ(std::stod(arp.fields["elev_ellip"]), 43.5);
+    ASSERT_EQ(read["obstructions"].size(), 1u);
+    auto& tree = read["obstructions"][0].fields;
+    EXPECT_EQ(tree["object"], "TREE");
+    EXPECT_EQ(tree["surf_code"], "PIR");
+    EXPECT_EQ(std::stod(tree["agl_ft"]), 60);
+    EXPECT_EQ(tree["acc_horiz"], "1 - +/- 20 FT");
+    auto& runway = read["runways"][0].fields;
+    EXPECT_EQ(runway["rwy_id"] + "/" + runway["opp_rwy"], "16/34");
+    EXPECT_EQ(std::stod(runway["length_ft"]), 8000);
+    std::map<std::string, std::string> kinds;
+    for (auto& navaid : read["navaids"]) kinds[navaid.fields["label"]] = navaid.fields["kind"];
+    EXPECT_EQ(kinds, (std::map<std::string, std::string>{
+                         {"ISBB GS", "electronic"}, {"PAPI", "visual"}, {"WIND CONE", "STARS"}}));
+  }
+}
+
+TEST(GisExport, CoordinateSystemIsNad83WhereTheFormatHoldsOne) {
+  SurveyStore store;
+  testing::addSouthernSurvey(store);
+  for (const char* file : {"s.gpkg", "s.shp", "s.geojson"}) {
+    TempDir dir;
+    ASSERT_TRUE(writeSurveyGis(store, "SBB", dir.path() / file).ok);
+    GDALDataset* dataset = static_cast<GDALDataset*>(
+        GDALOpenEx((dir.path() / file).c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr));
+    ASSERT_NE(dataset, nullptr);
+    const OGRSpatialReference* srs = dataset->GetLayer(0)->GetSpatialRef();
+    ASSERT_NE(srs, nullptr) << file;
+    OGRSpatialReference nad83;
+    nad83.importFromEPSG(4269);
+    EXPECT_TRUE(srs->IsSame(
+        &nad83, std::vector<const char*>{"CRITERION=EQUIVALENT",
+                                         "IGNORE_DATA_AXIS_TO_SRS_AXIS_MAPPING=YES", nullptr}
+                    .data()))
+        << file;
+    GDALClose(dataset);
+  }
+}
+
+TEST(GisExport, RefusesWithAMessageAndWritesNothing) {
+  SurveyStore store;
+  testing::addSouthernSurvey(store);
+  store.current.surveyType = "AOC";
+  store.appendAirport({{1, "Empty Field"}, {3, "EMP"}});
+  TempDir dir;
+  fs::create_directories(dir.path() / "taken.shp");
+  std::ofstream(dir.path() / "taken.shp" / "notes.txt") << "mine";
+  const auto before = dir.names();
+  struct Case {
+    std::string key;
+    fs::path file;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"SBB", dir.path() / "s.txt", "the file name must end in one of .gpkg, .geojson, .kml"},
+      {"SBB", dir.path() / "s", "the file name must end in one of"},
+      {"NONE", dir.path() / "s.gpkg", "There is no survey NONE in the store."},
+      {"EMP", dir.path() / "s.gpkg", "The survey EMP has no position that can be exported"},
+      {"SBB", dir.path() / "missing" / "s.gpkg", "does not exist"},
+      {"SBB", dir.path() / "taken.shp", "holds other files"},
+      {"SBB", dir.path() / "taken.shp/notes.txt/../x.kml", ""},  // a path through a file
+  };
+  for (const auto& c : cases) {
+    const GisResult result = writeSurveyGis(store, c.key, c.file);
+    EXPECT_FALSE(result.ok) << c.file;
+    EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
+    EXPECT_EQ(dir.names(), before) << c.file;
+  }
+}
+
+TEST(GisExport, ReplacesAnExistingFileOnlyWithACompleteOne) {
+  SurveyStore store;
+  testing::addSouthernSurvey(store);
+  TempDir dir;
+  for (const char* name : {"site.gpkg", "site.geojson", "site.shp"}) {
+    const fs::path file = dir.path() / name;
+    ASSERT_TRUE(writeSurveyGis(store, "SBB", file).ok);
+    // A survey with nothing placeable is refused: the earlier export stays as it was.
+    store.obstructions().setCell(1, 9, "999");
+    store.airports().setCell(1, 41, "edited");
+    SurveyStore empty;
+    empty.current.surveyType = "AOC";
+    empty.appendAirport({{3, "SBB"}});
+    ASSERT_FALSE(writeSurveyGis(empty, "SBB", file).ok);
+    EXPECT_EQ(readBack(file, gisFormatOf(file)->format)["airport"].size(), 1u) << name;
+    // A new export replaces it whole.
+    ASSERT_TRUE(writeSurveyGis(store, "SBB", file).ok);
+    ReadBack read = readBack(file, gisFormatOf(file)->format);
+    EXPECT_EQ(read["airport"][0].fields["status"], "edited") << name;
+    EXPECT_EQ(read["obstructions"].size(), 1u) << name;
+    store.airports().setCell(1, 41, "");
+  }
+  for (const auto& name : dir.names()) EXPECT_EQ(name.find(".writing-"), std::string::npos) << name;
+  EXPECT_EQ(dir.names(), (std::vector<std::string>{"site.geojson", "site.gpkg", "site.shp"}));
+}
+
+}  // namespace
+}  // namespace survey::gis

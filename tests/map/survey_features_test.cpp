@@ -1,0 +1,203 @@
+#include "map/survey_features.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "map/plan_view.h"
+#include "map/survey_sample.h"
+
+namespace survey::map {
+namespace {
+
+using testing::addSouthernSurvey;
+using testing::kArpLatitude;
+using testing::kArpLongitude;
+
+int countOf(const SurveyFeatures& features, FeatureKind kind) {
+  int count = 0;
+  for (const auto& point : features.points) count += point.kind == kind;
+  return count;
+}
+
+const SurveyPoint* find(const SurveyFeatures& features, FeatureKind kind, std::string_view label) {
+  for (const auto& point : features.points) {
+    if (point.kind == kind && point.label == label) return &point;
+  }
+  return nullptr;
+}
+
+TEST(LocalProjection, KnownOffsetsLandWhereTheSurveyorMeasuredThem) {
+  struct Case {
+    GeoPosition centre;
+    double azimuth, feet, east, north;
+  };
+  const Case cases[] = {
+      {{37.25, -93.4}, 0, 1000, 0, 1000},             // straight up the screen
+      {{37.25, -93.4}, 90, 2500, 2500, 0},            // to the right
+      {{-33.9, 151.2}, 180, 1200, 0, -1200},          // southern hemisphere, down
+      {{-33.9, 151.2}, 270, 800, -800, 0},            // to the left
+      {{64.8, -147.9}, 45, 10000, 7071.07, 7071.07},  // far north, diagonal
+  };
+  for (const auto& c : cases) {
+    GeoPosition target;
+    nad83().Direct(c.centre.latitude, c.centre.longitude, c.azimuth, c.feet * 0.3048,
+                   target.latitude, target.longitude);
+    const LocalProjection projection(c.centre);
+    const PlanPoint placed = projection.toPlan(target);
+    EXPECT_NEAR(placed.east, c.east, 0.1) << c.azimuth << " " << c.feet;
+    EXPECT_NEAR(placed.north, c.north, 0.1) << c.azimuth << " " << c.feet;
+    const GeoPosition back = projection.toGeo(placed);
+    EXPECT_NEAR(back.latitude, target.latitude, 1e-9);
+    EXPECT_NEAR(back.longitude, target.longitude, 1e-9);
+  }
+}
+
+TEST(PlacePosition, ReadsOrExplainsEachPosition) {
+  struct Case {
+    DmsTexts latitude, longitude;
+    Hemispheres hemispheres;
+    double expectLatitude, expectLongitude;
+    const char* problem;  // empty when placed
+  };
+  const Case cases[] = {
+      {{"37", "30", "0"}, {"93", "15", "36"}, {true, false}, 37.5, -93.26, ""},
+      {{"33", "56", "46.0"}, {"151", "10", "38.0"}, {false, true}, kArpLatitude, kArpLongitude, ""},
+      {{" 12", "0", "0.5 "}, {"0", "0", "0"}, {true, true}, 12 + 0.5 / 3600, 0, ""},
+      {{"", "", ""}, {"", "", ""}, {}, 0, 0, "no position entered"},
+      {{"37", "", "1"}, {"93", "1", "1"}, {}, 0, 0, "latitude minutes not entered"},
+      {{"37", "7x", "1"},
+       {"93", "1", "1"},
+       {},
+       0,
+       0,
+       "latitude minutes \"7x\" is not a number of minutes"},
+      {{"37", "1", "1"},
+       {"-93", "1", "1"},
+       {},
+       0,
+       0,
+       "longitude degrees \"-93\" is not a number of degrees"},
+      {{"37", "60", "1"},
+       {"93", "1", "1"},
+       {},
+       0,
+       0,
+       "latitude minutes and seconds must be below 60"},
+      {{"91", "0", "0"}, {"93", "1", "1"}, {}, 0, 0, "latitude beyond 90 degrees"},
+      {{"1", "0", "0"}, {"180", "0", "1"}, {}, 0, 0, "longitude beyond 180 degrees"},
+  };
+  for (const auto& c : cases) {
+    const Placement placement = placePosition(c.latitude, c.longitude, c.hemispheres);
+    EXPECT_EQ(placement.problem, c.problem);
+    ASSERT_EQ(placement.at.has_value(), std::string_view(c.problem).empty()) << c.problem;
+    if (!placement.at) continue;
+    EXPECT_NEAR(placement.at->latitude, c.expectLatitude, 1e-12);
+    EXPECT_NEAR(placement.at->longitude, c.expectLongitude, 1e-12);
+  }
+}
+
+TEST(SurveyFeatures, PlacesEveryLiveRecordWithItsHemisphereAndListsTheRest) {
+  SurveyStore store;
+  addSouthernSurvey(store);
+  const SurveyFeatures features = collectSurveyFeatures(store, "SBB");
+
+  EXPECT_EQ(countOf(features, FeatureKind::Airport), 1);
+  EXPECT_EQ(countOf(features, FeatureKind::RunwayEnd), 2);
+  EXPECT_EQ(countOf(features, FeatureKind::DisplacedThreshold), 1);  // end 2 has none
+  EXPECT_EQ(countOf(features, FeatureKind::ProfilePoint), 2);
+  EXPECT_EQ(countOf(features, FeatureKind::Navaid), 3);
+  EXPECT_EQ(countOf(features, FeatureKind::AssociatedPoint), 1);
+  EXPECT_EQ(countOf(features, FeatureKind::Obstruction), 1);  // MAST deleted, two unplaced
+  EXPECT_EQ(find(features, FeatureKind::Obstruction, "MAST"), nullptr);
+  ASSERT_EQ(features.runways.size(), 1u);
+
+  const SurveyPoint* arp = find(features, FeatureKind::Airport, "SBB");
+  ASSERT_NE(arp, nullptr);
+  EXPECT_NEAR(arp->at.latitude, kArpLatitude, 1e-12);
+  EXPECT_NEAR(arp->at.longitude, kArpLongitude, 1e-12);
+  EXPECT_EQ(arp->latitudeText, "33\u00b056'46.0\" S");
+  EXPECT_EQ(arp->longitudeText, "151\u00b010'38.0\" E");
+  EXPECT_EQ(arp->ellipsoidal, 43.5);
+
+  ASSERT_EQ(features.notPlaced.size(), 2u);
+  EXPECT_EQ(features.notPlaced[0].what, "obstruction 3 (POLE)");
+  EXPECT_EQ(features.notPlaced[0].reason, "latitude minutes \"7x\" is not a number of minutes");
+  EXPECT_EQ(features.notPlaced[1].reason, "no position entered");
+
+  const SurveyPoint* tree = find(features, FeatureKind::Obstruction, "TREE");
+  ASSERT_NE(tree, nullptr);
+  EXPECT_EQ(tree->surfaceCode, "PIR");
+  EXPECT_EQ(tree->heightAgl, 60);
+
+  EXPECT_EQ(find(features, FeatureKind::Navaid, "ISBB GS")->navaidClass, NavaidClass::Electronic);
+  EXPECT_EQ(find(features, FeatureKind::Navaid, "PAPI")->navaidClass, NavaidClass::Visual);
+  EXPECT_EQ(find(features, FeatureKind::Navaid, "WIND CONE")->navaidClass, NavaidClass::Stars);
+  const SurveyPoint* pp = find(features, FeatureKind::AssociatedPoint, "PP");
+  ASSERT_NE(pp, nullptr);
+  EXPECT_EQ(features.points[static_cast<std::size_t>(pp->joinedTo)].label, "ISBB GS");
+}
+
+TEST(SurveyFeatures, ProfilePointsLieOnTheCentreLineFromTheirOwnEnd) {
+  SurveyStore store;
+  addSouthernSurvey(store);
+  const SurveyFeatures features = collectSurveyFeatures(store, "SBB");
+  const PlanView plan = planSurvey(features);
+  const auto& runway = features.runways[0];
+  const PlanPoint end1 = plan.points[static_cast<std::size_t>(runway.end1)];
+  const PlanPoint end2 = plan.points[static_cast<std::size_t>(runway.end2)];
+  const double length = std::hypot(end2.east - end1.east, end2.north - end1.north);
+  struct Case {
+    const char* label;
+    PlanPoint from;
+    double feet;
+  };
+  for (const Case& c : {Case{"16 + 2000", end1, 2000}, Case{"34 + 500", end2, 500}}) {
+    std::size_t index = 0;
+    while (index < features.points.size() && features.points[index].label != c.label) ++index;
+    ASSERT_LT(index, features.points.size()) << c.label;
+    const PlanPoint point = plan.points[index];
+    EXPECT_NEAR(std::hypot(point.east - c.from.east, point.north - c.from.north), c.feet, 0.5)
+        << c.label;
+    const double toEnd1 = std::hypot(point.east - end1.east, point.north - end1.north);
+    const double toEnd2 = std::hypot(point.east - end2.east, point.north - end2.north);
+    EXPECT_NEAR(toEnd1 + toEnd2, length, 0.5) << c.label << " is off the centre line";
+  }
+}
+
+TEST(PlanView, CentresOnTheArpOrTheMeanAndAttachesMarks) {
+  SurveyStore store;
+  addSouthernSurvey(store);
+  const std::vector<MapMark> marks = {
+      {TableKind::Runway, 1, MarkSeverity::Error, "ends swapped"},
+      {TableKind::Obstruction, 1, MarkSeverity::Warning, "tall"},
+      {TableKind::Obstruction, 99, MarkSeverity::Warning, "no such row"}};
+  SurveyFeatures features = collectSurveyFeatures(store, "SBB");
+  PlanView plan = planSurvey(features, marks);
+  EXPECT_TRUE(plan.centredOnArp);
+  int marked = 0;
+  for (std::size_t i = 0; i < features.points.size(); ++i) {
+    const auto& point = features.points[i];
+    if (point.kind == FeatureKind::Airport) {
+      EXPECT_NEAR(plan.points[i].east, 0, 1e-6);
+      EXPECT_NEAR(plan.points[i].north, 0, 1e-6);
+    }
+    const bool runway = point.table == TableKind::Runway;
+    const bool tree = point.kind == FeatureKind::Obstruction;
+    EXPECT_EQ(plan.marksOf[i], runway ? std::vector<int>{0}
+                               : tree ? std::vector<int>{1}
+                                      : std::vector<int>{});
+    marked += !plan.marksOf[i].empty();
+  }
+  EXPECT_EQ(marked, 6);  // the runway's ends, threshold and profile points, and the tree
+  EXPECT_LE(plan.bounds.west, plan.bounds.east);
+
+  store.airports().setCell(1, 9, "");
+  features = collectSurveyFeatures(store, "SBB");
+  plan = planSurvey(features);
+  EXPECT_FALSE(plan.centredOnArp);
+  EXPECT_EQ(features.notPlaced.front().what, "airport reference point");
+}
+
+}  // namespace
+}  // namespace survey::map

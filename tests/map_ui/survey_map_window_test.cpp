@@ -1,0 +1,137 @@
+// The survey map's window on Qt's offscreen platform: what it draws, lists, opens and saves.
+#include "ui/survey_map_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QGraphicsItem>
+#include <QImage>
+#include <QListWidget>
+#include <QTest>
+#include <filesystem>
+
+#include "entry/all_screens.h"
+#include "map/survey_sample.h"
+#include "shell/main_screen.h"
+#include "shell/navigation.h"
+#include "support/fakes.h"
+#include "ui/survey_map_scene.h"
+#include "ui/survey_map_view.h"
+
+namespace survey::ui {
+namespace {
+
+QApplication& application() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "map_ui_tests";
+  static char* argv[] = {name, nullptr};
+  // Never destroyed: Qt must outlive every window, and tears itself down at exit.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
+class SurveyMapWindowTest : public ::testing::Test {
+ protected:
+  SurveyMapWindowTest() : platform(dir.path()), program(dialogs, platform) {
+    application();
+    registerAllScreens(program.screens);
+    testing::addSouthernSurvey(program.store);
+    showScreen(program, MainScreen::kName);
+    program.current().surveyKey = "SBB";
+  }
+
+  // The symbol that stands for the first feature of the given kind.
+  QGraphicsItem* symbolOf(SurveyMapWindow& window, map::FeatureKind kind) {
+    const auto& points = window.features().points;
+    for (QGraphicsItem* item : window.view()->scene()->items()) {
+      const QVariant index = item->data(kFeatureIndexKey);
+      if (index.isValid() && points[static_cast<std::size_t>(index.toInt())].kind == kind) {
+        return item;
+      }
+    }
+    return nullptr;
+  }
+
+  testing::TempDir dir;
+  testing::ScriptedDialogs dialogs;
+  testing::FakePlatform platform;
+  Program program;
+};
+
+TEST_F(SurveyMapWindowTest, DrawsListsZoomsAndOpensRecords) {
+  SurveyMapWindow window(program, "SBB",
+                         {{TableKind::Obstruction, 1, map::MarkSeverity::Error, "too tall"}});
+  window.show();
+  ASSERT_EQ(window.notPlacedList()->count(), 2);
+  EXPECT_EQ(window.notPlacedList()->item(0)->text().toStdString(),
+            "obstruction 3 (POLE): latitude minutes \"7x\" is not a number of minutes");
+
+  QGraphicsItem* tree = symbolOf(window, map::FeatureKind::Obstruction);
+  ASSERT_NE(tree, nullptr);
+  const int treeIndex = window.view()->featureAt(window.view()->mapFromScene(tree->scenePos()));
+  ASSERT_GE(treeIndex, 0);
+  const QString tip = window.toolTipOf(treeIndex);
+  EXPECT_NE(tip.indexOf("Obstruction 1: TREE"), -1) << tip.toStdString();
+  EXPECT_NE(tip.indexOf("Error: too tall"), -1) << tip.toStdString();
+  // North is up: the runway's end 1 (north of end 2) is higher on the screen.
+  const auto& features = window.features();
+  const auto& runway = features.runways.at(0);
+  QGraphicsItem* end1 = nullptr;
+  QGraphicsItem* end2 = nullptr;
+  for (QGraphicsItem* item : window.view()->scene()->items()) {
+    const QVariant index = item->data(kFeatureIndexKey);
+    if (index == runway.end1) end1 = item;
+    if (index == runway.end2) end2 = item;
+  }
+  ASSERT_TRUE(end1 && end2);
+  EXPECT_LT(end1->pos().y(), end2->pos().y());
+
+  const double before = window.view()->feetPerPixel();
+  QTest::keyClick(window.view(), Qt::Key_Plus);
+  EXPECT_NEAR(window.view()->feetPerPixel(), before / 1.25, before * 1e-9);
+  QTest::keyClick(window.view(), Qt::Key_Minus);
+  EXPECT_NEAR(window.view()->feetPerPixel(), before, before * 1e-9);
+
+  window.view()->centerOn(tree);
+  const QPoint at = window.view()->mapFromScene(tree->scenePos());
+  QTest::mouseDClick(window.view()->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_TRUE(program.screens.isShown("FormObstruction"));
+  EXPECT_EQ(program.screens.touch("FormObstruction").get<TextBox>("Text2O").text(), "TREE");
+}
+
+TEST_F(SurveyMapWindowTest, SavesPngAndPdfAndSaysWhenItCannot) {
+  SurveyMapWindow window(program, "SBB");
+  window.resize(800, 600);
+  window.show();
+  const auto png = dir.path() / "map.png";
+  const auto pdf = dir.path() / "map.pdf";
+  EXPECT_TRUE(window.saveImage(QString::fromStdString(png.string())).isEmpty());
+  EXPECT_FALSE(QImage(QString::fromStdString(png.string())).isNull());
+  EXPECT_TRUE(window.saveImage(QString::fromStdString(pdf.string())).isEmpty());
+  QFile file(QString::fromStdString(pdf.string()));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+  EXPECT_FALSE(
+      window.saveImage(QString::fromStdString((dir.path() / "none/map.png").string())).isEmpty());
+}
+
+TEST_F(SurveyMapWindowTest, ASurveyWithNothingPlaceableShowsTextInsteadOfAnEmptyPlan) {
+  program.store.current.surveyType = "AOC";
+  program.store.appendAirport({{1, "Lakeside"}, {3, "LKS"}});
+  SurveyMapWindow window(program, "LKS");
+  window.show();
+  EXPECT_FALSE(window.view()->isVisible());
+  EXPECT_EQ(window.notPlacedList()->count(), 1);
+  EXPECT_TRUE(window.view()->scene()->items().isEmpty());
+}
+
+TEST(ScaleBar, PicksARoundLengthThatFits) {
+  const std::pair<double, double> cases[] = {{160, 100},   {199, 100},   {250, 200}, {999, 500},
+                                             {1000, 1000}, {7300, 5000}, {0.3, 0.2}, {0, 0}};
+  for (const auto& [room, length] : cases) EXPECT_DOUBLE_EQ(niceScaleLength(room), length) << room;
+}
+
+}  // namespace
+}  // namespace survey::ui
