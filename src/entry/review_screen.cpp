@@ -172,7 +172,7 @@ void ReviewScreen::saveReport() {
   Program& program = this->program();
   const std::string& key = program.current().surveyKey;
   const auto file = program.platform.chooseSaveFile(
-      "Save Report", program.platform.programDirectory() / (key + " survey review.pdf"),
+      "Save Report", program.platform.storeDirectory() / (key + " survey review.pdf"),
       "PDF documents (*.pdf)");
   if (!file) return;
   std::string error;

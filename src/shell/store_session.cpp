@@ -12,7 +12,9 @@ namespace {
 // Yes: open read-only; No: quit.
 bool lockOrAsk(Program& program) {
   StoreSession& session = program.session;
-  const auto directory = program.platform.programDirectory();
+  const auto directory = program.platform.storeDirectory();
+  std::error_code ec;  // a new user's data folder: the lock needs it before the first save
+  std::filesystem::create_directories(directory, ec);
   LockHolder holder;
   std::string error;
   session.lock = StoreLock::acquire(directory, holder, error);
@@ -27,7 +29,7 @@ bool lockOrAsk(Program& program) {
 }
 
 void offerRestore(Program& program) {
-  const auto directory = program.platform.programDirectory();
+  const auto directory = program.platform.storeDirectory();
   if (!journalExists(directory)) return;
   const JournalContents contents = inspectJournal(directory);
   if (contents.entries == 0) {
@@ -51,7 +53,7 @@ void offerRestore(Program& program) {
 
 bool openStore(Program& program) {
   if (!lockOrAsk(program)) return false;
-  const auto directory = program.platform.programDirectory();
+  const auto directory = program.platform.storeDirectory();
   {
     BusyPointer busy(program.platform);
     program.loadReport =
