@@ -42,7 +42,7 @@ class Collector {
   SurveyFeatures take() { return std::move(features_); }
 
  private:
-  const std::string& cell(TableKind table, int row, int field) const {
+  CellText cell(TableKind table, int row, int field) const {
     return store_.table(table).cell(row, field);
   }
 

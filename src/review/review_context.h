@@ -33,10 +33,10 @@ class ReviewContext {
   std::vector<int> runways, navaids, obstructions;  // the survey's live rows
   std::vector<Finding> findings;
 
-  const std::string& cell(TableKind table, int row, int field) const {
+  CellText cell(TableKind table, int row, int field) const {
     return store.table(table).cell(row, field);
   }
-  const std::string& airport(int field) const { return cell(TableKind::Airport, surveyRow, field); }
+  CellText airport(int field) const { return cell(TableKind::Airport, surveyRow, field); }
   // A number typed in the cell; nothing when empty or not a number.
   std::optional<double> number(TableKind table, int row, int field) const;
   // The position held in fields latitude..latitude+2 and longitude..longitude+2, with

@@ -85,7 +85,7 @@ class RunwayCheck {
   std::optional<GeoPoint> position(int latitude, int longitude) const {
     return context_.position(TableKind::Runway, row_, latitude, longitude);
   }
-  const std::string& cell(int field) const { return context_.cell(TableKind::Runway, row_, field); }
+  CellText cell(int field) const { return context_.cell(TableKind::Runway, row_, field); }
   void warn(int field, std::string message, std::string computed) {
     context_.add(Severity::Warning, TableKind::Runway, row_, field, std::move(message),
                  std::move(computed));

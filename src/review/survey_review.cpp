@@ -49,7 +49,7 @@ std::optional<GeoPoint> ReviewContext::position(TableKind table, int row, int la
 }
 
 std::string ReviewContext::recordName(TableKind table, int row) const {
-  auto field = [&](int number) -> const std::string& { return cell(table, row, number); };
+  auto field = [&](int number) { return std::string(cell(table, row, number)); };
   switch (table) {
     case TableKind::Airport:
       return "airport " + key;

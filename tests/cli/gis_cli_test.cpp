@@ -33,7 +33,7 @@ TEST(GisCommand, WritesOrRefusesWithStatusAndMessage) {
   const Case cases[] = {
       {d + " SBB " + d + "/sbb.gpkg", 0, "out", "Wrote 12 features of survey SBB to"},
       {d + " SBB " + d + "/sbb.kml", 0, "out", "sbb.kml"},
-      {d + " SBB", 2, "err", "usage: survey-tool gis DIR KEY FILE"},
+      {"SBB", 2, "err", "usage: survey-tool gis DIR KEY FILE"},
       {d + " XYZ " + d + "/x.gpkg", 2, "err", "There is no survey XYZ in the store."},
       {d + " SBB " + d + "/sbb.xlsx", 2, "err", "the file name must end in one of"},
       {d + "/none SBB " + d + "/x.gpkg", 2, "err", "is not a directory"},

@@ -68,7 +68,7 @@ TEST_F(ReviewCommand, RefusesBadArgumentsAndUnknownSurveysOnStderr) {
   const struct {
     std::string args;
     std::string told;
-  } cases[] = {{dir(), "usage: survey-tool review DIR KEY"},
+  } cases[] = {{"", "usage: survey-tool review DIR KEY"},
                {dir() + " KXXX", "no survey with the identifier \"KXXX\""},
                {"'" + (dir_ / "missing").string() + "' KTST", "is not a directory"}};
   for (const auto& c : cases) {
