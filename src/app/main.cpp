@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
 
   survey::ui::QtDialogs dialogs;
   survey::ui::QtPlatform platform(
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()), dialogs);
   survey::Program program(dialogs, platform);
   survey::registerAllScreens(program.screens);
 

@@ -35,6 +35,14 @@ bool OutputFileScreen::listed(const std::string& fileName) const {
 
 void OutputFileScreen::ok() {
   Program& program = this->program();
+  // The survey may have changed since the window opened: the rule holds for the one written.
+  const auto check =
+      uddf::checkCreateUddf(program.store, program.current().surveyKey, program.exportExtension);
+  if (!check) {
+    program.screens.discard(kName);
+    program.tell(check.refusal);
+    return;
+  }
   uddf::ExportResult result;
   {
     BusyPointer busy(program.platform);

@@ -4,13 +4,15 @@
 #include <QWidget>
 #include <functional>
 
+#include "shell/dialogs.h"
 #include "shell/platform.h"
 
 namespace survey::ui {
 
 class QtPlatform : public Platform {
  public:
-  explicit QtPlatform(std::filesystem::path programDirectory);
+  // Its messages go through the program's dialogs, like every other message.
+  QtPlatform(std::filesystem::path programDirectory, Dialogs& dialogs);
   std::filesystem::path programDirectory() const override { return directory_; }
   bool openDocument(const std::string& pathOrAddress) override;
   void printScreen(const Screen& screen) override;
@@ -24,6 +26,7 @@ class QtPlatform : public Platform {
 
  private:
   std::filesystem::path directory_;
+  Dialogs& dialogs_;
   std::function<QWidget*(const Screen&)> screenWidget_;
 };
 
