@@ -71,28 +71,26 @@ int rowHeight(const QListWidget& list) {
   return row > 0 ? row : list.fontMetrics().height() + 2;
 }
 
-// The height nearest to the given one that shows whole rows, never less than one row:
-// a row cut in half reads as a different item.
-int wholeRowsHeight(const QListWidget& list, int height) {
-  if (height <= 0) return height;
-  const int frame = 2 * list.frameWidth();
-  const int row = rowHeight(list);
-  const int rows = std::max(1, (height - frame + row / 2) / row);
-  return rows * row + frame;
-}
-
-// The width that shows the longest item whole, beside the scroll bar when not every row fits.
-int longestItemWidth(const QListWidget& list, int height) {
+int longestItemWidth(const QListWidget& list) {
   constexpr int kItemMargins = 8;
   int text = 0;
   for (int row = 0; row < list.count(); ++row) {
     text = std::max(text, list.fontMetrics().horizontalAdvance(list.item(row)->text()));
   }
-  int width = text + kItemMargins + 2 * list.frameWidth();
-  if (list.count() * rowHeight(list) + 2 * list.frameWidth() > height) {
-    width += list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
-  }
-  return width;
+  return text + kItemMargins;
+}
+
+// The height nearest to the given one that shows whole rows, never less than one row (a row
+// cut in half reads as a different item), with room for the horizontal scroll bar that
+// shows the rest of an item wider than the list.
+int wholeRowsHeight(const QListWidget& list, int width, int height) {
+  if (height <= 0) return height;
+  const int frame = 2 * list.frameWidth();
+  const int bar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+  const int below = longestItemWidth(list) > width - frame - bar ? bar : 0;
+  const int row = rowHeight(list);
+  const int rows = std::max(1, (height - frame - below + row / 2) / row);
+  return rows * row + frame + below;
 }
 
 QWidget* makeWidget(Control& control, QWidget* parent) {
@@ -109,8 +107,7 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
   }
   if (dynamic_cast<ListBox*>(&control)) {
     auto* list = new QListWidget(parent);
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the list is as wide as its text
+    list->setTextElideMode(Qt::ElideNone);  // a long item scrolls sideways and has a tool-tip
     return list;
   }
   if (dynamic_cast<OptionButton*>(&control)) {
@@ -194,12 +191,10 @@ void ControlBinding::applyGeometry() {
   if (auto* list = dynamic_cast<ListBox*>(control_); list && list->heightTwips() > 0) {
     height = pixels(list->heightTwips());
   }
-  int width = pixels(b.width);
   if (auto* list = qobject_cast<QListWidget*>(widget_); list && dynamic_cast<ListBox*>(control_)) {
-    height = wholeRowsHeight(*list, height);
-    width = std::max(width, longestItemWidth(*list, height));
+    height = wholeRowsHeight(*list, pixels(b.width), height);
   }
-  widget_->setGeometry(pixels(b.left), pixels(b.top), width, height);
+  widget_->setGeometry(pixels(b.left), pixels(b.top), pixels(b.width), height);
   if (height > 0 && widget_->parentWidget()) widget_->raise();
 }
 
@@ -430,7 +425,10 @@ void ControlBinding::showItems() {
   auto* list = static_cast<QListWidget*>(widget_.data());
   updating_ = true;
   list->clear();
-  for (const auto& item : box->items()) list->addItem(qt(item));
+  for (const auto& item : box->items()) {
+    list->addItem(qt(item));
+    list->item(list->count() - 1)->setToolTip(qt(item));
+  }
   updating_ = false;
   applyGeometry();
   showChosen();
