@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path programDirectory(
       QCoreApplication::applicationDirPath().toStdString());
   survey::ui::QtDialogs dialogs;
-  survey::ui::QtPlatform platform(programDirectory);
+  survey::ui::QtPlatform platform(programDirectory, dialogs);
   platform.setStoreDirectory(survey::storeDirectoryFor(programDirectory, options.store));
   survey::Program program(dialogs, platform);
   survey::registerAllScreens(program.screens);

@@ -26,7 +26,8 @@ int exportSurvey(const std::vector<std::string>& args, std::ostream& out, std::o
   SurveyStore store;
   const StoreLoadReport report = loadForReading(store, dir);
   if (report.failed) {
-    err << "survey-tool: " << report.message() << '\n';
+    err << "survey-tool: " << (std::filesystem::path(dir) / report.file).string() << " line "
+        << report.line << ": " << report.reason << "; nothing was written\n";
     return kExitFailed;
   }
 

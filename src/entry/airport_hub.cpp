@@ -84,6 +84,7 @@ void AirportScreen::updateHubButtons() {
     }
     get<CommandButton>(part.edit).setEnabled(listed);
     get<CommandButton>(part.remove).setEnabled(listed);
+    if (!program().currentSurveyExists()) get<CommandButton>(part.add).setEnabled(false);
   }
 }
 
@@ -98,6 +99,8 @@ void AirportScreen::setHubCommandsBySurveyType() {
     for (const char* name : {part.add, part.edit, part.remove}) {
       get<CommandButton>(name).setEnabled(enabled);
     }
+    // New records need a survey of the store to belong to.
+    if (!program().currentSurveyExists()) get<CommandButton>(part.add).setEnabled(false);
   }
 }
 

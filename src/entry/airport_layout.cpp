@@ -250,6 +250,8 @@ void AirportScreen::buildGeneralInformation() {
     button.setCaption(command.caption);
     const int width = command.handler == &AirportScreen::finalizeInput ? 1400 : 1000;
     button.place(left, 8700, width, 420);
+    // Alt+F opens the File menu; "Finali&ze Input" keeps its letter to itself.
+    if (command.handler == &AirportScreen::finalizeInput) button.setMnemonicIndex(6);
     button.onClick = [this, handler = command.handler] { (this->*handler)(); };
     left += width + 60;
   }
@@ -276,10 +278,16 @@ void AirportScreen::buildHub() {
         {part.edit, &AirportScreen::editRecord},
         {part.remove, &AirportScreen::deleteRecord}};
     const char* captions[] = {"New", "Edit", "Delete"};
+    // Nine buttons of three captions: each says its part to a screen reader, and each
+    // letter pressed with Alt belongs to one button (the captions have too few letters
+    // for the last two "Delete").
+    const int mnemonics[3][3] = {{0, 1, 2}, {1, 2, 3}, {2, -1, -1}};
     int buttonTop = top + 300;
     for (int i = 0; i < 3; ++i) {
       auto& button = add<CommandButton>(commands[i].first, &hub);
       button.setCaption(captions[i]);
+      button.setSpokenName(std::string(captions[i]) + " " + part.noun);
+      button.setMnemonicIndex(mnemonics[i][index]);
       button.place(5520, buttonTop, 1200, 420);
       button.onClick = [this, &part, handler = commands[i].second] { (this->*handler)(part); };
       buttonTop += 480;

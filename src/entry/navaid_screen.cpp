@@ -49,7 +49,9 @@ NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) 
   status.place(0, 10320, 15600, 300);
 
   // Lies over the distance group until a type is chosen or typed.
-  add<Frame>("Frame1", nullptr).place(11580, 480, 3960, 2160);
+  add<Frame>("Frame1", nullptr)
+      .place(11580, 480, 3960, 2160)
+      .setSpokenName("Distance, once a navaid type is chosen");
 
   attachChecks();
   addStandardMenus(*this);

@@ -57,6 +57,7 @@ bool NavaidScreen::submitNavaid() {
   SurveyStore& store = program.store;
   const CurrentSurvey& current = program.current();
   if (current.navaidMode == "A") {
+    if (program.refuseWithoutSurvey()) return false;
     const AppendResult added = store.appendChild(TableKind::Navaid, screenValues());
     if (!added) {
       program.tell(added.error);

@@ -87,6 +87,7 @@ void ObstructionScreen::buildSurfaceFrame() {
 
 void ObstructionScreen::buildDataFrame() {
   dataFrame_ = &add<Frame>("Frame1", nullptr);
+  dataFrame_->setSpokenName("Obstruction position, elevations and accuracy");
   dataFrame_->place(120, kDataFrameTop, kFrameWidth, kDataFrameHeight);
   Frame& data = *dataFrame_;
 

@@ -64,10 +64,7 @@ bool ObstructionScreen::storeRecord(const std::string& mode) {
     store.updateRow(TableKind::Obstruction, row, screenFields());
     return true;
   }
-  if (current.surveyKey.empty()) {
-    program.tell("You must first select an airport.");
-    return false;
-  }
+  if (program.refuseWithoutSurvey()) return false;
   const AppendResult added = store.appendChild(TableKind::Obstruction, screenFields());
   if (!added) {
     program.tell(added.error);

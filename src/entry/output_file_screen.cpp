@@ -35,7 +35,15 @@ bool OutputFileScreen::listed(const std::string& fileName) const {
 
 void OutputFileScreen::ok() {
   Program& program = this->program();
-  const std::string& key = program.current().surveyKey;
+  // The survey may have changed since the window opened: the rule holds for the one written.
+  const auto check =
+      uddf::checkCreateUddf(program.store, program.current().surveyKey, program.exportExtension);
+  if (!check) {
+    program.screens.discard(kName);
+    program.tell(check.refusal);
+    return;
+  }
+  const std::string key = program.current().surveyKey;
   std::vector<uddf::ShortenedValue> shortened;
   {
     BusyPointer busy(program.platform);

@@ -58,6 +58,7 @@ bool RunwayScreen::submitRunway() {
     return false;
   }
   if (current.runwayMode == "A") {
+    if (program.refuseWithoutSurvey()) return false;
     if (const std::string refusal = duplicateRefusal(); !refusal.empty()) {
       program.tell(refusal);
       return false;

@@ -54,6 +54,12 @@ class Control {
   void setCaption(std::string caption);
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(std::string tip);
+  // What a screen reader announces when the caption alone is ambiguous ("New runway").
+  const std::string& spokenName() const { return spokenName_.empty() ? caption_ : spokenName_; }
+  void setSpokenName(std::string name) { spokenName_ = std::move(name); }
+  // The caption's letter that Alt presses: the first unless set; none when negative.
+  int mnemonicIndex() const { return mnemonicIndex_; }
+  void setMnemonicIndex(int index) { mnemonicIndex_ = index; }
 
   // False when the control or any frame around it is disabled (hidden).
   bool enabled() const;
@@ -86,6 +92,8 @@ class Control {
   Frame* frame_;
   std::string caption_;
   std::string toolTip_;
+  std::string spokenName_;
+  int mnemonicIndex_ = 0;
   bool enabled_ = true;
   bool visible_ = true;
   Bounds bounds_;

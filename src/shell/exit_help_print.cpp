@@ -1,5 +1,8 @@
 #include "shell/exit_help_print.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "shell/screen_names.h"
 
 namespace survey {
@@ -33,8 +36,16 @@ bool exitProgram(Program& program) {
 }
 
 void openHelp(Program& program) {
-  // A missing document or viewer is not reported: the program simply carries on.
-  program.platform.openDocument(program.platform.helpDocument().string());
+  const std::filesystem::path help = program.platform.helpDocument();
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(help, error)) {
+    program.tell("The help file " + help.string() + " was not found.");
+    return;
+  }
+  if (!program.platform.openDocument(help.string())) {
+    program.tell("No program on this computer could open the help. It is the PDF file " +
+                 help.string() + "; open it with any PDF viewer.");
+  }
 }
 
 void printCurrentScreen(Program& program) {

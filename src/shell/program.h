@@ -44,6 +44,17 @@ class Program {
     return dialogs.show(question(std::move(text), std::move(title))) == Button::Yes;
   }
   CurrentSurvey& current() { return store.current; }
+  // Records are added only to a survey of the store: none may be kept under an empty or
+  // deleted identifier, where a later survey of that identifier would silently adopt it.
+  bool currentSurveyExists() const {
+    return !store.current.surveyKey.empty() && store.findSurveyRow(store.current.surveyKey) > 0;
+  }
+  // Tells the user to choose a survey first, unless the current one exists.
+  bool refuseWithoutSurvey() {
+    if (currentSurveyExists()) return false;
+    tell(std::string(uddf::kSelectAirportMessage));
+    return true;
+  }
 };
 
 }  // namespace survey

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "ui/grid_model.h"
@@ -30,11 +31,15 @@ QString qt(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// "Create UDDF" becomes "&Create UDDF": Alt and the first letter press the button.
-QString withMnemonic(const std::string& caption) {
-  QString text = qt(caption);
-  text.replace("&", "&&");
-  return text.isEmpty() ? text : "&" + text;
+// "Create UDDF" becomes "&Create UDDF": Alt and the chosen letter press the button.
+QString withMnemonic(const std::string& caption, int index) {
+  const QString text = qt(caption);
+  QString result;
+  for (int i = 0; i < text.size(); ++i) {
+    if (i == index) result += '&';
+    result += text[i] == '&' ? QString("&&") : QString(text[i]);
+  }
+  return result;
 }
 
 QString escaped(const std::string& caption) {
@@ -62,6 +67,33 @@ class DirectoryWidget : public QWidget {
 
 constexpr const char* kParentEntry = "..";
 
+int rowHeight(const QListWidget& list) {
+  const int row = list.count() > 0 ? list.sizeHintForRow(0) : -1;
+  return row > 0 ? row : list.fontMetrics().height() + 2;
+}
+
+int longestItemWidth(const QListWidget& list) {
+  constexpr int kItemMargins = 8;
+  int text = 0;
+  for (int row = 0; row < list.count(); ++row) {
+    text = std::max(text, list.fontMetrics().horizontalAdvance(list.item(row)->text()));
+  }
+  return text + kItemMargins;
+}
+
+// The height nearest to the given one that shows whole rows, never less than one row (a row
+// cut in half reads as a different item), with room for the horizontal scroll bar that
+// shows the rest of an item wider than the list.
+int wholeRowsHeight(const QListWidget& list, int width, int height) {
+  if (height <= 0) return height;
+  const int frame = 2 * list.frameWidth();
+  const int bar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+  const int below = longestItemWidth(list) > width - frame - bar ? bar : 0;
+  const int row = rowHeight(list);
+  const int rows = std::max(1, (height - frame - below + row / 2) / row);
+  return rows * row + frame + below;
+}
+
 QWidget* makeWidget(Control& control, QWidget* parent) {
   if (dynamic_cast<DriveList*>(&control)) return new QComboBox(parent);
   if (dynamic_cast<DirectoryList*>(&control)) return new DirectoryWidget(parent);
@@ -74,11 +106,15 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     }
     return new QLineEdit(parent);
   }
-  if (dynamic_cast<ListBox*>(&control)) return new QListWidget(parent);
+  if (dynamic_cast<ListBox*>(&control)) {
+    auto* list = new QListWidget(parent);
+    list->setTextElideMode(Qt::ElideNone);  // a long item scrolls sideways and has a tool-tip
+    return list;
+  }
   if (dynamic_cast<OptionButton*>(&control)) {
-    auto* radio = new QRadioButton(parent);
-    radio->setAutoExclusive(false);  // the control model keeps the group
-    return radio;
+    // Exclusive among the buttons of its frame, as the control model's groups are; Qt also
+    // announces it as a radio button only then.
+    return new QRadioButton(parent);
   }
   if (dynamic_cast<CommandButton*>(&control)) return new QPushButton(parent);
   if (dynamic_cast<Picture*>(&control)) {
@@ -156,13 +192,18 @@ void ControlBinding::applyGeometry() {
   if (auto* list = dynamic_cast<ListBox*>(control_); list && list->heightTwips() > 0) {
     height = pixels(list->heightTwips());
   }
+  if (auto* list = qobject_cast<QListWidget*>(widget_); list && dynamic_cast<ListBox*>(control_)) {
+    height = wholeRowsHeight(*list, pixels(b.width), height);
+  }
   widget_->setGeometry(pixels(b.left), pixels(b.top), pixels(b.width), height);
   if (height > 0 && widget_->parentWidget()) widget_->raise();
 }
 
 void ControlBinding::connectUser() {
   if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
-    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+    // Every change that is not the program's own (those come with signals blocked): typing,
+    // pasting, and text set through the accessibility interface by screen readers or dictation.
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
       if (auto* box = dynamic_cast<TextBox*>(control_)) box->setText(text.toStdString());
       if (control_) showText();  // the box's check may have emptied it
     });
@@ -174,20 +215,36 @@ void ControlBinding::connectUser() {
       }
     });
   } else if (auto* list = qobject_cast<QListWidget*>(widget_)) {
-    connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
+    // The selection, not the current row: Qt moves the current row when the list merely gets
+    // focus, and passing through a list must choose nothing. Clicks, arrow keys, typed letters,
+    // Space and the accessibility interface all select.
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
       if (updating_) return;
-      if (auto* box = dynamic_cast<ListBox*>(control_)) {
-        box->choose(row >= 0 ? std::optional<int>(row) : std::nullopt);
-      }
+      const auto selected = list->selectedItems();
+      const std::optional<int> row =
+          selected.isEmpty() ? std::nullopt : std::optional<int>(list->row(selected.first()));
+      // Passed on once Qt has finished with the mouse press or key: the choice may rebuild
+      // the list, and Qt would then select whatever row lies under the pointer.
+      QMetaObject::invokeMethod(
+          this,
+          [this, row] {
+            auto* box = dynamic_cast<ListBox*>(control_);
+            if (!box) return;
+            if (box->chosen() != row) box->choose(row);
+            if (control_) showChosen();
+          },
+          Qt::QueuedConnection);
     });
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
       if (updating_) return;
       if (auto* box = dynamic_cast<ListBox*>(control_)) box->scroll();
     });
   } else if (auto* radio = qobject_cast<QRadioButton*>(widget_)) {
-    connect(radio, &QRadioButton::clicked, this, [this] {
-      if (auto* option = dynamic_cast<OptionButton*>(control_)) option->setValue(true);
-      if (control_) showChosen();  // a click on a chosen option keeps it chosen
+    // Any toggle, by click, key or accessibility: the group's other buttons follow the model.
+    connect(radio, &QRadioButton::toggled, this, [this](bool checked) {
+      auto* option = dynamic_cast<OptionButton*>(control_);
+      if (option && checked) option->setValue(true);
+      if (control_) showChosen();  // a chosen option cannot be unchosen by itself
     });
   } else if (auto* button = qobject_cast<QPushButton*>(widget_)) {
     connect(button, &QPushButton::clicked, this, [this] {
@@ -229,13 +286,15 @@ void ControlBinding::connectUser() {
         grid->activateRow(index.row() + 1);
       }
     });
-    // Moving with the arrow keys chooses the row as a click does.
-    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this, view](const QModelIndex& current) {
-              auto* grid = dynamic_cast<Grid*>(control_);
-              if (updating_ || !grid || !current.isValid() || !view->hasFocus()) return;
-              if (grid->selectedRow() != current.row() + 1) grid->clickRow(current.row() + 1);
-            });
+    // Arrow keys choose the row as a click does; focus alone (which moves the current row
+    // without selecting) does not.
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, view] {
+      auto* grid = dynamic_cast<Grid*>(control_);
+      const auto rows = view->selectionModel()->selectedRows();
+      if (updating_ || !grid || rows.isEmpty() || !view->hasFocus()) return;
+      const int row = rows.first().row() + 1;
+      if (grid->selectedRow() != row) grid->clickRow(row);
+    });
   }
 }
 
@@ -297,10 +356,12 @@ void ControlBinding::showState() {
 void ControlBinding::showCaption() {
   const std::string& caption = control_->caption();
   widget_->setToolTip(qt(control_->toolTip()));
-  widget_->setAccessibleName(qt(caption.empty() ? control_->name() : caption));
+  const std::string& spoken = control_->spokenName();
+  widget_->setAccessibleName(qt(spoken.empty() ? control_->name() : spoken));
   widget_->setAccessibleDescription(qt(control_->toolTip()));
   if (auto* group = qobject_cast<QGroupBox*>(widget_)) group->setTitle(escaped(caption));
-  if (auto* button = qobject_cast<QPushButton*>(widget_)) button->setText(withMnemonic(caption));
+  if (auto* button = qobject_cast<QPushButton*>(widget_))
+    button->setText(withMnemonic(caption, control_->mnemonicIndex()));
   if (auto* radio = qobject_cast<QRadioButton*>(widget_)) radio->setText(escaped(caption));
   if (auto* label = qobject_cast<QLabel*>(widget_); label && !dynamic_cast<StatusBar*>(control_)) {
     label->setText(qt(caption));
@@ -377,8 +438,12 @@ void ControlBinding::showItems() {
   auto* list = static_cast<QListWidget*>(widget_.data());
   updating_ = true;
   list->clear();
-  for (const auto& item : box->items()) list->addItem(qt(item));
+  for (const auto& item : box->items()) {
+    list->addItem(qt(item));
+    list->item(list->count() - 1)->setToolTip(qt(item));
+  }
   updating_ = false;
+  applyGeometry();
   showChosen();
 }
 
@@ -386,8 +451,12 @@ void ControlBinding::showChosen() {
   if (auto* box = dynamic_cast<ListBox*>(control_)) {
     auto* list = static_cast<QListWidget*>(widget_.data());
     updating_ = true;
-    list->setCurrentRow(box->chosen().value_or(-1));
-    if (box->chosen()) list->scrollToItem(list->item(*box->chosen()));
+    if (box->chosen()) {
+      list->setCurrentRow(*box->chosen(), QItemSelectionModel::ClearAndSelect);
+      list->scrollToItem(list->item(*box->chosen()));
+    } else {
+      list->clearSelection();
+    }
     updating_ = false;
   } else if (auto* drives = dynamic_cast<DriveList*>(control_)) {
     auto* combo = static_cast<QComboBox*>(widget_.data());
@@ -396,6 +465,12 @@ void ControlBinding::showChosen() {
   } else if (auto* option = dynamic_cast<OptionButton*>(control_)) {
     auto* radio = static_cast<QRadioButton*>(widget_.data());
     const QSignalBlocker block(radio);
+    if (!option->value() && radio->isChecked()) {
+      // Qt keeps an exclusive group's checked button checked; the program may choose none.
+      radio->setAutoExclusive(false);
+      radio->setChecked(false);
+      radio->setAutoExclusive(true);
+    }
     radio->setChecked(option->value());
   }
 }
@@ -417,10 +492,15 @@ void ControlBinding::showCells() {
   updating_ = true;
   gridModel_->reload();
   const auto& widths = grid->columnWidthsTwips();
-  for (int column = 0; column < grid->columns(); ++column) {
-    if (column < static_cast<int>(widths.size()))
-      view->setColumnWidth(column, pixels(widths[column]));
-    view->setColumnHidden(column, grid->hiddenColumn() == column);
+  for (int column = 0; column < gridModel_->columnCount(); ++column) {
+    const auto planned = static_cast<std::size_t>(gridModel_->gridColumn(column));
+    // A column is at least as wide as its longest text; the user may still widen it, and
+    // every cell's tool-tip holds its whole text.
+    if (planned < widths.size()) {
+      view->setColumnWidth(
+          column, std::max(pixels(widths[planned]),
+                           static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column)));
+    }
   }
   updating_ = false;
   showSelection();

@@ -1,8 +1,10 @@
 // A table model over a grid control: row 0 of the grid is the header, the
-// other rows are the data, so even 30,000 rows fill at once.
+// other rows are the data, so even 30,000 rows fill at once. Only the columns the
+// grid shows are columns of the model, so screen readers meet no hidden or empty ones.
 #pragma once
 
 #include <QAbstractTableModel>
+#include <vector>
 
 #include "shell/controls.h"
 
@@ -19,9 +21,14 @@ class GridModel : public QAbstractTableModel {
   // The grid's cells changed: everything is read again.
   void reload();
   void detach() { grid_ = nullptr; }
+  // The grid's column shown as the model's column.
+  int gridColumn(int column) const { return shown_.at(static_cast<std::size_t>(column)); }
 
  private:
+  void findShownColumns();
+
   Grid* grid_;
+  std::vector<int> shown_;
 };
 
 }  // namespace survey::ui

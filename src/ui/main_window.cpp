@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -25,6 +26,8 @@ class SideWindow : public QDialog {
       : QDialog(parent), program_(program), name_(screen.name()) {
     setWindowTitle(QString::fromStdString(screen.caption()));
     setAttribute(Qt::WA_DeleteOnClose);
+    // A file window works on the survey chosen when it opened: the main screen waits for it.
+    setWindowModality(Qt::WindowModal);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     view_ = new ScreenView(screen, this);
@@ -55,6 +58,13 @@ class SideWindow : public QDialog {
 MainWindow::MainWindow(Program& program) : program_(program) {
   program_.screens.setObserver(this);
   setWindowTitle(kProgramTitle);
+  // The desktop session ending asks the same question as the close control.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+    if (!session.allowsInteraction()) return;  // nothing may be asked: the store stays as saved
+    const bool ends = askToEnd();
+    session.release();
+    if (!ends) session.cancel();
+  });
 }
 
 MainWindow::~MainWindow() {
@@ -116,6 +126,10 @@ QWidget* MainWindow::activeWindowForDialogs() const {
 }
 
 void MainWindow::showMenus(const Screen& screen) {
+  // The old screen's menus go with it (later: one of their items may be running now).
+  for (QAction* action : menuBar()->actions()) {
+    if (QMenu* menu = action->menu()) menu->deleteLater();
+  }
   menuBar()->clear();
   const std::string screenName = screen.name();
   for (const auto& menu : screen.menus()) {
@@ -136,18 +150,18 @@ void MainWindow::showMenus(const Screen& screen) {
   addSurveyMapMenus(menuBar(), program_, screenName, this);
 }
 
+bool MainWindow::askToEnd() {
+  if (ending_) return true;
+  if (asking_) return false;  // the dialogue is already open
+  asking_ = true;
+  ending_ = exitProgram(program_);
+  asking_ = false;
+  return ending_;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (ending_) {
-    event->accept();
-    return;
-  }
-  // The window's close control runs the same dialogue as "Exit", so no work is lost unasked.
-  if (exitProgram(program_)) {
-    ending_ = true;
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  // The close control runs the same dialogue as "Exit", so no work is lost unasked.
+  event->setAccepted(askToEnd());
 }
 
 }  // namespace survey::ui

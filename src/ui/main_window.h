@@ -29,6 +29,8 @@ class MainWindow : public QMainWindow, public ScreensObserver {
   QWidget* viewOf(const Screen& screen) const;
   // The window in front: for message boxes.
   QWidget* activeWindowForDialogs() const;
+  // The exit dialogue for the close control and the session's end; true when the program ends.
+  bool askToEnd();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -40,6 +42,7 @@ class MainWindow : public QMainWindow, public ScreensObserver {
   QPointer<ScreenView> workingView_;
   std::map<std::string, QPointer<QWidget>> sideWindows_;  // screen name -> its window
   bool ending_ = false;
+  bool asking_ = false;
 };
 
 }  // namespace survey::ui

@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTimer>
 #include <QUrl>
 
 #include "ui/pdf_report.h"
@@ -28,8 +26,8 @@ bool paintOnPage(QPagedPaintDevice& device, const QPixmap& image) {
 }
 }  // namespace
 
-QtPlatform::QtPlatform(std::filesystem::path programDirectory)
-    : directory_(std::move(programDirectory)) {}
+QtPlatform::QtPlatform(std::filesystem::path programDirectory, Dialogs& dialogs)
+    : directory_(std::move(programDirectory)), dialogs_(dialogs) {}
 
 bool QtPlatform::openDocument(const std::string& pathOrAddress) {
   const QString text = QString::fromStdString(pathOrAddress);
@@ -45,16 +43,14 @@ void QtPlatform::printScreen(const Screen& screen) {
   if (!printer.isNull()) {
     QPrinter device(printer, QPrinter::HighResolution);
     if (paintOnPage(device, image)) return;
-    QMessageBox::warning(widget, "Print",
-                         "The screen could not be printed on " + printer.printerName() + ".");
+    dialogs_.show(
+        notice("The screen could not be printed on " + printer.printerName().toStdString() + "."));
     return;
   }
-  const auto answer = QMessageBox::question(
-      widget, "Print",
-      "No printer is set up on this computer. Save an image of the screen as a PDF file "
-      "instead?",
-      QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-  if (answer != QMessageBox::Yes) return;
+  const Message offer = question(
+      "No printer is set up on this computer. Save an image of the screen as a PDF file instead?",
+      kProgramTitle);
+  if (dialogs_.show(offer) != Button::Yes) return;
   const QString file =
       QFileDialog::getSaveFileName(widget, "Save screen as PDF", "screen.pdf", "PDF files (*.pdf)");
   if (file.isEmpty()) return;
@@ -62,7 +58,7 @@ void QtPlatform::printScreen(const Screen& screen) {
   pdf.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
                                                         : QPageLayout::Portrait);
   if (!paintOnPage(pdf, image)) {
-    QMessageBox::warning(widget, "Print", "The file " + file + " could not be written.");
+    dialogs_.show(notice("The file " + file.toStdString() + " could not be written."));
   }
 }
 
@@ -88,8 +84,11 @@ std::string QtPlatform::writePdf(const ReportDocument& document,
   return writeReportPdf(document, QString::fromStdString(file.string()));
 }
 
+// Leaves the event loop once the current event has finished. Not QCoreApplication::quit():
+// that closes every window first, and the main window's close would ask to exit again.
 void QtPlatform::quit() {
-  QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+  QMetaObject::invokeMethod(
+      qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 }  // namespace survey::ui

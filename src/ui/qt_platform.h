@@ -4,13 +4,15 @@
 #include <QWidget>
 #include <functional>
 
+#include "shell/dialogs.h"
 #include "shell/platform.h"
 
 namespace survey::ui {
 
 class QtPlatform : public Platform {
  public:
-  explicit QtPlatform(std::filesystem::path programDirectory);
+  // Its messages go through the program's dialogs, like every other message.
+  QtPlatform(std::filesystem::path programDirectory, Dialogs& dialogs);
   std::filesystem::path programDirectory() const override { return directory_; }
   std::filesystem::path storeDirectory() const override {
     return storeDirectory_.empty() ? directory_ : storeDirectory_;
@@ -33,6 +35,7 @@ class QtPlatform : public Platform {
  private:
   std::filesystem::path directory_;
   std::filesystem::path storeDirectory_;
+  Dialogs& dialogs_;
   std::function<QWidget*(const Screen&)> screenWidget_;
 };
 

@@ -26,6 +26,14 @@ ScreenView::ScreenView(Screen& screen, QWidget* parent) : QWidget(parent), name_
     if (dynamic_cast<Frame*>(control.get())) continue;
     bindings_.push_back(ControlBinding::create(*control, parentOf(*control)));
   }
+  // Tab follows the screen's order of its controls, whatever frame each sits in.
+  QWidget* previous = nullptr;
+  for (auto* binding : bindings_) {
+    QWidget* widget = binding->widget();
+    if (!widget || (widget->focusPolicy() & Qt::TabFocus) == 0) continue;
+    if (previous) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
 }
 
 ScreenView::~ScreenView() {

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "store/file_io.h"
@@ -87,6 +88,17 @@ TEST_F(ExportCommand, RefusesUnknownAndUncertifiedSurveys) {
     EXPECT_FALSE(fs::exists(file));
   }
   EXPECT_EQ(runTool(dir_, quoted(dir_) + " KCRT").status, 2);  // FILE missing
+}
+
+TEST_F(ExportCommand, AnUnreadableStoreWritesNothingAndSaysWhere) {
+  std::ofstream(dir_ / "survey_rwy.txt") << "garbage\r\n";
+  const fs::path file = dir_ / "kcrt.f77";
+  const ToolRun run = runTool(dir_, quoted(dir_) + " KCRT " + quoted(file));
+  EXPECT_EQ(run.status, 2);
+  const std::string where = "survey-tool: " + (dir_ / "survey_rwy.txt").string() + " line 1: ";
+  EXPECT_EQ(run.err.substr(0, where.size()), where);
+  EXPECT_TRUE(run.err.ends_with("; nothing was written\n")) << run.err;
+  EXPECT_FALSE(fs::exists(file));
 }
 
 }  // namespace

@@ -311,7 +311,9 @@ TEST_F(AirportTest, CurrentAirportTabWithAndWithoutSurveys) {
   EXPECT_FALSE(enabled("CommandSubmitAirport"));
   EXPECT_TRUE(enabled("Text1A"));
   EXPECT_TRUE(enabled("CommandCertify"));
-  EXPECT_EQ(hubState(), std::vector<bool>(9, true));
+  // No survey is chosen: nothing can be added to it.
+  EXPECT_EQ(hubState(),
+            (std::vector<bool>{false, true, true, false, true, true, false, true, true}));
   // Selecting the airport's own tab again keeps the screen as it is.
   control<TabStrip>(kAirport, "TabStrip1").select(1);
   EXPECT_TRUE(shown(kAirport));

@@ -146,11 +146,28 @@ TEST_F(MainScreenTest, FailedSaveKeepsTheProgramOpenAndNamesTheFile) {
   EXPECT_TRUE(shown(MainScreen::kName));
 }
 
-TEST_F(MainScreenTest, HelpOpensTheDocumentBesideTheProgram) {
+TEST_F(MainScreenTest, HelpOpensTheDocumentBesideTheProgramOrSaysWhereItIs) {
   auto& main = start();
-  main.menuItem("OnLineHelp").click();
-  ASSERT_EQ(platform.opened.size(), 1u);
-  EXPECT_EQ(platform.opened[0], (dir.path() / "help.pdf").string());
+  const std::string help = (dir.path() / "help.pdf").string();
+  const struct {
+    bool present;
+    bool viewer;
+    std::string told;  // the start of the message; empty when none
+  } cases[] = {
+      {false, true, "The help file " + help + " was not found."},
+      {true, false, "No program on this computer could open the help. It is the PDF file " + help},
+      {true, true, ""}};
+  for (const auto& c : cases) {
+    if (c.present) std::ofstream(help) << "%PDF-1.4";
+    platform.openSucceeds = c.viewer;
+    platform.opened.clear();
+    dialogs.shown.clear();
+    main.menuItem("OnLineHelp").click();
+    EXPECT_EQ(platform.opened,
+              c.present ? std::vector<std::string>{help} : std::vector<std::string>{});
+    EXPECT_EQ(dialogs.last().substr(0, c.told.size()), c.told);
+    EXPECT_EQ(dialogs.shown.size(), c.told.empty() ? 0u : 1u);
+  }
   main.menuItem("MenuPrint").click();
   EXPECT_EQ(platform.printed, std::vector<std::string>{"FormMain"});
 }

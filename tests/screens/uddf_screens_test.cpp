@@ -39,6 +39,31 @@ TEST_F(UddfScreensTest, CreateUddfRefusesWithoutSurveyOrCertification) {
   EXPECT_FALSE(shown(OutputFileScreen::kName));
 }
 
+TEST_F(UddfScreensTest, OkRefusesASurveyNoLongerCertifiedOrChosen) {
+  addSurvey("ABC", "AOC", "CERTIFIED");
+  start();
+  const struct {
+    const char* status;  // of ABC at the moment of OK
+    const char* key;     // the current survey then
+    const char* told;
+  } cases[] = {
+      {"NEW", "ABC", "You must first certify this survey (Finalize Input on Airport Screen)."},
+      {"CERTIFIED", "", "You must first select an airport."}};
+  for (const auto& c : cases) {
+    program.store.airports().setCell(1, 41, "CERTIFIED");
+    program.current().surveyKey = "ABC";
+    createUddf();
+    ASSERT_TRUE(shown(OutputFileScreen::kName));
+    program.store.airports().setCell(1, 41, c.status);
+    program.current().surveyKey = c.key;
+    type(OutputFileScreen::kName, "Text1", "late");
+    click(OutputFileScreen::kName, "Command3");
+    EXPECT_EQ(dialogs.last(), c.told);
+    EXPECT_FALSE(shown(OutputFileScreen::kName));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "late.f77"));
+  }
+}
+
 TEST_F(UddfScreensTest, OkWritesTheFileWithTheTypesExtensionOnce) {
   const struct {
     const char* type;

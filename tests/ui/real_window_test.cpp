@@ -1,0 +1,388 @@
+// The windowed program as it runs: the real QApplication, the Qt dialogs and platform, the
+// main window, and message boxes answered as a user answers them.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleEditableTextInterface>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <fstream>
+
+#include "entry/all_screens.h"
+#include "shell/main_screen.h"
+#include "shell/navigation.h"
+#include "shell/screen_names.h"
+#include "support/fakes.h"
+#include "ui/main_window.h"
+#include "ui/qt_dialogs.h"
+#include "ui/qt_platform.h"
+
+using namespace survey;
+
+namespace {
+
+struct BoxSeen {
+  QString text, title;
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Watches for modal windows and answers them: questions from a script (No when the script
+// is empty), notices with OK, a file window with the file set beforehand.
+class ModalAnswerer {
+ public:
+  ModalAnswerer() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+    timer_.start(5);
+  }
+  void script(std::initializer_list<QMessageBox::StandardButton> answers) {
+    answers_.insert(answers_.end(), answers);
+  }
+  void saveFileAs(const QString& path) { file_ = path; }
+  const std::vector<BoxSeen>& seen() const { return seen_; }
+  QStringList texts() const {
+    QStringList result;
+    for (const auto& box : seen_) result << box.text;
+    return result;
+  }
+
+ private:
+  void answer() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+      dialog->selectFile(file_);
+      static_cast<QDialog*>(dialog)->accept();
+      return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box || !box->isVisible()) return;
+    BoxSeen seen{box->text(), box->windowTitle(), QMessageBox::NoButton, box->icon()};
+    if (auto* def = box->defaultButton()) seen.defaultButton = box->standardButton(def);
+    seen_.push_back(seen);
+    QMessageBox::StandardButton button = QMessageBox::Ok;
+    if (box->button(QMessageBox::Yes)) {
+      button = answers_.empty() ? QMessageBox::No : answers_.front();
+      if (!answers_.empty()) answers_.pop_front();
+    }
+    box->button(button)->click();
+  }
+  QTimer timer_;
+  std::deque<QMessageBox::StandardButton> answers_;
+  std::vector<BoxSeen> seen_;
+  QString file_;
+};
+
+// The program's objects, put together as main() does.
+struct RealProgram {
+  testing::TempDir dir;
+  ui::QtDialogs dialogs;
+  ui::QtPlatform platform{dir.path(), dialogs};
+  Program program{dialogs, platform};
+  ui::MainWindow window{program};
+  RealProgram() {
+    registerAllScreens(program.screens);
+    dialogs.setParentProvider([this] { return window.activeWindowForDialogs(); });
+    platform.setScreenWidgetProvider([this](const Screen& s) { return window.viewOf(s); });
+    showScreen(program, MainScreen::kName);
+    window.show();
+  }
+  void addSurvey(const std::string& key, const std::string& status) {
+    program.store.appendAirport({{1, key + " Field"}, {3, key}, {5, "05/14/2026"}});
+    program.store.airports().setCell(program.store.findSurveyRow(key), 41, status);
+    program.current().storeLoaded = true;
+  }
+  // Runs the event loop after the action, as the program's main does; the loop's exit status,
+  // or -1 when the program was still running a second later.
+  static int runAfter(const std::function<void()>& action) {
+    QTimer::singleShot(0, action);
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    QObject::connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    stillRunning.start(1000);
+    const int status = QApplication::exec();
+    stillRunning.stop();
+    QTest::qWait(50);  // whatever would come after the end, comes now
+    return status;
+  }
+  // Chooses the item of the menus the window shows now.
+  void triggerMenu(const char* name) {
+    for (QAction* menu : window.menuBar()->actions()) {
+      for (QAction* item : menu->menu()->actions()) {
+        if (item->objectName() == name) return item->trigger();
+      }
+    }
+    QFAIL(name);
+  }
+  template <class W>
+  W* widget(const char* name) {
+    return window.findChild<W*>(name);
+  }
+  // Every list box of the screen and whether it has a chosen item.
+  std::map<std::string, std::optional<int>> chosenItems(const char* screenName) {
+    std::map<std::string, std::optional<int>> result;
+    for (const auto& control : program.screens.touch(screenName).controls()) {
+      if (auto* list = dynamic_cast<ListBox*>(control.get())) result[list->name()] = list->chosen();
+    }
+    return result;
+  }
+};
+
+}  // namespace
+
+class RealWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void exitEndsTheProgramAfterOneDialogue_data() {
+    QTest::addColumn<bool>("byCloseControl");
+    QTest::addColumn<bool>("fromAirportScreen");
+    QTest::addColumn<bool>("save");
+    QTest::newRow("File > Exit > Yes > No") << false << false << false;
+    QTest::newRow("File > Exit > Yes > Yes") << false << false << true;
+    QTest::newRow("airport screen, File > Exit > Yes > Yes") << false << true << true;
+    QTest::newRow("close control > Yes > No") << true << false << false;
+    QTest::newRow("close control > Yes > Yes") << true << true << true;
+  }
+  void exitEndsTheProgramAfterOneDialogue() {
+    QFETCH(bool, byCloseControl);
+    QFETCH(bool, fromAirportScreen);
+    QFETCH(bool, save);
+    RealProgram real;
+    real.addSurvey("ABC", "NEW");
+    if (fromAirportScreen) {
+      prepareScreen(real.program, screen::kAirport, "TAB");
+      showScreen(real.program, screen::kAirport);
+    }
+    ModalAnswerer answers;
+    answers.script({QMessageBox::Yes, save ? QMessageBox::Yes : QMessageBox::No});
+    const int status = RealProgram::runAfter([&] {
+      if (byCloseControl) {
+        real.window.close();
+      } else {
+        real.triggerMenu("MenuExit");
+      }
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(answers.texts(),
+             (QStringList{"Do you really want to exit program?", "Do you want to save changes?"}));
+    QCOMPARE(std::filesystem::exists(real.dir.path() / "survey_apt.txt"), save);
+  }
+
+  void declinedExitAndFailedSaveKeepTheWindowUsable() {
+    RealProgram real;
+    real.addSurvey("ABC", "NEW");
+    ModalAnswerer answers;
+    answers.script({QMessageBox::No});
+    QCOMPARE(RealProgram::runAfter([&] { real.triggerMenu("MenuExit"); }), -1);
+    QCOMPARE(answers.seen().size(), std::size_t(1));
+    QCOMPARE(answers.seen()[0].title, QString("Exit?"));
+    QCOMPARE(answers.seen()[0].defaultButton, QMessageBox::No);
+    QCOMPARE(answers.seen()[0].icon, QMessageBox::Question);
+
+    // A store file that cannot be written: told, and the window works on.
+    std::filesystem::create_directory(real.dir.path() / "survey_gs.txt");
+    answers.script({QMessageBox::Yes, QMessageBox::Yes});
+    QCOMPARE(RealProgram::runAfter([&] { real.window.close(); }), -1);
+    QCOMPARE(answers.seen().size(), std::size_t(4));
+    QVERIFY(answers.seen()[3].text.contains("survey_gs.txt"));
+    QVERIFY(real.window.isVisible());
+    QVERIFY(real.program.screens.isShown(MainScreen::kName));
+
+    // Once the cause is gone, the same window exits normally.
+    std::filesystem::remove(real.dir.path() / "survey_gs.txt");
+    answers.script({QMessageBox::Yes, QMessageBox::Yes});
+    QCOMPARE(RealProgram::runAfter([&] { real.triggerMenu("MenuExit"); }), 0);
+    QCOMPARE(answers.seen().size(), std::size_t(6));
+    QVERIFY(std::filesystem::exists(real.dir.path() / "survey_gs.txt"));
+  }
+
+  void createUddfWritesOnlyASurveyCertifiedAtOk() {
+    RealProgram real;
+    real.addSurvey("NEWX", "NEW");
+    real.addSurvey("CERT", "CERTIFIED");
+    real.program.current().surveyKey = "CERT";
+    ModalAnswerer answers;
+    QTest::mouseClick(real.widget<QPushButton>("Command1"), Qt::LeftButton);
+    QWidget* fileWindow = real.window.viewOf(*real.program.screens.existing(screen::kOutputFile));
+    QVERIFY(fileWindow);
+    QCOMPARE(fileWindow->window()->windowModality(), Qt::WindowModal);
+    QCOMPARE(QApplication::activeModalWidget(), fileWindow->window());
+
+    // The survey changes under the open window: OK refuses instead of writing it.
+    real.program.current().surveyKey = "NEWX";
+    QTest::keyClicks(fileWindow->findChild<QLineEdit*>("Text1"), "out");
+    QTest::mouseClick(fileWindow->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+    QTRY_COMPARE(answers.seen().size(), std::size_t(1));
+    QCOMPARE(answers.seen()[0].text,
+             QString("You must first certify this survey (Finalize Input on Airport Screen)."));
+    QVERIFY(!std::filesystem::exists(real.dir.path() / "out.f77"));
+    QVERIFY(!real.program.screens.isShown(screen::kOutputFile));
+  }
+
+  void printWithoutPrinterOffersAPdfAsTheProgramAsks() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this computer has a printer");
+    RealProgram real;
+    ModalAnswerer answers;
+    answers.script({QMessageBox::No});
+    real.triggerMenu("MenuPrint");
+    QCOMPARE(answers.seen().size(), std::size_t(1));
+    const BoxSeen offer = answers.seen()[0];
+    QVERIFY(offer.text.startsWith("No printer is set up on this computer."));
+    QCOMPARE(offer.title, QString(kProgramTitle));
+    QCOMPARE(offer.defaultButton, QMessageBox::No);
+    QCOMPARE(offer.icon, QMessageBox::Question);
+
+    const QString pdf = QString::fromStdString((real.dir.path() / "screen.pdf").string());
+    answers.saveFileAs(pdf);
+    answers.script({QMessageBox::Yes});
+    real.triggerMenu("MenuPrint");
+    std::ifstream file(pdf.toStdString(), std::ios::binary);
+    std::string head(4, '\0');
+    file.read(head.data(), 4);
+    QCOMPARE(head, std::string("%PDF"));
+
+    // A file that cannot be written is told through the same message boxes.
+    answers.saveFileAs(QString::fromStdString((real.dir.path() / "none" / "x.pdf").string()));
+    answers.script({QMessageBox::Yes});
+    real.triggerMenu("MenuPrint");
+    QCOMPARE(answers.seen().size(), std::size_t(4));
+    QVERIFY(answers.seen()[3].text.endsWith("could not be written."));
+    QCOMPARE(answers.seen()[3].title, QString(kProgramTitle));
+  }
+
+  void helpThatCannotBeOpenedSaysWhereItIs() {
+    RealProgram real;
+    ModalAnswerer answers;
+    real.triggerMenu("OnLineHelp");
+    std::ofstream(real.dir.path() / "help.pdf") << "%PDF-1.4";
+    const bool opened = real.platform.openDocument((real.dir.path() / "help.pdf").string());
+    real.triggerMenu("OnLineHelp");
+    const QString where = QString::fromStdString((real.dir.path() / "help.pdf").string());
+    QCOMPARE(answers.seen().size(), std::size_t(opened ? 1 : 2));
+    QCOMPARE(answers.seen()[0].text, "The help file " + where + " was not found.");
+    if (!opened) QVERIFY(answers.seen()[1].text.contains(where));
+    QVERIFY(!real.platform.openDocument("no-such-scheme-for-anything:x"));
+  }
+
+  void tabbingThroughEveryEntryScreenChoosesNothing_data() {
+    QTest::addColumn<QString>("screenName");
+    for (const char* name : {screen::kAirport, screen::kRunway, screen::kNavaid,
+                             screen::kObstruction, screen::kCertification, screen::kSurveyType}) {
+      QTest::newRow(name) << QString(name);
+    }
+  }
+  void tabbingThroughEveryEntryScreenChoosesNothing() {
+    QFETCH(QString, screenName);
+    const std::string name = screenName.toStdString();
+    RealProgram real;
+    real.addSurvey("ABC", "NEW");
+    auto& current = real.program.current();
+    current.surveyKey = "ABC";
+    current.runwayMode = current.navaidMode = current.obstructionMode = "A";
+    prepareScreen(real.program, name, name == screen::kAirport ? "TAB" : "LOAD");
+    showScreen(real.program, name);
+    ModalAnswerer answers;
+    const auto before = real.chosenItems(name.c_str());
+    QVERIFY(!before.empty() || name == screen::kCertification || name == screen::kSurveyType);
+    QWidget* view = real.window.viewOf(*real.program.screens.existing(name));
+    QVERIFY(view);
+    real.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&real.window));
+    for (QWidget* child : view->findChildren<QWidget*>()) {
+      if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus)) {
+        child->setFocus(Qt::TabFocusReason);
+        break;
+      }
+    }
+    QSet<QListWidget*> visited;
+    QStringList stops;  // one round of Tab, in order
+    for (int press = 0; press < 250; ++press) {
+      QWidget* focus = QApplication::focusWidget();
+      if (!focus) break;
+      if (auto* list = qobject_cast<QListWidget*>(focus)) visited.insert(list);
+      if (!stops.contains(focus->objectName())) stops << focus->objectName();
+      QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    // Every control a keyboard user can work is reached, in the screen's reading order.
+    for (QWidget* child : view->findChildren<QWidget*>()) {
+      if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus) &&
+          !child->objectName().isEmpty() && !child->objectName().startsWith("qt_")) {
+        QVERIFY2(stops.contains(child->objectName()), qPrintable(child->objectName()));
+      }
+    }
+    if (name == screen::kObstruction) {
+      QVERIFY(stops.indexOf("ListObsSurface") < stops.indexOf("Text23O"));
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(visited.size() > 0 || before.empty());
+    const auto after = real.chosenItems(name.c_str());
+    QVERIFY(after == before);
+    // What the lists show is what the program holds.
+    for (QListWidget* list : visited) {
+      const auto chosen = after.at(list->objectName().toStdString());
+      QCOMPARE(list->selectedItems().isEmpty(), !chosen.has_value());
+    }
+  }
+
+  void accessibilityInputReachesTheProgram() {
+    RealProgram real;
+    real.program.current().airportMode = "A";
+    prepareScreen(real.program, screen::kAirport, "LOAD");
+    showScreen(real.program, screen::kAirport);
+    Screen& airport = real.program.screens.touch(screen::kAirport);
+    ModalAnswerer answers;
+
+    // Text inserted as a screen reader or dictation tool does: checked and stored.
+    const struct {
+      const char* box;
+      const char* inserted;
+      const char* kept;
+    } insertions[] = {{"Text1A", "Springfield", "Springfield"},
+                      {"Text3A", "KJFK", ""},  // an ICAO identifier is refused
+                      {"Text7A", "95", ""}};
+    for (const auto& insertion : insertions) {
+      auto* edit = real.widget<QLineEdit>(insertion.box);
+      QVERIFY2(edit, insertion.box);
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(edit);
+      QVERIFY(face && face->editableTextInterface());
+      face->editableTextInterface()->insertText(0, insertion.inserted);
+      QCOMPARE(QString::fromStdString(airport.get<TextBox>(insertion.box).text()),
+               QString(insertion.kept));
+      QCOMPARE(edit->text(), QString(insertion.kept));
+    }
+    QCOMPARE(answers.seen().size(), std::size_t(2));  // the two refusals
+
+    // Option buttons: announced as radio buttons, one chosen whatever the path.
+    auto* south = real.widget<QRadioButton>("RadioS");
+    auto* north = real.widget<QRadioButton>("RadioN");
+    QAccessibleInterface* southFace = QAccessible::queryAccessibleInterface(south);
+    QCOMPARE(southFace->role(), QAccessible::RadioButton);
+    southFace->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(south->isChecked() && !north->isChecked());
+    QVERIFY(airport.get<OptionButton>("RadioS").value());
+    south->toggle();  // a chosen option cannot be unchosen on its own
+    QVERIFY(south->isChecked() && airport.get<OptionButton>("RadioS").value());
+    north->setChecked(true);
+    QVERIFY(!south->isChecked() && !airport.get<OptionButton>("RadioS").value());
+
+    // A list item chosen through the list's accessibility interface.
+    auto* list = real.widget<QListWidget>("ListHor");
+    QVERIFY(list && list->count() > 2);
+    QAccessibleInterface* listFace = QAccessible::queryAccessibleInterface(list);
+    QVERIFY(listFace && listFace->tableInterface());
+    listFace->tableInterface()->selectRow(2);
+    QTRY_VERIFY(airport.get<ListBox>("ListHor").chosen() == std::optional<int>(2));
+  }
+};
+
+QTEST_MAIN(RealWindowTest)
+#include "real_window_test.moc"
