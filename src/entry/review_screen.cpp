@@ -132,6 +132,8 @@ void ReviewScreen::review() {
     findings_ =
         review::reviewSurvey(program().store, program().current().surveyKey, review::localToday());
   }
+  program().reviewedKey = program().current().surveyKey;
+  program().reviewFindings = findings_;
   get<Label>("LabelCounts").setCaption(findingCountsText(review::countFindings(findings_)));
   auto& grid = get<Grid>("GridFindings");
   Grid::Batch batch(grid);

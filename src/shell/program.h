@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "review/survey_review.h"
 #include "shell/dialogs.h"
 #include "shell/platform.h"
 #include "shell/screen_manager.h"
@@ -35,6 +36,9 @@ class Program {
   StoreLoadReport loadReport;
   // The extension of the next UDDF file, kept from one export to the next in a run.
   std::string exportExtension;
+  // The last survey review of this run, which the map marks.
+  std::string reviewedKey;
+  std::vector<review::Finding> reviewFindings;
   // The clock of the UDDF survey line (tests set a fixed one).
   uddf::Clock exportClock = uddf::systemClock();
 

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -14,6 +13,7 @@
 
 #include "entry/open_record.h"
 #include "gis/gis_writer.h"
+#include "map/review_marks.h"
 #include "shell/exit_help_print.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
@@ -40,13 +40,10 @@ QPushButton* addButton(QHBoxLayout* bar, const QString& text, const QString& tip
   return button;
 }
 
-bool requireSurvey(Program& program, QWidget* parent) {
-  if (!program.current().surveyKey.empty() &&
-      program.store.findSurveyRow(program.current().surveyKey) > 0) {
-    return true;
-  }
-  QMessageBox::information(parent, kProgramTitle, "You must first select an airport.");
-  return false;
+// The review's findings of this survey, when it has been reviewed in this run.
+std::vector<map::MapMark> reviewMarksOf(const Program& program) {
+  if (program.reviewedKey != program.store.current.surveyKey) return {};
+  return map::marksOfFindings(program.reviewFindings);
 }
 
 }  // namespace
@@ -135,8 +132,7 @@ void SurveyMapWindow::openFeature(int index) {
   const map::SurveyPoint& point = features_.points[static_cast<std::size_t>(index)];
   program_.current().surveyKey = key_;
   if (!openRecordScreen(program_, point.table, point.row)) {
-    QMessageBox::information(this, kProgramTitle,
-                             "This record is no longer part of the survey; the map is redrawn.");
+    program_.tell("This record is no longer part of the survey; the map is redrawn.");
     refresh();
     return;
   }
@@ -172,19 +168,20 @@ void SurveyMapWindow::chooseAndSaveImage() {
   }
   const QString problem = saveImage(file);
   if (!problem.isEmpty()) {
-    QMessageBox::warning(this, kProgramTitle, "Cannot save " + file + ": " + problem);
+    program_.tell(("Cannot save " + file + ": " + problem).toStdString());
   }
 }
 
-void showSurveyMap(Program& program, QWidget* parent, std::vector<map::MapMark> marks) {
-  if (!requireSurvey(program, parent)) return;
+void showSurveyMap(Program& program, QWidget* parent) {
+  if (program.refuseWithoutSurvey()) return;
+  std::vector<map::MapMark> marks = reviewMarksOf(program);
   auto* window =
       new SurveyMapWindow(program, program.current().surveyKey, std::move(marks), parent);
   window->show();
 }
 
 void exportSurveyData(Program& program, QWidget* parent) {
-  if (!requireSurvey(program, parent)) return;
+  if (program.refuseWithoutSurvey()) return;
   QStringList filters;
   for (const auto& format : gis::gisFormats()) {
     filters << QString("%1 (*%2)").arg(format.title, format.extension);
@@ -204,11 +201,7 @@ void exportSurveyData(Program& program, QWidget* parent) {
     const BusyPointer busy;
     result = gis::writeSurveyGis(program.store, key, file.toStdString());
   }
-  if (result.ok) {
-    QMessageBox::information(parent, kProgramTitle, QString::fromStdString(result.message));
-  } else {
-    QMessageBox::warning(parent, kProgramTitle, QString::fromStdString(result.message));
-  }
+  program.tell(result.message);
 }
 
 }  // namespace survey::ui

@@ -52,7 +52,8 @@ class SurveyMapWindow : public QWidget {
 };
 
 // Opens the map of the current survey; tells the user when none is chosen.
-void showSurveyMap(Program& program, QWidget* parent, std::vector<map::MapMark> marks = {});
+// Marks the findings of the survey's last review in this run, if it has been reviewed.
+void showSurveyMap(Program& program, QWidget* parent);
 // "Export Survey Data": a file dialog for the current survey, then the GIS writer.
 void exportSurveyData(Program& program, QWidget* parent);
 
