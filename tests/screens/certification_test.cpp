@@ -139,19 +139,15 @@ TEST_F(CertificationTest, ACertifiedSurveySurvivesExitAndRestart) {
   dialogs.answer({Button::Yes, Button::Yes});
   ASSERT_TRUE(exitProgram(program));
 
-  ScriptedDialogs laterDialogs;
-  Program later(laterDialogs, platform);
-  registerAllScreens(later.screens);
-  showScreen(later, MainScreen::kName);
-  const Table& reloaded = later.store.airports();
+  NextRun later(platform);
+  const Table& reloaded = later.program.store.airports();
   ASSERT_EQ(reloaded.count(), 1);
   EXPECT_EQ(reloaded.cell(1, 3), "ABC");
   EXPECT_EQ(reloaded.cell(1, 6), "Springfield");
   EXPECT_EQ(reloaded.cell(1, 25), "AOC");
   EXPECT_EQ(reloaded.cell(1, 41), "CERTIFIED");
   EXPECT_EQ(reloaded.cell(1, 34), "J. Smith");
-  EXPECT_TRUE(laterDialogs.shown.empty());
-  later.screens.discardAll();
+  EXPECT_TRUE(later.dialogs.shown.empty());
 }
 
 // A store line holds one cell: a line break typed into the comments must not
@@ -164,11 +160,8 @@ TEST_F(CertificationTest, ALineBreakInTheCommentsLeavesTheNextSurveyIntact) {
   dialogs.answer({Button::Yes, Button::Yes});
   ASSERT_TRUE(exitProgram(program));
 
-  ScriptedDialogs laterDialogs;
-  Program later(laterDialogs, platform);
-  registerAllScreens(later.screens);
-  showScreen(later, MainScreen::kName);
-  const SurveyStore& reloaded = later.store;
+  NextRun later(platform);
+  const SurveyStore& reloaded = later.program.store;
   ASSERT_EQ(reloaded.airports().count(), 2);
   EXPECT_EQ(reloaded.airports().cell(1, 36), "first line second third ");
   EXPECT_EQ(reloaded.airports().cell(1, 41), "CERTIFIED");
@@ -176,8 +169,7 @@ TEST_F(CertificationTest, ALineBreakInTheCommentsLeavesTheNextSurveyIntact) {
   EXPECT_EQ(reloaded.airports().cell(2, 1), "Def Field");
   EXPECT_EQ(reloaded.childRows(TableKind::Runway, "DEF"), std::vector<int>{1});
   EXPECT_EQ(reloaded.runways().cell(1, 2), "09");
-  EXPECT_TRUE(laterDialogs.shown.empty());
-  later.screens.discardAll();
+  EXPECT_TRUE(later.dialogs.shown.empty());
 }
 
 }  // namespace

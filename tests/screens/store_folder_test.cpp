@@ -25,12 +25,9 @@ TEST_F(StoreFolderTest, ListComesFromTheStoreFolderAndExitSavesThereCreatingIt) 
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "survey_apt.txt"));
 
   // The next run reads it back from there.
-  testing::ScriptedDialogs nextDialogs;
-  Program next(nextDialogs, platform);
-  registerAllScreens(next.screens);
-  showScreen(next, MainScreen::kName);
-  ASSERT_EQ(next.store.airports().count(), 1);
-  EXPECT_EQ(next.store.airports().cell(1, 3), "ABC");
+  testing::NextRun next(platform);
+  ASSERT_EQ(next.program.store.airports().count(), 1);
+  EXPECT_EQ(next.program.store.airports().cell(1, 3), "ABC");
 }
 
 struct OpenFolderCase {

@@ -11,6 +11,17 @@
 
 namespace survey::testing {
 
+// The program started again on the same folders, as the next run would be.
+struct NextRun {
+  explicit NextRun(Platform& platform) : program(dialogs, platform) {
+    registerAllScreens(program.screens);
+    showScreen(program, MainScreen::kName);
+  }
+  ~NextRun() { program.screens.discardAll(); }
+  ScriptedDialogs dialogs;
+  Program program;
+};
+
 class ProgramTest : public ::testing::Test {
  protected:
   ProgramTest() : platform(dir.path()), program(dialogs, platform) {
