@@ -6,29 +6,13 @@
 #include <filesystem>
 
 #include "app/sample_airport.h"
+#include "app/screenshot_program.h"
 #include "entry/all_screens.h"
 #include "ui/survey_map_view.h"
 #include "ui/survey_map_window.h"
 
-namespace {
-
-class SilentDialogs : public survey::Dialogs {
- public:
-  survey::Button show(const survey::Message&) override { return survey::Button::No; }
-};
-
-class QuietPlatform : public survey::Platform {
- public:
-  std::filesystem::path programDirectory() const override {
-    return std::filesystem::temp_directory_path();
-  }
-  bool openDocument(const std::string&) override { return true; }
-  void printScreen(const survey::Screen&) override {}
-  void setBusy(bool) override {}
-  void quit() override {}
-};
-
-}  // namespace
+using survey::screenshots::QuietPlatform;
+using survey::screenshots::SilentDialogs;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

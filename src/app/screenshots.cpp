@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/screenshot_program.h"
 #include "entry/all_screens.h"
 #include "shell/main_screen.h"
 #include "shell/navigation.h"
@@ -15,23 +16,8 @@
 
 namespace {
 
-class SilentDialogs : public survey::Dialogs {
- public:
-  survey::Button show(const survey::Message&) override { return survey::Button::No; }
-};
-
-class QuietPlatform : public survey::Platform {
- public:
-  explicit QuietPlatform(std::filesystem::path dir) : dir_(std::move(dir)) {}
-  std::filesystem::path programDirectory() const override { return dir_; }
-  bool openDocument(const std::string&) override { return true; }
-  void printScreen(const survey::Screen&) override {}
-  void setBusy(bool) override {}
-  void quit() override {}
-
- private:
-  std::filesystem::path dir_;
-};
+using survey::screenshots::QuietPlatform;
+using survey::screenshots::SilentDialogs;
 
 void addSampleSurveys(survey::SurveyStore& store) {
   store.current.surveyType = "AOC";
