@@ -22,14 +22,6 @@ namespace survey::ui {
 
 namespace {
 
-class BusyPointer {
- public:
-  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
 QPushButton* addButton(QHBoxLayout* bar, const QString& text, const QString& tip,
                        std::vector<QPushButton*>& tools) {
   auto* button = new QPushButton(text);
@@ -90,7 +82,7 @@ SurveyMapWindow::SurveyMapWindow(Program& program, std::string key, std::vector<
 }
 
 void SurveyMapWindow::refresh() {
-  const BusyPointer busy;
+  const BusyPointer busy(program_.platform);
   features_ = map::collectSurveyFeatures(program_.store, key_);
   plan_ = map::planSurvey(features_, marks_);
   drawSurveyPlan(*scene_, features_, plan_, marks_);
@@ -143,7 +135,7 @@ void SurveyMapWindow::openFeature(int index) {
 }
 
 QString SurveyMapWindow::saveImage(const QString& file) {
-  const BusyPointer busy;
+  const BusyPointer busy(program_.platform);
   if (file.endsWith(".pdf", Qt::CaseInsensitive)) {
     QPdfWriter pdf(file);
     pdf.setPageOrientation(view_->width() > view_->height() ? QPageLayout::Landscape
@@ -198,7 +190,7 @@ void exportSurveyData(Program& program, QWidget* parent) {
   }
   gis::GisResult result;
   {
-    const BusyPointer busy;
+    const BusyPointer busy(program.platform);
     result = gis::writeSurveyGis(program.store, key, file.toStdString());
   }
   program.tell(result.message);
