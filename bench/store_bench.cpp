@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "entry/all_screens.h"
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/navigation.h"
 #include "store/store_files.h"
 #include "support/fakes.h"

@@ -30,6 +30,17 @@ function(survey_forbid_qt_in_core dirs)
   endforeach()
 endfunction()
 
+# The framework in src/shell knows no particular screen: stop the configure if it names one.
+function(survey_forbid_screens_in_shell)
+  file(GLOB_RECURSE files ${CMAKE_SOURCE_DIR}/src/shell/*.cpp ${CMAKE_SOURCE_DIR}/src/shell/*.h)
+  foreach(f IN LISTS files)
+    file(STRINGS ${f} hits REGEX "#include *\"entry/")
+    if(hits)
+      message(FATAL_ERROR "${f} includes a screen from src/entry; src/shell holds only the framework")
+    endif()
+  endforeach()
+endfunction()
+
 # survey_test(name dir libs...): one GoogleTest program of every .cpp in dir.
 function(survey_test name dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)

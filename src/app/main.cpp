@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "entry/all_screens.h"
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/navigation.h"
 #include "shell/program_options.h"
 #include "store/store_location.h"

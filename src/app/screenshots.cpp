@@ -8,7 +8,7 @@
 
 #include "app/screenshot_program.h"
 #include "entry/all_screens.h"
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/navigation.h"
 #include "shell/record_screen.h"
 #include "shell/screen_names.h"

@@ -8,7 +8,7 @@
 #include "entry/certification_screen.h"
 #include "entry/field_checks.h"
 #include "entry/review_screen.h"
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"

@@ -10,7 +10,7 @@
 #include "entry/runway_pp_screen.h"
 #include "entry/runway_screen.h"
 #include "entry/survey_type_screen.h"
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 
 namespace survey {
 

@@ -1,6 +1,6 @@
 #include "entry/import_screen.h"
 
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"

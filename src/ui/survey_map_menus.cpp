@@ -2,7 +2,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/screen_names.h"
 #include "ui/main_window.h"
 #include "ui/survey_map_window.h"

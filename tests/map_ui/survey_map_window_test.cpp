@@ -13,7 +13,7 @@
 
 #include "entry/all_screens.h"
 #include "map/survey_sample.h"
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/navigation.h"
 #include "support/fakes.h"
 #include "ui/survey_map_scene.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "entry/all_screens.h"
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "support/fakes.h"

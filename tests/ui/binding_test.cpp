@@ -16,7 +16,7 @@
 #include "entry/all_screens.h"
 #include "entry/field_checks.h"
 #include "review/review_fixture.h"
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
 #include "support/fakes.h"

@@ -18,7 +18,7 @@
 #include <fstream>
 
 #include "entry/all_screens.h"
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
 #include "support/fakes.h"

@@ -1,4 +1,4 @@
-#include "shell/main_screen.h"
+#include "entry/main_screen.h"
 
 #include <algorithm>
 
