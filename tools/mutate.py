@@ -14,6 +14,7 @@ same mutants can be run again against another test suite (--tests-from).
 """
 
 import argparse
+import fcntl
 import json
 import os
 import random
@@ -479,6 +480,12 @@ def main():
         print(f"{len(mutants)} sites; list written to {args.out / 'mutants.tsv'}")
         return
 
+    scratch.mkdir(parents=True, exist_ok=True)
+    lock = open(scratch / ".mutate-lock", "w")
+    try:
+        fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+    except BlockingIOError:
+        sys.exit(f"another mutation run uses {scratch}; give this one its own --scratch")
     print(f"scratch copy in {scratch}; tests from {tests_from}", flush=True)
     prepare_scratch(source, tests_from, scratch)
     build = scratch / "build-mutate"
