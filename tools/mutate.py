@@ -374,11 +374,16 @@ def first_failure(output):
     return running[-1] if running else ""
 
 
-def run_tests(programs, timeouts, stop_on_failure=True):
-    """Runs every program; returns (passed, first failing test, seconds per program)."""
+def run_tests(programs, timeouts, temp, stop_on_failure=True):
+    """Runs every program; returns (passed, first failing test, seconds per program).
+    The tests get a temporary folder of their own, so test runs elsewhere on the machine
+    cannot collide with them and a killed test leaves nothing behind."""
+    shutil.rmtree(temp, ignore_errors=True)
+    temp.mkdir(parents=True)
+    env = dict(os.environ, TMPDIR=str(temp))
     seconds, failures = {}, []
     for name, command in programs:
-        code, output, took = run(command, cwd=Path(command[0]).parent, timeout=timeouts.get(name))
+        code, output, took = run(command, cwd=Path(command[0]).parent, env=env, timeout=timeouts.get(name))
         seconds[name] = took
         if code is None:
             failures.append(f"{name}: timeout in {first_failure(output) or 'start-up'}")
@@ -395,6 +400,7 @@ class Runner:
         self.env = build_env()
         self.programs = []
         self.timeouts = {}
+        self.temp = scratch / "tmp"
 
     def baseline(self):
         code, output, took = build_tests(self.build, self.args.jobs, self.env)
@@ -404,7 +410,7 @@ class Runner:
         self.programs = [p for p in test_programs(self.build) if p[0] not in self.args.skip]
         if self.args.skip:
             print("left out: " + ", ".join(self.args.skip), flush=True)
-        passed, failure, seconds = run_tests(self.programs, {}, stop_on_failure=False)
+        passed, failure, seconds = run_tests(self.programs, {}, self.temp, stop_on_failure=False)
         if not passed:
             sys.exit(f"the unmutated tests fail ({failure}); nothing to measure")
         # Fastest programs first, so most mutants are killed early.
@@ -427,7 +433,7 @@ class Runner:
                 if "Error running test executable" in output:
                     return "killed", "test listing at build time"
                 return "stillborn", ""
-            passed, failure, _ = run_tests(self.programs, self.timeouts)
+            passed, failure, _ = run_tests(self.programs, self.timeouts, self.temp)
             return ("survived", "") if passed else ("killed", failure)
         finally:
             path.write_text(original)
