@@ -478,6 +478,11 @@ def main():
     args.out.mkdir(parents=True, exist_ok=True)
 
     mutants = read_list(args.list) if args.list else draw_mutants(source, args.seed)
+    for mutant in mutants:
+        try:
+            apply((source / mutant.file).read_text(), mutant)
+        except (OSError, ValueError) as refusal:
+            sys.exit(f"the list does not fit these sources: {refusal}")
     if args.dry_run:
         # Twice the count, so the list also holds the mutants that replace stillborn ones.
         write_list(args.out / "mutants.tsv", mutants[:2 * args.count])
