@@ -367,7 +367,7 @@ def build_tests(build, jobs, env):
 
 
 def first_failure(output):
-    failed = re.search(r"^\[  FAILED  \] (\S+)", output, re.M)
+    failed = re.search(r"^\[  FAILED  \] ([^\s,]+)", output, re.M)
     if failed:
         return failed.group(1)
     running = re.findall(r"^\[ RUN      \] (\S+)", output, re.M)
