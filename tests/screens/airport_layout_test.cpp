@@ -2,6 +2,7 @@
 
 #include "entry/airport_screen.h"
 #include "entry/certification_screen.h"
+#include "entry/navaid_screen.h"
 #include "entry/survey_type_screen.h"
 #include "support/program_fixture.h"
 
@@ -10,16 +11,25 @@ namespace {
 
 class ScreenLayoutTest : public ProgramTest {};
 
-// Every shown control has a name a person can hear, lies inside its frame (or
-// the screen), and covers none of the controls beside it.
+// Every control has a name a person can hear, lies inside its frame (or the screen), and covers
+// none of the controls beside it. The navaid screen's Frame1 is an empty cover without border or
+// caption that lies over the distance group until a type is chosen.
 TEST_F(ScreenLayoutTest, ControlsAreCaptionedInsideTheirFrameAndApart) {
-  for (const char* name :
-       {SurveyTypeScreen::kName, AirportScreen::kName, CertificationScreen::kName}) {
+  const struct {
+    const char* screen;
+    bool hiddenToo;  // hidden controls are laid out as well
+  } screens[] = {{SurveyTypeScreen::kName, false},
+                 {AirportScreen::kName, false},
+                 {CertificationScreen::kName, false},
+                 {NavaidScreen::kName, true}};
+  program.current().latitudeHemisphere = "N";
+  program.current().longitudeHemisphere = "W";
+  for (const auto& [name, hiddenToo] : screens) {
     SCOPED_TRACE(name);
     Screen& screen = program.screens.touch(name);
-    std::vector<const Control*> shown;
+    std::vector<const Control*> laidOut;
     for (const auto& control : screen.controls()) {
-      if (!control->visible()) continue;
+      if ((!hiddenToo && !control->visible()) || control->name() == "Frame1") continue;
       SCOPED_TRACE(control->name());
       const auto& b = control->bounds();
       EXPECT_FALSE(control->caption().empty());
@@ -32,12 +42,12 @@ TEST_F(ScreenLayoutTest, ControlsAreCaptionedInsideTheirFrameAndApart) {
       EXPECT_GE(b.top, 0);
       EXPECT_LE(b.left + b.width, width);
       EXPECT_LE(b.top + b.height, height);
-      shown.push_back(control.get());
+      laidOut.push_back(control.get());
     }
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-      for (std::size_t j = i + 1; j < shown.size(); ++j) {
-        const Control& a = *shown[i];
-        const Control& c = *shown[j];
+    for (std::size_t i = 0; i < laidOut.size(); ++i) {
+      for (std::size_t j = i + 1; j < laidOut.size(); ++j) {
+        const Control& a = *laidOut[i];
+        const Control& c = *laidOut[j];
         if (a.frame() != c.frame() || &a == c.frame() || &c == a.frame()) continue;
         const auto& p = a.bounds();
         const auto& q = c.bounds();

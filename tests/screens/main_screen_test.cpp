@@ -41,15 +41,6 @@ TEST_F(MainScreenTest, ListShowsEverySurveyBeyondTheFirstHundred) {
   EXPECT_EQ(list().selectedRow(), 0);
 }
 
-TEST_F(MainScreenTest, ClickingARowChoosesTheSurveyAndHighlightsIt) {
-  addSurveys(3);
-  start();
-  list().clickRow(2);
-  EXPECT_EQ(program.current().surveyKey, "A2");
-  EXPECT_EQ(program.current().surveyName, "Field 2");
-  EXPECT_EQ(list().selectedRow(), 2);
-}
-
 TEST_F(MainScreenTest, EditWithoutSurveyRefuses) {
   addSurveys(1);
   start();
@@ -58,10 +49,13 @@ TEST_F(MainScreenTest, EditWithoutSurveyRefuses) {
   EXPECT_EQ(dialogs.shown.back().title, kProgramTitle);
 }
 
-TEST_F(MainScreenTest, DeleteRemovesTheSurveyAndKeepsTheKey) {
+TEST_F(MainScreenTest, ClickingARowChoosesTheSurveyWhichDeleteRemovesKeepingTheKey) {
   addSurveys(3);
   start();
   list().clickRow(2);
+  EXPECT_EQ(program.current().surveyKey, "A2");
+  EXPECT_EQ(program.current().surveyName, "Field 2");
+  EXPECT_EQ(list().selectedRow(), 2);
   click(MainScreen::kName, "CommandDelete");
   EXPECT_EQ(list().rows(), 3);
   EXPECT_EQ(list().cell(2, 0), "A3");
