@@ -105,6 +105,7 @@ struct ExitCase {
   std::vector<Button> answers;
   bool saved;
   bool quits;
+  friend void PrintTo(const ExitCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ExitTest : public MainScreenTest, public ::testing::WithParamInterface<ExitCase> {};

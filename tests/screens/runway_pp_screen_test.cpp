@@ -44,6 +44,7 @@ TEST_F(RunwayPPScreenTest, OpensWithHeaderStatusAndTheCurrentAirportTab) {
 struct StoreCase {
   const char* distance;
   const char* refusal;  // empty when the point is stored
+  friend void PrintTo(const StoreCase& c, std::ostream* os) { *os << c.distance; }
 };
 
 class RunwayPPStoreTest : public RunwayPPScreenTest,

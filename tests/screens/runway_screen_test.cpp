@@ -94,6 +94,7 @@ struct DuplicateCase {
   const char* id;
   const char* opposite;
   const char* taken;  // the designator named in the refusal; empty when the runway is added
+  friend void PrintTo(const DuplicateCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RunwayDuplicateTest : public RunwayScreenTest,

@@ -38,6 +38,7 @@ struct OpenFolderCase {
   bool openSucceeds;
   std::string message;  // part of the message shown; empty: none
   bool opened;
+  friend void PrintTo(const OpenFolderCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class OpenStoreFolderTest : public StoreFolderTest,
@@ -112,6 +113,7 @@ struct OptionsCase {
   bool help;
   const char* rest;
   const char* error;  // part of it; empty: none
+  friend void PrintTo(const OptionsCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ProgramOptionsTest : public ::testing::TestWithParam<OptionsCase> {};
