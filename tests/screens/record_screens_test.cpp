@@ -194,6 +194,8 @@ TEST_F(RecordScreensTest, ALockedSurveyCannotBeChangedFromEdit) {
     for (const char* status : {"CERTIFIED2", "CERTIFIED", "NEW", ""}) {
       SCOPED_TRACE(std::string(kind.screen) + " " + status);
       const bool locked = std::string(status) == "CERTIFIED2";
+      program.store.clear();  // each case starts from a store of its own
+      program.store.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
       program.store.airports().setCell(1, 41, status);
       FieldValues values{{kind.field, "1"}};
       if (kind.table == TableKind::Runway) {  // designators of their own: no duplicate
