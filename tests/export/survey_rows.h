@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,28 +50,41 @@ inline std::vector<std::string> reviewedLines(const std::string& name) {
   return lines;
 }
 
-// Appends the rows of the reviewed file to the tables.
-inline void addSurveyRows(SurveyStore& store, const std::string& name) {
-  Table* table = nullptr;
-  int row = 0;
+struct SurveyRow {
+  TableKind kind;
+  FieldValues fields;
+};
+
+// The rows of the reviewed file, in its order.
+inline std::vector<SurveyRow> surveyRows(const std::string& name) {
+  std::vector<SurveyRow> rows;
   for (const std::string& line : reviewedLines(name)) {
-    if (line.find(' ') == std::string::npos) {
-      table = nullptr;
-      for (TableKind kind : kAllTables) {
-        if (store.table(kind).shape().name == line) table = &store.table(kind);
-      }
-      ASSERT_NE(table, nullptr) << name << ": " << line;
-      row = *table->appendRow();
+    const auto space = line.find(' ');
+    if (space == std::string::npos) {
+      const auto* kind = std::find_if(std::begin(kAllTables), std::end(kAllTables),
+                                      [&](TableKind k) { return shapeOf(k).name == line; });
+      EXPECT_NE(kind, std::end(kAllTables)) << name << ": " << line;
+      if (kind != std::end(kAllTables)) rows.push_back({*kind, {}});
       continue;
     }
-    ASSERT_NE(table, nullptr) << name << ": a field before any table: " << line;
-    std::string value = line.substr(line.find(' ') + 1);
+    std::string value = line.substr(space + 1);
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
       value = value.substr(1, value.size() - 2);
     }
-    table->setCell(row, std::stoi(line), value);
+    if (rows.empty()) ADD_FAILURE() << name << ": a field before any table: " << line;
+    if (!rows.empty()) rows.back().fields.emplace_back(std::stoi(line), value);
   }
-  ASSERT_NE(table, nullptr) << name << " holds no rows";
+  EXPECT_FALSE(rows.empty()) << name << " holds no rows";
+  return rows;
+}
+
+// Appends the rows of the reviewed file to the tables as they stand.
+inline void addSurveyRows(SurveyStore& store, const std::string& name) {
+  for (const SurveyRow& row : surveyRows(name)) {
+    Table& table = store.table(row.kind);
+    const int added = *table.appendRow();
+    for (const auto& [field, value] : row.fields) table.setCell(added, field, value);
+  }
 }
 
 }  // namespace survey::testing

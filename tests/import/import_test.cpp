@@ -281,13 +281,5 @@ TEST(Import, OpensFilesAndSaysWhyItCannot) {
   EXPECT_EQ(store.airports().count(), 1);
 }
 
-TEST(Import, WindowsCharactersBecomeUtf8) {
-  SurveyStore store;
-  auto lines = airportSection("E");
-  lines[1] = "|A\xC9RODROME|0452006|";
-  ASSERT_TRUE(importUddfText(store, joinLines(lines)).ok);
-  EXPECT_EQ(store.airports().cell(1, 1), "A\xC3\x89RODROME");
-}
-
 }  // namespace
 }  // namespace survey::uddf
