@@ -53,6 +53,9 @@ TEST_P(ExpectedFileTest, MatchesTheReviewedFile) {
   EXPECT_EQ(got.back(), "EOF" + std::string(199, ' '));
 }
 
+void PrintTo(const ExpectedFile& c, std::ostream* out) {
+  *out << c.name;
+}
 INSTANTIATE_TEST_SUITE_P(Surveys, ExpectedFileTest,
                          ::testing::Values(ExpectedFile{"empty_survey", "KEMP", 18},
                                            ExpectedFile{"runways", "KRWY", 66},

@@ -284,6 +284,9 @@ TEST_P(OverlongValueTest, IsCutAtItsSeparatorAndReported) {
   EXPECT_EQ(composed.shortened[0].written, c.written);
 }
 
+void PrintTo(const OverlongCase& c, std::ostream* out) {
+  *out << c.name;
+}
 INSTANTIATE_TEST_SUITE_P(
     Values, OverlongValueTest,
     ::testing::Values(

@@ -50,6 +50,13 @@ inline std::vector<std::string> reviewedLines(const std::string& name) {
   return lines;
 }
 
+// The four tables hold exactly the rows of the reviewed file.
+inline void expectSurveyRows(const SurveyStore& store, const std::string& name) {
+  std::string expected;
+  for (const std::string& line : reviewedLines(name)) expected += line + "\n";
+  EXPECT_EQ(surveyRowsText(store), expected) << name;
+}
+
 struct SurveyRow {
   TableKind kind;
   FieldValues fields;

@@ -70,12 +70,7 @@ TEST(Import, SampleFileFillsEveryTable) {
   EXPECT_EQ(store.current.surveyName, "TEST FIELD");
   EXPECT_EQ(store.current.runwayEnd, "18");
 
-  // Every cell of the four tables, against the reviewed list.
-  std::string cells;
-  for (const auto& line : survey::testing::reviewedLines("import/two_runways.rows")) {
-    cells += line + "\n";
-  }
-  EXPECT_EQ(survey::testing::surveyRowsText(store), cells);
+  survey::testing::expectSurveyRows(store, "import/two_runways.rows");
 }
 
 TEST(Import, RefusalsLeaveTablesAndCurrentSurveyAlone) {
@@ -98,11 +93,11 @@ TEST(Import, RefusalsLeaveTablesAndCurrentSurveyAlone) {
     store.airports().appendRow();
     store.airports().setCell(1, 3, "HELD");
     store.current.surveyKey = "HELD";
-    const Snapshot before(store);
+    const std::string before = stateOf(store);
     const ImportResult result = importUddfText(store, c.file);
     EXPECT_FALSE(result.ok) << c.why;
     EXPECT_EQ(result.message, c.message) << c.why;
-    EXPECT_EQ(Snapshot(store), before) << c.why;
+    EXPECT_EQ(stateOf(store), before) << c.why;
   }
 }
 
@@ -118,13 +113,13 @@ TEST(Import, FullTablesRefuseTheWholeFile) {
     SurveyStore store;
     Table& table = store.table(kind);
     table.setCount(static_cast<int16_t>(table.shape().capacity - room));
-    const Snapshot before(store);
+    const std::string before = stateOf(store);
     const ImportResult result = importUddfText(store, sampleFile());
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, tableOverflowMessage(kind, room));
     EXPECT_NE(result.message.find(std::string(table.shape().name) + " table is full"),
               std::string::npos);
-    EXPECT_EQ(Snapshot(store), before);
+    EXPECT_EQ(stateOf(store), before);
     EXPECT_EQ(store.airports().cell(1, 3), "");
   }
   // Exactly enough room is enough.
@@ -210,24 +205,7 @@ TEST(Import, ProfilePointsOfTheFirstEnd) {
                         {"@"},
                         emptyRest()}));
   ASSERT_TRUE(importUddfText(store, file).ok);
-  const Table& runways = store.runways();
-  // 27 groups, 60 to 190; the rest of the points are dropped, group 195 stays free.
-  EXPECT_EQ(runways.cell(1, 60), "09");
-  EXPECT_EQ(runways.cell(1, 61), "10");
-  EXPECT_EQ(runways.cell(1, 190), "09");
-  EXPECT_EQ(runways.cell(1, 191), "270");
-  EXPECT_EQ(runways.cell(1, 195), "");
-  // The second end's profile lines change nothing.
-  EXPECT_EQ(runways.cell(1, 36), "");
-  EXPECT_EQ(runways.cell(1, 27), "27");
-  EXPECT_EQ(runways.cell(1, 29), "270");
-  EXPECT_EQ(runways.cell(1, 46), "7");
-  // An empty distance adds nothing; the surveyed length (trimmed) is the far end.
-  EXPECT_EQ(runways.cell(2, 36), "7.5");
-  EXPECT_EQ(runways.cell(2, 37), "8.5");
-  EXPECT_EQ(runways.cell(2, 60), "18");
-  EXPECT_EQ(runways.cell(2, 61), "150");
-  EXPECT_EQ(runways.cell(2, 65), "");
+  survey::testing::expectSurveyRows(store, "import/profile_points.rows");
   EXPECT_EQ(store.current.runwayEnd, "18");
 }
 
@@ -249,20 +227,7 @@ TEST(Import, LinesThatCannotBeReadAreSkippedWithoutHarm) {
               emptyRest()}));
   const ImportResult result = importUddfText(store, file);
   ASSERT_TRUE(result.ok) << result.message;
-  ASSERT_EQ(store.runways().count(), 1);
-  EXPECT_EQ(store.runways().cell(1, 3), "No");
-  EXPECT_EQ(store.runways().cell(1, 8), "34");
-  EXPECT_EQ(store.runways().cell(1, 27), "27");
-  ASSERT_EQ(store.navaids().count(), 2);
-  EXPECT_EQ(store.navaids().cell(1, 11), "NAVAID");
-  EXPECT_EQ(store.navaids().cell(1, 20), "");
-  EXPECT_EQ(store.navaids().cell(2, 11), "NAVAID");
-  EXPECT_EQ(store.navaids().cell(2, 20), "");
-  EXPECT_EQ(store.navaids().cell(2, 18), "");
-  ASSERT_EQ(store.obstructions().count(), 1);
-  expectFields(
-      store.obstructions(), 1,
-      {{1, ""}, {21, ""}, {2, "CRANE"}, {19, "2 (50')"}, {20, "B (10')"}, {23, "02/14/2006"}});
+  survey::testing::expectSurveyRows(store, "import/skipped_lines.rows");
 }
 
 TEST(Import, OpensFilesAndSaysWhyItCannot) {
