@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "store/file_io.h"
 
@@ -26,8 +27,11 @@ struct MeasuredRun {
 };
 
 // Runs survey-tool with the arguments and measures the child's peak memory.
-MeasuredRun runMeasured(const std::string& first, const std::string& second,
-                        const std::string& third, const fs::path& dir) {
+MeasuredRun runMeasured(std::vector<std::string> args, const fs::path& dir) {
+  args.insert(args.begin(), SURVEY_TOOL);
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
   const fs::path out = dir / "out.txt", err = dir / "err.txt";
   const pid_t pid = fork();
   if (pid == 0) {
@@ -35,12 +39,7 @@ MeasuredRun runMeasured(const std::string& first, const std::string& second,
     const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     dup2(outFd, 1);
     dup2(errFd, 2);
-    if (third.empty()) {
-      execl(SURVEY_TOOL, SURVEY_TOOL, first.c_str(), second.c_str(), static_cast<char*>(nullptr));
-    } else {
-      execl(SURVEY_TOOL, SURVEY_TOOL, first.c_str(), second.c_str(), third.c_str(),
-            static_cast<char*>(nullptr));
-    }
+    execv(SURVEY_TOOL, argv.data());
     _exit(127);
   }
   MeasuredRun run;
@@ -66,11 +65,10 @@ TEST(ExchangeFileMemory, AMillionEmptyLinesAreCheckedAndImportedInLittleMemory) 
   // program and a buffer. The program alone (its libraries, and the address
   // sanitizer's shadow in that build) is measured on a file of one line.
   std::ofstream(dir / "tiny.uddf", std::ios::binary) << "\n";
-  const long programAlone =
-      runMeasured("check", (dir / "tiny.uddf").string(), "", dir).peakKilobytes;
+  const long programAlone = runMeasured({"check", dir / "tiny.uddf"}, dir).peakKilobytes;
   const long kBoundKilobytes = std::max(64L * 1024, programAlone + 32L * 1024);
 
-  const MeasuredRun check = runMeasured("check", (dir / "empty.uddf").string(), "", dir);
+  const MeasuredRun check = runMeasured({"check", dir / "empty.uddf"}, dir);
   EXPECT_EQ(check.status, 1);
   EXPECT_LT(check.peakKilobytes, kBoundKilobytes);
   EXPECT_NE(check.out.find("more problems not listed (only the first 1000 are listed)\n"),
@@ -78,20 +76,18 @@ TEST(ExchangeFileMemory, AMillionEmptyLinesAreCheckedAndImportedInLittleMemory) 
   // 1000 problem lines and the count of the rest.
   EXPECT_EQ(std::count(check.out.begin(), check.out.end(), '\n'), 1001);
 
-  const MeasuredRun refused =
-      runMeasured("import", (dir / "store").string(), (dir / "empty.uddf").string(), dir);
+  const MeasuredRun refused = runMeasured({"import", dir / "store", dir / "empty.uddf"}, dir);
   EXPECT_EQ(refused.status, 2);
   EXPECT_EQ(refused.err, "Sorry, the file must be UDDF Version 1.07\n");
   EXPECT_LT(refused.peakKilobytes, kBoundKilobytes);
 
-  const MeasuredRun imported =
-      runMeasured("import", (dir / "store").string(), (dir / "headed.uddf").string(), dir);
+  const MeasuredRun imported = runMeasured({"import", dir / "store", dir / "headed.uddf"}, dir);
   EXPECT_EQ(imported.status, 0) << imported.err;
   EXPECT_LT(imported.peakKilobytes, kBoundKilobytes);
 
   // One line of 3 MB: no line end to stop at, so the reading stops itself.
   std::ofstream(dir / "one-line.uddf", std::ios::binary) << std::string(3 << 20, 'x');
-  const MeasuredRun longLine = runMeasured("check", (dir / "one-line.uddf").string(), "", dir);
+  const MeasuredRun longLine = runMeasured({"check", dir / "one-line.uddf"}, dir);
   EXPECT_EQ(longLine.status, 2);
   EXPECT_EQ(longLine.out, "");
   EXPECT_NE(

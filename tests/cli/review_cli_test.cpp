@@ -1,53 +1,22 @@
 // survey-tool review: findings on stdout, tab-separated, status 0 / 1 / 2 like check.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
+#include "cli/tool_run.h"
 #include "review/review_fixture.h"
-#include "store/file_io.h"
 #include "store/store_files.h"
 
-namespace survey {
+namespace survey::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
-class ReviewCommand : public ::testing::Test {
+class ReviewCommand : public ToolTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("survey-review-cli-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-            std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  void save(SurveyStore store) { ASSERT_TRUE(saveStore(store, dir_).ok()); }
-  int run(const std::string& args) {
-    const std::string command = std::string("'") + SURVEY_TOOL + "' review " + args + " >'" +
-                                (dir_ / "out.txt").string() + "' 2>'" +
-                                (dir_ / "err.txt").string() + "'";
-    const int raw = std::system(command.c_str());
-    out_ = readWholeFile(dir_ / "out.txt").bytes;
-    err_ = readWholeFile(dir_ / "err.txt").bytes;
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  }
-  std::string dir() const { return "'" + dir_.string() + "'"; }
-
-  fs::path dir_;
-  std::string out_, err_;
+  void save(SurveyStore store) { ASSERT_TRUE(saveStore(store, dir()).ok()); }
+  ToolRun runReview(const std::string& args) const { return tool("review " + args); }
 };
 
 TEST_F(ReviewCommand, ACleanSurveyPrintsNothingAndSucceeds) {
   save(review::testing::KnownSurvey().store);
-  EXPECT_EQ(run(dir() + " KTST"), 0) << out_ << err_;
-  EXPECT_EQ(out_, "");
+  const ToolRun run = runReview(quoted(dir()) + " KTST");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(run.out, "");
 }
 
 TEST_F(ReviewCommand, EachFindingIsOneTabSeparatedLine) {
@@ -55,8 +24,9 @@ TEST_F(ReviewCommand, EachFindingIsOneTabSeparatedLine) {
   survey.store.runways().setCell(survey.runway, 5, "7000");
   survey.store.obstructions().setCell(survey.obstructions[0], 9, "");
   save(survey.store);
-  EXPECT_EQ(run(dir() + " KTST"), 1);
-  EXPECT_EQ(out_,
+  const ToolRun run = runReview(quoted(dir()) + " KTST");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
             "Error\tobstruction 1 (TREE)\tTop Elevation Orthometric\tMissing: the UDDF file "
             "needs this value.\t\n"
             "Warning\trunway 15/33\tSurveyed Length\tThe runway ends are 9000.0 ft apart; the "
@@ -69,14 +39,15 @@ TEST_F(ReviewCommand, RefusesBadArgumentsAndUnknownSurveysOnStderr) {
     std::string args;
     std::string told;
   } cases[] = {{"", "usage: survey-tool review DIR KEY"},
-               {dir() + " KXXX", "no survey with the identifier \"KXXX\""},
-               {"'" + (dir_ / "missing").string() + "' KTST", "is not a directory"}};
+               {quoted(dir()) + " KXXX", "no survey with the identifier \"KXXX\""},
+               {quoted(dir() / "missing") + " KTST", "is not a directory"}};
   for (const auto& c : cases) {
-    EXPECT_EQ(run(c.args), 2) << c.args;
-    EXPECT_NE(err_.find(c.told), std::string::npos) << err_;
-    EXPECT_EQ(out_, "");
+    const ToolRun run = runReview(c.args);
+    EXPECT_EQ(run.status, 2) << c.args;
+    EXPECT_NE(run.err.find(c.told), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
   }
 }
 
 }  // namespace
-}  // namespace survey
+}  // namespace survey::testing

@@ -1,11 +1,11 @@
 // "Create UDDF" checks, the output file name, and writing the file.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "export_fixture.h"
 #include "store/file_io.h"
+#include "support/fakes.h"
 #include "uddf/export/uddf_export.h"
 
 namespace survey::uddf::testing {
@@ -14,15 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const Clock kClock = [] { return kExportMoment; };
-
-// A fresh directory for one test.
-fs::path scratchDirectory(const std::string& name) {
-  const fs::path dir =
-      fs::temp_directory_path() / ("survey-export-" + name + "-" + std::to_string(::getpid()));
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
 
 TEST(CreateUddf, ExtensionBySurveyType) {
   const struct {
@@ -82,7 +73,8 @@ TEST(CreateUddf, OutputPath) {
 TEST(WriteUddfFile, WritesTheComposedFileOverAnOldOne) {
   SurveyStore store;
   addSurvey(store, "KSEA", "AOC", false, false, {{7, "47"}, {8, "26"}, {9, "59.4"}});
-  const fs::path dir = scratchDirectory("write");
+  const survey::testing::TempDir scratch;
+  const fs::path& dir = scratch.path();
   const fs::path file = dir / "site1.f77";
   ASSERT_TRUE(writeFileAtomically(file, "old contents").empty());
 
@@ -97,13 +89,13 @@ TEST(WriteUddfFile, WritesTheComposedFileOverAnOldOne) {
   EXPECT_EQ(store.current.latitudeHemisphere, "S");
   EXPECT_EQ(store.current.longitudeHemisphere, "W");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-  fs::remove_all(dir);
 }
 
 TEST(WriteUddfFile, AFileThatCannotBeWrittenIsReportedWithItsPath) {
   SurveyStore store;
   addSurvey(store, "K", "AOC", true, true);
-  const fs::path dir = scratchDirectory("unwritable");
+  const survey::testing::TempDir scratch;
+  const fs::path& dir = scratch.path();
   const fs::path missing = dir / "no such directory" / "site1.f77";
   const ExportResult result = writeUddfFile(store, "K", missing, kClock);
   EXPECT_FALSE(result.ok);
@@ -115,7 +107,6 @@ TEST(WriteUddfFile, AFileThatCannotBeWrittenIsReportedWithItsPath) {
   fs::create_directories(dir / "taken.f77");  // a directory where the file should go
   EXPECT_FALSE(writeUddfFile(store, "K", dir / "taken.f77", kClock).ok);
   EXPECT_TRUE(fs::is_directory(dir / "taken.f77"));
-  fs::remove_all(dir);
 }
 
 TEST(WriteUddfFile, ASurveyOfMoreThan20001LinesIsRefused) {
@@ -128,20 +119,21 @@ TEST(WriteUddfFile, ASurveyOfMoreThan20001LinesIsRefused) {
   EXPECT_EQ(fits.lines, 20001);
 
   addObstruction(store, "K", {{2, "Tree"}});
-  const fs::path dir = scratchDirectory("limit");
+  const survey::testing::TempDir scratch;
+  const fs::path& dir = scratch.path();
   const ExportResult result = writeUddfFile(store, "K", dir / "big.f77", kClock);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.message,
             "The UDDF file was not written: the survey needs 20002 lines, more than the 20001 "
             "lines a UDDF file can hold.");
   EXPECT_TRUE(fs::is_empty(dir));
-  fs::remove_all(dir);
 }
 
 TEST(WriteUddfFile, ShortenedValuesAreListedForTheUser) {
   SurveyStore store;
   addSurvey(store, "K", "AOC", true, true, {{22, "LCLTDL (Local Tidal)"}});
-  const fs::path dir = scratchDirectory("shortened");
+  const survey::testing::TempDir scratch;
+  const fs::path& dir = scratch.path();
   const ExportResult result = writeUddfFile(store, "K", dir / "a.f77", kClock);
   ASSERT_TRUE(result.ok);
   ASSERT_EQ(result.shortened.size(), 1u);
@@ -149,7 +141,6 @@ TEST(WriteUddfFile, ShortenedValuesAreListedForTheUser) {
             "These values were too long for their places in the UDDF file and were shortened:\n"
             "airport K, Vertical Datum: \"LCLTDL (Local Tidal)\" written as \"LCLTDL (Lo\"");
   EXPECT_EQ(shortenedValuesMessage({}), "");
-  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -74,12 +74,5 @@ TEST(FillDecimals, AddsButNeverRemoves) {
   for (const auto& c : cases) EXPECT_EQ(fillDecimals(c.text, c.decimals), c.expected) << c.text;
 }
 
-TEST(FillDecimals, EmptySecondsStillGetAPoint) {
-  EXPECT_EQ(fillDecimals(formatCoordinate("34", "12", "", CoordinateKind::Latitude,
-                                          RecordKind::Airport, Hemispheres{}),
-                         1),
-            "3412.0");
-}
-
 }  // namespace
 }  // namespace survey::uddf

@@ -34,17 +34,17 @@ const Reference kReferences[] = {
     {{"40", "38", "30.5", "73", "45", "0"}, {"40", "38", "31", "73", "44", "55.5"}, 106.857844},
 };
 
+double latitude(const DmsPoint& p) {
+  return decimalDegrees(p.latitudeDegrees, p.latitudeMinutes, p.latitudeSeconds);
+}
+double longitude(const DmsPoint& p) {
+  return decimalDegrees(p.longitudeDegrees, p.longitudeMinutes, p.longitudeSeconds);
+}
+
 TEST(Geodesic, AgreesWithReferenceDistances) {
   for (const Reference& r : kReferences) {
-    const double lat1 =
-        decimalDegrees(r.from.latitudeDegrees, r.from.latitudeMinutes, r.from.latitudeSeconds);
-    const double lon1 =
-        decimalDegrees(r.from.longitudeDegrees, r.from.longitudeMinutes, r.from.longitudeSeconds);
-    const double lat2 =
-        decimalDegrees(r.to.latitudeDegrees, r.to.latitudeMinutes, r.to.latitudeSeconds);
-    const double lon2 =
-        decimalDegrees(r.to.longitudeDegrees, r.to.longitudeMinutes, r.to.longitudeSeconds);
-    const auto metres = geodesicMetres(lat1, lon1, lat2, lon2);
+    const auto metres =
+        geodesicMetres(latitude(r.from), longitude(r.from), latitude(r.to), longitude(r.to));
     ASSERT_TRUE(metres.has_value()) << r.metres;
     EXPECT_NEAR(*metres, r.metres, 0.01);
 

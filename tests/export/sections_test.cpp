@@ -18,6 +18,12 @@ std::vector<std::string> distances(const std::vector<ProfileRow>& rows) {
   return out;
 }
 
+std::vector<std::string> elevations(const std::vector<ProfileRow>& rows) {
+  std::vector<std::string> out;
+  for (const ProfileRow& row : rows) out.push_back(row.orthometric);
+  return out;
+}
+
 using Strings = std::vector<std::string>;
 
 TEST(BuildProfileTable, BothEndsOrderedByDistance) {
@@ -84,18 +90,11 @@ TEST(BuildProfileTable, EqualDistancesKeepTheirCollectionOrder) {
                              {66, "1000"},
                              {67, "3.0"},
                              {36, "4.0"}});
-  const auto rwyId = buildProfileTable(store.runways(), row, RunwayEnd::RwyId);
-  ASSERT_EQ(rwyId.size(), 4u);
-  EXPECT_EQ(rwyId[0].orthometric, "1.0");  // the threshold was collected first
-  EXPECT_EQ(rwyId[1].orthometric, "2.0");
-  EXPECT_EQ(rwyId[2].orthometric, "3.0");
-  EXPECT_EQ(rwyId[3].orthometric, "4.0");
-  const auto opposite = buildProfileTable(store.runways(), row, RunwayEnd::Opposite);
-  ASSERT_EQ(opposite.size(), 4u);
-  EXPECT_EQ(opposite[0].orthometric, "4.0");
-  EXPECT_EQ(opposite[1].orthometric, "3.0");  // 1000 - 1000 = 0, after the threshold
-  EXPECT_EQ(opposite[2].orthometric, "2.0");
-  EXPECT_EQ(opposite[3].orthometric, "1.0");
+  // At 0 the threshold was collected first; from the Opp. end 1000 - 1000 = 0 comes after it.
+  EXPECT_EQ(elevations(buildProfileTable(store.runways(), row, RunwayEnd::RwyId)),
+            (Strings{"1.0", "2.0", "3.0", "4.0"}));
+  EXPECT_EQ(elevations(buildProfileTable(store.runways(), row, RunwayEnd::Opposite)),
+            (Strings{"4.0", "3.0", "2.0", "1.0"}));
 }
 
 TEST(NavaidGroup, ByExactTypeText) {
@@ -285,6 +284,9 @@ TEST_P(OverlongValueTest, IsCutAtItsSeparatorAndReported) {
   EXPECT_EQ(composed.shortened[0].written, c.written);
 }
 
+void PrintTo(const OverlongCase& c, std::ostream* out) {
+  *out << c.name;
+}
 INSTANTIATE_TEST_SUITE_P(
     Values, OverlongValueTest,
     ::testing::Values(

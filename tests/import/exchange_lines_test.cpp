@@ -15,6 +15,7 @@
 #include "import/import_test_support.h"
 #include "store/file_io.h"
 #include "store/text_encoding.h"
+#include "support/fakes.h"
 #include "uddf/import/uddf_check.h"
 #include "uddf/import/uddf_import.h"
 
@@ -36,18 +37,12 @@ std::vector<std::string> drain(RawLines& lines) {
 class ExchangeFile : public ::testing::Test {
  protected:
   fs::path write(const std::string& bytes) {
-    const fs::path path =
-        fs::temp_directory_path() /
-        ("survey-lines-" +
-         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".uddf");
+    const fs::path path = dir_.path() / ("file" + std::to_string(++written_) + ".uddf");
     std::ofstream(path, std::ios::binary) << bytes;
-    written_.push_back(path);
     return path;
   }
-  void TearDown() override {
-    for (const auto& path : written_) fs::remove(path);
-  }
-  std::vector<fs::path> written_;
+  survey::testing::TempDir dir_;
+  int written_ = 0;
 };
 
 TEST_F(ExchangeFile, FileReaderCutsLinesAsTheSplitterDoesAtEveryBufferSize) {
@@ -121,10 +116,8 @@ TEST_F(ExchangeFile, MissingFileIsReportedAndAPipeCanBeReadTwice) {
   std::vector<std::string> lines = airportSection("ABC");
   for (const auto& rest : emptyRest("caf\xE9")) lines.push_back(rest);
   const std::string bytes = joinLines(lines);
-  const fs::path fifo = fs::temp_directory_path() / "survey-lines-pipe.uddf";
-  fs::remove(fifo);
+  const fs::path fifo = dir_.path() / "pipe.uddf";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  written_.push_back(fifo);
   std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << bytes; });
   SurveyStore store;
   const ImportResult result = importUddfFile(store, fifo);

@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <vector>
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "fuzz/fuzz_targets.h"
 #include "store/file_io.h"
@@ -13,52 +15,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> corpus(const char* target) {
-  const fs::path directory = fs::path(SURVEY_TEST_DATA).parent_path() / "fuzz" / "corpus" / target;
-  std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(directory)) {
-    if (entry.is_regular_file()) files.push_back(entry.path());
-  }
-  return files;
-}
-
-std::string bytesOf(const fs::path& file) {
-  const ReadResult read = readWholeFile(file);
-  EXPECT_TRUE(read.ok) << file;
-  return read.bytes;
-}
-
 const uint8_t* data(const std::string& bytes) {
   return reinterpret_cast<const uint8_t*>(bytes.data());
 }
 
-TEST(FuzzCorpus, ImportKeepsItsPromises) {
-  const auto files = corpus("uddf_import");
-  EXPECT_GE(files.size(), 5u);
-  for (const auto& file : files) {
-    const std::string bytes = bytesOf(file);
-    EXPECT_EQ(importUddf(data(bytes), bytes.size()), "") << file;
-  }
-}
-
-TEST(FuzzCorpus, CheckKeepsItsPromises) {
-  const auto files = corpus("uddf_check");
-  EXPECT_GE(files.size(), 5u);
-  for (const auto& file : files) {
-    const std::string bytes = bytesOf(file);
-    EXPECT_EQ(checkUddf(data(bytes), bytes.size()), "") << file;
-  }
-}
-
-TEST(FuzzCorpus, StoreLoadKeepsItsPromises) {
-  const auto files = corpus("store_load");
-  EXPECT_GE(files.size(), 5u);
+// Every committed input of each target keeps the target's promises.
+TEST(FuzzCorpus, EveryTargetKeepsItsPromises) {
   const fs::path scratch =
       fs::temp_directory_path() / ("survey-corpus-" + std::to_string(::getpid()));
   fs::create_directories(scratch);
-  for (const auto& file : files) {
-    const std::string bytes = bytesOf(file);
-    EXPECT_EQ(loadStoreFiles(data(bytes), bytes.size(), scratch), "") << file;
+  const std::pair<const char*, std::function<std::string(const std::string&)>> targets[] = {
+      {"uddf_import", [](const std::string& b) { return importUddf(data(b), b.size()); }},
+      {"uddf_check", [](const std::string& b) { return checkUddf(data(b), b.size()); }},
+      {"store_load",
+       [&](const std::string& b) { return loadStoreFiles(data(b), b.size(), scratch); }},
+  };
+  for (const auto& [target, run] : targets) {
+    const fs::path directory =
+        fs::path(SURVEY_TEST_DATA).parent_path() / "fuzz" / "corpus" / target;
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(directory)) {
+      if (!entry.is_regular_file()) continue;
+      ++files;
+      const ReadResult read = readWholeFile(entry.path());
+      EXPECT_TRUE(read.ok) << entry.path();
+      EXPECT_EQ(run(read.bytes), "") << entry.path();
+    }
+    EXPECT_GE(files, 5) << target;
   }
   fs::remove_all(scratch);
 }

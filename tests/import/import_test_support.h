@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "export/survey_rows.h"
 #include "store/file_io.h"
 #include "store/survey_store.h"
 
@@ -59,28 +60,10 @@ inline std::string sampleFile() {
   return read.bytes;
 }
 
-inline void expectFields(const Table& table, int row,
-                         const std::vector<std::pair<int, std::string>>& fields) {
-  for (const auto& [field, value] : fields) {
-    EXPECT_EQ(table.cell(row, field), value)
-        << table.shape().name << " row " << row << " field " << field;
-  }
-}
-
 // Everything of the tables and the current survey that an import may change.
-struct Snapshot {
-  std::vector<int> counts;
-  std::string key, name, runwayEnd;
-  explicit Snapshot(const SurveyStore& store)
-      : key(store.current.surveyKey),
-        name(store.current.surveyName),
-        runwayEnd(store.current.runwayEnd) {
-    for (auto kind :
-         {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
-      counts.push_back(store.table(kind).count());
-    }
-  }
-  bool operator==(const Snapshot&) const = default;
-};
+inline std::string stateOf(const SurveyStore& store) {
+  return survey::testing::surveyRowsText(store) + "current: " + store.current.surveyKey + "|" +
+         store.current.surveyName + "|" + store.current.runwayEnd;
+}
 
 }  // namespace survey::uddf::testing

@@ -2,7 +2,6 @@
 #include <gdal_priv.h>
 #include <gtest/gtest.h>
 #include <ogrsf_frmts.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -12,6 +11,7 @@
 
 #include "gis/gis_writer.h"
 #include "map/survey_sample.h"
+#include "support/fakes.h"
 
 namespace survey::gis {
 namespace {
@@ -26,27 +26,13 @@ struct ReadFeature {
 };
 using ReadBack = std::map<std::string, std::vector<ReadFeature>>;  // by survey layer
 
-class TempDir {
- public:
-  TempDir()
-      : path_(fs::temp_directory_path() /
-              ("gis-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++))) {
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempDir() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
-  std::vector<std::string> names() const {
-    std::vector<std::string> all;
-    for (const auto& entry : fs::directory_iterator(path_)) all.push_back(entry.path().filename());
-    std::sort(all.begin(), all.end());
-    return all;
-  }
-
- private:
-  static inline int counter_ = 0;
-  fs::path path_;
-};
+// The names in a folder, sorted.
+std::vector<std::string> namesIn(const fs::path& folder) {
+  std::vector<std::string> all;
+  for (const auto& entry : fs::directory_iterator(folder)) all.push_back(entry.path().filename());
+  std::sort(all.begin(), all.end());
+  return all;
+}
 
 // Reads every layer; `groupBy` names the field that tells the survey layer when the format
 // holds them all in one (GeoJSON's "layer", DXF's "Layer").
@@ -130,13 +116,14 @@ TEST(GisExport, EveryFormatReadsBackWithLayersCoordinatesAndAttributes) {
   testing::addSouthernSurvey(store);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    TempDir dir;
+    testing::TempDir dir;
     const GisResult result = writeSurveyGis(store, "SBB", dir.path() / c.file);
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_NE(result.message.find("Wrote 12 features of survey SBB"), std::string::npos)
         << result.message;
     EXPECT_NE(result.message.find("2 records have no usable position"), std::string::npos);
-    for (const auto& name : dir.names()) EXPECT_EQ(name.find(".writing-"), std::string::npos);
+    for (const auto& name : namesIn(dir.path()))
+      EXPECT_EQ(name.find(".writing-"), std::string::npos);
 
     ReadBack read = readBack(dir.path() / c.file, c.format);
     for (const auto& [layer, count] : kExpectedCounts) {
@@ -172,7 +159,7 @@ TEST(GisExport, CoordinateSystemIsNad83WhereTheFormatHoldsOne) {
   SurveyStore store;
   testing::addSouthernSurvey(store);
   for (const char* file : {"s.gpkg", "s.shp", "s.geojson"}) {
-    TempDir dir;
+    testing::TempDir dir;
     ASSERT_TRUE(writeSurveyGis(store, "SBB", dir.path() / file).ok);
     GDALDataset* dataset = static_cast<GDALDataset*>(
         GDALOpenEx((dir.path() / file).c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr));
@@ -195,10 +182,10 @@ TEST(GisExport, RefusesWithAMessageAndWritesNothing) {
   testing::addSouthernSurvey(store);
   store.current.surveyType = "AOC";
   store.appendAirport({{1, "Empty Field"}, {3, "EMP"}});
-  TempDir dir;
+  testing::TempDir dir;
   fs::create_directories(dir.path() / "taken.shp");
   std::ofstream(dir.path() / "taken.shp" / "notes.txt") << "mine";
-  const auto before = dir.names();
+  const auto before = namesIn(dir.path());
   struct Case {
     std::string key;
     fs::path file;
@@ -217,14 +204,14 @@ TEST(GisExport, RefusesWithAMessageAndWritesNothing) {
     const GisResult result = writeSurveyGis(store, c.key, c.file);
     EXPECT_FALSE(result.ok) << c.file;
     EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
-    EXPECT_EQ(dir.names(), before) << c.file;
+    EXPECT_EQ(namesIn(dir.path()), before) << c.file;
   }
 }
 
 TEST(GisExport, ReplacesAnExistingFileOnlyWithACompleteOne) {
   SurveyStore store;
   testing::addSouthernSurvey(store);
-  TempDir dir;
+  testing::TempDir dir;
   for (const char* name : {"site.gpkg", "site.geojson", "site.shp"}) {
     const fs::path file = dir.path() / name;
     ASSERT_TRUE(writeSurveyGis(store, "SBB", file).ok);
@@ -243,8 +230,10 @@ TEST(GisExport, ReplacesAnExistingFileOnlyWithACompleteOne) {
     EXPECT_EQ(read["obstructions"].size(), 1u) << name;
     store.airports().setCell(1, 41, "");
   }
-  for (const auto& name : dir.names()) EXPECT_EQ(name.find(".writing-"), std::string::npos) << name;
-  EXPECT_EQ(dir.names(), (std::vector<std::string>{"site.geojson", "site.gpkg", "site.shp"}));
+  for (const auto& name : namesIn(dir.path()))
+    EXPECT_EQ(name.find(".writing-"), std::string::npos) << name;
+  EXPECT_EQ(namesIn(dir.path()),
+            (std::vector<std::string>{"site.geojson", "site.gpkg", "site.shp"}));
 }
 
 }  // namespace

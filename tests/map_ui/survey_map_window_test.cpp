@@ -10,10 +10,11 @@
 #include <QListWidget>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 
 #include "entry/all_screens.h"
-#include "map/survey_sample.h"
 #include "entry/main_screen.h"
+#include "map/survey_sample.h"
 #include "shell/navigation.h"
 #include "support/fakes.h"
 #include "ui/survey_map_scene.h"
@@ -42,14 +43,12 @@ class SurveyMapWindowTest : public ::testing::Test {
     program.current().surveyKey = "SBB";
   }
 
-  // The symbol that stands for the first feature of the given kind.
-  QGraphicsItem* symbolOf(SurveyMapWindow& window, map::FeatureKind kind) {
-    const auto& points = window.features().points;
+  // The symbol that stands for the first feature the test wants.
+  static QGraphicsItem* symbolOf(SurveyMapWindow& window,
+                                 const std::function<bool(std::size_t)>& wanted) {
     for (QGraphicsItem* item : window.view()->scene()->items()) {
       const QVariant index = item->data(kFeatureIndexKey);
-      if (index.isValid() && points[static_cast<std::size_t>(index.toInt())].kind == kind) {
-        return item;
-      }
+      if (index.isValid() && wanted(static_cast<std::size_t>(index.toInt()))) return item;
     }
     return nullptr;
   }
@@ -68,7 +67,10 @@ TEST_F(SurveyMapWindowTest, DrawsListsZoomsAndOpensRecords) {
   EXPECT_EQ(window.notPlacedList()->item(0)->text().toStdString(),
             "obstruction 3 (POLE): latitude minutes \"7x\" is not a number of minutes");
 
-  QGraphicsItem* tree = symbolOf(window, map::FeatureKind::Obstruction);
+  const auto& features = window.features();
+  QGraphicsItem* tree = symbolOf(window, [&](std::size_t i) {
+    return features.points[i].kind == map::FeatureKind::Obstruction;
+  });
   ASSERT_NE(tree, nullptr);
   const int treeIndex = window.view()->featureAt(window.view()->mapFromScene(tree->scenePos()));
   ASSERT_GE(treeIndex, 0);
@@ -76,15 +78,11 @@ TEST_F(SurveyMapWindowTest, DrawsListsZoomsAndOpensRecords) {
   EXPECT_NE(tip.indexOf("Obstruction 1: TREE"), -1) << tip.toStdString();
   EXPECT_NE(tip.indexOf("Error: too tall"), -1) << tip.toStdString();
   // North is up: the runway's end 1 (north of end 2) is higher on the screen.
-  const auto& features = window.features();
   const auto& runway = features.runways.at(0);
-  QGraphicsItem* end1 = nullptr;
-  QGraphicsItem* end2 = nullptr;
-  for (QGraphicsItem* item : window.view()->scene()->items()) {
-    const QVariant index = item->data(kFeatureIndexKey);
-    if (index == runway.end1) end1 = item;
-    if (index == runway.end2) end2 = item;
-  }
+  QGraphicsItem* end1 =
+      symbolOf(window, [&](std::size_t i) { return i == std::size_t(runway.end1); });
+  QGraphicsItem* end2 =
+      symbolOf(window, [&](std::size_t i) { return i == std::size_t(runway.end2); });
   ASSERT_TRUE(end1 && end2);
   EXPECT_LT(end1->pos().y(), end2->pos().y());
 

@@ -62,6 +62,15 @@ void setObstruction(KnownSurvey& s, int index, int field, const std::string& val
   s.store.obstructions().setCell(s.obstructions[static_cast<std::size_t>(index)], field, value);
 }
 
+// A new obstruction row with every field of the indexed one.
+int copyObstruction(KnownSurvey& s, int index) {
+  Table& t = s.store.obstructions();
+  const int copy = *t.appendRow();
+  for (int f = 1; f <= 24; ++f)
+    t.setCell(copy, f, t.cell(s.obstructions[static_cast<std::size_t>(index)], f));
+  return copy;
+}
+
 // Renames the runway everywhere the survey names it, so only its designators are at fault.
 void renameRunway(KnownSurvey& s, const std::string& first, const std::string& second) {
   setRunway(s, 2, first);
@@ -148,29 +157,17 @@ const Defect kSurveyDefects[] = {
      },
      [](const KnownSurvey&) { return std::set<Place>{}; }},
     {"DuplicateObstruction",
-     [](KnownSurvey& s) {
-       Table& t = s.store.obstructions();
-       const int copy = *t.appendRow();
-       for (int f = 1; f <= 24; ++f) t.setCell(copy, f, t.cell(s.obstructions[2], f));
-       s.obstructions.push_back(copy);
-     },
+     [](KnownSurvey& s) { s.obstructions.push_back(copyObstruction(s, 2)); },
      [](const KnownSurvey& s) { return std::set{obstruction(s, 3, 3, Severity::Warning)}; }},
     {"SamePlaceOtherHeightIsNoDuplicate",
      [](KnownSurvey& s) {
-       Table& t = s.store.obstructions();
-       const int copy = *t.appendRow();
-       for (int f = 1; f <= 24; ++f) t.setCell(copy, f, t.cell(s.obstructions[2], f));
-       t.setCell(copy, 9, "520.0");
-       t.setCell(copy, 10, testing::feet(520 + testing::kSeparation));
+       const int copy = copyObstruction(s, 2);
+       s.store.obstructions().setCell(copy, 9, "520.0");
+       s.store.obstructions().setCell(copy, 10, testing::feet(520 + testing::kSeparation));
      },
      [](const KnownSurvey&) { return std::set<Place>{}; }},
     {"DeletedDuplicateIsIgnored",
-     [](KnownSurvey& s) {
-       Table& t = s.store.obstructions();
-       const int copy = *t.appendRow();
-       for (int f = 1; f <= 24; ++f) t.setCell(copy, f, t.cell(s.obstructions[2], f));
-       t.setCell(copy, 24, "D");
-     },
+     [](KnownSurvey& s) { s.store.obstructions().setCell(copyObstruction(s, 2), 24, "D"); },
      [](const KnownSurvey&) { return std::set<Place>{}; }},
     {"ObstructionOfAnUnknownRunway", [](KnownSurvey& s) { setObstruction(s, 2, 1, "04"); },
      [](const KnownSurvey& s) { return std::set{obstruction(s, 2, 1, Severity::Warning)}; }},

@@ -176,83 +176,57 @@ TEST(SurveyDateTest, ReportsAtMostOneMessageAndNeverEmpties) {
 
 // Typing character by character into a box with its check attached: every
 // keystroke runs the check, and a refused box starts over empty.
-TEST(TypedCheckTest, EachKeystrokeIsChecked) {
-  const struct {
-    const char* name;
-    std::function<void(Dialogs&, TextBox&)> attach;
-    const char* keys;
-    std::vector<std::string> messages;
-    const char* left;
-  } cases[] = {
-      {"degrees 12.5",
-       [](Dialogs& d, TextBox& b) { attachDmsCheck(d, b, DmsKind::Deg); },
-       "12.5",
-       {std::string("12.") + kImproper},
-       "5"},
-      {"latitude -45",
-       [](Dialogs& d, TextBox& b) { attachDmsCheck(d, b, DmsKind::DegLat); },
-       "-45",
-       {std::string("-") + kImproper},
-       "45"},
-      {"number -45",
-       [](Dialogs& d, TextBox& b) { attachNumberCheck(d, b, 7, 1); },
-       "-45",
-       {},
-       "-45"},
-      {"number 1-2",
-       [](Dialogs& d, TextBox& b) { attachNumberCheck(d, b, 7, 1); },
-       "1-2",
-       {},
-       "1-2"},
-      {"number -123.45",
-       [](Dialogs& d, TextBox& b) { attachNumberCheck(d, b, 7, 1); },
-       "-123.45",
-       {"123.45:  Error (Only 1 decimal place allowed)"},
-       ""},
-      {"number 12345678",
-       [](Dialogs& d, TextBox& b) { attachNumberCheck(d, b, 7, 1); },
-       "12345678",
-       {"12345678:  Error (Entry too large for field)"},
-       ""},
-      {"seconds 59.995",
-       [](Dialogs& d, TextBox& b) { attachSecondsCheck(d, b, 7, 4); },
-       "59.995",
-       {"59.995 is greater than 59.99.  Minute values must be between 0 and 59.99."},
-       ""},
-      {"airport seconds 59.99",
-       [](Dialogs& d, TextBox& b) { attachSecondsCheck(d, b, 4, 1); },
-       "59.99",
-       {"59.99:  Error (Entry too large for field)"},
-       ""},
-      {"identifier KJFK",
-       [](Dialogs& d, TextBox& b) { attachIcaoCheck(d, b); },
-       "KJFK",
-       {"KJFK appears to be an ICAO code"},
-       ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    ScriptedDialogs dialogs;
-    TextBox box("Text9A", nullptr);
-    c.attach(dialogs, box);
-    for (const char* key = c.keys; *key; ++key) box.setText(box.text() + *key);
-    EXPECT_EQ(dialogs.texts(), c.messages);
-    for (const auto& message : dialogs.shown) EXPECT_EQ(message.title, "");
-    EXPECT_EQ(box.text(), c.left);
+enum class Attach { Dms, DegLat, Number, Seconds, Icao };
+
+void attach(Dialogs& dialogs, TextBox& box, Attach kind, int maxLength, int maxDecimals) {
+  switch (kind) {
+    case Attach::Dms:
+      return attachDmsCheck(dialogs, box, DmsKind::Deg);
+    case Attach::DegLat:
+      return attachDmsCheck(dialogs, box, DmsKind::DegLat);
+    case Attach::Number:
+      return attachNumberCheck(dialogs, box, maxLength, maxDecimals);
+    case Attach::Seconds:
+      return attachSecondsCheck(dialogs, box, maxLength, maxDecimals);
+    case Attach::Icao:
+      return attachIcaoCheck(dialogs, box);
   }
 }
 
-// A seconds box refused by its range shows that one message: the number
-// check that follows finds the box already empty.
-TEST(TypedCheckTest, PastedSecondsRefusedOnce) {
-  ScriptedDialogs dialogs;
-  TextBox box("Text9A", nullptr);
-  attachSecondsCheck(dialogs, box, 4, 1);
-  box.setText("60");
-  EXPECT_EQ(dialogs.texts(),
-            std::vector<std::string>{"60 is greater than 59.99.  Minute values must be between 0 "
-                                     "and 59.99."});
-  EXPECT_EQ(box.text(), "");
+TEST(TypedCheckTest, EachKeystrokeIsChecked) {
+  const std::string decimals = "123.45:  Error (Only 1 decimal place allowed)";
+  const std::string tooLarge = ":  Error (Entry too large for field)";
+  const std::string range = " is greater than 59.99.  Minute values must be between 0 and 59.99.";
+  const struct {
+    Attach kind;
+    int maxLength, maxDecimals;
+    const char* keys;
+    std::string message;  // empty: none
+    const char* left;
+  } cases[] = {
+      {Attach::Dms, 0, 0, "12.5", std::string("12.") + kImproper, "5"},
+      {Attach::DegLat, 0, 0, "-45", std::string("-") + kImproper, "45"},
+      {Attach::Number, 7, 1, "-45", "", "-45"},
+      {Attach::Number, 7, 1, "1-2", "", "1-2"},
+      {Attach::Number, 7, 1, "-123.45", decimals, ""},
+      {Attach::Number, 7, 1, "12345678", "12345678" + tooLarge, ""},
+      {Attach::Seconds, 7, 4, "59.995", "59.995" + range, ""},
+      {Attach::Seconds, 4, 1, "59.99", "59.99" + tooLarge, ""},
+      // Refused by its range alone: the number check that follows finds the box empty.
+      {Attach::Seconds, 4, 1, "60", "60" + range, ""},
+      {Attach::Icao, 0, 0, "KJFK", "KJFK appears to be an ICAO code", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys);
+    ScriptedDialogs dialogs;
+    TextBox box("Text9A", nullptr);
+    attach(dialogs, box, c.kind, c.maxLength, c.maxDecimals);
+    for (const char* key = c.keys; *key; ++key) box.setText(box.text() + *key);
+    EXPECT_EQ(dialogs.texts(),
+              c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+    for (const auto& message : dialogs.shown) EXPECT_EQ(message.title, "");
+    EXPECT_EQ(box.text(), c.left);
+  }
 }
 
 }  // namespace

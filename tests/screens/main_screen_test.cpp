@@ -1,5 +1,7 @@
 #include <fstream>
 
+#include "entry/open_record.h"
+#include "map/survey_sample.h"
 #include "shell/exit_help_print.h"
 #include "shell/screen_names.h"
 #include "store/store_files.h"
@@ -41,15 +43,6 @@ TEST_F(MainScreenTest, ListShowsEverySurveyBeyondTheFirstHundred) {
   EXPECT_EQ(list().selectedRow(), 0);
 }
 
-TEST_F(MainScreenTest, ClickingARowChoosesTheSurveyAndHighlightsIt) {
-  addSurveys(3);
-  start();
-  list().clickRow(2);
-  EXPECT_EQ(program.current().surveyKey, "A2");
-  EXPECT_EQ(program.current().surveyName, "Field 2");
-  EXPECT_EQ(list().selectedRow(), 2);
-}
-
 TEST_F(MainScreenTest, EditWithoutSurveyRefuses) {
   addSurveys(1);
   start();
@@ -58,10 +51,13 @@ TEST_F(MainScreenTest, EditWithoutSurveyRefuses) {
   EXPECT_EQ(dialogs.shown.back().title, kProgramTitle);
 }
 
-TEST_F(MainScreenTest, DeleteRemovesTheSurveyAndKeepsTheKey) {
+TEST_F(MainScreenTest, ClickingARowChoosesTheSurveyWhichDeleteRemovesKeepingTheKey) {
   addSurveys(3);
   start();
   list().clickRow(2);
+  EXPECT_EQ(program.current().surveyKey, "A2");
+  EXPECT_EQ(program.current().surveyName, "Field 2");
+  EXPECT_EQ(list().selectedRow(), 2);
   click(MainScreen::kName, "CommandDelete");
   EXPECT_EQ(list().rows(), 3);
   EXPECT_EQ(list().cell(2, 0), "A3");
@@ -109,6 +105,7 @@ struct ExitCase {
   std::vector<Button> answers;
   bool saved;
   bool quits;
+  friend void PrintTo(const ExitCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ExitTest : public MainScreenTest, public ::testing::WithParamInterface<ExitCase> {};
@@ -170,6 +167,43 @@ TEST_F(MainScreenTest, HelpOpensTheDocumentBesideTheProgramOrSaysWhereItIs) {
   }
   main.menuItem("MenuPrint").click();
   EXPECT_EQ(platform.printed, std::vector<std::string>{"FormMain"});
+}
+
+// The survey map's double-click: the record's own screen, filled from its row.
+TEST_F(MainScreenTest, MapDoubleClickOpensTheScreenOfALiveRecordOfTheCurrentSurveyOnly) {
+  addSouthernSurvey(program.store);
+  start();
+  struct Case {
+    TableKind table;
+    int row;
+    bool opens;
+    const char* screen;
+    const char* box;
+    const char* text;
+  };
+  const Case cases[] = {
+      {TableKind::Airport, 1, true, "FormAirport", "Text3A", "SBB"},
+      {TableKind::Runway, 1, true, "FormRunway", "Text27R", "34"},
+      {TableKind::Navaid, 2, true, "FormGS", "Text4G", "57"},
+      {TableKind::Obstruction, 1, true, "FormObstruction", "Text2O", "TREE"},
+      {TableKind::Obstruction, 2, false, "FormMain", nullptr, nullptr},  // deleted
+      {TableKind::Navaid, 9, false, "FormMain", nullptr, nullptr},       // no such row
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.screen) + " " + std::to_string(c.row));
+    showScreen(program, "FormMain");
+    program.current().surveyKey = "SBB";
+    EXPECT_EQ(openRecordScreen(program, c.table, c.row), c.opens);
+    EXPECT_TRUE(shown(c.screen));
+    if (c.box) {
+      EXPECT_EQ(control<TextBox>(c.screen, c.box).text(), c.text);
+    }
+  }
+  EXPECT_EQ(program.current().obstructionMode, "E");
+  EXPECT_EQ(program.current().obstructionRow, 1);
+  EXPECT_TRUE(dialogs.shown.empty());
+  program.current().surveyKey = "NONE";
+  EXPECT_FALSE(openRecordScreen(program, TableKind::Airport, 1));
 }
 
 }  // namespace

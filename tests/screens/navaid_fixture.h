@@ -42,11 +42,8 @@ class NavaidTest : public ProgramTest {
   }
   // A navaid row of the survey, as the screen would have added it.
   int addNavaid(const FieldValues& values, const std::string& key = "ABC") {
-    const std::string saved = program.current().surveyKey;
-    program.current().surveyKey = key;
-    const int row = program.store.appendChild(TableKind::Navaid, values).row;
+    const int row = addChild(TableKind::Navaid, values, key);
     program.store.updateRow(TableKind::Navaid, row, {{19, numberCell(row)}});
-    program.current().surveyKey = saved;
     return row;
   }
 
@@ -57,16 +54,8 @@ class NavaidTest : public ProgramTest {
   std::string caption(const std::string& name) { return screen().get<Label>(name).caption(); }
   bool visible(const std::string& name) { return screen().find(name)->visible(); }
 
-  // Chooses an item by its text, as the user clicks it.
   void choose(const std::string& listName, const std::string& item) {
-    ListBox& target = list(listName);
-    for (int index = 0; index < target.count(); ++index) {
-      if (target.item(index) == item) {
-        target.choose(index);
-        return;
-      }
-    }
-    ADD_FAILURE() << listName << " has no item " << item;
+    chooseItem(kScreen, listName, item);
   }
   CellText stored(int row, int field) { return program.store.navaids().cell(row, field); }
   bool told(const std::string& text) const {

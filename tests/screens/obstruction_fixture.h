@@ -25,14 +25,8 @@ class ObstructionTest : public ProgramTest {
     if (current.surveyType.empty()) current.surveyType = "AOC";
   }
 
-  // An obstruction row of the survey with the given key; returns its row.
   int addObstruction(const std::string& key, FieldValues values) {
-    CurrentSurvey& current = program.current();
-    const std::string chosen = current.surveyKey;
-    current.surveyKey = key;
-    const int row = program.store.appendChild(TableKind::Obstruction, values).row;
-    current.surveyKey = chosen;
-    return row;
+    return addChild(TableKind::Obstruction, values, key);
   }
 
   Screen& openNew() {
@@ -52,16 +46,8 @@ class ObstructionTest : public ProgramTest {
   TextBox& box(const std::string& name) { return control<TextBox>(screen::kObstruction, name); }
   ListBox& list(const std::string& name) { return control<ListBox>(screen::kObstruction, name); }
 
-  // Chooses the item with this text, as a click on it does.
   void choose(const std::string& listName, const std::string& text) {
-    ListBox& target = list(listName);
-    for (int index = 0; index < target.count(); ++index) {
-      if (target.item(index) == text) {
-        target.choose(index);
-        return;
-      }
-    }
-    FAIL() << listName << " has no item " << text;
+    chooseItem(screen::kObstruction, listName, text);
   }
 
   void save() { click(screen::kObstruction, "CommandSubmitOBS"); }

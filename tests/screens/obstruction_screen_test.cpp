@@ -1,7 +1,9 @@
 #include <vector>
 
+#include "entry/hub_grids.h"
 #include "entry/obstruction_lists.h"
 #include "screens/obstruction_fixture.h"
+#include "shell/hub.h"
 
 namespace survey::testing {
 namespace {
@@ -87,13 +89,10 @@ TEST_F(ObstructionTest, AddStoresEveryFieldLinksTheRowAndReturnsToTheHub) {
   save();
 
   ASSERT_EQ(program.store.obstructions().count(), 3);
-  for (const auto& [field, text] : typed) EXPECT_EQ(cell(3, field), text) << "field " << field;
-  EXPECT_EQ(cell(3, 19), "2 (50')");
-  EXPECT_EQ(cell(3, 20), "E (Estimated max elv)");
+  expectRow(TableKind::Obstruction, 3, typed);
+  expectRow(TableKind::Obstruction, 3,
+            {{19, "2 (50')"}, {20, "E (Estimated max elv)"}, {22, "ABC"}, {24, ""}, {25, " 3 "}});
   EXPECT_EQ(cell(3, 21).substr(0, 4), "PIR:");
-  EXPECT_EQ(cell(3, 22), "ABC");
-  EXPECT_EQ(cell(3, 24), "");
-  EXPECT_EQ(cell(3, 25), " 3 ");
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.last(), "Obstruction Information Successfully Added");
   EXPECT_EQ(dialogs.shown.back().title, kProgramTitle);
@@ -118,9 +117,8 @@ TEST_F(ObstructionTest, AddWithNothingChosenStoresEmptyTextsOverStaleCells) {
   type(screen::kObstruction, "Text2O", "POLE");
   save();
   ASSERT_EQ(table.count(), 1);
-  for (int field : {19, 20, 21, 23, 24}) EXPECT_EQ(cell(1, field), "") << "field " << field;
-  EXPECT_EQ(cell(1, 2), "POLE");
-  EXPECT_EQ(cell(1, 25), " 1 ");
+  expectRow(TableKind::Obstruction, 1,
+            {{19, ""}, {20, ""}, {21, ""}, {23, ""}, {24, ""}, {2, "POLE"}, {25, " 1 "}});
 }
 
 TEST_F(ObstructionTest, EveryListItemSurvivesSaveAndReload) {
@@ -152,18 +150,12 @@ TEST_F(ObstructionTest, EditChangesTheShownFieldsAndKeepsTheRest) {
   addSurvey();
   addObstruction("ABC", {{2, "OTHER"}});
   // Field 25 differs from the row's place, as after a survey deletion.
-  const int row = addObstruction("ABC", {{1, "35"},
-                                         {2, "TREE"},
-                                         {3, "40"},
-                                         {5, "12.25"},
-                                         {11, "kept"},
-                                         {15, "kept too"},
-                                         {20, "B (10')"},
-                                         {23, "01/02/2003"},
-                                         {25, " 9 "}});
+  const FieldValues values{{1, "35"},       {2, "TREE"},        {3, "40"},
+                           {5, "12.25"},    {11, "kept"},       {15, "kept too"},
+                           {20, "B (10')"}, {23, "01/02/2003"}, {25, " 9 "}};
+  const int row = addObstruction("ABC", values);
   openEdit(row);
-  EXPECT_EQ(box("Text1O").text(), "35");
-  EXPECT_EQ(box("Text5O").text(), "12.25");
+  expectBoxes(screen::kObstruction, {{"Text1O", "35"}, {"Text5O", "12.25"}});
   EXPECT_EQ(list("ListAccuracyV").chosenText(), "B (10')");
   EXPECT_FALSE(list("ListAccuracyH").chosen().has_value());
   type(screen::kObstruction, "Text2O", "BLDG");
@@ -171,35 +163,16 @@ TEST_F(ObstructionTest, EditChangesTheShownFieldsAndKeepsTheRest) {
 
   EXPECT_EQ(dialogs.last(), "Obstruction Information Successfully Changed");
   EXPECT_EQ(program.store.obstructions().count(), 2);
-  EXPECT_EQ(cell(row, 2), "BLDG");
-  EXPECT_EQ(cell(row, 1), "35");
-  EXPECT_EQ(cell(row, 20), "B (10')");
-  EXPECT_EQ(cell(row, 22), "ABC");
-  EXPECT_EQ(cell(row, 25), " 9 ");
-  EXPECT_EQ(cell(row, 11), "kept");
-  EXPECT_EQ(cell(row, 15), "kept too");
+  expectRow(TableKind::Obstruction, row,
+            {{2, "BLDG"},
+             {1, "35"},
+             {20, "B (10')"},
+             {22, "ABC"},
+             {25, " 9 "},
+             {11, "kept"},
+             {15, "kept too"}});
   EXPECT_EQ(cell(1, 2), "OTHER");
   EXPECT_TRUE(shown(screen::kAirport));
-}
-
-TEST_F(ObstructionTest, LockedSurveyCannotBeSavedFromEdit) {
-  const struct {
-    const char* status;
-    bool saveEnabled;
-  } cases[] = {{"CERTIFIED2", false}, {"CERTIFIED", true}, {"NEW", true}, {"", true}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.status);
-    program.store.clear();
-    addSurvey("ABC", "Abc Field", c.status);
-    const int row = addObstruction("ABC", {{2, "TREE"}});
-    openEdit(row);
-    EXPECT_EQ(control<CommandButton>(screen::kObstruction, "CommandSubmitOBS").enabled(),
-              c.saveEnabled);
-    type(screen::kObstruction, "Text2O", "POLE");
-    save();
-    EXPECT_EQ(cell(row, 2), c.saveEnabled ? "POLE" : "TREE");
-    program.screens.discard(screen::kObstruction);
-  }
 }
 
 TEST_F(ObstructionTest, SurfaceClickFillsTheDateOnlyWhenAdding) {
@@ -223,89 +196,6 @@ TEST_F(ObstructionTest, SurfaceClickFillsTheDateOnlyWhenAdding) {
   EXPECT_EQ(box("Text23O").text(), "01/02/2003");
 }
 
-TEST_F(ObstructionTest, BoxesAreCheckedAsTheyChange) {
-  const struct {
-    const char* box;
-    const char* text;
-    const char* message;  // empty: the text is kept
-  } cases[] = {
-      {"Text3O", "91", "91 is greater than 90.  Degree values must be between 0 and 90."},
-      {"Text6O", "181", "181 is greater than 180.  Degree values must be between 0 and 180."},
-      {"Text4O", "60", "60 is greater than 59.  Minute values must be between 0 and 59.99."},
-      {"Text7O", "4.5", "4.5:  Improper Entry"},
-      {"Text5O", "12.345", "12.345:  Error (Entry too large for field)"},
-      {"Text8O", "1.234", "1.234:  Error (Only 2 decimal place allowed)"},
-      {"Text8O", "60", "60 is greater than 59.99.  Minute values must be between 0 and 59.99."},
-      {"Text9O", "123456", "123456:  Error (Entry too large for field)"},
-      {"Text10O", "12.5", "12.5:  Error (Only 0 decimal place allowed)"},
-      {"Text12O", "1x", "1x:  Improper Entry"},
-      {"Text1O", "17L/35R", ""},
-  };
-  addSurvey();
-  openNew();
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.box) + " " + c.text);
-    dialogs.shown.clear();
-    type(screen::kObstruction, c.box, c.text);
-    if (*c.message == '\0') {
-      EXPECT_TRUE(dialogs.shown.empty());
-      EXPECT_EQ(box(c.box).text(), c.text);
-    } else {
-      ASSERT_EQ(dialogs.shown.size(), 1u);
-      EXPECT_EQ(dialogs.last(), c.message);
-      EXPECT_EQ(dialogs.shown.back().title, "");
-      EXPECT_EQ(box(c.box).text(), "");
-    }
-    type(screen::kObstruction, c.box, "");
-  }
-}
-
-TEST_F(ObstructionTest, AddIsRefusedWhenTheTableIsFull) {
-  addSurvey();
-  program.store.obstructions().setCount(32767);
-  openNew();
-  type(screen::kObstruction, "Text2O", "TREE");
-  save();
-  EXPECT_EQ(dialogs.last(), tableFullMessage(TableKind::Obstruction));
-  EXPECT_EQ(program.store.obstructions().count(), 32767);
-  EXPECT_TRUE(shown(screen::kObstruction));
-  EXPECT_EQ(box("Text2O").text(), "TREE") << "what was typed stays";
-}
-
-TEST_F(ObstructionTest, SaveRefusesWhatHasNoPlaceInTheTable) {
-  addSurvey();
-  addObstruction("ABC", {{2, "TREE"}});
-  program.current().surveyKey.clear();
-  openNew();
-  type(screen::kObstruction, "Text2O", "POLE");
-  save();
-  EXPECT_EQ(dialogs.last(), "You must first select an airport.");
-  EXPECT_EQ(program.store.obstructions().count(), 1);
-
-  program.current().surveyKey = "ABC";
-  program.screens.discard(screen::kObstruction);
-  openEdit(1);
-  program.current().obstructionRow = 2;  // beyond the count
-  type(screen::kObstruction, "Text2O", "POLE");
-  save();
-  EXPECT_NE(dialogs.last().find("nothing was saved"), std::string::npos);
-  EXPECT_EQ(cell(1, 2), "TREE");
-  EXPECT_EQ(cell(2, 2), "");
-  EXPECT_TRUE(shown(screen::kObstruction));
-}
-
-TEST_F(ObstructionTest, CancelStoresNothingAndShowsTheSurveyAgain) {
-  addSurvey("ABC", "Abc Field");
-  program.store.airports().setCell(1, 6, "Springfield");
-  openNew();
-  type(screen::kObstruction, "Text2O", "TREE");
-  click(screen::kObstruction, "CommandCancelOBS");
-  EXPECT_EQ(program.store.obstructions().count(), 0);
-  EXPECT_TRUE(shown(screen::kAirport));
-  EXPECT_EQ(control<TextBox>(screen::kAirport, "Text6A").text(), "Springfield");
-  EXPECT_TRUE(dialogs.shown.empty());
-}
-
 TEST_F(ObstructionTest, MenusPrintAndSayTheAppendicesAreMissing) {
   addSurvey();
   Screen& screen = openNew();
@@ -326,6 +216,96 @@ TEST_F(ObstructionTest, MenusPrintAndSayTheAppendicesAreMissing) {
   }
   screen.menuItem("MenuPrint").click();
   EXPECT_EQ(platform.printed, (Strings{screen::kObstruction}));
+}
+
+class ObstructionGridTest : public ObstructionTest {
+ protected:
+  // The visible text of each data row and its hidden row number.
+  std::vector<std::pair<std::string, std::string>> listed(const Grid& grid) {
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (int row = 1; row < grid.rows(); ++row) {
+      rows.emplace_back(grid.cell(row, 0) + " | " + grid.cell(row, 1), grid.cell(row, 6));
+    }
+    return rows;
+  }
+  Grid grid{"GridObstruction", nullptr, kHubGridColumns};
+};
+
+using Listed = std::vector<std::pair<std::string, std::string>>;
+
+TEST_F(ObstructionGridTest, ListsTheSurveysLiveObstructionsWithTheirRows) {
+  addSurvey();
+  addObstruction("ABC", {{2, "TREE"}, {1, "17"}, {3, "40"}, {4, "38"}, {5, "12.25"}});
+  addObstruction("XYZ", {{2, "TREE"}, {1, "17"}, {3, "40"}, {4, "38"}, {5, "12.25"}});
+  const int deleted = addObstruction("ABC", {{2, "POLE"}, {1, "17"}});
+  program.store.markDeleted(TableKind::Obstruction, deleted);
+  addObstruction("ABC", {{1, "35"}, {3, "41"}, {4, "1"}, {5, "2"}});
+  addObstruction("ABC", {});
+
+  fillObstructionGrid(program, grid);
+  EXPECT_EQ(grid.cell(0, 0), "Obstruction Type");
+  EXPECT_EQ(grid.cell(0, 1), "Rwy");
+  EXPECT_EQ(grid.hiddenColumn(), 6);
+  EXPECT_EQ(listed(grid), (Listed{{"TREE (17) 40-38-12.25 | 17", "1"},
+                                  {" (35) 41-1-2 | 35", "4"},
+                                  {" () -- | ", "5"}}));
+}
+
+TEST_F(ObstructionGridTest, ListsEveryObstructionOfALargeSurvey) {
+  addSurvey();
+  for (int i = 1; i <= 12000; ++i) addObstruction(i % 2 ? "ABC" : "XYZ", {{2, std::to_string(i)}});
+  fillObstructionGrid(program, grid);
+  ASSERT_EQ(grid.rows(), 6001);
+  EXPECT_EQ(grid.cell(6000, 0), "11999 () --");
+  EXPECT_EQ(grid.cell(6000, 6), "11999");
+}
+
+TEST_F(ObstructionGridTest, RefreshReachesTheAirportScreenOnlyWhileItExists) {
+  addSurvey();
+  addObstruction("ABC", {{2, "TREE"}});
+  refreshObstructionGrid(program);
+  EXPECT_EQ(program.screens.existing(screen::kAirport), nullptr);
+
+  showScreen(program, screen::kAirport);
+  auto& hubGrid = control<Grid>(screen::kAirport, "GridObstruction");
+  hubGrid.setRows(1);
+  refreshObstructionGrid(program);
+  ASSERT_EQ(hubGrid.rows(), 2);
+  EXPECT_EQ(hubGrid.cell(1, 0), "TREE () --");
+}
+
+TEST_F(ObstructionGridTest, HubAddsEditsAndDeletesThroughTheGrid) {
+  program.current().surveyType = "AOC";
+  addSurvey();
+  addObstruction("ABC", {{2, "TREE"}, {1, "17"}});
+  addObstruction("XYZ", {{2, "BLDG"}, {1, "17"}});
+  showScreen(program, screen::kAirport);
+  auto* hub = dynamic_cast<HubScreen*>(program.screens.existing(screen::kAirport));
+  ASSERT_NE(hub, nullptr);
+  hub->refillHubGrids();
+
+  click(screen::kAirport, "CommandAddObs");
+  ASSERT_TRUE(shown(screen::kObstruction));
+  type(screen::kObstruction, "Text2O", "POLE");
+  save();
+  ASSERT_TRUE(shown(screen::kAirport));
+  Grid* hubGrid = &control<Grid>(screen::kAirport, "GridObstruction");
+  EXPECT_EQ(listed(*hubGrid), (Listed{{"TREE (17) -- | 17", "1"}, {"POLE () -- | ", "3"}}));
+
+  hubGrid->clickRow(2);
+  click(screen::kAirport, "CommandEditObs");
+  ASSERT_TRUE(shown(screen::kObstruction));
+  EXPECT_EQ(box("Text2O").text(), "POLE");
+  type(screen::kObstruction, "Text1O", "35");
+  save();
+  EXPECT_EQ(cell(3, 1), "35");
+  EXPECT_EQ(cell(3, 25), " 3 ");
+
+  hubGrid = &control<Grid>(screen::kAirport, "GridObstruction");
+  hubGrid->clickRow(1);
+  click(screen::kAirport, "CommandDelObs");
+  EXPECT_EQ(cell(1, 24), "D");
+  EXPECT_EQ(listed(*hubGrid), (Listed{{"POLE (35) -- | 35", "3"}}));
 }
 
 }  // namespace

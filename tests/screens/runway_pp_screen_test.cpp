@@ -19,6 +19,12 @@ class RunwayPPScreenTest : public RunwayTest {
     }
     return rows;
   }
+  // Runway 09/27, 5000 ft long, and the profile points of its end 09.
+  int openNewRunwaysPoints() {
+    const int row = addRunway("ABC", "09", "27", false, "5000");
+    openPoints(row);
+    return row;
+  }
   void deleteListed(int gridRow) {
     pointGrid().clickRow(gridRow);
     click(kPoints, "Command3");
@@ -26,13 +32,11 @@ class RunwayPPScreenTest : public RunwayTest {
 };
 
 TEST_F(RunwayPPScreenTest, OpensWithHeaderStatusAndTheCurrentAirportTab) {
-  const int row = addRunway("ABC", "09", "27", false, "5000");
-  openPoints(row);
+  openNewRunwaysPoints();
   EXPECT_EQ(pointGrid().rows(), 1);
-  EXPECT_EQ(pointGrid().cell(0, 0), "Runway");
-  EXPECT_EQ(pointGrid().cell(0, 1), "Distance");
-  EXPECT_EQ(pointGrid().cell(0, 2), "Orth Elv");
-  EXPECT_EQ(pointGrid().cell(0, 3), "Ellip Elv");
+  const char* headers[] = {"Runway", "Distance", "Orth Elv", "Ellip Elv"};
+  for (int column = 0; column < 4; ++column)
+    EXPECT_EQ(pointGrid().cell(0, column), headers[column]);
   EXPECT_EQ(control<TabStrip>(kPoints, "TabStrip1").selectedCaption(), "Current Airport");
   EXPECT_EQ(control<StatusBar>(kPoints, "StatusBar1").panelText(), "ABC: Abc Field  (Rwy 09)");
 }
@@ -40,14 +44,14 @@ TEST_F(RunwayPPScreenTest, OpensWithHeaderStatusAndTheCurrentAirportTab) {
 struct StoreCase {
   const char* distance;
   const char* refusal;  // empty when the point is stored
+  friend void PrintTo(const StoreCase& c, std::ostream* os) { *os << c.distance; }
 };
 
 class RunwayPPStoreTest : public RunwayPPScreenTest,
                           public ::testing::WithParamInterface<StoreCase> {};
 
 TEST_P(RunwayPPStoreTest, ZeroAndTheRunwayLengthAreRunwayEndsNotPoints) {
-  const int row = addRunway("ABC", "09", "27", false, "5000");
-  openPoints(row);
+  const int row = openNewRunwaysPoints();
   addPoint(GetParam().distance, "310.5", "280.4");
   for (const char* name : {"Text1PP", "Text2PP", "Text3PP"}) {
     EXPECT_EQ(control<TextBox>(kPoints, name).text(), "") << name;
@@ -75,11 +79,11 @@ constexpr const char* kLength =
 INSTANTIATE_TEST_SUITE_P(Distances, RunwayPPStoreTest,
                          ::testing::Values(StoreCase{"0", kZero}, StoreCase{"00", ""},
                                            StoreCase{"5000", kLength}, StoreCase{"5001", ""},
-                                           StoreCase{"4999", ""}));
+                                           StoreCase{"4999", ""}),
+                         [](const auto& info) { return "At" + std::string(info.param.distance); });
 
 TEST_F(RunwayPPScreenTest, SaveStoresLikeAddAndAnEmptyPointShowsOnlyTheEnd) {
-  const int row = addRunway("ABC", "09", "27", false, "5000");
-  openPoints(row);
+  const int row = openNewRunwaysPoints();
   click(kPoints, "CommandSubmitRunway");
   addPoint("800", "1.5", "2");
   EXPECT_EQ(listed(), (std::vector<std::string>{"09   ", "09 800 1.5 2"}));
@@ -88,8 +92,7 @@ TEST_F(RunwayPPScreenTest, SaveStoresLikeAddAndAnEmptyPointShowsOnlyTheEnd) {
 }
 
 TEST_F(RunwayPPScreenTest, ADeletedGroupIsReusedBeforeLaterFreeGroups) {
-  const int row = addRunway("ABC", "09", "27", false, "5000");
-  openPoints(row);
+  const int row = openNewRunwaysPoints();
   addPoint("1000");
   addPoint("2000");
   addPoint("3000");
@@ -103,8 +106,7 @@ TEST_F(RunwayPPScreenTest, ADeletedGroupIsReusedBeforeLaterFreeGroups) {
 }
 
 TEST_F(RunwayPPScreenTest, IdenticalPointsAreDeletedLowestGroupFirst) {
-  const int row = addRunway("ABC", "09", "27", false, "5000");
-  openPoints(row);
+  const int row = openNewRunwaysPoints();
   addPoint("1000", "5", "6");
   addPoint("2000", "5", "6");
   addPoint("1000", "5", "6");
@@ -133,8 +135,7 @@ TEST_F(RunwayPPScreenTest, DeleteTakesThePointFromTheListedRunwayNotADeletedOne)
 }
 
 TEST_F(RunwayPPScreenTest, EachEndListsOnlyItsOwnPointsButTheyShareTheGroups) {
-  const int row = addRunway("ABC", "09", "27", false, "5000");
-  openPoints(row, "Command1");
+  const int row = openNewRunwaysPoints();
   addPoint("1000", "1", "2");
   click(kPoints, "Command1");  // Back
   ASSERT_TRUE(shown(kRunway));
@@ -150,8 +151,7 @@ TEST_F(RunwayPPScreenTest, EachEndListsOnlyItsOwnPointsButTheyShareTheGroups) {
 }
 
 TEST_F(RunwayPPScreenTest, ATwentyNinthPointIsRefusedAndNothingIsStored) {
-  const int row = addRunway("ABC", "09", "27", false, "5000");
-  openPoints(row);
+  const int row = openNewRunwaysPoints();
   for (int n = 1; n <= kProfileGroups; ++n) addPoint(std::to_string(n * 100));
   ASSERT_TRUE(dialogs.shown.empty()) << dialogs.last();
   EXPECT_EQ(cell(row, 195), "09");
@@ -168,8 +168,7 @@ TEST_F(RunwayPPScreenTest, ATwentyNinthPointIsRefusedAndNothingIsStored) {
 }
 
 TEST_F(RunwayPPScreenTest, BoxesAreCheckedAsTyped) {
-  const int row = addRunway("ABC", "09", "27", false, "5000");
-  openPoints(row);
+  openNewRunwaysPoints();
   typeKeys(kPoints, "Text1PP", "123456");
   EXPECT_EQ(dialogs.last(), "123456:  Error (Entry too large for field)");
   typeKeys(kPoints, "Text2PP", "-12.34");
@@ -182,8 +181,7 @@ TEST_F(RunwayPPScreenTest, BoxesAreCheckedAsTyped) {
 }
 
 TEST_F(RunwayPPScreenTest, BackAndTheCurrentRunwayTabReloadTheRunway) {
-  const int row = addRunway("ABC", "09", "27", false, "5000");
-  openPoints(row);
+  openNewRunwaysPoints();
   click(kPoints, "Command1");
   ASSERT_TRUE(shown(kRunway));
   EXPECT_FALSE(shown(kPoints));

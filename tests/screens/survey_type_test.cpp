@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "entry/airport_screen.h"
+#include "entry/certification_screen.h"
+#include "entry/navaid_screen.h"
 #include "entry/survey_type_screen.h"
 #include "support/program_fixture.h"
 
@@ -18,20 +20,22 @@ class SurveyTypeTest : public ProgramTest {
   }
 };
 
+// The options in their order on the screen.
+const struct {
+  const char* option;
+  const char* caption;
+  const char* value;
+} kOptions[] = {{"RadioAOC", "AOC - Airport Obstruction Chart Survey", "AOC"},
+                {"RadioANAPC", "ANAPC- Area Navigation Approach Survey", "ANAPC"},
+                {"RadioANALPV", "ANALPV Survey", "ANALPV"},
+                {"RadioCombined", "Combined AOC / ANAPC Survey", "COMBINE"},
+                {"RadioNAVAID", "NAVAID Survey", "NAVAID"},
+                {"RadioRUNWAY", "Runway Survey", "RUNWAY"},
+                {"RadioRUNWAYEND", "Runway End Survey", "RUNWAYEND"},
+                {"RadioSPECIAL", "Special Survey", "SPECIAL"}};
+
 TEST_F(SurveyTypeTest, EachOptionStartsASurveyOfItsType) {
-  const struct {
-    const char* option;
-    const char* caption;
-    const char* value;
-  } cases[] = {{"RadioAOC", "AOC - Airport Obstruction Chart Survey", "AOC"},
-               {"RadioANAPC", "ANAPC- Area Navigation Approach Survey", "ANAPC"},
-               {"RadioANALPV", "ANALPV Survey", "ANALPV"},
-               {"RadioCombined", "Combined AOC / ANAPC Survey", "COMBINE"},
-               {"RadioNAVAID", "NAVAID Survey", "NAVAID"},
-               {"RadioRUNWAY", "Runway Survey", "RUNWAY"},
-               {"RadioRUNWAYEND", "Runway End Survey", "RUNWAYEND"},
-               {"RadioSPECIAL", "Special Survey", "SPECIAL"}};
-  for (const auto& c : cases) {
+  for (const auto& c : kOptions) {
     SCOPED_TRACE(c.option);
     program.current().airportMode = "E";
     openTypeScreen();
@@ -52,9 +56,9 @@ TEST_F(SurveyTypeTest, OptionsAreOneGroupInTheirOrderAndOfferTheTypeChosenLast) 
   for (const auto& control : program.screens.existing(kTypeScreen)->controls()) {
     if (dynamic_cast<OptionButton*>(control.get())) options.push_back(control->name());
   }
-  EXPECT_EQ(options, (std::vector<std::string>{"RadioAOC", "RadioANAPC", "RadioANALPV",
-                                               "RadioCombined", "RadioNAVAID", "RadioRUNWAY",
-                                               "RadioRUNWAYEND", "RadioSPECIAL"}));
+  std::vector<std::string> inOrder;
+  for (const auto& c : kOptions) inOrder.push_back(c.option);
+  EXPECT_EQ(options, inOrder);
   EXPECT_TRUE(control<OptionButton>(kTypeScreen, "RadioAOC").value());
   control<OptionButton>(kTypeScreen, "RadioSPECIAL").setValue(true);
   EXPECT_FALSE(control<OptionButton>(kTypeScreen, "RadioAOC").value());
@@ -73,6 +77,54 @@ TEST_F(SurveyTypeTest, SubmitEmptiesTheAirportScreenOfAnEarlierSurvey) {
   click(kTypeScreen, "Command1");
   EXPECT_EQ(control<TextBox>(AirportScreen::kName, "Text3A").text(), "");
   EXPECT_EQ(control<Grid>(AirportScreen::kName, "GridRunway").rows(), 1);
+}
+
+// Every control has a name a person can hear, lies inside its frame (or the screen), and covers
+// none of the controls beside it. The navaid screen's Frame1 is an empty cover without border or
+// caption that lies over the distance group until a type is chosen.
+TEST_F(SurveyTypeTest, ControlsAreCaptionedInsideTheirFrameAndApart) {
+  const struct {
+    const char* screen;
+    bool hiddenToo;  // hidden controls are laid out as well
+  } screens[] = {{SurveyTypeScreen::kName, false},
+                 {AirportScreen::kName, false},
+                 {CertificationScreen::kName, false},
+                 {NavaidScreen::kName, true}};
+  program.current().latitudeHemisphere = "N";
+  program.current().longitudeHemisphere = "W";
+  for (const auto& [name, hiddenToo] : screens) {
+    SCOPED_TRACE(name);
+    Screen& screen = program.screens.touch(name);
+    std::vector<const Control*> laidOut;
+    for (const auto& control : screen.controls()) {
+      if ((!hiddenToo && !control->visible()) || control->name() == "Frame1") continue;
+      SCOPED_TRACE(control->name());
+      const auto& b = control->bounds();
+      EXPECT_FALSE(control->caption().empty());
+      EXPECT_GT(b.width, 0);
+      EXPECT_GT(b.height, 0);
+      const int width = control->frame() ? control->frame()->bounds().width : screen.widthTwips();
+      const int height =
+          control->frame() ? control->frame()->bounds().height : screen.heightTwips();
+      EXPECT_GE(b.left, 0);
+      EXPECT_GE(b.top, 0);
+      EXPECT_LE(b.left + b.width, width);
+      EXPECT_LE(b.top + b.height, height);
+      laidOut.push_back(control.get());
+    }
+    for (std::size_t i = 0; i < laidOut.size(); ++i) {
+      for (std::size_t j = i + 1; j < laidOut.size(); ++j) {
+        const Control& a = *laidOut[i];
+        const Control& c = *laidOut[j];
+        if (a.frame() != c.frame() || &a == c.frame() || &c == a.frame()) continue;
+        const auto& p = a.bounds();
+        const auto& q = c.bounds();
+        const bool apart = p.left + p.width <= q.left || q.left + q.width <= p.left ||
+                           p.top + p.height <= q.top || q.top + q.height <= p.top;
+        EXPECT_TRUE(apart) << a.name() << " covers " << c.name();
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -116,6 +116,9 @@ TEST_P(StoreHeader, CountComesFromTheHeaderAndRecordsAreReadRegardless) {
   }
 }
 
+void PrintTo(const HeaderCase& c, std::ostream* out) {
+  *out << c.name;
+}
 INSTANTIATE_TEST_SUITE_P(Forms, StoreHeader,
                          ::testing::Values(HeaderCase{"Versioned", "2 : 3.7", 2, 2, 2},
                                            HeaderCase{"WithoutVersion", "3", 3, 3, 3},
@@ -230,6 +233,9 @@ TEST_P(BadStoreFile, LoadStopsThereAndTheSaveBacksUpWhatWasNotRead) {
   EXPECT_FALSE(saved.backups.empty());
 }
 
+void PrintTo(const BadFileCase& c, std::ostream* out) {
+  *out << c.name;
+}
 INSTANTIATE_TEST_SUITE_P(
     Failures, BadStoreFile,
     ::testing::Values(BadFileCase{"EmptyHeader", "survey_rwy.txt", "", 0, 1, "empty"},

@@ -36,6 +36,9 @@ constexpr ProgramFolderFacts kHoldsFiles{true, false, false};
 constexpr ProgramFolderFacts kUnwritable{false, false, false};
 constexpr ProgramFolderFacts kSystem{true, true, true};  // root in /usr/bin
 
+void PrintTo(const LocationCase& c, std::ostream* out) {
+  *out << c.name;
+}
 INSTANTIATE_TEST_SUITE_P(
     Cases, StoreLocationRule,
     ::testing::Values(

@@ -11,6 +11,8 @@
 
 namespace survey::testing {
 
+using FieldTexts = std::vector<std::pair<std::string, std::string>>;
+
 // The program started again on the same folders, as the next run would be.
 struct NextRun {
   explicit NextRun(Platform& platform) : program(dialogs, platform) {
@@ -49,6 +51,42 @@ class ProgramTest : public ::testing::Test {
     for (char c : text) target.setText(target.text() + c);
   }
   bool shown(const std::string& screen) const { return program.screens.isShown(screen); }
+  // Chooses the item with this text, as a click on it does.
+  void chooseItem(const std::string& screen, const std::string& listName, const std::string& text) {
+    ListBox& target = control<ListBox>(screen, listName);
+    for (int index = 0; index < target.count(); ++index) {
+      if (target.item(index) == text) return target.choose(index);
+    }
+    ADD_FAILURE() << listName << " has no item " << text;
+  }
+  // A row of the current survey, or of the survey with this key.
+  int addChild(TableKind kind, FieldValues values = {}, const std::string& key = "ABC") {
+    const std::string chosen = program.current().surveyKey;
+    program.current().surveyKey = key;
+    const int row = program.store.appendChild(kind, values).row;
+    program.current().surveyKey = chosen;
+    return row;
+  }
+  // Field by field: the cells of one row of a table.
+  void expectRow(TableKind kind, int row, const FieldValues& expected) {
+    for (const auto& [field, text] : expected) {
+      EXPECT_EQ(program.store.table(kind).cell(row, field), text) << "field " << field;
+    }
+  }
+  // Box by box: the texts a screen shows.
+  void expectBoxes(const std::string& screen, const FieldTexts& expected) {
+    for (const auto& [box, text] : expected) {
+      EXPECT_EQ(control<TextBox>(screen, box).text(), text) << box;
+    }
+  }
+  // Control by control: which are enabled (or, with visible set, which are shown).
+  void expectStates(const std::string& screen, const std::vector<std::string>& names, bool expected,
+                    bool visible = false) {
+    for (const auto& name : names) {
+      const Control& target = control<Control>(screen, name);
+      EXPECT_EQ(visible ? target.visible() : target.enabled(), expected) << name;
+    }
+  }
 
   TempDir dir;
   ScriptedDialogs dialogs;

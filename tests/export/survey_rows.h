@@ -1,0 +1,97 @@
+// Survey rows written down as text, so that reviewed files under tests/data can hold the
+// surveys a test starts from and the tables an import must give. A line naming a table
+// ("airport", "runway", "navaid", "obstruction") starts a row; "N value" sets field N, and a
+// value in double quotes keeps its outer blanks. Lines starting with "//" are notes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "store/file_io.h"
+#include "store/survey_store.h"
+
+namespace survey::testing {
+
+inline constexpr TableKind kAllTables[] = {TableKind::Airport, TableKind::Runway, TableKind::Navaid,
+                                           TableKind::Obstruction};
+
+// Every row of the four tables with its non-empty fields, in the text above.
+inline std::string surveyRowsText(const SurveyStore& store) {
+  std::string text;
+  for (TableKind kind : kAllTables) {
+    const Table& table = store.table(kind);
+    for (int row = 1; row <= table.count(); ++row) {
+      text += std::string(table.shape().name) + "\n";
+      for (int field = 1; field <= table.shape().storageFields; ++field) {
+        const std::string value = table.cell(row, field);
+        if (value.empty()) continue;
+        const bool blanks = value.front() == ' ' || value.back() == ' ' || value.front() == '"';
+        text += std::to_string(field) + " " + (blanks ? '"' + value + '"' : value) + "\n";
+      }
+    }
+  }
+  return text;
+}
+
+// The lines of a reviewed file under the test data folder, without its notes.
+inline std::vector<std::string> reviewedLines(const std::string& name) {
+  const ReadResult file = readWholeFile(std::string(SURVEY_TEST_DATA) + "/" + name);
+  EXPECT_TRUE(file.ok) << file.error;
+  std::vector<std::string> lines;
+  std::istringstream text(file.bytes);
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty() && !line.starts_with("//")) lines.push_back(line);
+  }
+  return lines;
+}
+
+// The four tables hold exactly the rows of the reviewed file.
+inline void expectSurveyRows(const SurveyStore& store, const std::string& name) {
+  std::string expected;
+  for (const std::string& line : reviewedLines(name)) expected += line + "\n";
+  EXPECT_EQ(surveyRowsText(store), expected) << name;
+}
+
+struct SurveyRow {
+  TableKind kind;
+  FieldValues fields;
+};
+
+// The rows of the reviewed file, in its order.
+inline std::vector<SurveyRow> surveyRows(const std::string& name) {
+  std::vector<SurveyRow> rows;
+  for (const std::string& line : reviewedLines(name)) {
+    const auto space = line.find(' ');
+    if (space == std::string::npos) {
+      const auto* kind = std::find_if(std::begin(kAllTables), std::end(kAllTables),
+                                      [&](TableKind k) { return shapeOf(k).name == line; });
+      EXPECT_NE(kind, std::end(kAllTables)) << name << ": " << line;
+      if (kind != std::end(kAllTables)) rows.push_back({*kind, {}});
+      continue;
+    }
+    std::string value = line.substr(space + 1);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+      value = value.substr(1, value.size() - 2);
+    }
+    if (rows.empty()) ADD_FAILURE() << name << ": a field before any table: " << line;
+    if (!rows.empty()) rows.back().fields.emplace_back(std::stoi(line), value);
+  }
+  EXPECT_FALSE(rows.empty()) << name << " holds no rows";
+  return rows;
+}
+
+// Appends the rows of the reviewed file to the tables as they stand.
+inline void addSurveyRows(SurveyStore& store, const std::string& name) {
+  for (const SurveyRow& row : surveyRows(name)) {
+    Table& table = store.table(row.kind);
+    const int added = *table.appendRow();
+    for (const auto& [field, value] : row.fields) table.setCell(added, field, value);
+  }
+}
+
+}  // namespace survey::testing

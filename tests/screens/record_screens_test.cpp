@@ -1,0 +1,306 @@
+// What the runway, navaid and obstruction screens share: a record belongs to a survey of the
+// store, the table has a size, an edited row may be gone, Cancel keeps nothing, and a locked
+// survey cannot be changed.
+#include <gtest/gtest.h>
+
+#include "shell/record_screen.h"
+#include "shell/screen_names.h"
+#include "support/program_fixture.h"
+
+namespace survey::testing {
+namespace {
+
+struct RecordKind {
+  const char* screen;
+  TableKind table;
+  const char* save;
+  const char* cancel;
+  const char* hubNew;
+  const char* hubGrid;
+  int capacity;
+  const char* box;  // a box typed on every opening
+  int field;        // where that box is stored
+  const char* text;
+  std::vector<const char*> lockedButtons;  // disabled while the survey is locked
+  const char* gone;                        // told when the edited row is no longer there
+};
+
+const RecordKind kKinds[] = {
+    {screen::kRunway,
+     TableKind::Runway,
+     "CommandSubmitRunway",
+     "CommandCancelRunway",
+     "CommandAddRWY",
+     "GridRunway",
+     1000,
+     "Text6R",
+     6,
+     "75",
+     {"CommandSubmitRunway", "Command3", "Command1", "Command2"},
+     "The runway being edited is no longer in the runway table; nothing was saved."},
+    {screen::kNavaid,
+     TableKind::Navaid,
+     "Command5",
+     "Command6",
+     "CommandAddNAV",
+     "GridGS",
+     10000,
+     "Text2G",
+     2,
+     "IABC",
+     {"Command5", "Command6"},
+     "The navaid to change could not be found, so nothing was saved. Choose it again in the "
+     "airport screen's navaid list and press \"Edit\"."},
+    {screen::kObstruction,
+     TableKind::Obstruction,
+     "CommandSubmitOBS",
+     "CommandCancelOBS",
+     "CommandAddObs",
+     "GridObstruction",
+     32767,
+     "Text2O",
+     2,
+     "TREE",
+     {"CommandSubmitOBS"},
+     "The obstruction being edited is no longer in the table, so nothing was saved. Choose it "
+     "again in the list of obstructions on the airport screen."}};
+
+class RecordScreensTest : public ProgramTest {
+ protected:
+  RecordScreensTest() {
+    program.store.appendAirport({{1, "Abc Field"}, {3, "ABC"}, {6, "Springfield"}});
+    CurrentSurvey& current = program.current();
+    current.storeLoaded = true;
+    current.surveyType = "AOC";
+    current.surveyDate = "05/06/2007";
+    current.latitudeHemisphere = "N";
+    current.longitudeHemisphere = "W";
+    start();
+    current.surveyKey = "ABC";
+  }
+  // The hub's "New".
+  void openNew(const RecordKind& kind) {
+    program.screens.discard(kind.screen);
+    program.current().runwayMode = program.current().navaidMode =
+        program.current().obstructionMode = "A";
+    prepareScreen(program, kind.screen, "LOAD");
+    showScreen(program, kind.screen);
+    if (kind.table == TableKind::Runway) {
+      type(kind.screen, "Text2R", "09");
+      type(kind.screen, "Text27R", "27");
+    }
+    type(kind.screen, kind.box, kind.text);
+  }
+  // The hub's "Edit" of a row.
+  void openEdit(const RecordKind& kind, int row) {
+    program.screens.discard(kind.screen);
+    CurrentSurvey& current = program.current();
+    current.runwayMode = current.navaidMode = current.obstructionMode = "E";
+    current.runwayRow = current.navaidRow = current.obstructionRow = static_cast<int16_t>(row);
+    dynamic_cast<RecordScreen&>(showScreen(program, kind.screen)).loadRecord();
+  }
+  Table& table(const RecordKind& kind) { return program.store.table(kind.table); }
+  CommandButton& button(const RecordKind& kind, const char* name) {
+    return control<CommandButton>(kind.screen, name);
+  }
+};
+
+TEST_F(RecordScreensTest, SaveRefusesWithoutASurveyOfTheStore) {
+  // No survey chosen; a survey deleted on the main screen; then the survey itself.
+  const struct {
+    const char* key;
+    bool added;
+  } cases[] = {{"", false}, {"GONE", false}, {"ABC", true}};
+  for (const auto& kind : kKinds) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(kind.screen) + " key " + c.key);
+      program.current().surveyKey = c.key;
+      const int before = table(kind).count();
+      openNew(kind);
+      click(kind.screen, kind.save);
+      EXPECT_EQ(table(kind).count(), before + (c.added ? 1 : 0));
+      EXPECT_EQ(dialogs.last() == "You must first select an airport.", !c.added) << dialogs.last();
+    }
+  }
+}
+
+TEST_F(RecordScreensTest, HubNewCommandsNeedTheSurveyInTheStore) {
+  for (const char* key : {"ABC", "GONE", ""}) {
+    SCOPED_TRACE(key);
+    program.current().surveyKey = key;
+    control<TabStrip>(MainScreen::kName, "TabStrip1").select(1);
+    ASSERT_TRUE(shown(screen::kAirport));
+    for (const auto& kind : kKinds) {
+      EXPECT_EQ(control<CommandButton>(screen::kAirport, kind.hubNew).enabled(),
+                std::string(key) == "ABC")
+          << kind.hubNew;
+    }
+    control<TabStrip>(screen::kAirport, "TabStrip1").select(0);
+  }
+}
+
+TEST_F(RecordScreensTest, AFullTableRefusesTheAddAndKeepsTheEntry) {
+  for (const auto& kind : kKinds) {
+    SCOPED_TRACE(kind.screen);
+    table(kind).setCount(kind.capacity);
+    openNew(kind);
+    click(kind.screen, kind.save);
+    EXPECT_EQ(dialogs.last(), tableFullMessage(kind.table));
+    EXPECT_EQ(table(kind).count(), kind.capacity);
+    EXPECT_TRUE(shown(kind.screen));
+    EXPECT_EQ(control<TextBox>(kind.screen, kind.box).text(), kind.text);
+    EXPECT_TRUE(button(kind, kind.save).enabled());
+    EXPECT_EQ(program.current().runwayMode + program.current().navaidMode +
+                  program.current().obstructionMode,
+              "AAA");
+  }
+}
+
+TEST_F(RecordScreensTest, AnEditedRowNoLongerInTheTableSavesNothing) {
+  for (const auto& kind : kKinds) {
+    SCOPED_TRACE(kind.screen);
+    program.store.appendChild(kind.table, {{kind.field, "1"}});
+    openNew(kind);
+    CurrentSurvey& current = program.current();
+    current.runwayMode = current.navaidMode = current.obstructionMode = "E";
+    current.runwayRow = current.navaidRow = current.obstructionRow = 2;  // beyond the count
+    click(kind.screen, kind.save);
+    EXPECT_EQ(dialogs.last(), kind.gone);
+    EXPECT_EQ(table(kind).count(), 1);
+    EXPECT_EQ(table(kind).cell(1, kind.field), "1");
+    EXPECT_EQ(table(kind).cell(2, kind.field), "");
+    EXPECT_TRUE(shown(kind.screen));
+  }
+}
+
+TEST_F(RecordScreensTest, CancelStoresNothingAndShowsTheSurveyAgain) {
+  for (const auto& kind : kKinds) {
+    SCOPED_TRACE(kind.screen);
+    openNew(kind);
+    const std::size_t told = dialogs.shown.size();
+    click(kind.screen, kind.cancel);
+    EXPECT_EQ(table(kind).count(), 0);
+    ASSERT_TRUE(shown(screen::kAirport));
+    EXPECT_FALSE(shown(kind.screen));
+    EXPECT_EQ(control<TextBox>(screen::kAirport, "Text1A").text(), "Abc Field");
+    EXPECT_EQ(control<TextBox>(screen::kAirport, "Text6A").text(), "Springfield");
+    EXPECT_EQ(control<Grid>(screen::kAirport, kind.hubGrid).rows(), 1);
+    EXPECT_EQ(dialogs.shown.size(), told);
+  }
+}
+
+TEST_F(RecordScreensTest, ALockedSurveyCannotBeChangedFromEdit) {
+  for (const auto& kind : kKinds) {
+    for (const char* status : {"CERTIFIED2", "CERTIFIED", "NEW", ""}) {
+      SCOPED_TRACE(std::string(kind.screen) + " " + status);
+      const bool locked = std::string(status) == "CERTIFIED2";
+      program.store.clear();  // each case starts from a store of its own
+      program.store.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
+      program.store.airports().setCell(1, 41, status);
+      FieldValues values{{kind.field, "1"}};
+      if (kind.table == TableKind::Runway) {  // designators of their own: no duplicate
+        const int next = table(kind).count() + 1;
+        values.insert(values.end(), {{2, std::to_string(next)}, {27, std::to_string(next + 50)}});
+      }
+      const int row = program.store.appendChild(kind.table, values).row;
+      openEdit(kind, row);
+      for (const char* name : kind.lockedButtons) {
+        EXPECT_EQ(button(kind, name).enabled(), !locked) << name;
+      }
+      type(kind.screen, kind.box, kind.text);
+      click(kind.screen, kind.save);
+      EXPECT_EQ(table(kind).cell(row, kind.field), locked ? "1" : kind.text);
+      if (locked) {
+        for (const char* name : kind.lockedButtons) click(kind.screen, name);
+        EXPECT_EQ(table(kind).cell(row, kind.field), "1");
+        EXPECT_TRUE(shown(kind.screen));
+      }
+    }
+  }
+}
+
+// Each box of the three screens runs its own check as it changes; a refused box is emptied.
+TEST_F(RecordScreensTest, EveryBoxChecksWhatIsTyped) {
+  const std::string lat = " is greater than 90.  Degree values must be between 0 and 90.";
+  const std::string lon = " is greater than 180.  Degree values must be between 0 and 180.";
+  const std::string min = " is greater than 59.  Minute values must be between 0 and 59.99.";
+  const std::string sec = " is greater than 59.99.  Minute values must be between 0 and 59.99.";
+  const std::string improper = ":  Improper Entry";
+  const std::string large = ":  Error (Entry too large for field)";
+  const auto decimals = [](const char* text, int places) {
+    return text + (":  Error (Only " + std::to_string(places) + " decimal place allowed)");
+  };
+  const struct {
+    const char* screen;
+    const char* box;
+    const char* text;
+    std::string message;  // empty: the text is kept
+  } cases[] = {
+      {screen::kRunway, "Text8R", "12.5", "12.5" + improper},
+      {screen::kRunway, "Text33R", "181", "181" + lon},
+      {screen::kRunway, "Text41R", "60", "60" + min},
+      {screen::kRunway, "Text10R", "60", "60" + sec},
+      {screen::kRunway, "Text10R", "75.123456", "75.123456" + sec},
+      {screen::kRunway, "Text32R", "75.123456", "75.123456" + large},  // the number rule first
+      {screen::kRunway, "Text45R", "1.23456", decimals("1.23456", 4)},
+      {screen::kRunway, "Text4R", "12345678", "12345678" + large},
+      {screen::kRunway, "Text5R", "123456", "123456" + large},
+      {screen::kRunway, "Text6R", "1.5", decimals("1.5", 0)},
+      {screen::kRunway, "Text15R", "12.25", decimals("12.25", 1)},
+      {screen::kRunway, "Text2R", "09L", ""},
+      {screen::kRunway, "Text1R", "13/45/99", ""},
+      {screen::kNavaid, "Text3G", "91", "91" + lat},
+      {screen::kNavaid, "Text20G", "91", "91" + lat},
+      {screen::kNavaid, "Text6G", "181", "181" + lon},
+      {screen::kNavaid, "Text23G", "181", "181" + lon},
+      {screen::kNavaid, "Text4G", "60", "60" + min},
+      {screen::kNavaid, "Text7G", "1.5", "1.5" + improper},
+      {screen::kNavaid, "Text21G", "60", "60" + min},
+      {screen::kNavaid, "Text24G", "60", "60" + min},
+      {screen::kNavaid, "Text5G", "60", "60" + sec},
+      {screen::kNavaid, "Text8G", "12.34567", "12.34567" + large},
+      {screen::kNavaid, "Text22G", "1.23456", decimals("1.23456", 4)},
+      {screen::kNavaid, "Text25G", "12.3456x", "12.3456x" + improper},
+      {screen::kNavaid, "Text9G", "1.25", decimals("1.25", 1)},
+      {screen::kNavaid, "Text10G", "12345678", "12345678" + large},
+      {screen::kNavaid, "Text26G", "1.25", decimals("1.25", 1)},
+      {screen::kNavaid, "Text27G", "1.25", decimals("1.25", 1)},
+      {screen::kNavaid, "Text14G", "1234567", "1234567" + large},
+      {screen::kNavaid, "Text14G", "1.5", decimals("1.5", 0)},
+      {screen::kNavaid, "Text14G", "-12345", ""},
+      {screen::kNavaid, "Text1G", "1.2345x", ""},
+      {screen::kNavaid, "Text2G", "1.2345x", ""},
+      {screen::kNavaid, "Text18G", "1.2345x", ""},
+      {screen::kObstruction, "Text3O", "91", "91" + lat},
+      {screen::kObstruction, "Text6O", "181", "181" + lon},
+      {screen::kObstruction, "Text4O", "60", "60" + min},
+      {screen::kObstruction, "Text7O", "4.5", "4.5" + improper},
+      {screen::kObstruction, "Text5O", "12.345", "12.345" + large},
+      {screen::kObstruction, "Text8O", "1.234", decimals("1.234", 2)},
+      {screen::kObstruction, "Text8O", "60", "60" + sec},
+      {screen::kObstruction, "Text9O", "123456", "123456" + large},
+      {screen::kObstruction, "Text10O", "12.5", decimals("12.5", 0)},
+      {screen::kObstruction, "Text12O", "1x", "1x" + improper},
+      {screen::kObstruction, "Text1O", "17L/35R", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.box) + " " + c.text);
+    if (!shown(c.screen)) {
+      openNew(*std::find_if(std::begin(kKinds), std::end(kKinds),
+                            [&](const RecordKind& kind) { return kind.screen == c.screen; }));
+    }
+    dialogs.shown.clear();
+    type(c.screen, c.box, c.text);
+    if (c.message.empty()) {
+      EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last();
+      EXPECT_EQ(control<TextBox>(c.screen, c.box).text(), c.text);
+    } else {
+      ASSERT_EQ(dialogs.shown.size(), 1u);
+      EXPECT_EQ(dialogs.shown[0], notice(c.message, ""));
+      EXPECT_EQ(control<TextBox>(c.screen, c.box).text(), "");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace survey::testing
