@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace survey {
 
 namespace {
@@ -27,9 +31,65 @@ std::size_t nextLine(std::string_view text, std::size_t from, std::size_t& lineE
   if (i == n) return n;
   return i + (crLf ? 2 : 1);
 }
+
+constexpr std::size_t kBlock = 16;
+
+// Bit k set where byte k of the block is LF / CR; true when any byte is 0x80 or above.
+bool blockMasks(const char* block, uint32_t& lf, uint32_t& cr) {
+#if defined(__SSE2__)
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+  lf = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
+  cr = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r'))));
+  return _mm_movemask_epi8(bytes) != 0;
+#else
+  lf = cr = 0;
+  bool high = false;
+  for (std::size_t k = 0; k < kBlock; ++k) {
+    lf |= static_cast<uint32_t>(block[k] == '\n') << k;
+    cr |= static_cast<uint32_t>(block[k] == '\r') << k;
+    high |= (static_cast<unsigned char>(block[k]) & 0x80) != 0;
+  }
+  return high;
+#endif
+}
 }  // namespace
 
+// A store file written by this program ends every line in CR LF. Such a text
+// is split sixteen bytes at a time; any other falls back to the general split.
+bool StoreText::splitCrLf(std::size_t expectedLines) {
+  const std::string_view all(text_);
+  if (all.size() < 2 || all.substr(all.size() - 2) != "\r\n") return false;
+  starts_.reserve(std::min(expectedLines, all.size()) + 2);
+  uint32_t crCarry = 0;  // the previous block ended in CR
+  bool high = false;
+  char last[kBlock];
+  for (std::size_t at = 0; at < all.size(); at += kBlock) {
+    const char* block = all.data() + at;
+    if (all.size() - at < kBlock) {
+      std::memset(last, 0, sizeof last);
+      std::memcpy(last, block, all.size() - at);
+      block = last;
+    }
+    uint32_t lf = 0;
+    uint32_t cr = 0;
+    high |= blockMasks(block, lf, cr);
+    // Every LF follows a CR and every CR precedes an LF.
+    if ((((cr << 1) | crCarry) & 0xFFFF) != lf) return false;
+    crCarry = cr >> (kBlock - 1);
+    for (; lf != 0; lf &= lf - 1) {
+      starts_.push_back(
+          static_cast<uint32_t>(at + static_cast<std::size_t>(__builtin_ctz(lf)) + 1));
+    }
+  }
+  asciiOnly_ = !high;
+  header_ = all.substr(0, starts_.front() - 2);
+  // starts_ holds where each line after the header starts, the last one being the end.
+  return true;
+}
+
 StoreText::StoreText(std::string text, std::size_t expectedLines) : text_(std::move(text)) {
+  if (splitCrLf(expectedLines)) return;
+  starts_.clear();
   const std::string_view all(text_);
   std::size_t headerEnd = 0;
   bool crLf = false;
@@ -44,6 +104,7 @@ StoreText::StoreText(std::string text, std::size_t expectedLines) : text_(std::m
     if (!crLf) crLfOnly_ = false;
   }
   starts_.push_back(static_cast<uint32_t>(pos));
+  asciiOnly_ = std::none_of(all.begin(), all.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
 std::string_view StoreText::line(std::size_t i) const {
@@ -53,6 +114,12 @@ std::string_view StoreText::line(std::size_t i) const {
   if (end > start && text_[end - 1] == '\n') --end;
   if (end > start && text_[end - 1] == '\r') --end;
   return std::string_view(text_).substr(start, end - start);
+}
+
+std::string StoreText::release() && {
+  starts_.clear();
+  header_ = {};
+  return std::move(text_);
 }
 
 }  // namespace survey
