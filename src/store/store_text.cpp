@@ -55,32 +55,43 @@ bool blockMasks(const char* block, uint32_t& lf, uint32_t& cr) {
 }  // namespace
 
 // A store file written by this program ends every line in CR LF. Such a text
-// is split sixteen bytes at a time; any other falls back to the general split.
+// is split sixty-four bytes at a time; any other falls back to the general split.
 bool StoreText::splitCrLf(std::size_t expectedLines) {
   const std::string_view all(text_);
   if (all.size() < 2 || all.substr(all.size() - 2) != "\r\n") return false;
-  starts_.reserve(std::min(expectedLines, all.size()) + 2);
-  uint32_t crCarry = 0;  // the previous block ended in CR
+  constexpr std::size_t kSpan = 64;  // bytes looked at per step, one bit each
+  std::size_t count = 0;
+  starts_.resize(std::min(expectedLines, all.size()) + kSpan + 2);
+  uint64_t crCarry = 0;  // the previous span ended in CR
   bool high = false;
-  char last[kBlock];
-  for (std::size_t at = 0; at < all.size(); at += kBlock) {
-    const char* block = all.data() + at;
-    if (all.size() - at < kBlock) {
+  char last[kSpan];
+  for (std::size_t at = 0; at < all.size(); at += kSpan) {
+    const char* span = all.data() + at;
+    if (all.size() - at < kSpan) {
       std::memset(last, 0, sizeof last);
-      std::memcpy(last, block, all.size() - at);
-      block = last;
+      std::memcpy(last, span, all.size() - at);
+      span = last;
     }
-    uint32_t lf = 0;
-    uint32_t cr = 0;
-    high |= blockMasks(block, lf, cr);
+    uint64_t lf = 0;
+    uint64_t cr = 0;
+    for (std::size_t k = 0; k < kSpan; k += kBlock) {
+      uint32_t blockLf = 0;
+      uint32_t blockCr = 0;
+      high |= blockMasks(span + k, blockLf, blockCr);
+      lf |= static_cast<uint64_t>(blockLf) << k;
+      cr |= static_cast<uint64_t>(blockCr) << k;
+    }
     // Every LF follows a CR and every CR precedes an LF.
-    if ((((cr << 1) | crCarry) & 0xFFFF) != lf) return false;
-    crCarry = cr >> (kBlock - 1);
+    if (((cr << 1) | crCarry) != lf) return false;
+    crCarry = cr >> (kSpan - 1);
+    if (starts_.size() - count < kSpan) starts_.resize(starts_.size() * 2);
+    uint32_t* out = starts_.data() + count;
     for (; lf != 0; lf &= lf - 1) {
-      starts_.push_back(
-          static_cast<uint32_t>(at + static_cast<std::size_t>(__builtin_ctz(lf)) + 1));
+      *out++ = static_cast<uint32_t>(at + static_cast<std::size_t>(__builtin_ctzll(lf)) + 1);
     }
+    count = static_cast<std::size_t>(out - starts_.data());
   }
+  starts_.resize(count);
   asciiOnly_ = !high;
   header_ = all.substr(0, starts_.front() - 2);
   // starts_ holds where each line after the header starts, the last one being the end.

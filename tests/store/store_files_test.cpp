@@ -280,7 +280,7 @@ TEST(FileIo, SplitLinesKeepsEmptyLinesAndDropsOnlyTheTerminators) {
   EXPECT_TRUE(splitLines("").empty());
 }
 
-// A loaded text is split sixteen bytes at a time when every line ends in CR LF:
+// A loaded text is split many bytes at a time when every line ends in CR LF:
 // line ends astride those blocks, stray ones and high bytes must split exactly
 // as the plain line reader does.
 TEST(StoreText, SplitsAsThePlainLineReaderDoes) {
@@ -291,7 +291,7 @@ TEST(StoreText, SplitsAsThePlainLineReaderDoes) {
     bool ascii;
   } cases[] = {
       {"2 : 3.7\r\na\r\n\r\nbb\r\n", true, true},
-      {"H\r\n" + twelve + "\r\n" + twelve + "\r\n", true, true},
+      {"H\r\n" + std::string(60, 'x') + "\r\n" + twelve + "\r\n", true, true},  // bytes 63, 64
       {"H\r\n" + twelve + "\r\n\r\n\r\nz\r\n", true, true},
       {"H\r\na\r\nlast", false, true},
       {"H\r\na\rb\r\n", false, true},
