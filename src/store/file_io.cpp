@@ -2,12 +2,14 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -95,6 +97,15 @@ const char* kindOf(mode_t mode) {
 
 }  // namespace
 
+void preferLargePages(void* memory, std::size_t size) {
+  constexpr std::uintptr_t kLarge = std::uintptr_t{1} << 21;
+  if (size < 2 * kLarge) return;
+  const auto start = reinterpret_cast<std::uintptr_t>(memory);
+  const std::uintptr_t first = (start + kLarge - 1) & ~(kLarge - 1);
+  const std::uintptr_t end = (start + size) & ~(kLarge - 1);
+  if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+}
+
 void setWriteFaults(const WriteFaults& plan) {
   faults() = FaultState{plan, 0, 0, 0};
 }
@@ -134,6 +145,8 @@ ReadResult readWholeFile(const std::filesystem::path& path) {
   // Read straight into the text, in the size the file has now; a file that
   // grows meanwhile is read on to its end.
   std::string& bytes = result.bytes;
+  bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
+  preferLargePages(bytes.data(), bytes.capacity());
   bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
   std::size_t filled = 0;
   for (;;) {

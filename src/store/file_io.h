@@ -18,6 +18,11 @@ struct ReadResult {
 // FIFO, device, socket or directory is refused with the reason.
 ReadResult readWholeFile(const std::filesystem::path& path);
 
+// Asks the system to back the (not yet touched) memory with large pages where
+// it can: a whole file read at once then costs a handful of page faults
+// instead of one per 4 KiB. Only advice; nothing changes when it is refused.
+void preferLargePages(void* memory, std::size_t size);
+
 // Why the path cannot serve as a data file: empty when it is a regular file,
 // a link to one, or absent (absent only when missingIsFine).
 std::string notARegularFile(const std::filesystem::path& path, bool missingIsFine);

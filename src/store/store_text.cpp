@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "store/file_io.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -61,7 +63,9 @@ bool StoreText::splitCrLf(std::size_t expectedLines) {
   if (all.size() < 2 || all.substr(all.size() - 2) != "\r\n") return false;
   constexpr std::size_t kSpan = 64;  // bytes looked at per step, one bit each
   std::size_t count = 0;
-  starts_.resize(std::min(expectedLines, all.size()) + kSpan + 2);
+  starts_.reserve(std::min(expectedLines, all.size()) + kSpan + 2);
+  preferLargePages(starts_.data(), starts_.capacity() * sizeof(uint32_t));
+  starts_.resize(starts_.capacity());
   uint64_t crCarry = 0;  // the previous span ended in CR
   bool high = false;
   char last[kSpan];
