@@ -8,6 +8,8 @@ set(SURVEY_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
 set(SURVEY_PACKAGE_BUILD ${CMAKE_BINARY_DIR}/packaging)
 
 install(TARGETS survey-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# survey-tool finds its GIS export program in lib/airport-survey beside bin.
+install(TARGETS survey-tool-gis RUNTIME DESTINATION lib/${SURVEY_PACKAGE})
 install(FILES ${SURVEY_PACKAGING}/copyright ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${SURVEY_DOC_DIR})
 install(FILES ${SURVEY_PACKAGING}/airport-survey.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SURVEY_PACKAGING}/airport-survey.svg

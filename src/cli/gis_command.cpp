@@ -1,33 +1,39 @@
-// "gis": writes a survey of a store for GIS and CAD tools, as "Export Survey Data" does.
+// "gis": hands the work to survey-tool-gis (see gis_helper.cpp), found beside
+// this program or, once installed, in the package's own library folder.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <ostream>
+#include <iostream>
 
 #include "cli/command.h"
-#include "gis/gis_writer.h"
-#include "store/store_files.h"
 
 namespace survey::cli {
 namespace {
 
-int exportGis(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 3) {
-    err << "usage: survey-tool gis DIR KEY FILE\n";
-    return kExitFailed;
-  }
+constexpr const char* kHelperName = "survey-tool-gis";
+
+std::filesystem::path helperPath() {
   std::error_code ec;
-  if (!std::filesystem::is_directory(args[0], ec)) {
-    err << "survey-tool: " << args[0] << " is not a directory\n";
-    return kExitFailed;
-  }
-  SurveyStore store;
-  const StoreLoadReport report = loadStore(store, args[0]);
-  if (report.failed) {
-    err << "survey-tool: " << report.message() << '\n';
-    return kExitFailed;
-  }
-  const gis::GisResult result = gis::writeSurveyGis(store, args[1], args[2]);
-  (result.ok ? out : err) << result.message << '\n';
-  return result.ok ? kExitOk : kExitFailed;
+  const auto self = std::filesystem::canonical("/proc/self/exe", ec);
+  if (ec) return kHelperName;
+  const auto beside = self.parent_path() / kHelperName;
+  if (std::filesystem::exists(beside, ec)) return beside;
+  return self.parent_path().parent_path() / "lib" / "airport-survey" / kHelperName;
+}
+
+int exportGis(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const std::string helper = helperPath().string();
+  std::vector<char*> argv{const_cast<char*>(helper.c_str())};
+  for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  out.flush();
+  err.flush();
+  ::execv(helper.c_str(), argv.data());
+  err << "survey-tool: the GIS export program " << helper
+      << " could not be started: " << std::strerror(errno) << '\n';
+  return kExitFailed;
 }
 
 const CommandRegistrar gisRegistrar{

@@ -1,11 +1,15 @@
 #include "store/file_io.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -30,24 +34,57 @@ FaultState& faults() {
   return state;
 }
 
-// write(2), unless the injected plan says this one fails.
-ssize_t plannedWrite(int fd, const char* data, std::size_t size) {
+// writev(2), unless the injected plan says this one fails; a plan's full disk
+// shortens the pieces to the room left.
+ssize_t plannedWrite(int fd, iovec* pieces, int count) {
   FaultState& f = faults();
   if (f.plan.failWrite != 0 && ++f.writes == f.plan.failWrite) {
     errno = EIO;
     return -1;
   }
   if (f.plan.spaceLeft >= 0) {
-    const long long room = f.plan.spaceLeft - f.written;
+    long long room = f.plan.spaceLeft - f.written;
     if (room <= 0) {
       errno = ENOSPC;
       return -1;
     }
-    size = std::min<std::size_t>(size, static_cast<std::size_t>(room));
+    int fit = 0;
+    for (; fit < count && room > 0; ++fit) {
+      pieces[fit].iov_len = std::min<std::size_t>(pieces[fit].iov_len, room);
+      room -= static_cast<long long>(pieces[fit].iov_len);
+    }
+    count = fit;
   }
-  const ssize_t n = ::write(fd, data, size);
+  const ssize_t n = ::writev(fd, pieces, count);
   if (n > 0) f.written += n;
   return n;
+}
+
+// Writes every piece, as many at a time as the system takes; empty text or why it failed.
+std::string writePieces(int fd, const std::vector<std::string_view>& pieces) {
+  std::size_t next = 0;  // first piece not wholly written
+  std::size_t done = 0;  // bytes of it already written
+  std::vector<iovec> batch;
+  while (next < pieces.size()) {
+    batch.clear();
+    for (std::size_t k = next; k < pieces.size() && batch.size() < IOV_MAX; ++k) {
+      const std::string_view piece = pieces[k].substr(k == next ? done : 0);
+      if (!piece.empty()) batch.push_back({const_cast<char*>(piece.data()), piece.size()});
+    }
+    if (batch.empty()) break;
+    const ssize_t n = plannedWrite(fd, batch.data(), static_cast<int>(batch.size()));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return errnoText("cannot write");
+    // Step over what was written, whole pieces first.
+    auto left = static_cast<std::size_t>(n);
+    while (next < pieces.size() && left >= pieces[next].size() - done) {
+      left -= pieces[next].size() - done;
+      done = 0;
+      ++next;
+    }
+    done += left;
+  }
+  return {};
 }
 
 const char* kindOf(mode_t mode) {
@@ -59,6 +96,15 @@ const char* kindOf(mode_t mode) {
 }
 
 }  // namespace
+
+void preferLargePages(void* memory, std::size_t size) {
+  constexpr std::uintptr_t kLarge = std::uintptr_t{1} << 21;
+  if (size < 2 * kLarge) return;
+  const auto start = reinterpret_cast<std::uintptr_t>(memory);
+  const std::uintptr_t first = (start + kLarge - 1) & ~(kLarge - 1);
+  const std::uintptr_t end = (start + size) & ~(kLarge - 1);
+  if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+}
 
 void setWriteFaults(const WriteFaults& plan) {
   faults() = FaultState{plan, 0, 0, 0};
@@ -96,20 +142,28 @@ ReadResult readWholeFile(const std::filesystem::path& path) {
     ::close(fd);
     return result;
   }
-  result.bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[65536];
+  // Read straight into the text, in the size the file has now; a file that
+  // grows meanwhile is read on to its end.
+  std::string& bytes = result.bytes;
+  bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
+  preferLargePages(bytes.data(), bytes.capacity());
+  bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+  std::size_t filled = 0;
   for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+    const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       result.error = "the file could not be read to its end: " + std::string(std::strerror(errno));
+      bytes.clear();
       ::close(fd);
       return result;
     }
     if (n == 0) break;
-    result.bytes.append(buffer, static_cast<std::size_t>(n));
+    filled += static_cast<std::size_t>(n);
   }
   ::close(fd);
+  bytes.resize(filled);
   result.ok = true;
   return result;
 }
@@ -121,8 +175,54 @@ std::filesystem::path saveTarget(const std::filesystem::path& path) {
   return ec ? path : resolved;
 }
 
+void FileImage::append(std::string_view text) {
+  if (text.empty()) return;
+  std::string* chunk = chunks_.empty() ? nullptr : chunks_.back().get();
+  if (chunk == nullptr || chunk->capacity() - chunk->size() < text.size()) {
+    chunks_.push_back(std::make_unique<std::string>());
+    chunk = chunks_.back().get();
+    chunk->reserve(std::max(kChunk, text.size()));
+    lastIsOwn_ = false;
+  }
+  const std::size_t at = chunk->size();
+  chunk->append(text);  // within the capacity: earlier pieces stay valid
+  if (lastIsOwn_) {
+    pieces_.back() = std::string_view(pieces_.back().data(), pieces_.back().size() + text.size());
+  } else {
+    pieces_.emplace_back(chunk->data() + at, text.size());
+    lastIsOwn_ = true;
+  }
+}
+
+void FileImage::appendView(std::string_view text) {
+  if (text.empty()) return;
+  if (!lastIsOwn_ && !pieces_.empty() &&
+      pieces_.back().data() + pieces_.back().size() == text.data()) {
+    pieces_.back() = std::string_view(pieces_.back().data(), pieces_.back().size() + text.size());
+    return;
+  }
+  pieces_.push_back(text);
+  lastIsOwn_ = false;
+}
+
+std::string FileImage::joined() const {
+  std::size_t size = 0;
+  for (const auto piece : pieces_) size += piece.size();
+  std::string text;
+  text.reserve(size);
+  for (const auto piece : pieces_) text += piece;
+  return text;
+}
+
 std::filesystem::path writeTemporaryCopy(const std::filesystem::path& target,
                                          std::string_view bytes, std::string& error) {
+  FileImage image;
+  image.appendView(bytes);
+  return writeTemporaryCopy(target, image, error);
+}
+
+std::filesystem::path writeTemporaryCopy(const std::filesystem::path& target,
+                                         const FileImage& image, std::string& error) {
   namespace fs = std::filesystem;
   const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::random_device seed;
@@ -147,15 +247,7 @@ std::filesystem::path writeTemporaryCopy(const std::filesystem::path& target,
       error = errnoText("cannot keep the file's permissions");
     }
   }
-  std::size_t written = 0;
-  while (written < bytes.size() && error.empty()) {
-    const ssize_t n = plannedWrite(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0)
-      error = errnoText("cannot write");
-    else
-      written += static_cast<std::size_t>(n);
-  }
+  if (error.empty()) error = writePieces(fd, image.pieces());
   if (error.empty() && ::fsync(fd) != 0) error = errnoText("cannot flush to disk");
   if (::close(fd) != 0 && error.empty()) error = errnoText("cannot close");
   if (!error.empty()) {

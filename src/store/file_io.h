@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,11 @@ struct ReadResult {
 // FIFO, device, socket or directory is refused with the reason.
 ReadResult readWholeFile(const std::filesystem::path& path);
 
+// Asks the system to back the (not yet touched) memory with large pages where
+// it can: a whole file read at once then costs a handful of page faults
+// instead of one per 4 KiB. Only advice; nothing changes when it is refused.
+void preferLargePages(void* memory, std::size_t size);
+
 // Why the path cannot serve as a data file: empty when it is a regular file,
 // a link to one, or absent (absent only when missingIsFine).
 std::string notARegularFile(const std::filesystem::path& path, bool missingIsFine);
@@ -24,9 +30,30 @@ std::string notARegularFile(const std::filesystem::path& path, bool missingIsFin
 // Where a save to path really lands: the file a symbolic link points to, else path.
 std::filesystem::path saveTarget(const std::filesystem::path& path);
 
-// Writes bytes to a new temporary file "<target name>.saving-NNNNNN" beside
-// target, with target's mode (and owner, when run as root), flushed to disk.
-// Returns the temporary file's path, or sets error and leaves nothing behind.
+// A file's bytes as a sequence of pieces, written in order without being
+// joined first: views of texts that outlive the image (a table's loaded text)
+// and text composed into the image's own storage, which never moves.
+class FileImage {
+ public:
+  // Copies the text into the image.
+  void append(std::string_view text);
+  // Refers to the text, which must stay unchanged until the image is written.
+  void appendView(std::string_view text);
+  const std::vector<std::string_view>& pieces() const { return pieces_; }
+  std::string joined() const;
+
+ private:
+  static constexpr std::size_t kChunk = 1 << 16;
+  std::vector<std::string_view> pieces_;
+  std::vector<std::unique_ptr<std::string>> chunks_;  // each filled within its capacity
+  bool lastIsOwn_ = false;
+};
+
+// Writes the image to a new temporary file "<target name>.saving-NNNNNN"
+// beside target, with target's mode (and owner, when run as root), flushed to
+// disk. Returns the temporary file's path, or sets error and leaves nothing behind.
+std::filesystem::path writeTemporaryCopy(const std::filesystem::path& target,
+                                         const FileImage& image, std::string& error);
 std::filesystem::path writeTemporaryCopy(const std::filesystem::path& target,
                                          std::string_view bytes, std::string& error);
 // Renames from over to; empty text on success, else why it failed.

@@ -9,13 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "store/file_io.h"
+
 namespace survey {
 
 inline constexpr const char* kCommitRecordName = "survey_store.commit";
 
 struct StoreFileImage {
   std::string name;  // "survey_apt.txt"
-  std::string bytes;
+  FileImage bytes;
 };
 
 // Replaces all the files of directory named in images, or none. Empty text on

@@ -48,8 +48,8 @@ struct FileFailure {
 std::optional<FileFailure> fillTable(Table& table, std::string text) {
   const int capacity = table.shape().capacity;
   const auto perRecord = static_cast<std::size_t>(table.shape().writtenFields);
-  if (text.size() >= std::numeric_limits<uint32_t>::max())
-    return FileFailure{1, "the file is far larger than a store file can be"};
+  const FileFailure tooLarge{1, "the file is far larger than a store file can be"};
+  if (text.size() >= std::numeric_limits<uint32_t>::max()) return tooLarge;
   const std::string_view header = firstLine(text);
   long count = 0;
   if (header.empty()) return FileFailure{1, "the first line is empty"};
@@ -61,7 +61,14 @@ std::optional<FileFailure> fillTable(Table& table, std::string text) {
     return FileFailure{1, "the record count " + std::to_string(count) +
                               " is more than the table holds (" + std::to_string(capacity) + ")"};
   }
-  StoreText lines(std::move(text), static_cast<std::size_t>(count) * perRecord);
+  const std::size_t expectedLines = static_cast<std::size_t>(count) * perRecord;
+  StoreText lines(std::move(text), expectedLines);
+  // Each line that is not UTF-8 is read as Windows-1252; an ASCII text needs no look.
+  if (!lines.asciiOnly()) {
+    std::string converted = utf8ByLine(std::move(lines).release());
+    if (converted.size() >= std::numeric_limits<uint32_t>::max()) return tooLarge;
+    lines = StoreText(std::move(converted), expectedLines);
+  }
   const std::size_t lineLimit = static_cast<std::size_t>(capacity) * perRecord;
   if (lines.lineCount() > lineLimit) {
     return FileFailure{
@@ -122,7 +129,7 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
     if (!read.ok) {
       failure = FileFailure{1, read.error};
     } else {
-      failure = fillTable(table, utf8ByLine(std::move(read.bytes)));
+      failure = fillTable(table, std::move(read.bytes));
     }
     if (failure) {
       report.failed = true;
@@ -137,31 +144,29 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
   return report;
 }
 
-std::string storeFileText(Table& table) {
+FileImage storeFileImage(Table& table) {
   const int perRecord = table.shape().writtenFields;
   const bool airport = table.shape().kind == TableKind::Airport;
-  std::string out = std::to_string(table.count()) + " : 3.7\r\n";
-  out.reserve(out.size() + static_cast<std::size_t>(table.count()) * perRecord * 10);
-  // Rows as they were loaded are written from the loaded text, a run of
-  // neighbouring records at a time.
-  std::string_view run;
+  FileImage image;
+  image.append(std::to_string(table.count()) + " : 3.7\r\n");
+  // Rows as they were loaded are written from the loaded text, neighbouring
+  // records joining into one piece.
   for (int row = 1; row <= table.count(); ++row) {
     if (airport && table.cell(row, 25).empty()) table.setCell(row, 25, "AOC");
-    const std::string_view record = table.unchangedRecordText(row);
-    if (!record.empty() && !run.empty() && run.data() + run.size() == record.data()) {
-      run = std::string_view(run.data(), run.size() + record.size());
+    if (const std::string_view record = table.unchangedRecordText(row); !record.empty()) {
+      image.appendView(record);
       continue;
     }
-    out += run;
-    run = record;
-    if (!record.empty()) continue;
     for (int field = 1; field <= perRecord; ++field) {
-      out += table.cell(row, field);
-      out += "\r\n";
+      image.append(table.cell(row, field));
+      image.append("\r\n");
     }
   }
-  out += run;
-  return out;
+  return image;
+}
+
+std::string storeFileText(Table& table) {
+  return storeFileImage(table).joined();
 }
 
 namespace {
@@ -209,7 +214,7 @@ StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& direc
       report.backedUpTables.push_back(kind);
       if (!backup.empty()) report.backups.push_back(name + " kept as " + backup);
     }
-    images.push_back({name, storeFileText(table)});
+    images.push_back({name, storeFileImage(table)});
   }
   if (std::string error = commitStoreFiles(directory, images); !error.empty()) {
     report.failures.push_back(error);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "store/file_io.h"
 #include "store/survey_store.h"
 
 namespace survey {
@@ -43,7 +44,9 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
                           StoreAccess access = StoreAccess::Writer);
 
 // Serialises one table as its store file's bytes. Replaces an empty airport
-// field 25 by "AOC", in the table too.
+// field 25 by "AOC", in the table too. The image refers to the table's loaded
+// text: it is written before the table changes again.
+FileImage storeFileImage(Table& table);
 std::string storeFileText(Table& table);
 
 // Replaces the four files all together or not at all. Files named in

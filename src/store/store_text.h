@@ -27,12 +27,19 @@ class StoreText {
   }
   // Every line after the header ends in CR LF, so lines() is what a save writes.
   bool crLfOnly() const { return crLfOnly_; }
+  // No byte of the text is 0x80 or above, so it is UTF-8 as it stands.
+  bool asciiOnly() const { return asciiOnly_; }
+  // The whole text, header included; gives it up, leaving this empty.
+  std::string release() &&;
 
  private:
+  bool splitCrLf(std::size_t expectedLines);
+
   std::string text_;
   std::string_view header_;
   std::vector<uint32_t> starts_;  // start of each line, then the end of the last one
   bool crLfOnly_ = true;
+  bool asciiOnly_ = false;
 };
 
 }  // namespace survey

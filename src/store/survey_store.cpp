@@ -1,5 +1,7 @@
 #include "store/survey_store.h"
 
+#include <stdexcept>
+
 namespace survey {
 
 std::string numberCell(long value) {
@@ -65,10 +67,15 @@ AppendResult SurveyStore::appendAirport(const FieldValues& values) {
 
 AppendResult SurveyStore::appendChild(TableKind kind, const FieldValues& values) {
   Table& t = table(kind);
-  auto row = t.appendRow();
-  if (!row) return {0, tableFullMessage(kind)};
-  for (const auto& [field, text] : values) t.setCell(*row, field, text);
-  t.setCell(*row, t.shape().linkField, current.surveyKey);
+  if (t.full()) return {0, tableFullMessage(kind)};
+  std::vector<std::string> cells(static_cast<std::size_t>(t.shape().storageFields) + 1);
+  for (const auto& [field, text] : values) {
+    if (field < 0 || field > t.shape().storageFields)
+      throw std::out_of_range("table field out of range");
+    cells[static_cast<std::size_t>(field)] = text;
+  }
+  cells[static_cast<std::size_t>(t.shape().linkField)] = current.surveyKey;
+  const auto row = t.appendRecord(std::move(cells));
   if (kind == TableKind::Runway) current.runwayRow = static_cast<int16_t>(*row);
   noteRowChanged(kind, *row);
   return {*row, {}};

@@ -54,12 +54,9 @@ CellText Table::cell(int row, int field) const {
   return CellText(edited_[static_cast<std::size_t>(-source - 1)][field]);
 }
 
-std::vector<std::string>& Table::editableRow(int row) {
-  if (row < 0 || row > shape_->capacity) throw std::out_of_range("table row out of range");
-  if (row >= static_cast<int>(rowSource_.size())) rowSource_.resize(row + 1, 0);
-  const int32_t source = rowSource_[row];
-  if (source < 0) return edited_[static_cast<std::size_t>(-source - 1)];
-
+// An edited slot for the row, its cells not yet set; the row's earlier
+// source is left to the caller (a loaded record's text stays where it is).
+std::vector<std::string>& Table::freshSlot(int row) {
   std::size_t slot = edited_.size();
   if (freeSlots_.empty()) {
     edited_.emplace_back();
@@ -67,13 +64,22 @@ std::vector<std::string>& Table::editableRow(int row) {
     slot = static_cast<std::size_t>(freeSlots_.back());
     freeSlots_.pop_back();
   }
-  auto& cells = edited_[slot];
+  rowSource_[row] = -static_cast<int32_t>(slot) - 1;
+  return edited_[slot];
+}
+
+std::vector<std::string>& Table::editableRow(int row) {
+  if (row < 0 || row > shape_->capacity) throw std::out_of_range("table row out of range");
+  if (row >= static_cast<int>(rowSource_.size())) rowSource_.resize(row + 1, 0);
+  const int32_t source = rowSource_[row];
+  if (source < 0) return edited_[static_cast<std::size_t>(-source - 1)];
+
+  auto& cells = freshSlot(row);
   cells.assign(static_cast<std::size_t>(shape_->storageFields) + 1, std::string());
   if (source > 0) {
     for (int field = 1; field <= shape_->writtenFields; ++field)
       cells[field] = loadedCell(source, field);
   }
-  rowSource_[row] = -static_cast<int32_t>(slot) - 1;
   return cells;
 }
 
@@ -123,6 +129,21 @@ std::optional<int> Table::appendRow() {
   ++count_;
   clearRow(count_);
   return count_;
+}
+
+std::optional<int> Table::appendRecord(std::vector<std::string> cells) {
+  const auto fields = static_cast<std::size_t>(shape_->storageFields) + 1;
+  if (cells.size() > fields) throw std::out_of_range("table field out of range");
+  if (full()) return std::nullopt;
+  for (std::string& cell : cells) {
+    if (cell.find_first_of("\r\n") != std::string::npos) cell = cellValue(cell);
+  }
+  cells.resize(fields);
+  const int row = ++count_;
+  if (row >= static_cast<int>(rowSource_.size())) rowSource_.resize(row + 1, 0);
+  releaseRow(row);
+  freshSlot(row) = std::move(cells);
+  return row;
 }
 
 bool Table::isDeleted(int row) const {

@@ -83,6 +83,10 @@ class Table {
 
   // Adds an empty record at count + 1; nothing when the table is full.
   std::optional<int> appendRow();
+  // Adds a whole record at count + 1 in one step, taking over its cells
+  // (index = field number, field 0 held but not a record's data; missing
+  // fields are empty). Nothing when the table is full.
+  std::optional<int> appendRecord(std::vector<std::string> cells);
 
   bool isDeleted(int row) const;
 
@@ -96,6 +100,7 @@ class Table {
  private:
   // Row sources: 0 = empty, n > 0 = loaded record n, n < 0 = edited slot -n-1.
   std::vector<std::string>& editableRow(int row);
+  std::vector<std::string>& freshSlot(int row);
   void releaseRow(int row);
   std::string_view loadedCell(int32_t record, int field) const;
 

@@ -105,10 +105,14 @@ std::string utf8ByLine(std::string bytes) {
   out.reserve(bytes.size() + bytes.size() / 8);
   const std::string_view all(bytes);
   for (std::size_t start = 0; start < all.size();) {
-    std::size_t end = all.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = all.size();
+    std::size_t end = start;
+    while (end < all.size() && all[end] != '\r' && all[end] != '\n') ++end;
     const std::string_view line = all.substr(start, end - start);
-    out += isValidUtf8(line) ? std::string(line) : windows1252ToUtf8(line);
+    if (isValidUtf8(line)) {
+      out += line;
+    } else {
+      out += windows1252ToUtf8(line);
+    }
     if (end < all.size()) out += all[end];
     start = end + 1;
   }

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "store/file_io.h"
+#include "store/store_text.h"
 #include "store/text_encoding.h"
 #include "support/fakes.h"
 
@@ -283,6 +284,42 @@ TEST(FileIo, SplitLinesKeepsEmptyLinesAndDropsOnlyTheTerminators) {
             (std::vector<std::string_view>{"a", "", "b", "c", "d"}));
   EXPECT_EQ(splitLines("a\r\n"), (std::vector<std::string_view>{"a"}));
   EXPECT_TRUE(splitLines("").empty());
+}
+
+// A loaded text is split many bytes at a time when every line ends in CR LF:
+// line ends astride those blocks, stray ones and high bytes must split exactly
+// as the plain line reader does.
+TEST(StoreText, SplitsAsThePlainLineReaderDoes) {
+  const std::string twelve(12, 'x');  // after "H\r\n", its line end falls on bytes 15 and 16
+  const struct {
+    std::string text;
+    bool crLfOnly;
+    bool ascii;
+  } cases[] = {
+      {"2 : 3.7\r\na\r\n\r\nbb\r\n", true, true},
+      {"H\r\n" + std::string(60, 'x') + "\r\n" + twelve + "\r\n", true, true},  // bytes 63, 64
+      {"H\r\n" + twelve + "\r\n\r\n\r\nz\r\n", true, true},
+      {"H\r\na\r\nlast", false, true},
+      {"H\r\na\rb\r\n", false, true},
+      {"H\r\n" + twelve + "\n\r\n", false, true},
+      {"H\r\na\r\r\n", false, true},
+      {"H\na\r\n", true, true},  // the header's own end is not a line's
+      {"H\r\n\xC3\xA9t\xC3\xA9\r\n" + twelve + "\xE9\r\n", true, false},
+      {"only a header", true, true},
+      {"H\r\n", true, true},
+  };
+  for (const auto& c : cases) {
+    const std::vector<std::string_view> plain = splitLines(c.text);
+    const StoreText text(c.text, 4);
+    ASSERT_EQ(text.lineCount() + 1, plain.size()) << c.text;
+    EXPECT_EQ(text.header(), plain[0]);
+    for (std::size_t i = 0; i < text.lineCount(); ++i) EXPECT_EQ(text.line(i), plain[i + 1]);
+    EXPECT_EQ(text.crLfOnly(), c.crLfOnly) << c.text;
+    EXPECT_EQ(text.asciiOnly(), c.ascii) << c.text;
+    if (c.crLfOnly && text.lineCount() > 0) {
+      EXPECT_EQ(text.lines(0, text.lineCount()), c.text.substr(c.text.find('\n') + 1));
+    }
+  }
 }
 
 }  // namespace

@@ -46,19 +46,30 @@ class StoreModel {
     for (auto kind : kKinds) tables_.push_back({kind});
   }
 
-  // Fills the model and writes it as store files, some cells in Windows-1252,
-  // each file with its own line end.
+  // Fills the model and writes it as store files, some all ASCII, some with
+  // cells in Windows-1252, each file with its own line end (CR LF with one
+  // stray CR or LF among them, or ending without one).
   void writeStartFiles(const std::filesystem::path& dir) {
     for (auto& t : tables_) {
       t.count = pick(10, 60);
-      const std::string eol = std::vector<std::string>{"\r\n", "\r\n", "\n", "\r"}[pick(0, 3)];
+      const int style = pick(0, 5);
+      const std::string eol =
+          std::vector<std::string>{"\r\n", "\r\n", "\n", "\r", "\r\n", "\r\n"}[style];
+      const bool ascii = pick(0, 1) == 0;
+      const int lines = t.count * t.shape().writtenFields;
+      const int oddLine = style == 4 ? pick(1, lines) : 0;
       std::string text = std::to_string(t.count) + " : 3.7" + eol;
-      for (int r = 1; r <= t.count; ++r) {
-        for (int f = 1; f <= t.shape().writtenFields; ++f) {
-          const bool older = pick(0, 30) == 0;
-          const std::string value = older ? "Caf\xE9" : randomValue(f == t.shape().linkField);
+      for (int r = 1, line = 1; r <= t.count; ++r) {
+        for (int f = 1; f <= t.shape().writtenFields; ++f, ++line) {
+          const bool older = !ascii && pick(0, 30) == 0;
+          std::string value = older ? "Caf\xE9" : randomValue(f == t.shape().linkField);
+          if (ascii && !value.empty() && (value[0] & 0x80) != 0) value = "Epinal";
           t.row(r)[f] = older ? "Caf\u00e9" : value;
-          text += value + eol;
+          text += value;
+          if (line == oddLine)
+            text += pick(0, 1) ? "\r" : "\n";
+          else if (!(style == 5 && line == lines))
+            text += eol;
         }
       }
       std::ofstream(dir / std::string(t.shape().fileName), std::ios::binary) << text;
@@ -72,6 +83,20 @@ class StoreModel {
     switch (pick(0, 9)) {
       case 0: {  // a new record
         if (table.appendRow()) ++t.count, t.row(t.count).assign(t.shape().storageFields + 1, "");
+        break;
+      }
+      case 4: {  // a whole record at once, its line breaks becoming blanks
+        std::vector<std::string> cells(pick(0, t.shape().storageFields + 1));
+        for (std::size_t f = 0; f < cells.size(); ++f) {
+          cells[f] = pick(0, 5) ? randomValue(static_cast<int>(f) == t.shape().linkField)
+                                : "two\r\nlines\n";
+        }
+        if (table.appendRecord(cells)) {
+          auto& row = t.row(++t.count);
+          row.assign(t.shape().storageFields + 1, "");
+          for (std::size_t f = 0; f < cells.size(); ++f)
+            row[f] = cells[f] == "two\r\nlines\n" ? "two lines " : cells[f];
+        }
         break;
       }
       case 1:  // a deleted mark

@@ -1,6 +1,7 @@
 #include "uddf/import/exchange_lines.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "store/text_encoding.h"
@@ -15,9 +16,25 @@ std::string windows1252Line(std::string_view line) {
   return windows1252ToUtf8(line);
 }
 
+namespace {
+// The first CR or LF at or after `from`, else `end`. Lines are mostly plain
+// text, so eight bytes are looked at together until one may be below 14.
+std::size_t lineEndFrom(const char* data, std::size_t from, std::size_t end) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  std::size_t i = from;
+  for (uint64_t word = 0; i + sizeof word <= end; i += sizeof word) {
+    std::memcpy(&word, data + i, sizeof word);
+    if (((word - kOnes * 14) & ~word & (kOnes * 0x80)) != 0) break;
+  }
+  while (i < end && data[i] != '\r' && data[i] != '\n') ++i;
+  return i;
+}
+}  // namespace
+
 bool TextLines::next(std::string_view& line) {
   if (position_ >= text_.size()) return false;
-  const std::size_t end = text_.find_first_of("\r\n", position_);
+  std::size_t end = lineEndFrom(text_.data(), position_, text_.size());
+  if (end == text_.size()) end = std::string_view::npos;
   if (end == std::string_view::npos) {
     line = text_.substr(position_);
     position_ = text_.size();
@@ -87,8 +104,7 @@ bool FileLines::next(std::string_view& line) {
       scan = begin_;
     }
     const char* data = buffer_.data();
-    std::size_t i = scan;
-    while (i < end_ && data[i] != '\n' && data[i] != '\r') ++i;
+    const std::size_t i = lineEndFrom(data, scan, end_);
     if (i < end_) {
       if (i - begin_ > longestLine_) break;
       line = std::string_view(data + begin_, i - begin_);

@@ -28,16 +28,12 @@ int roomIn(const Table& table) {
   return table.shape().capacity - table.count();
 }
 
-// Appends the imported rows of one child table; the caller made sure of the room.
+// Appends the imported rows of one child table, each whole; the caller made
+// sure of the room.
 void appendRows(Table& table, std::vector<ImportedRow>& rows, int numberField) {
   for (ImportedRow& imported : rows) {
-    const int row = *table.appendRow();
-    for (std::size_t field = 1; field < imported.size(); ++field) {
-      if (!imported[field].empty()) {
-        table.setCell(row, static_cast<int>(field), std::move(imported[field]));
-      }
-    }
-    if (numberField != 0) table.setCell(row, numberField, numberCell(row));
+    if (numberField != 0) imported[numberField] = numberCell(table.count() + 1);
+    table.appendRecord(std::move(imported));
   }
 }
 

@@ -1,5 +1,7 @@
 #include "uddf/import/uddf_text.h"
 
+#include <algorithm>
+
 #include "store/text_encoding.h"
 
 namespace survey::uddf {
@@ -12,6 +14,7 @@ std::string_view trimSpaces(std::string_view text) {
 
 LineItems::LineItems(std::string_view line) : line_(line) {
   if (line.find('|') == std::string_view::npos) return;
+  items_.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), '|')) + 1);
   std::size_t start = 0;
   for (;;) {
     const std::size_t bar = line.find('|', start);

@@ -1,0 +1,42 @@
+// survey-tool-gis: what "survey-tool gis DIR KEY FILE" runs. It writes a survey of a
+// store for GIS and CAD tools, as "Export Survey Data" does. It is a program of
+// its own because the GIS formats need GDAL and its many libraries, which
+// every other command would otherwise load at start for nothing.
+#include <filesystem>
+#include <iostream>
+
+#include "cli/command.h"
+#include "gis/gis_writer.h"
+#include "store/store_files.h"
+
+namespace survey::cli {
+namespace {
+
+int exportGis(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 3) {
+    err << "usage: survey-tool gis DIR KEY FILE\n";
+    return kExitFailed;
+  }
+  std::error_code ec;
+  if (!std::filesystem::is_directory(args[0], ec)) {
+    err << "survey-tool: " << args[0] << " is not a directory\n";
+    return kExitFailed;
+  }
+  SurveyStore store;
+  const StoreLoadReport report = loadStore(store, args[0]);
+  if (report.failed) {
+    err << "survey-tool: " << report.message() << '\n';
+    return kExitFailed;
+  }
+  const gis::GisResult result = gis::writeSurveyGis(store, args[1], args[2]);
+  (result.ok ? out : err) << result.message << '\n';
+  return result.ok ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+}  // namespace survey::cli
+
+int main(int argc, char** argv) {
+  return survey::cli::exportGis(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                std::cerr);
+}
