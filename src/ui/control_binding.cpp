@@ -22,6 +22,7 @@
 #include <filesystem>
 
 #include "ui/grid_model.h"
+#include "ui/grid_view.h"
 
 namespace survey::ui {
 
@@ -130,7 +131,7 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     return bar;
   }
   if (dynamic_cast<Grid*>(&control)) {
-    auto* view = new QTableView(parent);
+    auto* view = new GridView(parent);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -488,7 +489,7 @@ void ControlBinding::showStyle() {
 void ControlBinding::showCells() {
   auto* grid = dynamic_cast<Grid*>(control_);
   if (!grid || !gridModel_) return;
-  auto* view = static_cast<QTableView*>(widget_.data());
+  auto* view = static_cast<GridView*>(widget_.data());
   updating_ = true;
   gridModel_->reload();
   const auto& widths = grid->columnWidthsTwips();
@@ -497,9 +498,7 @@ void ControlBinding::showCells() {
     // A column is at least as wide as its longest text; the user may still widen it, and
     // every cell's tool-tip holds its whole text.
     if (planned < widths.size()) {
-      view->setColumnWidth(
-          column, std::max(pixels(widths[planned]),
-                           static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column)));
+      view->setColumnWidth(column, std::max(pixels(widths[planned]), view->contentWidth(column)));
     }
   }
   updating_ = false;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace survey::uddf {
 namespace {
 
@@ -24,6 +26,24 @@ TEST(CellGrid, LinesAreTwoHundredUpperCaseCharacters) {
   EXPECT_EQ(bytes.size(), 3 * 202 + 204u);
   EXPECT_EQ(bytes.substr(200, 2), "\r\n");
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+// The file taken from the grid without a copy is the file the lines make, in every shape:
+// the "EOF" line last, placed in the middle or beyond, rows never touched, fewer rows asked.
+TEST(CellGrid, TakenFileIsTheFileOfItsLines) {
+  struct Case {
+    std::vector<int> eofRows;
+    int touchedRows;
+    int lastRow;
+  };
+  for (const Case& c : {Case{{4}, 5, 4}, Case{{2}, 5, 4}, Case{{}, 3, 5}, Case{{}, 5, 2},
+                        Case{{6}, 5, 4}, Case{{}, 0, -1}, Case{{kGridLastRow}, 3, kGridLastRow}}) {
+    CellGrid grid;
+    for (int row = 0; row < c.touchedRows; ++row) grid.placeLeft(row, 1 + row, "row");
+    for (int row : c.eofRows) grid.placeEof(row);
+    const std::string expected = grid.fileBytes(c.lastRow);
+    EXPECT_EQ(grid.takeFileBytes(c.lastRow), expected) << c.touchedRows << " " << c.lastRow;
+  }
 }
 
 TEST(CellGrid, ColumnsCountCharactersAfterConversion) {

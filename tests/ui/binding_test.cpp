@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
@@ -15,13 +16,14 @@
 
 #include "entry/all_screens.h"
 #include "entry/field_checks.h"
-#include "review/review_fixture.h"
 #include "entry/main_screen.h"
+#include "review/review_fixture.h"
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
 #include "support/fakes.h"
 #include "ui/control_binding.h"
 #include "ui/grid_model.h"
+#include "ui/grid_view.h"
 #include "ui/main_window.h"
 #include "ui/pdf_report.h"
 #include "ui/qt_dialogs.h"
@@ -316,6 +318,52 @@ class BindingTest : public QObject {
     QVERIFY(world.program.screens.isShown(screen::kRunway));
     QTRY_VERIFY(QApplication::focusWidget() &&
                 QApplication::focusWidget()->objectName() == "Text5R");
+  }
+
+  // A grid's column is as wide as Qt's own measure of its texts says, without that measure's
+  // cost; past Qt's 1000 measured rows it still fits the widest text.
+  void gridColumnFitsItsWidestText_data() {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("kerned pairs") << QStringList{"AVAVAVAV", "WAVE Tower", "To Ty Te Yo",
+                                                 "Tree 1",   "ffi waffle", "AVAVAVAW"}
+                                  << true;
+    QStringList trees;
+    for (int n = 100; n < 400; ++n) trees << "Tree " + QString::number(n);
+    QTest::newRow("equal widths") << trees << true;
+    QTest::newRow("other scripts")
+        << QStringList{"Gate",
+                       "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1",
+                       "\u0645\u0637\u0627\u0631 \u0645\u0637\u0627\u0631",
+                       "e\u0301\u0301\u0301",
+                       "\U0001F6EB\U0001F6EB",
+                       "a"}
+        << true;
+    QTest::newRow("empty") << QStringList{"", ""} << true;
+    // Ligatures may leave the bound above the text: never narrower, at most a little wider.
+    QStringList ligatures;
+    for (int k = 0; k < 100; ++k) {
+      ligatures << QString("ffi").repeated(k % 20) + QString("office").repeated(10 - k % 10);
+    }
+    QTest::newRow("ligatures") << ligatures << false;
+  }
+
+  void gridColumnFitsItsWidestText() {
+    QFETCH(QStringList, texts);
+    QFETCH(bool, exact);
+    QStandardItemModel model;
+    for (const QString& text : texts) model.appendRow(new QStandardItem(text));
+    ui::GridView view;
+    view.setModel(&model);
+    const int qtWidth = static_cast<QAbstractItemView&>(view).sizeHintForColumn(0);
+    if (exact) QCOMPARE(view.contentWidth(0), qtWidth);
+    QVERIFY(view.contentWidth(0) >= qtWidth);
+    QVERIFY(view.contentWidth(0) <= qtWidth + 20);
+
+    for (int row = 0; row < 1500; ++row) model.appendRow(new QStandardItem("x"));
+    model.item(1400)->setText(texts.join(' ') + " and more beyond the first thousand rows");
+    QVERIFY(view.contentWidth(0) > qtWidth);
+    QCOMPARE(view.contentWidth(0), view.sizeHintForIndex(model.index(1400, 0)).width() + 1);
   }
 
   void theReviewReportIsAPdfFileOrTheReasonWhyNot() {

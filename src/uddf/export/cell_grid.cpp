@@ -31,13 +31,26 @@ std::string blankRow() {
 
 }  // namespace
 
-std::string toCellText(std::string_view text) {
-  // Most texts are printable ASCII and need no conversion.
-  const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+namespace {
+// Printable ASCII: its own cell text.
+bool isPlain(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) {
     const auto b = static_cast<unsigned char>(c);
     return b >= 0x20 && b < 0x7F;
   });
-  if (plain) return std::string(text);
+}
+
+// The value as cell text; converted into `storage` only when it needs it (most values
+// do not, and a line places up to a dozen of them).
+std::string_view cellTextOf(std::string_view value, std::string& storage) {
+  if (isPlain(value)) return value;
+  storage = toCellText(value);
+  return storage;
+}
+}  // namespace
+
+std::string toCellText(std::string_view text) {
+  if (isPlain(text)) return std::string(text);
   std::string cells = utf8ToWindows1252(text);
   for (char& c : cells) {
     const auto b = static_cast<unsigned char>(c);
@@ -46,25 +59,42 @@ std::string toCellText(std::string_view text) {
   return cells;
 }
 
-std::string* CellGrid::rowCells(int row) {
+constexpr std::size_t kLineBytes = kGridColumns + 2;  // CR LF
+
+char* CellGrid::rowCells(int row) {
   if (row < 0) return nullptr;
   if (row > kGridLastRow) {
     overflowed_ = true;
     return nullptr;
   }
-  if (row > lastRow()) rows_.resize(static_cast<std::size_t>(row) + 1, blankRow());
-  return &rows_[static_cast<std::size_t>(row)];
+  // The largest file at once: growing step by step would copy and touch it twice over.
+  if (rowCount_ == 0) lines_.reserve(kLineBytes * (kGridLastRow + 1) + 2);
+  for (; rowCount_ <= row; ++rowCount_) {
+    lines_.append(kGridColumns, ' ');
+    lines_.append("\r\n");
+  }
+  return lines_.data() + static_cast<std::size_t>(row) * kLineBytes;
+}
+
+const char* CellGrid::touchedRow(int row) const {
+  return lines_.data() + static_cast<std::size_t>(row) * kLineBytes;
+}
+
+bool CellGrid::isEofRow(int row) const {
+  return std::find(eofRows_.begin(), eofRows_.end(), row) != eofRows_.end();
 }
 
 void CellGrid::placeLeft(int row, int column, std::string_view cells) {
   if (cells.empty()) return;
-  std::string* line = rowCells(row);
+  char* line = rowCells(row);
   if (line == nullptr) return;
+  // Upper case now rather than when the line is written: a placed cell is written as it
+  // is, and far fewer cells are placed than written.
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const long col = column + static_cast<long>(i);
     if (col < 1) continue;
     if (col > kGridColumns) break;
-    (*line)[static_cast<std::size_t>(col - 1)] = cells[i];
+    line[col - 1] = static_cast<char>(kUpper[static_cast<unsigned char>(cells[i])]);
   }
 }
 
@@ -82,31 +112,37 @@ void CellGrid::placeEof(int row) {
 
 std::string CellGrid::lineText(int row) const {
   if (row < 0 || row > lastRow()) return blankRow();
-  if (std::find(eofRows_.begin(), eofRows_.end(), row) != eofRows_.end()) {
-    // The first cell holds "EOF"; the other 199 cells are empty.
-    return "EOF" + std::string(kGridColumns - 1, ' ');
-  }
-  std::string line = rows_[static_cast<std::size_t>(row)];
-  for (char& c : line) c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
-  return line;
+  // The first cell holds "EOF"; the other 199 cells are empty.
+  if (isEofRow(row)) return "EOF" + std::string(kGridColumns - 1, ' ');
+  return std::string(touchedRow(row), kGridColumns);
 }
 
 std::string CellGrid::fileBytes(int lastRow) const {
   std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(lastRow + 1) * (kGridColumns + 2) + 4);
-  std::string line;
+  bytes.reserve(static_cast<std::size_t>(lastRow + 1) * kLineBytes + 4);
   for (int row = 0; row <= lastRow; ++row) {
-    const bool plain = row <= this->lastRow() &&
-                       std::find(eofRows_.begin(), eofRows_.end(), row) == eofRows_.end();
-    if (!plain) {
-      bytes += lineText(row);
-    } else {
-      line = rows_[static_cast<std::size_t>(row)];
-      for (char& c : line) c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
-      bytes += line;
-    }
+    bytes += lineText(row);
     bytes += "\r\n";
   }
+  return bytes;
+}
+
+std::string CellGrid::takeFileBytes(int lastRow) {
+  // Taken whole in the usual shape only: the "EOF" line, two cells longer, comes last.
+  const bool eofLast =
+      std::all_of(eofRows_.begin(), eofRows_.end(), [lastRow](int row) { return row >= lastRow; });
+  if (lastRow < 0 || !eofLast || rowCells(lastRow) == nullptr) return fileBytes(lastRow);
+  lines_.resize(static_cast<std::size_t>(lastRow + 1) * kLineBytes);
+  if (isEofRow(lastRow)) {
+    const std::string eof = lineText(lastRow);
+    lines_.resize(static_cast<std::size_t>(lastRow) * kLineBytes);
+    lines_ += eof;
+    lines_ += "\r\n";
+  }
+  std::string bytes = std::move(lines_);
+  lines_.clear();
+  rowCount_ = 0;
+  eofRows_.clear();
   return bytes;
 }
 
@@ -119,12 +155,22 @@ ValueTooWide::ValueTooWide(const std::string& record, const std::string& field,
 RecordLine::RecordLine(CellGrid& grid, int row, std::string record,
                        std::initializer_list<int> separators,
                        std::vector<ShortenedValue>& shortened)
-    : grid_(grid),
-      row_(row),
-      record_(std::move(record)),
-      separators_(separators),
-      shortened_(shortened) {
-  std::sort(separators_.begin(), separators_.end());
+    : RecordLine(grid, row, RecordName(), separators, shortened) {
+  record_ = std::move(record);
+}
+
+RecordLine::RecordLine(CellGrid& grid, int row, RecordName name,
+                       std::initializer_list<int> separators,
+                       std::vector<ShortenedValue>& shortened)
+    : grid_(grid), row_(row), name_(std::move(name)), shortened_(shortened) {
+  if (separators.size() > separators_.size()) throw std::logic_error("too many separators");
+  separatorCount_ =
+      std::copy(separators.begin(), separators.end(), separators_.begin()) - separators_.begin();
+  std::sort(separators_.begin(), separators_.begin() + separatorCount_);
+}
+
+std::string RecordLine::record() const {
+  return name_ ? name_() : record_;
 }
 
 void RecordLine::separators(std::initializer_list<int> columns) {
@@ -132,33 +178,38 @@ void RecordLine::separators(std::initializer_list<int> columns) {
 }
 
 int RecordLine::left(int column, std::string_view value, std::string_view field) {
-  std::string cells = toCellText(value);
+  std::string storage;
+  std::string_view cells = cellTextOf(value, storage);
   const long end = column + static_cast<long>(cells.size());  // one past the last cell
-  const auto stop = std::lower_bound(separators_.begin(), separators_.end(), column);
-  if (stop != separators_.end() && *stop < end) {
-    cells.resize(static_cast<std::size_t>(*stop - column));
+  const std::span<const int> columns = separatorColumns();
+  const auto stop = std::lower_bound(columns.begin(), columns.end(), column);
+  if (stop != columns.end() && *stop < end) {
+    cells = cells.substr(0, static_cast<std::size_t>(*stop - column));
     shortened_.push_back(
-        {record_, std::string(field), std::string(value), windows1252ToUtf8(cells)});
+        {record(), std::string(field), std::string(value), windows1252ToUtf8(cells)});
   }
   grid_.placeLeft(row_, column, cells);
   return column + static_cast<int>(cells.size());
 }
 
 void RecordLine::right(int separatorColumn, std::string_view value, std::string_view field) {
-  const std::string cells = toCellText(value);
+  std::string storage;
+  const std::string_view cells = cellTextOf(value, storage);
   if (cells.empty()) return;
   const long start = separatorColumn - static_cast<long>(cells.size());
-  const auto previous = std::lower_bound(separators_.begin(), separators_.end(), separatorColumn);
-  const int boundary = previous == separators_.begin() ? 0 : *(previous - 1);
+  const std::span<const int> columns = separatorColumns();
+  const auto previous = std::lower_bound(columns.begin(), columns.end(), separatorColumn);
+  const int boundary = previous == columns.begin() ? 0 : *(previous - 1);
   if (start <= boundary) {
-    throw ValueTooWide(record_, std::string(field), std::string(value),
+    throw ValueTooWide(record(), std::string(field), std::string(value),
                        separatorColumn - boundary - 1);
   }
   grid_.placeLeft(row_, static_cast<int>(start), cells);
 }
 
 void RecordLine::firstCharacter(int column, std::string_view value) {
-  const std::string cells = toCellText(value);
+  std::string storage;
+  const std::string_view cells = cellTextOf(value, storage);
   if (!cells.empty()) grid_.placeChar(row_, column, cells.front());
 }
 

@@ -2,7 +2,11 @@
 // written, then written line by line: 200 upper-case characters per line, CR LF.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <functional>
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -37,18 +41,26 @@ class CellGrid {
   void placeEof(int row);
 
   // Rows 0 to lastRow() have been touched; -1 when none.
-  int lastRow() const { return static_cast<int>(rows_.size()) - 1; }
+  int lastRow() const { return rowCount_ - 1; }
   bool overflowed() const { return overflowed_; }
 
   // The line as written, without its CR LF: 200 characters, upper case ("EOF" line: 202).
   std::string lineText(int row) const;
   // Rows 0 to lastRow, each ending in CR LF.
   std::string fileBytes(int lastRow) const;
+  // The same, taken from the grid without a copy; the grid is left empty.
+  std::string takeFileBytes(int lastRow);
 
  private:
-  std::string* rowCells(int row);
+  // The row's 200 cells, or none for a row outside the grid.
+  char* rowCells(int row);
+  const char* touchedRow(int row) const;
+  bool isEofRow(int row) const;
 
-  std::vector<std::string> rows_;  // 200 cells each; index = column - 1
+  // The lines as written: 200 cells each, upper case as placed, then CR LF. The file is
+  // this run itself, so an export holds its 4 MB once.
+  std::string lines_;
+  int rowCount_ = 0;
   std::vector<int> eofRows_;
   bool overflowed_ = false;
 };
@@ -78,7 +90,13 @@ class ValueTooWide : public std::runtime_error {
 // would reach, and a right-aligned value that would reach one throws ValueTooWide.
 class RecordLine {
  public:
+  // The record's name ("obstruction TREE 12 of runway 09") is needed only when a value is
+  // shortened or too wide: a line of many may name it through a function instead.
+  using RecordName = std::function<std::string()>;
+
   RecordLine(CellGrid& grid, int row, std::string record, std::initializer_list<int> separators,
+             std::vector<ShortenedValue>& shortened);
+  RecordLine(CellGrid& grid, int row, RecordName name, std::initializer_list<int> separators,
              std::vector<ShortenedValue>& shortened);
 
   void separators(std::initializer_list<int> columns);
@@ -92,10 +110,17 @@ class RecordLine {
   void text(int column, std::string_view cells) { grid_.placeLeft(row_, column, cells); }
 
  private:
+  std::string record() const;
+  std::span<const int> separatorColumns() const {
+    return {separators_.data(), static_cast<std::size_t>(separatorCount_)};
+  }
+
   CellGrid& grid_;
   int row_;
   std::string record_;
-  std::vector<int> separators_;
+  RecordName name_;
+  std::array<int, 16> separators_{};  // the most a layout has
+  std::ptrdiff_t separatorCount_ = 0;
   std::vector<ShortenedValue>& shortened_;
 };
 

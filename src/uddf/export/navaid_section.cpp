@@ -126,10 +126,12 @@ void writeNavaidLine(ExportContext& context, int row, int navaidRow, bool pointL
   auto field = [&](int n) -> CellText { return navaids.cell(navaidRow, n); };
   const int latitude = pointLine ? 20 : 3;
   const int elevation = pointLine ? 26 : 9;
-  std::string record = "navaid " + field(15);
-  const std::string name = runwayAndIdentifier(field(1), field(2), "");
-  if (!name.empty()) record += " " + name;
-  if (pointLine) record = "associated " + field(11) + " of the " + record;
+  auto record = [&field, pointLine] {
+    std::string navaid = "navaid " + field(15);
+    const std::string name = runwayAndIdentifier(field(1), field(2), "");
+    if (!name.empty()) navaid += " " + name;
+    return pointLine ? "associated " + field(11) + " of the " + navaid : navaid;
+  };
 
   RecordLine line(context.grid, row, record, {1, 35, 48, 62, 70, 78, 86, 93, 101},
                   context.shortened);

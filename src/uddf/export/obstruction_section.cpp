@@ -25,9 +25,12 @@ std::string firstCharacterOf(const std::string& text) {
 void writeObstructionLine(ExportContext& context, int row, int obstructionRow, bool hct) {
   const Table& obstructions = context.store.obstructions();
   auto field = [&](int n) -> CellText { return obstructions.cell(obstructionRow, n); };
-  std::string record = "obstruction";
-  if (!field(2).empty()) record += " " + field(2);
-  if (!field(1).empty()) record += " of runway " + field(1);
+  auto record = [&field] {
+    std::string name = "obstruction";
+    if (!field(2).empty()) name += " " + field(2);
+    if (!field(1).empty()) name += " of runway " + field(1);
+    return name;
+  };
 
   const std::initializer_list<int> hctSeparators{1, 32, 43, 55, 58, 64, 70, 76, 82, 88, 94, 100};
   const std::initializer_list<int> otherSeparators{1,  32, 43, 55,  58,  64,  70,  76,

@@ -145,7 +145,7 @@ ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
     return composed;
   }
   composed.ok = true;
-  composed.bytes = context.grid.fileBytes(eofRow);
+  composed.bytes = context.grid.takeFileBytes(eofRow);
   composed.shortened = std::move(context.shortened);
   return composed;
 }
