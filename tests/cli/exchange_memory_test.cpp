@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "store/file_io.h"
+#include "support/fakes.h"
 
 namespace survey {
 namespace {
@@ -54,9 +55,8 @@ MeasuredRun runMeasured(std::vector<std::string> args, const fs::path& dir) {
 }
 
 TEST(ExchangeFileMemory, AMillionEmptyLinesAreCheckedAndImportedInLittleMemory) {
-  const fs::path dir =
-      fs::temp_directory_path() / ("survey-exchange-memory-" + std::to_string(getpid()));
-  fs::remove_all(dir);
+  const survey::testing::TempDir scratch;
+  const fs::path& dir = scratch.path();
   fs::create_directories(dir / "store");
   const std::string emptyLines(1000000, '\n');
   std::ofstream(dir / "empty.uddf", std::ios::binary) << emptyLines;
@@ -95,7 +95,6 @@ TEST(ExchangeFileMemory, AMillionEmptyLinesAreCheckedAndImportedInLittleMemory) 
       std::string::npos)
       << longLine.err;
   EXPECT_LT(longLine.peakKilobytes, kBoundKilobytes);
-  fs::remove_all(dir);
 }
 
 }  // namespace

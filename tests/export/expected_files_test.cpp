@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <string>
 
-#include "export/survey_rows.h"
 #include "export_fixture.h"
 #include "store/file_io.h"
+#include "support/survey_rows.h"
 #include "uddf/export/uddf_export.h"
 
 namespace survey::uddf::testing {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "export/survey_rows.h"
 #include "import/import_test_support.h"
+#include "support/survey_rows.h"
 #include "uddf/import/section_walker.h"
 #include "uddf/import/uddf_import.h"
 

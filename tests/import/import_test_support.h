@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "export/survey_rows.h"
 #include "store/file_io.h"
 #include "store/survey_store.h"
+#include "support/survey_rows.h"
 
 namespace survey::uddf::testing {
 

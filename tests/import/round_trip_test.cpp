@@ -3,9 +3,9 @@
 
 #include <set>
 
-#include "export/survey_rows.h"
 #include "import/import_test_support.h"
 #include "store/file_io.h"
+#include "support/survey_rows.h"
 #include "uddf/export/uddf_export.h"
 #include "uddf/import/uddf_check.h"
 #include "uddf/import/uddf_import.h"

@@ -1,8 +1,8 @@
 // A small survey south of the equator and east of Greenwich, entered as the screens enter it.
 #pragma once
 
-#include "export/survey_rows.h"
 #include "store/survey_store.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 

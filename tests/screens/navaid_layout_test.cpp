@@ -1,4 +1,4 @@
-#include "navaid_fixture.h"
+#include "record_fixture.h"
 
 namespace survey::testing {
 namespace {
@@ -104,6 +104,7 @@ TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefor
       }
       EXPECT_EQ(caption("LabelCenterline"), navaid.distance ? navaid.distance : kEarlierCaption);
       EXPECT_EQ(caption("Label299"), navaid.elevation);
+      EXPECT_EQ(box("Text9G").caption(), std::string(navaid.elevation) + " Orthometric");
       const bool electronic = std::string(navaid.list) == "ListElectronic";
       EXPECT_EQ(visible("Frame3"), electronic) << "distance box";
       EXPECT_EQ(box("Text15G").text(), "");
@@ -172,35 +173,6 @@ TEST_F(NavaidLayoutTest, VisualTypeKeepsTheAnswerWhenTheElectronicListHoldsItsEm
   choose("ListVisual", "PAPI - Precision Approach Path Indicator");
   EXPECT_TRUE(option("RadioPP").value());
   expectStates(kScreen, {"Frame4", "Frame5"}, true, true);
-}
-
-TEST_F(NavaidLayoutTest, LightsWithoutDistanceKeepTheCaptionOfTheTypeBefore) {
-  openNew();
-  choose("ListElectronic", "LOC - Localizer");
-  choose("ListVisual", "REIL - Runway End Identifier Lights");
-  EXPECT_EQ(caption("LabelCenterline"), kPpStop);
-  expectStates(kScreen, {"Text2G", "LabelPP", "RadioDEF"}, false, true);
-  EXPECT_TRUE(visible("Text1G"));
-}
-
-TEST_F(NavaidLayoutTest, ElevationCaptionFollowsTheType) {
-  openNew();
-  const struct {
-    const char* item;
-    const char* elevation;
-    bool runway;
-  } steps[] = {{"MLSAZ - MLS Azimuth Guidance", kPhase, false},
-               {"DME - Distance Measuring Equipment", kAntenna, true},
-               {"MLSEL - MLS Elevation Guidance", kPhase, false},
-               {"VOR - VHF Omni Directional Range", kBase, false},
-               {"MLSEL - MLS Elevation Guidance", kPhase, false},
-               {"", kBase, false}};
-  for (const auto& step : steps) {
-    choose("ListElectronic", step.item);
-    EXPECT_EQ(caption("Label299"), step.elevation) << step.item;
-    EXPECT_EQ(visible("Text1G"), step.runway) << step.item;
-  }
-  EXPECT_EQ(box("Text9G").caption(), std::string(kBase) + " Orthometric");
 }
 
 TEST_F(NavaidLayoutTest, EmptyItemsChangeNoGroup) {

@@ -1,5 +1,5 @@
 #include "entry/hub_grids.h"
-#include "navaid_fixture.h"
+#include "record_fixture.h"
 #include "shell/screen_names.h"
 
 namespace survey::testing {
@@ -33,7 +33,6 @@ TEST_F(NavaidScreenTest, OpeningShowsTheSurveyAndItsHemispheres) {
   EXPECT_EQ(screen().caption(), "Part C: NAVAID Information");
   EXPECT_TRUE(shown(kScreen));
   EXPECT_EQ(box("Text18G").text(), "03/04/2005");
-  EXPECT_TRUE(option("RadioDEF").value());
   EXPECT_FALSE(visible("Frame4"));
   EXPECT_FALSE(visible("Frame5"));
 }

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "entry/obstruction_lists.h"
-#include "screens/obstruction_fixture.h"
+#include "record_fixture.h"
 
 namespace survey::testing {
 namespace {

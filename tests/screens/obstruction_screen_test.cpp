@@ -2,7 +2,7 @@
 
 #include "entry/hub_grids.h"
 #include "entry/obstruction_lists.h"
-#include "screens/obstruction_fixture.h"
+#include "record_fixture.h"
 #include "shell/hub.h"
 
 namespace survey::testing {

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "entry/runway_pp_groups.h"
-#include "runway_test_support.h"
+#include "record_fixture.h"
 
 namespace survey::testing {
 namespace {

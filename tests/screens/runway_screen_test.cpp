@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "runway_test_support.h"
+#include "record_fixture.h"
 #include "shell/screen_names.h"
 
 namespace survey::testing {
