@@ -48,11 +48,11 @@ int16_t& rowOf(CurrentSurvey& current, TableKind kind) {
 const std::vector<AirportScreen::HubPart>& AirportScreen::hubParts() {
   static const std::vector<HubPart> parts = {
       {TableKind::Runway, "GridRunway", "CommandAddRWY", "CommandEditRWY", "CommandDelRWY",
-       screen::kRunway, "runway"},
+       screen::kRunway, "runway", "Runway"},
       {TableKind::Navaid, "GridGS", "CommandAddNAV", "CommandEditNAV", "CommandDelNAV",
-       screen::kNavaid, "navaid"},
+       screen::kNavaid, "navaid", "NAVAID"},
       {TableKind::Obstruction, "GridObstruction", "CommandAddObs", "CommandEditObs",
-       "CommandDelObs", screen::kObstruction, "obstruction"}};
+       "CommandDelObs", screen::kObstruction, "obstruction", "Obstruction"}};
   return parts;
 }
 

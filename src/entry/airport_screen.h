@@ -46,7 +46,8 @@ class AirportScreen : public Screen, public HubScreen {
     const char* edit;
     const char* remove;
     const char* screen;
-    const char* noun;
+    const char* noun;     // in messages: "Please select a runway ..."
+    const char* caption;  // on the buttons: "New Runway"
   };
   static const std::vector<HubPart>& hubParts();
   friend Screen& editChildRecord(Program& program, TableKind table, int row);

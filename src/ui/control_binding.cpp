@@ -138,6 +138,8 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     view->verticalHeader()->setVisible(false);
     view->horizontalHeader()->setStretchLastSection(true);
     view->setWordWrap(false);
+    // Tab leaves the grid (arrow keys move among its rows) instead of walking every cell.
+    view->setTabKeyNavigation(false);
     return view;
   }
   auto* label = new QLabel(parent);
@@ -257,6 +259,12 @@ void ControlBinding::connectUser() {
   } else if (auto* bar = qobject_cast<QTabBar*>(widget_)) {
     connect(bar, &QTabBar::tabBarClicked, this, [this](int index) {
       if (auto* tabs = dynamic_cast<TabStrip*>(control_); tabs && index >= 0) tabs->select(index);
+    });
+    // An arrow key on the tab strip moves to a tab without a click: the screen follows it.
+    connect(bar, &QTabBar::currentChanged, this, [this](int index) {
+      auto* tabs = dynamic_cast<TabStrip*>(control_);
+      if (tabs && index >= 0 && tabs->selected() != index) tabs->select(index);
+      if (control_) showSelection();  // a refused switch shows the tab that stays
     });
   } else if (auto* combo = qobject_cast<QComboBox*>(widget_)) {
     connect(combo, &QComboBox::activated, this, [this](int index) {
@@ -491,17 +499,7 @@ void ControlBinding::showCells() {
   auto* view = static_cast<QTableView*>(widget_.data());
   updating_ = true;
   gridModel_->reload();
-  const auto& widths = grid->columnWidthsTwips();
-  for (int column = 0; column < gridModel_->columnCount(); ++column) {
-    const auto planned = static_cast<std::size_t>(gridModel_->gridColumn(column));
-    // A column is at least as wide as its longest text; the user may still widen it, and
-    // every cell's tool-tip holds its whole text.
-    if (planned < widths.size()) {
-      view->setColumnWidth(
-          column, std::max(pixels(widths[planned]),
-                           static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column)));
-    }
-  }
+  fitColumns(*view, *gridModel_, grid->columnWidthsTwips());
   updating_ = false;
   showSelection();
 }

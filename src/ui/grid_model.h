@@ -6,6 +6,8 @@
 #include <QAbstractTableModel>
 #include <vector>
 
+class QTableView;
+
 #include "shell/controls.h"
 
 namespace survey::ui {
@@ -30,5 +32,8 @@ class GridModel : public QAbstractTableModel {
   Grid* grid_;
   std::vector<int> shown_;
 };
+
+// Sets the view's column widths from the planned ones (twips) and the texts.
+void fitColumns(QTableView& view, const GridModel& model, const std::vector<int>& plannedTwips);
 
 }  // namespace survey::ui

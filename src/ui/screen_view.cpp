@@ -1,5 +1,6 @@
 #include "ui/screen_view.h"
 
+#include <algorithm>
 #include <map>
 
 #include "ui/control_binding.h"
@@ -26,13 +27,42 @@ ScreenView::ScreenView(Screen& screen, QWidget* parent) : QWidget(parent), name_
     if (dynamic_cast<Frame*>(control.get())) continue;
     bindings_.push_back(ControlBinding::create(*control, parentOf(*control)));
   }
-  // Tab follows the screen's order of its controls, whatever frame each sits in.
+  std::vector<QWidget*> stops;
+  appendInReadingOrder(nullptr, stops);
   QWidget* previous = nullptr;
-  for (auto* binding : bindings_) {
+  for (QWidget* stop : stops) {
+    if (previous) QWidget::setTabOrder(previous, stop);
+    previous = stop;
+  }
+}
+
+// Tab goes through the screen as it reads: line by line from the top, left to right on a
+// line, and through the whole of a frame before what follows the frame.
+void ScreenView::appendInReadingOrder(const Frame* frame, std::vector<QWidget*>& stops) const {
+  constexpr int kSameLineTwips = 120;  // a label or list a little higher is on the same line
+  std::vector<const ControlBinding*> inFrame;
+  for (const auto* binding : bindings_) {
+    if (binding->control() && binding->control()->frame() == frame) inFrame.push_back(binding);
+  }
+  auto top = [](const ControlBinding* b) { return b->control()->bounds().top; };
+  auto left = [](const ControlBinding* b) { return b->control()->bounds().left; };
+  std::stable_sort(inFrame.begin(), inFrame.end(),
+                   [&](const auto* a, const auto* b) { return top(a) < top(b); });
+  for (auto line = inFrame.begin(); line != inFrame.end();) {
+    const int lineTop = top(*line);
+    const auto end = std::find_if(line, inFrame.end(),
+                                  [&](const auto* b) { return top(b) - lineTop > kSameLineTwips; });
+    std::stable_sort(line, end, [&](const auto* a, const auto* b) { return left(a) < left(b); });
+    line = end;
+  }
+  for (const auto* binding : inFrame) {
+    if (const auto* inner = dynamic_cast<const Frame*>(binding->control())) {
+      appendInReadingOrder(inner, stops);
+      continue;
+    }
     QWidget* widget = binding->widget();
-    if (!widget || (widget->focusPolicy() & Qt::TabFocus) == 0) continue;
-    if (previous) QWidget::setTabOrder(previous, widget);
-    previous = widget;
+    if (widget && widget->focusProxy()) widget = widget->focusProxy();  // a directory's list
+    if (widget && (widget->focusPolicy() & Qt::TabFocus)) stops.push_back(widget);
   }
 }
 

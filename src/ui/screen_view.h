@@ -22,6 +22,8 @@ class ScreenView : public QWidget {
   QWidget* widgetFor(const std::string& controlName) const;
 
  private:
+  void appendInReadingOrder(const Frame* frame, std::vector<QWidget*>& stops) const;
+
   std::string name_;
   std::vector<ControlBinding*> bindings_;
 };
