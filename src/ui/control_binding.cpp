@@ -461,7 +461,11 @@ void ControlBinding::showChosen() {
     updating_ = true;
     if (box->chosen()) {
       list->setCurrentRow(*box->chosen(), QItemSelectionModel::ClearAndSelect);
-      list->scrollToItem(list->item(*box->chosen()));
+      // Brought into view at the top, so a folded list shows the choice first.
+      QListWidgetItem* item = list->item(*box->chosen());
+      if (!list->viewport()->rect().contains(list->visualItemRect(item))) {
+        list->scrollToItem(item, QAbstractItemView::PositionAtTop);
+      }
     } else {
       list->clearSelection();
     }

@@ -423,6 +423,7 @@ class RealWindowTest : public QObject {
       QCOMPARE(list->selectedItems().size(), 1);
       QCOMPARE(list->selectedItems().first()->text(), QString(step.chosen));
       QCOMPARE(list->currentItem()->text(), QString(step.chosen));
+      QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->currentItem())));
     }
     QTest::keyClick(list, Qt::Key_Tab);
     QCOMPARE(QString::fromStdString(state.item(0)), QString("WISCONSIN"));
