@@ -116,7 +116,11 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     // announces it as a radio button only then.
     return new QRadioButton(parent);
   }
-  if (dynamic_cast<CommandButton*>(&control)) return new QPushButton(parent);
+  if (dynamic_cast<CommandButton*>(&control)) {
+    auto* button = new QPushButton(parent);
+    button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+    return button;
+  }
   if (dynamic_cast<Picture*>(&control)) {
     auto* button = new QToolButton(parent);
     button->setIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));

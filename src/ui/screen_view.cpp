@@ -1,5 +1,7 @@
 #include "ui/screen_view.h"
 
+#include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <map>
 
@@ -26,6 +28,16 @@ ScreenView::ScreenView(Screen& screen, QWidget* parent) : QWidget(parent), name_
   for (const auto& control : screen.controls()) {
     if (dynamic_cast<Frame*>(control.get())) continue;
     bindings_.push_back(ControlBinding::create(*control, parentOf(*control)));
+  }
+  // Escape presses the screen's "Cancel", as in a dialog.
+  for (auto* binding : bindings_) {
+    auto* button = qobject_cast<QPushButton*>(binding->widget());
+    if (!button || binding->control()->caption() != "Cancel") continue;
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, button, [button] {
+      if (button->isVisible() && button->isEnabled()) button->click();
+    });
   }
   std::vector<QWidget*> stops;
   appendInReadingOrder(nullptr, stops);

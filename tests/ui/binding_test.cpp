@@ -195,7 +195,8 @@ class BindingTest : public QObject {
     QVERIFY(edit && edit->isEnabled());
     BoxAnswerer answerer;
     answerer.answerNext(QMessageBox::Ok);
-    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);  // Enter presses the focused button
     QCOMPARE(answerer.text(), QString("You must first select an airport."));
     QCOMPARE(answerer.seen().title, QString(kProgramTitle));
   }

@@ -394,7 +394,7 @@ class RealWindowTest : public QObject {
     }
   }
 
-  void arrowKeysAndLettersChooseInTheStateList() {
+  void arrowKeysAndLettersChooseInTheStateListAndEscapeCancels() {
     RealProgram real;
     real.addSurvey("ABC", "NEW");
     real.program.current().surveyKey = "ABC";
@@ -427,6 +427,9 @@ class RealWindowTest : public QObject {
     }
     QTest::keyClick(list, Qt::Key_Tab);
     QCOMPARE(QString::fromStdString(state.item(0)), QString("WISCONSIN"));
+    // Escape presses the screen's "Cancel": back to the survey list.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(real.program.screens.isShown(MainScreen::kName));
   }
 
   void accessibilityInputReachesTheProgram() {
