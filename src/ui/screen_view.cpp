@@ -1,7 +1,10 @@
 #include "ui/screen_view.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabBar>
+#include <QTimer>
 #include <algorithm>
 #include <map>
 
@@ -9,7 +12,11 @@
 
 namespace survey::ui {
 
-ScreenView::ScreenView(Screen& screen, QWidget* parent) : QWidget(parent), name_(screen.name()) {
+ScreenView::ScreenView(Screen& screen, QWidget* parent)
+    : QWidget(parent),
+      name_(screen.name()),
+      // Switched to by an arrow key on the tab strip: the keys stay on the strip.
+      startOnTabs_(qobject_cast<QTabBar*>(QApplication::focusWidget()) != nullptr) {
   setObjectName(QString::fromStdString(screen.name()));
   setAccessibleName(QString::fromStdString(screen.caption()));
   setFixedSize(pixels(screen.widthTwips()), pixels(screen.heightTwips()));
@@ -39,13 +46,29 @@ ScreenView::ScreenView(Screen& screen, QWidget* parent) : QWidget(parent), name_
       if (button->isVisible() && button->isEnabled()) button->click();
     });
   }
-  std::vector<QWidget*> stops;
-  appendInReadingOrder(nullptr, stops);
+  appendInReadingOrder(nullptr, stops_);
   QWidget* previous = nullptr;
-  for (QWidget* stop : stops) {
+  for (QWidget* stop : stops_) {
     if (previous) QWidget::setTabOrder(previous, stop);
     previous = stop;
   }
+}
+
+// Once shown, the screen takes the keys at its first control past the tab strip (unless it
+// asked for one of its own), so that typing starts at once.
+void ScreenView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shownBefore_) return;
+  shownBefore_ = true;
+  QTimer::singleShot(0, this, [this] {
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus) && !qobject_cast<const QTabBar*>(focus)) return;
+    const auto first = std::find_if(stops_.begin(), stops_.end(), [this](const QWidget* stop) {
+      return (qobject_cast<const QTabBar*>(stop) != nullptr) == startOnTabs_ && stop->isVisible() &&
+             stop->isEnabled();
+    });
+    if (first != stops_.end()) (*first)->setFocus(Qt::OtherFocusReason);
+  });
 }
 
 // Tab goes through the screen as it reads: line by line from the top, left to right on a

@@ -403,6 +403,8 @@ class RealWindowTest : public QObject {
     real.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&real.window));
     auto& state = real.program.screens.touch(screen::kAirport).get<ListBox>("ListState");
+    // The screen takes the keys at its first field.
+    QTRY_VERIFY(QApplication::focusWidget() == real.widget<QLineEdit>("Text1A"));
     auto* list = real.widget<QListWidget>("ListState");
     QVERIFY(list);
     list->setFocus(Qt::TabFocusReason);
