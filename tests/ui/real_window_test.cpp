@@ -151,13 +151,14 @@ QWidget* focusedControl(QWidget* view) {
 
 // One round of Tab from the first control of the screen, in the order the stops come.
 QList<QWidget*> tabRound(QWidget* view) {
+  auto topLeft = [view](const QWidget* widget) {
+    const QPoint at = widget->mapTo(view, QPoint());
+    return std::pair(at.y(), at.x());
+  };
   QWidget* start = nullptr;
   for (QWidget* child : view->findChildren<QWidget*>()) {
     if (isControl(child) && child->isVisible() && child->isEnabled() &&
-        (child->focusPolicy() & Qt::TabFocus) &&
-        (!start || child->mapTo(view, QPoint()).y() < start->mapTo(view, QPoint()).y() ||
-         (child->mapTo(view, QPoint()).y() == start->mapTo(view, QPoint()).y() &&
-          child->mapTo(view, QPoint()).x() < start->mapTo(view, QPoint()).x()))) {
+        (child->focusPolicy() & Qt::TabFocus) && (!start || topLeft(child) < topLeft(start))) {
       start = child;
     }
   }
