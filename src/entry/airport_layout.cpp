@@ -16,6 +16,10 @@ constexpr int kLabelWidth = 2880;
 constexpr int kBoxLeft = 3060;
 constexpr int kRowHeight = 300;
 constexpr int kLabelHeight = 255;
+// The hub: each grid with its three buttons to its right.
+constexpr int kHubGridWidth = 5280;
+constexpr int kHubButtonLeft = 5520;
+constexpr int kHubButtonWidth = 1200;
 
 constexpr const char* kAccuracyHelp =
     "ACCURACIES ARE RELATIVE TO THE NATIONAL SPATIAL REFERENCE SYSTEM (NSRS) AND REPRESENT THE "
@@ -267,20 +271,20 @@ void AirportScreen::buildHub() {
   for (const auto& part : hubParts()) {
     auto& heading = add<Label>(std::string("LabelHub") + part.grid, &hub);
     heading.setCaption(headings[index]);
-    heading.place(120, top, 5280, kLabelHeight);
+    heading.place(120, top, kHubGridWidth, kLabelHeight);
     auto& grid = add<Grid>(part.grid, &hub, 7);
     grid.setCaption(headings[index]);
     grid.setHiddenColumn(6);
     grid.setColumnWidthsTwips({4200, 900, 0, 0, 0, 0, 0});
-    grid.place(120, top + 300, 5280, 2100);
+    grid.place(120, top + 300, kHubGridWidth, 2100);
     const std::pair<const char*, void (AirportScreen::*)(const HubPart&)> commands[] = {
         {part.add, &AirportScreen::newRecord},
         {part.edit, &AirportScreen::editRecord},
         {part.remove, &AirportScreen::deleteRecord}};
     const char* captions[] = {"New", "Edit", "Delete"};
-    // Nine buttons of three captions: each says its part to a screen reader, and each
-    // letter pressed with Alt belongs to one button (the captions have too few letters
-    // for the last two "Delete").
+    // Nine buttons of three captions: each says its part to a screen reader, and each letter
+    // pressed with Alt belongs to one button (the captions have too few letters for the last
+    // two "Delete", which go without).
     const int mnemonics[3][3] = {{0, 1, 2}, {1, 2, 3}, {2, -1, -1}};
     int buttonTop = top + 300;
     for (int i = 0; i < 3; ++i) {
@@ -288,7 +292,7 @@ void AirportScreen::buildHub() {
       button.setCaption(captions[i]);
       button.setSpokenName(std::string(captions[i]) + " " + part.noun);
       button.setMnemonicIndex(mnemonics[i][index]);
-      button.place(5520, buttonTop, 1200, 420);
+      button.place(kHubButtonLeft, buttonTop, kHubButtonWidth, 420);
       button.onClick = [this, &part, handler = commands[i].second] { (this->*handler)(part); };
       buttonTop += 480;
     }
@@ -298,7 +302,7 @@ void AirportScreen::buildHub() {
   // The obstruction list import is a developer's tool and never shown.
   auto& fromList = add<CommandButton>("Command1", &hub);
   fromList.setCaption("From List");
-  fromList.place(5520, 300 + 2 * 2610 + 300 + 3 * 480, 1200, 420);
+  fromList.place(kHubButtonLeft, 300 + 2 * 2610 + 300 + 3 * 480, kHubButtonWidth, 420);
   fromList.setVisible(false);
   fromList.onClick = [this] { importObstructionList(this->program()); };
 }

@@ -46,7 +46,7 @@ class AirportScreen : public Screen, public HubScreen {
     const char* edit;
     const char* remove;
     const char* screen;
-    const char* noun;
+    const char* noun;  // in messages and spoken names: "Please select a runway ..."
   };
   static const std::vector<HubPart>& hubParts();
   friend Screen& editChildRecord(Program& program, TableKind table, int row);

@@ -7,8 +7,8 @@
 #include "entry/airport_screen.h"
 #include "entry/certification_screen.h"
 #include "entry/field_checks.h"
-#include "entry/review_screen.h"
 #include "entry/main_screen.h"
+#include "entry/review_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
@@ -98,14 +98,17 @@ void AirportScreen::fillStateList(const std::string* chosen) {
 }
 
 // The list works as a drop-down: the chosen state moves to the top, the full
-// list follows, and the list folds to show the choice.
+// list follows, and the list folds to show the choice. The choice stays on the
+// state's own row of the full list, so that an arrow key moves to its neighbour.
 void AirportScreen::chooseState() {
   if (choosingState_) return;
   auto& list = get<ListBox>("ListState");
   const std::string state = list.chosenText();
   choosingState_ = true;
   fillStateList(&state);
-  list.choose(0);
+  const auto& full = stateItems();
+  const auto place = std::find(full.begin(), full.end(), state);
+  list.choose(place == full.end() ? 0 : 1 + static_cast<int>(place - full.begin()));
   list.setHeightTwips(500);
   choosingState_ = false;
 }

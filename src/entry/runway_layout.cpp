@@ -69,11 +69,20 @@ RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) 
   const char* tip =
       "Only Add Additional Profile Points to one Runway End.  When creating the UDDF file, the "
       "program will calculate the distance from the opposite runway end.";
-  for (auto [name, left] : {std::pair{"Command1", kEnd1Left}, std::pair{"Command2", kEnd2Left}}) {
-    auto& points = add<CommandButton>(name, frame);
+  // One button under each end: a screen reader names the end, and Alt+A / Alt+P press them.
+  const struct {
+    const char* name;
+    int left;
+    const EndFields& end;
+    int mnemonic;
+  } pointButtons[] = {{"Command1", kEnd1Left, kEnds[0], 0}, {"Command2", kEnd2Left, kEnds[1], 11}};
+  for (const auto& button : pointButtons) {
+    auto& points = add<CommandButton>(button.name, frame);
     points.setCaption("Additional Profile Points");
+    points.setSpokenName(std::string("Additional Profile Points (") + button.end.name + ")");
+    points.setMnemonicIndex(button.mnemonic);
     points.setToolTip(tip);
-    points.place(left, kButtonTop, 2400, 375);
+    points.place(button.left, kButtonTop, 2400, 375);
   }
   get<CommandButton>("Command1").onClick = [this] { openProfilePoints("Text2R", 2); };
   get<CommandButton>("Command2").onClick = [this] { openProfilePoints("Text27R", 27); };
@@ -106,6 +115,7 @@ RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) 
   for (const auto& command : commands) {
     auto& button = add<CommandButton>(command.name, nullptr);
     button.setCaption(command.caption);
+    if (command.handler == &RunwayScreen::saveAndReturn) button.setMnemonicIndex(9);  // "&Return"
     button.place(command.left, kBelow + 90, command.width, 420);
     button.onClick = [this, handler = command.handler] { (this->*handler)(); };
   }

@@ -117,7 +117,11 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     // announces it as a radio button only then.
     return new QRadioButton(parent);
   }
-  if (dynamic_cast<CommandButton*>(&control)) return new QPushButton(parent);
+  if (dynamic_cast<CommandButton*>(&control)) {
+    auto* button = new QPushButton(parent);
+    button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+    return button;
+  }
   if (dynamic_cast<Picture*>(&control)) {
     auto* button = new QToolButton(parent);
     button->setIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
@@ -139,6 +143,8 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     view->verticalHeader()->setVisible(false);
     view->horizontalHeader()->setStretchLastSection(true);
     view->setWordWrap(false);
+    // Tab leaves the grid (arrow keys move among its rows) instead of walking every cell.
+    view->setTabKeyNavigation(false);
     return view;
   }
   auto* label = new QLabel(parent);
@@ -258,6 +264,12 @@ void ControlBinding::connectUser() {
   } else if (auto* bar = qobject_cast<QTabBar*>(widget_)) {
     connect(bar, &QTabBar::tabBarClicked, this, [this](int index) {
       if (auto* tabs = dynamic_cast<TabStrip*>(control_); tabs && index >= 0) tabs->select(index);
+    });
+    // An arrow key on the tab strip moves to a tab without a click: the screen follows it.
+    connect(bar, &QTabBar::currentChanged, this, [this](int index) {
+      auto* tabs = dynamic_cast<TabStrip*>(control_);
+      if (tabs && index >= 0 && tabs->selected() != index) tabs->select(index);
+      if (control_) showSelection();  // a refused switch shows the tab that stays
     });
   } else if (auto* combo = qobject_cast<QComboBox*>(widget_)) {
     connect(combo, &QComboBox::activated, this, [this](int index) {
@@ -454,7 +466,11 @@ void ControlBinding::showChosen() {
     updating_ = true;
     if (box->chosen()) {
       list->setCurrentRow(*box->chosen(), QItemSelectionModel::ClearAndSelect);
-      list->scrollToItem(list->item(*box->chosen()));
+      // Brought into view at the top, so a folded list shows the choice first.
+      QListWidgetItem* item = list->item(*box->chosen());
+      if (!list->viewport()->rect().contains(list->visualItemRect(item))) {
+        list->scrollToItem(item, QAbstractItemView::PositionAtTop);
+      }
     } else {
       list->clearSelection();
     }
@@ -492,15 +508,7 @@ void ControlBinding::showCells() {
   auto* view = static_cast<GridView*>(widget_.data());
   updating_ = true;
   gridModel_->reload();
-  const auto& widths = grid->columnWidthsTwips();
-  for (int column = 0; column < gridModel_->columnCount(); ++column) {
-    const auto planned = static_cast<std::size_t>(gridModel_->gridColumn(column));
-    // A column is at least as wide as its longest text; the user may still widen it, and
-    // every cell's tool-tip holds its whole text.
-    if (planned < widths.size()) {
-      view->setColumnWidth(column, std::max(pixels(widths[planned]), view->contentWidth(column)));
-    }
-  }
+  fitColumns(*view, *gridModel_, grid->columnWidthsTwips());
   updating_ = false;
   showSelection();
 }

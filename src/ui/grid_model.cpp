@@ -1,5 +1,12 @@
 #include "ui/grid_model.h"
 
+#include <QHeaderView>
+#include <QStyle>
+#include <QTableView>
+#include <algorithm>
+
+#include "ui/control_binding.h"
+
 namespace survey::ui {
 
 GridModel::GridModel(Grid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(&grid) {
@@ -57,6 +64,50 @@ void GridModel::reload() {
   beginResetModel();
   findShownColumns();
   endResetModel();
+}
+
+// Each column is as wide as its longest text, at least as planned. A column before the last
+// gives way where it would push the headings that follow out of the view: every heading stays
+// in sight, the cut text is in the cell's tool-tip, and the user may still widen the column.
+void fitColumns(GridView& view, const GridModel& model, const std::vector<int>& plannedTwips) {
+  const int count = model.columnCount();
+  if (count == 0) return;
+  std::vector<int> planned(static_cast<std::size_t>(count));
+  std::vector<int> wanted(planned.size());
+  for (int column = 0; column < count; ++column) {
+    const auto gridColumn = static_cast<std::size_t>(model.gridColumn(column));
+    const auto at = static_cast<std::size_t>(column);
+    planned[at] = gridColumn < plannedTwips.size() ? pixels(plannedTwips[gridColumn])
+                                                   : view.horizontalHeader()->defaultSectionSize();
+    wanted[at] = std::max(planned[at], view.contentWidth(column));
+  }
+  const auto last = planned.size() - 1;
+  auto widthAt = [&](std::size_t column, int cap) {
+    return column == last ? planned[column]
+                          : std::max(planned[column], std::min(wanted[column], cap));
+  };
+  auto total = [&](int cap) {
+    int sum = 0;
+    for (std::size_t column = 0; column < planned.size(); ++column) sum += widthAt(column, cap);
+    return sum;
+  };
+  const int room = view.width() - 2 * view.frameWidth() -
+                   view.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
+  // The widest cap that still leaves every heading in the view (none: the planned widths).
+  int low = 0;
+  int high = *std::max_element(wanted.begin(), wanted.end());
+  while (low < high) {
+    const int middle = (low + high + 1) / 2;
+    if (total(middle) <= room) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  for (std::size_t column = 0; column < planned.size(); ++column) {
+    view.setColumnWidth(static_cast<int>(column),
+                        column == last ? wanted[column] : widthAt(column, low));
+  }
 }
 
 }  // namespace survey::ui

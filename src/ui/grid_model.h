@@ -6,7 +6,10 @@
 #include <QAbstractTableModel>
 #include <vector>
 
+class QTableView;
+
 #include "shell/controls.h"
+#include "ui/grid_view.h"
 
 namespace survey::ui {
 
@@ -30,5 +33,8 @@ class GridModel : public QAbstractTableModel {
   Grid* grid_;
   std::vector<int> shown_;
 };
+
+// Sets the view's column widths from the planned ones (twips) and the texts.
+void fitColumns(GridView& view, const GridModel& model, const std::vector<int>& plannedTwips);
 
 }  // namespace survey::ui

@@ -21,9 +21,17 @@ class ScreenView : public QWidget {
   // The widget bound to the named control, if any.
   QWidget* widgetFor(const std::string& controlName) const;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void appendInReadingOrder(const Frame* frame, std::vector<QWidget*>& stops) const;
+
   std::string name_;
   std::vector<ControlBinding*> bindings_;
+  std::vector<QWidget*> stops_;  // in Tab order; children of this view
+  bool startOnTabs_;
+  bool shownBefore_ = false;
 };
 
 }  // namespace survey::ui

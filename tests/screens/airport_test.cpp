@@ -171,6 +171,7 @@ TEST_F(AirportTest, StateListFoldsToTheChosenStateWhichSurvivesSaveAndReload) {
   EXPECT_EQ(state.item(0), "WYOMING");
   EXPECT_EQ(state.item(1), "");
   EXPECT_EQ(state.count(), 56);
+  EXPECT_EQ(state.chosen(), std::optional<int>(55));  // its own row, for the arrow keys
   EXPECT_EQ(state.heightTwips(), 500);
   save();
   EXPECT_EQ(airports().cell(1, 20), "WYOMING");

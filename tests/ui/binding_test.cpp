@@ -2,6 +2,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -44,6 +45,31 @@ class CheckedBoxScreen : public Screen {
   }
 };
 
+// Two grids with one long cell: in the middle column of one, in the only column of the other.
+class LongCellScreen : public Screen {
+ public:
+  static constexpr const char* kName = "FormTestGrids";
+  static inline const std::string kLong = std::string(60, 'x') + " the end of a long text";
+  explicit LongCellScreen(Program& program) : Screen(program, kName, "Test grids") {
+    setSizeTwips(7000, 5000);
+    auto& wide = add<Grid>("GridWide", nullptr, 3);
+    wide.setColumnWidthsTwips({1000, 2000, 1500});
+    wide.place(120, 120, 6000, 2000);
+    auto& one = add<Grid>("GridOne", nullptr, 1);
+    one.setColumnWidthsTwips({2000});
+    one.place(120, 2400, 3000, 2000);
+    const std::vector<std::vector<std::string>> rows = {{"Kind", "What is wrong", "Computed value"},
+                                                        {"Error", kLong, "12.5"}};
+    Grid::Batch batch(wide);
+    wide.setRows(2);
+    one.setRows(2);
+    for (int row = 0; row < 2; ++row) {
+      for (int column = 0; column < 3; ++column) wide.setCell(row, column, rows[row][column]);
+      one.setCell(row, 0, rows[row][1]);
+    }
+  }
+};
+
 // Answers the next message box with the given button, and remembers what it showed.
 struct BoxSeen {
   QString text, title;
@@ -75,6 +101,12 @@ class BoxAnswerer {
   std::shared_ptr<BoxSeen> seen_ = std::make_shared<BoxSeen>();
 };
 
+// The letter that Alt presses in a caption such as "&File" ("&&" is an ampersand).
+QString mnemonicOf(const QString& text) {
+  const qsizetype amp = QString(text).replace("&&", "__").indexOf('&');
+  return amp < 0 || amp + 1 >= text.size() ? QString() : text.mid(amp + 1, 1).toLower();
+}
+
 }  // namespace
 
 class BindingTest : public QObject {
@@ -92,6 +124,8 @@ class BindingTest : public QObject {
       program.screens.registerScreen(CheckedBoxScreen::kName, [](Program& p) {
         return std::make_unique<CheckedBoxScreen>(p);
       });
+      program.screens.registerScreen(
+          LongCellScreen::kName, [](Program& p) { return std::make_unique<LongCellScreen>(p); });
       dialogs.setParentProvider([this] { return &window; });
     }
   };
@@ -163,7 +197,8 @@ class BindingTest : public QObject {
     QVERIFY(edit && edit->isEnabled());
     BoxAnswerer answerer;
     answerer.answerNext(QMessageBox::Ok);
-    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);  // Enter presses the focused button
     QCOMPARE(answerer.text(), QString("You must first select an airport."));
     QCOMPARE(answerer.seen().title, QString(kProgramTitle));
   }
@@ -215,6 +250,28 @@ class BindingTest : public QObject {
     QCOMPARE(view->selectionModel()->selectedRows().first().row(), 1);
   }
 
+  // A long text widens its column only as far as the headings after it stay in sight; a
+  // column with none after it grows to the whole text and scrolls sideways.
+  void aLongCellLeavesEveryHeadingInSight() {
+    World world;
+    showScreen(world.program, LongCellScreen::kName);
+    world.window.show();
+    auto* wide = world.window.findChild<QTableView*>("GridWide");
+    auto* one = world.window.findChild<QTableView*>("GridOne");
+    QVERIFY(wide && one);
+    const QString text = QString::fromStdString(LongCellScreen::kLong);
+    const int textWidth = wide->fontMetrics().horizontalAdvance(text);
+    QCOMPARE(wide->model()->index(0, 1).data(Qt::ToolTipRole).toString(), text);
+    QVERIFY(wide->horizontalHeader()->length() <= wide->viewport()->width());
+    QVERIFY(wide->columnWidth(1) < textWidth);
+    QCOMPARE(wide->columnWidth(0), ui::pixels(1000));
+    QVERIFY(wide->columnWidth(1) > ui::pixels(2000));  // grew as far as there is room
+    const int lastStart = wide->horizontalHeader()->sectionViewportPosition(2);
+    QVERIFY(lastStart + ui::pixels(1500) <= wide->viewport()->width());
+    QVERIFY(one->columnWidth(0) >= textWidth);
+    QVERIFY(one->horizontalHeader()->length() > one->viewport()->width());  // scrolls sideways
+  }
+
   void tabsSwitchTheWorkingScreen() {
     World world;
     showScreen(world.program, MainScreen::kName);
@@ -224,36 +281,58 @@ class BindingTest : public QObject {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     QVERIFY(world.program.screens.isShown(screen::kAirport));
     QVERIFY(!world.program.screens.isShown(MainScreen::kName));
+    // An arrow key on the tab strip switches as a click does.
+    QWidget* airport = world.window.viewOf(*world.program.screens.existing(screen::kAirport));
+    QTest::keyClick(airport->findChild<QTabBar*>("TabStrip1"), Qt::Key_Left);
+    QVERIFY(world.program.screens.isShown(MainScreen::kName));
+    QVERIFY(!world.program.screens.isShown(screen::kAirport));
   }
 
-  void everyControlOfEveryScreenHasAnAccessibleName() {
+  // A screen reader tells every control apart by its name, and every button and menu of a
+  // window has a letter of its own for Alt (where its caption has one left); a button shows
+  // its whole caption.
+  void everyScreenNamesEachControlOnceAndGivesEachButtonItsOwnLetter() {
     World world;
     world.program.store.appendAirport({{3, "ABC"}, {1, "Abc Field"}});
-    for (const char* name : {screen::kMain, screen::kSurveyType, screen::kAirport, screen::kRunway,
-                             screen::kRunwayPP, screen::kNavaid, screen::kObstruction,
-                             screen::kCertification, screen::kOutputFile, screen::kImport}) {
+    for (const char* name :
+         {screen::kMain, screen::kSurveyType, screen::kAirport, screen::kRunway, screen::kRunwayPP,
+          screen::kNavaid, screen::kObstruction, screen::kCertification, screen::kReview,
+          screen::kOutputFile, screen::kImport}) {
       showScreen(world.program, name);
       QWidget* view = world.window.viewOf(*world.program.screens.existing(name));
       QVERIFY2(view, name);
-      QSet<QString> buttonNames, mnemonics;
+      QMap<QString, QString> spoken, letters;        // to the control that has it
+      QList<QPair<QString, QString>> withoutLetter;  // where, caption
+      if (view->window() == &world.window) {
+        for (QAction* menu : world.window.menuBar()->actions()) {
+          QVERIFY2(!mnemonicOf(menu->text()).isEmpty(), qPrintable(menu->text()));
+          letters[mnemonicOf(menu->text())] = "menu " + menu->text();
+        }
+      }
       for (QWidget* widget : view->findChildren<QWidget*>()) {
         if (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_")) continue;
         const QString where = QString(name) + "." + widget->objectName();
-        QVERIFY2(!widget->accessibleName().trimmed().isEmpty(), qPrintable(where));
-        if (qobject_cast<QGroupBox*>(widget)) {
-          QVERIFY2(widget->accessibleName() != widget->objectName(), qPrintable(where));
+        const QString said = widget->accessibleName();
+        QVERIFY2(!said.trimmed().isEmpty(), qPrintable(where));
+        if (qobject_cast<QGroupBox*>(widget))
+          QVERIFY2(said != widget->objectName(), qPrintable(where));
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(view)) {
+          QVERIFY2(!spoken.contains(said),
+                   qPrintable(where + " and " + spoken[said] + ": " + said));
+          spoken[said] = widget->objectName();
         }
-        // Buttons: a name that says what each does, and a letter of its own for Alt.
-        // (Checked on the airport screen, whose hub has nine buttons of three captions.)
         auto* button = qobject_cast<QPushButton*>(widget);
-        if (button && std::string(name) == screen::kAirport) {
-          QVERIFY2(!buttonNames.contains(button->accessibleName()), qPrintable(where));
-          buttonNames << button->accessibleName();
-          const qsizetype amp = QString(button->text()).replace("&&", "__").indexOf('&');
-          if (amp < 0) continue;
-          const QString letter = button->text().mid(amp + 1, 1).toLower();
-          QVERIFY2(!mnemonics.contains(letter), qPrintable(where + " Alt+" + letter));
-          mnemonics << letter;
+        if (button && button->isVisibleTo(view)) {
+          const QString letter = mnemonicOf(button->text());
+          if (letter.isEmpty()) withoutLetter.append({where, button->text()});
+          const QString caption = QString(button->text()).replace("&&", "_").remove('&');
+          QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + 8 <= button->width(),
+                   qPrintable(where + " cuts " + caption));
+          if (!letter.isEmpty()) {
+            QVERIFY2(!letters.contains(letter),
+                     qPrintable(where + " and " + letters[letter] + ": Alt+" + letter));
+            letters[letter] = widget->objectName();
+          }
         }
         // Grids: every column a screen reader meets has a heading or some text.
         if (auto* table = qobject_cast<QTableView*>(widget)) {
@@ -265,6 +344,13 @@ class BindingTest : public QObject {
             }
             QVERIFY2(text, qPrintable(where + " column " + QString::number(column)));
           }
+        }
+      }
+      // A button goes without a letter only when every letter of its caption is taken.
+      for (const auto& [where, caption] : withoutLetter) {
+        for (const QChar c : caption.toLower()) {
+          if (c.isLetter())
+            QVERIFY2(letters.contains(c), qPrintable(where + " could have Alt+" + c));
         }
       }
     }

@@ -5,6 +5,7 @@
 #include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -135,6 +136,63 @@ struct RealProgram {
     return result;
   }
 };
+
+// A widget that stands for one control of the screen (not one of Qt's inner parts).
+bool isControl(const QWidget* widget) {
+  return !widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_");
+}
+
+// The control that holds the focus: a directory list's focus is on its inner list.
+QWidget* focusedControl(QWidget* view) {
+  QWidget* widget = QApplication::focusWidget();
+  while (widget && widget != view && !isControl(widget)) widget = widget->parentWidget();
+  return widget && view->isAncestorOf(widget) ? widget : nullptr;
+}
+
+// One round of Tab from the first control of the screen, in the order the stops come.
+QList<QWidget*> tabRound(QWidget* view) {
+  auto topLeft = [view](const QWidget* widget) {
+    const QPoint at = widget->mapTo(view, QPoint());
+    return std::pair(at.y(), at.x());
+  };
+  QWidget* start = nullptr;
+  for (QWidget* child : view->findChildren<QWidget*>()) {
+    if (isControl(child) && child->isVisible() && child->isEnabled() &&
+        (child->focusPolicy() & Qt::TabFocus) && (!start || topLeft(child) < topLeft(start))) {
+      start = child;
+    }
+  }
+  QList<QWidget*> stops;
+  if (!start) return stops;
+  start->setFocus(Qt::TabFocusReason);
+  for (int press = 0; press < 300; ++press) {
+    QWidget* stop = focusedControl(view);
+    if (!stop || (press > 0 && stop == start)) return stops;
+    if (stops.contains(stop)) return {};  // a loop that never comes back to the start
+    stops << stop;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  return {};
+}
+
+// The two neighbours a step of Tab goes between, as the screen lays them out: the stops
+// themselves within one frame, else the frames (or stops) side by side that hold them.
+std::pair<QRect, QRect> sidesOfStep(QWidget* from, QWidget* to, QWidget* view) {
+  auto unitBelow = [view](QWidget* widget, QWidget* common) {
+    while (widget->parentWidget() != common) widget = widget->parentWidget();
+    return QRect(widget->mapTo(view, QPoint()), widget->size());
+  };
+  QWidget* common = from->parentWidget();
+  while (common != view && !common->isAncestorOf(to)) common = common->parentWidget();
+  return {unitBelow(from, common), unitBelow(to, common)};
+}
+
+// Whether a comes before b when read line by line (tops within a few pixels share a line).
+bool readsBefore(const QRect& a, const QRect& b) {
+  constexpr int kSameLine = 8;
+  if (std::abs(a.top() - b.top()) <= kSameLine) return a.left() < b.left();
+  return a.top() < b.top();
+}
 
 }  // namespace
 
@@ -273,14 +331,15 @@ class RealWindowTest : public QObject {
     QVERIFY(!real.platform.openDocument("no-such-scheme-for-anything:x"));
   }
 
-  void tabbingThroughEveryEntryScreenChoosesNothing_data() {
+  void tabbingThroughEveryScreenFollowsItsLayoutAndChoosesNothing_data() {
     QTest::addColumn<QString>("screenName");
-    for (const char* name : {screen::kAirport, screen::kRunway, screen::kNavaid,
-                             screen::kObstruction, screen::kCertification, screen::kSurveyType}) {
+    for (const char* name :
+         {screen::kMain, screen::kSurveyType, screen::kAirport, screen::kRunway, screen::kRunwayPP,
+          screen::kNavaid, screen::kObstruction, screen::kCertification, screen::kReview}) {
       QTest::newRow(name) << QString(name);
     }
   }
-  void tabbingThroughEveryEntryScreenChoosesNothing() {
+  void tabbingThroughEveryScreenFollowsItsLayoutAndChoosesNothing() {
     QFETCH(QString, screenName);
     const std::string name = screenName.toStdString();
     RealProgram real;
@@ -292,45 +351,88 @@ class RealWindowTest : public QObject {
     showScreen(real.program, name);
     ModalAnswerer answers;
     const auto before = real.chosenItems(name.c_str());
-    QVERIFY(!before.empty() || name == screen::kCertification || name == screen::kSurveyType);
     QWidget* view = real.window.viewOf(*real.program.screens.existing(name));
     QVERIFY(view);
     real.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&real.window));
+    const QList<QWidget*> stops = tabRound(view);
+    QVERIFY(!stops.isEmpty());
+
+    // Every control a keyboard user can work is reached exactly once.
     for (QWidget* child : view->findChildren<QWidget*>()) {
-      if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus)) {
-        child->setFocus(Qt::TabFocusReason);
-        break;
+      if (isControl(child) && child->isVisible() && child->isEnabled() &&
+          (child->focusPolicy() & Qt::TabFocus)) {
+        QVERIFY2(stops.count(child) == 1, qPrintable(child->objectName()));
       }
     }
-    QSet<QListWidget*> visited;
-    QStringList stops;  // one round of Tab, in order
-    for (int press = 0; press < 250; ++press) {
-      QWidget* focus = QApplication::focusWidget();
-      if (!focus) break;
-      if (auto* list = qobject_cast<QListWidget*>(focus)) visited.insert(list);
-      if (!stops.contains(focus->objectName())) stops << focus->objectName();
-      QTest::keyClick(focus, Qt::Key_Tab);
+    // In reading order: a frame is finished before the next begins, and each stop lies
+    // right of the one before on its line, or below it.
+    for (qsizetype at = 1; at < stops.size(); ++at) {
+      const auto [from, to] = sidesOfStep(stops[at - 1], stops[at], view);
+      const QString step = stops[at - 1]->objectName() + " -> " + stops[at]->objectName();
+      QVERIFY2(!readsBefore(to, from), qPrintable(step));
     }
-    // Every control a keyboard user can work is reached, in the screen's reading order.
-    for (QWidget* child : view->findChildren<QWidget*>()) {
-      if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus) &&
-          !child->objectName().isEmpty() && !child->objectName().startsWith("qt_")) {
-        QVERIFY2(stops.contains(child->objectName()), qPrintable(child->objectName()));
+    for (QGroupBox* frame : view->findChildren<QGroupBox*>()) {
+      qsizetype first = -1, last = -1, inside = 0;
+      for (qsizetype at = 0; at < stops.size(); ++at) {
+        if (!frame->isAncestorOf(stops[at])) continue;
+        first = first < 0 ? at : first;
+        last = at;
+        ++inside;
       }
+      QVERIFY2(inside == 0 || last - first + 1 == inside, qPrintable(frame->objectName()));
     }
-    if (name == screen::kObstruction) {
-      QVERIFY(stops.indexOf("ListObsSurface") < stops.indexOf("Text23O"));
-    }
+
     QCoreApplication::processEvents();
-    QVERIFY(visited.size() > 0 || before.empty());
     const auto after = real.chosenItems(name.c_str());
     QVERIFY(after == before);
     // What the lists show is what the program holds.
-    for (QListWidget* list : visited) {
-      const auto chosen = after.at(list->objectName().toStdString());
-      QCOMPARE(list->selectedItems().isEmpty(), !chosen.has_value());
+    for (QWidget* stop : stops) {
+      if (auto* list = qobject_cast<QListWidget*>(stop)) {
+        const auto chosen = after.at(list->objectName().toStdString());
+        QCOMPARE(list->selectedItems().isEmpty(), !chosen.has_value());
+      }
     }
+  }
+
+  void arrowKeysAndLettersChooseInTheStateListAndEscapeCancels() {
+    RealProgram real;
+    real.addSurvey("ABC", "NEW");
+    real.program.current().surveyKey = "ABC";
+    prepareScreen(real.program, screen::kAirport, "TAB");
+    showScreen(real.program, screen::kAirport);
+    real.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&real.window));
+    auto& state = real.program.screens.touch(screen::kAirport).get<ListBox>("ListState");
+    // The screen takes the keys at its first field.
+    QTRY_VERIFY(QApplication::focusWidget() == real.widget<QLineEdit>("Text1A"));
+    auto* list = real.widget<QListWidget>("ListState");
+    QVERIFY(list);
+    list->setFocus(Qt::TabFocusReason);
+    const struct {
+      Qt::Key key;
+      const char* typed;
+      const char* chosen;
+    } steps[] = {{Qt::Key_Down, "", "ALABAMA"},     {Qt::Key_Down, "", "ALASKA"},
+                 {Qt::Key_Down, "", "ARIZONA"},     {Qt::Key_Up, "", "ALASKA"},
+                 {Qt::Key_unknown, "tex", "TEXAS"}, {Qt::Key_Down, "", "UTAH"},
+                 {Qt::Key_End, "", "WYOMING"},      {Qt::Key_Down, "", "WYOMING"},
+                 {Qt::Key_Up, "", "WISCONSIN"}};
+    for (const auto& step : steps) {
+      if (step.key != Qt::Key_unknown) QTest::keyClick(list, step.key);
+      QTest::keyClicks(list, step.typed);
+      QTRY_COMPARE(QString::fromStdString(state.item(0)), QString(step.chosen));
+      QCOMPARE(QString::fromStdString(state.chosenText()), QString(step.chosen));
+      QCOMPARE(list->selectedItems().size(), 1);
+      QCOMPARE(list->selectedItems().first()->text(), QString(step.chosen));
+      QCOMPARE(list->currentItem()->text(), QString(step.chosen));
+      QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->currentItem())));
+    }
+    QTest::keyClick(list, Qt::Key_Tab);
+    QCOMPARE(QString::fromStdString(state.item(0)), QString("WISCONSIN"));
+    // Escape presses the screen's "Cancel": back to the survey list.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(real.program.screens.isShown(MainScreen::kName));
   }
 
   void accessibilityInputReachesTheProgram() {
