@@ -2,21 +2,16 @@
 #ifdef SURVEY_BENCH_UI
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QGraphicsScene>
 
 #include "app/sample_airport.h"
+#include "offscreen_application.h"
 #include "ui/survey_map_scene.h"
 
 namespace {
 
 void BM_MapScene(benchmark::State& state) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "survey_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);  // lives to the exit
-  (void)app;
+  survey::bench::ensureOffscreenApplication();
   survey::SurveyStore store;
   survey::sample::addSampleAirport(store, 15000);
   for (auto _ : state) {

@@ -7,6 +7,7 @@
 
 #include "entry/all_screens.h"
 #include "entry/main_screen.h"
+#include "offscreen_application.h"
 #include "shell/navigation.h"
 #include "support/fakes.h"
 #include "ui/main_window.h"
@@ -16,12 +17,7 @@ namespace {
 using namespace survey;
 
 void BM_OpenMainWindow1000Surveys(benchmark::State& state) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "survey_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);  // lives to the exit
-  (void)app;
+  survey::bench::ensureOffscreenApplication();
   testing::ScriptedDialogs dialogs;
   testing::FakePlatform platform;
   Program program(dialogs, platform);

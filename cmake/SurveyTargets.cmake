@@ -17,27 +17,17 @@ function(survey_library name dirs)
   endif()
 endfunction()
 
-# The core builds without a display: stop the configure if a core file names Qt.
-function(survey_forbid_qt_in_core dirs)
+# survey_forbid_include(dirs regex why): stop the configure if a file of dirs includes a
+# header that matches regex.
+function(survey_forbid_include dirs regex why)
   foreach(dir IN LISTS dirs)
     file(GLOB_RECURSE files ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
     foreach(f IN LISTS files)
-      file(STRINGS ${f} hits REGEX "#include *<Q")
+      file(STRINGS ${f} hits REGEX "#include *${regex}")
       if(hits)
-        message(FATAL_ERROR "${f} includes Qt; only src/ui and src/app may")
+        message(FATAL_ERROR "${f}: ${why}")
       endif()
     endforeach()
-  endforeach()
-endfunction()
-
-# The framework in src/shell knows no particular screen: stop the configure if it names one.
-function(survey_forbid_screens_in_shell)
-  file(GLOB_RECURSE files ${CMAKE_SOURCE_DIR}/src/shell/*.cpp ${CMAKE_SOURCE_DIR}/src/shell/*.h)
-  foreach(f IN LISTS files)
-    file(STRINGS ${f} hits REGEX "#include *\"entry/")
-    if(hits)
-      message(FATAL_ERROR "${f} includes a screen from src/entry; src/shell holds only the framework")
-    endif()
   endforeach()
 endfunction()
 
