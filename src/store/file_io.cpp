@@ -11,13 +11,21 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <random>
 #include <system_error>
 
 namespace survey {
 
 namespace {
+// Linux 5.14 and later; older systems refuse it and the pages fault in as used.
+#ifdef MADV_POPULATE_WRITE
+constexpr int kPopulateWrite = MADV_POPULATE_WRITE;
+#else
+constexpr int kPopulateWrite = 23;
+#endif
 
 std::string errnoText(const char* what) {
   return std::string(what) + ": " + std::strerror(errno);
@@ -95,15 +103,43 @@ const char* kindOf(mode_t mode) {
   return "not a regular file";
 }
 
-}  // namespace
-
+// Asks the system to back the (not yet touched) memory with large pages where
+// it can, and to fault it all in with one call. Only advice.
 void preferLargePages(void* memory, std::size_t size) {
+  constexpr std::uintptr_t kPage = 4096;
   constexpr std::uintptr_t kLarge = std::uintptr_t{1} << 21;
-  if (size < 2 * kLarge) return;
+  if (size < 16 * kPage) return;
   const auto start = reinterpret_cast<std::uintptr_t>(memory);
   const std::uintptr_t first = (start + kLarge - 1) & ~(kLarge - 1);
   const std::uintptr_t end = (start + size) & ~(kLarge - 1);
   if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+  // One call faults in every page; page by page costs a trap each, which in a
+  // virtual machine is most of a load.
+  const std::uintptr_t pagesFrom = (start + kPage - 1) & ~(kPage - 1);
+  const std::uintptr_t pagesTo = (start + size) & ~(kPage - 1);
+  if (pagesTo > pagesFrom)
+    ::madvise(reinterpret_cast<void*>(pagesFrom), pagesTo - pagesFrom, kPopulateWrite);
+}
+
+}  // namespace
+
+void* allocateLargeBlock(std::size_t bytes) {
+  constexpr std::size_t kLarge = std::size_t{1} << 21;
+  if (bytes < kLarge) {
+    void* block = std::malloc(bytes == 0 ? 1 : bytes);
+    if (block == nullptr) throw std::bad_alloc();
+    preferLargePages(block, bytes);
+    return block;
+  }
+  // Starting on a large-page boundary, all but the last part-page can be large.
+  void* block = std::aligned_alloc(kLarge, (bytes + kLarge - 1) & ~(kLarge - 1));
+  if (block == nullptr) throw std::bad_alloc();
+  preferLargePages(block, bytes);
+  return block;
+}
+
+void releaseLargeBlock(void* block) noexcept {
+  std::free(block);
 }
 
 void setWriteFaults(const WriteFaults& plan) {
@@ -126,8 +162,8 @@ std::string notARegularFile(const std::filesystem::path& path, bool missingIsFin
   return std::string("it is ") + kindOf(target.st_mode) + ", not a regular file";
 }
 
-ReadResult readWholeFile(const std::filesystem::path& path) {
-  ReadResult result;
+FileRead<FileBytes> readFileBytes(const std::filesystem::path& path) {
+  FileRead<FileBytes> result;
   result.error = notARegularFile(path, false);
   if (!result.error.empty()) return result;
   // O_NONBLOCK: whatever replaced the file since the check, the open never waits.
@@ -142,11 +178,10 @@ ReadResult readWholeFile(const std::filesystem::path& path) {
     ::close(fd);
     return result;
   }
-  // Read straight into the text, in the size the file has now; a file that
+  // Read straight into the buffer, in the size the file has now; a file that
   // grows meanwhile is read on to its end.
-  std::string& bytes = result.bytes;
+  FileBytes& bytes = result.bytes;
   bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
-  preferLargePages(bytes.data(), bytes.capacity());
   bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
   std::size_t filled = 0;
   for (;;) {
@@ -166,6 +201,12 @@ ReadResult readWholeFile(const std::filesystem::path& path) {
   bytes.resize(filled);
   result.ok = true;
   return result;
+}
+
+ReadResult readWholeFile(const std::filesystem::path& path) {
+  FileRead<FileBytes> read = readFileBytes(path);
+  return ReadResult{read.ok, std::string(read.bytes.begin(), read.bytes.end()),
+                    std::move(read.error)};
 }
 
 std::filesystem::path saveTarget(const std::filesystem::path& path) {

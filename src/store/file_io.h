@@ -5,23 +5,53 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace survey {
 
-struct ReadResult {
+// Backs large blocks with large pages, faulted in at once (see
+// preferLargePages), and leaves new elements uninitialised, so that a buffer
+// about to be filled by read() is not first cleared. Page by page, faulting in
+// and clearing a whole store's text cost more than reading it.
+void* allocateLargeBlock(std::size_t bytes);
+void releaseLargeBlock(void* block) noexcept;
+
+template <typename T>
+struct UninitializedAllocator {
+  using value_type = T;
+  UninitializedAllocator() = default;
+  template <typename U>
+  UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
+  T* allocate(std::size_t n) { return static_cast<T*>(allocateLargeBlock(n * sizeof(T))); }
+  void deallocate(T* p, std::size_t) noexcept { releaseLargeBlock(p); }
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+  template <typename U>
+  bool operator==(const UninitializedAllocator<U>&) const noexcept {
+    return true;
+  }
+};
+using FileBytes = std::vector<char, UninitializedAllocator<char>>;
+
+template <typename Bytes>
+struct FileRead {
   bool ok = false;
-  std::string bytes;
+  Bytes bytes;
   std::string error;  // why the file could not be read
 };
+using ReadResult = FileRead<std::string>;
 // Reads a regular file (or what a symbolic link points to). Never blocks: a
 // FIFO, device, socket or directory is refused with the reason.
+FileRead<FileBytes> readFileBytes(const std::filesystem::path& path);
+// The same, as a string (for the small files: journal, lock, lists).
 ReadResult readWholeFile(const std::filesystem::path& path);
-
-// Asks the system to back the (not yet touched) memory with large pages where
-// it can: a whole file read at once then costs a handful of page faults
-// instead of one per 4 KiB. Only advice; nothing changes when it is refused.
-void preferLargePages(void* memory, std::size_t size);
 
 // Why the path cannot serve as a data file: empty when it is a regular file,
 // a link to one, or absent (absent only when missingIsFine).

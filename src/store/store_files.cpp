@@ -45,12 +45,12 @@ struct FileFailure {
 };
 
 // Fills one table from a file's text; returns the failure, if any.
-std::optional<FileFailure> fillTable(Table& table, std::string text) {
+std::optional<FileFailure> fillTable(Table& table, FileBytes text) {
   const int capacity = table.shape().capacity;
   const auto perRecord = static_cast<std::size_t>(table.shape().writtenFields);
   const FileFailure tooLarge{1, "the file is far larger than a store file can be"};
   if (text.size() >= std::numeric_limits<uint32_t>::max()) return tooLarge;
-  const std::string_view header = firstLine(text);
+  const std::string_view header = firstLine(std::string_view(text.data(), text.size()));
   long count = 0;
   if (header.empty()) return FileFailure{1, "the first line is empty"};
   if (!parseHeaderCount(header, count))
@@ -64,10 +64,10 @@ std::optional<FileFailure> fillTable(Table& table, std::string text) {
   const std::size_t expectedLines = static_cast<std::size_t>(count) * perRecord;
   StoreText lines(std::move(text), expectedLines);
   // Each line that is not UTF-8 is read as Windows-1252; an ASCII text needs no look.
-  if (!lines.asciiOnly()) {
-    std::string converted = utf8ByLine(std::move(lines).release());
+  if (!lines.asciiOnly() && !isValidUtf8(lines.all())) {
+    const std::string converted = utf8ByLine(std::string(lines.all()));
     if (converted.size() >= std::numeric_limits<uint32_t>::max()) return tooLarge;
-    lines = StoreText(std::move(converted), expectedLines);
+    lines = StoreText(FileBytes(converted.begin(), converted.end()), expectedLines);
   }
   const std::size_t lineLimit = static_cast<std::size_t>(capacity) * perRecord;
   if (lines.lineCount() > lineLimit) {
@@ -124,7 +124,7 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
     std::error_code ec;
     // Only a name that is not there at all is an empty table; a dangling link is not.
     if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) continue;
-    ReadResult read = readWholeFile(path);
+    FileRead<FileBytes> read = readFileBytes(path);
     std::optional<FileFailure> failure;
     if (!read.ok) {
       failure = FileFailure{1, read.error};

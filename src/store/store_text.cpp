@@ -59,12 +59,11 @@ bool blockMasks(const char* block, uint32_t& lf, uint32_t& cr) {
 // A store file written by this program ends every line in CR LF. Such a text
 // is split sixty-four bytes at a time; any other falls back to the general split.
 bool StoreText::splitCrLf(std::size_t expectedLines) {
-  const std::string_view all(text_);
+  const std::string_view all = this->all();
   if (all.size() < 2 || all.substr(all.size() - 2) != "\r\n") return false;
   constexpr std::size_t kSpan = 64;  // bytes looked at per step, one bit each
   std::size_t count = 0;
   starts_.reserve(std::min(expectedLines, all.size()) + kSpan + 2);
-  preferLargePages(starts_.data(), starts_.capacity() * sizeof(uint32_t));
   starts_.resize(starts_.capacity());
   uint64_t crCarry = 0;  // the previous span ended in CR
   bool high = false;
@@ -102,10 +101,10 @@ bool StoreText::splitCrLf(std::size_t expectedLines) {
   return true;
 }
 
-StoreText::StoreText(std::string text, std::size_t expectedLines) : text_(std::move(text)) {
+StoreText::StoreText(FileBytes text, std::size_t expectedLines) : text_(std::move(text)) {
   if (splitCrLf(expectedLines)) return;
   starts_.clear();
-  const std::string_view all(text_);
+  const std::string_view all = this->all();
   std::size_t headerEnd = 0;
   bool crLf = false;
   std::size_t pos = nextLine(all, 0, headerEnd, crLf);
@@ -128,13 +127,7 @@ std::string_view StoreText::line(std::size_t i) const {
   // A line holds no CR or LF, so what ends it is its terminator.
   if (end > start && text_[end - 1] == '\n') --end;
   if (end > start && text_[end - 1] == '\r') --end;
-  return std::string_view(text_).substr(start, end - start);
-}
-
-std::string StoreText::release() && {
-  starts_.clear();
-  header_ = {};
-  return std::move(text_);
+  return all().substr(start, end - start);
 }
 
 }  // namespace survey

@@ -80,12 +80,19 @@ TEST(StoreFiles, LoadThenSaveIsByteIdentical) {
       {airportRecord({{1, "Épinal – Mirecourt"}, {3, "EPL"}, {25, "AOC"}, {41, "CERTIFIED"}}),
        airportRecord({{1, "B"}, {3, "BBB"}, {25, "NAVAID"}, {39, "True"}})});
   writeBytes(dir.path() / "survey_apt.txt", apt);
-  std::string rwy = "1 : 3.7\r\n";
-  for (int field = 1; field <= 200; ++field)
-    rwy += (field % 7 == 0 ? "x" + std::to_string(field) : "") + "\r\n";
+  // A full runway table: over 2 MiB, the size at which a text is held in large pages.
+  std::string rwy = "1000 : 3.7\r\n";
+  for (int row = 1; row <= 1000; ++row) {
+    for (int field = 1; field <= 200; ++field)
+      rwy += (field % 7 == 0 ? "" : "row " + std::to_string(row) + " f" + std::to_string(field)) +
+             "\r\n";
+  }
+  ASSERT_GT(rwy.size(), std::size_t{1} << 21);
   writeBytes(dir.path() / "survey_rwy.txt", rwy);
   SurveyStore store;
   ASSERT_FALSE(loadStore(store, dir.path()).failed);
+  EXPECT_EQ(store.runways().cell(1000, 199), "row 1000 f199");
+  EXPECT_EQ(store.runways().cell(999, 7), "");
   ASSERT_TRUE(saveStore(store, dir.path()).ok());
   EXPECT_EQ(readBytes(dir.path() / "survey_apt.txt"), apt);
   EXPECT_EQ(readBytes(dir.path() / "survey_rwy.txt"), rwy);
@@ -310,7 +317,7 @@ TEST(StoreText, SplitsAsThePlainLineReaderDoes) {
   };
   for (const auto& c : cases) {
     const std::vector<std::string_view> plain = splitLines(c.text);
-    const StoreText text(c.text, 4);
+    const StoreText text(FileBytes(c.text.begin(), c.text.end()), 4);
     ASSERT_EQ(text.lineCount() + 1, plain.size()) << c.text;
     EXPECT_EQ(text.header(), plain[0]);
     for (std::size_t i = 0; i < text.lineCount(); ++i) EXPECT_EQ(text.line(i), plain[i + 1]);
