@@ -24,8 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempDir;
 
-constexpr const char* kNames[] = {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt",
-                                  "survey_obs.txt"};
 constexpr TableKind kChildren[] = {TableKind::Runway, TableKind::Navaid, TableKind::Obstruction};
 
 // A store whose every table tells which generation it belongs to.

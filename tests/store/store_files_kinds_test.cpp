@@ -1,5 +1,5 @@
 // Store files as the user set them up: links, permissions, and names that are
-// not regular files; and the rule that an unread file is backed up only once.
+// not regular files.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,28 +102,6 @@ TEST(StoreFileKinds, LoadAndSaveRespectHowTheFileWasSetUp) {
     }
     c.check(dir.path());
   }
-}
-
-TEST(StoreFileKinds, AnUnreadFileIsBackedUpOnceAcrossAFailedAndARepeatedSave) {
-  TempDir dir;
-  std::ofstream(dir.path() / "survey_rwy.txt") << "not a count\r\n";
-  SurveyStore store;
-  StoreLoadReport load = loadStore(store, dir.path());
-  ASSERT_TRUE(load.failed);
-  store.appendAirport({{3, "ABC"}});
-  setWriteFaults({1, 0, -1});  // the first attempt fails after its backups
-  const StoreSaveReport first = saveStore(store, dir.path(), load.unreadTables);
-  setWriteFaults({});
-  EXPECT_FALSE(first.ok());
-  for (TableKind kind : first.backedUpTables) std::erase(load.unreadTables, kind);
-  const StoreSaveReport second = saveStore(store, dir.path(), load.unreadTables);
-  EXPECT_TRUE(second.ok()) << second.message();
-  int backups = 0;
-  for (const auto& entry : fs::directory_iterator(dir.path())) {
-    backups += entry.path().filename().string().find(".unread-backup") != std::string::npos;
-  }
-  EXPECT_EQ(backups, 1) << "the unread runway file, once";
-  EXPECT_EQ(readWholeFile(dir.path() / "survey_rwy.txt.unread-backup").bytes, "not a count\r\n");
 }
 
 }  // namespace

@@ -42,12 +42,13 @@ std::string airportFile(const std::string& header,
   return text;
 }
 
-TEST(StoreFiles, EmptyTablesSaveAsOneHeaderLineEach) {
+TEST(StoreFiles, FirstSaveCreatesTheFolderAndEmptyTablesSaveAsOneHeaderLineEach) {
   TempDir dir;
+  const std::filesystem::path folder = dir.path() / "share" / "airport-survey";
   SurveyStore store;
-  ASSERT_TRUE(saveStore(store, dir.path()).ok());
+  ASSERT_TRUE(saveStore(store, folder).ok());
   for (const char* name : {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt", "survey_obs.txt"}) {
-    EXPECT_EQ(readBytes(dir.path() / name), "0 : 3.7\r\n") << name;
+    EXPECT_EQ(readBytes(folder / name), "0 : 3.7\r\n") << name;
   }
 }
 
@@ -98,54 +99,38 @@ TEST(StoreFiles, LoadThenSaveIsByteIdentical) {
   EXPECT_EQ(readBytes(dir.path() / "survey_rwy.txt"), rwy);
 }
 
-struct HeaderCase {
-  const char* name;
-  std::string header;
-  int records;
-  int expectedCount;
-  int expectedRowsFilled;
-};
-
-class StoreHeader : public ::testing::TestWithParam<HeaderCase> {};
-
-TEST_P(StoreHeader, CountComesFromTheHeaderAndRecordsAreReadRegardless) {
-  const auto& c = GetParam();
-  TempDir dir;
-  std::vector<std::vector<std::string>> records;
-  for (int i = 1; i <= c.records; ++i)
-    records.push_back(airportRecord({{3, "K" + std::to_string(i)}}));
-  writeBytes(dir.path() / "survey_apt.txt", airportFile(c.header, records));
-  SurveyStore store;
-  const auto report = loadStore(store, dir.path());
-  EXPECT_FALSE(report.failed) << report.message();
-  EXPECT_EQ(store.airports().count(), c.expectedCount);
-  for (int row = 1; row <= c.expectedRowsFilled; ++row) {
-    EXPECT_EQ(store.airports().cell(row, 3), "K" + std::to_string(row));
+// The count comes from the header, records are read regardless of it, and the
+// next save writes as many records as the count says.
+TEST(StoreFiles, CountComesFromTheHeaderAndRecordsAreReadRegardless) {
+  const struct {
+    const char* what;
+    std::string header;
+    int records, expectedCount, expectedRowsFilled;
+  } cases[] = {
+      {"versioned", "2 : 3.7", 2, 2, 2},
+      {"without version", "3", 3, 3, 3},
+      {"blanks around the count", "  2  :3.7", 2, 2, 2},
+      {"surplus record beyond the count", "2 : 3.7", 3, 2, 3},
+      {"fewer records than the count", "4 : 3.7", 1, 4, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    std::vector<std::vector<std::string>> records;
+    for (int i = 1; i <= c.records; ++i)
+      records.push_back(airportRecord({{3, "K" + std::to_string(i)}}));
+    writeBytes(dir.path() / "survey_apt.txt", airportFile(c.header, records));
+    SurveyStore store;
+    const auto report = loadStore(store, dir.path());
+    EXPECT_FALSE(report.failed) << report.message();
+    EXPECT_EQ(store.airports().count(), c.expectedCount);
+    for (int row = 1; row <= c.expectedRowsFilled; ++row)
+      EXPECT_EQ(store.airports().cell(row, 3), "K" + std::to_string(row));
+    ASSERT_TRUE(saveStore(store, dir.path()).ok());
+    const std::string saved = readBytes(dir.path() / "survey_apt.txt");
+    EXPECT_EQ(saved.substr(0, saved.find('\r')), std::to_string(c.expectedCount) + " : 3.7");
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 1 + 41 * c.expectedCount);
   }
-}
-
-void PrintTo(const HeaderCase& c, std::ostream* out) {
-  *out << c.name;
-}
-INSTANTIATE_TEST_SUITE_P(Forms, StoreHeader,
-                         ::testing::Values(HeaderCase{"Versioned", "2 : 3.7", 2, 2, 2},
-                                           HeaderCase{"WithoutVersion", "3", 3, 3, 3},
-                                           HeaderCase{"BlanksAroundCount", "  2  :3.7", 2, 2, 2},
-                                           HeaderCase{"SurplusRecordBeyondCount", "2 : 3.7", 3, 2,
-                                                      3},
-                                           HeaderCase{"FewerRecordsThanCount", "4 : 3.7", 1, 4, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StoreFiles, SurplusRecordIsDroppedByTheNextSave) {
-  TempDir dir;
-  writeBytes(dir.path() / "survey_apt.txt",
-             airportFile("1 : 3.7", {airportRecord({{3, "A"}}), airportRecord({{3, "B"}})}));
-  SurveyStore store;
-  loadStore(store, dir.path());
-  EXPECT_EQ(store.airports().cell(2, 3), "B");
-  saveStore(store, dir.path());
-  EXPECT_EQ(readBytes(dir.path() / "survey_apt.txt"),
-            airportFile("1 : 3.7", {airportRecord({{3, "A"}, {25, "AOC"}})}));
 }
 
 TEST(StoreFiles, PartialLastRecordFillsOnlyItsFirstFields) {
@@ -163,115 +148,101 @@ TEST(StoreFiles, PartialLastRecordFillsOnlyItsFirstFields) {
   EXPECT_EQ(store.obstructions().cell(2, 3), "");
 }
 
-TEST(StoreFiles, ReadingAcceptsEveryLineEnd) {
-  for (const std::string eol : {"\r\n", "\r", "\n"}) {
-    TempDir dir;
-    writeBytes(
-        dir.path() / "survey_apt.txt",
-        airportFile("1 : 3.7", {airportRecord({{1, "Name"}, {3, "ABC"}, {41, "NEW"}})}, eol));
-    SurveyStore store;
-    ASSERT_FALSE(loadStore(store, dir.path()).failed);
-    EXPECT_EQ(store.airports().cell(1, 1), "Name");
-    EXPECT_EQ(store.airports().cell(1, 3), "ABC");
-    EXPECT_EQ(store.airports().cell(1, 41), "NEW");
-    EXPECT_EQ(store.airports().cell(1, 2), "");
-  }
-}
-
-// Each line is read as UTF-8 when it is valid UTF-8, otherwise as Windows-1252,
-// so one stray byte garbles nothing but its own line.
-TEST(StoreFiles, EachLineIsReadInItsOwnEncoding) {
+// Every line end is read. Each line is read as UTF-8 when it is valid UTF-8,
+// otherwise as Windows-1252, so one stray byte garbles nothing but its own line.
+TEST(StoreFiles, EachLineIsReadInItsOwnEncodingWhateverItsEnd) {
   const struct {
+    int field;
     const char* bytes;
     const char* text;
   } cells[] = {
-      {"Caf\xE9 \x93Nord\x94", "Caf\u00e9 \u201cNord\u201d"},
-      {"\u00c9pinal \u2013 Mirecourt", "\u00c9pinal \u2013 Mirecourt"},
-      {"\xC3", "\u00c3"},                    // a sequence cut off by the line end
-      {"\u00e9\xE9", "\u00c3\u00a9\u00e9"},  // a line with one bad byte is Windows-1252 whole
-      {"plain", "plain"},
+      {1, "Caf\xE9 \x93Nord\x94", "Caf\u00e9 \u201cNord\u201d"},
+      {3, "\u00c9pinal \u2013 Mirecourt", "\u00c9pinal \u2013 Mirecourt"},
+      {4, "\xC3", "\u00c3"},                    // a sequence cut off by the line end
+      {5, "\u00e9\xE9", "\u00c3\u00a9\u00e9"},  // a line with one bad byte is Windows-1252 whole
+      {6, "plain", "plain"},
+      {2, "", ""},
+      {41, "NEW", "NEW"},  // the record's last line
   };
   for (const std::string eol : {"\r\n", "\n", "\r"}) {
     TempDir dir;
     std::map<int, std::string> fields;
-    for (std::size_t i = 0; i < std::size(cells); ++i)
-      fields[static_cast<int>(i) + 1] = cells[i].bytes;
+    for (const auto& cell : cells) fields[cell.field] = cell.bytes;
     writeBytes(dir.path() / "survey_apt.txt", airportFile("1 : 3.7", {airportRecord(fields)}, eol));
     SurveyStore store;
     ASSERT_FALSE(loadStore(store, dir.path()).failed);
-    for (std::size_t i = 0; i < std::size(cells); ++i)
-      EXPECT_EQ(store.airports().cell(1, static_cast<int>(i) + 1), cells[i].text) << cells[i].bytes;
+    for (const auto& cell : cells)
+      EXPECT_EQ(store.airports().cell(1, cell.field), cell.text) << cell.field << " " << eol.size();
   }
 }
 
-struct BadFileCase {
-  const char* name;
-  std::string file;    // which file is bad
-  std::string header;  // its first line
-  int extraRecords;    // records beyond the airport table's capacity (airport file only)
-  int line;
-  std::string reason;  // what the report says about it
-};
+// A bad file stops the load there; the next save backs up what was not read.
+TEST(StoreFiles, LoadStopsAtABadFileAndTheSaveBacksUpWhatWasNotRead) {
+  const struct {
+    std::string file;    // which file is bad
+    std::string header;  // its first line
+    int bodyLines;       // lines of "x" after the header
+    int line;
+    std::string reason;  // what the report says about it
+  } cases[] = {
+      {"survey_rwy.txt", "", 0, 1, "empty"},
+      {"survey_rwy.txt", "many : 3.7", 0, 1, "does not start with a record count"},
+      {"survey_obs.txt", "40000 : 3.7", 0, 1, "40000 is more than the table holds (32767)"},
+      {"survey_gs.txt", "-3 : 3.7", 0, 1, "the record count -3 is negative"},
+      {"survey_apt.txt", "5 : 3.7", 1001 * 41, 41001 + 1,
+       "more records than the table holds (1000)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reason);
+    TempDir dir;
+    writeBytes(dir.path() / "survey_apt.txt", airportFile("1 : 3.7", {airportRecord({{3, "A"}})}));
+    writeBytes(dir.path() / "survey_gs.txt", "0 : 3.7\r\n");
+    std::string bad = c.header + "\r\n";
+    for (int i = 0; i < c.bodyLines; ++i) bad += "x\r\n";
+    writeBytes(dir.path() / c.file, bad);
 
-class BadStoreFile : public ::testing::TestWithParam<BadFileCase> {};
+    SurveyStore store;
+    const auto report = loadStore(store, dir.path());
+    ASSERT_TRUE(report.failed);
+    EXPECT_EQ(report.file, c.file);
+    EXPECT_EQ(report.line, c.line);
+    EXPECT_NE(report.message().find(c.file), std::string::npos);
+    EXPECT_NE(report.message().find("line " + std::to_string(c.line)), std::string::npos);
+    EXPECT_NE(report.reason.find(c.reason), std::string::npos) << report.reason;
 
-TEST_P(BadStoreFile, LoadStopsThereAndTheSaveBacksUpWhatWasNotRead) {
-  const auto& c = GetParam();
-  TempDir dir;
-  writeBytes(dir.path() / "survey_apt.txt", airportFile("1 : 3.7", {airportRecord({{3, "A"}})}));
-  writeBytes(dir.path() / "survey_gs.txt", "0 : 3.7\r\n");
-  std::string bad = c.header + "\r\n";
-  if (c.extraRecords > 0) {
-    for (int i = 0; i < (1000 + c.extraRecords) * 41; ++i) bad += "x\r\n";
+    const auto saved = saveStore(store, dir.path(), report.unreadTables);
+    ASSERT_TRUE(saved.ok()) << saved.message();
+    EXPECT_EQ(readBytes(dir.path() / (c.file + ".unread-backup")), bad);
+    EXPECT_FALSE(saved.backups.empty());
   }
-  writeBytes(dir.path() / c.file, bad);
-
-  SurveyStore store;
-  const auto report = loadStore(store, dir.path());
-  ASSERT_TRUE(report.failed);
-  EXPECT_EQ(report.file, c.file);
-  EXPECT_EQ(report.line, c.line);
-  EXPECT_NE(report.message().find(c.file), std::string::npos);
-  EXPECT_NE(report.message().find("line " + std::to_string(c.line)), std::string::npos);
-  EXPECT_NE(report.reason.find(c.reason), std::string::npos) << report.reason;
-
-  const auto saved = saveStore(store, dir.path(), report.unreadTables);
-  ASSERT_TRUE(saved.ok()) << saved.message();
-  EXPECT_EQ(readBytes(dir.path() / (c.file + ".unread-backup")), bad);
-  EXPECT_FALSE(saved.backups.empty());
 }
 
-void PrintTo(const BadFileCase& c, std::ostream* out) {
-  *out << c.name;
-}
-INSTANTIATE_TEST_SUITE_P(
-    Failures, BadStoreFile,
-    ::testing::Values(BadFileCase{"EmptyHeader", "survey_rwy.txt", "", 0, 1, "empty"},
-                      BadFileCase{"CountNotANumber", "survey_rwy.txt", "many : 3.7", 0, 1,
-                                  "does not start with a record count"},
-                      BadFileCase{"CountAboveCapacity", "survey_obs.txt", "40000 : 3.7", 0, 1,
-                                  "40000 is more than the table holds (32767)"},
-                      BadFileCase{"NegativeCount", "survey_gs.txt", "-3 : 3.7", 0, 1,
-                                  "the record count -3 is negative"},
-                      BadFileCase{"MoreRecordsThanRows", "survey_apt.txt", "5 : 3.7", 1, 41001 + 1,
-                                  "more records than the table holds (1000)"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StoreFiles, FilesAfterAFailedOneAreNotReadAndAreBackedUp) {
+// The files after a failed one are not read either. Each unread file is backed up
+// once, even when the save fails after its backups, and a backup never replaces another.
+TEST(StoreFiles, UnreadFilesAreBackedUpOnceAndNeverOverwritten) {
   TempDir dir;
   writeBytes(dir.path() / "survey_rwy.txt", "oops\r\n");
   writeBytes(dir.path() / "survey_gs.txt", "0 : 3.7\r\n");
   SurveyStore store;
   const auto report = loadStore(store, dir.path());
   ASSERT_TRUE(report.failed);
-  EXPECT_EQ(report.unreadTables,
+  const std::vector<TableKind> unread = report.unreadTables;
+  EXPECT_EQ(unread,
             (std::vector<TableKind>{TableKind::Runway, TableKind::Obstruction, TableKind::Navaid}));
-  const auto saved = saveStore(store, dir.path(), report.unreadTables);
-  EXPECT_TRUE(std::filesystem::exists(dir.path() / "survey_gs.txt.unread-backup"));
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "survey_apt.txt.unread-backup"));
-  // A second backup never replaces the first.
+  store.appendAirport({{3, "ABC"}});
+  setWriteFaults({1, 0, -1});  // the airport file fails, after the backups
+  const StoreSaveReport first = saveStore(store, dir.path(), unread);
+  setWriteFaults({});
+  EXPECT_FALSE(first.ok());
+  std::vector<TableKind> stillUnread = unread;
+  for (TableKind kind : first.backedUpTables) std::erase(stillUnread, kind);
+  const StoreSaveReport second = saveStore(store, dir.path(), stillUnread);
+  EXPECT_TRUE(second.ok()) << second.message();
+  EXPECT_EQ(readBytes(dir.path() / "survey_gs.txt.unread-backup"), "0 : 3.7\r\n");
+  for (const char* name : {"survey_rwy.txt.unread-backup1", "survey_apt.txt.unread-backup"})
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / name)) << name;
   writeBytes(dir.path() / "survey_rwy.txt", "again\r\n");
-  saveStore(store, dir.path(), report.unreadTables);
+  saveStore(store, dir.path(), unread);
   EXPECT_EQ(readBytes(dir.path() / "survey_rwy.txt.unread-backup"), "oops\r\n");
   EXPECT_EQ(readBytes(dir.path() / "survey_rwy.txt.unread-backup1"), "again\r\n");
 }

@@ -7,57 +7,38 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "store/store_files.h"
 #include "support/fakes.h"
 
 namespace survey {
 namespace {
 namespace fs = std::filesystem;
 
-struct LocationCase {
-  const char* name;
-  std::optional<fs::path> option;
-  ProgramFolderFacts folder;
-  std::string xdg;
-  std::string home;
-  fs::path expected;
-};
-
-class StoreLocationRule : public ::testing::TestWithParam<LocationCase> {};
-
-TEST_P(StoreLocationRule, ChoosesTheFolder) {
-  const LocationCase& c = GetParam();
-  StoreLocationInput input{"/opt/survey", c.option, c.folder, c.xdg, c.home};
-  EXPECT_EQ(chooseStoreDirectory(input), c.expected);
+TEST(StoreLocation, ChoosesTheFolder) {
+  constexpr ProgramFolderFacts kPortable{false, true, false};
+  constexpr ProgramFolderFacts kHoldsFiles{true, false, false};
+  constexpr ProgramFolderFacts kUnwritable{false, false, false};
+  constexpr ProgramFolderFacts kSystem{true, true, true};  // root in /usr/bin
+  const struct {
+    const char* what;
+    std::optional<fs::path> option;
+    ProgramFolderFacts folder;
+    std::string xdg, home;
+    fs::path expected;
+  } cases[] = {
+      {"option wins over a portable folder", "/srv/st", kPortable, "/x", "/h", "/srv/st"},
+      {"writable folder", {}, kPortable, "/x", "/h", "/opt/survey"},
+      {"read-only folder with store files", {}, kHoldsFiles, "/x", "/h", "/opt/survey"},
+      {"unwritable: XDG data home", {}, kUnwritable, "/x", "/h", "/x/airport-survey"},
+      {"XDG unset: home", {}, kUnwritable, "", "/h", "/h/.local/share/airport-survey"},
+      {"relative XDG is ignored", {}, kUnwritable, "rel", "/h", "/h/.local/share/airport-survey"},
+      {"system folder is never used", {}, kSystem, "", "/h", "/h/.local/share/airport-survey"},
+      {"no home at all: beside the program", {}, kUnwritable, "", "", "/opt/survey"},
+  };
+  for (const auto& c : cases) {
+    const StoreLocationInput input{"/opt/survey", c.option, c.folder, c.xdg, c.home};
+    EXPECT_EQ(chooseStoreDirectory(input), c.expected) << c.what;
+  }
 }
-
-constexpr ProgramFolderFacts kPortable{false, true, false};
-constexpr ProgramFolderFacts kHoldsFiles{true, false, false};
-constexpr ProgramFolderFacts kUnwritable{false, false, false};
-constexpr ProgramFolderFacts kSystem{true, true, true};  // root in /usr/bin
-
-void PrintTo(const LocationCase& c, std::ostream* out) {
-  *out << c.name;
-}
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StoreLocationRule,
-    ::testing::Values(
-        LocationCase{"OptionWinsOverAPortableFolder", "/srv/st", kPortable, "/x", "/h", "/srv/st"},
-        LocationCase{"WritableFolder", {}, kPortable, "/x", "/h", "/opt/survey"},
-        LocationCase{"ReadOnlyFolderWithStoreFiles", {}, kHoldsFiles, "/x", "/h", "/opt/survey"},
-        LocationCase{"UnwritableUsesXdgDataHome", {}, kUnwritable, "/x", "/h", "/x/airport-survey"},
-        LocationCase{
-            "UnsetXdgUsesHome", {}, kUnwritable, "", "/h", "/h/.local/share/airport-survey"},
-        LocationCase{
-            "RelativeXdgIsIgnored", {}, kUnwritable, "rel", "/h", "/h/.local/share/airport-survey"},
-        LocationCase{"SystemFolderNeverHoldsTheStore",
-                     {},
-                     kSystem,
-                     "",
-                     "/root",
-                     "/root/.local/share/airport-survey"},
-        LocationCase{"NoHomeAtAllStaysBesideTheProgram", {}, kUnwritable, "", "", "/opt/survey"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreLocation, InspectsTheProgramFolderOnDisk) {
   testing::TempDir dir;
@@ -94,16 +75,6 @@ TEST(StoreLocation, FollowsTheEnvironmentAndTheStoreOption) {
     ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
   } else {
     ::unsetenv("XDG_DATA_HOME");
-  }
-}
-
-TEST(StoreLocation, FirstSaveCreatesTheDataFolder) {
-  testing::TempDir dir;
-  const fs::path folder = dir.path() / "share" / "airport-survey";
-  SurveyStore store;
-  ASSERT_TRUE(saveStore(store, folder).ok());
-  for (const char* name : {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt", "survey_obs.txt"}) {
-    EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
   }
 }
 

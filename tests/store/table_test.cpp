@@ -22,19 +22,6 @@ TEST(SurveyStore, AppendAirportMakesTheSurveyCurrent) {
   EXPECT_EQ(store.current.airportRow, 1);
 }
 
-TEST(SurveyStore, AppendClearsLeftoversOfACompactedRow) {
-  SurveyStore store;
-  store.appendAirport(airport("A"));
-  store.airports().setCell(1, 30, "leftover");
-  store.appendAirport(airport("B"));
-  store.deleteSurvey("A");
-  ASSERT_EQ(store.airports().count(), 1);
-  EXPECT_EQ(store.airports().cell(2, 3), "B");  // beyond the count, old contents stay
-  store.appendAirport(airport("C"));
-  EXPECT_EQ(store.airports().cell(2, 3), "C");
-  EXPECT_EQ(store.airports().cell(2, 30), "");
-}
-
 TEST(SurveyStore, FindSurveyRowTakesTheLastMatch) {
   SurveyStore store;
   for (const char* key : {"X", "Y", "X"}) store.appendAirport(airport(key));
@@ -87,18 +74,6 @@ TEST(SurveyStore, DeleteSurveyCompactsEveryTableKeepingOthersRowsAndMarks) {
   EXPECT_EQ(store.obstructions().count(), 2);
   EXPECT_EQ(store.obstructions().cell(1, 24), "");
   EXPECT_EQ(store.obstructions().cell(2, 24), "D");  // another survey's mark survives
-}
-
-TEST(SurveyStore, DeleteSurveyWithEmptyKeyRemovesOnlyUnlinkedRows) {
-  SurveyStore store;
-  store.appendAirport(airport("A"));
-  store.appendChild(TableKind::Runway, {});
-  store.current.surveyKey = "";
-  store.appendChild(TableKind::Runway, {});
-  store.deleteSurvey("");
-  EXPECT_EQ(store.airports().count(), 1);
-  EXPECT_EQ(store.runways().count(), 1);
-  EXPECT_EQ(store.runways().cell(1, 49), "A");
 }
 
 TEST(SurveyStore, FullTablesRefuseAndKeepTheirCount) {
