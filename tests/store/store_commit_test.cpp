@@ -64,61 +64,34 @@ std::vector<std::string> strayFiles(const fs::path& dir) {
   return found;
 }
 
-TEST(StoreCommit, AnyWriteFaultLeavesTheWholeOldStoreAndNoTemporaryFile) {
+// A save of generation 2 over generation 1, failing or cut short at every
+// stage: the next load sees one whole generation, and tidies away only the
+// program's own temporary files.
+TEST(StoreCommit, AFailedOrCutShortSaveLeavesOneWholeGeneration) {
+  enum Record { kNone, kTorn, kWhole };
   struct Case {
     const char* what;
-    WriteFaults faults;
-    const char* failingFile;  // nullptr: the save succeeds
-  };
-  const Case cases[] = {
-      {"airport file write", {1, 0, -1}, "survey_apt.txt"},
-      {"runway file write", {2, 0, -1}, "survey_rwy.txt"},
-      {"navaid file write", {3, 0, -1}, "survey_gs.txt"},
-      {"obstruction file write", {4, 0, -1}, "survey_obs.txt"},
-      {"commit record write", {5, 0, -1}, kCommitRecordName},
-      {"disk full at the start", {0, 0, 0}, "survey_apt.txt"},
-      {"disk full midway", {0, 0, 200}, "survey_rwy.txt"},
-      {"commit record rename", {0, 1, -1}, kCommitRecordName},
-      {"one file rename, completed at once", {0, 3, -1}, nullptr},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    TempDir dir;
-    SurveyStore old = generation(1);
-    ASSERT_TRUE(saveStore(old, dir.path()).ok());
-    SurveyStore next = generation(2);
-    setWriteFaults(c.faults);
-    const StoreSaveReport report = saveStore(next, dir.path());
-    setWriteFaults({});
-    if (c.failingFile == nullptr) {
-      EXPECT_TRUE(report.ok()) << report.message();
-      EXPECT_EQ(loadedGeneration(dir.path()), 2);
-    } else {
-      ASSERT_EQ(report.failures.size(), 1u);
-      EXPECT_EQ(report.failures[0].rfind(c.failingFile, 0), 0u) << report.failures[0];
-      EXPECT_NE(report.message().find("the store was left as it was"), std::string::npos);
-      EXPECT_EQ(loadedGeneration(dir.path()), 1);
-    }
-    EXPECT_EQ(strayFiles(dir.path()), std::vector<std::string>{});
-  }
-}
-
-// The states a save can be cut short in, laid out by hand; the next load
-// must see one whole generation and tidy up.
-TEST(StoreCommit, NextLoadCompletesOrDiscardsASaveCutShort) {
-  struct Case {
-    const char* what;
-    int renamedBeforeCut;  // files already put in place
-    bool recordInPlace;
-    bool recordTorn;
+    WriteFaults faults;       // injected into a real save...
+    const char* failingFile;  // ...which fails there (nullptr: it succeeds)
+    int renamedBeforeCut;     // -1: a real save; else one laid out by hand, cut short
+    Record record;            // of the save laid out by hand
     int expectedGeneration;
   };
   const Case cases[] = {
-      {"temporary files written, no record", 0, false, false, 1},
-      {"record torn while written", 0, true, true, 1},
-      {"record in place, nothing renamed", 0, true, false, 2},
-      {"record in place, two files renamed", 2, true, false, 2},
-      {"record in place, all renamed", 4, true, false, 2},
+      {"airport file write", {1, 0, -1}, "survey_apt.txt", -1, kNone, 1},
+      {"runway file write", {2, 0, -1}, "survey_rwy.txt", -1, kNone, 1},
+      {"navaid file write", {3, 0, -1}, "survey_gs.txt", -1, kNone, 1},
+      {"obstruction file write", {4, 0, -1}, "survey_obs.txt", -1, kNone, 1},
+      {"commit record write", {5, 0, -1}, kCommitRecordName, -1, kNone, 1},
+      {"disk full at the start", {0, 0, 0}, "survey_apt.txt", -1, kNone, 1},
+      {"disk full midway", {0, 0, 200}, "survey_rwy.txt", -1, kNone, 1},
+      {"commit record rename", {0, 1, -1}, kCommitRecordName, -1, kNone, 1},
+      {"one file rename, completed at once", {0, 3, -1}, nullptr, -1, kNone, 2},
+      {"temporary files written, no record", {}, nullptr, 0, kNone, 1},
+      {"record torn while written", {}, nullptr, 0, kTorn, 1},
+      {"record in place, nothing renamed", {}, nullptr, 0, kWhole, 2},
+      {"record in place, two files renamed", {}, nullptr, 2, kWhole, 2},
+      {"record in place, all renamed", {}, nullptr, 4, kWhole, 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -126,23 +99,36 @@ TEST(StoreCommit, NextLoadCompletesOrDiscardsASaveCutShort) {
     SurveyStore old = generation(1);
     ASSERT_TRUE(saveStore(old, dir.path()).ok());
     SurveyStore next = generation(2);
-    std::string record = "survey store commit\n";
-    for (int k = 0; k < 4; ++k) {
-      const TableKind kind = std::array{TableKind::Airport, TableKind::Runway, TableKind::Navaid,
-                                        TableKind::Obstruction}[k];
-      const fs::path target = fs::absolute(dir.path() / shapeOf(kind).fileName);
-      std::string error;
-      const fs::path temp = writeTemporaryCopy(target, storeFileText(next.table(kind)), error);
-      ASSERT_EQ(error, "");
-      record += temp.string() + "\t" + target.string() + "\n";
-      if (k < c.renamedBeforeCut) fs::rename(temp, target);
-    }
-    if (!c.recordTorn) record += "end\n";
-    if (c.recordInPlace) {
-      ASSERT_EQ(writeFileAtomically(dir.path() / kCommitRecordName, record), "");
-    }
     std::ofstream(dir.path() / "survey_apt.txt.saving-x1") << "not ours";
     std::ofstream(dir.path() / "notes.txt.saving-123") << "not ours";
+    if (c.renamedBeforeCut < 0) {
+      setWriteFaults(c.faults);
+      const StoreSaveReport report = saveStore(next, dir.path());
+      setWriteFaults({});
+      if (c.failingFile == nullptr) {
+        EXPECT_TRUE(report.ok()) << report.message();
+      } else {
+        ASSERT_EQ(report.failures.size(), 1u);
+        EXPECT_EQ(report.failures[0].rfind(c.failingFile, 0), 0u) << report.failures[0];
+        EXPECT_NE(report.message().find("the store was left as it was"), std::string::npos);
+      }
+    } else {
+      std::string record = "survey store commit\n";
+      for (int k = 0; k < 4; ++k) {
+        const TableKind kind = std::array{TableKind::Airport, TableKind::Runway, TableKind::Navaid,
+                                          TableKind::Obstruction}[k];
+        const fs::path target = fs::absolute(dir.path() / shapeOf(kind).fileName);
+        std::string error;
+        const fs::path temp = writeTemporaryCopy(target, storeFileText(next.table(kind)), error);
+        ASSERT_EQ(error, "");
+        record += temp.string() + "\t" + target.string() + "\n";
+        if (k < c.renamedBeforeCut) fs::rename(temp, target);
+      }
+      if (c.record == kWhole) record += "end\n";
+      if (c.record != kNone) {
+        ASSERT_EQ(writeFileAtomically(dir.path() / kCommitRecordName, record), "");
+      }
+    }
     EXPECT_EQ(loadedGeneration(dir.path()), c.expectedGeneration);
     EXPECT_EQ(strayFiles(dir.path()),
               (std::vector<std::string>{"notes.txt.saving-123", "survey_apt.txt.saving-x1"}))
