@@ -32,14 +32,6 @@ struct ModelTable {
   }
 };
 
-// The file a table saves to, written plainly from the model.
-std::string modelFile(const ModelTable& t, const std::string& eol) {
-  std::string text = std::to_string(t.count) + " : 3.7" + eol;
-  for (int r = 1; r <= t.count; ++r)
-    for (int f = 1; f <= t.shape().writtenFields; ++f) text += t.get(r, f) + eol;
-  return text;
-}
-
 class StoreModel {
  public:
   explicit StoreModel(unsigned seed) : random_(seed) {
@@ -158,10 +150,14 @@ class StoreModel {
               << when << " " << t.shape().name << " row " << r << " field " << f;
     }
   }
+  // The files a save writes, written plainly from the model.
   void expectFiles(const std::filesystem::path& dir) const {
-    for (const auto& t : tables_)
-      EXPECT_EQ(readWholeFile(dir / std::string(t.shape().fileName)).bytes, modelFile(t, "\r\n"))
-          << t.shape().name;
+    for (const auto& t : tables_) {
+      std::string text = std::to_string(t.count) + " : 3.7\r\n";
+      for (int r = 1; r <= t.count; ++r)
+        for (int f = 1; f <= t.shape().writtenFields; ++f) text += t.get(r, f) + "\r\n";
+      EXPECT_EQ(readWholeFile(dir / std::string(t.shape().fileName)).bytes, text) << t.shape().name;
+    }
   }
 
  private:
