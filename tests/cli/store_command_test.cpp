@@ -10,39 +10,56 @@
 namespace survey::testing {
 namespace {
 
+constexpr const char* kStoreFiles[] = {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt",
+                                       "survey_obs.txt"};
+
 class StoreCommand : public ToolTest {
  protected:
   void save(SurveyStore store) { ASSERT_TRUE(saveStore(store, dir()).ok()); }
   std::string d() const { return quoted(dir()); }
 };
 
-TEST_F(StoreCommand, ListPrintsTheSixColumnsInTableOrder) {
+// list prints the six columns in table order, resave keeps the files byte for byte,
+// and --store stands for the DIR argument of either.
+TEST_F(StoreCommand, ListAndResaveTakeTheFolderAsDirOrThroughTheStoreOption) {
   SurveyStore store;
   store.current.surveyType = "RUNWAY";
-  store.appendAirport({{1, "Abc Field"}, {2, "03407.A"}, {3, "ABC"}, {5, "05/01/2026"}});
+  store.appendAirport(
+      {{1, "Abc Field"}, {2, "03407.A"}, {3, "ABC"}, {5, "05/01/2026"}, {39, "True"}});
   store.current.surveyType = "";
   store.appendAirport({{1, "Second"}, {3, "XYZ"}});
   store.airports().setCell(2, 41, "CERTIFIED");
-  save(store);
-  const ToolRun run = tool("list " + d());
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            "ABC\t03407.A\tAbc Field\t05/01/2026\tNEW\tRUNWAY\n"
-            "XYZ\t\tSecond\t\tCERTIFIED\tAOC\n");
-}
-
-TEST_F(StoreCommand, ResaveKeepsTheFilesByteIdentical) {
-  SurveyStore store;
-  store.appendAirport({{1, "Abc"}, {3, "ABC"}, {39, "True"}});
   store.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}, {60, "100"}});
   store.appendChild(TableKind::Obstruction, {{1, "TREE"}, {25, numberCell(1)}});
   save(store);
-  const char* const names[] = {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt",
-                               "survey_obs.txt"};
   std::vector<std::string> before;
-  for (const char* name : names) before.push_back(readWholeFile(dir() / name).bytes);
-  ASSERT_EQ(tool("resave " + d()).status, 0);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(readWholeFile(dir() / names[i]).bytes, before[i]);
+  for (const char* name : kStoreFiles) before.push_back(readWholeFile(dir() / name).bytes);
+  const std::string listed =
+      "ABC\t03407.A\tAbc Field\t05/01/2026\tNEW\tRUNWAY\n"
+      "XYZ\t\tSecond\t\tCERTIFIED\tAOC\n";
+  const struct {
+    std::string args;
+    int status;
+    std::string out;  // all of stdout
+    std::string err;  // part of stderr
+  } cases[] = {{"list " + d(), 0, listed, ""},
+               {"--store " + d() + " list", 0, listed, ""},
+               {"--store=" + d() + " list", 0, listed, ""},
+               {"--store " + d() + " list " + d(), 2, "", "either with --store or as DIR"},
+               {"resave " + d(), 0, "", ""},
+               {"--store " + d() + " resave", 0, "", ""},
+               {"--store", 2, "", "--store needs a folder"},
+               {"--version", 0, std::string("survey-tool ") + SURVEY_EXPECTED_VERSION + "\n", ""}};
+  for (const auto& c : cases) {
+    const ToolRun run = tool(c.args);
+    EXPECT_EQ(run.status, c.status) << c.args;
+    EXPECT_EQ(run.out, c.out) << c.args;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << c.args << ": " << run.err;
+  }
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(readWholeFile(dir() / kStoreFiles[i]).bytes, before[i]);
+  const ToolRun help = tool("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("[--store DIR]"), std::string::npos);  // --help names the option
 }
 
 TEST_F(StoreCommand, BadArgumentsAndUnreadableStoresExitWithStatusTwo) {
@@ -62,32 +79,6 @@ TEST_F(StoreCommand, BadArgumentsAndUnreadableStoresExitWithStatusTwo) {
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
   }
   EXPECT_EQ(readWholeFile(dir() / "survey_apt.txt").bytes, "garbage\r\n");
-}
-
-TEST_F(StoreCommand, StoreOptionStandsForTheDirArgument) {
-  SurveyStore store;
-  store.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
-  save(store);
-  const struct {
-    std::string args;
-    int status;
-    std::string out;  // all of stdout
-    std::string err;  // part of stderr
-  } cases[] = {{"--store " + d() + " list", 0, "ABC\t\tAbc Field\t\tNEW\tAOC\n", ""},
-               {"--store=" + d() + " list", 0, "ABC\t\tAbc Field\t\tNEW\tAOC\n", ""},
-               {"--store " + d() + " list " + d(), 2, "", "either with --store or as DIR"},
-               {"--store " + d() + " resave", 0, "", ""},
-               {"--store", 2, "", "--store needs a folder"},
-               {"--version", 0, std::string("survey-tool ") + SURVEY_EXPECTED_VERSION + "\n", ""}};
-  for (const auto& c : cases) {
-    const ToolRun run = tool(c.args);
-    EXPECT_EQ(run.status, c.status) << c.args;
-    EXPECT_EQ(run.out, c.out) << c.args;
-    EXPECT_NE(run.err.find(c.err), std::string::npos) << c.args << ": " << run.err;
-  }
-  const ToolRun help = tool("--help");
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("[--store DIR]"), std::string::npos);  // --help names the option
 }
 
 // Saving commands leave the store alone while the windowed program holds it

@@ -2,9 +2,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -16,6 +17,7 @@ namespace survey::testing {
 struct ToolRun {
   int status = -1;
   std::string out, err;
+  long peakKilobytes = 0;  // of the shell and the tool it runs
 };
 
 class ToolTest : public ::testing::Test {
@@ -25,9 +27,16 @@ class ToolTest : public ::testing::Test {
     const auto out = dir() / "out.txt", err = dir() / "err.txt";
     const std::string command =
         quoted(SURVEY_TOOL) + " " + args + " >" + quoted(out) + " 2>" + quoted(err);
-    const int raw = std::system(command.c_str());
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+      ::_exit(127);
+    }
+    int raw = 0;
+    rusage usage{};
+    if (pid < 0 || ::wait4(pid, &raw, 0, &usage) != pid) return {};
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile(out).bytes,
-            readWholeFile(err).bytes};
+            readWholeFile(err).bytes, usage.ru_maxrss};
   }
   static std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
   const std::filesystem::path& dir() const { return dir_.path(); }
