@@ -47,35 +47,6 @@ TEST(SurveyStore, ChildRowsSkipDeletedAndOtherSurveys) {
   EXPECT_EQ(store.current.runwayRow, 4);
 }
 
-TEST(SurveyStore, DeleteSurveyCompactsEveryTableKeepingOthersRowsAndMarks) {
-  SurveyStore store;
-  store.appendAirport(airport("A"));
-  store.appendAirport(airport("B"));
-  store.appendAirport(airport("A"));
-  const struct {
-    TableKind kind;
-    const char* key;
-  } children[] = {{TableKind::Runway, "A"},      {TableKind::Runway, "B"},
-                  {TableKind::Navaid, "B"},      {TableKind::Navaid, "A"},
-                  {TableKind::Obstruction, "A"}, {TableKind::Obstruction, "B"},
-                  {TableKind::Obstruction, "B"}};
-  for (const auto& child : children) {
-    store.current.surveyKey = child.key;
-    store.appendChild(child.kind, {{1, child.key}});
-  }
-  store.markDeleted(TableKind::Obstruction, 3);
-  store.deleteSurvey("A");
-  EXPECT_EQ(store.airports().count(), 1);
-  EXPECT_EQ(store.airports().cell(1, 3), "B");
-  EXPECT_EQ(store.runways().count(), 1);
-  EXPECT_EQ(store.runways().cell(1, 49), "B");
-  EXPECT_EQ(store.navaids().count(), 1);
-  EXPECT_EQ(store.navaids().cell(1, 16), "B");
-  EXPECT_EQ(store.obstructions().count(), 2);
-  EXPECT_EQ(store.obstructions().cell(1, 24), "");
-  EXPECT_EQ(store.obstructions().cell(2, 24), "D");  // another survey's mark survives
-}
-
 TEST(SurveyStore, FullTablesRefuseAndKeepTheirCount) {
   const struct {
     TableKind kind;
