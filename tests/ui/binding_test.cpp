@@ -183,7 +183,7 @@ class BindingTest : public QObject {
     QVERIFY(one->horizontalHeader()->length() > one->viewport()->width());  // scrolls sideways
   }
 
-  void tabsSwitchTheWorkingScreen() {
+  void tabsSwitchTheWorkingScreenAndItsMenus() {
     World world;
     world.show(MainScreen::kName);
     auto* bar = world.window.findChild<QTabBar*>("TabStrip1");
@@ -196,6 +196,15 @@ class BindingTest : public QObject {
     QTest::keyClick(airport->findChild<QTabBar*>("TabStrip1"), Qt::Key_Left);
     QVERIFY(world.program.screens.isShown(MainScreen::kName));
     QVERIFY(!world.program.screens.isShown(screen::kAirport));
+    // The menus are those of the screen shown now.
+    QStringList titles;
+    for (QAction* action : world.window.menuBar()->actions()) titles << action->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Help", "&Obstructions"}));
+    auto* help = world.window.findChild<QAction*>("OnLineHelp");
+    QVERIFY(help);
+    std::ofstream(world.dir.path() / "help.pdf") << "%PDF-1.4";
+    help->trigger();
+    QCOMPARE(world.platform.opened.size(), std::size_t(1));
   }
 
   // A screen reader tells every control apart by its name, and every button and menu of a
@@ -278,19 +287,6 @@ class BindingTest : public QObject {
     QTest::keyClick(side->window(), Qt::Key_Escape);
     QVERIFY(!world.program.screens.isShown(screen::kImport));
     QVERIFY(world.program.screens.isShown(MainScreen::kName));
-  }
-
-  void menusComeFromTheShownScreen() {
-    World world;
-    world.show(MainScreen::kName);
-    QStringList titles;
-    for (QAction* action : world.window.menuBar()->actions()) titles << action->text();
-    QCOMPARE(titles, (QStringList{"&File", "&Help", "&Obstructions"}));
-    auto* help = world.window.findChild<QAction*>("OnLineHelp");
-    QVERIFY(help);
-    std::ofstream(world.dir.path() / "help.pdf") << "%PDF-1.4";
-    help->trigger();
-    QCOMPARE(world.platform.opened.size(), std::size_t(1));
   }
 
   void enterOnAReviewFindingOpensItsFieldWithTheFocus() {
