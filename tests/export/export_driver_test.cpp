@@ -15,6 +15,12 @@ namespace fs = std::filesystem;
 
 const Clock kClock = [] { return kExportMoment; };
 
+class WriteUddfFile : public ::testing::Test {
+ protected:
+  const survey::testing::TempDir scratch_;
+  const fs::path& dir = scratch_.path();
+};
+
 TEST(CreateUddf, ExtensionBySurveyType) {
   const struct {
     const char* type;
@@ -70,11 +76,9 @@ TEST(CreateUddf, OutputPath) {
   EXPECT_EQ(uddfSuccessMessage("/data/out/site1.f77"), "/data/out/site1.f77 Successfully created");
 }
 
-TEST(WriteUddfFile, WritesTheComposedFileOverAnOldOne) {
+TEST_F(WriteUddfFile, WritesTheComposedFileOverAnOldOne) {
   SurveyStore store;
   addSurvey(store, "KSEA", "AOC", false, false, {{7, "47"}, {8, "26"}, {9, "59.4"}});
-  const survey::testing::TempDir scratch;
-  const fs::path& dir = scratch.path();
   const fs::path file = dir / "site1.f77";
   ASSERT_TRUE(writeFileAtomically(file, "old contents").empty());
 
@@ -91,11 +95,9 @@ TEST(WriteUddfFile, WritesTheComposedFileOverAnOldOne) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
-TEST(WriteUddfFile, AFileThatCannotBeWrittenIsReportedWithItsPath) {
+TEST_F(WriteUddfFile, AFileThatCannotBeWrittenIsReportedWithItsPath) {
   SurveyStore store;
   addSurvey(store, "K", "AOC", true, true);
-  const survey::testing::TempDir scratch;
-  const fs::path& dir = scratch.path();
   const fs::path missing = dir / "no such directory" / "site1.f77";
   const ExportResult result = writeUddfFile(store, "K", missing, kClock);
   EXPECT_FALSE(result.ok);
@@ -109,7 +111,7 @@ TEST(WriteUddfFile, AFileThatCannotBeWrittenIsReportedWithItsPath) {
   EXPECT_TRUE(fs::is_directory(dir / "taken.f77"));
 }
 
-TEST(WriteUddfFile, ASurveyOfMoreThan20001LinesIsRefused) {
+TEST_F(WriteUddfFile, ASurveyOfMoreThan20001LinesIsRefused) {
   SurveyStore store;
   addSurvey(store, "K", "AOC", true, true);
   // 14 rows before the obstructions, 3 + EOF after them: 19,983 obstructions fill the file.
@@ -119,8 +121,6 @@ TEST(WriteUddfFile, ASurveyOfMoreThan20001LinesIsRefused) {
   EXPECT_EQ(fits.lines, 20001);
 
   addObstruction(store, "K", {{2, "Tree"}});
-  const survey::testing::TempDir scratch;
-  const fs::path& dir = scratch.path();
   const ExportResult result = writeUddfFile(store, "K", dir / "big.f77", kClock);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.message,
@@ -129,11 +129,9 @@ TEST(WriteUddfFile, ASurveyOfMoreThan20001LinesIsRefused) {
   EXPECT_TRUE(fs::is_empty(dir));
 }
 
-TEST(WriteUddfFile, ShortenedValuesAreListedForTheUser) {
+TEST_F(WriteUddfFile, ShortenedValuesAreListedForTheUser) {
   SurveyStore store;
   addSurvey(store, "K", "AOC", true, true, {{22, "LCLTDL (Local Tidal)"}});
-  const survey::testing::TempDir scratch;
-  const fs::path& dir = scratch.path();
   const ExportResult result = writeUddfFile(store, "K", dir / "a.f77", kClock);
   ASSERT_TRUE(result.ok);
   ASSERT_EQ(result.shortened.size(), 1u);

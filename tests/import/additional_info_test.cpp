@@ -1,3 +1,5 @@
+// The closing block's rules line by line; a whole block as files hold it is read through the
+// sample file's import.
 #include "uddf/import/additional_info.h"
 
 #include <gtest/gtest.h>
@@ -6,30 +8,6 @@
 
 namespace survey::uddf {
 namespace {
-
-std::string padded(std::string text) {
-  text.resize(121, ' ');
-  return text + "|" + std::string(78, ' ');
-}
-
-TEST(AdditionalInformation, WorkedClosingBlock) {
-  AdditionalInformation info;
-  for (const std::string& line :
-       {padded("|ADDITIONAL INFORMATION"), padded("|"), padded("|OBSTRUCTION 12 IS A CRANE"),
-        padded("|REMOVED BY 2007"),
-        padded("|SURVEY TYPE IS AOC.  SURVEYOR: SURVEY CREW 2  LICENSE NO: 1234 SUBMITTED: "
-               "05/01/2006"),
-        std::string("EOF") + std::string(199, ' ')}) {
-    info.readLine(line);
-  }
-  ASSERT_TRUE(info.hasSurveyLine());
-  EXPECT_EQ(info.surveyLine().surveyType, "AOC");
-  EXPECT_EQ(info.surveyLine().surveyor, "SURVEY CREW 2");
-  EXPECT_EQ(info.surveyLine().licence, "1234");
-  EXPECT_TRUE(info.hasRemarks());
-  // Fill blanks collapse to one, and the last line's fill leaves one at the end.
-  EXPECT_EQ(info.remarks(), " OBSTRUCTION 12 IS A CRANE REMOVED BY 2007 ");
-}
 
 TEST(AdditionalInformation, LinesThatAddNothing) {
   for (const std::string line : {"", "   ", "| | |  |", "EOF", "EOF and more", "EOFX",

@@ -6,18 +6,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QTimer>
 #include <QtTest>
 #include <fstream>
 
 #include "entry/all_screens.h"
-#include "entry/field_checks.h"
 #include "entry/main_screen.h"
+#include "modal_answerer.h"
 #include "review/review_fixture.h"
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
@@ -30,20 +28,9 @@
 #include "ui/qt_dialogs.h"
 
 using namespace survey;
+using survey::testing::ModalAnswerer;
 
 namespace {
-
-// A small screen with one checked box, to drive the binding without the entry screens.
-class CheckedBoxScreen : public Screen {
- public:
-  static constexpr const char* kName = "FormTestBox";
-  explicit CheckedBoxScreen(Program& program) : Screen(program, kName, "Test box") {
-    auto& box = add<TextBox>("Text7A", nullptr);
-    box.setCaption("Existing Latitude  (dd mm ss.s) Deg");
-    box.place(120, 120, 1200, 300);
-    attachDmsCheck(program.dialogs, box, DmsKind::DegLat);
-  }
-};
 
 // Two grids with one long cell: in the middle column of one, in the only column of the other.
 class LongCellScreen : public Screen {
@@ -70,37 +57,6 @@ class LongCellScreen : public Screen {
   }
 };
 
-// Answers the next message box with the given button, and remembers what it showed.
-struct BoxSeen {
-  QString text, title;
-  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-class BoxAnswerer {
- public:
-  void answerNext(QMessageBox::StandardButton button) { poll(seen_, button, 100); }
-  const QString& text() const { return seen_->text; }
-  const BoxSeen& seen() const { return *seen_; }
-
- private:
-  static void poll(std::shared_ptr<BoxSeen> seen, QMessageBox::StandardButton button, int tries) {
-    QTimer::singleShot(10, [seen, button, tries] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) {
-        if (tries > 0) poll(seen, button, tries - 1);
-        return;
-      }
-      seen->text = box->text();
-      seen->title = box->windowTitle();
-      seen->icon = box->icon();
-      if (auto* def = box->defaultButton()) seen->defaultButton = box->standardButton(def);
-      box->button(button)->click();
-    });
-  }
-  std::shared_ptr<BoxSeen> seen_ = std::make_shared<BoxSeen>();
-};
-
 // The letter that Alt presses in a caption such as "&File" ("&&" is an ampersand).
 QString mnemonicOf(const QString& text) {
   const qsizetype amp = QString(text).replace("&&", "__").indexOf('&');
@@ -121,52 +77,39 @@ class BindingTest : public QObject {
     ui::MainWindow window{program};
     World() {
       registerAllScreens(program.screens);
-      program.screens.registerScreen(CheckedBoxScreen::kName, [](Program& p) {
-        return std::make_unique<CheckedBoxScreen>(p);
-      });
       program.screens.registerScreen(
           LongCellScreen::kName, [](Program& p) { return std::make_unique<LongCellScreen>(p); });
       dialogs.setParentProvider([this] { return &window; });
     }
+    void show(const std::string& screenName) {
+      showScreen(program, screenName);
+      window.show();
+    }
   };
 
  private slots:
-  void typingRunsTheCheckAndEmptiesTheBox() {
-    World world;
-    showScreen(world.program, CheckedBoxScreen::kName);
-    world.window.show();
-    auto* edit = world.window.findChild<QLineEdit*>("Text7A");
-    QVERIFY(edit);
-    QCOMPARE(edit->accessibleName(), QString("Existing Latitude  (dd mm ss.s) Deg"));
-    BoxAnswerer answerer;
-    answerer.answerNext(QMessageBox::Ok);
-    QTest::keyClicks(edit, "95");
-    QCOMPARE(answerer.text(),
-             QString("95 is greater than 90.  Degree values must be between 0 and 90."));
-    QCOMPARE(answerer.seen().title, QString());
-    QCOMPARE(edit->text(), QString());
-    auto& box = world.program.screens.touch(CheckedBoxScreen::kName).get<TextBox>("Text7A");
-    QCOMPARE(box.text(), std::string());
-    box.setText("45");  // a program change shows in the widget
-    QCOMPARE(edit->text(), QString("45"));
-  }
-
   void typingIntoTheAirportDegreesBoxRefusesAndEmptiesIt() {
     World world;
     world.program.store.appendAirport({{3, "ABC"}, {1, "Abc Field"}});
     world.program.current().storeLoaded = true;
     prepareScreen(world.program, screen::kAirport, "TAB");
-    showScreen(world.program, screen::kAirport);
-    world.window.show();
+    world.show(screen::kAirport);
     auto* degrees = world.window.findChild<QLineEdit*>("Text7A");
     QVERIFY(degrees && degrees->isEnabled());
     QVERIFY(degrees->font().bold());
-    BoxAnswerer answerer;
-    answerer.answerNext(QMessageBox::Ok);
+    QCOMPARE(degrees->accessibleName(), QString("Existing Latitude  (dd mm ss.s) Deg"));
+    ModalAnswerer answers;
+    QTest::keyClicks(degrees, "95");
     QTest::keyClicks(degrees, "12.5");
-    QCOMPARE(answerer.text(), QString("12.:  Improper Entry"));
-    QCOMPARE(answerer.seen().title, QString());
+    QCOMPARE(answers.texts(),
+             (QStringList{"95 is greater than 90.  Degree values must be between 0 and 90.",
+                          "12.:  Improper Entry"}));
+    for (const auto& seen : answers.seen()) QCOMPARE(seen.title, QString());
     QCOMPARE(degrees->text(), QString("5"));  // the box was emptied at "12.", then 5 was typed
+    auto& box = world.program.screens.touch(screen::kAirport).get<TextBox>("Text7A");
+    QCOMPARE(box.text(), std::string("5"));
+    box.setText("45");  // a program change shows in the widget
+    QCOMPARE(degrees->text(), QString("45"));
 
     // Scrolling the state list opens it to its full height.
     auto* states = world.window.findChild<QListWidget*>("ListState");
@@ -191,44 +134,14 @@ class BindingTest : public QObject {
     World world;
     world.program.store.appendAirport({{3, "ABC"}});
     world.program.current().surveyKey.clear();
-    showScreen(world.program, MainScreen::kName);
-    world.window.show();
+    world.show(MainScreen::kName);
     auto* edit = world.window.findChild<QPushButton*>("CommandEditAPT");
     QVERIFY(edit && edit->isEnabled());
-    BoxAnswerer answerer;
-    answerer.answerNext(QMessageBox::Ok);
+    ModalAnswerer answers;
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Return);  // Enter presses the focused button
-    QCOMPARE(answerer.text(), QString("You must first select an airport."));
-    QCOMPARE(answerer.seen().title, QString(kProgramTitle));
-  }
-
-  void closingTheWindowAsksToExitAndNoKeepsItOpen() {
-    World world;
-    showScreen(world.program, MainScreen::kName);
-    world.window.show();
-    BoxAnswerer answerer;
-    answerer.answerNext(QMessageBox::No);
-    world.window.close();
-    QCOMPARE(answerer.text(), QString("Do you really want to exit program?"));
-    QCOMPARE(answerer.seen().title, QString("Exit?"));
-    QCOMPARE(answerer.seen().icon, QMessageBox::Question);
-    QCOMPARE(answerer.seen().defaultButton, QMessageBox::No);
-    QVERIFY(world.window.isVisible());
-    QVERIFY(!world.platform.quitCalled);
-  }
-
-  void closingWithYesYesSavesTheStore() {
-    World world;
-    showScreen(world.program, MainScreen::kName);
-    world.window.show();
-    BoxAnswerer first, second;
-    first.answerNext(QMessageBox::Yes);
-    QTimer::singleShot(30, [second]() mutable { second.answerNext(QMessageBox::Yes); });
-    world.window.close();
-    QCOMPARE(second.text(), QString("Do you want to save changes?"));
-    QVERIFY(world.platform.quitCalled);
-    QVERIFY(std::filesystem::exists(world.dir.path() / "survey_apt.txt"));
+    QCOMPARE(answers.texts(), QStringList{"You must first select an airport."});
+    QCOMPARE(answers.seen()[0].title, QString(kProgramTitle));
   }
 
   void gridClickChoosesTheSurvey() {
@@ -236,8 +149,7 @@ class BindingTest : public QObject {
     for (const char* key : {"AAA", "BBB"}) world.program.store.appendAirport({{3, key}, {1, key}});
     world.program.current().surveyKey.clear();
     world.program.current().storeLoaded = true;
-    showScreen(world.program, MainScreen::kName);
-    world.window.show();
+    world.show(MainScreen::kName);
     auto* view = world.window.findChild<QTableView*>("GridAirport");
     QVERIFY(view);
     QCOMPARE(view->model()->rowCount(), 2);
@@ -254,8 +166,7 @@ class BindingTest : public QObject {
   // column with none after it grows to the whole text and scrolls sideways.
   void aLongCellLeavesEveryHeadingInSight() {
     World world;
-    showScreen(world.program, LongCellScreen::kName);
-    world.window.show();
+    world.show(LongCellScreen::kName);
     auto* wide = world.window.findChild<QTableView*>("GridWide");
     auto* one = world.window.findChild<QTableView*>("GridOne");
     QVERIFY(wide && one);
@@ -272,10 +183,9 @@ class BindingTest : public QObject {
     QVERIFY(one->horizontalHeader()->length() > one->viewport()->width());  // scrolls sideways
   }
 
-  void tabsSwitchTheWorkingScreen() {
+  void tabsSwitchTheWorkingScreenAndItsMenus() {
     World world;
-    showScreen(world.program, MainScreen::kName);
-    world.window.show();
+    world.show(MainScreen::kName);
     auto* bar = world.window.findChild<QTabBar*>("TabStrip1");
     QVERIFY(bar);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
@@ -286,6 +196,15 @@ class BindingTest : public QObject {
     QTest::keyClick(airport->findChild<QTabBar*>("TabStrip1"), Qt::Key_Left);
     QVERIFY(world.program.screens.isShown(MainScreen::kName));
     QVERIFY(!world.program.screens.isShown(screen::kAirport));
+    // The menus are those of the screen shown now.
+    QStringList titles;
+    for (QAction* action : world.window.menuBar()->actions()) titles << action->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Help", "&Obstructions"}));
+    auto* help = world.window.findChild<QAction*>("OnLineHelp");
+    QVERIFY(help);
+    std::ofstream(world.dir.path() / "help.pdf") << "%PDF-1.4";
+    help->trigger();
+    QCOMPARE(world.platform.opened.size(), std::size_t(1));
   }
 
   // A screen reader tells every control apart by its name, and every button and menu of a
@@ -358,8 +277,7 @@ class BindingTest : public QObject {
 
   void sideWindowClosesOnEscapeAndDiscardsItsScreen() {
     World world;
-    showScreen(world.program, MainScreen::kName);
-    world.window.show();
+    world.show(MainScreen::kName);
     world.program.screens.touch(MainScreen::kName).get<CommandButton>("Command2").click();
     QVERIFY(world.program.screens.isShown(screen::kImport));
     QWidget* side = world.window.viewOf(*world.program.screens.existing(screen::kImport));
@@ -371,20 +289,6 @@ class BindingTest : public QObject {
     QVERIFY(world.program.screens.isShown(MainScreen::kName));
   }
 
-  void menusComeFromTheShownScreen() {
-    World world;
-    showScreen(world.program, MainScreen::kName);
-    world.window.show();
-    QStringList titles;
-    for (QAction* action : world.window.menuBar()->actions()) titles << action->text();
-    QCOMPARE(titles, (QStringList{"&File", "&Help", "&Obstructions"}));
-    auto* help = world.window.findChild<QAction*>("OnLineHelp");
-    QVERIFY(help);
-    std::ofstream(world.dir.path() / "help.pdf") << "%PDF-1.4";
-    help->trigger();
-    QCOMPARE(world.platform.opened.size(), std::size_t(1));
-  }
-
   void enterOnAReviewFindingOpensItsFieldWithTheFocus() {
     World world;
     review::testing::KnownSurvey survey;
@@ -392,8 +296,7 @@ class BindingTest : public QObject {
     world.program.store = survey.store;
     world.program.current().surveyKey = survey.key;
     world.program.current().storeLoaded = true;
-    showScreen(world.program, screen::kReview);
-    world.window.show();
+    world.show(screen::kReview);
     QVERIFY(QTest::qWaitForWindowActive(&world.window));
     auto* grid = world.window.findChild<QTableView*>("GridFindings");
     QVERIFY(grid);
