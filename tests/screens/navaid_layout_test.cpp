@@ -74,9 +74,11 @@ const TypeCase kTypes[] = {
 struct Before {
   const char* list;  // nullptr: a STARS entry was typed
   const char* item;
+  const char* answer = nullptr;  // an answer chosen after the item
 };
 const Before kBefore[] = {{nullptr, "TOWER"},
                           {"ListElectronic", "MLSAZ - MLS Azimuth Guidance"},
+                          {"ListElectronic", "GS - Glide Slope", "RadioPP"},
                           {"ListVisual", "ALS - Approach Lights"}};
 
 class NavaidLayoutTest : public NavaidTest {};
@@ -92,6 +94,7 @@ TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefor
       } else {
         type(kScreen, "Text15G", before.item);
       }
+      if (before.answer) option(before.answer).setValue(true);
       screen().get<Label>("LabelCenterline").setCaption(kEarlierCaption);
       choose(navaid.list, navaid.item);
 
@@ -138,31 +141,6 @@ TEST_F(NavaidLayoutTest, ListsOfferTheTypesInOrderWithNothingChosen) {
                true, true);
   EXPECT_EQ(caption("LabelCenterline"), kAlong);
   EXPECT_EQ(caption("Label299"), kBase);
-}
-
-TEST_F(NavaidLayoutTest, MarkerAfterGlideSlopeHidesThePerpendicularAnswerUntilGlideSlopeAgain) {
-  openNew();
-  choose("ListElectronic", "GS - Glide Slope");
-  option("RadioPP").setValue(true);
-  choose("ListElectronic", "IM - Inner Marker");
-  expectStates(kScreen, {"RadioPP", "Frame4"}, false, true);
-  EXPECT_TRUE(visible("RadioCLPT"));
-  EXPECT_TRUE(option("RadioDEF").value());
-  EXPECT_EQ(caption("LabelCenterline"), kClptApproach);
-  choose("ListElectronic", "GS - Glide Slope");
-  EXPECT_TRUE(visible("RadioPP"));
-  EXPECT_EQ(caption("LabelCenterline"), kPpApproach);
-}
-
-TEST_F(NavaidLayoutTest, VisualTypeAfterAnElectronicOneResetsTheAnswer) {
-  openNew();
-  choose("ListElectronic", "GS - Glide Slope");
-  option("RadioPP").setValue(true);
-  choose("ListVisual", "PAPI - Precision Approach Path Indicator");
-  EXPECT_EQ(list("ListElectronic").chosen(), 0);
-  EXPECT_TRUE(option("RadioDEF").value());
-  expectStates(kScreen, {"Frame4", "RadioCLPT", "Frame3"}, false, true);
-  expectStates(kScreen, {"RadioPP", "Text1G", "Text2G"}, true, true);
 }
 
 TEST_F(NavaidLayoutTest, VisualTypeKeepsTheAnswerWhenTheElectronicListHoldsItsEmptyItem) {
