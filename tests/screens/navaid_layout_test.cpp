@@ -185,21 +185,5 @@ TEST_F(NavaidLayoutTest, TypedStarsEntryClearsBothListsAndHidesTheQuestion) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(NavaidLayoutTest, ChoosingATypeDropsTheStarsEntryAndKeepsTheChosenType) {
-  openNew();
-  typeKeys(kScreen, "Text15G", "ASOS");
-  choose("ListElectronic", "GS - Glide Slope");
-  EXPECT_EQ(box("Text15G").text(), "");
-  EXPECT_EQ(list("ListElectronic").chosenText(), "GS - Glide Slope");
-  expectStates(kScreen, {"Text1G", "RadioPP"}, true, true);
-
-  typeKeys(kScreen, "Text15G", "ASOS");
-  choose("ListVisual", "VASI - Visual Approach Slope Indicator");
-  EXPECT_EQ(box("Text15G").text(), "");
-  EXPECT_EQ(list("ListVisual").chosenText(), "VASI - Visual Approach Slope Indicator");
-  click(kScreen, "Command5");
-  EXPECT_EQ(stored(1, 15), "VASI - Visual Approach Slope Indicator");
-}
-
 }  // namespace
 }  // namespace survey::testing

@@ -233,13 +233,6 @@ TEST_F(RunwayScreenTest, HubEditOpensTheRunwayLoadedWithItsDesignatorsLocked) {
   EXPECT_TRUE(box("Text27R").locked());
 }
 
-TEST_F(RunwayScreenTest, TabListOfSurveysShowsTheMainScreen) {
-  openNew();
-  control<TabStrip>(kRunway, "TabStrip1").select(0);
-  EXPECT_TRUE(shown(MainScreen::kName));
-  EXPECT_FALSE(shown(kRunway));
-}
-
 TEST_F(RunwayScreenTest, PictureOpensTheStandardsDocumentAndReportsAFailure) {
   openNew();
   control<Picture>(kRunway, "Picture1").click();
@@ -261,17 +254,6 @@ TEST_F(RunwayScreenTest, ProfilePointsOfAnUnsavedRunwaySaveItFirst) {
   EXPECT_FALSE(shown(kRunway));
   EXPECT_EQ(program.current().runwayEnd, "27");
   EXPECT_EQ(control<StatusBar>(kPoints, "StatusBar1").panelText(), "ABC: Abc Field  (Rwy 27)");
-}
-
-TEST_F(RunwayScreenTest, ProfilePointsOfASavedRunwayOpenWithoutSavingTheChanges) {
-  const int row = addRunway("ABC", "09", "27");
-  openEdit(row);
-  type(kRunway, "Text6R", "150");
-  click(kRunway, "Command1");
-  EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(cell(row, 6), "");
-  EXPECT_TRUE(shown(kPoints));
-  EXPECT_EQ(program.current().runwayEnd, "09");
 }
 
 TEST_F(RunwayScreenTest, ProfilePointsOfADeletedRunwaysDesignatorsGoToTheNewRunway) {
