@@ -44,9 +44,10 @@ class AirportTest : public ProgramTest {
     click(MainScreen::kName, "CommandEditAPT");
   }
   bool enabled(const char* name) { return control<Control>(kAirport, name).enabled(); }
-  std::vector<bool> hubState() {
-    std::vector<bool> state;
-    for (const char* name : kHubCommands) state.push_back(enabled(name));
+  // The hub's commands in order, '1' for each enabled one.
+  std::string hubState() {
+    std::string state;
+    for (const char* name : kHubCommands) state += enabled(name) ? '1' : '0';
     return state;
   }
   const Table& airports() { return program.store.airports(); }
@@ -79,20 +80,16 @@ TEST_F(AirportTest, NewSurveyOpensAnEmptyScreenWaitingForTheFirstSave) {
 
 TEST_F(AirportTest, SaveRefusesAndWritesNothing) {
   storeSurvey("ABC");
+  const char* region =
+      "You've entered an incorrect region (Must be AEA, AGL, ANE, ANM, AWP, AAL, ACE, ASW, or ASO)";
   const struct {
     const char* identifier;
     const char* region;
     const char* message;
-  } cases[] = {
-      {"", "AEA", "You Must First Enter an Airport Identifier"},
-      {"ABC", "AEA", "You already have entered an airport with the Location Identifier"},
-      {"XYZ", "AEX",
-       "You've entered an incorrect region (Must be AEA, AGL, ANE, ANM, AWP, AAL, ACE, ASW, or "
-       "ASO)"},
-      {"XYZ", "",
-       "You've entered an incorrect region (Must be AEA, AGL, ANE, ANM, AWP, AAL, "
-       "ACE, ASW, or ASO)"},
-  };
+  } cases[] = {{"", "AEA", "You Must First Enter an Airport Identifier"},
+               {"ABC", "AEA", "You already have entered an airport with the Location Identifier"},
+               {"XYZ", "AEX", region},
+               {"XYZ", "", region}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     newSurvey();
@@ -239,17 +236,11 @@ TEST_F(AirportTest, HubCommandsFollowTheSurveyTypeChosenLast) {
   addChild(TableKind::Runway, {{2, "09"}, {27, "27"}}, "ABC");
   addChild(TableKind::Navaid, {{15, "VOR"}}, "ABC");
   addChild(TableKind::Obstruction, {{2, "TREE"}}, "ABC");
-  const std::vector<bool> all(9, true);
-  const std::vector<bool> runwaysOnly = {true,  true,  true,  false, false,
-                                         false, false, false, false};
-  const std::vector<bool> noObstructions = {true, true,  true,  true, true,
-                                            true, false, false, false};
   const struct {
     const char* type;
-    std::vector<bool> state;
-  } cases[] = {{"RUNWAY", runwaysOnly},    {"RUNWAYEND", runwaysOnly},
-               {"NAVAID", noObstructions}, {"AOC", all},
-               {"COMBINE", all},           {"", all}};
+    const char* state;
+  } cases[] = {{"RUNWAY", "111000000"}, {"RUNWAYEND", "111000000"}, {"NAVAID", "111111000"},
+               {"AOC", "111111111"},    {"COMBINE", "111111111"},   {"", "111111111"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.type);
     program.current().surveyType = c.type;
@@ -283,7 +274,7 @@ TEST_F(AirportTest, CurrentAirportTabWithAndWithoutSurveys) {
   control<TabStrip>(MainScreen::kName, "TabStrip1").select(1);
   ASSERT_TRUE(shown(kAirport));
   expectStates(kAirport, {"FrameGeneralAIRPORT", "CommandCertify", "Frame2"}, false);
-  EXPECT_EQ(hubState(), std::vector<bool>(9, false));
+  EXPECT_EQ(hubState(), "000000000");
 
   storeSurvey("ABC");
   control<TabStrip>(kAirport, "TabStrip1").select(0);
@@ -294,8 +285,7 @@ TEST_F(AirportTest, CurrentAirportTabWithAndWithoutSurveys) {
   EXPECT_FALSE(enabled("CommandSubmitAirport"));
   expectStates(kAirport, {"Text1A", "CommandCertify"}, true);
   // No survey is chosen: nothing can be added to it.
-  EXPECT_EQ(hubState(),
-            (std::vector<bool>{false, true, true, false, true, true, false, true, true}));
+  EXPECT_EQ(hubState(), "011011011");
   // Selecting the airport's own tab again keeps the screen as it is.
   control<TabStrip>(kAirport, "TabStrip1").select(1);
   EXPECT_TRUE(shown(kAirport));

@@ -74,9 +74,11 @@ const TypeCase kTypes[] = {
 struct Before {
   const char* list;  // nullptr: a STARS entry was typed
   const char* item;
+  const char* answer = nullptr;  // an answer chosen after the item
 };
 const Before kBefore[] = {{nullptr, "TOWER"},
                           {"ListElectronic", "MLSAZ - MLS Azimuth Guidance"},
+                          {"ListElectronic", "GS - Glide Slope", "RadioPP"},
                           {"ListVisual", "ALS - Approach Lights"}};
 
 class NavaidLayoutTest : public NavaidTest {};
@@ -92,6 +94,7 @@ TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefor
       } else {
         type(kScreen, "Text15G", before.item);
       }
+      if (before.answer) option(before.answer).setValue(true);
       screen().get<Label>("LabelCenterline").setCaption(kEarlierCaption);
       choose(navaid.list, navaid.item);
 
@@ -140,31 +143,6 @@ TEST_F(NavaidLayoutTest, ListsOfferTheTypesInOrderWithNothingChosen) {
   EXPECT_EQ(caption("Label299"), kBase);
 }
 
-TEST_F(NavaidLayoutTest, MarkerAfterGlideSlopeHidesThePerpendicularAnswerUntilGlideSlopeAgain) {
-  openNew();
-  choose("ListElectronic", "GS - Glide Slope");
-  option("RadioPP").setValue(true);
-  choose("ListElectronic", "IM - Inner Marker");
-  expectStates(kScreen, {"RadioPP", "Frame4"}, false, true);
-  EXPECT_TRUE(visible("RadioCLPT"));
-  EXPECT_TRUE(option("RadioDEF").value());
-  EXPECT_EQ(caption("LabelCenterline"), kClptApproach);
-  choose("ListElectronic", "GS - Glide Slope");
-  EXPECT_TRUE(visible("RadioPP"));
-  EXPECT_EQ(caption("LabelCenterline"), kPpApproach);
-}
-
-TEST_F(NavaidLayoutTest, VisualTypeAfterAnElectronicOneResetsTheAnswer) {
-  openNew();
-  choose("ListElectronic", "GS - Glide Slope");
-  option("RadioPP").setValue(true);
-  choose("ListVisual", "PAPI - Precision Approach Path Indicator");
-  EXPECT_EQ(list("ListElectronic").chosen(), 0);
-  EXPECT_TRUE(option("RadioDEF").value());
-  expectStates(kScreen, {"Frame4", "RadioCLPT", "Frame3"}, false, true);
-  expectStates(kScreen, {"RadioPP", "Text1G", "Text2G"}, true, true);
-}
-
 TEST_F(NavaidLayoutTest, VisualTypeKeepsTheAnswerWhenTheElectronicListHoldsItsEmptyItem) {
   openNew();
   choose("ListElectronic", "GS - Glide Slope");
@@ -205,22 +183,6 @@ TEST_F(NavaidLayoutTest, TypedStarsEntryClearsBothListsAndHidesTheQuestion) {
       {"Text1G", "LabelRWY", "Text2G", "LabelID", "LabelPP", "RadioPP", "RadioCLPT", "RadioDEF"},
       false, true);
   EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(NavaidLayoutTest, ChoosingATypeDropsTheStarsEntryAndKeepsTheChosenType) {
-  openNew();
-  typeKeys(kScreen, "Text15G", "ASOS");
-  choose("ListElectronic", "GS - Glide Slope");
-  EXPECT_EQ(box("Text15G").text(), "");
-  EXPECT_EQ(list("ListElectronic").chosenText(), "GS - Glide Slope");
-  expectStates(kScreen, {"Text1G", "RadioPP"}, true, true);
-
-  typeKeys(kScreen, "Text15G", "ASOS");
-  choose("ListVisual", "VASI - Visual Approach Slope Indicator");
-  EXPECT_EQ(box("Text15G").text(), "");
-  EXPECT_EQ(list("ListVisual").chosenText(), "VASI - Visual Approach Slope Indicator");
-  click(kScreen, "Command5");
-  EXPECT_EQ(stored(1, 15), "VASI - Visual Approach Slope Indicator");
 }
 
 }  // namespace

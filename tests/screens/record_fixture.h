@@ -18,7 +18,9 @@ namespace survey::testing {
 // lists of the screen each fixture opens.
 class RecordTest : public ProgramTest {
  protected:
-  RecordTest(const char* screen, const char* date) : kScreen(screen), surveyDate(date) {}
+  RecordTest(const char* screen, const char* date, std::string CurrentSurvey::*mode,
+             int16_t CurrentSurvey::*editedRow)
+      : kScreen(screen), surveyDate(date), mode_(mode), editedRow_(editedRow) {}
 
   // Adds a survey and makes it the current one, as choosing it on the list
   // does.
@@ -34,6 +36,21 @@ class RecordTest : public ProgramTest {
     return row;
   }
 
+  // The hub's "New": the screen emptied for a new record.
+  Screen& openNew() {
+    program.current().*mode_ = "A";
+    prepareScreen(program, kScreen, "LOAD");
+    return showScreen(program, kScreen);
+  }
+  // The hub's "Edit" of a row.
+  RecordScreen& openEdit(int row) {
+    program.current().*mode_ = "E";
+    program.current().*editedRow_ = static_cast<int16_t>(row);
+    auto& screen = dynamic_cast<RecordScreen&>(showScreen(program, kScreen));
+    screen.loadRecord();
+    return screen;
+  }
+
   TextBox& box(const std::string& name) { return control<TextBox>(kScreen, name); }
   ListBox& list(const std::string& name) { return control<ListBox>(kScreen, name); }
   void choose(const std::string& listName, const std::string& item) {
@@ -42,31 +59,31 @@ class RecordTest : public ProgramTest {
 
   const char* const kScreen;
   const char* const surveyDate;
+
+ private:
+  std::string CurrentSurvey::*mode_;
+  int16_t CurrentSurvey::*editedRow_;
 };
 
 class NavaidTest : public RecordTest {
  protected:
-  NavaidTest() : RecordTest(NavaidScreen::kName, "03/04/2005") {
+  NavaidTest()
+      : RecordTest(NavaidScreen::kName, "03/04/2005", &CurrentSurvey::navaidMode,
+                   &CurrentSurvey::navaidRow) {
     program.current().surveyType = "AOC";
     program.store.airports().setCell(addSurvey("ABC", "Abc Field", ""), 5, surveyDate);
   }
 
-  // The hub's "New".
+  // Every opening builds the screen anew; "New" also sets the answer and hides the frame.
   void openNew() {
-    program.screens.discard(kScreen);  // every opening builds the screen anew
-    program.current().navaidMode = "A";
-    prepareScreen(program, kScreen, "LOAD");
-    showScreen(program, kScreen);
+    program.screens.discard(kScreen);
+    RecordTest::openNew();
     option("RadioDEF").setValue(true);
     control<Frame>(kScreen, "Frame1").setVisible(false);
   }
-  // The hub's "Edit" of a navaid row.
   void openEdit(int row) {
     program.screens.discard(kScreen);
-    program.current().navaidRow = static_cast<int16_t>(row);
-    program.current().navaidMode = "E";
-    showScreen(program, kScreen);
-    screen().loadRecord();
+    RecordTest::openEdit(row);
   }
   // A navaid row of the survey, as the screen would have added it.
   int addNavaid(const FieldValues& values, const std::string& key = "ABC") {
@@ -88,7 +105,9 @@ class NavaidTest : public RecordTest {
 
 class ObstructionTest : public RecordTest {
  protected:
-  ObstructionTest() : RecordTest(screen::kObstruction, "05/06/2007") {}
+  ObstructionTest()
+      : RecordTest(screen::kObstruction, "05/06/2007", &CurrentSurvey::obstructionMode,
+                   &CurrentSurvey::obstructionRow) {}
 
   void addSurvey(const std::string& key = "ABC", const std::string& name = "Abc Field",
                  const std::string& status = "NEW") {
@@ -97,18 +116,6 @@ class ObstructionTest : public RecordTest {
   }
   int addObstruction(const std::string& key, FieldValues values) {
     return addChild(TableKind::Obstruction, values, key);
-  }
-  Screen& openNew() {
-    program.current().obstructionMode = "A";
-    prepareScreen(program, kScreen, "LOAD");
-    return showScreen(program, kScreen);
-  }
-  Screen& openEdit(int row) {
-    program.current().obstructionMode = "E";
-    program.current().obstructionRow = static_cast<int16_t>(row);
-    Screen& screen = showScreen(program, kScreen);
-    dynamic_cast<RecordScreen&>(screen).loadRecord();
-    return screen;
   }
   void save() { click(kScreen, "CommandSubmitOBS"); }
   CellText cell(int row, int field) { return program.store.obstructions().cell(row, field); }
@@ -119,7 +126,10 @@ class RunwayTest : public RecordTest {
   static constexpr const char* kRunway = RunwayScreen::kName;
   static constexpr const char* kPoints = RunwayPPScreen::kName;
 
-  RunwayTest() : RecordTest(kRunway, "05/06/2024") { addSurvey(); }
+  RunwayTest()
+      : RecordTest(kRunway, "05/06/2024", &CurrentSurvey::runwayMode, &CurrentSurvey::runwayRow) {
+    addSurvey();
+  }
 
   // A runway row of the given survey, written straight into the table.
   int addRunway(const std::string& key, const std::string& id, const std::string& opposite,
@@ -135,22 +145,13 @@ class RunwayTest : public RecordTest {
   }
   CellText cell(int row, int field) const { return program.store.runways().cell(row, field); }
 
-  // The hub's "New".
-  void openNew() {
-    program.current().runwayMode = "A";
-    prepareScreen(program, kRunway, "LOAD");
-    showScreen(program, kRunway);
-  }
-  // The hub's "Edit" of a runway row.
+  // The hub locks the designators of a runway it opens for "Edit".
   void openEdit(int row) {
     program.current().runwayMode = "E";
     box("Text2R").setLocked(true);
     box("Text27R").setLocked(true);
-    program.current().runwayRow = static_cast<int16_t>(row);
-    showScreen(program, kRunway);
-    runwayScreen().loadRecord();
+    RecordTest::openEdit(row);
   }
-  RunwayScreen& runwayScreen() { return program.screens.touch<RunwayScreen>(); }
   CommandButton& button(const std::string& name) { return control<CommandButton>(kRunway, name); }
   void typeDesignators(const std::string& id, const std::string& opposite) {
     type(kRunway, "Text2R", id);

@@ -185,8 +185,7 @@ TEST_F(RunwayPPScreenTest, BackAndTheCurrentRunwayTabReloadTheRunway) {
   click(kPoints, "Command1");
   ASSERT_TRUE(shown(kRunway));
   EXPECT_FALSE(shown(kPoints));
-  EXPECT_EQ(box("Text2R").text(), "09");
-  EXPECT_EQ(box("Text5R").text(), "5000");
+  expectBoxes(kRunway, {{"Text2R", "09"}, {"Text5R", "5000"}});
 
   click(kRunway, "Command2");
   ASSERT_TRUE(shown(kPoints));
