@@ -83,7 +83,8 @@ TEST(PlacePosition, ReadsOrExplainsEachPosition) {
   }
 }
 
-// The counts, positions and attributes of each kind are read back from every GIS format.
+// The counts, positions and most attributes of each kind are read back from every GIS format;
+// here what the export takes from elsewhere.
 TEST(SurveyFeatures, PlacesEveryLiveRecordWithItsHemisphereAndListsTheRest) {
   SurveyStore store;
   addSouthernSurvey(store);
@@ -95,6 +96,10 @@ TEST(SurveyFeatures, PlacesEveryLiveRecordWithItsHemisphereAndListsTheRest) {
   ASSERT_NE(arp, nullptr);
   EXPECT_EQ(arp->latitudeText, "33\u00b056'46.0\" S");
   EXPECT_EQ(arp->longitudeText, "151\u00b010'38.0\" E");
+  EXPECT_EQ(arp->ellipsoidal, 43.5);
+  const SurveyPoint* tree = find(features, FeatureKind::Obstruction, "TREE");
+  ASSERT_NE(tree, nullptr);
+  EXPECT_EQ(tree->heightAgl, 60);
 
   ASSERT_EQ(features.notPlaced.size(), 2u);
   EXPECT_EQ(features.notPlaced[0].what, "obstruction 3 (POLE)");
