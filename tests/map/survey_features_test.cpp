@@ -14,12 +14,6 @@ using testing::addSouthernSurvey;
 using testing::kArpLatitude;
 using testing::kArpLongitude;
 
-int countOf(const SurveyFeatures& features, FeatureKind kind) {
-  int count = 0;
-  for (const auto& point : features.points) count += point.kind == kind;
-  return count;
-}
-
 const SurveyPoint* find(const SurveyFeatures& features, FeatureKind kind, std::string_view label) {
   for (const auto& point : features.points) {
     if (point.kind == kind && point.label == label) return &point;
@@ -54,85 +48,64 @@ TEST(LocalProjection, KnownOffsetsLandWhereTheSurveyorMeasuredThem) {
 }
 
 TEST(PlacePosition, ReadsOrExplainsEachPosition) {
-  struct Case {
+  const struct {
     DmsTexts latitude, longitude;
     Hemispheres hemispheres;
     double expectLatitude, expectLongitude;
-    const char* problem;  // empty when placed
+  } placed[] = {
+      {{"37", "30", "0"}, {"93", "15", "36"}, {true, false}, 37.5, -93.26},
+      {{"33", "56", "46.0"}, {"151", "10", "38.0"}, {false, true}, kArpLatitude, kArpLongitude},
+      {{" 12", "0", "0.5 "}, {"0", "0", "0"}, {true, true}, 12 + 0.5 / 3600, 0},
   };
-  const Case cases[] = {
-      {{"37", "30", "0"}, {"93", "15", "36"}, {true, false}, 37.5, -93.26, ""},
-      {{"33", "56", "46.0"}, {"151", "10", "38.0"}, {false, true}, kArpLatitude, kArpLongitude, ""},
-      {{" 12", "0", "0.5 "}, {"0", "0", "0"}, {true, true}, 12 + 0.5 / 3600, 0, ""},
-      {{"", "", ""}, {"", "", ""}, {}, 0, 0, "no position entered"},
-      {{"37", "", "1"}, {"93", "1", "1"}, {}, 0, 0, "latitude minutes not entered"},
-      {{"37", "7x", "1"},
-       {"93", "1", "1"},
-       {},
-       0,
-       0,
-       "latitude minutes \"7x\" is not a number of minutes"},
-      {{"37", "1", "1"},
-       {"-93", "1", "1"},
-       {},
-       0,
-       0,
-       "longitude degrees \"-93\" is not a number of degrees"},
-      {{"37", "60", "1"},
-       {"93", "1", "1"},
-       {},
-       0,
-       0,
-       "latitude minutes and seconds must be below 60"},
-      {{"91", "0", "0"}, {"93", "1", "1"}, {}, 0, 0, "latitude beyond 90 degrees"},
-      {{"1", "0", "0"}, {"180", "0", "1"}, {}, 0, 0, "longitude beyond 180 degrees"},
-  };
-  for (const auto& c : cases) {
+  for (const auto& c : placed) {
     const Placement placement = placePosition(c.latitude, c.longitude, c.hemispheres);
-    EXPECT_EQ(placement.problem, c.problem);
-    ASSERT_EQ(placement.at.has_value(), std::string_view(c.problem).empty()) << c.problem;
-    if (!placement.at) continue;
+    ASSERT_TRUE(placement.at) << placement.problem;
+    EXPECT_EQ(placement.problem, "");
     EXPECT_NEAR(placement.at->latitude, c.expectLatitude, 1e-12);
     EXPECT_NEAR(placement.at->longitude, c.expectLongitude, 1e-12);
   }
+  const struct {
+    DmsTexts latitude, longitude;
+    const char* problem;
+  } refused[] = {
+      {{"", "", ""}, {"", "", ""}, "no position entered"},
+      {{"37", "", "1"}, {"93", "1", "1"}, "latitude minutes not entered"},
+      {{"37", "7x", "1"}, {"93", "1", "1"}, "latitude minutes \"7x\" is not a number of minutes"},
+      {{"37", "1", "1"}, {"-93", "1", "1"}, "longitude degrees \"-93\" is not a number of degrees"},
+      {{"37", "60", "1"}, {"93", "1", "1"}, "latitude minutes and seconds must be below 60"},
+      {{"91", "0", "0"}, {"93", "1", "1"}, "latitude beyond 90 degrees"},
+      {{"1", "0", "0"}, {"180", "0", "1"}, "longitude beyond 180 degrees"},
+  };
+  for (const auto& c : refused) {
+    const Placement placement = placePosition(c.latitude, c.longitude, {});
+    EXPECT_EQ(placement.problem, c.problem);
+    EXPECT_FALSE(placement.at) << c.problem;
+  }
 }
 
+// The counts, positions and most attributes of each kind are read back from every GIS format;
+// here what the export takes from elsewhere.
 TEST(SurveyFeatures, PlacesEveryLiveRecordWithItsHemisphereAndListsTheRest) {
   SurveyStore store;
   addSouthernSurvey(store);
   const SurveyFeatures features = collectSurveyFeatures(store, "SBB");
-
-  EXPECT_EQ(countOf(features, FeatureKind::Airport), 1);
-  EXPECT_EQ(countOf(features, FeatureKind::RunwayEnd), 2);
-  EXPECT_EQ(countOf(features, FeatureKind::DisplacedThreshold), 1);  // end 2 has none
-  EXPECT_EQ(countOf(features, FeatureKind::ProfilePoint), 2);
-  EXPECT_EQ(countOf(features, FeatureKind::Navaid), 3);
-  EXPECT_EQ(countOf(features, FeatureKind::AssociatedPoint), 1);
-  EXPECT_EQ(countOf(features, FeatureKind::Obstruction), 1);  // MAST deleted, two unplaced
-  EXPECT_EQ(find(features, FeatureKind::Obstruction, "MAST"), nullptr);
+  EXPECT_EQ(find(features, FeatureKind::Obstruction, "MAST"), nullptr);  // deleted
   ASSERT_EQ(features.runways.size(), 1u);
 
   const SurveyPoint* arp = find(features, FeatureKind::Airport, "SBB");
   ASSERT_NE(arp, nullptr);
-  EXPECT_NEAR(arp->at.latitude, kArpLatitude, 1e-12);
-  EXPECT_NEAR(arp->at.longitude, kArpLongitude, 1e-12);
   EXPECT_EQ(arp->latitudeText, "33\u00b056'46.0\" S");
   EXPECT_EQ(arp->longitudeText, "151\u00b010'38.0\" E");
   EXPECT_EQ(arp->ellipsoidal, 43.5);
+  const SurveyPoint* tree = find(features, FeatureKind::Obstruction, "TREE");
+  ASSERT_NE(tree, nullptr);
+  EXPECT_EQ(tree->heightAgl, 60);
 
   ASSERT_EQ(features.notPlaced.size(), 2u);
   EXPECT_EQ(features.notPlaced[0].what, "obstruction 3 (POLE)");
   EXPECT_EQ(features.notPlaced[0].reason, "latitude minutes \"7x\" is not a number of minutes");
   EXPECT_EQ(features.notPlaced[1].reason, "no position entered");
 
-  const SurveyPoint* tree = find(features, FeatureKind::Obstruction, "TREE");
-  ASSERT_NE(tree, nullptr);
-  EXPECT_EQ(tree->surfaceCode, "PIR");
-  EXPECT_EQ(tree->heightAgl, 60);
-
-  EXPECT_EQ(find(features, FeatureKind::Navaid, "ISBB GS")->navaidClass, NavaidClass::Electronic);
-  EXPECT_EQ(find(features, FeatureKind::Navaid, "PAPI")->navaidClass, NavaidClass::Visual);
-  EXPECT_EQ(find(features, FeatureKind::Navaid, "WIND CONE")->navaidClass, NavaidClass::Stars);
   const SurveyPoint* pp = find(features, FeatureKind::AssociatedPoint, "PP");
   ASSERT_NE(pp, nullptr);
   EXPECT_EQ(features.points[static_cast<std::size_t>(pp->joinedTo)].label, "ISBB GS");

@@ -217,18 +217,6 @@ TEST(SurveyReview, AShortenedValueNamesWhatTheFileWouldHold) {
   EXPECT_NE(findings[0].message.find("\"12 + 1500\""), std::string::npos);
 }
 
-TEST(SurveyReview, TheLengthFindingCarriesTheComputedDistance) {
-  KnownSurvey survey;
-  setRunway(survey, 5, "7000");
-  const auto findings = survey.review();
-  ASSERT_EQ(findings.size(), 1u);
-  EXPECT_EQ(findings[0].computed, "9000.0 ft");
-  EXPECT_EQ(findings[0].record, "runway 15/33");
-  const FindingCounts counts = countFindings(findings);
-  EXPECT_EQ(counts.errors, 0);
-  EXPECT_EQ(counts.warnings, 1);
-}
-
 // Reference pairs solved once with GeodSolve -i -e 6378137 1/298.257222101 -p 9.
 struct ReferencePair {
   double lat1, lon1, lat2, lon2, azimuth1, metres;

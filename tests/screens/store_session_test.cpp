@@ -15,8 +15,8 @@ namespace survey {
 namespace {
 
 using testing::FakePlatform;
+using testing::NextRun;
 using testing::ProgramTest;
-using testing::ScriptedDialogs;
 
 class StoreSessionTest : public ProgramTest {
  protected:
@@ -28,11 +28,8 @@ class StoreSessionTest : public ProgramTest {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      ScriptedDialogs childDialogs;
-      FakePlatform childPlatform(dir.path());
-      Program run(childDialogs, childPlatform);
-      registerAllScreens(run.screens);
-      showScreen(run, MainScreen::kName);
+      NextRun next(platform);  // on the child's copy of the fixture's platform
+      Program& run = next.program;
       run.store.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
       run.tell("Airport Information Successfully Added");
       run.store.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}});
@@ -54,12 +51,10 @@ TEST_F(StoreSessionTest, AKilledRunsChangesAreRestoredOnYesAndSetAsideOnNo) {
   for (Button answer : {Button::No, Button::Yes}) {
     SCOPED_TRACE(answer == Button::Yes ? "Yes" : "No");
     runAndKill();
-    Program restarted(dialogs, platform);
-    registerAllScreens(restarted.screens);
-    dialogs.answer({answer});
-    showScreen(restarted, MainScreen::kName);
-    ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.back().text,
+    NextRun next(platform, {answer});
+    Program& restarted = next.program;
+    ASSERT_FALSE(next.dialogs.shown.empty());
+    EXPECT_EQ(next.dialogs.shown.back().text,
               "The program was not closed properly. Restore the 3 changes made in that session?");
     if (answer == Button::No) {
       EXPECT_EQ(restarted.store.airports().count(), 0);
@@ -70,7 +65,7 @@ TEST_F(StoreSessionTest, AKilledRunsChangesAreRestoredOnYesAndSetAsideOnNo) {
     EXPECT_EQ(restarted.store.airports().cell(1, 41), "CERTIFIED");
     EXPECT_EQ(restarted.store.childRows(TableKind::Runway, "ABC"), std::vector<int>{1})
         << "linked to its survey";
-    dialogs.answer({Button::Yes, Button::Yes});
+    next.dialogs.answer({Button::Yes, Button::Yes});
     ASSERT_TRUE(exitProgram(restarted));
     EXPECT_FALSE(journalExists(dir.path())) << "Exit ends the journal";
     SurveyStore saved;
@@ -84,12 +79,10 @@ TEST_F(StoreSessionTest, AKilledRunsChangesAreRestoredOnYesAndSetAsideOnNo) {
 TEST_F(StoreSessionTest, ASecondCopyIsToldWhoHoldsTheStoreAndSavesNothing) {
   start();  // this copy holds the store
   for (Button answer : {Button::Yes, Button::No}) {
-    ScriptedDialogs otherDialogs;
     FakePlatform otherPlatform(dir.path());
-    Program other(otherDialogs, otherPlatform);
-    registerAllScreens(other.screens);
-    otherDialogs.answer({answer});
-    showScreen(other, MainScreen::kName);
+    NextRun second(otherPlatform, {answer});
+    Program& other = second.program;
+    auto& otherDialogs = second.dialogs;
     ASSERT_FALSE(otherDialogs.shown.empty());
     EXPECT_NE(otherDialogs.shown[0].text.find("is in use by process " + std::to_string(::getpid())),
               std::string::npos)

@@ -140,9 +140,7 @@ TEST_F(UddfScreensTest, ImportAddsTheSurveyClosesTheEntryScreensAndRefreshesTheL
   ASSERT_TRUE(shown(ImportScreen::kName));
   click(ImportScreen::kName, "Command3");
   EXPECT_EQ(dialogs.last(), "Choose a UDDF file in the file list before pressing OK.");
-  auto& files = chooser(ImportScreen::kName).files();
-  const auto& items = files.items();
-  files.choose(static_cast<int>(std::find(items.begin(), items.end(), "abc.f77") - items.begin()));
+  chooseItem(ImportScreen::kName, "List1", "abc.f77");
   click(ImportScreen::kName, "Command3");
   EXPECT_FALSE(shown(ImportScreen::kName));
   EXPECT_TRUE(shown(MainScreen::kName));
@@ -154,9 +152,7 @@ TEST_F(UddfScreensTest, ImportAddsTheSurveyClosesTheEntryScreensAndRefreshesTheL
 
   // The same file again is refused: the identifier is held now.
   click(MainScreen::kName, "Command2");
-  auto& again = chooser(ImportScreen::kName).files();
-  again.choose(static_cast<int>(std::find(again.items().begin(), again.items().end(), "abc.f77") -
-                                again.items().begin()));
+  chooseItem(ImportScreen::kName, "List1", "abc.f77");
   click(ImportScreen::kName, "Command3");
   EXPECT_EQ(dialogs.last(), "An airport with Location Identifier ABC already exists.");
   EXPECT_EQ(program.store.airports().count(), 1);

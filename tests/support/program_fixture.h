@@ -13,10 +13,13 @@ namespace survey::testing {
 
 using FieldTexts = std::vector<std::pair<std::string, std::string>>;
 
-// The program started again on the same folders, as the next run would be.
+// The program started again on the same folders, as the next run would be; `answers` reply
+// to the questions its start asks.
 struct NextRun {
-  explicit NextRun(Platform& platform) : program(dialogs, platform) {
+  explicit NextRun(Platform& platform, std::initializer_list<Button> answers = {})
+      : program(dialogs, platform) {
     registerAllScreens(program.screens);
+    dialogs.answer(answers);
     showScreen(program, MainScreen::kName);
   }
   ~NextRun() { program.screens.discardAll(); }
