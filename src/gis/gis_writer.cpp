@@ -14,6 +14,7 @@
 
 #include "gis/gis_layers.h"
 #include "map/survey_features.h"
+#include "store/file_io.h"
 
 namespace survey::gis {
 
@@ -300,6 +301,8 @@ std::optional<std::string> checkTarget(const fs::path& file, const GisFormatInfo
     }
   } else if (fs::is_directory(status)) {
     return file.string() + " is a folder; choose a file name.";
+  } else if (std::string why = notARegularFile(file, true); !why.empty()) {
+    return "Cannot write " + file.string() + ": " + why + ".";
   }
   return std::nullopt;
 }

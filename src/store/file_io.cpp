@@ -330,6 +330,9 @@ bool isTemporaryOf(std::string_view fileName, std::string_view base) {
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return "a directory of that name is in the way";
+  // A device or FIFO is never replaced by a regular file (as root, a file named
+  // /dev/null would otherwise stop being the device).
+  if (std::string why = notARegularFile(path, true); !why.empty()) return why;
   const auto target = saveTarget(path);
   std::string error;
   const auto temp = writeTemporaryCopy(target, bytes, error);

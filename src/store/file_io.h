@@ -95,7 +95,8 @@ bool isTemporaryOf(std::string_view fileName, std::string_view base);
 
 // Writes to a temporary file beside the target, then renames it over the
 // target, so the target is either old or complete. Follows a symbolic link and
-// keeps the mode of the file replaced. Empty text on success, else why it failed.
+// keeps the mode of the file replaced; refuses a target that is there but is
+// not a regular file. Empty text on success, else why it failed.
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Injected failures of the writer, so tests can show what a full disk or a

@@ -1,4 +1,6 @@
 // survey-tool gis: writes the survey's layers; refusals on stderr with status 2.
+#include <sys/stat.h>
+
 #include "../map/survey_sample.h"
 #include "cli/tool_run.h"
 #include "store/store_files.h"
@@ -14,6 +16,7 @@ TEST_F(GisCommand, WritesOrRefusesWithStatusAndMessage) {
   SurveyStore store;
   addSouthernSurvey(store);
   ASSERT_TRUE(saveStore(store, dir()).ok());
+  ASSERT_EQ(::mkfifo((dir() / "pipe.geojson").c_str(), 0600), 0);
   const std::string d = quoted(dir());
   const struct {
     std::string args;
@@ -27,6 +30,8 @@ TEST_F(GisCommand, WritesOrRefusesWithStatusAndMessage) {
       {d + " XYZ " + d + "/x.gpkg", 2, false, "There is no survey XYZ in the store."},
       {d + " SBB " + d + "/sbb.xlsx", 2, false, "the file name must end in one of"},
       {d + "/none SBB " + d + "/x.gpkg", 2, false, "is not a directory"},
+      {d + " SBB " + d + "/pipe.geojson", 2, false,
+       "it is a FIFO (named pipe), not a regular file"},
   };
   for (const auto& c : cases) {
     const ToolRun run = tool("gis " + c.args);
@@ -36,6 +41,7 @@ TEST_F(GisCommand, WritesOrRefusesWithStatusAndMessage) {
   }
   EXPECT_TRUE(fs::exists(dir() / "sbb.gpkg"));
   EXPECT_FALSE(fs::exists(dir() / "x.gpkg"));
+  EXPECT_TRUE(fs::is_fifo(dir() / "pipe.geojson"));
 }
 
 }  // namespace

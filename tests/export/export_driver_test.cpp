@@ -1,5 +1,6 @@
 // "Create UDDF" checks, the output file name, and writing the file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -109,6 +110,12 @@ TEST_F(WriteUddfFile, AFileThatCannotBeWrittenIsReportedWithItsPath) {
   fs::create_directories(dir / "taken.f77");  // a directory where the file should go
   EXPECT_FALSE(writeUddfFile(store, "K", dir / "taken.f77", kClock).ok);
   EXPECT_TRUE(fs::is_directory(dir / "taken.f77"));
+  // A FIFO (as a device would be) is told and stays what it was, not replaced by a file.
+  ASSERT_EQ(::mkfifo((dir / "pipe.f77").c_str(), 0600), 0);
+  const ExportResult fifo = writeUddfFile(store, "K", dir / "pipe.f77", kClock);
+  EXPECT_NE(fifo.message.find("it is a FIFO (named pipe), not a regular file"), std::string::npos)
+      << fifo.message;
+  EXPECT_TRUE(fs::is_fifo(dir / "pipe.f77"));
 }
 
 TEST_F(WriteUddfFile, ASurveyOfMoreThan20001LinesIsRefused) {
