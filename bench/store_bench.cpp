@@ -83,13 +83,18 @@ void BM_LoadStoreFull(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadStoreFull)->Unit(benchmark::kMillisecond);
 
+// Copies the full store into dir (so saves leave the shared one alone) and loads it.
+void loadCopyOfFullStore(const testing::TempDir& dir, SurveyStore& store) {
+  for (const auto& entry : std::filesystem::directory_iterator(fullStoreDir().path()))
+    std::filesystem::copy_file(entry.path(), dir.path() / entry.path().filename());
+  loadStore(store, dir.path());
+}
+
 // Load, then save unchanged: the loaded text is written back in runs.
 void BM_ResaveStoreFull(benchmark::State& state) {
   testing::TempDir dir;
-  for (const auto& entry : std::filesystem::directory_iterator(fullStoreDir().path()))
-    std::filesystem::copy_file(entry.path(), dir.path() / entry.path().filename());
   SurveyStore store;
-  loadStore(store, dir.path());
+  loadCopyOfFullStore(dir, store);
   for (auto _ : state) benchmark::DoNotOptimize(saveStore(store, dir.path()).ok());
 }
 BENCHMARK(BM_ResaveStoreFull)->Unit(benchmark::kMillisecond);
@@ -98,10 +103,8 @@ BENCHMARK(BM_ResaveStoreFull)->Unit(benchmark::kMillisecond);
 // loaded text around it as it stands.
 void BM_SaveStoreOneRecordChanged(benchmark::State& state) {
   testing::TempDir dir;
-  for (const auto& entry : std::filesystem::directory_iterator(fullStoreDir().path()))
-    std::filesystem::copy_file(entry.path(), dir.path() / entry.path().filename());
   SurveyStore store;
-  loadStore(store, dir.path());
+  loadCopyOfFullStore(dir, store);
   for (auto kind :
        {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
     store.table(kind).setCell(store.table(kind).count() / 2, 1, "changed");

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 #include <functional>
-#include <iosfwd>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +24,15 @@ struct Command {
   std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>
       run;
 };
+
+// True when DIR is a directory; else says so on err. Inline, so that
+// survey-tool-gis, built apart from the other commands, has it too.
+inline bool isDirectory(const std::filesystem::path& dir, std::ostream& err) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(dir, ec)) return true;
+  err << "survey-tool: " << dir.string() << " is not a directory\n";
+  return false;
+}
 
 // For a command that saves: the store's lock, or nothing after telling on err
 // why the store cannot be saved now (another copy holds it, or a windowed run

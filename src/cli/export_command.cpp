@@ -18,11 +18,7 @@ int exportSurvey(const std::vector<std::string>& args, std::ostream& out, std::o
   const std::string& key = args[1];
   const std::filesystem::path file = args[2];
 
-  std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec)) {
-    err << "survey-tool: " << dir << " is not a directory\n";
-    return kExitFailed;
-  }
+  if (!isDirectory(dir, err)) return kExitFailed;
   SurveyStore store;
   const StoreLoadReport report = loadForReading(store, dir);
   if (report.failed) {

@@ -17,11 +17,7 @@ int exportGis(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "usage: survey-tool gis DIR KEY FILE\n";
     return kExitFailed;
   }
-  std::error_code ec;
-  if (!std::filesystem::is_directory(args[0], ec)) {
-    err << "survey-tool: " << args[0] << " is not a directory\n";
-    return kExitFailed;
-  }
+  if (!isDirectory(args[0], err)) return kExitFailed;
   SurveyStore store;
   const StoreLoadReport report = loadStore(store, args[0]);
   if (report.failed) {

@@ -16,11 +16,7 @@ int importFile(const std::vector<std::string>& args, std::ostream& out, std::ost
     return kExitFailed;
   }
   const std::filesystem::path dir = args[0];
-  std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec)) {
-    err << "survey-tool: " << dir.string() << " is not a directory\n";
-    return kExitFailed;
-  }
+  if (!isDirectory(dir, err)) return kExitFailed;
   const auto lock = lockForSaving(dir, err);
   if (!lock) return kExitFailed;
   SurveyStore store;

@@ -25,11 +25,7 @@ int reviewCommand(const std::vector<std::string>& args, std::ostream& out, std::
   }
   const std::string& dir = args[0];
   const std::string& key = args[1];
-  std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec)) {
-    err << "survey-tool: " << dir << " is not a directory\n";
-    return kExitFailed;
-  }
+  if (!isDirectory(dir, err)) return kExitFailed;
   SurveyStore store;
   const StoreLoadReport report = loadStore(store, dir);
   if (report.failed) {

@@ -37,13 +37,6 @@ StoreLoadReport loadForReading(SurveyStore& store, const std::filesystem::path& 
 
 namespace {
 
-bool isDirectory(const std::string& dir, std::ostream& err) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(dir, ec)) return true;
-  err << "survey-tool: " << dir << " is not a directory\n";
-  return false;
-}
-
 // Loads the store of DIR (as its writer when lock is held); reports and returns false when a
 // file is unusable.
 bool loadFrom(const std::string& dir, SurveyStore& store, std::ostream& err,
