@@ -116,6 +116,11 @@ TEST_F(WriteUddfFile, AFileThatCannotBeWrittenIsReportedWithItsPath) {
   EXPECT_NE(fifo.message.find("it is a FIFO (named pipe), not a regular file"), std::string::npos)
       << fifo.message;
   EXPECT_TRUE(fs::is_fifo(dir / "pipe.f77"));
+  // A link to nowhere is told too, and stays a link.
+  fs::create_symlink(dir / "gone" / "x.f77", dir / "link.f77");
+  EXPECT_NE(writeUddfFile(store, "K", dir / "link.f77", kClock).message.find("cannot be reached"),
+            std::string::npos);
+  EXPECT_TRUE(fs::is_symlink(dir / "link.f77"));
 }
 
 TEST_F(WriteUddfFile, ASurveyOfMoreThan20001LinesIsRefused) {
