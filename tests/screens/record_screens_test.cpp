@@ -6,6 +6,7 @@
 #include "shell/record_screen.h"
 #include "shell/screen_names.h"
 #include "support/program_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
@@ -221,83 +222,22 @@ TEST_F(RecordScreensTest, ALockedSurveyCannotBeChangedFromEdit) {
 
 // Each box of the three screens runs its own check as it changes; a refused box is emptied.
 TEST_F(RecordScreensTest, EveryBoxChecksWhatIsTyped) {
-  const std::string lat = " is greater than 90.  Degree values must be between 0 and 90.";
-  const std::string lon = " is greater than 180.  Degree values must be between 0 and 180.";
-  const std::string min = " is greater than 59.  Minute values must be between 0 and 59.99.";
-  const std::string sec = " is greater than 59.99.  Minute values must be between 0 and 59.99.";
-  const std::string improper = ":  Improper Entry";
-  const std::string large = ":  Error (Entry too large for field)";
-  const auto decimals = [](const char* text, int places) {
-    return text + (":  Error (Only " + std::to_string(places) + " decimal place allowed)");
-  };
-  const struct {
-    const char* screen;
-    const char* box;
-    const char* text;
-    std::string message;  // empty: the text is kept
-  } cases[] = {
-      {screen::kRunway, "Text8R", "12.5", "12.5" + improper},
-      {screen::kRunway, "Text33R", "181", "181" + lon},
-      {screen::kRunway, "Text41R", "60", "60" + min},
-      {screen::kRunway, "Text10R", "60", "60" + sec},
-      {screen::kRunway, "Text10R", "75.123456", "75.123456" + sec},
-      {screen::kRunway, "Text32R", "75.123456", "75.123456" + large},  // the number rule first
-      {screen::kRunway, "Text45R", "1.23456", decimals("1.23456", 4)},
-      {screen::kRunway, "Text4R", "12345678", "12345678" + large},
-      {screen::kRunway, "Text5R", "123456", "123456" + large},
-      {screen::kRunway, "Text6R", "1.5", decimals("1.5", 0)},
-      {screen::kRunway, "Text15R", "12.25", decimals("12.25", 1)},
-      {screen::kRunway, "Text2R", "09L", ""},
-      {screen::kRunway, "Text1R", "13/45/99", ""},
-      {screen::kNavaid, "Text3G", "91", "91" + lat},
-      {screen::kNavaid, "Text20G", "91", "91" + lat},
-      {screen::kNavaid, "Text6G", "181", "181" + lon},
-      {screen::kNavaid, "Text23G", "181", "181" + lon},
-      {screen::kNavaid, "Text4G", "60", "60" + min},
-      {screen::kNavaid, "Text7G", "1.5", "1.5" + improper},
-      {screen::kNavaid, "Text21G", "60", "60" + min},
-      {screen::kNavaid, "Text24G", "60", "60" + min},
-      {screen::kNavaid, "Text5G", "60", "60" + sec},
-      {screen::kNavaid, "Text8G", "12.34567", "12.34567" + large},
-      {screen::kNavaid, "Text22G", "1.23456", decimals("1.23456", 4)},
-      {screen::kNavaid, "Text25G", "12.3456x", "12.3456x" + improper},
-      {screen::kNavaid, "Text9G", "1.25", decimals("1.25", 1)},
-      {screen::kNavaid, "Text10G", "12345678", "12345678" + large},
-      {screen::kNavaid, "Text26G", "1.25", decimals("1.25", 1)},
-      {screen::kNavaid, "Text27G", "1.25", decimals("1.25", 1)},
-      {screen::kNavaid, "Text14G", "1234567", "1234567" + large},
-      {screen::kNavaid, "Text14G", "1.5", decimals("1.5", 0)},
-      {screen::kNavaid, "Text14G", "-12345", ""},
-      {screen::kNavaid, "Text1G", "1.2345x", ""},
-      {screen::kNavaid, "Text2G", "1.2345x", ""},
-      {screen::kNavaid, "Text18G", "1.2345x", ""},
-      {screen::kObstruction, "Text3O", "91", "91" + lat},
-      {screen::kObstruction, "Text6O", "181", "181" + lon},
-      {screen::kObstruction, "Text4O", "60", "60" + min},
-      {screen::kObstruction, "Text7O", "4.5", "4.5" + improper},
-      {screen::kObstruction, "Text5O", "12.345", "12.345" + large},
-      {screen::kObstruction, "Text8O", "1.234", decimals("1.234", 2)},
-      {screen::kObstruction, "Text8O", "60", "60" + sec},
-      {screen::kObstruction, "Text9O", "123456", "123456" + large},
-      {screen::kObstruction, "Text10O", "12.5", decimals("12.5", 0)},
-      {screen::kObstruction, "Text12O", "1x", "1x" + improper},
-      {screen::kObstruction, "Text1O", "17L/35R", ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.box) + " " + c.text);
-    if (!shown(c.screen)) {
+  for (const auto& c : caseTable("screens/typed_checks.cases", 4)) {
+    const std::string &screenName = c[0], &box = c[1], &text = c[2], &message = c[3];
+    SCOPED_TRACE(box + " " + text);
+    if (!shown(screenName)) {
       openNew(*std::find_if(std::begin(kKinds), std::end(kKinds),
-                            [&](const RecordKind& kind) { return kind.screen == c.screen; }));
+                            [&](const RecordKind& kind) { return kind.screen == screenName; }));
     }
     dialogs.shown.clear();
-    type(c.screen, c.box, c.text);
-    if (c.message.empty()) {
+    type(screenName, box, text);
+    if (message.empty()) {
       EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last();
-      EXPECT_EQ(control<TextBox>(c.screen, c.box).text(), c.text);
+      EXPECT_EQ(control<TextBox>(screenName, box).text(), text);
     } else {
       ASSERT_EQ(dialogs.shown.size(), 1u);
-      EXPECT_EQ(dialogs.shown[0], notice(c.message, ""));
-      EXPECT_EQ(control<TextBox>(c.screen, c.box).text(), "");
+      EXPECT_EQ(dialogs.shown[0], notice(message, ""));
+      EXPECT_EQ(control<TextBox>(screenName, box).text(), "");
     }
   }
 }

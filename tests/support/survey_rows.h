@@ -1,7 +1,8 @@
-// Survey rows written down as text, so that reviewed files under tests/data can hold the
-// surveys a test starts from and the tables an import must give. A line naming a table
-// ("airport", "runway", "navaid", "obstruction") starts a row; "N value" sets field N, and a
-// value in double quotes keeps its outer blanks. Lines starting with "//" are notes.
+// Survey rows and tables of cases written down as text, so that reviewed files under
+// tests/data can hold the surveys a test starts from, the tables an import must give and the
+// cases a table-driven test runs. In a rows file a line naming a table ("airport", "runway",
+// "navaid", "obstruction") starts a row, and "N value" sets field N. A value in double quotes
+// keeps its outer blanks. Lines starting with "//" are notes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -57,6 +58,34 @@ inline void expectSurveyRows(const SurveyStore& store, const std::string& name) 
   EXPECT_EQ(surveyRowsText(store), expected) << name;
 }
 
+// A value as a reviewed file writes it: in double quotes when its outer blanks count.
+inline std::string unquoted(std::string value) {
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+// A table of cases in a reviewed file: a case a line, its columns separated by "|" and
+// trimmed of blanks (a column in double quotes keeps them).
+inline std::vector<std::vector<std::string>> caseTable(const std::string& name,
+                                                       std::size_t columns) {
+  std::vector<std::vector<std::string>> cases;
+  for (const std::string& line : reviewedLines(name)) {
+    std::vector<std::string> row;
+    std::istringstream text(line + "|");
+    for (std::string column; std::getline(text, column, '|');) {
+      const auto first = column.find_first_not_of(' ');
+      column = first == std::string::npos ? "" : column.substr(first);
+      row.push_back(unquoted(column.substr(0, column.find_last_not_of(' ') + 1)));
+    }
+    EXPECT_EQ(row.size(), columns) << name << ": " << line;
+    if (row.size() == columns) cases.push_back(std::move(row));
+  }
+  EXPECT_FALSE(cases.empty()) << name << " holds no cases";
+  return cases;
+}
+
 struct SurveyRow {
   TableKind kind;
   FieldValues fields;
@@ -74,10 +103,7 @@ inline std::vector<SurveyRow> surveyRows(const std::string& name) {
       if (kind != std::end(kAllTables)) rows.push_back({*kind, {}});
       continue;
     }
-    std::string value = line.substr(space + 1);
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-      value = value.substr(1, value.size() - 2);
-    }
+    const std::string value = unquoted(line.substr(space + 1));
     if (rows.empty()) ADD_FAILURE() << name << ": a field before any table: " << line;
     if (!rows.empty()) rows.back().fields.emplace_back(std::stoi(line), value);
   }
