@@ -1,74 +1,28 @@
 #include "record_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
 
 constexpr const char* kAlong = "NAVAID Along Centerline Distance";
 constexpr const char* kPpApproach = "Distance Between Navaid PP and the Runway Approach End";
-constexpr const char* kClptApproach = "Distance Between Navaid CLPT and the Runway Approach End";
-constexpr const char* kPpStop = "Distance Between Navaid PP and the Runway Stop End";
-constexpr const char* kNavaidApproach = "Distance Between Navaid and the Runway Approach End";
-constexpr const char* kKept = nullptr;
 constexpr const char* kBase = "Base Elevation of the NAVAID";
-constexpr const char* kAntenna = "Elevation of the Center of the Antenna Cover";
-constexpr const char* kPhase = "Elevation of the Phase Center of Reference Point";
 constexpr const char* kEarlierCaption = "(caption of the type chosen before)";
 
-enum Groups { Runway = 1, Identifier = 2, Answer = 4, Perpendicular = 8, Centerline = 16 };
-constexpr int kRunwayNavaid = Runway | Identifier | Answer | Perpendicular | Centerline;
-constexpr int kAreaNavaid = Identifier | Answer | Perpendicular | Centerline;
-constexpr int kVisualAid = Runway;
-constexpr int kMarker = kRunwayNavaid & ~Perpendicular;
-constexpr int kSlopeLights = kRunwayNavaid & ~Centerline;
-
+// A navaid type and what choosing it shows, as the reviewed table has it.
 struct TypeCase {
-  const char* list;
-  const char* item;
-  int shown;
-  const char* distance;
-  const char* elevation;
+  std::string list, item;
+  std::string groups;  // the names of the groups shown, each between blanks
+  std::string distance, elevation;
 };
 
-const TypeCase kTypes[] = {
-    {"ListElectronic", "ARSR - Air Route Surveillance Radar", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "ASR - Airport Surveillance Radar", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "ATCBI", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "BCM - Back Course Marker", kAreaNavaid, kNavaidApproach, kBase},
-    {"ListElectronic", "DME - Distance Measuring Equipment", kRunwayNavaid, kKept, kAntenna},
-    {"ListElectronic", "FM - Fan Marker", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "GS - Glide Slope", kRunwayNavaid, kPpApproach, kBase},
-    {"ListElectronic", "IM - Inner Marker", kMarker, kClptApproach, kBase},
-    {"ListElectronic", "LDA - Localizer Type Directional Aid", kRunwayNavaid, kPpStop, kBase},
-    {"ListElectronic", "LFR - Low Frequency Radio Range", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "LMM - Locator Middle Marker", kMarker, kClptApproach, kBase},
-    {"ListElectronic", "LOC - Localizer", kRunwayNavaid, kPpStop, kBase},
-    {"ListElectronic", "LOM - Locator Outer Marker", kMarker, kClptApproach, kBase},
-    {"ListElectronic", "LRR - Long Range Radar", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "MLSAZ - MLS Azimuth Guidance", kAreaNavaid, kPpStop, kPhase},
-    {"ListElectronic", "MLSEL - MLS Elevation Guidance", kAreaNavaid, kPpApproach, kPhase},
-    {"ListElectronic", "MLSDME - DME Associated with MLS", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "MM - Middle Marker", kMarker, kClptApproach, kBase},
-    {"ListElectronic", "NDB - Nondirectional Beacon", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "NDB/DME", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "OTHER - Other NAVAID", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "OM - Outer Marker", kMarker, kClptApproach, kBase},
-    {"ListElectronic", "PAR - Precision Approach Radar", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "SDF - Simplified Directional Facility", kAreaNavaid, kPpStop, kBase},
-    {"ListElectronic", "TACAN - Tactical Air Navigation", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "TDR - GCA Touchdown Reflectors", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "VOR - VHF Omni Directional Range", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "VOR/DME", kAreaNavaid, kAlong, kBase},
-    {"ListElectronic", "VORTAC - VOR + TACAN", kAreaNavaid, kAlong, kBase},
-    {"ListVisual", "ALS - Approach Lights", kVisualAid, kKept, kBase},
-    {"ListVisual", "APBN - Airport Beacon", kVisualAid, kKept, kBase},
-    {"ListVisual", "PAPI - Precision Approach Path Indicator", kSlopeLights, kPpApproach, kBase},
-    {"ListVisual", "PLASI", kVisualAid, kKept, kBase},
-    {"ListVisual", "PVASI - Pulsating Visual Approach Slope Indicator", kVisualAid, kKept, kBase},
-    {"ListVisual", "REIL - Runway End Identifier Lights", kVisualAid, kKept, kBase},
-    {"ListVisual", "TRCV - Tri-color Visual Approach Slope Indicator", kVisualAid, kKept, kBase},
-    {"ListVisual", "TVASI", kVisualAid, kKept, kBase},
-    {"ListVisual", "VASI - Visual Approach Slope Indicator", kSlopeLights, kPpApproach, kBase},
-};
+std::vector<TypeCase> navaidTypes() {
+  std::vector<TypeCase> types;
+  for (const auto& c : caseTable("screens/navaid_types.cases", 5)) {
+    types.push_back({c[0], c[1], " " + c[2] + " ", c[3], c[4]});
+  }
+  return types;
+}
 
 // What stood on the screen before the type was chosen.
 struct Before {
@@ -85,8 +39,8 @@ class NavaidLayoutTest : public NavaidTest {};
 
 TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefore) {
   for (const Before& before : kBefore) {
-    for (const TypeCase& navaid : kTypes) {
-      if (before.list && std::string(before.item) == navaid.item) continue;
+    for (const TypeCase& navaid : navaidTypes()) {
+      if (before.list && before.item == navaid.item) continue;
       SCOPED_TRACE(std::string(navaid.item) + " after " + before.item);
       openNew();
       if (before.list) {
@@ -98,17 +52,20 @@ TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefor
       screen().get<Label>("LabelCenterline").setCaption(kEarlierCaption);
       choose(navaid.list, navaid.item);
 
-      const std::pair<const char*, int> members[] = {
-          {"LabelRWY", Runway},       {"Text1G", Runway},       {"LabelID", Identifier},
-          {"Text2G", Identifier},     {"LabelPP", Answer},      {"RadioDEF", Answer},
-          {"RadioPP", Perpendicular}, {"RadioCLPT", Centerline}};
+      const std::pair<const char*, const char*> members[] = {
+          {"LabelRWY", "runway"},       {"Text1G", "runway"},       {"LabelID", "identifier"},
+          {"Text2G", "identifier"},     {"LabelPP", "answer"},      {"RadioDEF", "answer"},
+          {"RadioPP", "perpendicular"}, {"RadioCLPT", "centerline"}};
       for (const auto& [name, group] : members) {
-        EXPECT_EQ(visible(name), (navaid.shown & group) != 0) << name;
+        EXPECT_EQ(visible(name),
+                  navaid.groups.find(" " + std::string(group) + " ") != std::string::npos)
+            << name;
       }
-      EXPECT_EQ(caption("LabelCenterline"), navaid.distance ? navaid.distance : kEarlierCaption);
+      EXPECT_EQ(caption("LabelCenterline"),
+                navaid.distance == "kept" ? kEarlierCaption : navaid.distance);
       EXPECT_EQ(caption("Label299"), navaid.elevation);
-      EXPECT_EQ(box("Text9G").caption(), std::string(navaid.elevation) + " Orthometric");
-      const bool electronic = std::string(navaid.list) == "ListElectronic";
+      EXPECT_EQ(box("Text9G").caption(), navaid.elevation + " Orthometric");
+      const bool electronic = navaid.list == "ListElectronic";
       EXPECT_EQ(visible("Frame3"), electronic) << "distance box";
       EXPECT_EQ(box("Text15G").text(), "");
       EXPECT_TRUE(option("RadioDEF").value());
@@ -122,11 +79,11 @@ TEST_F(NavaidLayoutTest, EachTypeShowsHidesAndCaptionsItsGroupsWhateverCameBefor
 
 TEST_F(NavaidLayoutTest, ListsOfferTheTypesInOrderWithNothingChosen) {
   showScreen(program, kScreen);
-  // The table of types above holds each list's items in the list's order.
+  // The table of types holds each list's items in the list's order.
   std::vector<std::string> electronic{""};
   std::vector<std::string> visual{""};
-  for (const TypeCase& navaid : kTypes) {
-    (std::string(navaid.list) == "ListElectronic" ? electronic : visual).push_back(navaid.item);
+  for (const TypeCase& navaid : navaidTypes()) {
+    (navaid.list == "ListElectronic" ? electronic : visual).push_back(navaid.item);
   }
   EXPECT_EQ(list("ListElectronic").items(), electronic);
   EXPECT_EQ(list("ListVisual").items(), visual);
