@@ -8,6 +8,7 @@
 #include "shell/program_options.h"
 #include "store/store_files.h"
 #include "support/program_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey {
 namespace {
@@ -104,55 +105,23 @@ std::vector<std::string> words(const std::string& line) {
   return result;
 }
 
-struct OptionsCase {
-  const char* name;
-  const char* args;
-  bool stopAtOperand;
-  const char* store;  // nullptr: none given
-  bool version;
-  bool help;
-  const char* rest;
-  const char* error;  // part of it; empty: none
-  friend void PrintTo(const OptionsCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class ProgramOptionsTest : public ::testing::TestWithParam<OptionsCase> {};
-
-TEST_P(ProgramOptionsTest, ReadsOptions) {
-  const OptionsCase& c = GetParam();
-  const ProgramOptions options = parseProgramOptions(words(c.args), c.stopAtOperand);
-  if (*c.error) {
-    EXPECT_NE(options.error.find(c.error), std::string::npos) << options.error;
-    return;
+// Each command line read as the reviewed table says.
+TEST(ProgramOptions, ReadsTheOptionsAndLeavesTheRest) {
+  for (const auto& c : testing::caseTable("screens/program_options.cases", 7)) {
+    const std::string &args = c[1], &store = c[3], &asked = c[4], &refusal = c[6];
+    SCOPED_TRACE(c[0]);
+    const ProgramOptions options = parseProgramOptions(words(args), c[2] == "yes");
+    if (!refusal.empty()) {
+      EXPECT_NE(options.error.find(refusal), std::string::npos) << options.error;
+      continue;
+    }
+    EXPECT_EQ(options.error, "");
+    EXPECT_EQ(options.store, store == "-" ? std::nullopt : std::optional<std::string>(store));
+    EXPECT_EQ(options.showVersion, asked.find("version") != std::string::npos);
+    EXPECT_EQ(options.showHelp, asked.find("help") != std::string::npos);
+    EXPECT_EQ(options.rest, words(c[5]));
   }
-  EXPECT_EQ(options.error, "");
-  EXPECT_EQ(options.store, c.store ? std::optional<std::string>(c.store) : std::nullopt);
-  EXPECT_EQ(options.showVersion, c.version);
-  EXPECT_EQ(options.showHelp, c.help);
-  EXPECT_EQ(options.rest, words(c.rest));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ProgramOptionsTest,
-    ::testing::Values(
-        OptionsCase{"Nothing", "", false, nullptr, false, false, "", ""},
-        OptionsCase{"StoreSeparate", "--store /d", false, "/d", false, false, "", ""},
-        OptionsCase{"StoreJoined", "--store=/d", false, "/d", false, false, "", ""},
-        OptionsCase{"QtOptionsPassThrough", "-platform xcb --store /d", false, "/d", false, false,
-                    "-platform xcb", ""},
-        OptionsCase{"CommandEndsOptions", "--store /d list --store x", true, "/d", false, false,
-                    "list --store x", ""},
-        OptionsCase{"DoubleDashEndsOptions", "-- --version", false, nullptr, false, false,
-                    "--version", ""},
-        OptionsCase{"VersionAndHelp", "--version -h", true, nullptr, true, true, "", ""},
-        OptionsCase{"SameStoreTwiceIsFine", "--store=/d --store /d", false, "/d", false, false, "",
-                    ""},
-        OptionsCase{"StoreWithoutFolder", "--store", false, nullptr, false, false, "",
-                    "needs a folder"},
-        OptionsCase{"EmptyStore", "--store=", false, nullptr, false, false, "", "needs a folder"},
-        OptionsCase{"TwoDifferentStores", "--store=/a --store=/b", false, nullptr, false, false, "",
-                    "twice"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace survey
