@@ -2,10 +2,12 @@
 
 #include <functional>
 #include <set>
+#include <sstream>
 #include <tuple>
 
 #include "review/review_context.h"
 #include "review/review_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey::review {
 namespace {
@@ -217,24 +219,16 @@ TEST(SurveyReview, AShortenedValueNamesWhatTheFileWouldHold) {
   EXPECT_NE(findings[0].message.find("\"12 + 1500\""), std::string::npos);
 }
 
-// Reference pairs solved once with GeodSolve -i -e 6378137 1/298.257222101 -p 9.
-struct ReferencePair {
-  double lat1, lon1, lat2, lon2, azimuth1, metres;
-};
-constexpr ReferencePair kGeodSolvePairs[] = {
-    {47.4497222, -122.3116667, 47.4261, -122.3035, 166.79616686348166, 2697.583514232},
-    {40.0, -75.0, 40.05, -74.9, 56.92898303377388, 10182.823098375},
-    {-33.9461, 151.1772, -33.9680, 151.1890, 155.82349890131451, 2662.805558242},
-    {64.8, -147.9, 64.81, -147.85, 64.83948683526090, 2624.532176414},
-    {21.3187, -157.9225, 21.3405, -157.9093, 29.56505399965893, 2775.113285896},
-    {0.5, 10.0, 0.4, 10.2, 116.41132386577665, 24857.946862023},
-};
-
+// Each reference line is met to a millimetre and its start azimuth to a microdegree.
 TEST(SurveyReview, DistancesAgreeWithGeodSolveToAMillimetre) {
-  for (const ReferencePair& p : kGeodSolvePairs) {
-    const GeodesicLine line = inverseGeodesic({p.lat1, p.lon1}, {p.lat2, p.lon2});
-    EXPECT_NEAR(line.metres, p.metres, 0.001) << p.lat1 << " " << p.lon1;
-    EXPECT_NEAR(line.azimuthFrom, p.azimuth1, 1e-6) << p.lat1 << " " << p.lon1;
+  for (const auto& c : survey::testing::caseTable("review/geodesic_references.cases", 4)) {
+    SCOPED_TRACE(c[0] + " to " + c[1]);
+    GeoPoint from{}, to{};
+    std::istringstream(c[0]) >> from.latitude >> from.longitude;
+    std::istringstream(c[1]) >> to.latitude >> to.longitude;
+    const GeodesicLine line = inverseGeodesic(from, to);
+    EXPECT_NEAR(line.azimuthFrom, std::stod(c[2]), 1e-6);
+    EXPECT_NEAR(line.metres, std::stod(c[3]), 0.001);
   }
 }
 
