@@ -11,51 +11,19 @@ namespace {
 using namespace survey::uddf::testing;
 
 TEST(SectionWalker, TwoRunwaysAndEverySection) {
-  using enum LineRoute;
-  const struct {
-    const char* line;
-    LineRoute route;
-    int number;
-  } walk[] = {
-      {"|ABC|", AirportLine, 1},
-      {"|2|", AirportLine, 2},
-      {"|3|", AirportLine, 3},
-      {"|4|", AirportLine, 4},
-      {"|5|", AirportLine, 5},
-      {"|6|", AirportLine, 6},
-      {"|7|", AirportLine, 7},
-      {"@", AirportLine, 8},
-      {"|9|", AirportEnd, 9},
-      {"|09|", RunwayFirstEnd, 10},
-      {"|p|", RunwayFirstEnd, 11},
-      {" # ", Marker, 12},
-      {"|27|", RunwaySecondEnd, 10},
-      {"|p|", RunwaySecondEnd, 11},
-      {"#", Marker, 12},
-      {"|18|", RunwayFirstEnd, 10},
-      {"#", Marker, 11},
-      {"|36|", RunwaySecondEnd, 10},
-      {"@", Marker, 11},
-      {"|GS|", Electronic, 12},
-      {"@", Electronic, 13},
-      {"#", Marker, 14},
-      {"|PAPI|", Visual, 15},
-      {"#", Marker, 16},
-      {"#", Other, 17},
-      {"@", Marker, 18},
-      {"#", Obstruction, 19},
-      {"@", Marker, 20},
-      {"@", Comments, 21},
-      {"EOF", Comments, 22},
-  };
+  // The routes in their order of declaration.
+  const std::string routes[] = {"AirportLine", "AirportEnd", "RunwayFirstEnd", "RunwaySecondEnd",
+                                "Electronic",  "Visual",     "Other",          "Obstruction",
+                                "Comments",    "Marker"};
   SectionWalker walker;
   int step = 0;
-  for (const auto& expected : walk) {
-    ++step;
-    const RoutedLine routed = walker.next(expected.line);
-    EXPECT_EQ(routed.route, expected.route) << "step " << step << ": " << expected.line;
-    EXPECT_EQ(routed.lineNumber, expected.number) << "step " << step << ": " << expected.line;
+  for (const auto& c : survey::testing::caseTable("import/section_walk.cases", 3)) {
+    SCOPED_TRACE("step " + std::to_string(++step) + ": " + c[0]);
+    const RoutedLine routed = walker.next(c[0]);
+    EXPECT_EQ(routes[static_cast<int>(routed.route)], c[1]);
+    EXPECT_EQ(routed.lineNumber, std::stoi(c[2]));
   }
+  EXPECT_EQ(step, 30);
   EXPECT_EQ(walker.section(), Section::Comments);
 }
 

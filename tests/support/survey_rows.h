@@ -67,17 +67,25 @@ inline std::string unquoted(std::string value) {
 }
 
 // A table of cases in a reviewed file: a case a line, its columns separated by "|" and
-// trimmed of blanks (a column in double quotes keeps them).
+// trimmed of blanks; a column in double quotes keeps its blanks and may hold a "|".
 inline std::vector<std::vector<std::string>> caseTable(const std::string& name,
                                                        std::size_t columns) {
   std::vector<std::vector<std::string>> cases;
   for (const std::string& line : reviewedLines(name)) {
-    std::vector<std::string> row;
-    std::istringstream text(line + "|");
-    for (std::string column; std::getline(text, column, '|');) {
+    std::vector<std::string> row(1);
+    bool quoted = false;
+    for (const char c : line) {
+      quoted = quoted != (c == '"');
+      if (c == '|' && !quoted) {
+        row.emplace_back();
+      } else {
+        row.back() += c;
+      }
+    }
+    for (std::string& column : row) {
       const auto first = column.find_first_not_of(' ');
       column = first == std::string::npos ? "" : column.substr(first);
-      row.push_back(unquoted(column.substr(0, column.find_last_not_of(' ') + 1)));
+      column = unquoted(column.substr(0, column.find_last_not_of(' ') + 1));
     }
     EXPECT_EQ(row.size(), columns) << name << ": " << line;
     if (row.size() == columns) cases.push_back(std::move(row));
