@@ -178,6 +178,30 @@ TEST_F(ExchangeFile, EncodingIsDecidedByTheWholeFile) {
   }
 }
 
+// One fault put into a file that checks clean: exactly that problem, at its place.
+TEST(ExchangeReading, CheckFindsEachFaultPutIntoACleanFile) {
+  const std::string clean =
+      readWholeFile(std::string(SURVEY_TEST_DATA) + "/export/runways.uddf").bytes;
+  ASSERT_EQ(checkUddfText(clean).total(), 0);
+  const struct {
+    const char *from, *to, *problem;
+  } faults[] = {
+      {"|0012005|", "|0002005|",
+       "line 2, column 73: the date \"0002005\" has day of year 000, outside 001 to 365"},
+      {"|-335646.0|", "|-33564x.0|",
+       "line 8, column 2: the latitude \"-33564x.0\" is not readable"},
+      {"|09   |P|1662010|", "|09   |P|16620x0|",
+       "line 10, column 10: the date \"16620x0\" is not a seven-digit day-of-year date DDDYYYY"},
+  };
+  for (const auto& fault : faults) {
+    std::string file = clean;
+    file.replace(file.find(fault.from), std::string(fault.from).size(), fault.to);
+    const UddfCheckReport report = checkUddfText(file);
+    ASSERT_EQ(report.problems.size(), 1u) << fault.to;
+    EXPECT_EQ(describe(report.problems[0]), fault.problem);
+  }
+}
+
 TEST(ExchangeReading, CheckListsTheFirstProblemsAndCountsTheRest) {
   std::string file;
   for (int i = 0; i < 50; ++i) file += "\n";

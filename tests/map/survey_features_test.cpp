@@ -97,6 +97,11 @@ TEST(SurveyFeatures, PlacesEveryLiveRecordWithItsHemisphereAndListsTheRest) {
   EXPECT_EQ(arp->latitudeText, "33\u00b056'46.0\" S");
   EXPECT_EQ(arp->longitudeText, "151\u00b010'38.0\" E");
   EXPECT_EQ(arp->ellipsoidal, 43.5);
+  const SurveyPoint* threshold =
+      find(features, FeatureKind::DisplacedThreshold, "16 displaced threshold");
+  ASSERT_NE(threshold, nullptr);
+  EXPECT_EQ(threshold->orthometric, 19.0);
+  EXPECT_EQ(threshold->ellipsoidal, 40.5);
   const SurveyPoint* tree = find(features, FeatureKind::Obstruction, "TREE");
   ASSERT_NE(tree, nullptr);
   EXPECT_EQ(tree->heightAgl, 60);

@@ -95,6 +95,7 @@ TEST_F(CertificationTest, StatementsNameTheStandardSingularThenPlural) {
             std::string::npos);
   EXPECT_TRUE(control<TextBox>(kCert, "TextSurvey2").locked());
   EXPECT_TRUE(control<TextBox>(kCert, "Text35C").bold());
+  EXPECT_EQ(control<Frame>(kCert, "Frame1").caption(), "CERTIFICATION");
 }
 
 TEST_F(CertificationTest, FinalizeWithoutASurveyLeadsBackToTheList) {
