@@ -162,7 +162,19 @@ std::string notARegularFile(const std::filesystem::path& path, bool missingIsFin
   return std::string("it is ") + kindOf(target.st_mode) + ", not a regular file";
 }
 
-FileRead<FileBytes> readFileBytes(const std::filesystem::path& path) {
+std::string notOwnFile(const std::filesystem::path& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0)
+    return errno == ENOENT ? std::string() : errnoText("cannot be examined");
+  if (S_ISLNK(st.st_mode)) return "it is a symbolic link";
+  if (!S_ISREG(st.st_mode))
+    return std::string("it is ") + kindOf(st.st_mode) + ", not a regular file";
+  if (st.st_nlink > 1)
+    return "it is a hard link: the same file has " + std::to_string(st.st_nlink) + " names";
+  return {};
+}
+
+FileRead<FileBytes> readFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes) {
   FileRead<FileBytes> result;
   result.error = notARegularFile(path, false);
   if (!result.error.empty()) return result;
@@ -175,6 +187,13 @@ FileRead<FileBytes> readFileBytes(const std::filesystem::path& path) {
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     result.error = std::string("it is ") + kindOf(st.st_mode) + ", not a regular file";
+    ::close(fd);
+    return result;
+  }
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+    result.error = "it is " + std::to_string(st.st_size) +
+                   " bytes, larger than a store file can be (" + std::to_string(maxBytes >> 20) +
+                   " MB)";
     ::close(fd);
     return result;
   }
@@ -203,8 +222,8 @@ FileRead<FileBytes> readFileBytes(const std::filesystem::path& path) {
   return result;
 }
 
-ReadResult readWholeFile(const std::filesystem::path& path) {
-  FileRead<FileBytes> read = readFileBytes(path);
+ReadResult readWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+  FileRead<FileBytes> read = readFileBytes(path, maxBytes);
   return ReadResult{read.ok, std::string(read.bytes.begin(), read.bytes.end()),
                     std::move(read.error)};
 }

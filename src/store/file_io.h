@@ -1,6 +1,7 @@
 // Whole-file reading and safe writing shared by the store and the exchange files.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -47,15 +48,29 @@ struct FileRead {
   std::string error;  // why the file could not be read
 };
 using ReadResult = FileRead<std::string>;
+// Larger than any store file can be (the full-capacity store is 16 MB in all):
+// such a file is refused before it is read, not read until memory runs out.
+inline constexpr std::uintmax_t kLargestStoreFileBytes = std::uintmax_t{256} << 20;
 // Reads a regular file (or what a symbolic link points to). Never blocks: a
-// FIFO, device, socket or directory is refused with the reason.
-FileRead<FileBytes> readFileBytes(const std::filesystem::path& path);
+// FIFO, device, socket or directory is refused with the reason, and so is a
+// file larger than maxBytes, before anything is read.
+FileRead<FileBytes> readFileBytes(const std::filesystem::path& path,
+                                  std::uintmax_t maxBytes = kLargestStoreFileBytes);
 // The same, as a string (for the small files: journal, lock, lists).
-ReadResult readWholeFile(const std::filesystem::path& path);
+ReadResult readWholeFile(const std::filesystem::path& path,
+                         std::uintmax_t maxBytes = kLargestStoreFileBytes);
 
 // Why the path cannot serve as a data file: empty when it is a regular file,
 // a link to one, or absent (absent only when missingIsFine).
 std::string notARegularFile(const std::filesystem::path& path, bool missingIsFine);
+
+// Why a file the program keeps beside the store for itself (journal, lock,
+// commit record, temporaries) must not be written, truncated or removed by
+// its name: empty when it is absent, or a regular file that is neither a
+// symbolic link nor one of several names of a file (a hard link). Anyone who
+// may write into a shared store folder could otherwise make those names point
+// at another file of the user's.
+std::string notOwnFile(const std::filesystem::path& path);
 
 // Where a save to path really lands: the file a symbolic link points to, else path.
 std::filesystem::path saveTarget(const std::filesystem::path& path);
