@@ -11,6 +11,9 @@ install(TARGETS survey-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # survey-tool finds its GIS export program in lib/airport-survey beside bin.
 install(TARGETS survey-tool-gis RUNTIME DESTINATION lib/${SURVEY_PACKAGE})
 install(FILES ${SURVEY_PACKAGING}/copyright ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${SURVEY_DOC_DIR})
+# The README's links lead to the screenshots and the help beside it.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION ${SURVEY_DOC_DIR}/docs)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/help.md DESTINATION ${SURVEY_DOC_DIR}/docs)
 install(FILES ${SURVEY_PACKAGING}/airport-survey.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SURVEY_PACKAGING}/airport-survey.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

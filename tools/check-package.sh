@@ -54,6 +54,13 @@ expected=$(printf 'TST\t12345.A\tTest Field\t01/02/2026\tNEW\tAOC')
 [ "$("$tool" list "$store")" = "$expected" ] || fail "survey-tool list DIR"
 [ "$("$tool" --store "$store" list)" = "$expected" ] || fail "survey-tool --store DIR list"
 
+# Every relative link of the installed README leads to an installed file.
+doc=$root/usr/share/doc/airport-survey
+for link in $(grep -o '](docs/[^)]*)' "$doc/README.md" | sed 's/^](//; s/)$//'); do
+  [ -e "$doc/$link" ] || fail "the installed README links to $link, which is not installed"
+done
+
 desktop-file-validate "$root/usr/share/applications/airport-survey.desktop"
-lintian --fail-on error "$deb"
+lintian --fail-on error "$deb" | tee "$scratch/lintian.txt"
+! grep -q "hardening-no-" "$scratch/lintian.txt" || fail "built without Debian's hardening flags"
 echo "package $deb: files, versions, survey-tool, desktop entry and lintian are fine"
