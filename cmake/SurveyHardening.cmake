@@ -2,9 +2,10 @@
 # packaged programs are built as Debian builds its own: fortified string and
 # memory functions, stack protection, read-only relocations bound at start.
 # Only the hardening part is taken; the build type keeps its own -O and -g.
-# Off for the sanitizer build and unoptimised builds (fortification needs -O).
+# Off for the sanitizer and fuzzing builds and unoptimised builds (fortification needs -O).
+option(SURVEY_HARDENING "Build with Debian's hardening flags" ON)
 find_program(SURVEY_DPKG_BUILDFLAGS dpkg-buildflags)
-if(SURVEY_SANITIZE OR CMAKE_BUILD_TYPE STREQUAL "Debug" OR NOT SURVEY_DPKG_BUILDFLAGS)
+if(NOT SURVEY_HARDENING OR SURVEY_SANITIZE OR SURVEY_FUZZ OR CMAKE_BUILD_TYPE STREQUAL "Debug" OR NOT SURVEY_DPKG_BUILDFLAGS)
   return()
 endif()
 function(survey_buildflags variable out)
