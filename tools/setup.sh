@@ -6,7 +6,7 @@ packages=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth
+  xvfb xauth locales
   libgeographiclib-dev geographiclib-tools
   libgdal-dev gdal-bin
   dpkg-dev fakeroot file lintian desktop-file-utils)

@@ -12,6 +12,7 @@
 #include "entry/obstruction_screen.h"
 #include "shell/screen_names.h"
 #include "store/file_io.h"
+#include "store/number_text.h"
 #include "store/text_encoding.h"
 
 namespace survey {
@@ -58,9 +59,9 @@ std::string listObject(std::string_view object) {
 // Whole feet, halves rounded away from zero; nothing when not a number.
 std::optional<long> wholeFeet(std::string_view text) {
   if (!isNumeric(text)) return std::nullopt;
-  const double value = std::strtod(std::string(text).c_str(), nullptr);
-  if (!std::isfinite(value) || std::fabs(value) > 1e9) return std::nullopt;
-  return std::lround(value);
+  const std::optional<double> value = decimalValue(text);
+  if (!value || std::fabs(*value) > 1e9) return std::nullopt;
+  return std::lround(*value);
 }
 
 // The obstruction of one line, or nothing when the line cannot give one.

@@ -1,9 +1,8 @@
 #include "map/survey_features.h"
 
-#include <cstdio>
-
 #include "entry/navaid_types.h"
 #include "map/local_projection.h"
+#include "store/number_text.h"
 
 namespace survey::map {
 
@@ -183,9 +182,7 @@ class Collector {
 
 std::string elevationText(const std::optional<double>& feet) {
   if (!feet) return "-";
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.1f ft", *feet);
-  return buffer;
+  return fixedText(*feet, 1) + " ft";
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Where things are: near the airport, not twice, and tied to the survey's runways and
 // surfaces.
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -9,6 +8,7 @@
 
 #include "entry/obstruction_lists.h"
 #include "review/review_context.h"
+#include "store/number_text.h"
 
 namespace survey::review {
 
@@ -18,9 +18,7 @@ constexpr double kNavaidRadiusNm = 30.0;
 constexpr double kOtherRadiusNm = 10.0;
 
 std::string nauticalMiles(double metres) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f NM", metres / kMetresPerNauticalMile);
-  return text;
+  return fixedText(metres / kMetresPerNauticalMile, 1) + " NM";
 }
 
 // A flat-earth distance, within one percent of the geodesic this close to an airport: the
@@ -41,8 +39,7 @@ void checkRadius(ReviewContext& context, const GeoPoint& arp, TableKind table, i
   if (roughMetres(arp, *point) < 0.98 * limit) return;
   const double metres = inverseGeodesic(arp, *point).metres;
   if (metres <= limit) return;
-  char radius[16];
-  std::snprintf(radius, sizeof radius, "%.0f NM", radiusNm);
+  const std::string radius = fixedText(radiusNm, 0) + " NM";
   context.add(Severity::Warning, table, row, latitude,
               "Lies " + nauticalMiles(metres) + " from the airport reference point, more than " +
                   radius + ".",

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "review/review_context.h"
+#include "store/number_text.h"
 
 namespace survey::review {
 
@@ -123,8 +124,7 @@ class RunwayCheck {
     int expected = static_cast<int>(std::lround(magnetic / 10.0)) % 36;
     if (expected == 0) expected = 36;
     if (designatorSteps(*number, expected) <= 1) return;
-    char bearing[16];
-    std::snprintf(bearing, sizeof bearing, "%.1f", magnetic);
+    const std::string bearing = fixedText(magnetic, 1);
     warn(end.designator,
          "Runway end " + cell(end.designator) + " points to the magnetic bearing " + bearing +
              "\u00b0, which makes it runway " + std::to_string(expected) + ".",

@@ -2,10 +2,10 @@
 
 #include <GeographicLib/Geodesic.hpp>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 #include "review/review_context.h"
+#include "store/number_text.h"
 #include "uddf/export/formatting.h"
 
 namespace survey::review {
@@ -88,9 +88,7 @@ GeodesicLine inverseGeodesic(const GeoPoint& from, const GeoPoint& to) {
 }
 
 std::string feetText(double feet) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f ft", feet);
-  return text;
+  return fixedText(feet, 1) + " ft";
 }
 
 std::string degreesText(double degrees) {
@@ -98,9 +96,11 @@ std::string degreesText(double degrees) {
   const int whole = static_cast<int>(total / 3600.0);
   const int minutes = static_cast<int>((total - whole * 3600.0) / 60.0);
   const double seconds = total - whole * 3600.0 - minutes * 60.0;
-  char text[40];
-  std::snprintf(text, sizeof text, "%03d\u00b0%02d'%04.1f\"", whole, minutes, seconds);
-  return text;
+  auto padded = [](std::string digits, std::size_t width) {
+    return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
+  };
+  return padded(std::to_string(whole), 3) + "\u00b0" + padded(std::to_string(minutes), 2) + "'" +
+         padded(fixedText(seconds, 1), 4) + "\"";
 }
 
 std::vector<Finding> reviewSurvey(const SurveyStore& store, std::string_view key,

@@ -3,8 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
+#include "store/number_text.h"
 #include "store/text_encoding.h"
 
 namespace survey::uddf {
@@ -181,9 +181,7 @@ std::optional<double> parseNumber(std::string_view text) {
 
 std::string shortestDecimal(double value) {
   if (value == 0) return "0";
-  std::array<char, 64> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "%.15g", value);
-  return buffer.data();
+  return significantText(value, 15);
 }
 
 }  // namespace survey::uddf
