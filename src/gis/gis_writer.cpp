@@ -239,6 +239,11 @@ bool holdsOnlyLayerFiles(const fs::path& folder, const std::vector<Layer>& layer
   return !error;
 }
 
+// "1 feature", "2 features".
+std::string counted(long long n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
 // Moves the finished dataset into place; the old file or folder goes only now.
 std::optional<std::string> putInPlace(const fs::path& temporary, const fs::path& file,
                                       GisFormat format, std::vector<fs::path>& written) {
@@ -383,15 +388,19 @@ GisResult writeSurveyGis(const SurveyStore& store, std::string_view key, const f
     return refused(*problem);
   }
   result.ok = true;
-  result.message =
-      "Wrote " + std::to_string(*count) + " features of survey " + std::string(key) + " to " +
-      (info->format == GisFormat::Csv
-           ? std::to_string(result.written.size()) + " CSV files beside " + file.string()
-           : file.string()) +
-      ".";
-  if (!features.notPlaced.empty()) {
-    result.message += " " + std::to_string(features.notPlaced.size()) +
-                      " records have no usable position and were left out.";
+  // The layers' own files, not the .csvt and .prj files GDAL writes beside them.
+  const auto csvFiles = std::count_if(result.written.begin(), result.written.end(),
+                                      [](const fs::path& p) { return p.extension() == ".csv"; });
+  result.message = "Wrote " + counted(*count, "feature", "features") + " of survey " +
+                   std::string(key) + " to " +
+                   (info->format == GisFormat::Csv
+                        ? counted(csvFiles, "CSV file", "CSV files") + " beside " + file.string()
+                        : file.string()) +
+                   ".";
+  if (const auto left = features.notPlaced.size(); left > 0) {
+    result.message += left == 1 ? " 1 record has no usable position and was left out."
+                                : " " + std::to_string(left) +
+                                      " records have no usable position and were left out.";
   }
   return result;
 }
