@@ -22,8 +22,10 @@ bool lockOrAsk(Program& program) {
   const std::string why = error.empty()
                               ? storeInUseMessage(directory, holder)
                               : "The survey store cannot be locked for saving (" + error + ").";
-  const bool readOnly = program.askYesNo(
-      why + "\nOpen it read-only? Nothing you change is saved. Choose No to quit.", "Store in use");
+  const bool readOnly = program.askYesNo(why +
+                                             "\nOpen it read-only? You can look at the surveys but "
+                                             "not change them. Choose No to quit.",
+                                         "Store in use");
   session.readOnly = readOnly;
   session.holder = holder;
   session.lockError = error;
