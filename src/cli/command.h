@@ -39,8 +39,13 @@ inline bool isDirectory(const std::filesystem::path& dir, std::ostream& err) {
 // cut short left changes that only the program can restore).
 std::unique_ptr<StoreLock> lockForSaving(const std::filesystem::path& dir, std::ostream& err);
 // For a command that only reads: completes a save cut short first, unless
-// another copy holds the store (which then does it itself).
-StoreLoadReport loadForReading(SurveyStore& store, const std::filesystem::path& dir);
+// another copy holds the store (which then does it itself). Inline for survey-tool-gis too.
+inline StoreLoadReport loadForReading(SurveyStore& store, const std::filesystem::path& dir) {
+  LockHolder holder;
+  std::string error;
+  const auto lock = StoreLock::acquire(dir, holder, error);
+  return loadStore(store, dir, lock ? StoreAccess::Writer : StoreAccess::Reader);
+}
 
 // Every subcommand; each *_command.cpp adds its own through a registrar.
 std::vector<Command>& commands();

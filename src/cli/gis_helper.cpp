@@ -19,7 +19,7 @@ int exportGis(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
   if (!isDirectory(args[0], err)) return kExitFailed;
   SurveyStore store;
-  const StoreLoadReport report = loadStore(store, args[0]);
+  const StoreLoadReport report = loadForReading(store, args[0]);
   if (report.failed) {
     err << "survey-tool: " << report.message() << '\n';
     return kExitFailed;

@@ -27,7 +27,7 @@ int reviewCommand(const std::vector<std::string>& args, std::ostream& out, std::
   const std::string& key = args[1];
   if (!isDirectory(dir, err)) return kExitFailed;
   SurveyStore store;
-  const StoreLoadReport report = loadStore(store, dir);
+  const StoreLoadReport report = loadForReading(store, dir);
   if (report.failed) {
     err << "survey-tool: " << report.message() << '\n';
     return kExitFailed;

@@ -28,13 +28,6 @@ std::unique_ptr<StoreLock> lockForSaving(const std::filesystem::path& dir, std::
   return lock;
 }
 
-StoreLoadReport loadForReading(SurveyStore& store, const std::filesystem::path& dir) {
-  LockHolder holder;
-  std::string error;
-  const auto lock = StoreLock::acquire(dir, holder, error);
-  return loadStore(store, dir, lock ? StoreAccess::Writer : StoreAccess::Reader);
-}
-
 namespace {
 
 // Loads the store of DIR (as its writer when lock is held); reports and returns false when a

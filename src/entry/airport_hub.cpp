@@ -179,6 +179,7 @@ Screen& editChildRecord(Program& program, TableKind table, int row) {
 }
 
 void AirportScreen::deleteRecord(const HubPart& part) {
+  if (program().refuseWhenReadOnly()) return;
   const int row = selectedRecord(part);
   if (row == 0) return;
   rowOf(program().current(), part.table) = static_cast<int16_t>(row);

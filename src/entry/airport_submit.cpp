@@ -175,6 +175,7 @@ void AirportScreen::loadAirportScreen() {
 }
 
 void AirportScreen::save() {
+  if (program().refuseWhenReadOnly()) return;
   checkSurveyDate(program().dialogs, get<TextBox>("Text5A"));
   submitAirport();
 }

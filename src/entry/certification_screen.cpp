@@ -101,6 +101,7 @@ void CertificationScreen::showEarlierEntries() {
 
 void CertificationScreen::submit() {
   Program& program = this->program();
+  if (program.refuseWhenReadOnly()) return;
   SurveyStore& store = program.store;
   const int row = store.findSurveyRow(program.current().surveyKey);
   if (row == 0) {

@@ -21,6 +21,7 @@ ImportScreen::ImportScreen(Program& program)
 
 void ImportScreen::ok() {
   Program& program = this->program();
+  if (program.refuseWhenReadOnly()) return;
   if (!files().chosen()) {
     program.tell(std::string(uddf::kNoFileChosenMessage));
     return;

@@ -137,6 +137,7 @@ void MainScreen::editSurvey() {
 
 void MainScreen::deleteSurvey() {
   Program& program = this->program();
+  if (program.refuseWhenReadOnly()) return;
   {
     BusyPointer busy(program.platform);
     program.store.deleteSurvey(program.current().surveyKey);
@@ -150,6 +151,7 @@ void MainScreen::createUddf() {
 }
 
 void MainScreen::importUddf() {
+  if (program().refuseWhenReadOnly()) return;
   program().screens.show(screen::kImport);
 }
 

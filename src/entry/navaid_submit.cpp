@@ -54,6 +54,7 @@ FieldValues NavaidScreen::screenValues() const {
 
 bool NavaidScreen::submitNavaid() {
   Program& program = this->program();
+  if (program.refuseWhenReadOnly()) return false;
   SurveyStore& store = program.store;
   const CurrentSurvey& current = program.current();
   if (current.navaidMode == "A") {

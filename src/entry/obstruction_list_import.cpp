@@ -102,6 +102,7 @@ void enableAirportObstructionCommands(Program& program) {
 }  // namespace
 
 void importObstructionList(Program& program) {
+  if (program.refuseWhenReadOnly()) return;
   const std::string key = program.current().surveyKey;
   if (key.empty()) {
     program.tell("You must first select an airport.");

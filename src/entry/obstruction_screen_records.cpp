@@ -51,6 +51,7 @@ FieldValues ObstructionScreen::screenFields() const {
 
 bool ObstructionScreen::storeRecord(const std::string& mode) {
   Program& program = this->program();
+  if (program.refuseWhenReadOnly()) return false;
   SurveyStore& store = program.store;
   const CurrentSurvey& current = program.current();
   if (mode == "E") {

@@ -157,6 +157,7 @@ void RunwayPPScreen::addPoint() {
 
 void RunwayPPScreen::storePoint() {
   Program& program = this->program();
+  if (program.refuseWhenReadOnly()) return;
   const std::string& end = program.current().runwayEnd;
   const ProfilePoint point{end, get<TextBox>("Text1PP").text(), get<TextBox>("Text2PP").text(),
                            get<TextBox>("Text3PP").text()};
@@ -192,6 +193,7 @@ void RunwayPPScreen::storePoint() {
 }
 
 void RunwayPPScreen::deletePoint() {
+  if (program().refuseWhenReadOnly()) return;
   const int selected = grid_.selectedRow();
   if (selected < 1) return;  // the header row is no point
   const ProfilePoint point{grid_.cell(selected, 0), grid_.cell(selected, 1),

@@ -52,6 +52,7 @@ std::string RunwayScreen::duplicateRefusal() const {
 
 bool RunwayScreen::submitRunway() {
   Program& program = this->program();
+  if (program.refuseWhenReadOnly()) return false;
   CurrentSurvey& current = program.current();
   if (get<TextBox>("Text2R").text().empty() || get<TextBox>("Text27R").text().empty()) {
     program.tell("You Must First Enter a Runway Identifier");

@@ -53,6 +53,7 @@ SurveyTypeScreen::SurveyTypeScreen(Program& program) : Screen(program, kName, kC
 
 void SurveyTypeScreen::submit() {
   Program& program = this->program();
+  if (program.refuseWhenReadOnly()) return;
   CurrentSurvey& current = program.current();
   for (const auto& type : kTypes) {
     if (get<OptionButton>(type.option).value()) current.surveyType = type.value;

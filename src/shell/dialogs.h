@@ -8,8 +8,9 @@ namespace survey {
 
 inline constexpr const char* kProgramTitle = "Airport Survey";
 
-enum class Button { Ok, Yes, No };
-enum class Buttons { Ok, YesNo };
+enum class Button { Ok, Yes, No, Cancel };
+// YesNo: Escape and the close control mean No. YesNoCancel: they mean Cancel, the way back.
+enum class Buttons { Ok, YesNo, YesNoCancel };
 
 struct Message {
   std::string text;
@@ -28,6 +29,10 @@ inline Message notice(std::string text, std::string title = kProgramTitle) {
 // A question with Yes and No, a question icon and No as the default.
 inline Message question(std::string text, std::string title) {
   return {std::move(text), std::move(title), Buttons::YesNo, true, Button::No};
+}
+// The same with Cancel beside them, for a question that can be taken back.
+inline Message questionWithCancel(std::string text, std::string title) {
+  return {std::move(text), std::move(title), Buttons::YesNoCancel, true, Button::No};
 }
 
 class Dialogs {

@@ -10,7 +10,13 @@ namespace survey {
 bool exitProgram(Program& program) {
   if (!program.askYesNo("Do you really want to exit program?", "Exit?")) return false;
   // A copy opened read-only saves nothing: another copy is the store's writer.
-  if (!program.session.readOnly && program.askYesNo("Do you want to save changes?", "Save?")) {
+  const Button save =
+      program.session.readOnly
+          ? Button::No
+          : program.dialogs.show(questionWithCancel("Do you want to save changes?", "Save?"));
+  // Cancel, Escape or the close control: the way back, with nothing saved and nothing lost.
+  if (save == Button::Cancel) return false;
+  if (save == Button::Yes) {
     StoreSaveReport report;
     {
       BusyPointer busy(program.platform);

@@ -47,6 +47,13 @@ class Program {
   bool askYesNo(std::string text, std::string title) {
     return dialogs.show(question(std::move(text), std::move(title))) == Button::Yes;
   }
+  // Every command that changes the tables asks first: a copy opened read-only refuses,
+  // saying who holds the store, before anything changes.
+  bool refuseWhenReadOnly() {
+    if (!session.readOnly) return false;
+    tell(readOnlyRefusal(session));
+    return true;
+  }
   CurrentSurvey& current() { return store.current; }
   // Records are added only to a survey of the store: none may be kept under an empty or
   // deleted identifier, where a later survey of that identifier would silently adopt it.

@@ -22,9 +22,13 @@ bool lockOrAsk(Program& program) {
   const std::string why = error.empty()
                               ? storeInUseMessage(directory, holder)
                               : "The survey store cannot be locked for saving (" + error + ").";
-  const bool readOnly = program.askYesNo(
-      why + "\nOpen it read-only? Nothing you change is saved. Choose No to quit.", "Store in use");
+  const bool readOnly = program.askYesNo(why +
+                                             "\nOpen it read-only? You can look at the surveys but "
+                                             "not change them. Choose No to quit.",
+                                         "Store in use");
   session.readOnly = readOnly;
+  session.holder = holder;
+  session.lockError = error;
   return readOnly;
 }
 
@@ -90,6 +94,22 @@ void makeChangesDurable(Program& program) {
   session.lastJournalTrouble = error;
   program.tell("The last change could not be protected against a crash: " + error +
                ". It is kept until you save at Exit.");
+}
+
+namespace {
+// "process 1234 on machine surveyor-pc holds it" or why the lock could not be taken.
+std::string whyReadOnly(const StoreSession& session) {
+  if (session.lockError.empty()) return session.holder.describe() + " holds it";
+  return "it could not be locked for saving (" + session.lockError + ")";
+}
+}  // namespace
+
+std::string readOnlyRefusal(const StoreSession& session) {
+  return "This survey store is open read-only: " + whyReadOnly(session) + ".";
+}
+
+std::string readOnlyStatus(const StoreSession& session) {
+  return "Read-only: " + whyReadOnly(session);
 }
 
 void closeStore(Program& program) {

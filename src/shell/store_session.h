@@ -17,6 +17,8 @@ struct StoreSession {
   std::unique_ptr<StoreLock> lock;
   std::unique_ptr<RecoveryJournal> journal;
   bool readOnly = false;           // another copy holds the store: nothing is saved
+  LockHolder holder;               // who holds it, when known
+  std::string lockError;           // else why it could not be locked
   std::string lastJournalTrouble;  // told once, not before every message
 };
 
@@ -26,6 +28,9 @@ struct StoreSession {
 bool openStore(Program& program);
 // Makes the changes of the action in progress durable in the journal.
 void makeChangesDurable(Program& program);
+// Why a change is refused in a copy opened read-only, and the status line that says so.
+std::string readOnlyRefusal(const StoreSession& session);
+std::string readOnlyStatus(const StoreSession& session);
 // At Exit, saved or not: the journal has served its purpose and the lock is released.
 void closeStore(Program& program);
 

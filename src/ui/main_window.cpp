@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSessionManager>
@@ -89,8 +90,8 @@ void MainWindow::screenShown(Screen& screen) {
   }
   workingView_ = new ScreenView(screen);
   setCentralWidget(workingView_);
-  setWindowTitle(QString::fromStdString(screen.caption()));
   showMenus(screen);
+  showReadOnly(screen);
   // A status line (the store folder) is set up by the program's start, when there is one.
   const auto* status = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
   setFixedSize(workingView_->width(), workingView_->height() + menuBar()->sizeHint().height() +
@@ -112,6 +113,15 @@ void MainWindow::screenDiscarded(Screen& screen) {
     window->deleteLater();
   }
   sideWindows_.erase(it);
+}
+
+void MainWindow::showReadOnly(const Screen& screen) {
+  const bool readOnly = program_.session.readOnly;
+  setWindowTitle(QString::fromStdString(screen.caption()) + (readOnly ? " (read-only)" : ""));
+  if (!readOnly || findChild<QLabel*>("ReadOnlyStatus")) return;
+  auto* label = new QLabel(QString::fromStdString(readOnlyStatus(program_.session)));
+  label->setObjectName("ReadOnlyStatus");
+  statusBar()->addPermanentWidget(label);
 }
 
 QWidget* MainWindow::viewOf(const Screen& screen) const {

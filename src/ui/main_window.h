@@ -37,6 +37,8 @@ class MainWindow : public QMainWindow, public ScreensObserver {
 
  private:
   void showMenus(const Screen& screen);
+  // A copy opened read-only says so in its title and its status line.
+  void showReadOnly(const Screen& screen);
 
   Program& program_;
   QPointer<ScreenView> workingView_;

@@ -15,14 +15,20 @@ Button QtDialogs::show(const Message& message) {
   const bool busy = QApplication::overrideCursor() != nullptr;
   if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
   Button result = Button::Ok;
-  if (message.buttons == Buttons::YesNo) {
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(message.defaultButton == Button::Yes ? QMessageBox::Yes : QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    result = box.exec() == QMessageBox::Yes ? Button::Yes : Button::No;
-  } else {
+  if (message.buttons == Buttons::Ok) {
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+  } else {
+    // Escape and the close control press the escape button: No, or Cancel where offered.
+    const bool cancel = message.buttons == Buttons::YesNoCancel;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
+                           (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
+    box.setDefaultButton(message.defaultButton == Button::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
+    const int answer = box.exec();
+    result = answer == QMessageBox::Yes  ? Button::Yes
+             : answer == QMessageBox::No ? Button::No
+                                         : Button::Cancel;
   }
   if (busy) QApplication::restoreOverrideCursor();
   return result;

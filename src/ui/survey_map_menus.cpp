@@ -13,7 +13,11 @@ void addSurveyMapMenus(QMenuBar* bar, Program& program, const std::string& scree
                        QWidget* parent) {
   const bool onList = screenName == MainScreen::kName;
   if (!onList && screenName != screen::kAirport) return;
-  QMenu* file = bar->findChild<QMenu*>("MenuFile");
+  // The File menu the bar shows now: the old screen's menus may still wait for deletion.
+  QMenu* file = nullptr;
+  for (QAction* shown : bar->actions()) {
+    if (shown->menu() && shown->menu()->objectName() == "MenuFile") file = shown->menu();
+  }
   if (!file) return;
   QAction* before = file->actions().isEmpty() ? nullptr : file->actions().back();  // "Exit"
   auto* map = new QAction("Survey &Map", file);

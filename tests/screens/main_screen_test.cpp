@@ -118,7 +118,7 @@ TEST_P(ExitTest, AsksTwiceAndSavesOnlyOnYesYes) {
   ASSERT_GE(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0], question("Do you really want to exit program?", "Exit?"));
   if (GetParam().answers.size() > 1) {
-    EXPECT_EQ(dialogs.shown[1], question("Do you want to save changes?", "Save?"));
+    EXPECT_EQ(dialogs.shown[1], questionWithCancel("Do you want to save changes?", "Save?"));
   }
   EXPECT_EQ(std::filesystem::exists(dir.path() / "survey_apt.txt"), GetParam().saved);
   EXPECT_EQ(platform.quitCalled, GetParam().quits);

@@ -26,6 +26,9 @@ class ScriptedDialogs : public Dialogs {
     if (answers.empty()) throw std::logic_error("unexpected question: " + message.text);
     const Button answer = answers.front();
     answers.pop_front();
+    if (answer == Button::Cancel && message.buttons != Buttons::YesNoCancel) {
+      throw std::logic_error("Cancel answered to a question without it: " + message.text);
+    }
     return answer;
   }
   void answer(std::initializer_list<Button> buttons) { answers.insert(answers.end(), buttons); }

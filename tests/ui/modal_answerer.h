@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <vector>
@@ -16,6 +17,9 @@ struct BoxSeen {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
+// How a question is answered besides a click on one of its buttons.
+enum class Gesture { Click, Escape, CloseControl };
+
 // Watches for modal windows and answers them: questions from a script (No when the script
 // is empty), notices with OK, a file window with the file set beforehand.
 class ModalAnswerer {
@@ -25,8 +29,10 @@ class ModalAnswerer {
     timer_.start(5);
   }
   void script(std::initializer_list<QMessageBox::StandardButton> answers) {
-    answers_.insert(answers_.end(), answers);
+    for (auto button : answers) answers_.push_back({button, Gesture::Click});
   }
+  // The next question is answered with Escape or its close control instead.
+  void scriptGesture(Gesture gesture) { answers_.push_back({QMessageBox::NoButton, gesture}); }
   void saveFileAs(const QString& path) { file_ = path; }
   const std::vector<BoxSeen>& seen() const { return seen_; }
   QStringList texts() const {
@@ -48,15 +54,23 @@ class ModalAnswerer {
     BoxSeen seen{box->text(), box->windowTitle(), QMessageBox::NoButton, box->icon()};
     if (auto* def = box->defaultButton()) seen.defaultButton = box->standardButton(def);
     seen_.push_back(seen);
-    QMessageBox::StandardButton button = QMessageBox::Ok;
+    Answer next{QMessageBox::Ok, Gesture::Click};
     if (box->button(QMessageBox::Yes)) {
-      button = answers_.empty() ? QMessageBox::No : answers_.front();
+      next = answers_.empty() ? Answer{QMessageBox::No, Gesture::Click} : answers_.front();
       if (!answers_.empty()) answers_.pop_front();
     }
-    box->button(button)->click();
+    if (next.gesture == Gesture::Escape) return QTest::keyClick(box, Qt::Key_Escape);
+    // A button the box does not have is taken as its close control.
+    QAbstractButton* button = box->button(next.button);
+    if (next.gesture == Gesture::CloseControl || !button) return void(box->close());
+    button->click();
   }
+  struct Answer {
+    QMessageBox::StandardButton button;
+    Gesture gesture;
+  };
   QTimer timer_;
-  std::deque<QMessageBox::StandardButton> answers_;
+  std::deque<Answer> answers_;
   std::vector<BoxSeen> seen_;
   QString file_;
 };

@@ -5,6 +5,7 @@
 #include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include "modal_answerer.h"
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
+#include "store/recovery_journal.h"
 #include "support/fakes.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
@@ -28,6 +30,7 @@
 
 using namespace survey;
 using survey::testing::BoxSeen;
+using survey::testing::Gesture;
 using survey::testing::ModalAnswerer;
 
 namespace {
@@ -39,7 +42,9 @@ struct RealProgram {
   ui::QtPlatform platform{dir.path(), dialogs};
   Program program{dialogs, platform};
   ui::MainWindow window{program};
-  RealProgram() {
+  // beforeStart sees the store folder before the program opens it.
+  explicit RealProgram(const std::function<void(const std::filesystem::path&)>& beforeStart = {}) {
+    if (beforeStart) beforeStart(dir.path());
     registerAllScreens(program.screens);
     dialogs.setParentProvider([this] { return window.activeWindowForDialogs(); });
     platform.setScreenWidgetProvider([this](const Screen& s) { return window.viewOf(s); });
@@ -84,6 +89,17 @@ struct RealProgram {
       if (auto* list = dynamic_cast<ListBox*>(control.get())) result[list->name()] = list->chosen();
     }
     return result;
+  }
+  // Whether the File menu the window shows now holds the item.
+  bool fileMenuHas(const char* name) {
+    for (QAction* menu : window.menuBar()->actions()) {
+      if (menu->menu() && menu->menu()->objectName() == "MenuFile") {
+        for (QAction* item : menu->menu()->actions()) {
+          if (item->objectName() == name) return true;
+        }
+      }
+    }
+    return false;
   }
 };
 
@@ -183,6 +199,88 @@ class RealWindowTest : public QObject {
     QCOMPARE(answers.texts(),
              (QStringList{"Do you really want to exit program?", "Do you want to save changes?"}));
     QCOMPARE(std::filesystem::exists(real.dir.path() / "survey_apt.txt"), save);
+  }
+
+  void theSaveQuestionCanBeTakenBack_data() {
+    QTest::addColumn<int>("gesture");
+    QTest::newRow("Escape") << int(Gesture::Escape);
+    QTest::newRow("close control") << int(Gesture::CloseControl);
+    QTest::newRow("Cancel") << int(Gesture::Click);
+  }
+  void theSaveQuestionCanBeTakenBack() {
+    QFETCH(int, gesture);
+    RealProgram real;
+    real.addSurvey("ABC", "NEW");
+    makeChangesDurable(real.program);
+    QVERIFY(journalExists(real.dir.path()));
+    ModalAnswerer answers;
+    answers.script({QMessageBox::Yes});
+    if (Gesture(gesture) == Gesture::Click) {
+      answers.script({QMessageBox::Cancel});
+    } else {
+      answers.scriptGesture(Gesture(gesture));
+    }
+    QCOMPARE(RealProgram::runAfter([&] { real.triggerMenu("MenuExit"); }), -1);
+    QCOMPARE(answers.texts(),
+             (QStringList{"Do you really want to exit program?", "Do you want to save changes?"}));
+    QCOMPARE(answers.seen()[1].title, QString("Save?"));
+    QCOMPARE(answers.seen()[1].defaultButton, QMessageBox::No);
+    QVERIFY(real.window.isVisible());
+    QVERIFY(real.program.screens.isShown(MainScreen::kName));
+    QVERIFY(journalExists(real.dir.path()));
+    QVERIFY(!std::filesystem::exists(real.dir.path() / "survey_apt.txt"));
+  }
+
+  void aCopyOpenedReadOnlySaysSoAndRefusesChanges() {
+    std::unique_ptr<StoreLock> writer;  // the other copy, which holds the store
+    ModalAnswerer answers;
+    answers.script({QMessageBox::Yes});  // open it read-only
+    RealProgram real([&writer](const std::filesystem::path& dir) {
+      LockHolder holder;
+      std::string error;
+      writer = StoreLock::acquire(dir, holder, error);
+    });
+    QVERIFY(writer);
+    QVERIFY(real.program.session.readOnly);
+    const QString holder = "process " + QString::number(::getpid()) + " on machine ";
+    auto* status = real.widget<QLabel>("ReadOnlyStatus");
+    QVERIFY(status);
+    QVERIFY(status->text().startsWith("Read-only: " + holder));
+    QCOMPARE(real.window.windowTitle(), QString("Current and Completed Surveys (read-only)"));
+    real.addSurvey("ABC", "NEW");
+    real.program.current().surveyKey = "ABC";
+    prepareScreen(real.program, screen::kAirport, "TAB");
+    showScreen(real.program, screen::kAirport);
+    QCOMPARE(real.window.windowTitle(), QString("Part A: Airport Information (read-only)"));
+    showScreen(real.program, MainScreen::kName);
+
+    QTest::mouseClick(real.widget<QPushButton>("CommandDelete"), Qt::LeftButton);
+    QTRY_VERIFY(!answers.seen().empty());
+    QVERIFY(
+        answers.seen().back().text.startsWith("This survey store is open read-only: " + holder));
+    QVERIFY(answers.seen().back().text.endsWith(" holds it."));
+    QCOMPARE(real.program.store.findSurveyRow("ABC"), 1);
+  }
+
+  void theMapMenusStayAfterEveryScreenChange() {
+    RealProgram real;
+    real.addSurvey("ABC", "NEW");
+    real.program.current().surveyKey = "ABC";
+    const struct {
+      const char* screen;
+      bool exportData;
+    } steps[] = {{screen::kMain, true},     {screen::kAirport, false}, {screen::kMain, true},
+                 {screen::kAirport, false}, {screen::kAirport, false}, {screen::kMain, true}};
+    for (const auto& step : steps) {
+      if (step.screen == std::string(screen::kAirport)) {
+        prepareScreen(real.program, screen::kAirport, "TAB");
+      }
+      showScreen(real.program, step.screen);
+      QVERIFY2(real.fileMenuHas("MenuSurveyMap"), step.screen);
+      QCOMPARE(real.fileMenuHas("MenuExportSurveyData"), step.exportData);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      QVERIFY2(real.fileMenuHas("MenuSurveyMap"), step.screen);
+    }
   }
 
   void declinedExitAndFailedSaveKeepTheWindowUsable() {
