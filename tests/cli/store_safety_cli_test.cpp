@@ -1,5 +1,10 @@
 // survey-tool on stores that are hostile or damaged: store files far larger
 // than any store, a planted commit record, exports aimed at the store's files.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 
 #include "cli/tool_run.h"
@@ -46,6 +51,33 @@ TEST_F(StoreSafety, AStoreFileLargerThanAnyStoreIsRefusedBeforeItIsRead) {
       fs::remove(store() / name);
     }
   }
+}
+
+// Should memory give out all the same (here under a limit smaller than a
+// store file within the size rule), survey-tool says so and exits with 2.
+TEST_F(StoreSafety, RunningOutOfMemoryIsToldNotAnAbort) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#else
+  std::ofstream(store() / "survey_obs.txt").close();
+  fs::resize_file(store() / "survey_obs.txt", 200 << 20);
+  const fs::path err = dir() / "memory-err.txt";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const rlimit limit{100 << 20, 100 << 20};
+    ::setrlimit(RLIMIT_AS, &limit);
+    const int fd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::dup2(fd, 2);
+    ::execl(SURVEY_TOOL, SURVEY_TOOL, "list", store().c_str(), nullptr);
+    ::_exit(127);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  EXPECT_EQ(readWholeFile(err).bytes,
+            "survey-tool: list ran out of memory and stopped; nothing more was written.\n");
+#endif
 }
 
 // Anyone who may write into the store folder can plant a commit record; even a
