@@ -11,7 +11,6 @@
 #include <array>
 #include <chrono>
 #include <fstream>
-#include <functional>
 #include <random>
 #include <thread>
 
@@ -157,58 +156,29 @@ std::vector<std::string> temporaryLines(const fs::path& dir) {
 // and their temporary files beside them is carried out. Any other renames
 // nothing at all, not even its valid lines, and is set aside with a message.
 TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
-  struct Case {
+  constexpr const char* kNotTheStores = "which is not one of the store's files";
+  constexpr const char* kNotATemporary = "which is not a temporary file of survey_apt.txt";
+  const struct {
     const char* what;
-    // the record's last line, from the store folder and a folder beside it
-    std::function<std::string(const fs::path& store, const fs::path& outside)> lastLine;
+    const char* lastLine;     // "S" stands for the store folder, "O" for a folder beside it
     bool withoutAirportLine;  // the last line stands for the airport file's
-    bool torn;
     int expectedGeneration;
     const char* reason;  // in the notice; nullptr: nothing set aside, no notice
-  };
-  const auto pair = [](const fs::path& temp, const fs::path& target) {
-    return temp.string() + "\t" + target.string() + "\n";
-  };
-  const Case cases[] = {
-      {"an absolute path outside the store",
-       [&](const fs::path&, const fs::path& out) {
-         return pair(out / "sentinel.txt.saving-1", out / "sentinel.txt");
-       },
-       false, false, 1, "which is not one of the store's files"},
-      {"a path through ..",
-       [&](const fs::path& store, const fs::path&) {
-         return pair(store / ".." / "outside" / "sentinel.txt.saving-1",
-                     store / ".." / "outside" / "sentinel.txt");
-       },
-       false, false, 1, "which is not one of the store's files"},
-      {"a relative path",
-       [&](const fs::path&, const fs::path&) {
-         return pair("survey_apt.txt.saving-7", "survey_apt.txt");
-       },
-       true, false, 1, "which is not one of the store's files"},
-      {"a temporary name outside the pattern",
-       [&](const fs::path& store, const fs::path&) {
-         return pair(fs::absolute(store / "notes.txt"), fs::absolute(store / "survey_apt.txt"));
-       },
-       true, false, 1, "which is not a temporary file of survey_apt.txt"},
-      {"a target not one of the four",
-       [&](const fs::path& store, const fs::path&) {
-         return pair(fs::absolute(store / "notes.txt.saving-1"), fs::absolute(store / "notes.txt"));
-       },
-       false, false, 1, "which is not one of the store's files"},
-      {"a temporary in another folder",
-       [&](const fs::path& store, const fs::path& out) {
-         return pair(out / "survey_apt.txt.saving-1", fs::absolute(store / "survey_apt.txt"));
-       },
-       true, false, 1, "which is not a temporary file of survey_apt.txt"},
-      {"a store file named twice",
-       [&](const fs::path& store, const fs::path&) {
-         return pair(fs::absolute(store / "survey_apt.txt.saving-2"),
-                     fs::absolute(store / "survey_apt.txt"));
-       },
-       false, false, 1, "a second time"},
-      {"a valid record of the current format", nullptr, false, false, 2, nullptr},
-      {"a torn record", nullptr, false, true, 1, nullptr},
+  } cases[] = {
+      {"an absolute path outside", "O/sentinel.txt.saving-1\tO/sentinel.txt", false, 1,
+       kNotTheStores},
+      {"a path through ..", "S/../outside/sentinel.txt.saving-1\tS/../outside/sentinel.txt", false,
+       1, kNotTheStores},
+      {"a relative path", "survey_apt.txt.saving-7\tsurvey_apt.txt", true, 1, kNotTheStores},
+      {"a name outside the pattern", "S/notes.txt\tS/survey_apt.txt", true, 1, kNotATemporary},
+      {"a target not one of the four", "S/notes.txt.saving-1\tS/notes.txt", false, 1,
+       kNotTheStores},
+      {"a temporary in another folder", "O/survey_apt.txt.saving-1\tS/survey_apt.txt", true, 1,
+       kNotATemporary},
+      {"a store file named twice", "S/survey_apt.txt.saving-2\tS/survey_apt.txt", false, 1,
+       "a second time"},
+      {"a valid record of the current format", "", false, 2, nullptr},
+      {"a torn record", nullptr, false, 1, nullptr},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -228,8 +198,16 @@ TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
     const std::vector<std::string> lines = temporaryLines(store);
     std::string record = "survey store commit\n";
     for (std::size_t k = c.withoutAirportLine ? 1 : 0; k < lines.size(); ++k) record += lines[k];
-    if (c.lastLine) record += c.lastLine(store, outside);
-    if (!c.torn) record += "end\n";
+    if (c.lastLine != nullptr && *c.lastLine != '\0') {
+      std::string line = c.lastLine;
+      for (std::size_t at = 0; at < line.size(); ++at) {
+        if ((line[at] == 'S' || line[at] == 'O') && (at == 0 || line[at - 1] == '\t')) {
+          line.replace(at, 1, (line[at] == 'S' ? store : outside).string());
+        }
+      }
+      record += line + "\n";
+    }
+    if (c.lastLine != nullptr) record += "end\n";
     std::ofstream(store / kCommitRecordName) << record;
 
     SurveyStore loaded;
