@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
 #include <chrono>
@@ -10,6 +11,8 @@
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <new>
+#include <string>
 #include <string_view>
 
 #include "entry/all_screens.h"
@@ -46,6 +49,14 @@ void reportStartupTimeWhenShown(std::chrono::steady_clock::time_point start,
     std::fflush(stderr);
     if (exitAfter) std::_Exit(0);
   });
+}
+
+void reportFatal(const std::string& text) {
+  std::cerr << "airport-survey: " << text << '\n';
+  try {
+    QMessageBox::critical(nullptr, survey::kProgramTitle, QString::fromStdString(text));
+  } catch (...) {  // no memory left even for the window: stderr has said it
+  }
 }
 
 constexpr const char* kUsage =
@@ -88,23 +99,33 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  const std::filesystem::path programDirectory(
-      QCoreApplication::applicationDirPath().toStdString());
-  survey::ui::QtDialogs dialogs;
-  survey::ui::QtPlatform platform(programDirectory, dialogs);
-  platform.setStoreDirectory(survey::storeDirectoryFor(programDirectory, options.store));
-  survey::Program program(dialogs, platform);
-  survey::registerAllScreens(program.screens);
+  // Whatever gives out (memory, above all, when a file is far too large), the
+  // user is told, in a window if one can still be made, and not left with an abort.
+  try {
+    const std::filesystem::path programDirectory(
+        QCoreApplication::applicationDirPath().toStdString());
+    survey::ui::QtDialogs dialogs;
+    survey::ui::QtPlatform platform(programDirectory, dialogs);
+    platform.setStoreDirectory(survey::storeDirectoryFor(programDirectory, options.store));
+    survey::Program program(dialogs, platform);
+    survey::registerAllScreens(program.screens);
 
-  survey::ui::MainWindow window(program);
-  window.statusBar()->addWidget(
-      new QLabel("Store folder: " + QString::fromStdString(platform.storeDirectory().string())));
-  dialogs.setParentProvider([&window] { return window.activeWindowForDialogs(); });
-  platform.setScreenWidgetProvider([&window](const survey::Screen& s) { return window.viewOf(s); });
-  survey::showScreen(program, survey::MainScreen::kName);
-  window.show();
-  reportStartupTimeWhenShown(start, processorAtStart);
-  const int status = QApplication::exec();
-  program.screens.setObserver(nullptr);
-  return status;
+    survey::ui::MainWindow window(program);
+    window.statusBar()->addWidget(
+        new QLabel("Store folder: " + QString::fromStdString(platform.storeDirectory().string())));
+    dialogs.setParentProvider([&window] { return window.activeWindowForDialogs(); });
+    platform.setScreenWidgetProvider(
+        [&window](const survey::Screen& s) { return window.viewOf(s); });
+    survey::showScreen(program, survey::MainScreen::kName);
+    window.show();
+    reportStartupTimeWhenShown(start, processorAtStart);
+    const int status = QApplication::exec();
+    program.screens.setObserver(nullptr);
+    return status;
+  } catch (const std::bad_alloc&) {
+    reportFatal("The program ran out of memory and has to stop.");
+  } catch (const std::exception& e) {
+    reportFatal(std::string("The program has to stop: ") + e.what());
+  }
+  return 3;
 }

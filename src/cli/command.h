@@ -34,6 +34,11 @@ inline bool isDirectory(const std::filesystem::path& dir, std::ostream& err) {
   return false;
 }
 
+// Tells on err what the load did that the user must hear of (a commit record set aside).
+inline void tellLoadNotice(const StoreLoadReport& report, std::ostream& err) {
+  if (!report.notice.empty()) err << "survey-tool: " << report.notice << '\n';
+}
+
 // For a command that saves: the store's lock, or nothing after telling on err
 // why the store cannot be saved now (another copy holds it, or a windowed run
 // cut short left changes that only the program can restore).

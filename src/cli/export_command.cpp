@@ -21,6 +21,7 @@ int exportSurvey(const std::vector<std::string>& args, std::ostream& out, std::o
   if (!isDirectory(dir, err)) return kExitFailed;
   SurveyStore store;
   const StoreLoadReport report = loadForReading(store, dir);
+  tellLoadNotice(report, err);
   if (report.failed) {
     err << "survey-tool: " << (std::filesystem::path(dir) / report.file).string() << " line "
         << report.line << ": " << report.reason << "; nothing was written\n";
@@ -32,7 +33,7 @@ int exportSurvey(const std::vector<std::string>& args, std::ostream& out, std::o
     err << check.refusal << '\n';
     return kExitFailed;
   }
-  const uddf::ExportResult result = uddf::writeUddfFile(store, key, file, uddf::systemClock());
+  const uddf::ExportResult result = uddf::writeUddfFile(store, key, file, uddf::systemClock(), dir);
   if (!result.ok) {
     err << result.message << '\n';
     return kExitFailed;

@@ -4,6 +4,7 @@
 // every other command would otherwise load at start for nothing.
 #include <filesystem>
 #include <iostream>
+#include <new>
 
 #include "cli/command.h"
 #include "gis/gis_writer.h"
@@ -24,7 +25,7 @@ int exportGis(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "survey-tool: " << report.message() << '\n';
     return kExitFailed;
   }
-  const gis::GisResult result = gis::writeSurveyGis(store, args[1], args[2]);
+  const gis::GisResult result = gis::writeSurveyGis(store, args[1], args[2], args[0]);
   (result.ok ? out : err) << result.message << '\n';
   return result.ok ? kExitOk : kExitFailed;
 }
@@ -33,6 +34,13 @@ int exportGis(const std::vector<std::string>& args, std::ostream& out, std::ostr
 }  // namespace survey::cli
 
 int main(int argc, char** argv) {
-  return survey::cli::exportGis(std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                                std::cerr);
+  try {
+    return survey::cli::exportGis(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                  std::cerr);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "survey-tool: gis ran out of memory and stopped; nothing more was written.\n";
+  } catch (const std::exception& e) {
+    std::cerr << "survey-tool: gis stopped: " << e.what() << '\n';
+  }
+  return survey::cli::kExitFailed;
 }

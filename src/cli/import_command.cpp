@@ -21,6 +21,7 @@ int importFile(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (!lock) return kExitFailed;
   SurveyStore store;
   const StoreLoadReport load = loadStore(store, dir);
+  tellLoadNotice(load, err);
   if (load.failed) {
     // Saving now would drop what the load could not read.
     err << "survey-tool: " << (dir / load.file).string() << " line " << load.line << ": "

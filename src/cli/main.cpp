@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iostream>
 #include <iterator>
+#include <new>
 #include <sstream>
 
 #include "cli/command.h"
@@ -43,7 +44,7 @@ std::filesystem::path ruleStoreFolder(const char* argv0) {
   auto self = std::filesystem::canonical("/proc/self/exe", ec);
   if (ec) self = std::filesystem::absolute(argv0, ec);
   const auto folder = survey::storeDirectoryFor(self.parent_path(), std::nullopt);
-  std::filesystem::create_directories(folder, ec);  // a new user's data folder
+  survey::createStoreFolder(folder, ec);  // a new user's data folder
   return folder;
 }
 
@@ -88,7 +89,16 @@ int main(int argc, char** argv) {
     if (command.name == name) {
       std::vector<std::string> args(options.rest.begin() + 1, options.rest.end());
       if (!supplyStoreFolder(command, args, options, argv[0])) return kExitFailed;
-      return command.run(args, std::cout, std::cerr);
+      // Whatever gives out, the user gets a sentence, not an abort.
+      try {
+        return command.run(args, std::cout, std::cerr);
+      } catch (const std::bad_alloc&) {
+        std::cerr << "survey-tool: " << name
+                  << " ran out of memory and stopped; nothing more was written.\n";
+      } catch (const std::exception& e) {
+        std::cerr << "survey-tool: " << name << " stopped: " << e.what() << '\n';
+      }
+      return kExitFailed;
     }
   }
   std::cerr << "survey-tool: unknown command '" << name << "'\n";

@@ -14,7 +14,7 @@ std::unique_ptr<StoreLock> lockForSaving(const std::filesystem::path& dir, std::
   auto lock = StoreLock::acquire(dir, holder, error);
   if (!lock) {
     err << "survey-tool: "
-        << (error.empty() ? storeInUseMessage(dir, holder) + " Close it first." : error)
+        << (error.empty() ? storeInUseMessage(dir, holder) + " Close it first." : error + ".")
         << " Nothing was saved: the store was left as it was.\n";
     return nullptr;
   }
@@ -35,6 +35,7 @@ namespace {
 bool loadFrom(const std::string& dir, SurveyStore& store, std::ostream& err,
               const StoreLock* lock) {
   const StoreLoadReport report = lock ? loadStore(store, dir) : loadForReading(store, dir);
+  tellLoadNotice(report, err);
   if (report.failed) {
     err << "survey-tool: " << (std::filesystem::path(dir) / report.file).string() << " line "
         << report.line << ": " << report.reason << '\n';

@@ -60,7 +60,8 @@ void OutputFileScreen::ok() {
     const auto path = uddf::uddfOutputPath(directory().path(), get<TextBox>("Text1").text(),
                                            program.exportExtension);
     program.screens.discard(kName);
-    result = uddf::writeUddfFile(program.store, key, path, program.exportClock);
+    result = uddf::writeUddfFile(program.store, key, path, program.exportClock,
+                                 program.platform.storeDirectory());
   }
   program.tell(result.message);
 }

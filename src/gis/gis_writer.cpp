@@ -15,6 +15,7 @@
 #include "gis/gis_layers.h"
 #include "map/survey_features.h"
 #include "store/file_io.h"
+#include "store/store_side_files.h"
 
 namespace survey::gis {
 
@@ -284,7 +285,17 @@ std::optional<std::string> putInPlace(const fs::path& temporary, const fs::path&
 }
 
 std::optional<std::string> checkTarget(const fs::path& file, const GisFormatInfo& info,
-                                       const std::vector<Layer>& layers) {
+                                       const std::vector<Layer>& layers,
+                                       const fs::path& storeDirectory) {
+  std::vector<fs::path> targets{file};
+  if (info.format == GisFormat::Csv) {
+    for (const auto& layer : layers) targets.push_back(csvLayerPath(file, layer.name));
+  }
+  for (const auto& target : targets) {
+    if (std::string why = storeSideFileProblem(storeDirectory, target); !why.empty()) {
+      return "Cannot write " + target.string() + ": " + why + ". Nothing was written.";
+    }
+  }
   std::error_code error;
   const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
   if (!fs::is_directory(folder, error)) {
@@ -338,7 +349,8 @@ fs::path csvLayerPath(const fs::path& file, std::string_view layer) {
   return file.parent_path() / (file.stem().string() + "-" + std::string(layer) + ".csv");
 }
 
-GisResult writeSurveyGis(const SurveyStore& store, std::string_view key, const fs::path& file) {
+GisResult writeSurveyGis(const SurveyStore& store, std::string_view key, const fs::path& file,
+                         const fs::path& storeDirectory) {
   const auto info = gisFormatOf(file);
   if (!info) {
     std::string known;
@@ -356,7 +368,7 @@ GisResult writeSurveyGis(const SurveyStore& store, std::string_view key, const f
                    " has no position that can be exported; nothing was written.");
   }
   const std::vector<Layer> layers = surveyLayers(store, features);
-  if (auto problem = checkTarget(file, *info, layers)) return refused(*problem);
+  if (auto problem = checkTarget(file, *info, layers, storeDirectory)) return refused(*problem);
 
   const QuietGdal quiet;
   GDALDriver* driver = GetGDALDriverManager()->GetDriverByName(info->driver);

@@ -32,8 +32,10 @@ struct GisResult {
   std::vector<std::filesystem::path> written;  // the files or folder that now hold the survey
 };
 
+// A file of the store in storeDirectory is never written over.
 GisResult writeSurveyGis(const SurveyStore& store, std::string_view key,
-                         const std::filesystem::path& file);
+                         const std::filesystem::path& file,
+                         const std::filesystem::path& storeDirectory = {});
 
 // A CSV export writes one file per layer beside each other: "site.csv" gives "site-airport.csv",
 // ...

@@ -2,12 +2,14 @@
 
 #include <filesystem>
 
+#include "store/store_location.h"
+
 namespace survey {
 
 void openStoreFolder(Program& program) {
   const std::filesystem::path folder = program.platform.storeDirectory();
   std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
+  createStoreFolder(folder, ec);
   if (ec) {
     program.tell("The store folder " + folder.string() + " cannot be created: " + ec.message() +
                  ".");

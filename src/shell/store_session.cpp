@@ -4,6 +4,7 @@
 
 #include "shell/controls.h"
 #include "shell/program.h"
+#include "store/store_location.h"
 
 namespace survey {
 
@@ -14,7 +15,7 @@ bool lockOrAsk(Program& program) {
   StoreSession& session = program.session;
   const auto directory = program.platform.storeDirectory();
   std::error_code ec;  // a new user's data folder: the lock needs it before the first save
-  std::filesystem::create_directories(directory, ec);
+  createStoreFolder(directory, ec);
   LockHolder holder;
   std::string error;
   session.lock = StoreLock::acquire(directory, holder, error);
@@ -64,7 +65,7 @@ bool openStore(Program& program) {
         loadStore(program.store, directory,
                   program.session.readOnly ? StoreAccess::Reader : StoreAccess::Writer);
   }
-  if (program.loadReport.failed) program.tell(program.loadReport.message());
+  if (const std::string told = program.loadReport.message(); !told.empty()) program.tell(told);
   if (program.session.readOnly) return true;
   offerRestore(program);
   std::string error;

@@ -319,7 +319,9 @@ std::filesystem::path writeTemporaryCopy(const std::filesystem::path& target,
 
 std::string replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
   FaultState& f = faults();
-  if (f.plan.failRename != 0 && ++f.renames == f.plan.failRename) {
+  ++f.renames;
+  if (f.plan.failRename != 0 && f.renames >= f.plan.failRename &&
+      f.renames < f.plan.failRename + f.plan.renameFailures) {
     errno = EIO;
     return errnoText("cannot replace the old file");
   }

@@ -120,6 +120,7 @@ struct WriteFaults {
   int failWrite = 0;         // this write fails with an I/O error
   int failRename = 0;        // this rename fails
   long long spaceLeft = -1;  // bytes that fit before "No space left"; -1 = unlimited
+  int renameFailures = 1;    // how many renames fail from failRename on (a file made immutable)
 };
 void setWriteFaults(const WriteFaults& faults);
 

@@ -20,15 +20,31 @@ struct StoreFileImage {
   FileImage bytes;
 };
 
-// Replaces all the files of directory named in images, or none. Empty text on
-// success; otherwise "<file>: <why>" for the file that could not be written.
-std::string commitStoreFiles(const std::filesystem::path& directory,
-                             const std::vector<StoreFileImage>& images);
+struct CommitOutcome {
+  std::string error;  // empty on success; else "<file>: <why>"
+  // The record was in place when the save stopped: it is completed when the
+  // store is next opened. replaced names the store files already replaced.
+  bool completedAtNextOpen = false;
+  std::vector<std::string> replaced;
+  std::string notice;  // a commit record found and set aside first (see finishInterruptedSave)
+};
+
+// Replaces all the files of directory named in images, or none (or, when a
+// rename fails after the commit point, leaves the rest to the next open).
+CommitOutcome commitStoreFiles(const std::filesystem::path& directory,
+                               const std::vector<StoreFileImage>& images);
+
+struct InterruptedSave {
+  std::string error;   // a save that could not be completed: "<file>: <why>"
+  std::string notice;  // for the user: a record that was set aside, and why
+};
 
 // Completes a save whose commit record is in place, discards the temporary
 // files of one that was cut short before, and removes the record. Only files
-// named "<store file>.saving-<digits>" are removed. Empty text on success.
-std::string finishInterruptedSave(const std::filesystem::path& directory,
-                                  const std::vector<std::string>& storeFileNames);
+// named "<store file>.saving-<digits>" are removed, never through a link. A
+// record naming anything but the store's own files, or that is a link, renames
+// nothing: it is renamed to "survey_store.commit.set-asideN" and the notice says so.
+InterruptedSave finishInterruptedSave(const std::filesystem::path& directory,
+                                      const std::vector<std::string>& storeFileNames);
 
 }  // namespace survey

@@ -7,6 +7,7 @@
 
 #include "store/file_io.h"
 #include "store/store_commit.h"
+#include "store/store_location.h"
 #include "store/text_encoding.h"
 
 namespace survey {
@@ -82,9 +83,9 @@ std::optional<FileFailure> fillTable(Table& table, FileBytes text) {
 }  // namespace
 
 std::string StoreLoadReport::message() const {
-  if (!failed) return {};
-  return "The store file " + file + " could not be read (line " + std::to_string(line) + ": " +
-         reason +
+  if (!failed) return notice;
+  return (notice.empty() ? std::string() : notice + "\n") + "The store file " + file +
+         " could not be read (line " + std::to_string(line) + ": " + reason +
          "). The surveys read before that point are shown; the rest of the store was not "
          "loaded. If you save at exit, the files that were not read are first kept as backup "
          "copies beside the program.";
@@ -92,8 +93,16 @@ std::string StoreLoadReport::message() const {
 
 std::string StoreSaveReport::message() const {
   std::string text;
+  if (!notice.empty()) text += notice + "\n";
   for (const auto& failure : failures) text += "Could not save " + failure + "\n";
-  if (!failures.empty()) {
+  if (completedAtNextOpen) {
+    std::string names;
+    for (const auto& name : replaced) names += (names.empty() ? "" : ", ") + name;
+    text += (names.empty() ? std::string("No store file has been replaced yet")
+                           : "Already replaced: " + names) +
+            ". The save is decided: the other files are replaced when the store is next "
+            "opened.\n";
+  } else if (!failures.empty()) {
     text += "No store file was replaced: the store was left as it was.\n";
   }
   for (const auto& backup : backups) text += "Backup copy: " + backup + "\n";
@@ -107,12 +116,14 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
   if (access == StoreAccess::Writer) {
     std::vector<std::string> names;
     for (TableKind kind : kLoadOrder) names.emplace_back(shapeOf(kind).fileName);
-    if (std::string error = finishInterruptedSave(directory, names); !error.empty()) {
+    InterruptedSave interrupted = finishInterruptedSave(directory, names);
+    report.notice = std::move(interrupted.notice);
+    if (!interrupted.error.empty()) {
       // Reading now could mix two saves; the store stays unread and backed up.
       report.failed = true;
       report.file = kCommitRecordName;
       report.line = 1;
-      report.reason = error;
+      report.reason = interrupted.error;
       report.unreadTables.assign(std::begin(kLoadOrder), std::end(kLoadOrder));
       store.current.storeLoaded = true;
       return report;
@@ -186,6 +197,15 @@ std::string backUp(const std::filesystem::path& path, std::string& error) {
     backup = path;
     backup += ".unread-backup" + std::to_string(n);
   }
+  // A file refused for its size is moved aside whole: a copy could fill the disk.
+  const auto size = fs::file_size(path, ec);
+  if (!ec && size > kLargestStoreFileBytes) {
+    if (error = replaceFile(path, backup); !error.empty()) {
+      error = "cannot be moved to its backup name: " + error;
+      return {};
+    }
+    return backup.filename().string() + " (moved there whole: too large to copy)";
+  }
   if (!fs::copy_file(path, backup, ec)) {
     error = "cannot keep a backup copy: " + ec.message();
     return {};
@@ -198,7 +218,7 @@ StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& direc
                           const std::vector<TableKind>& unreadTables) {
   StoreSaveReport report;
   std::error_code ec;  // a new user's data folder comes into being at the first save
-  std::filesystem::create_directories(directory, ec);
+  createStoreFolder(directory, ec);
   std::vector<StoreFileImage> images;
   for (TableKind kind : kSaveOrder) {
     Table& table = store.table(kind);
@@ -216,9 +236,11 @@ StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& direc
     }
     images.push_back({name, storeFileImage(table)});
   }
-  if (std::string error = commitStoreFiles(directory, images); !error.empty()) {
-    report.failures.push_back(error);
-  }
+  CommitOutcome commit = commitStoreFiles(directory, images);
+  if (!commit.error.empty()) report.failures.push_back(std::move(commit.error));
+  report.completedAtNextOpen = commit.completedAtNextOpen;
+  report.replaced = std::move(commit.replaced);
+  report.notice = std::move(commit.notice);
   return report;
 }
 

@@ -19,8 +19,11 @@ struct StoreLoadReport {
   // Tables whose file the load did not read completely (the failed one and
   // those not reached); their files are backed up before the next save.
   std::vector<TableKind> unreadTables;
+  // Something the load did that the user must hear of, failed or not (a
+  // commit record that named other files and was set aside).
+  std::string notice;
 
-  std::string message() const;  // for the user; empty when nothing failed
+  std::string message() const;  // for the user; empty when nothing failed and nothing to tell
 };
 
 struct StoreSaveReport {
@@ -29,6 +32,11 @@ struct StoreSaveReport {
   // Unread tables whose file now has its backup (also when the save then
   // failed): they need none at the next attempt.
   std::vector<TableKind> backedUpTables;
+  // A rename failed after the commit point: the files in replaced are new,
+  // the others are replaced when the store is next opened.
+  bool completedAtNextOpen = false;
+  std::vector<std::string> replaced;
+  std::string notice;  // a commit record set aside before the save
   bool ok() const { return failures.empty(); }
   std::string message() const;  // for the user; empty when all went well and nothing was backed up
 };
@@ -51,7 +59,9 @@ std::string storeFileText(Table& table);
 
 // Replaces the four files all together or not at all. Files named in
 // unreadTables are first copied to a backup beside them, so nothing the load
-// could not read is lost; one that cannot be copied stops the save.
+// could not read is lost; one that cannot be copied stops the save. A file
+// too large to be a store file is renamed to its backup name instead of
+// copied: a copy could fill the disk.
 StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& directory,
                           const std::vector<TableKind>& unreadTables = {});
 

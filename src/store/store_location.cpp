@@ -1,8 +1,10 @@
 #include "store/store_location.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdlib>
 
 #include "store/survey_store.h"
@@ -67,6 +69,21 @@ fs::path storeDirectoryFor(const fs::path& programDirectory,
   input.xdgDataHome = environment("XDG_DATA_HOME");
   input.home = environment("HOME");
   return chooseStoreDirectory(input);
+}
+
+void createStoreFolder(const fs::path& directory, std::error_code& error) {
+  error.clear();
+  if (directory.empty() || fs::is_directory(directory, error)) return;
+  const fs::path parent = directory.parent_path();
+  if (!parent.empty() && parent != directory) {
+    createStoreFolder(parent, error);
+    if (error) return;
+  }
+  if (::mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) {
+    error.assign(errno, std::generic_category());
+    return;
+  }
+  error.clear();
 }
 
 fs::path findHelpDocument(const fs::path& programDirectory) {

@@ -36,6 +36,11 @@ ProgramFolderFacts inspectProgramFolder(const std::filesystem::path& directory);
 std::filesystem::path storeDirectoryFor(const std::filesystem::path& programDirectory,
                                         const std::optional<std::filesystem::path>& storeOption);
 
+// Creates directory and any missing folder above it, each readable by its
+// owner alone (0700): the surveys are no other user's business. Folders that
+// exist are left as they are.
+void createStoreFolder(const std::filesystem::path& directory, std::error_code& error);
+
 // help.pdf beside the program (a build or portable folder) or where the
 // package installs it (../share/doc/airport-survey); the first that exists.
 std::filesystem::path findHelpDocument(const std::filesystem::path& programDirectory);

@@ -52,11 +52,27 @@ std::string storeInUseMessage(const std::filesystem::path& directory, const Lock
 std::unique_ptr<StoreLock> StoreLock::acquire(const std::filesystem::path& directory,
                                               LockHolder& holder, std::string& error) {
   const auto path = directory / kLockFileName;
+  // Written and removed by its name: a link would make that another file.
+  const auto refuse = [&](const std::string& why) {
+    error =
+        "the lock file " + path.string() + " is refused: " + why + "; nothing was written to it";
+    return nullptr;
+  };
   for (int attempt = 0; attempt < 5; ++attempt) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (std::string why = notOwnFile(path); !why.empty()) return refuse(why);
+    const int fd =
+        ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) {
       error = "the lock file " + path.string() + " cannot be made: " + std::strerror(errno);
       return nullptr;
+    }
+    // What was opened, whatever happened to the name since the look above.
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_nlink > 1) {
+      ::close(fd);
+      return refuse(opened.st_nlink > 1 ? "it is a hard link: the same file has " +
+                                              std::to_string(opened.st_nlink) + " names"
+                                        : std::string("it is not a regular file"));
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       const int why = errno;

@@ -191,7 +191,8 @@ void exportSurveyData(Program& program, QWidget* parent) {
   gis::GisResult result;
   {
     const BusyPointer busy(program.platform);
-    result = gis::writeSurveyGis(program.store, key, file.toStdString());
+    result = gis::writeSurveyGis(program.store, key, file.toStdString(),
+                                 program.platform.storeDirectory());
   }
   program.tell(result.message);
 }

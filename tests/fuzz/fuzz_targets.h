@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -12,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/commit_record.h"
+#include "store/file_io.h"
 #include "store/store_files.h"
 #include "uddf/import/uddf_check.h"
 #include "uddf/import/uddf_import.h"
@@ -131,6 +134,41 @@ inline std::string loadStoreFiles(const uint8_t* data, std::size_t size,
   // What was loaded can be written again.
   const std::string text = storeFileText(store.table(chosen));
   if (text.empty()) return "a store file text without its header";
+  return {};
+}
+
+// Reads the bytes as a commit record of a store in directory, each "@" standing
+// for the directory's path. Whatever the record says, what it would rename
+// must be the store's own files and their temporary files beside them.
+inline std::string readCommitRecordOf(const uint8_t* data, std::size_t size,
+                                      const std::filesystem::path& directory) {
+  namespace fs = std::filesystem;
+  std::string text;
+  for (const char c : asText(data, size)) text += c == '@' ? directory.string() : std::string(1, c);
+  const std::vector<std::string> names{"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt",
+                                       "survey_obs.txt"};
+  const CommitRecordReading reading = readCommitRecord(text, directory, names);
+  using State = CommitRecordReading::State;
+  if (reading.state == State::Refused)
+    return reading.why.empty() ? "a refusal without a reason" : "";
+  if (reading.state == State::Torn && !reading.replacements.empty())
+    return "a torn record renames something";
+  // The store files are absent here, so each lies in the store folder itself.
+  std::vector<fs::path> seen;
+  for (const auto& r : reading.replacements) {
+    if (r.target.parent_path() != fs::absolute(directory).lexically_normal()) {
+      return "a target outside the store: " + r.target.string();
+    }
+    const std::string name = r.target.filename().string();
+    if (std::find(names.begin(), names.end(), name) == names.end())
+      return "a target that is no store file: " + name;
+    if (std::find(seen.begin(), seen.end(), r.target) != seen.end()) return "a target named twice";
+    seen.push_back(r.target);
+    if (r.temporary.parent_path() != r.target.parent_path() ||
+        !isTemporaryOf(r.temporary.filename().string(), name)) {
+      return "a temporary file not of its target: " + r.temporary.string();
+    }
+  }
   return {};
 }
 

@@ -11,10 +11,10 @@ build="${SURVEY_FUZZ_BUILD:-$root/build-fuzz}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DSURVEY_FUZZ=ON -DSURVEY_BUILD_UI=OFF -DSURVEY_BUILD_BENCH=OFF \
   >/dev/null
-cmake --build "$build" --target fuzz_uddf_import fuzz_uddf_check fuzz_store_load
+cmake --build "$build" --target fuzz_uddf_import fuzz_uddf_check fuzz_store_load fuzz_commit_record
 
 status=0
-for target in uddf_import uddf_check store_load; do
+for target in uddf_import uddf_check store_load commit_record; do
   work="$build/fuzz-corpus/$target"
   mkdir -p "$work" "$build/fuzz-artifacts/$target"
   echo "== fuzz_$target for ${seconds}s"

@@ -29,6 +29,8 @@ TEST(FuzzCorpus, EveryTargetKeepsItsPromises) {
       {"uddf_check", [](const std::string& b) { return checkUddf(data(b), b.size()); }},
       {"store_load",
        [&](const std::string& b) { return loadStoreFiles(data(b), b.size(), scratch); }},
+      {"commit_record",
+       [&](const std::string& b) { return readCommitRecordOf(data(b), b.size(), scratch); }},
   };
   for (const auto& [target, run] : targets) {
     const fs::path directory =

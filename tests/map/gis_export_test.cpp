@@ -11,6 +11,8 @@
 
 #include "gis/gis_writer.h"
 #include "map/survey_sample.h"
+#include "store/file_io.h"
+#include "store/store_files.h"
 #include "support/fakes.h"
 
 namespace survey::gis {
@@ -183,11 +185,19 @@ TEST(GisExport, RefusesWithAMessageAndWritesNothing) {
   testing::TempDir dir;
   fs::create_directories(dir.path() / "taken.shp");
   std::ofstream(dir.path() / "taken.shp" / "notes.txt") << "mine";
+  // A store beside it, and names in the export folder that lead to its files.
+  const fs::path storeDir = dir.path() / "store";
+  fs::create_directories(storeDir);
+  ASSERT_TRUE(saveStore(store, storeDir).ok());
+  fs::create_hard_link(storeDir / "survey_apt.txt", dir.path() / "hard.geojson");
+  fs::create_symlink(storeDir / "survey_gs.txt", dir.path() / "link.kml");
+  const std::string airports = readWholeFile(storeDir / "survey_apt.txt").bytes;
   const auto before = namesIn(dir.path());
   struct Case {
     std::string key;
     fs::path file;
     std::string message;
+    fs::path store = {};
   };
   const Case cases[] = {
       {"SBB", dir.path() / "s.txt", "the file name must end in one of .gpkg, .geojson, .kml"},
@@ -197,12 +207,15 @@ TEST(GisExport, RefusesWithAMessageAndWritesNothing) {
       {"SBB", dir.path() / "missing" / "s.gpkg", "does not exist"},
       {"SBB", dir.path() / "taken.shp", "holds other files"},
       {"SBB", dir.path() / "taken.shp/notes.txt/../x.kml", ""},  // a path through a file
+      {"SBB", dir.path() / "hard.geojson", "it is the store's own file survey_apt.txt", storeDir},
+      {"SBB", dir.path() / "link.kml", "it is the store's own file survey_gs.txt", storeDir},
   };
   for (const auto& c : cases) {
-    const GisResult result = writeSurveyGis(store, c.key, c.file);
+    const GisResult result = writeSurveyGis(store, c.key, c.file, c.store);
     EXPECT_FALSE(result.ok) << c.file;
     EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
     EXPECT_EQ(namesIn(dir.path()), before) << c.file;
+    EXPECT_EQ(readWholeFile(storeDir / "survey_apt.txt").bytes, airports);
   }
 }
 

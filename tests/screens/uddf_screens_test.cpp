@@ -3,6 +3,7 @@
 #include "entry/import_screen.h"
 #include "entry/output_file_screen.h"
 #include "store/file_io.h"
+#include "store/store_files.h"
 #include "support/program_fixture.h"
 
 namespace survey::testing {
@@ -105,6 +106,31 @@ TEST_F(UddfScreensTest, AFileThatCannotBeWrittenIsReportedNotAnnouncedAsCreated)
   click(OutputFileScreen::kName, "Command3");
   EXPECT_EQ(dialogs.last().find("Successfully created"), std::string::npos);
   EXPECT_NE(dialogs.last().find("taken.f77"), std::string::npos);
+}
+
+// A name in the chosen folder that leads to one of the store's own files (a
+// link planted there) is refused: the store file keeps its bytes.
+TEST_F(UddfScreensTest, AnOutputFileThatIsAStoreFileIsRefused) {
+  addSurvey("ABC", "AOC", "CERTIFIED");
+  start();
+  ASSERT_TRUE(saveStore(program.store, dir.path()).ok());
+  const std::string airports = readWholeFile(dir.path() / "survey_apt.txt").bytes;
+  std::filesystem::create_symlink(dir.path() / "survey_apt.txt", dir.path() / "link.f77");
+  std::filesystem::create_hard_link(dir.path() / "survey_rwy.txt", dir.path() / "hard.f77");
+  const struct {
+    const char* typed;
+    const char* storeFile;
+  } cases[] = {{"link", "survey_apt.txt"}, {"hard", "survey_rwy.txt"}};
+  for (const auto& c : cases) {
+    program.current().surveyKey = "ABC";
+    createUddf();
+    type(OutputFileScreen::kName, "Text1", c.typed);
+    click(OutputFileScreen::kName, "Command3");
+    EXPECT_NE(dialogs.last().find(std::string("it is the store's own file ") + c.storeFile),
+              std::string::npos)
+        << dialogs.last();
+    EXPECT_EQ(readWholeFile(dir.path() / "survey_apt.txt").bytes, airports);
+  }
 }
 
 TEST_F(UddfScreensTest, FileListsShowAtMostAHundredNamesOfTheirKind) {

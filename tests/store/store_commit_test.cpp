@@ -136,6 +136,152 @@ TEST(StoreCommit, AFailedOrCutShortSaveLeavesOneWholeGeneration) {
   }
 }
 
+// The temporary files of a save of generation 2 over the store in dir, and the
+// record line of each (as a save writes them: absolute paths).
+std::vector<std::string> temporaryLines(const fs::path& dir) {
+  SurveyStore next = generation(2);
+  std::vector<std::string> lines;
+  for (TableKind kind :
+       {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
+    const fs::path target = fs::absolute(dir / shapeOf(kind).fileName);
+    std::string error;
+    const fs::path temp = writeTemporaryCopy(target, storeFileText(next.table(kind)), error);
+    EXPECT_EQ(error, "");
+    lines.push_back(temp.string() + "\t" + target.string() + "\n");
+  }
+  return lines;
+}
+
+// A record found at the next open: only one that names the store's own files
+// and their temporary files beside them is carried out. Any other renames
+// nothing at all, not even its valid lines, and is set aside with a message.
+TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
+  constexpr const char* kNotTheStores = "which is not one of the store's files";
+  constexpr const char* kNotATemporary = "which is not a temporary file of survey_apt.txt";
+  const struct {
+    const char* what;
+    const char* lastLine;     // "S" stands for the store folder, "O" for a folder beside it
+    bool withoutAirportLine;  // the last line stands for the airport file's
+    int expectedGeneration;
+    const char* reason;  // in the notice; nullptr: nothing set aside, no notice
+  } cases[] = {
+      {"an absolute path outside", "O/sentinel.txt.saving-1\tO/sentinel.txt", false, 1,
+       kNotTheStores},
+      {"a path through ..", "S/../outside/sentinel.txt.saving-1\tS/../outside/sentinel.txt", false,
+       1, kNotTheStores},
+      {"a relative path", "survey_apt.txt.saving-7\tsurvey_apt.txt", true, 1, kNotTheStores},
+      {"a name outside the pattern", "S/notes.txt\tS/survey_apt.txt", true, 1, kNotATemporary},
+      {"a target not one of the four", "S/notes.txt.saving-1\tS/notes.txt", false, 1,
+       kNotTheStores},
+      {"a temporary in another folder", "O/survey_apt.txt.saving-1\tS/survey_apt.txt", true, 1,
+       kNotATemporary},
+      {"a store file named twice", "S/survey_apt.txt.saving-2\tS/survey_apt.txt", false, 1,
+       "a second time"},
+      {"a valid record of the current format", "", false, 2, nullptr},
+      {"a torn record", nullptr, false, 1, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir root;
+    const fs::path store = root.path() / "store", outside = root.path() / "outside";
+    fs::create_directories(store);
+    fs::create_directories(outside);
+    SurveyStore old = generation(1);
+    ASSERT_TRUE(saveStore(old, store).ok());
+    std::ofstream(outside / "sentinel.txt") << "the user's own file";
+    std::ofstream(outside / "sentinel.txt.saving-1") << "planted";
+    std::ofstream(outside / "survey_apt.txt.saving-1") << "planted";
+    std::ofstream(store / "notes.txt") << "planted";
+    std::ofstream(store / "notes.txt.saving-1") << "planted";
+    std::ofstream(store / "survey_apt.txt.saving-2") << "planted";
+    std::ofstream(store / "survey_store.commit.set-aside1") << "an older one";
+    const std::vector<std::string> lines = temporaryLines(store);
+    std::string record = "survey store commit\n";
+    for (std::size_t k = c.withoutAirportLine ? 1 : 0; k < lines.size(); ++k) record += lines[k];
+    if (c.lastLine != nullptr && *c.lastLine != '\0') {
+      std::string line = c.lastLine;
+      for (std::size_t at = 0; at < line.size(); ++at) {
+        if ((line[at] == 'S' || line[at] == 'O') && (at == 0 || line[at - 1] == '\t')) {
+          line.replace(at, 1, (line[at] == 'S' ? store : outside).string());
+        }
+      }
+      record += line + "\n";
+    }
+    if (c.lastLine != nullptr) record += "end\n";
+    std::ofstream(store / kCommitRecordName) << record;
+
+    SurveyStore loaded;
+    const StoreLoadReport report = loadStore(loaded, store);
+    EXPECT_FALSE(report.failed) << report.message();
+    EXPECT_EQ(loadedGeneration(store), c.expectedGeneration);
+    EXPECT_EQ(readWholeFile(outside / "sentinel.txt").bytes, "the user's own file");
+    EXPECT_EQ(readWholeFile(store / "notes.txt").bytes, "planted");
+    EXPECT_EQ(readWholeFile(store / "survey_store.commit.set-aside1").bytes, "an older one");
+    EXPECT_FALSE(fs::exists(store / kCommitRecordName));
+    if (c.reason == nullptr) {
+      EXPECT_EQ(report.notice, "");
+      EXPECT_FALSE(fs::exists(store / "survey_store.commit.set-aside2"));
+    } else {
+      EXPECT_EQ(readWholeFile(store / "survey_store.commit.set-aside2").bytes, record);
+      EXPECT_NE(report.notice.find("set aside as survey_store.commit.set-aside2"),
+                std::string::npos)
+          << report.notice;
+      EXPECT_NE(report.notice.find(c.reason), std::string::npos) << report.notice;
+      EXPECT_NE(report.message().find("the store files were read as they are"), std::string::npos);
+    }
+  }
+}
+
+// A save whose rename fails after the commit point, and again at once: the
+// message names what was replaced, and the next open completes the save.
+TEST(StoreCommit, ARenameFailingAfterTheCommitPointIsToldAsItIs) {
+  const struct {
+    int failRename;  // the record's rename is the first
+    std::vector<std::string> replaced;
+    const char* told;
+  } cases[] = {
+      {2, {}, "No store file has been replaced yet. The save is decided"},
+      {3, {"survey_apt.txt"}, "Already replaced: survey_apt.txt. The save is decided"},
+      {5, {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt"}, "Already replaced: "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.failRename);
+    TempDir dir;
+    SurveyStore old = generation(1);
+    ASSERT_TRUE(saveStore(old, dir.path()).ok());
+    SurveyStore next = generation(2);
+    setWriteFaults({.failRename = c.failRename, .renameFailures = 100});
+    const StoreSaveReport report = saveStore(next, dir.path());
+    setWriteFaults({});
+    EXPECT_FALSE(report.ok());
+    EXPECT_EQ(report.replaced, c.replaced);
+    EXPECT_NE(report.message().find(c.told), std::string::npos) << report.message();
+    EXPECT_NE(report.message().find("replaced when the store is next opened"), std::string::npos);
+    EXPECT_EQ(report.message().find("No store file was replaced"), std::string::npos);
+    EXPECT_EQ(loadedGeneration(dir.path()), 2);
+  }
+}
+
+// A store file whose permissions forbid writing is not replaced behind the
+// user's back, not even by the administrator, whose writes the system allows.
+TEST(StoreCommit, AReadOnlyStoreFileIsASaveFailure) {
+  TempDir dir;
+  SurveyStore old = generation(1);
+  ASSERT_TRUE(saveStore(old, dir.path()).ok());
+  const fs::path navaids = dir.path() / "survey_gs.txt";
+  fs::permissions(navaids, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  SurveyStore next = generation(2);
+  const StoreSaveReport report = saveStore(next, dir.path());
+  ASSERT_EQ(report.failures.size(), 1u);
+  EXPECT_EQ(report.failures[0].rfind("survey_gs.txt: the file is read-only", 0), 0u)
+      << report.failures[0];
+  EXPECT_NE(report.message().find("No store file was replaced"), std::string::npos);
+  EXPECT_EQ(loadedGeneration(dir.path()), 1);
+  EXPECT_EQ(fs::status(navaids).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(strayFiles(dir.path()), std::vector<std::string>{});
+}
+
 // A child saves generation after generation and reports each one saved; it
 // is killed at a random instant. The next load must see one whole
 // generation, never older than the last one reported.

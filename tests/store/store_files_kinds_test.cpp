@@ -102,3 +102,41 @@ TEST(StoreFileKinds, LoadAndSaveRespectHowTheFileWasSetUp) {
 
 }  // namespace
 }  // namespace survey
+
+namespace survey {
+namespace {
+
+// A store file far larger than any store is reported unread without being
+// read; the save that follows moves it whole to its backup name (a copy of a
+// huge file could fill the disk) and writes the table anew.
+TEST(StoreFileKinds, AFileTooLargeForAStoreIsMovedAsideWholeAtTheSave) {
+  for (const char* name : {"survey_apt.txt", "survey_obs.txt"}) {
+    SCOPED_TRACE(name);
+    TempDir dir;
+    SurveyStore first;
+    first.appendAirport({{3, "ABC"}});
+    ASSERT_TRUE(saveStore(first, dir.path()).ok());
+    const fs::path huge = dir.path() / name;
+    fs::resize_file(huge, kLargestStoreFileBytes + 1);
+    struct stat before {};
+    ASSERT_EQ(::stat(huge.c_str(), &before), 0);
+
+    SurveyStore loaded;
+    const StoreLoadReport load = loadStore(loaded, dir.path());
+    ASSERT_TRUE(load.failed);
+    EXPECT_EQ(load.file, name);
+    EXPECT_NE(load.reason.find(std::to_string(kLargestStoreFileBytes + 1) + " bytes"),
+              std::string::npos)
+        << load.reason;
+    const StoreSaveReport save = saveStore(loaded, dir.path(), load.unreadTables);
+    EXPECT_TRUE(save.ok()) << save.message();
+    struct stat backup {};
+    ASSERT_EQ(::stat((dir.path() / (std::string(name) + ".unread-backup")).c_str(), &backup), 0);
+    EXPECT_EQ(backup.st_ino, before.st_ino) << "copied, not moved";
+    EXPECT_EQ(backup.st_size, before.st_size);
+    EXPECT_LT(fs::file_size(huge), 1000u);
+  }
+}
+
+}  // namespace
+}  // namespace survey

@@ -6,12 +6,46 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 
+#include "store/store_files.h"
 #include "support/fakes.h"
 
 namespace survey {
 namespace {
 namespace fs = std::filesystem;
+
+// The surveys are the user's business: every folder made for the store is
+// its owner's alone, while a folder that was there keeps its permissions.
+TEST(StoreLocation, FoldersMadeForTheStoreAreTheUsersAlone) {
+  const struct {
+    const char* what;
+    std::function<void(const fs::path&)> make;
+  } cases[] = {
+      {"the first save",
+       [](const fs::path& store) {
+         SurveyStore empty;
+         EXPECT_TRUE(saveStore(empty, store).ok());
+       }},
+      {"the store folder opened",
+       [](const fs::path& store) {
+         std::error_code error;
+         createStoreFolder(store, error);
+         EXPECT_FALSE(error) << error.message();
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing::TempDir home;
+    fs::permissions(home.path(), fs::perms(0755));
+    const fs::path share = home.path() / ".local" / "share";
+    c.make(share / kDataFolderName);
+    for (const fs::path& made : {home.path() / ".local", share, share / kDataFolderName}) {
+      EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
+    }
+    EXPECT_EQ(fs::status(home.path()).permissions(), fs::perms(0755));
+  }
+}
 
 TEST(StoreLocation, ChoosesTheFolder) {
   constexpr ProgramFolderFacts kPortable{false, true, false};

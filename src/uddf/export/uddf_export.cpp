@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "store/file_io.h"
+#include "store/store_side_files.h"
 
 namespace survey::uddf {
 
@@ -151,8 +152,14 @@ ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
 }
 
 ExportResult writeUddfFile(SurveyStore& store, std::string_view key,
-                           const std::filesystem::path& file, const Clock& clock) {
+                           const std::filesystem::path& file, const Clock& clock,
+                           const std::filesystem::path& storeDirectory) {
   ExportResult result;
+  if (const std::string why = storeSideFileProblem(storeDirectory, file); !why.empty()) {
+    result.message = "The UDDF file " + file.string() + " could not be written: " + why +
+                     ". Nothing was written.";
+    return result;
+  }
   ComposedUddf composed = composeUddf(store, key, clock());
   if (!composed.ok) {
     result.message = composed.error;

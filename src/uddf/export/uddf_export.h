@@ -81,8 +81,9 @@ struct ExportResult {
 
 // Composes the survey's file and writes it, replacing an existing file; a failure
 // leaves no file behind (and an existing one untouched). Does not check the status:
-// checkCreateUddf does.
+// checkCreateUddf does. A file of the store in storeDirectory is refused.
 ExportResult writeUddfFile(SurveyStore& store, std::string_view key,
-                           const std::filesystem::path& file, const Clock& clock);
+                           const std::filesystem::path& file, const Clock& clock,
+                           const std::filesystem::path& storeDirectory = {});
 
 }  // namespace survey::uddf
