@@ -7,12 +7,15 @@
 #include "export_fixture.h"
 #include "store/file_io.h"
 #include "support/fakes.h"
+#include "support/survey_rows.h"
 #include "uddf/export/uddf_export.h"
 
 namespace survey::uddf::testing {
 namespace {
 
 using Strings = std::vector<std::string>;
+using survey::testing::caseTable;
+using survey::testing::fieldsOf;
 
 // One column of the profile of one end of the runway row.
 Strings profile(const SurveyStore& store, int row, RunwayEnd end, std::string ProfileRow::*field) {
@@ -23,69 +26,28 @@ Strings profile(const SurveyStore& store, int row, RunwayEnd end, std::string Pr
   return out;
 }
 
+// The profile's distances from one end, separated by "/".
+std::string distances(const SurveyStore& store, int row, RunwayEnd end) {
+  const Strings all = profile(store, row, end, &ProfileRow::distance);
+  std::string text = all.empty() ? "" : all[0];
+  for (std::size_t k = 1; k < all.size(); ++k) text += "/" + all[k];
+  return text;
+}
+
 TEST(BuildProfileTable, BothEndsOrderedByDistance) {
-  const struct {
-    const char* name;
-    Fields fields;
-    Strings rwyId;
-    Strings opposite;
-  } cases[] = {
-      {"length and both ends' elevations only",
-       {{5, "5000"}, {14, "10"}, {36, "20"}},
-       {"0", "5000"},
-       {"0", "5000"}},
-      {"a point at 1200 on a 5000-foot runway",
-       {{2, "09"}, {27, "27"}, {5, "5000"}, {60, "09"}, {61, "1200"}},
-       {"0", "1200", "5000"},
-       {"0", "3800", "5000"}},
-      {"groups of neither end are left out",
-       {{2, "09"}, {27, "27"}, {60, "9"}, {61, "100"}, {65, "27 "}, {66, "200"}},
-       {"0"},
-       {"0"}},
-      {"differences in shortest decimal form",
-       {{2, "09"}, {27, "27"}, {5, "5000"}, {60, "27"}, {61, "299.5"}},
-       {"0", "299.5", "5000"},
-       {"0", "4700.5", "5000"}},
-      {"displaced thresholds seen from both ends",
-       {{5, "5000"}, {24, "300"}, {46, "450"}},
-       {"0", "300", "4550", "5000"},
-       {"0", "450", "4700", "5000"}},
-      {"distances that are not numbers go last",
-       {{2, "09"}, {27, "27"}, {5, "5000"}, {60, "09"}, {61, "abc"}, {65, "09"}, {66, "-20"}},
-       {"-20", "0", "5000", "abc"},
-       {"0", "5000", "5020", ""}},
-      {"an empty length still writes the far threshold's elevations",
-       {{37, "49.9"}},
-       {"0", ""},
-       {"0"}},
-      {"field 200 starts no group",
-       {{2, "09"}, {27, "27"}, {195, "09"}, {196, "10"}, {200, "09"}},
-       {"0", "10"},
-       {"0", ""}},  // measured from the Opp. end it needs a length: no difference
-  };
-  for (const auto& c : cases) {
+  for (const auto& c : caseTable("export/profile_tables.cases", 4)) {
     SurveyStore store;
-    const int row = addRunway(store, "K", c.fields);
-    EXPECT_EQ(profile(store, row, RunwayEnd::RwyId, &ProfileRow::distance), c.rwyId) << c.name;
-    EXPECT_EQ(profile(store, row, RunwayEnd::Opposite, &ProfileRow::distance), c.opposite)
-        << c.name;
+    const int row = addRunway(store, "K", fieldsOf(c[1]));
+    EXPECT_EQ(distances(store, row, RunwayEnd::RwyId), c[2]) << c[0];
+    EXPECT_EQ(distances(store, row, RunwayEnd::Opposite), c[3]) << c[0];
   }
 }
 
 TEST(BuildProfileTable, EqualDistancesKeepTheirCollectionOrder) {
   SurveyStore store;
-  const int row = addRunway(store, "K",
-                            {{2, "09"},
-                             {27, "27"},
-                             {5, "1000"},
-                             {14, "1.0"},
-                             {60, "09"},
-                             {61, "0"},
-                             {62, "2.0"},
-                             {65, "27"},
-                             {66, "1000"},
-                             {67, "3.0"},
-                             {36, "4.0"}});
+  const int row = addRunway(
+      store, "K",
+      fieldsOf("2=09, 27=27, 5=1000, 14=1.0, 60=09, 61=0, 62=2.0, 65=27, 66=1000, 67=3.0, 36=4.0"));
   // At 0 the threshold was collected first; from the Opp. end 1000 - 1000 = 0 comes after it.
   EXPECT_EQ(profile(store, row, RunwayEnd::RwyId, &ProfileRow::orthometric),
             (Strings{"1.0", "2.0", "3.0", "4.0"}));
@@ -94,23 +56,9 @@ TEST(BuildProfileTable, EqualDistancesKeepTheirCollectionOrder) {
 }
 
 TEST(NavaidGroup, ByExactTypeText) {
-  const struct {
-    const char* type;
-    char group;
-  } cases[] = {
-      {"GS - Glide Slope", 'E'},
-      {"NDB/DME", 'E'},
-      {"VORTAC - VOR + TACAN", 'E'},
-      {"ATCBI", 'E'},
-      {"PLASI", 'V'},
-      {"APBN - Airport Beacon", 'V'},
-      {"VASI - Visual Approach Slope Indicator", 'V'},
-      {"gs - glide slope", 'S'},
-      {"GS", 'S'},
-      {"", 'S'},
-      {"My Custom Beacon", 'S'},
-  };
-  for (const auto& c : cases) EXPECT_EQ(navaidGroup(c.type), c.group) << c.type;
+  for (const auto& c : caseTable("export/navaid_groups.cases", 2)) {
+    EXPECT_EQ(std::string(1, navaidGroup(c[0])), c[1]) << c[0];
+  }
 }
 
 TEST(SurveyLine, DateAndTwelveHourTime) {
@@ -223,26 +171,11 @@ TEST(NavaidSection, GroupsOfMoreThanAHundredAreWrittenWhole) {
 TEST(NavaidSection, AlongDistanceIsNeverCarriedOverFromThePreviousNavaid) {
   SurveyStore store;
   addSurvey(store, "K", "NAVAID", true, false);
-  addRunway(store, "K",
-            {{2, "09"},
-             {27, "27"},
-             {8, "40"},
-             {9, "38"},
-             {10, "23"},
-             {11, "73"},
-             {12, "46"},
-             {13, "44"}});
+  addRunway(store, "K", fieldsOf("2=09, 27=27, 8=40, 9=38, 10=23, 11=73, 12=46, 13=44"));
   for (const char* runway : {"09", "36"}) {  // the second navaid's runway is not held
     addNavaid(store, "K",
-              {{15, "LOC - Localizer"},
-               {1, runway},
-               {11, "CLPT"},
-               {20, "40"},
-               {21, "38"},
-               {22, "21"},
-               {23, "73"},
-               {24, "46"},
-               {25, "43.25"}});
+              fieldsOf("15=LOC - Localizer, 1=" + std::string(runway) +
+                       ", 11=CLPT, 20=40, 21=38, 22=21, 23=73, 24=46, 25=43.25"));
   }
   const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
   ASSERT_TRUE(composed.ok);

@@ -13,10 +13,12 @@
 #include "entry/obstruction_lists.h"
 #include "review/survey_review.h"
 #include "store/survey_store.h"
+#include "support/fields_text.h"
 
 namespace survey::review::testing {
 
 using Fields = std::vector<std::pair<int, std::string>>;
+using survey::testing::fieldsOf;
 
 inline constexpr ReviewDate kToday{2026, 12, 6};
 inline constexpr double kFoot = 0.3048;
@@ -98,60 +100,29 @@ struct KnownSurvey {
     arp = travel(end1, kRunwayAzimuth, kRunwayFeet * kFoot / 2);
     arp = travel(arp, kRunwayAzimuth + 90, 150);
 
-    airport = addRow(store.airports(), {{1, "TEST FIELD"},
-                                        {2, "03407.A"},
-                                        {3, key},
-                                        {4, "ANM"},
-                                        {5, "11/20/2026"},
-                                        {6, "SEATTLE"},
-                                        {13, "400.0"},
-                                        {14, feet(400 + kSeparation)},
-                                        {15, "15 + 100"},
-                                        {16, "-15.0"},
-                                        {17, "5 CM"},
-                                        {18, "15 CM"},
-                                        {19, "25 CM"},
-                                        {20, "WASHINGTON"},
-                                        {22, "NAVD88"},
-                                        {25, "AOC"},
-                                        {39, "True"},
-                                        {40, "False"},
-                                        {41, "CERTIFIED"}});
+    airport = addRow(
+        store.airports(),
+        fieldsOf("1=TEST FIELD, 2=03407.A, 3=" + key +
+                 ", 4=ANM, 5=11/20/2026, 6=SEATTLE, 13=400.0, 14=" + feet(400 + kSeparation) +
+                 ", 15=15 + 100, 16=-15.0, 17=5 CM, 18=15 CM, 19=25 CM, "
+                 "20=WASHINGTON, 22=NAVD88, 25=AOC, 39=True, 40=False, 41=CERTIFIED"));
     setPosition(store.airports(), airport, 7, 10, arp, 1);
 
     const Point displaced = travel(end1, kRunwayAzimuth, 500 * kFoot);
-    runway = addRow(store.runways(), {{1, "11/19/2026"},
-                                      {2, "15"},
-                                      {4, azimuthText(kRunwayAzimuth)},
-                                      {5, "9000"},
-                                      {6, "150"},
-                                      {7, "P - Paved Hard Surface"},
-                                      {14, "390.0"},
-                                      {15, feet(390 + kSeparation)},
-                                      {24, "500"},
-                                      {25, "392.0"},
-                                      {26, feet(392 + kSeparation)},
-                                      {27, "33"},
-                                      {29, azimuthText(end2Azimuth)},
-                                      {36, "410.0"},
-                                      {37, feet(410 + kSeparation)},
-                                      {49, key},
-                                      {60, "15"},
-                                      {61, "4500"},
-                                      {62, "401.0"},
-                                      {63, feet(401 + kSeparation)}});
+    runway = addRow(store.runways(),
+                    fieldsOf("1=11/19/2026, 2=15, 4=" + azimuthText(kRunwayAzimuth) +
+                             ", 5=9000, 6=150, 7=P - Paved Hard Surface, 14=390.0, 15=" +
+                             feet(390 + kSeparation) + ", 24=500, 25=392.0, 26=" +
+                             feet(392 + kSeparation) + ", 27=33, 29=" + azimuthText(end2Azimuth) +
+                             ", 36=410.0, 37=" + feet(410 + kSeparation) + ", 49=" + key +
+                             ", 60=15, 61=4500, 62=401.0, 63=" + feet(401 + kSeparation)));
     setPosition(store.runways(), runway, 8, 11, end1, 4);
     setPosition(store.runways(), runway, 30, 33, end2, 4);
     setPosition(store.runways(), runway, 18, 21, displaced, 4);
 
-    navaid = addRow(store.navaids(), {{1, "15"},
-                                      {2, "ITST"},
-                                      {9, "395.0"},
-                                      {10, feet(395 + kSeparation)},
-                                      {11, "NAVAID"},
-                                      {15, "GS - Glide Slope"},
-                                      {16, key},
-                                      {18, "11/19/2026"}});
+    navaid = addRow(store.navaids(),
+                    fieldsOf("1=15, 2=ITST, 9=395.0, 10=" + feet(395 + kSeparation) +
+                             ", 11=NAVAID, 15=GS - Glide Slope, 16=" + key + ", 18=11/19/2026"));
     setPosition(store.navaids(), navaid, 3, 6, travel(arp, 40, 1852), 4);
 
     for (int i = 0; i < 3; ++i) {
@@ -160,16 +131,11 @@ struct KnownSurvey {
   }
 
   int addObstruction(Point where, double top) {
-    const int row = addRow(store.obstructions(), {{1, "15"},
-                                                  {2, "TREE"},
-                                                  {9, feet(top)},
-                                                  {10, feet(top + kSeparation)},
-                                                  {12, "80"},
-                                                  {19, "1 (20')"},
-                                                  {20, "A (3')"},
-                                                  {21, obstructionSurfacesFor("AOC").front()},
-                                                  {22, key},
-                                                  {23, "11/19/2026"}});
+    const int row =
+        addRow(store.obstructions(),
+               fieldsOf("1=15, 2=TREE, 9=" + feet(top) + ", 10=" + feet(top + kSeparation) +
+                        ", 12=80, 19=1 (20'), 20=A (3'), 22=" + key + ", 23=11/19/2026"));
+    store.obstructions().setCell(row, 21, obstructionSurfacesFor("AOC").front());
     setPosition(store.obstructions(), row, 3, 6, where, 2);
     return row;
   }

@@ -1,4 +1,5 @@
-// The save question at Exit: Yes saves, No drops the changes, Cancel takes the exit back.
+// Exit from the survey list's menu asks whether to exit, then the save question: Yes saves,
+// No drops the changes, Cancel (or No to the first question) takes the exit back.
 #include <gtest/gtest.h>
 
 #include "shell/exit_help_print.h"
@@ -12,14 +13,18 @@ using testing::FakePlatform;
 using testing::NextRun;
 using testing::TempDir;
 
-TEST(ExitQuestionTest, EachAnswerToTheSaveQuestionSavesOrNotAndEndsOrStays) {
+TEST(ExitQuestionTest, EachAnswerToTheTwoQuestionsSavesOrNotAndEndsOrStays) {
   const struct {
-    Button answer;
+    std::initializer_list<Button> answers;
     bool saved, ends;
-  } cases[] = {
-      {Button::Yes, true, true}, {Button::No, false, true}, {Button::Cancel, false, false}};
+  } cases[] = {{{Button::No}, false, false},
+               {{Button::Yes, Button::Yes}, true, true},
+               {{Button::Yes, Button::No}, false, true},
+               {{Button::Yes, Button::Cancel}, false, false}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.answer));
+    std::string answered;
+    for (Button b : c.answers) answered += std::to_string(static_cast<int>(b)) + " ";
+    SCOPED_TRACE("answers " + answered);
     TempDir dir;
     FakePlatform platform(dir.path());
     NextRun run(platform);
@@ -28,11 +33,15 @@ TEST(ExitQuestionTest, EachAnswerToTheSaveQuestionSavesOrNotAndEndsOrStays) {
     program.tell("Airport Information Successfully Added");  // the change is in the journal
     ASSERT_TRUE(journalExists(dir.path()));
 
-    run.dialogs.answer({Button::Yes, c.answer});
-    EXPECT_EQ(exitProgram(program), c.ends);
-    const Message& asked = run.dialogs.shown.back();
-    EXPECT_EQ(asked, (Message{"Do you want to save changes?", "Save?", Buttons::YesNoCancel, true,
-                              Button::No}));
+    run.dialogs.answer(c.answers);
+    run.dialogs.shown.clear();
+    program.screens.existing(MainScreen::kName)->menuItem("MenuExit").click();
+    std::vector<Message> asked{question("Do you really want to exit program?", "Exit?")};
+    if (c.answers.size() > 1) {
+      asked.push_back(
+          Message{"Do you want to save changes?", "Save?", Buttons::YesNoCancel, true, Button::No});
+    }
+    EXPECT_EQ(run.dialogs.shown, asked);
     EXPECT_EQ(std::filesystem::exists(dir.path() / "survey_apt.txt"), c.saved);
     EXPECT_EQ(journalExists(dir.path()), !c.ends) << "kept only while the program stays";
     EXPECT_EQ(platform.quitCalled, c.ends);

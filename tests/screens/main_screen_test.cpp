@@ -100,38 +100,6 @@ TEST_F(MainScreenTest, TabsActOnlyWhileTheirScreenIsShown) {
   EXPECT_FALSE(shown(MainScreen::kName));
 }
 
-struct ExitCase {
-  const char* name;
-  std::vector<Button> answers;
-  bool saved;
-  bool quits;
-  friend void PrintTo(const ExitCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class ExitTest : public MainScreenTest, public ::testing::WithParamInterface<ExitCase> {};
-
-TEST_P(ExitTest, AsksTwiceAndSavesOnlyOnYesYes) {
-  addSurveys(2);
-  start();
-  for (Button b : GetParam().answers) dialogs.answer({b});
-  program.screens.existing(MainScreen::kName)->menuItem("MenuExit").click();
-  ASSERT_GE(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0], question("Do you really want to exit program?", "Exit?"));
-  if (GetParam().answers.size() > 1) {
-    EXPECT_EQ(dialogs.shown[1], questionWithCancel("Do you want to save changes?", "Save?"));
-  }
-  EXPECT_EQ(std::filesystem::exists(dir.path() / "survey_apt.txt"), GetParam().saved);
-  EXPECT_EQ(platform.quitCalled, GetParam().quits);
-  EXPECT_EQ(shown(MainScreen::kName), !GetParam().quits);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, ExitTest,
-    ::testing::Values(ExitCase{"No", {Button::No}, false, false},
-                      ExitCase{"YesNo", {Button::Yes, Button::No}, false, true},
-                      ExitCase{"YesYes", {Button::Yes, Button::Yes}, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(MainScreenTest, FailedSaveKeepsTheProgramOpenAndNamesTheFile) {
   addSurveys(1);
   start();

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <functional>
 #include <map>
+#include <sstream>
 #include <stdexcept>
 
 #include "entry/airport_screen.h"
@@ -13,13 +13,10 @@
 #include "shell/screen_names.h"
 #include "store/file_io.h"
 #include "support/program_fixture.h"
+#include "support/survey_rows.h"
 
-namespace survey {
+namespace survey::testing {
 namespace {
-
-using testing::FakePlatform;
-using testing::NextRun;
-using testing::TempDir;
 
 // Every file of the folder, with its bytes.
 std::map<std::string, std::string> folderBytes(const std::filesystem::path& dir) {
@@ -28,21 +25,6 @@ std::map<std::string, std::string> folderBytes(const std::filesystem::path& dir)
     files[entry.path().filename().string()] = readWholeFile(entry.path()).bytes;
   }
   return files;
-}
-
-// Every cell of the four tables, one line a row.
-std::string tablesText(const SurveyStore& store) {
-  std::string text;
-  for (auto kind :
-       {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
-    const Table& table = store.table(kind);
-    for (int row = 1; row <= table.count(); ++row, text += '\n') {
-      for (int field = 1; field <= table.shape().storageFields; ++field) {
-        text += std::string(table.cell(row, field)) + '|';
-      }
-    }
-  }
-  return text;
 }
 
 // A survey with a runway (and a profile point), a navaid and an obstruction, saved.
@@ -58,6 +40,29 @@ void saveSampleSurvey(const std::filesystem::path& dir) {
   std::ofstream(dir / kObstructionListFile) << "STREET LIGHT,401234.56,0953012.34,1234.6\r\n";
 }
 
+// Comes to the command's screen as a user does, and does what comes before its click.
+void reach(Program& program, const std::string& how, const std::string& screen,
+           const std::string& before) {
+  program.current().surveyKey = "ABC";
+  if (how == "show") showScreen(program, screen);
+  if (how == "airport") {
+    static_cast<AirportScreen&>(program.screens.touch(screen::kAirport)).editCurrentSurvey(1);
+  }
+  for (TableKind kind : {TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
+    if (how == shapeOf(kind).name || (how == "points" && kind == TableKind::Runway)) {
+      editChildRecord(program, kind, 1);
+    }
+  }
+  if (how == "points")
+    program.screens.touch(screen::kRunway).get<CommandButton>("Command1").click();
+  std::istringstream words(before);
+  std::string what, name, text;
+  words >> what >> name >> text;
+  if (what == "row") program.screens.touch(screen).get<Grid>(name).clickRow(1);
+  if (what == "type") program.screens.touch(screen).get<TextBox>(name).setText(text);
+  if (what == "call" && name == "importObstructionList") importObstructionList(program);
+}
+
 TEST(ReadOnlyCopyTest, EveryChangeIsRefusedSayingWhoHoldsTheStoreAndNothingChanges) {
   TempDir dir;
   saveSampleSurvey(dir.path());
@@ -69,102 +74,27 @@ TEST(ReadOnlyCopyTest, EveryChangeIsRefusedSayingWhoHoldsTheStoreAndNothingChang
   ::gethostname(host, sizeof host - 1);
   const std::string refusal = "This survey store is open read-only: process " +
                               std::to_string(::getpid()) + " on machine " + host + " holds it.";
-  using Run = std::function<void(Program&)>;
-  auto click = [](Program& program, const char* screen, const char* button) {
-    program.screens.touch(screen).get<CommandButton>(button).click();
-  };
-  auto onAirport = [](Program& program) {
-    program.current().surveyKey = "ABC";
-    static_cast<AirportScreen&>(program.screens.touch(screen::kAirport)).editCurrentSurvey(1);
-  };
-  auto deleteOnHub = [&](const char* grid, const char* button) -> Run {
-    return [=](Program& program) {
-      onAirport(program);
-      program.screens.touch(screen::kAirport).get<Grid>(grid).clickRow(1);
-      click(program, screen::kAirport, button);
-    };
-  };
-  auto save = [&](TableKind kind, const char* screen, const char* button) -> Run {
-    return [=](Program& program) {
-      program.current().surveyKey = "ABC";
-      editChildRecord(program, kind, 1);
-      click(program, screen, button);
-    };
-  };
-  auto onPoints = [&](Program& program) {
-    save(TableKind::Runway, screen::kRunway, "Command1")(program);  // end 09's points
-    return &program.screens.touch(screen::kRunwayPP);
-  };
-  const struct {
-    const char* command;
-    Run run;
-  } cases[] = {
-      {"survey list Delete",
-       [&](Program& program) {
-         program.current().surveyKey = "ABC";
-         click(program, screen::kMain, "CommandDelete");
-       }},
-      {"survey list Import UDDF",
-       [&](Program& program) {
-         click(program, screen::kMain, "Command2");
-         EXPECT_FALSE(program.screens.isShown(screen::kImport));
-       }},
-      {"survey type OK",
-       [&](Program& program) {
-         showScreen(program, screen::kSurveyType);
-         click(program, screen::kSurveyType, "Command1");
-       }},
-      {"airport Save",
-       [&](Program& program) {
-         onAirport(program);
-         click(program, screen::kAirport, "CommandSubmitAirport");
-       }},
-      {"runway Delete", deleteOnHub("GridRunway", "CommandDelRWY")},
-      {"navaid Delete", deleteOnHub("GridGS", "CommandDelNAV")},
-      {"obstruction Delete", deleteOnHub("GridObstruction", "CommandDelObs")},
-      {"obstruction list import",
-       [](Program& program) {
-         program.current().surveyKey = "ABC";
-         importObstructionList(program);
-       }},
-      {"runway Save", save(TableKind::Runway, screen::kRunway, "CommandSubmitRunway")},
-      {"profile point Add",
-       [&](Program& program) {
-         onPoints(program)->get<TextBox>("Text1PP").setText("2000");
-         click(program, screen::kRunwayPP, "CommandAddRWY");
-       }},
-      {"profile point Delete",
-       [&](Program& program) {
-         onPoints(program)->get<Grid>("GridPP").clickRow(1);
-         click(program, screen::kRunwayPP, "Command3");
-       }},
-      {"navaid Save", save(TableKind::Navaid, screen::kNavaid, "Command5")},
-      {"obstruction Save", save(TableKind::Obstruction, screen::kObstruction, "CommandSubmitOBS")},
-      {"certification Submit",
-       [&](Program& program) {
-         program.current().surveyKey = "ABC";
-         showScreen(program, screen::kCertification);
-         click(program, screen::kCertification, "CommandSubmitAirport");
-       }},
-  };
   const auto filesBefore = folderBytes(dir.path());
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.command);
+  for (const auto& c : caseTable("screens/read_only_refusals.cases", 5)) {
+    SCOPED_TRACE(c[0]);
     FakePlatform platform(dir.path());
     NextRun copy(platform, {Button::Yes});  // open read-only
     ASSERT_TRUE(copy.program.session.readOnly);
-    const std::string tablesBefore = tablesText(copy.program.store);
+    const std::string tablesBefore = surveyRowsText(copy.program.store);
     copy.dialogs.shown.clear();
     try {
-      c.run(copy.program);
+      reach(copy.program, c[1], c[2], c[3]);
+      ASSERT_TRUE(copy.program.screens.isShown(c[2]));
+      if (c[4] != "-") copy.program.screens.touch(c[2]).get<CommandButton>(c[4]).click();
     } catch (const std::logic_error& unexpected) {  // a question a refusal never asks
       ADD_FAILURE() << unexpected.what();
     }
     EXPECT_EQ(copy.dialogs.last(), refusal);
-    EXPECT_EQ(tablesText(copy.program.store), tablesBefore);
+    EXPECT_FALSE(copy.program.screens.isShown(screen::kImport));
+    EXPECT_EQ(surveyRowsText(copy.program.store), tablesBefore);
     EXPECT_EQ(folderBytes(dir.path()), filesBefore);
   }
 }
 
 }  // namespace
-}  // namespace survey
+}  // namespace survey::testing

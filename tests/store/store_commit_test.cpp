@@ -17,6 +17,7 @@
 #include "store/file_io.h"
 #include "store/store_files.h"
 #include "support/fakes.h"
+#include "support/survey_rows.h"
 
 namespace survey {
 namespace {
@@ -136,89 +137,53 @@ TEST(StoreCommit, AFailedOrCutShortSaveLeavesOneWholeGeneration) {
   }
 }
 
-// The temporary files of a save of generation 2 over the store in dir, and the
-// record line of each (as a save writes them: absolute paths).
-std::vector<std::string> temporaryLines(const fs::path& dir) {
-  SurveyStore next = generation(2);
-  std::vector<std::string> lines;
-  for (TableKind kind :
-       {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
-    const fs::path target = fs::absolute(dir / shapeOf(kind).fileName);
-    std::string error;
-    const fs::path temp = writeTemporaryCopy(target, storeFileText(next.table(kind)), error);
-    EXPECT_EQ(error, "");
-    lines.push_back(temp.string() + "\t" + target.string() + "\n");
-  }
-  return lines;
-}
-
 // A record found at the next open: only one that names the store's own files
 // and their temporary files beside them is carried out. Any other renames
 // nothing at all, not even its valid lines, and is set aside with a message.
 TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
-  constexpr const char* kNotTheStores = "which is not one of the store's files";
-  constexpr const char* kNotATemporary = "which is not a temporary file of survey_apt.txt";
-  const struct {
-    const char* what;
-    const char* lastLine;     // "S" stands for the store folder, "O" for a folder beside it
-    bool withoutAirportLine;  // the last line stands for the airport file's
-    int expectedGeneration;
-    const char* reason;  // in the notice; nullptr: nothing set aside, no notice
-  } cases[] = {
-      {"an absolute path outside", "O/sentinel.txt.saving-1\tO/sentinel.txt", false, 1,
-       kNotTheStores},
-      {"a path through ..", "S/../outside/sentinel.txt.saving-1\tS/../outside/sentinel.txt", false,
-       1, kNotTheStores},
-      {"a relative path", "survey_apt.txt.saving-7\tsurvey_apt.txt", true, 1, kNotTheStores},
-      {"a name outside the pattern", "S/notes.txt\tS/survey_apt.txt", true, 1, kNotATemporary},
-      {"a target not one of the four", "S/notes.txt.saving-1\tS/notes.txt", false, 1,
-       kNotTheStores},
-      {"a temporary in another folder", "O/survey_apt.txt.saving-1\tS/survey_apt.txt", true, 1,
-       kNotATemporary},
-      {"a store file named twice", "S/survey_apt.txt.saving-2\tS/survey_apt.txt", false, 1,
-       "a second time"},
-      {"a valid record of the current format", "", false, 2, nullptr},
-      {"a torn record", nullptr, false, 1, nullptr},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& c : testing::caseTable("store/commit_records.cases", 7)) {
+    SCOPED_TRACE(c[0]);
     TempDir root;
     const fs::path store = root.path() / "store", outside = root.path() / "outside";
     fs::create_directories(store);
     fs::create_directories(outside);
-    SurveyStore old = generation(1);
+    SurveyStore old = generation(1), next = generation(2);
     ASSERT_TRUE(saveStore(old, store).ok());
     std::ofstream(outside / "sentinel.txt") << "the user's own file";
-    std::ofstream(outside / "sentinel.txt.saving-1") << "planted";
-    std::ofstream(outside / "survey_apt.txt.saving-1") << "planted";
-    std::ofstream(store / "notes.txt") << "planted";
-    std::ofstream(store / "notes.txt.saving-1") << "planted";
-    std::ofstream(store / "survey_apt.txt.saving-2") << "planted";
-    std::ofstream(store / "survey_store.commit.set-aside1") << "an older one";
-    const std::vector<std::string> lines = temporaryLines(store);
-    std::string record = "survey store commit\n";
-    for (std::size_t k = c.withoutAirportLine ? 1 : 0; k < lines.size(); ++k) record += lines[k];
-    if (c.lastLine != nullptr && *c.lastLine != '\0') {
-      std::string line = c.lastLine;
-      for (std::size_t at = 0; at < line.size(); ++at) {
-        if ((line[at] == 'S' || line[at] == 'O') && (at == 0 || line[at - 1] == '\t')) {
-          line.replace(at, 1, (line[at] == 'S' ? store : outside).string());
-        }
-      }
-      record += line + "\n";
+    for (const fs::path& planted :
+         {outside / "sentinel.txt.saving-1", outside / "survey_apt.txt.saving-1",
+          store / "notes.txt", store / "notes.txt.saving-1", store / "survey_apt.txt.saving-2"}) {
+      std::ofstream(planted) << "planted";
     }
-    if (c.lastLine != nullptr) record += "end\n";
+    std::ofstream(store / "survey_store.commit.set-aside1") << "an older one";
+    std::string record = "survey store commit\n";
+    for (TableKind kind : testing::kAllTables) {  // the temporary files of a real save
+      const fs::path target = fs::absolute(store / shapeOf(kind).fileName);
+      std::string error;
+      const fs::path temp = writeTemporaryCopy(target, storeFileText(next.table(kind)), error);
+      EXPECT_EQ(error, "");
+      if (kind != TableKind::Airport || c[3] == "kept")
+        record += temp.string() + "\t" + target.string() + "\n";
+    }
+    auto placed = [&](std::string path) {
+      if (path.starts_with("S/") || path.starts_with("O/")) {
+        path.replace(0, 1, (path[0] == 'S' ? store : outside).string());
+      }
+      return path;
+    };
+    if (!c[1].empty()) record += placed(c[1]) + "\t" + placed(c[2]) + "\n";
+    if (c[4] == "end") record += "end\n";
     std::ofstream(store / kCommitRecordName) << record;
 
     SurveyStore loaded;
     const StoreLoadReport report = loadStore(loaded, store);
     EXPECT_FALSE(report.failed) << report.message();
-    EXPECT_EQ(loadedGeneration(store), c.expectedGeneration);
+    EXPECT_EQ(loadedGeneration(store), std::stoi(c[5]));
     EXPECT_EQ(readWholeFile(outside / "sentinel.txt").bytes, "the user's own file");
     EXPECT_EQ(readWholeFile(store / "notes.txt").bytes, "planted");
     EXPECT_EQ(readWholeFile(store / "survey_store.commit.set-aside1").bytes, "an older one");
     EXPECT_FALSE(fs::exists(store / kCommitRecordName));
-    if (c.reason == nullptr) {
+    if (c[6].empty()) {
       EXPECT_EQ(report.notice, "");
       EXPECT_FALSE(fs::exists(store / "survey_store.commit.set-aside2"));
     } else {
@@ -226,7 +191,7 @@ TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
       EXPECT_NE(report.notice.find("set aside as survey_store.commit.set-aside2"),
                 std::string::npos)
           << report.notice;
-      EXPECT_NE(report.notice.find(c.reason), std::string::npos) << report.notice;
+      EXPECT_NE(report.notice.find(c[6]), std::string::npos) << report.notice;
       EXPECT_NE(report.message().find("the store files were read as they are"), std::string::npos);
     }
   }

@@ -7,13 +7,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "store/file_io.h"
 #include "store/store_commit.h"
 #include "store/store_files.h"
 #include "store/store_lock.h"
 #include "support/fakes.h"
+#include "support/survey_rows.h"
 
 namespace survey {
 namespace {
@@ -46,64 +46,26 @@ void plantRecord(const fs::path& store, const fs::path& recordPath) {
 }
 
 TEST(StoreSideLinks, ALinkedStoreSideFileIsRefusedAndTheOtherFileKeepsItsBytes) {
-  struct Case {
-    const char* what;
-    std::function<void(const fs::path& store, const fs::path& other)> plant;
-    std::function<std::string(const fs::path& store)> act;
-    const char* name;    // the refused file, named in the message
-    const char* reason;  // why
-  };
-  const Case cases[] = {
-      {"lock file as a symbolic link",
-       [](const fs::path& store, const fs::path& other) {
-         fs::create_symlink(other, store / kLockFileName);
-       },
-       lockRefusal, kLockFileName, "it is a symbolic link"},
-      {"lock file as a hard link",
-       [](const fs::path& store, const fs::path& other) {
-         fs::create_hard_link(other, store / kLockFileName);
-       },
-       lockRefusal, kLockFileName, "it is a hard link"},
-      {"commit record as a symbolic link",
-       [](const fs::path& store, const fs::path& other) {
-         plantRecord(store, other);
-         std::ofstream(store / "survey_apt.txt.saving-1") << "0 : 3.7\r\n";
-         fs::create_symlink(other, store / kCommitRecordName);
-       },
-       loadNotice, kCommitRecordName, "it is a symbolic link"},
-      {"commit record as a hard link",
-       [](const fs::path& store, const fs::path& other) {
-         plantRecord(store, other);
-         std::ofstream(store / "survey_apt.txt.saving-1") << "0 : 3.7\r\n";
-         fs::create_hard_link(other, store / kCommitRecordName);
-       },
-       loadNotice, kCommitRecordName, "it is a hard link"},
-      {"temporary file as a symbolic link",
-       [](const fs::path& store, const fs::path& other) {
-         plantRecord(store, store / kCommitRecordName);
-         fs::create_symlink(other, store / "survey_apt.txt.saving-1");
-       },
-       loadNotice, "survey_apt.txt.saving-1", "it is a symbolic link"},
-      {"temporary file as a hard link",
-       [](const fs::path& store, const fs::path& other) {
-         plantRecord(store, store / kCommitRecordName);
-         fs::create_hard_link(other, store / "survey_apt.txt.saving-1");
-       },
-       loadNotice, "survey_apt.txt.saving-1", "it is a hard link"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& c : testing::caseTable("store/side_links.cases", 3)) {
+    SCOPED_TRACE(c[0] + " as a " + c[1] + " link");
     TempDir root;
     const fs::path store = root.path() / "store", other = root.path() / "other.txt";
     fs::create_directories(store);
     std::ofstream(store / "survey_apt.txt") << "1 : 3.7\r\n";
     std::ofstream(other) << "the user's own file\n";
-    c.plant(store, other);
+    if (c[0] == kCommitRecordName) {  // the record is the other file's text
+      plantRecord(store, other);
+      std::ofstream(store / "survey_apt.txt.saving-1") << "0 : 3.7\r\n";
+    } else if (c[0] != kLockFileName) {
+      plantRecord(store, store / kCommitRecordName);
+    }
+    if (c[1] == "symbolic") fs::create_symlink(other, store / c[0]);
+    if (c[1] == "hard") fs::create_hard_link(other, store / c[0]);
     const std::string before = readWholeFile(other).bytes;
 
-    const std::string message = c.act(store);
-    EXPECT_NE(message.find(c.name), std::string::npos) << message;
-    EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+    const std::string message = c[0] == kLockFileName ? lockRefusal(store) : loadNotice(store);
+    EXPECT_NE(message.find(c[0]), std::string::npos) << message;
+    EXPECT_NE(message.find(c[2]), std::string::npos) << message;
     EXPECT_EQ(readWholeFile(other).bytes, before);
     EXPECT_NE(inodeOf(store / "survey_apt.txt"), inodeOf(other)) << "the store file became it";
     EXPECT_EQ(readWholeFile(store / "survey_apt.txt").bytes, "1 : 3.7\r\n");

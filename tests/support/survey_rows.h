@@ -15,6 +15,7 @@
 
 #include "store/file_io.h"
 #include "store/survey_store.h"
+#include "support/fields_text.h"
 
 namespace survey::testing {
 
