@@ -1,75 +1,35 @@
 #include <gtest/gtest.h>
 
+#include "support/survey_rows.h"
 #include "uddf/import/uddf_conversions.h"
 #include "uddf/import/uddf_text.h"
 
 namespace survey::uddf {
 namespace {
 
-TEST(UddfDate, DayOfYearBecomesMonthDayYear) {
-  const struct {
-    const char* item;
-    const char* date;
-  } cases[] = {
-      {"0452006", "02/14/2006"}, {"0362006", "02/5/2006"},    {"0152006", "01/15/2006"},
-      {"0012005", "01/1/2005"},  {"0592005", "02/28/2005"},   {"0602004", "03/1/2004"},
-      {"3652003", "12/31/2003"}, {"3662003", "//2003"},       {"9992003", "//2003"},
-      {"0002003", "//2003"},     {"2122001", "07/31/2001"},   {"2132001", "08/1/2001"},
-      {"3352001", "12/1/2001"},  {" 0452006 ", "02/14/2006"}, {"1202001", "04/30/2001"},
-      {"1212001", "05/1/2001"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(convertUddfDate(c.item), std::optional<std::string>(c.date)) << c.item;
-  }
-}
+using survey::testing::caseTable;
 
-TEST(UddfDate, UnreadableDatesGiveNothing) {
-  for (const char* item : {"", "       ", "045200", "04520066", "12A4567", "-452006", "045 006"}) {
-    EXPECT_EQ(convertUddfDate(item), std::nullopt) << '"' << item << '"';
-    EXPECT_EQ(uddfDateOrEmpty(item), "") << '"' << item << '"';
+TEST(UddfDate, DayOfYearBecomesMonthDayYearOrNothing) {
+  for (const auto& c : caseTable("import/uddf_dates.cases", 2)) {
+    const auto expected = c[1] == "nothing" ? std::nullopt : std::optional<std::string>(c[1]);
+    EXPECT_EQ(convertUddfDate(c[0]), expected) << '"' << c[0] << '"';
+    if (!expected) {
+      EXPECT_EQ(uddfDateOrEmpty(c[0]), "") << '"' << c[0] << '"';
+    }
   }
 }
 
 TEST(UddfCoordinate, CutIntoDegreesMinutesSeconds) {
-  using enum CoordinateAxis;
-  const struct {
-    const char* item;
-    CoordinateAxis axis;
-    const char *degrees, *minutes, *seconds;
-  } cases[] = {
-      {"051234.5678", Latitude, "05", "12", "34.5678"},
-      {"-451234.5", Latitude, "45", "12", "34.5"},
-      {"  341205.3  ", Latitude, "34", "12", "05.3"},
-      {"3412.0", Latitude, "34", "12", ".0"},
-      {"1174523.1234", Longitude, "117", "45", "23.1234"},
-      {"0981000.5", Longitude, "098", "10", "00.5"},
-      {"-0090300.00", Longitude, "009", "03", "00.00"},
-      {"-1181530.2", Longitude, "118", "15", "30.2"},
-      {"773000.1234", Longitude, "77", "30", "00.1234"},
-      // 10 to 19 degrees come with two degree digits, whatever the decimals.
-      {"153000.1234", Longitude, "15", "30", "00.1234"},
-      {"-103000.5", Longitude, "10", "30", "00.5"},
-      {"195959.99", Longitude, "19", "59", "59.99"},
-      {"1530.00", Longitude, "15", "30", ".00"},
-      {"11830.00", Longitude, "118", "30", ".00"},
-      {"1000000.0000", Longitude, "100", "00", "00.0000"},
-      // Seconds take at most eight characters.
-      {"34120512345678999", Latitude, "34", "12", "05123456"},
-  };
-  for (const auto& c : cases) {
-    const auto dms = convertCoordinate(c.item, c.axis);
-    ASSERT_TRUE(dms) << c.item;
-    EXPECT_EQ(dms->degrees, c.degrees) << c.item;
-    EXPECT_EQ(dms->minutes, c.minutes) << c.item;
-    EXPECT_EQ(dms->seconds, c.seconds) << c.item;
+  for (const auto& c : caseTable("import/coordinates.cases", 5)) {
+    const auto dms = convertCoordinate(
+        c[0], c[1] == "latitude" ? CoordinateAxis::Latitude : CoordinateAxis::Longitude);
+    ASSERT_TRUE(dms) << c[0];
+    EXPECT_EQ(dms->degrees + "|" + dms->minutes + "|" + dms->seconds,
+              c[2] + "|" + c[3] + "|" + c[4])
+        << c[0];
   }
   EXPECT_FALSE(convertCoordinate("", CoordinateAxis::Latitude));
   EXPECT_FALSE(convertCoordinate("  -  ", CoordinateAxis::Longitude));
-  const auto shortText = convertCoordinate("3", CoordinateAxis::Latitude);
-  ASSERT_TRUE(shortText);
-  EXPECT_EQ(shortText->degrees, "3");
-  EXPECT_EQ(shortText->minutes, "");
-  EXPECT_EQ(shortText->seconds, "");
 }
 
 // The texts of the codes a file may hold are proven by the sample file's rows; here the
