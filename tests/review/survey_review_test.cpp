@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 #include <set>
 #include <sstream>
 #include <tuple>
@@ -44,24 +44,8 @@ TEST(SurveyReview, AnUnknownSurveyHasNoFindings) {
   EXPECT_TRUE(reviewSurvey(survey.store, "", testing::kToday).empty());
 }
 
-struct Defect {
-  const char* name;
-  std::function<void(KnownSurvey&)> inject;
-  std::function<std::set<Place>(const KnownSurvey&)> expected;
-};
-
-Place runway(const KnownSurvey& s, int field) {
-  return {TableKind::Runway, s.runway, field, Severity::Warning};
-}
-Place obstruction(const KnownSurvey& s, int index, int field, Severity severity) {
-  return {TableKind::Obstruction, s.obstructions[static_cast<std::size_t>(index)], field, severity};
-}
-
 void setRunway(KnownSurvey& s, int field, const std::string& value) {
   s.store.runways().setCell(s.runway, field, value);
-}
-void setObstruction(KnownSurvey& s, int index, int field, const std::string& value) {
-  s.store.obstructions().setCell(s.obstructions[static_cast<std::size_t>(index)], field, value);
 }
 
 // A new obstruction row with every field of the indexed one.
@@ -73,141 +57,83 @@ int copyObstruction(KnownSurvey& s, int index) {
   return copy;
 }
 
-// Renames the runway everywhere the survey names it, so only its designators are at fault.
-void renameRunway(KnownSurvey& s, const std::string& first, const std::string& second) {
-  setRunway(s, 2, first);
-  setRunway(s, 27, second);
-  setRunway(s, 60, first);
-  for (int i = 0; i < 3; ++i) setObstruction(s, i, 1, first);
+// The table and row of a record as the defect table names it: "obstruction" with its index,
+// "copy" for the obstruction added last.
+std::pair<TableKind, int> recordNamed(const KnownSurvey& s, const std::string& name, int index) {
+  if (name == "airport") return {TableKind::Airport, s.airport};
+  if (name == "runway") return {TableKind::Runway, s.runway};
+  if (name == "navaid") return {TableKind::Navaid, s.navaid};
+  if (name == "copy") return {TableKind::Obstruction, s.obstructions.back()};
+  EXPECT_EQ(name, "obstruction");
+  return {TableKind::Obstruction, s.obstructions.at(static_cast<std::size_t>(index))};
 }
 
-class OneDefect : public ::testing::TestWithParam<Defect> {};
-void PrintTo(const Defect& defect, std::ostream* out) {
-  *out << defect.name;
+// Carries out one change of the defect table.
+void change(KnownSurvey& s, const std::string& text) {
+  std::istringstream words(text);
+  std::string name, word;
+  double bearing = 0, miles = 0;
+  words >> name;
+  if (name == "rename") {  // the runway everywhere the survey names it
+    std::string first, second;
+    words >> word >> first >> second;
+    for (int field : {2, 60}) setRunway(s, field, first);
+    setRunway(s, 27, second);
+    for (int row : s.obstructions) s.store.obstructions().setCell(row, 1, first);
+  } else if (text == "opposite azimuth + 2 minutes") {
+    setRunway(s, 29, testing::azimuthText(s.end2Azimuth + 2.0 / 60));
+  } else if (text == "copy") {
+    s.obstructions.push_back(copyObstruction(s, 2));
+  } else if (words >> word >> bearing >> miles && word == "moved") {
+    testing::setPosition(s.store.navaids(), s.navaid, 3, 6,
+                         testing::travel(s.arp, bearing, miles * 1852.0), 4);
+  } else if (word == "added") {
+    s.obstructions.push_back(
+        s.addObstruction(testing::travel(s.arp, bearing, miles * 1852.0), 500));
+  } else {  // "record [index] field = value"
+    std::istringstream place(text);
+    int index = 0, field = 0;
+    place >> name;
+    if (name == "obstruction") place >> index;
+    place >> field;
+    const auto equals = text.find(" =");
+    ASSERT_NE(equals, std::string::npos) << text;
+    const auto [kind, row] = recordNamed(s, name, index);
+    s.store.table(kind).setCell(
+        row, field, survey::testing::unquoted(text.substr(std::min(text.size(), equals + 3))));
+  }
 }
 
-TEST_P(OneDefect, RaisesExactlyItsFinding) {
-  KnownSurvey survey;
-  GetParam().inject(survey);
-  const auto findings = survey.review();
-  EXPECT_EQ(placesOf(findings), GetParam().expected(survey)) << describe(findings);
+// The places a defect must raise, as the defect table writes them.
+std::set<Place> placesNamed(const KnownSurvey& s, const std::string& text) {
+  std::set<Place> places;
+  std::istringstream list(text == "none" ? "" : text);
+  for (std::string one; std::getline(list, one, ';');) {
+    std::istringstream words(one);
+    std::string name, severity;
+    int index = 0, field = 0;
+    words >> name;
+    if (name == "obstruction") words >> index;
+    words >> field >> severity;
+    EXPECT_TRUE(severity == "error" || severity == "warning") << one;
+    const auto [kind, row] = recordNamed(s, name, index);
+    places.insert({kind, row, field, severity == "error" ? Severity::Error : Severity::Warning});
+  }
+  return places;
 }
 
-std::string swappedFirstDigits(std::string text) {
-  std::swap(text[1], text[2]);
-  return text;
+TEST(SurveyReview, EachDefectRaisesExactlyItsFindings) {
+  for (const auto& c : survey::testing::caseTable("review/one_defect.cases", 3)) {
+    SCOPED_TRACE(c[0]);
+    KnownSurvey survey;
+    std::istringstream changes(c[1]);
+    for (std::string one; std::getline(changes, one, ';');) {
+      change(survey, one.substr(one.find_first_not_of(' ')));
+    }
+    const auto findings = survey.review();
+    EXPECT_EQ(placesOf(findings), placesNamed(survey, c[2])) << describe(findings);
+  }
 }
-
-const Defect kRunwayDefects[] = {
-    {"LengthOffBy2000Feet", [](KnownSurvey& s) { setRunway(s, 5, "7000"); },
-     [](const KnownSurvey& s) { return std::set{runway(s, 5)}; }},
-    {"LengthWithinOnePercent", [](KnownSurvey& s) { setRunway(s, 5, "9080"); },
-     [](const KnownSurvey&) { return std::set<Place>{}; }},
-    {"AzimuthDigitsSwapped",
-     [](KnownSurvey& s) {
-       setRunway(s, 4, swappedFirstDigits(s.store.runways().cell(s.runway, 4)));
-     },
-     [](const KnownSurvey& s) { return std::set{runway(s, 4)}; }},
-    {"OppositeAzimuthTwoMinutesOff",
-     [](KnownSurvey& s) { setRunway(s, 29, testing::azimuthText(s.end2Azimuth + 2.0 / 60)); },
-     [](const KnownSurvey& s) { return std::set{runway(s, 29)}; }},
-    {"AzimuthNotDddmmss", [](KnownSurvey& s) { setRunway(s, 4, "1637500"); },
-     [](const KnownSurvey& s) { return std::set{runway(s, 4)}; }},
-    {"DesignatorsWrongByTwo", [](KnownSurvey& s) { renameRunway(s, "13", "31"); },
-     [](const KnownSurvey& s) {
-       return std::set{runway(s, 2), runway(s, 27)};
-     }},
-    {"DesignatorOffByOneIsAccepted", [](KnownSurvey& s) { renameRunway(s, "14", "32"); },
-     [](const KnownSurvey&) { return std::set<Place>{}; }},
-    {"DeclinationSignReversed",
-     [](KnownSurvey& s) { s.store.airports().setCell(s.airport, 16, "15.0"); },
-     [](const KnownSurvey& s) {
-       return std::set{runway(s, 2), runway(s, 27)};
-     }},
-    {"DesignatorsNotEighteenApart", [](KnownSurvey& s) { setRunway(s, 27, "34"); },
-     [](const KnownSurvey& s) { return std::set{runway(s, 27)}; }},
-    {"DisplacedLengthNotItsPosition", [](KnownSurvey& s) { setRunway(s, 24, "800"); },
-     [](const KnownSurvey& s) { return std::set{runway(s, 24)}; }},
-    {"DisplacedThresholdOffTheRunway", [](KnownSurvey& s) { setRunway(s, 19, "20"); },
-     [](const KnownSurvey& s) { return std::set{runway(s, 18)}; }},
-    {"ProfilePointBeyondTheRunway", [](KnownSurvey& s) { setRunway(s, 61, "9500"); },
-     [](const KnownSurvey& s) { return std::set{runway(s, 61)}; }},
-};
-INSTANTIATE_TEST_SUITE_P(Runway, OneDefect, ::testing::ValuesIn(kRunwayDefects),
-                         [](const auto& info) { return info.param.name; });
-
-const Defect kSurveyDefects[] = {
-    {"RunwayEndHeightsSwapped",
-     [](KnownSurvey& s) {
-       setRunway(s, 14, testing::feet(390 + testing::kSeparation));
-       setRunway(s, 15, "390.0");
-     },
-     [](const KnownSurvey& s) { return std::set{runway(s, 15)}; }},
-    {"ObstructionEllipsoidalInMetres", [](KnownSurvey& s) { setObstruction(s, 1, 10, "123"); },
-     [](const KnownSurvey& s) { return std::set{obstruction(s, 1, 10, Severity::Warning)}; }},
-    {"AboveGroundOverTheTop", [](KnownSurvey& s) { setObstruction(s, 0, 12, "2000"); },
-     [](const KnownSurvey& s) { return std::set{obstruction(s, 0, 12, Severity::Warning)}; }},
-    {"Obstruction50NauticalMilesAway",
-     [](KnownSurvey& s) {
-       s.obstructions.push_back(s.addObstruction(testing::travel(s.arp, 200, 50 * 1852.0), 500));
-     },
-     [](const KnownSurvey& s) { return std::set{obstruction(s, 3, 3, Severity::Warning)}; }},
-    {"Navaid29NauticalMilesAwayIsAccepted",
-     [](KnownSurvey& s) {
-       testing::setPosition(s.store.navaids(), s.navaid, 3, 6,
-                            testing::travel(s.arp, 10, 29 * 1852.0), 4);
-     },
-     [](const KnownSurvey&) { return std::set<Place>{}; }},
-    {"DuplicateObstruction",
-     [](KnownSurvey& s) { s.obstructions.push_back(copyObstruction(s, 2)); },
-     [](const KnownSurvey& s) { return std::set{obstruction(s, 3, 3, Severity::Warning)}; }},
-    {"SamePlaceOtherHeightIsNoDuplicate",
-     [](KnownSurvey& s) {
-       const int copy = copyObstruction(s, 2);
-       s.store.obstructions().setCell(copy, 9, "520.0");
-       s.store.obstructions().setCell(copy, 10, testing::feet(520 + testing::kSeparation));
-     },
-     [](const KnownSurvey&) { return std::set<Place>{}; }},
-    {"DeletedDuplicateIsIgnored",
-     [](KnownSurvey& s) { s.store.obstructions().setCell(copyObstruction(s, 2), 24, "D"); },
-     [](const KnownSurvey&) { return std::set<Place>{}; }},
-    {"ObstructionOfAnUnknownRunway", [](KnownSurvey& s) { setObstruction(s, 2, 1, "04"); },
-     [](const KnownSurvey& s) { return std::set{obstruction(s, 2, 1, Severity::Warning)}; }},
-    {"SurfaceOfAnotherSurveyType",
-     [](KnownSurvey& s) { setObstruction(s, 0, 21, kAreaNavPrecisionSurface); },
-     [](const KnownSurvey& s) { return std::set{obstruction(s, 0, 21, Severity::Error)}; }},
-    {"MissingTopElevation", [](KnownSurvey& s) { setObstruction(s, 1, 9, ""); },
-     [](const KnownSurvey& s) { return std::set{obstruction(s, 1, 9, Severity::Error)}; }},
-    {"MissingRunwayEndLatitude", [](KnownSurvey& s) { setRunway(s, 32, " "); },
-     [](const KnownSurvey& s) {
-       return std::set{Place{TableKind::Runway, s.runway, 32, Severity::Error}};
-     }},
-    {"MissingVerticalDatum", [](KnownSurvey& s) { s.store.airports().setCell(s.airport, 22, ""); },
-     [](const KnownSurvey& s) {
-       return std::set{Place{TableKind::Airport, s.airport, 22, Severity::Error}};
-     }},
-    {"ElevationLocationTooLongForTheFile",
-     [](KnownSurvey& s) { s.store.airports().setCell(s.airport, 15, "12 + 1500"); },
-     [](const KnownSurvey& s) {
-       return std::set{Place{TableKind::Airport, s.airport, 15, Severity::Error}};
-     }},
-    {"ObjectTooLongForTheFile",
-     [](KnownSurvey& s) { setObstruction(s, 2, 2, std::string(40, 'W')); },
-     [](const KnownSurvey& s) { return std::set{obstruction(s, 2, 2, Severity::Error)}; }},
-    {"DateInTheFuture", [](KnownSurvey& s) { setObstruction(s, 0, 23, "12/07/2026"); },
-     [](const KnownSurvey& s) { return std::set{obstruction(s, 0, 23, Severity::Error)}; }},
-    {"DateNotOnTheCalendar", [](KnownSurvey& s) { setRunway(s, 1, "02/29/2026"); },
-     [](const KnownSurvey& s) {
-       return std::set{Place{TableKind::Runway, s.runway, 1, Severity::Error}};
-     }},
-    {"DateMoreThanFiveYearsOld",
-     [](KnownSurvey& s) { s.store.navaids().setCell(s.navaid, 18, "11/01/2021"); },
-     [](const KnownSurvey& s) {
-       return std::set{Place{TableKind::Navaid, s.navaid, 18, Severity::Warning}};
-     }},
-};
-INSTANTIATE_TEST_SUITE_P(Survey, OneDefect, ::testing::ValuesIn(kSurveyDefects),
-                         [](const auto& info) { return info.param.name; });
 
 TEST(SurveyReview, AShortenedValueNamesWhatTheFileWouldHold) {
   KnownSurvey survey;
