@@ -3,6 +3,10 @@
 // survey cannot be changed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <sstream>
+
 #include "shell/record_screen.h"
 #include "shell/screen_names.h"
 #include "support/program_fixture.h"
@@ -12,59 +16,31 @@ namespace survey::testing {
 namespace {
 
 struct RecordKind {
-  const char* screen;
+  std::string screen;
   TableKind table;
-  const char* save;
-  const char* cancel;
-  const char* hubNew;
-  const char* hubGrid;
+  std::string save, cancel, hubNew, hubGrid;
   int capacity;
-  const char* box;  // a box typed on every opening
+  std::string box;  // a box typed on every opening
   int field;        // where that box is stored
-  const char* text;
-  std::vector<const char*> lockedButtons;  // disabled while the survey is locked
-  const char* gone;                        // told when the edited row is no longer there
+  std::string text;
+  std::vector<std::string> lockedButtons;  // disabled while the survey is locked
+  std::string gone;                        // told when the edited row is no longer there
 };
 
-const RecordKind kKinds[] = {
-    {screen::kRunway,
-     TableKind::Runway,
-     "CommandSubmitRunway",
-     "CommandCancelRunway",
-     "CommandAddRWY",
-     "GridRunway",
-     1000,
-     "Text6R",
-     6,
-     "75",
-     {"CommandSubmitRunway", "Command3", "Command1", "Command2"},
-     "The runway being edited is no longer in the runway table; nothing was saved."},
-    {screen::kNavaid,
-     TableKind::Navaid,
-     "Command5",
-     "Command6",
-     "CommandAddNAV",
-     "GridGS",
-     10000,
-     "Text2G",
-     2,
-     "IABC",
-     {"Command5", "Command6"},
-     "The navaid to change could not be found, so nothing was saved. Choose it again in the "
-     "airport screen's navaid list and press \"Edit\"."},
-    {screen::kObstruction,
-     TableKind::Obstruction,
-     "CommandSubmitOBS",
-     "CommandCancelOBS",
-     "CommandAddObs",
-     "GridObstruction",
-     32767,
-     "Text2O",
-     2,
-     "TREE",
-     {"CommandSubmitOBS"},
-     "The obstruction being edited is no longer in the table, so nothing was saved. Choose it "
-     "again in the list of obstructions on the airport screen."}};
+// The three screens, as the reviewed case file describes them.
+const std::vector<RecordKind>& kinds() {
+  static std::vector<RecordKind> kinds;
+  if (!kinds.empty()) return kinds;
+  for (const auto& c : caseTable("screens/record_kinds.cases", 12)) {
+    const auto* table = std::find_if(std::begin(kAllTables), std::end(kAllTables),
+                                     [&](TableKind k) { return shapeOf(k).name == c[1]; });
+    std::istringstream words(c[10]);
+    std::vector<std::string> locked{std::istream_iterator<std::string>(words), {}};
+    kinds.push_back({c[0], *table, c[2], c[3], c[4], c[5], std::stoi(c[6]), c[7], std::stoi(c[8]),
+                     c[9], locked, c[11]});
+  }
+  return kinds;
+}
 
 class RecordScreensTest : public ProgramTest {
  protected:
@@ -101,7 +77,7 @@ class RecordScreensTest : public ProgramTest {
     dynamic_cast<RecordScreen&>(showScreen(program, kind.screen)).loadRecord();
   }
   Table& table(const RecordKind& kind) { return program.store.table(kind.table); }
-  CommandButton& button(const RecordKind& kind, const char* name) {
+  CommandButton& button(const RecordKind& kind, const std::string& name) {
     return control<CommandButton>(kind.screen, name);
   }
 };
@@ -112,7 +88,7 @@ TEST_F(RecordScreensTest, SaveRefusesWithoutASurveyOfTheStore) {
     const char* key;
     bool added;
   } cases[] = {{"", false}, {"GONE", false}, {"ABC", true}};
-  for (const auto& kind : kKinds) {
+  for (const auto& kind : kinds()) {
     for (const auto& c : cases) {
       SCOPED_TRACE(std::string(kind.screen) + " key " + c.key);
       program.current().surveyKey = c.key;
@@ -131,7 +107,7 @@ TEST_F(RecordScreensTest, HubNewCommandsNeedTheSurveyInTheStore) {
     program.current().surveyKey = key;
     control<TabStrip>(MainScreen::kName, "TabStrip1").select(1);
     ASSERT_TRUE(shown(screen::kAirport));
-    for (const auto& kind : kKinds) {
+    for (const auto& kind : kinds()) {
       EXPECT_EQ(control<CommandButton>(screen::kAirport, kind.hubNew).enabled(),
                 std::string(key) == "ABC")
           << kind.hubNew;
@@ -141,7 +117,7 @@ TEST_F(RecordScreensTest, HubNewCommandsNeedTheSurveyInTheStore) {
 }
 
 TEST_F(RecordScreensTest, AFullTableRefusesTheAddAndKeepsTheEntry) {
-  for (const auto& kind : kKinds) {
+  for (const auto& kind : kinds()) {
     SCOPED_TRACE(kind.screen);
     table(kind).setCount(kind.capacity);
     openNew(kind);
@@ -158,7 +134,7 @@ TEST_F(RecordScreensTest, AFullTableRefusesTheAddAndKeepsTheEntry) {
 }
 
 TEST_F(RecordScreensTest, AnEditedRowNoLongerInTheTableSavesNothing) {
-  for (const auto& kind : kKinds) {
+  for (const auto& kind : kinds()) {
     SCOPED_TRACE(kind.screen);
     program.store.appendChild(kind.table, {{kind.field, "1"}});
     openNew(kind);
@@ -175,7 +151,7 @@ TEST_F(RecordScreensTest, AnEditedRowNoLongerInTheTableSavesNothing) {
 }
 
 TEST_F(RecordScreensTest, CancelStoresNothingAndShowsTheSurveyAgain) {
-  for (const auto& kind : kKinds) {
+  for (const auto& kind : kinds()) {
     SCOPED_TRACE(kind.screen);
     openNew(kind);
     const std::size_t told = dialogs.shown.size();
@@ -191,7 +167,7 @@ TEST_F(RecordScreensTest, CancelStoresNothingAndShowsTheSurveyAgain) {
 }
 
 TEST_F(RecordScreensTest, ALockedSurveyCannotBeChangedFromEdit) {
-  for (const auto& kind : kKinds) {
+  for (const auto& kind : kinds()) {
     for (const char* status : {"CERTIFIED2", "CERTIFIED", "NEW", ""}) {
       SCOPED_TRACE(std::string(kind.screen) + " " + status);
       const bool locked = std::string(status) == "CERTIFIED2";
@@ -205,14 +181,14 @@ TEST_F(RecordScreensTest, ALockedSurveyCannotBeChangedFromEdit) {
       }
       const int row = program.store.appendChild(kind.table, values).row;
       openEdit(kind, row);
-      for (const char* name : kind.lockedButtons) {
+      for (const std::string& name : kind.lockedButtons) {
         EXPECT_EQ(button(kind, name).enabled(), !locked) << name;
       }
       type(kind.screen, kind.box, kind.text);
       click(kind.screen, kind.save);
       EXPECT_EQ(table(kind).cell(row, kind.field), locked ? "1" : kind.text);
       if (locked) {
-        for (const char* name : kind.lockedButtons) click(kind.screen, name);
+        for (const std::string& name : kind.lockedButtons) click(kind.screen, name);
         EXPECT_EQ(table(kind).cell(row, kind.field), "1");
         EXPECT_TRUE(shown(kind.screen));
       }
@@ -226,7 +202,7 @@ TEST_F(RecordScreensTest, EveryBoxChecksWhatIsTyped) {
     const std::string &screenName = c[0], &box = c[1], &text = c[2], &message = c[3];
     SCOPED_TRACE(box + " " + text);
     if (!shown(screenName)) {
-      openNew(*std::find_if(std::begin(kKinds), std::end(kKinds),
+      openNew(*std::find_if(kinds().begin(), kinds().end(),
                             [&](const RecordKind& kind) { return kind.screen == screenName; }));
     }
     dialogs.shown.clear();
