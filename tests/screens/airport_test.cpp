@@ -122,14 +122,7 @@ TEST_F(AirportTest, FirstSaveAddsTheSurveyAndTheSecondChangesIt) {
   ASSERT_EQ(airports().count(), 1);
   // The region is stored as typed.
   expectRow(TableKind::Airport, 1,
-            {{3, "ABC"},
-             {4, "aea"},
-             {5, "13/01/2005"},
-             {18, ">1 M"},
-             {25, "NAVAID"},
-             {41, "NEW"},
-             {39, "False"},
-             {40, "True"}});
+            fieldsOf("3=ABC, 4=aea, 5=13/01/2005, 18=>1 M, 25=NAVAID, 41=NEW, 39=False, 40=True"));
   EXPECT_EQ(program.current().surveyKey, "ABC");
   EXPECT_EQ(program.current().airportMode, "E");
   EXPECT_EQ(program.current().airportRow, 1);
@@ -200,13 +193,7 @@ TEST_F(AirportTest, StoredListValuesAreSelectedAgainAndKept) {
 
 TEST_F(AirportTest, EditLoadsTheSurveyAndLocksItsIdentifier) {
   storeSurvey("OLD");
-  storeSurvey("ABC", {{5, "04/05/2006"},
-                      {7, "40"},
-                      {8, "38"},
-                      {9, "12.5"},
-                      {13, "1234.5"},
-                      {39, "False"},
-                      {40, "True"}});
+  storeSurvey("ABC", fieldsOf("5=04/05/2006, 7=40, 8=38, 9=12.5, 13=1234.5, 39=False, 40=True"));
   editFromList(2);
   ASSERT_TRUE(shown(kAirport));
   EXPECT_TRUE(control<TextBox>(kAirport, "Text3A").locked());

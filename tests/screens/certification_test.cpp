@@ -140,14 +140,11 @@ TEST_F(CertificationTest, ACertifiedSurveySurvivesExitAndRestart) {
   NextRun later(platform);
   const SurveyStore& reloaded = later.program.store;
   ASSERT_EQ(reloaded.airports().count(), 2);
-  const std::pair<int, FieldValues> expected[] = {{1,
-                                                   {{3, "ABC"},
-                                                    {6, "Springfield"},
-                                                    {25, "AOC"},
-                                                    {41, "CERTIFIED"},
-                                                    {34, "J. Smith"},
-                                                    {36, "first line second third "}}},
-                                                  {2, {{3, "DEF"}, {1, "Def Field"}}}};
+  const std::pair<int, FieldValues> expected[] = {
+      {1,
+       fieldsOf(
+           "3=ABC, 6=Springfield, 25=AOC, 41=CERTIFIED, 34=J. Smith, 36=first line second third ")},
+      {2, {{3, "DEF"}, {1, "Def Field"}}}};
   for (const auto& [row, cells] : expected) {
     for (const auto& [field, text] : cells) {
       EXPECT_EQ(reloaded.airports().cell(row, field), text) << row << " " << field;

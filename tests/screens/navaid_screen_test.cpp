@@ -9,11 +9,9 @@ class NavaidScreenTest : public NavaidTest {
  protected:
   // Fills every box of a glide slope of runway 09 with a perpendicular point.
   // Box TextNG holds field N.
-  const FieldValues glideSlope{{1, "09"},      {2, "IABC"},     {3, "38"},     {4, "51"},
-                               {5, "12.3456"}, {6, "77"},       {7, "2"},      {8, "1.5"},
-                               {9, "312.4"},   {10, "280.1"},   {14, "-1050"}, {20, "38"},
-                               {21, "51"},     {22, "13.0001"}, {23, "77"},    {24, "2"},
-                               {25, "2.25"},   {26, "300.5"},   {27, "268.2"}};
+  const FieldValues glideSlope = fieldsOf(
+      "1=09, 2=IABC, 3=38, 4=51, 5=12.3456, 6=77, 7=2, 8=1.5, 9=312.4, 10=280.1, 14=-1050, 20=38, "
+      "21=51, 22=13.0001, 23=77, 24=2, 25=2.25, 26=300.5, 27=268.2");
   void enterGlideSlope() {
     choose("ListElectronic", "GS - Glide Slope");
     for (const auto& [field, text] : glideSlope)
@@ -47,14 +45,7 @@ TEST_F(NavaidScreenTest, SaveAddsTheNavaidWithItsLinkAndRowNumberAndListsIt) {
   EXPECT_TRUE(told("Navaid Information Successfully Added"));
   expectRow(TableKind::Navaid, 2, glideSlope);
   expectRow(TableKind::Navaid, 2,
-            {{11, "PP"},
-             {12, ""},
-             {13, "R"},
-             {15, "GS - Glide Slope"},
-             {16, "ABC"},
-             {17, ""},
-             {18, "03/04/2005"},
-             {19, " 2 "}});
+            fieldsOf("11=PP, 12=, 13=R, 15=GS - Glide Slope, 16=ABC, 17=, 18=03/04/2005, 19= 2 "));
   EXPECT_EQ(program.current().navaidMode, "A");
   // The airport screen comes back listing the new navaid.
   ASSERT_TRUE(shown(screen::kAirport));
@@ -81,13 +72,10 @@ TEST_F(NavaidScreenTest, HiddenFieldsAreSavedAsTheyStand) {
   ASSERT_FALSE(visible("Text2G"));
   ASSERT_FALSE(visible("Frame4"));
   click(kScreen, "Command5");
-  expectRow(TableKind::Navaid, 1,
-            {{2, "IABC"},
-             {13, "R"},
-             {14, "-1050"},
-             {22, "13.0001"},
-             {11, "NAVAID"},
-             {15, "REIL - Runway End Identifier Lights"}});
+  expectRow(
+      TableKind::Navaid, 1,
+      fieldsOf(
+          "2=IABC, 13=R, 14=-1050, 22=13.0001, 11=NAVAID, 15=REIL - Runway End Identifier Lights"));
 }
 
 TEST_F(NavaidScreenTest, StarsEntryBecomesTheTypeAndAnEmptyScreenIsStoredToo) {

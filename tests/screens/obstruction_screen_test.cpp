@@ -157,13 +157,7 @@ TEST_F(ObstructionTest, EditChangesTheShownFieldsAndKeepsTheRest) {
   EXPECT_EQ(dialogs.last(), "Obstruction Information Successfully Changed");
   EXPECT_EQ(program.store.obstructions().count(), 2);
   expectRow(TableKind::Obstruction, row,
-            {{2, "BLDG"},
-             {1, "35"},
-             {20, "B (10')"},
-             {22, "ABC"},
-             {25, " 9 "},
-             {11, "kept"},
-             {15, "kept too"}});
+            fieldsOf("2=BLDG, 1=35, 20=B (10'), 22=ABC, 25= 9 , 11=kept, 15=kept too"));
   EXPECT_EQ(cell(1, 2), "OTHER");
   EXPECT_TRUE(shown(screen::kAirport));
 }

@@ -8,6 +8,7 @@
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "support/fakes.h"
+#include "support/fields_text.h"
 
 namespace survey::testing {
 
