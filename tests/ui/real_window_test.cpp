@@ -166,28 +166,45 @@ class RealWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void exitEndsTheProgramAfterOneDialogue_data() {
+  // Yes to the exit question; then the save question answered by a click on a button or by
+  // a gesture: Yes or No ends the program after this one dialogue, the others take it back.
+  void exitEndsTheProgramOrIsTakenBack_data() {
     QTest::addColumn<bool>("byCloseControl");
     QTest::addColumn<bool>("fromAirportScreen");
-    QTest::addColumn<bool>("save");
-    QTest::newRow("File > Exit > Yes > No") << false << false << false;
-    QTest::newRow("File > Exit > Yes > Yes") << false << false << true;
-    QTest::newRow("airport screen, File > Exit > Yes > Yes") << false << true << true;
-    QTest::newRow("close control > Yes > No") << true << false << false;
-    QTest::newRow("close control > Yes > Yes") << true << true << true;
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("gesture");
+    QTest::newRow("File > Exit > Yes > No") << false << false << int(QMessageBox::No) << 0;
+    QTest::newRow("File > Exit > Yes > Yes") << false << false << int(QMessageBox::Yes) << 0;
+    QTest::newRow("airport screen, File > Exit > Yes > Yes")
+        << false << true << int(QMessageBox::Yes) << 0;
+    QTest::newRow("close control > Yes > No") << true << false << int(QMessageBox::No) << 0;
+    QTest::newRow("close control > Yes > Yes") << true << true << int(QMessageBox::Yes) << 0;
+    QTest::newRow("File > Exit > Yes > Cancel") << false << false << int(QMessageBox::Cancel) << 0;
+    QTest::newRow("File > Exit > Yes > Escape") << false << false << 0 << int(Gesture::Escape);
+    QTest::newRow("File > Exit > Yes > its close control")
+        << false << false << 0 << int(Gesture::CloseControl);
   }
-  void exitEndsTheProgramAfterOneDialogue() {
+  void exitEndsTheProgramOrIsTakenBack() {
     QFETCH(bool, byCloseControl);
     QFETCH(bool, fromAirportScreen);
-    QFETCH(bool, save);
+    QFETCH(int, button);
+    QFETCH(int, gesture);
     RealProgram real;
     real.addSurvey("ABC", "NEW");
+    makeChangesDurable(real.program);
+    QVERIFY(journalExists(real.dir.path()));
     if (fromAirportScreen) {
       prepareScreen(real.program, screen::kAirport, "TAB");
       showScreen(real.program, screen::kAirport);
     }
     ModalAnswerer answers;
-    answers.script({QMessageBox::Yes, save ? QMessageBox::Yes : QMessageBox::No});
+    answers.script({QMessageBox::Yes});
+    if (gesture != 0) {
+      answers.scriptGesture(Gesture(gesture));
+    } else {
+      answers.script({QMessageBox::StandardButton(button)});
+    }
+    const bool ends = button == QMessageBox::Yes || button == QMessageBox::No;
     const int status = RealProgram::runAfter([&] {
       if (byCloseControl) {
         real.window.close();
@@ -195,40 +212,17 @@ class RealWindowTest : public QObject {
         real.triggerMenu("MenuExit");
       }
     });
-    QCOMPARE(status, 0);
+    QCOMPARE(status, ends ? 0 : -1);
     QCOMPARE(answers.texts(),
              (QStringList{"Do you really want to exit program?", "Do you want to save changes?"}));
-    QCOMPARE(std::filesystem::exists(real.dir.path() / "survey_apt.txt"), save);
-  }
-
-  void theSaveQuestionCanBeTakenBack_data() {
-    QTest::addColumn<int>("gesture");
-    QTest::newRow("Escape") << int(Gesture::Escape);
-    QTest::newRow("close control") << int(Gesture::CloseControl);
-    QTest::newRow("Cancel") << int(Gesture::Click);
-  }
-  void theSaveQuestionCanBeTakenBack() {
-    QFETCH(int, gesture);
-    RealProgram real;
-    real.addSurvey("ABC", "NEW");
-    makeChangesDurable(real.program);
-    QVERIFY(journalExists(real.dir.path()));
-    ModalAnswerer answers;
-    answers.script({QMessageBox::Yes});
-    if (Gesture(gesture) == Gesture::Click) {
-      answers.script({QMessageBox::Cancel});
-    } else {
-      answers.scriptGesture(Gesture(gesture));
-    }
-    QCOMPARE(RealProgram::runAfter([&] { real.triggerMenu("MenuExit"); }), -1);
-    QCOMPARE(answers.texts(),
-             (QStringList{"Do you really want to exit program?", "Do you want to save changes?"}));
+    QCOMPARE(std::filesystem::exists(real.dir.path() / "survey_apt.txt"),
+             button == QMessageBox::Yes);
+    if (ends) return;
     QCOMPARE(answers.seen()[1].title, QString("Save?"));
     QCOMPARE(answers.seen()[1].defaultButton, QMessageBox::No);
     QVERIFY(real.window.isVisible());
     QVERIFY(real.program.screens.isShown(MainScreen::kName));
     QVERIFY(journalExists(real.dir.path()));
-    QVERIFY(!std::filesystem::exists(real.dir.path() / "survey_apt.txt"));
   }
 
   void aCopyOpenedReadOnlySaysSoAndRefusesChanges() {
