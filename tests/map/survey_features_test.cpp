@@ -6,13 +6,12 @@
 
 #include "map/plan_view.h"
 #include "map/survey_sample.h"
+#include "support/survey_rows.h"
 
 namespace survey::map {
 namespace {
 
 using testing::addSouthernSurvey;
-using testing::kArpLatitude;
-using testing::kArpLongitude;
 
 const SurveyPoint* find(const SurveyFeatures& features, FeatureKind kind, std::string_view label) {
   for (const auto& point : features.points) {
@@ -48,38 +47,15 @@ TEST(LocalProjection, KnownOffsetsLandWhereTheSurveyorMeasuredThem) {
 }
 
 TEST(PlacePosition, ReadsOrExplainsEachPosition) {
-  const struct {
-    DmsTexts latitude, longitude;
-    Hemispheres hemispheres;
-    double expectLatitude, expectLongitude;
-  } placed[] = {
-      {{"37", "30", "0"}, {"93", "15", "36"}, {true, false}, 37.5, -93.26},
-      {{"33", "56", "46.0"}, {"151", "10", "38.0"}, {false, true}, kArpLatitude, kArpLongitude},
-      {{" 12", "0", "0.5 "}, {"0", "0", "0"}, {true, true}, 12 + 0.5 / 3600, 0},
-  };
-  for (const auto& c : placed) {
-    const Placement placement = placePosition(c.latitude, c.longitude, c.hemispheres);
-    ASSERT_TRUE(placement.at) << placement.problem;
-    EXPECT_EQ(placement.problem, "");
-    EXPECT_NEAR(placement.at->latitude, c.expectLatitude, 1e-12);
-    EXPECT_NEAR(placement.at->longitude, c.expectLongitude, 1e-12);
-  }
-  const struct {
-    DmsTexts latitude, longitude;
-    const char* problem;
-  } refused[] = {
-      {{"", "", ""}, {"", "", ""}, "no position entered"},
-      {{"37", "", "1"}, {"93", "1", "1"}, "latitude minutes not entered"},
-      {{"37", "7x", "1"}, {"93", "1", "1"}, "latitude minutes \"7x\" is not a number of minutes"},
-      {{"37", "1", "1"}, {"-93", "1", "1"}, "longitude degrees \"-93\" is not a number of degrees"},
-      {{"37", "60", "1"}, {"93", "1", "1"}, "latitude minutes and seconds must be below 60"},
-      {{"91", "0", "0"}, {"93", "1", "1"}, "latitude beyond 90 degrees"},
-      {{"1", "0", "0"}, {"180", "0", "1"}, "longitude beyond 180 degrees"},
-  };
-  for (const auto& c : refused) {
-    const Placement placement = placePosition(c.latitude, c.longitude, {});
-    EXPECT_EQ(placement.problem, c.problem);
-    EXPECT_FALSE(placement.at) << c.problem;
+  for (const auto& c : survey::testing::caseTable("map/positions.cases", 10)) {
+    SCOPED_TRACE(c[0] + " " + c[1] + " " + c[2] + ", " + c[3] + " " + c[4] + " " + c[5]);
+    const Placement placement = placePosition({c[0], c[1], c[2]}, {c[3], c[4], c[5]},
+                                              {c[6].starts_with("north"), c[6].ends_with("east")});
+    EXPECT_EQ(placement.problem, c[9]);
+    ASSERT_EQ(placement.at.has_value(), c[9].empty());
+    if (!placement.at) continue;
+    EXPECT_NEAR(placement.at->latitude, std::stod(c[7]), 1e-12);
+    EXPECT_NEAR(placement.at->longitude, std::stod(c[8]), 1e-12);
   }
 }
 
