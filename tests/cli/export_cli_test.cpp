@@ -38,21 +38,8 @@ TEST_F(ExportCommand, WritesACertifiedSurvey) {
 }
 
 TEST_F(ExportCommand, RefusesUnknownAndUncertifiedSurveys) {
-  const struct {
-    const char* key;
-    const char* message;
-  } cases[] = {
-      {"KNEW", "You must first certify this survey (Finalize Input on Airport Screen).\n"},
-      {"KXXX", "No survey with the identifier \"KXXX\" is held.\n"},
-  };
-  for (const auto& c : cases) {
-    const ToolRun run = exportTo(c.key, dir() / "refused.f77");
-    EXPECT_EQ(run.status, 2) << c.key;
-    EXPECT_EQ(run.err, c.message);
-    EXPECT_EQ(run.out, "");
-    EXPECT_FALSE(fs::exists(dir() / "refused.f77"));
-  }
-  EXPECT_EQ(tool("export " + quoted(dir()) + " KCRT").status, 2);  // FILE missing
+  expectAnswers("export");
+  EXPECT_FALSE(fs::exists(dir() / "refused.f77"));
 }
 
 TEST_F(ExportCommand, AnUnreadableStoreWritesNothingAndSaysWhere) {

@@ -28,20 +28,7 @@ TEST_F(ReviewCommand, EachFindingIsOneTabSeparatedLine) {
 
 TEST_F(ReviewCommand, ACleanSurveyPrintsNothingAndBadArgumentsAreRefusedOnStderr) {
   save(review::testing::KnownSurvey().store);
-  const struct {
-    std::string args;
-    int status;
-    std::string told;  // part of stderr
-  } cases[] = {{quoted(dir()) + " KTST", 0, ""},
-               {"", 2, "usage: survey-tool review DIR KEY"},
-               {quoted(dir()) + " KXXX", 2, "no survey with the identifier \"KXXX\""},
-               {quoted(dir() / "missing") + " KTST", 2, "is not a directory"}};
-  for (const auto& c : cases) {
-    const ToolRun run = runReview(c.args);
-    EXPECT_EQ(run.status, c.status) << c.args << run.err;
-    EXPECT_NE(run.err.find(c.told), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "");
-  }
+  expectAnswers("review");
 }
 
 }  // namespace
