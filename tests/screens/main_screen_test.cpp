@@ -6,6 +6,7 @@
 #include "shell/screen_names.h"
 #include "store/store_files.h"
 #include "support/program_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
@@ -141,30 +142,17 @@ TEST_F(MainScreenTest, HelpOpensTheDocumentBesideTheProgramOrSaysWhereItIs) {
 TEST_F(MainScreenTest, MapDoubleClickOpensTheScreenOfALiveRecordOfTheCurrentSurveyOnly) {
   addSouthernSurvey(program.store);
   start();
-  struct Case {
-    TableKind table;
-    int row;
-    bool opens;
-    const char* screen;
-    const char* box;
-    const char* text;
-  };
-  const Case cases[] = {
-      {TableKind::Airport, 1, true, "FormAirport", "Text3A", "SBB"},
-      {TableKind::Runway, 1, true, "FormRunway", "Text27R", "34"},
-      {TableKind::Navaid, 2, true, "FormGS", "Text4G", "57"},
-      {TableKind::Obstruction, 1, true, "FormObstruction", "Text2O", "TREE"},
-      {TableKind::Obstruction, 2, false, "FormMain", nullptr, nullptr},  // deleted
-      {TableKind::Navaid, 9, false, "FormMain", nullptr, nullptr},       // no such row
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.screen) + " " + std::to_string(c.row));
+  for (const auto& c : caseTable("screens/map_double_clicks.cases", 6)) {
+    SCOPED_TRACE(c[0] + " " + c[1]);
+    const auto* table = std::find_if(std::begin(kAllTables), std::end(kAllTables),
+                                     [&](TableKind k) { return shapeOf(k).name == c[0]; });
+    ASSERT_NE(table, std::end(kAllTables));
     showScreen(program, "FormMain");
     program.current().surveyKey = "SBB";
-    EXPECT_EQ(openRecordScreen(program, c.table, c.row), c.opens);
-    EXPECT_TRUE(shown(c.screen));
-    if (c.box) {
-      EXPECT_EQ(control<TextBox>(c.screen, c.box).text(), c.text);
+    EXPECT_EQ(openRecordScreen(program, *table, std::stoi(c[1])), c[2] == "yes");
+    EXPECT_TRUE(shown(c[3]));
+    if (!c[4].empty()) {
+      EXPECT_EQ(control<TextBox>(c[3], c[4]).text(), c[5]);
     }
   }
   EXPECT_EQ(program.current().obstructionMode, "E");

@@ -5,6 +5,7 @@
 #include "entry/navaid_screen.h"
 #include "entry/survey_type_screen.h"
 #include "support/program_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
@@ -20,30 +21,16 @@ class SurveyTypeTest : public ProgramTest {
   }
 };
 
-// The options in their order on the screen.
-const struct {
-  const char* option;
-  const char* caption;
-  const char* value;
-} kOptions[] = {{"RadioAOC", "AOC - Airport Obstruction Chart Survey", "AOC"},
-                {"RadioANAPC", "ANAPC- Area Navigation Approach Survey", "ANAPC"},
-                {"RadioANALPV", "ANALPV Survey", "ANALPV"},
-                {"RadioCombined", "Combined AOC / ANAPC Survey", "COMBINE"},
-                {"RadioNAVAID", "NAVAID Survey", "NAVAID"},
-                {"RadioRUNWAY", "Runway Survey", "RUNWAY"},
-                {"RadioRUNWAYEND", "Runway End Survey", "RUNWAYEND"},
-                {"RadioSPECIAL", "Special Survey", "SPECIAL"}};
-
 TEST_F(SurveyTypeTest, EachOptionStartsASurveyOfItsType) {
-  for (const auto& c : kOptions) {
-    SCOPED_TRACE(c.option);
+  for (const auto& c : caseTable("screens/survey_types.cases", 3)) {
+    SCOPED_TRACE(c[0]);
     program.current().airportMode = "E";
     openTypeScreen();
-    auto& option = control<OptionButton>(kTypeScreen, c.option);
-    EXPECT_EQ(option.caption(), c.caption);
+    auto& option = control<OptionButton>(kTypeScreen, c[0]);
+    EXPECT_EQ(option.caption(), c[1]);
     option.setValue(true);
     click(kTypeScreen, "Command1");
-    EXPECT_EQ(program.current().surveyType, c.value);
+    EXPECT_EQ(program.current().surveyType, c[2]);
     EXPECT_EQ(program.current().airportMode, "A");
     EXPECT_TRUE(shown(AirportScreen::kName));
     EXPECT_FALSE(program.screens.existing(kTypeScreen));
@@ -57,7 +44,7 @@ TEST_F(SurveyTypeTest, OptionsAreOneGroupInTheirOrderAndOfferTheTypeChosenLast) 
     if (dynamic_cast<OptionButton*>(control.get())) options.push_back(control->name());
   }
   std::vector<std::string> inOrder;
-  for (const auto& c : kOptions) inOrder.push_back(c.option);
+  for (const auto& c : caseTable("screens/survey_types.cases", 3)) inOrder.push_back(c[0]);
   EXPECT_EQ(options, inOrder);
   EXPECT_TRUE(control<OptionButton>(kTypeScreen, "RadioAOC").value());
   control<OptionButton>(kTypeScreen, "RadioSPECIAL").setValue(true);
