@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "support/survey_rows.h"
+
 namespace survey::uddf {
 namespace {
 
@@ -46,34 +48,14 @@ TEST(AdditionalInformation, BlankRunsCollapseTenPassesPerLine) {
 }
 
 TEST(SurveyLine, PartsAndTheirMissingMarkers) {
-  const struct {
-    const char* line;
-    const char *type, *surveyor, *licence;
-  } cases[] = {
-      {"|SURVEY TYPE IS ANAPC.  SURVEYOR: J. DOE  LICENSE NO: L-9 SUBMITTED: 1/2/2007  9:00:00 "
-       "AM  (V3.7)|",
-       "ANAPC", "J. DOE", "L-9"},
-      // Empty certification texts.
-      {"|SURVEY TYPE IS AOC.  SURVEYOR:   LICENSE NO:  SUBMITTED: 1/2/2007", "AOC", "", ""},
-      // No "." after the type: the type ends where the surveyor starts.
-      {"|SURVEY TYPE IS AOC  SURVEYOR: X  LICENSE NO: 7 SUBMITTED: 1", "AOC", "X", "7"},
-      // No surveyor marker at all.
-      {"|SURVEY TYPE IS NAVAID. LICENSE NO: 7 SUBMITTED: 1", "NAVAID", "", "7"},
-      // No "SUBMITTED:": the licence runs to the end of the line.
-      {"|SURVEY TYPE IS AOC.  SURVEYOR: X  LICENSE NO: 7   ", "AOC", "X", "7"},
-      // The type before a prefix other than "|SURVEY TYPE IS " keeps the prefix.
-      {"SURVEY TYPE IS AOC. SURVEYOR: X LICENSE NO: 7 SUBMITTED:", "SURVEY TYPE IS AOC", "X", "7"},
-  };
-  for (const auto& c : cases) {
+  for (const auto& c : survey::testing::caseTable("import/survey_lines.cases", 4)) {
     SurveyLine parsed;
-    ASSERT_TRUE(parseSurveyLine(c.line, parsed)) << c.line;
-    EXPECT_EQ(parsed.surveyType, c.type) << c.line;
-    EXPECT_EQ(parsed.surveyor, c.surveyor) << c.line;
-    EXPECT_EQ(parsed.licence, c.licence) << c.line;
+    ASSERT_EQ(parseSurveyLine(c[0], parsed), c[1] != "unread") << c[0];
+    if (c[1] == "unread") continue;
+    EXPECT_EQ(parsed.surveyType, c[1]) << c[0];
+    EXPECT_EQ(parsed.surveyor, c[2]) << c[0];
+    EXPECT_EQ(parsed.licence, c[3]) << c[0];
   }
-  SurveyLine none;
-  EXPECT_FALSE(parseSurveyLine("|SURVEY TYPE IS AOC. SURVEYOR: X", none));
-  EXPECT_FALSE(parseSurveyLine("|LICENSE NO: 5", none));
 }
 
 }  // namespace

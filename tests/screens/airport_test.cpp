@@ -4,6 +4,7 @@
 #include "entry/survey_type_screen.h"
 #include "shell/screen_names.h"
 #include "support/program_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
@@ -80,25 +81,15 @@ TEST_F(AirportTest, NewSurveyOpensAnEmptyScreenWaitingForTheFirstSave) {
 
 TEST_F(AirportTest, SaveRefusesAndWritesNothing) {
   storeSurvey("ABC");
-  const char* region =
-      "You've entered an incorrect region (Must be AEA, AGL, ANE, ANM, AWP, AAL, ACE, ASW, or ASO)";
-  const struct {
-    const char* identifier;
-    const char* region;
-    const char* message;
-  } cases[] = {{"", "AEA", "You Must First Enter an Airport Identifier"},
-               {"ABC", "AEA", "You already have entered an airport with the Location Identifier"},
-               {"XYZ", "AEX", region},
-               {"XYZ", "", region}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
+  for (const auto& c : caseTable("screens/airport_refusals.cases", 3)) {
+    SCOPED_TRACE(c[2]);
     newSurvey();
-    type(kAirport, "Text3A", c.identifier);
-    type(kAirport, "Text4A", c.region);
+    type(kAirport, "Text3A", c[0]);
+    type(kAirport, "Text4A", c[1]);
     dialogs.shown.clear();
     save();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0], notice(c.message));
+    EXPECT_EQ(dialogs.shown[0], notice(c[2]));
     EXPECT_EQ(airports().count(), 1);
     EXPECT_EQ(program.current().airportMode, "A");
   }
