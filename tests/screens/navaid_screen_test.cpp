@@ -1,6 +1,7 @@
 #include "entry/hub_grids.h"
 #include "record_fixture.h"
 #include "shell/screen_names.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
@@ -159,27 +160,14 @@ class NavaidGridTest : public NavaidTest {
 };
 
 TEST_F(NavaidGridTest, DescriptionNamesTypeRunwayAndAssociatedPoint) {
-  const struct {
-    const char* type;
-    const char* runway;
-    const char* answer;
-    const char* description;
-  } cases[] = {
-      {"GS - Glide Slope", "09", "PP", "GS - Glide Slope (Rwy 09) PP"},
-      {"VOR - VHF Omni Directional Range", "", "NAVAID", "VOR - VHF Omni Directional Range"},
-      {"OM - Outer Marker", "27L", "CLPT", "OM - Outer Marker (Rwy 27L) CLPT"},
-      {"NDB/DME", "", "CLPT", "NDB/DME CLPT"},
-      {"", "09", "NAVAID", " (Rwy 09)"},
-      {"", "", "", ""},
-      {"ASOS", "", "pp", "ASOS"},
-  };
-  for (const auto& c : cases) addNavaid({{15, c.type}, {1, c.runway}, {11, c.answer}});
+  const auto cases = caseTable("screens/navaid_descriptions.cases", 4);
+  for (const auto& c : cases) addNavaid({{15, c[0]}, {1, c[1]}, {11, c[2]}});
   program.current().surveyKey = "ABC";
   fillNavaidGrid(program, grid);
-  ASSERT_EQ(grid.rows(), static_cast<int>(std::size(cases)) + 1);
+  ASSERT_EQ(grid.rows(), static_cast<int>(cases.size()) + 1);
   EXPECT_EQ(grid.cell(0, 0), "Navaid Description");
   for (int line = 1; line < grid.rows(); ++line) {
-    EXPECT_EQ(grid.cell(line, 0), cases[line - 1].description) << line;
+    EXPECT_EQ(grid.cell(line, 0), cases[static_cast<std::size_t>(line) - 1][3]) << line;
     EXPECT_EQ(grid.cell(line, kRowNumberColumn), std::to_string(line)) << line;
   }
 }

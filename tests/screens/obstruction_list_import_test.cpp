@@ -4,6 +4,7 @@
 
 #include "entry/obstruction_lists.h"
 #include "record_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
@@ -31,25 +32,13 @@ TEST_F(ObstructionListImportTest, ReadsObjectsPositionsAndElevations) {
       "NO ELEVATION,401234.56,0953012.34,high\r");
   importObstructionList(program);
 
-  const struct {
-    const char* object;
-    const char* position[6];
-    const char* elevation;
-  } expected[] = {
-      {"TREE", {"40", "12", "34.56", "095", "30", "12.34"}, "1235"},
-      {"BLDG", {"39", "59", "01.5", "104", "59", "59.99"}, "21"},
-      {"POLE", {"38", "00", "00.00", "120", "00", "00.00"}, "-4"},
-      {"TREE", {"40", "12", "34.56", "095", "30", "12.34"}, "7"},
-      {"ANTENNA", {"40", "12", "", "095", "30", ""}, "10"},
-      {"tree", {"40", "12", "34.56", "095", "30", "12.34"}, "0"},
-  };
+  const auto expected = caseTable("screens/obstruction_list_rows.cases", 8);
   ASSERT_EQ(program.store.obstructions().count(), 7);
-  for (int i = 0; i < 6; ++i) {
-    const int row = i + 2;
-    SCOPED_TRACE(expected[i].object);
-    EXPECT_EQ(cell(row, 2), expected[i].object);
-    for (int part = 0; part < 6; ++part) EXPECT_EQ(cell(row, 3 + part), expected[i].position[part]);
-    EXPECT_EQ(cell(row, 9), expected[i].elevation);
+  ASSERT_EQ(expected.size(), 6u);
+  for (int row = 2; row <= 7; ++row) {
+    const auto& c = expected[static_cast<std::size_t>(row) - 2];
+    SCOPED_TRACE(c[0]);
+    for (int field = 2; field <= 9; ++field) EXPECT_EQ(cell(row, field), c[field - 2]) << field;
     EXPECT_EQ(cell(row, 1), "17");
     EXPECT_EQ(cell(row, 21), kAreaNavPrecisionSurface);
     EXPECT_EQ(cell(row, 22), "ABC");
