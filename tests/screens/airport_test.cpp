@@ -214,16 +214,11 @@ TEST_F(AirportTest, HubCommandsFollowTheSurveyTypeChosenLast) {
   addChild(TableKind::Runway, {{2, "09"}, {27, "27"}}, "ABC");
   addChild(TableKind::Navaid, {{15, "VOR"}}, "ABC");
   addChild(TableKind::Obstruction, {{2, "TREE"}}, "ABC");
-  const struct {
-    const char* type;
-    const char* state;
-  } cases[] = {{"RUNWAY", "111000000"}, {"RUNWAYEND", "111000000"}, {"NAVAID", "111111000"},
-               {"AOC", "111111111"},    {"COMBINE", "111111111"},   {"", "111111111"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.type);
-    program.current().surveyType = c.type;
+  for (const auto& c : caseTable("screens/hub_commands.cases", 2)) {
+    SCOPED_TRACE(c[0]);
+    program.current().surveyType = c[0];
     editFromList(1);
-    EXPECT_EQ(hubState(), c.state);
+    EXPECT_EQ(hubState(), c[1]);
   }
 }
 
