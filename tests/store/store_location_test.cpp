@@ -6,10 +6,11 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <functional>
+#include <map>
 
 #include "store/store_files.h"
 #include "support/fakes.h"
+#include "support/survey_rows.h"
 
 namespace survey {
 namespace {
@@ -18,28 +19,19 @@ namespace fs = std::filesystem;
 // The surveys are the user's business: every folder made for the store is
 // its owner's alone, while a folder that was there keeps its permissions.
 TEST(StoreLocation, FoldersMadeForTheStoreAreTheUsersAlone) {
-  const struct {
-    const char* what;
-    std::function<void(const fs::path&)> make;
-  } cases[] = {
-      {"the first save",
-       [](const fs::path& store) {
-         SurveyStore empty;
-         EXPECT_TRUE(saveStore(empty, store).ok());
-       }},
-      {"the store folder opened",
-       [](const fs::path& store) {
-         std::error_code error;
-         createStoreFolder(store, error);
-         EXPECT_FALSE(error) << error.message();
-       }},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const bool bySave : {true, false}) {
+    SCOPED_TRACE(bySave ? "the first save" : "the store folder opened");
     testing::TempDir home;
     fs::permissions(home.path(), fs::perms(0755));
     const fs::path share = home.path() / ".local" / "share";
-    c.make(share / kDataFolderName);
+    if (bySave) {
+      SurveyStore empty;
+      EXPECT_TRUE(saveStore(empty, share / kDataFolderName).ok());
+    } else {
+      std::error_code error;
+      createStoreFolder(share / kDataFolderName, error);
+      EXPECT_FALSE(error) << error.message();
+    }
     for (const fs::path& made : {home.path() / ".local", share, share / kDataFolderName}) {
       EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
     }
@@ -48,29 +40,15 @@ TEST(StoreLocation, FoldersMadeForTheStoreAreTheUsersAlone) {
 }
 
 TEST(StoreLocation, ChoosesTheFolder) {
-  constexpr ProgramFolderFacts kPortable{false, true, false};
-  constexpr ProgramFolderFacts kHoldsFiles{true, false, false};
-  constexpr ProgramFolderFacts kUnwritable{false, false, false};
-  constexpr ProgramFolderFacts kSystem{true, true, true};  // root in /usr/bin
-  const struct {
-    const char* what;
-    std::optional<fs::path> option;
-    ProgramFolderFacts folder;
-    std::string xdg, home;
-    fs::path expected;
-  } cases[] = {
-      {"option wins over a portable folder", "/srv/st", kPortable, "/x", "/h", "/srv/st"},
-      {"writable folder", {}, kPortable, "/x", "/h", "/opt/survey"},
-      {"read-only folder with store files", {}, kHoldsFiles, "/x", "/h", "/opt/survey"},
-      {"unwritable: XDG data home", {}, kUnwritable, "/x", "/h", "/x/airport-survey"},
-      {"XDG unset: home", {}, kUnwritable, "", "/h", "/h/.local/share/airport-survey"},
-      {"relative XDG is ignored", {}, kUnwritable, "rel", "/h", "/h/.local/share/airport-survey"},
-      {"system folder is never used", {}, kSystem, "", "/h", "/h/.local/share/airport-survey"},
-      {"no home at all: beside the program", {}, kUnwritable, "", "", "/opt/survey"},
-  };
-  for (const auto& c : cases) {
-    const StoreLocationInput input{"/opt/survey", c.option, c.folder, c.xdg, c.home};
-    EXPECT_EQ(chooseStoreDirectory(input), c.expected) << c.what;
+  const std::map<std::string, ProgramFolderFacts> folders{{"portable", {false, true, false}},
+                                                          {"holds files", {true, false, false}},
+                                                          {"unwritable", {false, false, false}},
+                                                          {"system", {true, true, true}}};
+  for (const auto& c : testing::caseTable("store/store_folders.cases", 6)) {
+    const std::optional<fs::path> option =
+        c[1].empty() ? std::nullopt : std::optional<fs::path>(c[1]);
+    const StoreLocationInput input{"/opt/survey", option, folders.at(c[2]), c[3], c[4]};
+    EXPECT_EQ(chooseStoreDirectory(input), fs::path(c[5])) << c[0];
   }
 }
 
