@@ -5,6 +5,7 @@
 #include "store/file_io.h"
 #include "store/store_files.h"
 #include "support/program_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
@@ -43,53 +44,38 @@ TEST_F(UddfScreensTest, CreateUddfRefusesWithoutSurveyOrCertification) {
 TEST_F(UddfScreensTest, OkRefusesASurveyNoLongerCertifiedOrChosen) {
   addSurvey("ABC", "AOC", "CERTIFIED");
   start();
-  const struct {
-    const char* status;  // of ABC at the moment of OK
-    const char* key;     // the current survey then
-    const char* told;
-  } cases[] = {
-      {"NEW", "ABC", "You must first certify this survey (Finalize Input on Airport Screen)."},
-      {"CERTIFIED", "", "You must first select an airport."}};
-  for (const auto& c : cases) {
+  for (const auto& c : caseTable("screens/uddf_late_refusals.cases", 3)) {
     program.store.airports().setCell(1, 41, "CERTIFIED");
     program.current().surveyKey = "ABC";
     createUddf();
     ASSERT_TRUE(shown(OutputFileScreen::kName));
-    program.store.airports().setCell(1, 41, c.status);
-    program.current().surveyKey = c.key;
+    program.store.airports().setCell(1, 41, c[0]);
+    program.current().surveyKey = c[1];
     type(OutputFileScreen::kName, "Text1", "late");
     click(OutputFileScreen::kName, "Command3");
-    EXPECT_EQ(dialogs.last(), c.told);
+    EXPECT_EQ(dialogs.last(), c[2]);
     EXPECT_FALSE(shown(OutputFileScreen::kName));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "late.f77"));
   }
 }
 
 TEST_F(UddfScreensTest, OkWritesTheFileWithTheTypesExtensionOnce) {
-  const struct {
-    const char* type;
-    const char* typed;
-    const char* file;
-  } cases[] = {{"AOC", "site1", "site1.f77"},
-               {"AOC", "site2.F77", "site2.F77"},
-               {"NAVAID", "nav", "nav.nob"},
-               {"COMBINE", "", ".cmb"}};
   int n = 0;
-  for (const auto& c : cases) {
+  for (const auto& c : caseTable("screens/uddf_file_names.cases", 3)) {
     const std::string key = "K" + std::to_string(++n) + "X";
-    addSurvey(key, c.type, "CERTIFIED");
+    addSurvey(key, c[0], "CERTIFIED");
     if (!program.screens.existing(MainScreen::kName)) start();
     program.current().surveyKey = key;
     createUddf();
-    ASSERT_TRUE(shown(OutputFileScreen::kName)) << c.type;
+    ASSERT_TRUE(shown(OutputFileScreen::kName)) << c[0];
     EXPECT_TRUE(shown(MainScreen::kName));  // the output-file screen stands beside it
-    type(OutputFileScreen::kName, "Text1", c.typed);
+    type(OutputFileScreen::kName, "Text1", c[1]);
     click(OutputFileScreen::kName, "Command3");
-    const auto path = dir.path() / c.file;
+    const auto path = dir.path() / c[2];
     EXPECT_EQ(dialogs.last(), path.string() + " Successfully created");
     EXPECT_FALSE(shown(OutputFileScreen::kName));
     const std::string bytes = readWholeFile(path).bytes;
-    ASSERT_FALSE(bytes.empty()) << c.file;
+    ASSERT_FALSE(bytes.empty()) << c[2];
     EXPECT_EQ(bytes.substr(bytes.size() - 204), "EOF" + std::string(199, ' ') + "\r\n");
   }
   EXPECT_EQ(platform.busyDepth, 0);

@@ -4,19 +4,16 @@
 
 #include <optional>
 
+#include "support/survey_rows.h"
+
 namespace survey {
 namespace {
 
 TEST(NumberText, ReadsDecimalsWithAPointOnly) {
-  const struct {
-    const char* text;
-    std::optional<double> value;
-  } cases[] = {
-      {"12.5", 12.5}, {" -3.25 ", -3.25}, {"+7", 7.0},   {"1e3", 1000.0},
-      {".5", 0.5},    {"12,5", {}},       {"", {}},      {"+", {}},
-      {"+-1", {}},    {"inf", {}},        {"1e999", {}}, {"12.5 ft", {}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(decimalValue(c.text), c.value) << '"' << c.text << '"';
+  for (const auto& c : testing::caseTable("store/decimal_texts.cases", 2)) {
+    const auto value = c[1] == "none" ? std::nullopt : std::optional<double>(std::stod(c[1]));
+    EXPECT_EQ(decimalValue(c[0]), value) << '"' << c[0] << '"';
+  }
 }
 
 TEST(NumberText, WritesAsPrintfDoesInTheCLocale) {
