@@ -7,6 +7,7 @@
 
 #include "shell/dialogs.h"
 #include "store/recovery_journal.h"
+#include "store/store_files.h"
 #include "store/store_lock.h"
 
 namespace survey {
@@ -26,6 +27,8 @@ struct StoreSession {
 bool openStore(Program& program);
 // Makes the changes of the action in progress durable in the journal.
 void makeChangesDurable(Program& program);
+// Saves the store at Exit, the journal knowing the generation the save makes.
+StoreSaveReport saveAtExit(Program& program);
 // At Exit, saved or not: the journal has served its purpose and the lock is released.
 void closeStore(Program& program);
 

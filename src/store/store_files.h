@@ -2,7 +2,9 @@
 // line "count : 3.7", CR LF line ends.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,9 @@ struct StoreLoadReport {
   // Tables whose file the load did not read completely (the failed one and
   // those not reached); their files are backed up before the next save.
   std::vector<TableKind> unreadTables;
+  // The store generation found: a digest of the four files' bytes (see
+  // store_digest.h), also of those the load did not read.
+  std::uint64_t generation = 0;
 
   std::string message() const;  // for the user; empty when nothing failed
 };
@@ -29,6 +34,7 @@ struct StoreSaveReport {
   // Unread tables whose file now has its backup (also when the save then
   // failed): they need none at the next attempt.
   std::vector<TableKind> backedUpTables;
+  std::uint64_t generation = 0;  // of the files written, as the next load will find them
   bool ok() const { return failures.empty(); }
   std::string message() const;  // for the user; empty when all went well and nothing was backed up
 };
@@ -52,7 +58,10 @@ std::string storeFileText(Table& table);
 // Replaces the four files all together or not at all. Files named in
 // unreadTables are first copied to a backup beside them, so nothing the load
 // could not read is lost; one that cannot be copied stops the save.
+// beforeCommit learns the generation the save is about to make, before any
+// file is replaced.
 StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& directory,
-                          const std::vector<TableKind>& unreadTables = {});
+                          const std::vector<TableKind>& unreadTables = {},
+                          const std::function<void(std::uint64_t)>& beforeCommit = {});
 
 }  // namespace survey

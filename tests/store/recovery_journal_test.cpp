@@ -74,7 +74,7 @@ TEST(RecoveryJournal, RestoringAfterAnyActionGivesTheTablesAsTheyWereThen) {
   SurveyStore working;
   loadStore(working, dir.path());
   std::string error;
-  auto journal = RecoveryJournal::open(working, dir.path(), error);
+  auto journal = RecoveryJournal::open(working, dir.path(), 0, error);
   ASSERT_TRUE(journal) << error;
   for (std::size_t i = 0; i < kActions.size(); ++i) {
     SCOPED_TRACE(kActions[i].first);
@@ -94,7 +94,7 @@ TEST(RecoveryJournal, ATornLastEntryIsIgnoredAndTheJournalContinuesAfterTheWhole
   TempDir dir;
   SurveyStore working;
   std::string error;
-  auto journal = RecoveryJournal::open(working, dir.path(), error);
+  auto journal = RecoveryJournal::open(working, dir.path(), 0, error);
   ASSERT_TRUE(journal);
   const fs::path path = dir.path() / kJournalName;
   std::size_t lastStart = 0;
@@ -114,7 +114,7 @@ TEST(RecoveryJournal, ATornLastEntryIsIgnoredAndTheJournalContinuesAfterTheWhole
     EXPECT_EQ(restarted.navaids().count(), 0) << "the torn third action is not applied";
     EXPECT_EQ(restarted.runways().count(), 1);
     // The next run's changes follow the two whole entries and are read.
-    auto next = RecoveryJournal::open(restarted, dir.path(), error);
+    auto next = RecoveryJournal::open(restarted, dir.path(), 0, error);
     restarted.appendChild(TableKind::Obstruction, {{1, "Mast"}});
     ASSERT_EQ(next->flush(), "");
     EXPECT_EQ(inspectJournal(dir.path()).entries, 3);
