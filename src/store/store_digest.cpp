@@ -4,6 +4,10 @@
 #include <bit>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace survey {
 
 namespace {
@@ -40,37 +44,56 @@ constexpr auto kKeys = [] {
   return keys;
 }();
 
+std::uint64_t scrambled(std::uint64_t lane, std::size_t index) {
+  return (lane ^ (lane >> 47) ^ kKeys[index]) * 0x9e3779b1u;
+}
+
 }  // namespace
 
+// Each lane adds its neighbour's word and the product of the two halves of
+// its own keyed word; after a block every lane is scrambled.
 void ByteDigest::stripes(const unsigned char* bytes, std::size_t count) {
-  // Two lanes to a vector, kept in registers over the run: each step is one
-  // 32 x 32-bit multiply per lane, which every vector unit has.
-  using Pair = std::uint64_t __attribute__((vector_size(16)));
-  constexpr std::size_t kPairs = kLanes / 2;
-  Pair lanes[kPairs];
-  std::memcpy(lanes, lanes_.data(), sizeof lanes);
+  std::size_t inBlock = stripeInBlock_;
+#if defined(__SSE2__)
+  // Two lanes to a register, kept there over the run (pmuludq: 32 x 32 bits).
+  __m128i lanes[kLanes / 2];
+  for (std::size_t i = 0; i < kLanes / 2; ++i) {
+    lanes[i] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lanes_.data() + 2 * i));
+  }
   for (; count > 0; --count, bytes += kStripe) {
-    const std::uint64_t* key = kKeys.data() + stripeInBlock_;
-    for (std::size_t i = 0; i < kPairs; ++i) {
-      Pair words, keys;
-      std::memcpy(&words, bytes + 16 * i, sizeof words);
-      std::memcpy(&keys, key + 2 * i, sizeof keys);
-      if constexpr (std::endian::native == std::endian::big) {
-        words = Pair{__builtin_bswap64(words[0]), __builtin_bswap64(words[1])};
-      }
-      const Pair keyed = words ^ keys;
-      lanes[i] +=
-          __builtin_shufflevector(words, words, 1, 0) + (keyed & 0xffffffffu) * (keyed >> 32);
+    const std::uint64_t* key = kKeys.data() + inBlock;
+    for (std::size_t i = 0; i < kLanes / 2; ++i) {
+      const __m128i words = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * i));
+      const __m128i keyed =
+          _mm_xor_si128(words, _mm_loadu_si128(reinterpret_cast<const __m128i*>(key + 2 * i)));
+      const __m128i product = _mm_mul_epu32(keyed, _mm_srli_epi64(keyed, 32));
+      lanes[i] = _mm_add_epi64(lanes[i], _mm_add_epi64(_mm_shuffle_epi32(words, 0x4e), product));
     }
-    if (++stripeInBlock_ < kStripesPerBlock) continue;
-    stripeInBlock_ = 0;
-    for (std::size_t i = 0; i < kPairs; ++i) {
-      Pair keys;
-      std::memcpy(&keys, kKeys.data() + 2 * i, sizeof keys);
-      lanes[i] = (lanes[i] ^ (lanes[i] >> 47) ^ keys) * 0x9e3779b1u;
+    if (++inBlock < kStripesPerBlock) continue;
+    inBlock = 0;
+    for (std::size_t i = 0; i < kLanes / 2; ++i) {
+      alignas(16) std::uint64_t pair[2];
+      _mm_store_si128(reinterpret_cast<__m128i*>(pair), lanes[i]);
+      for (std::size_t j = 0; j < 2; ++j) pair[j] = scrambled(pair[j], 2 * i + j);
+      lanes[i] = _mm_load_si128(reinterpret_cast<const __m128i*>(pair));
     }
   }
-  std::memcpy(lanes_.data(), lanes, sizeof lanes);
+  for (std::size_t i = 0; i < kLanes / 2; ++i) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(lanes_.data() + 2 * i), lanes[i]);
+  }
+#else
+  for (; count > 0; --count, bytes += kStripe) {
+    const std::uint64_t* key = kKeys.data() + inBlock;
+    for (std::size_t i = 0; i < kLanes; ++i) {
+      const std::uint64_t keyed = word(bytes + 8 * i) ^ key[i];
+      lanes_[i] += word(bytes + 8 * (i ^ 1)) + (keyed & 0xffffffffu) * (keyed >> 32);
+    }
+    if (++inBlock < kStripesPerBlock) continue;
+    inBlock = 0;
+    for (std::size_t i = 0; i < kLanes; ++i) lanes_[i] = scrambled(lanes_[i], i);
+  }
+#endif
+  stripeInBlock_ = inBlock;
 }
 
 void ByteDigest::add(std::string_view text) {
