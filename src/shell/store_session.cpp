@@ -72,8 +72,9 @@ std::string offerRestore(Program& program) {
                        "Restore?")) {
     BusyPointer busy(program.platform);
     restoreFromJournal(program.store, directory, found.restoreFrom);
-  } else {
-    setJournalAside(directory);
+  } else if (setJournalAside(directory).empty()) {
+    // Continuing it would offer the declined changes again after the next cut.
+    return "the recovery journal " + (directory / kJournalName).string() + " cannot be set aside";
   }
   return {};
 }

@@ -36,56 +36,38 @@ class ChildPlatform : public FakePlatform {
   std::function<void()> stop;
 };
 
-void writeAll(int fd, const std::string& bytes) {
-  const std::string size = std::to_string(bytes.size()) + "\n";
-  if (::write(fd, size.data(), size.size()) != static_cast<ssize_t>(size.size())) ::_exit(1);
-  for (std::size_t at = 0; at < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + at, bytes.size() - at);
-    if (n <= 0) ::_exit(1);
-    at += static_cast<std::size_t>(n);
-  }
-}
-
-std::string readAll(int fd) {
-  std::string size;
-  for (char c = 0; ::read(fd, &c, 1) == 1 && c != '\n';) size += c;
-  if (size.empty()) return "(the child stopped before its work was done)";
-  std::string bytes(std::stoul(size), '\0');
-  for (std::size_t at = 0; at < bytes.size();) {
-    const ssize_t n = ::read(fd, bytes.data() + at, bytes.size() - at);
-    if (n <= 0) break;
-    at += static_cast<std::size_t>(n);
-  }
-  return bytes;
-}
-
 // A run of the program on the store in directory, in a child process: it does
-// `work`, answering `answers`, and is killed
-// right after it (or, when the work exits with a save, right after the save).
-// Returns the tables as the child held them then.
+// `work`, answering `answers`, and is killed right after it (or, when the work
+// exits with a save, right after the save). Returns the tables as the child
+// held them then.
 std::string runAndKill(const std::filesystem::path& directory,
                        const std::function<void(Program&, ChildPlatform&)>& work,
                        std::initializer_list<Button> answers = {}) {
-  int channel[2];
-  if (::pipe(channel) != 0) return "no pipe";
+  int ready[2];
+  if (::pipe(ready) != 0) return "no pipe";
+  const std::filesystem::path tables = directory.string() + "-child-tables";
   const pid_t child = ::fork();
   if (child == 0) {
     ChildPlatform platform(directory);
     NextRun next(platform);
     next.dialogs.answer(answers);
     platform.stop = [&] {
-      writeAll(channel[1], testing::surveyRowsText(next.program.store));
+      std::ofstream(tables, std::ios::binary) << testing::surveyRowsText(next.program.store);
+      if (::write(ready[1], "y", 1) != 1) ::_exit(1);
       ::pause();
     };
     work(next.program, platform);
     platform.stop();
   }
-  std::string tables = readAll(channel[0]);
+  char done = 0;
+  const bool stopped = ::read(ready[0], &done, 1) == 1;
   ::kill(child, SIGKILL);
   ::waitpid(child, nullptr, 0);
-  ::close(channel[0]);
-  ::close(channel[1]);
-  return tables;
+  ::close(ready[0]);
+  ::close(ready[1]);
+  const std::string held = stopped ? readWholeFile(tables).bytes : "(the child ended early)";
+  std::filesystem::remove(tables);
+  return held;
 }
 
 // The store the next run finds, as loaded.
