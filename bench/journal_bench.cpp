@@ -27,7 +27,7 @@ void BM_JournalOneActionFullStore(benchmark::State& state) {
   SurveyStore store;
   fillToCapacity(store);
   std::string error;
-  auto journal = RecoveryJournal::open(store, dir.path(), error);
+  auto journal = RecoveryJournal::open(store, dir.path(), 0, error);
   int row = 0;
   for (auto _ : state) {
     row = row % 1000 + 1;
@@ -43,7 +43,7 @@ void BM_JournalDeleteSurveyFullStore(benchmark::State& state) {
   SurveyStore store;
   fillToCapacity(store);
   std::string error;
-  auto journal = RecoveryJournal::open(store, dir.path(), error);
+  auto journal = RecoveryJournal::open(store, dir.path(), 0, error);
   for (auto _ : state) {
     store.deleteSurvey("no such survey");
     benchmark::DoNotOptimize(journal->flush());

@@ -20,8 +20,7 @@ bool exitProgram(Program& program) {
     StoreSaveReport report;
     {
       BusyPointer busy(program.platform);
-      report = saveStore(program.store, program.platform.storeDirectory(),
-                         program.loadReport.unreadTables);
+      report = saveAtExit(program);
     }
     // A backup already made holds the unread file, which this save did not replace.
     auto& unread = program.loadReport.unreadTables;

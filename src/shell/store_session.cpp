@@ -33,25 +33,55 @@ bool lockOrAsk(Program& program) {
   return readOnly;
 }
 
-void offerRestore(Program& program) {
+std::string changesText(int n) {
+  return std::to_string(n) + (n == 1 ? " change" : " changes");
+}
+
+// Offers the changes a run cut short left in the journal, when they apply to
+// the store as loaded. Empty text, or why the journal cannot be used in this run.
+std::string offerRestore(Program& program) {
+  using Verdict = JournalFinding::Verdict;
   const auto directory = program.platform.storeDirectory();
-  if (!journalExists(directory)) return;
-  const JournalContents contents = inspectJournal(directory);
-  if (contents.entries == 0) {
-    // Nothing whole in it; a torn start must not hide the entries that follow.
-    std::error_code ec;
-    std::filesystem::resize_file(directory / kJournalName, 0, ec);
-    return;
+  const JournalFinding found = examineJournal(directory, program.loadReport.generation);
+  switch (found.verdict) {
+    case Verdict::Absent:
+      return {};
+    case Verdict::Refused:
+      return "the recovery journal " + (directory / kJournalName).string() + " cannot be used (" +
+             found.refusal + "); it was left as it is";
+    case Verdict::NothingToRestore:
+      // Saved already, or nothing whole in it: a torn start must not hide the entries that follow.
+      if (std::string why = removeJournal(directory); !why.empty()) {
+        return "the recovery journal " + (directory / kJournalName).string() +
+               " cannot be removed (" + why + ")";
+      }
+      return {};
+    case Verdict::StoreChanged: {
+      const std::string aside = setJournalAside(directory);
+      if (aside.empty()) {
+        return "the recovery journal " + (directory / kJournalName).string() +
+               " belongs to another state of the survey store and cannot be set aside";
+      }
+      program.tell(
+          "The program was not closed properly, but the survey store has changed since then, so "
+          "the " +
+          changesText(found.changes) +
+          " made in that session cannot be restored safely. They were kept in " + aside + ".");
+      return {};
+    }
+    case Verdict::Restorable:
+      break;
   }
-  const std::string n = std::to_string(contents.entries);
-  if (program.askYesNo("The program was not closed properly. Restore the " + n +
-                           " changes made in that session?",
+  if (program.askYesNo("The program was not closed properly. Restore the " +
+                           changesText(found.changes) + " made in that session?",
                        "Restore?")) {
     BusyPointer busy(program.platform);
-    restoreFromJournal(program.store, directory);
-  } else {
-    setJournalAside(directory);
+    restoreFromJournal(program.store, directory, found.restoreFrom);
+  } else if (setJournalAside(directory).empty()) {
+    // Continuing it would offer the declined changes again after the next cut.
+    return "the recovery journal " + (directory / kJournalName).string() + " cannot be set aside";
   }
+  return {};
 }
 
 }  // namespace
@@ -67,9 +97,11 @@ bool openStore(Program& program) {
   }
   if (const std::string told = program.loadReport.message(); !told.empty()) program.tell(told);
   if (program.session.readOnly) return true;
-  offerRestore(program);
-  std::string error;
-  program.session.journal = RecoveryJournal::open(program.store, directory, error);
+  std::string error = offerRestore(program);
+  if (error.empty()) {
+    program.session.journal =
+        RecoveryJournal::open(program.store, directory, program.loadReport.generation, error);
+  }
   if (program.session.journal) {
     // Changes no message follows (a certification, a profile point) are made
     // durable once the event that made them is over.
@@ -111,6 +143,15 @@ std::string readOnlyRefusal(const StoreSession& session) {
 
 std::string readOnlyStatus(const StoreSession& session) {
   return "Read-only: " + whyReadOnly(session);
+}
+
+StoreSaveReport saveAtExit(Program& program) {
+  // The journal first notes what the store is about to become: a journal
+  // left behind by a cut after the save is then known to be in it.
+  return saveStore(program.store, program.platform.storeDirectory(),
+                   program.loadReport.unreadTables, [&program](std::uint64_t generation) {
+                     if (program.session.journal) program.session.journal->markSaving(generation);
+                   });
 }
 
 void closeStore(Program& program) {

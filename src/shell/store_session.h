@@ -7,6 +7,7 @@
 
 #include "shell/dialogs.h"
 #include "store/recovery_journal.h"
+#include "store/store_files.h"
 #include "store/store_lock.h"
 
 namespace survey {
@@ -31,6 +32,8 @@ void makeChangesDurable(Program& program);
 // Why a change is refused in a copy opened read-only, and the status line that says so.
 std::string readOnlyRefusal(const StoreSession& session);
 std::string readOnlyStatus(const StoreSession& session);
+// Saves the store at Exit, the journal knowing the generation the save makes.
+StoreSaveReport saveAtExit(Program& program);
 // At Exit, saved or not: the journal has served its purpose and the lock is released.
 void closeStore(Program& program);
 

@@ -1,12 +1,14 @@
 #include "store/recovery_journal.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -24,6 +26,9 @@ namespace fs = std::filesystem;
 //   R table row fieldCount cell...   a row as it now is (fields 0..)
 //   D key                            a survey removed (rows after it move up)
 //   C apt rwy navaid obstruction     the table counts after the action
+// or, alone in an entry, a mark naming a store generation (16 hex digits):
+//   G generation                     the first entry: the changes apply to it
+//   S generation                     the store is about to be saved as it
 constexpr std::size_t kHeaderSize = 1 + 8 + 16 + 1;
 
 std::uint64_t checksum(std::string_view bytes) {
@@ -45,6 +50,18 @@ void putItem(std::string& out, std::string_view item) {
   out += ':';
   out += item;
 }
+
+std::string markPayload(std::string_view op, std::uint64_t generation) {
+  std::string payload;
+  putItem(payload, op);
+  putItem(payload, hex(generation, 16));
+  return payload;
+}
+
+struct Mark {
+  char op = 0;  // 'G' or 'S'; 0 for an entry of changes
+  std::uint64_t generation = 0;
+};
 
 class ItemReader {
  public:
@@ -75,6 +92,41 @@ class ItemReader {
   std::string_view text_;
 };
 
+Mark markOf(std::string_view payload) {
+  ItemReader items(payload);
+  const auto op = items.text();
+  if (!op || (*op != "G" && *op != "S")) return {};
+  const auto digits = items.text();
+  Mark mark;
+  if (!digits || digits->size() != 16 || !items.done() ||
+      std::from_chars(digits->data(), digits->data() + 16, mark.generation, 16).ptr !=
+          digits->data() + 16) {
+    return {};
+  }
+  mark.op = (*op)[0];
+  return mark;
+}
+
+// Opens the journal's own file: never through a symbolic link, never one of
+// several names of a file. -1 with why set otherwise.
+int openOwnFile(const fs::path& path, int flags, std::string& why) {
+  const int fd = ::open(path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    const int error = errno;
+    why = notOwnFile(path);
+    if (why.empty()) why = std::strerror(error);
+    return -1;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink > 1) {
+    why = notOwnFile(path);
+    if (why.empty()) why = "it is not a regular file of its own";
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 constexpr TableKind kKinds[] = {TableKind::Airport, TableKind::Runway, TableKind::Navaid,
                                 TableKind::Obstruction};
 
@@ -103,6 +155,8 @@ bool applyPayload(SurveyStore& store, std::string_view payload) {
       const auto key = items.text();
       if (!key) return false;
       store.deleteSurvey(*key);
+    } else if (*op == "G" || *op == "S") {
+      if (!items.text()) return false;  // a mark changes nothing
     } else if (*op == "C") {
       for (TableKind kind : kKinds) {
         const auto count = items.number();
@@ -116,7 +170,7 @@ bool applyPayload(SurveyStore& store, std::string_view payload) {
   return true;
 }
 
-// Calls visit(payload) for each whole entry; returns where the whole entries end.
+// Calls visit(payload, start) for each whole entry; returns where the whole entries end.
 template <class Visit>
 std::size_t forEachEntry(std::string_view text, Visit&& visit) {
   std::size_t at = 0;
@@ -132,7 +186,7 @@ std::size_t forEachEntry(std::string_view text, Visit&& visit) {
     if (size > text.size() - at - kHeaderSize) break;
     const std::string_view payload = text.substr(at + kHeaderSize, size);
     if (checksum(payload) != sum) break;
-    visit(payload);
+    visit(payload, at);
     at += kHeaderSize + size;
   }
   return at;
@@ -142,15 +196,27 @@ std::size_t forEachEntry(std::string_view text, Visit&& visit) {
 
 std::unique_ptr<RecoveryJournal> RecoveryJournal::open(SurveyStore& store,
                                                        const fs::path& directory,
+                                                       std::uint64_t generation,
                                                        std::string& error) {
   const fs::path path = directory / kJournalName;
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600);
+  std::string why;
+  const int fd = openOwnFile(path, O_WRONLY | O_CREAT | O_APPEND, why);
   if (fd < 0) {
-    error = "the recovery journal " + path.string() + " cannot be opened: " + std::strerror(errno);
+    error = "the recovery journal " + path.string() + " cannot be used (" + why + ")";
     return nullptr;
   }
   flushDirectory(directory);
-  return std::unique_ptr<RecoveryJournal>(new RecoveryJournal(store, path, fd));
+  struct stat st {};
+  const bool fresh = ::fstat(fd, &st) == 0 && st.st_size == 0;
+  std::unique_ptr<RecoveryJournal> journal(new RecoveryJournal(store, path, fd));
+  if (fresh) {
+    error = journal->writeEntry(markPayload("G", generation));
+    if (!error.empty()) {
+      journal->remove();  // changes of no known generation could never be restored
+      return nullptr;
+    }
+  }
+  return journal;
 }
 
 RecoveryJournal::RecoveryJournal(SurveyStore& store, fs::path path, int fd)
@@ -212,9 +278,24 @@ std::string RecoveryJournal::flush() {
   std::string payload = pending_;
   putItem(payload, "C");
   for (TableKind kind : kKinds) putItem(payload, std::to_string(store_.table(kind).count()));
+  std::string error = writeEntry(payload);
+  if (error.empty()) pending_.clear();
+  return error;
+}
+
+std::string RecoveryJournal::markSaving(std::uint64_t generation) {
+  if (std::string error = flush(); !error.empty()) return error;
+  return writeEntry(markPayload("S", generation));
+}
+
+std::string RecoveryJournal::writeEntry(const std::string& payload) {
   const std::string entry =
       "J" + hex(payload.size(), 8) + hex(checksum(payload), 16) + "\n" + payload;
   const off_t before = ::lseek(fd_, 0, SEEK_END);
+  if (before >= 0 && static_cast<std::uintmax_t>(before) + entry.size() > kLargestJournalBytes) {
+    return "the recovery journal has reached its largest size (" +
+           std::to_string(kLargestJournalBytes >> 20) + " MB)";
+  }
   std::size_t written = 0;
   while (written < entry.size()) {
     const ssize_t n = ::write(fd_, entry.data() + written, entry.size() - written);
@@ -231,13 +312,19 @@ std::string RecoveryJournal::flush() {
   if (::fdatasync(fd_) != 0) {
     return std::string("the recovery journal cannot be flushed to disk: ") + std::strerror(errno);
   }
-  pending_.clear();
   return {};
 }
 
 void RecoveryJournal::remove() {
-  ::unlink(path_.c_str());
-  flushDirectory(path_.parent_path());
+  removeJournal(path_.parent_path());
+}
+
+std::string removeJournal(const fs::path& directory) {
+  const fs::path path = directory / kJournalName;
+  if (std::string why = notOwnFile(path); !why.empty()) return why;
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) return std::strerror(errno);
+  flushDirectory(directory);
+  return {};
 }
 
 bool journalExists(const fs::path& directory) {
@@ -245,40 +332,115 @@ bool journalExists(const fs::path& directory) {
   return fs::exists(fs::symlink_status(directory / kJournalName, ec));
 }
 
+namespace {
+
+// The journal's bytes, or why it is refused.
+ReadResult readJournal(const fs::path& path) {
+  ReadResult read;
+  read.error = notOwnFile(path);
+  if (!read.error.empty()) return read;
+  std::error_code ec;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (!ec && size > kLargestJournalBytes) {
+    read.error = "it is " + std::to_string(size) +
+                 " bytes, larger than a recovery journal can be (" +
+                 std::to_string(kLargestJournalBytes >> 20) + " MB)";
+    return read;
+  }
+  return readWholeFile(path, kLargestJournalBytes);
+}
+
+}  // namespace
+
 JournalContents inspectJournal(const fs::path& directory) {
   JournalContents contents;
-  const ReadResult read = readWholeFile(directory / kJournalName);
-  contents.wholeBytes = forEachEntry(read.bytes, [&](std::string_view) { ++contents.entries; });
+  const ReadResult read = readJournal(directory / kJournalName);
+  contents.wholeBytes = forEachEntry(read.bytes, [&](std::string_view payload, std::size_t) {
+    if (markOf(payload).op == 0) ++contents.entries;
+  });
   return contents;
 }
 
-int restoreFromJournal(SurveyStore& store, const fs::path& directory) {
+JournalFinding examineJournal(const fs::path& directory, std::uint64_t generation) {
+  using Verdict = JournalFinding::Verdict;
+  JournalFinding finding;
+  if (!journalExists(directory)) return finding;
+  const ReadResult read = readJournal(directory / kJournalName);
+  if (!read.ok) {
+    finding.verdict = Verdict::Refused;
+    finding.refusal = read.error;
+    return finding;
+  }
+  bool first = true, fromStart = false, saved = false;
+  int changes = 0, changesAfterSave = 0;
+  std::size_t afterSave = 0;
+  forEachEntry(read.bytes, [&](std::string_view payload, std::size_t start) {
+    const Mark mark = markOf(payload);
+    if (first && mark.op == 'G') fromStart = mark.generation == generation;
+    first = false;
+    if (mark.op == 'S' && mark.generation == generation) {
+      // The entries so far were saved into the store as it is now.
+      saved = true;
+      changesAfterSave = 0;
+      afterSave = start + kHeaderSize + payload.size();
+    }
+    if (mark.op == 0) {
+      ++changes;
+      ++changesAfterSave;
+    }
+  });
+  if (saved || fromStart) {
+    finding.changes = saved ? changesAfterSave : changes;
+    finding.restoreFrom = saved ? afterSave : 0;
+    finding.verdict = finding.changes > 0 ? Verdict::Restorable : Verdict::NothingToRestore;
+  } else {
+    finding.changes = changes;
+    finding.verdict = changes > 0 ? Verdict::StoreChanged : Verdict::NothingToRestore;
+  }
+  return finding;
+}
+
+int restoreFromJournal(SurveyStore& store, const fs::path& directory, std::size_t from) {
   const fs::path path = directory / kJournalName;
-  const ReadResult read = readWholeFile(path);
+  const ReadResult read = readJournal(path);
+  if (!read.ok) return 0;
   int applied = 0;
   bool intact = true;
-  const std::size_t whole = forEachEntry(read.bytes, [&](std::string_view payload) {
-    if (intact && applyPayload(store, payload))
-      ++applied;
-    else
-      intact = false;
-  });
+  const std::size_t whole =
+      forEachEntry(read.bytes, [&](std::string_view payload, std::size_t start) {
+        if (start < from) return;
+        if (intact && applyPayload(store, payload)) {
+          if (markOf(payload).op == 0) ++applied;
+        } else {
+          intact = false;
+        }
+      });
   // The torn tail goes, or the entries appended after it could never be read.
-  if (whole < read.bytes.size() && ::truncate(path.c_str(), static_cast<off_t>(whole)) != 0) {
-    setJournalAside(directory);
+  if (whole < read.bytes.size()) {
+    std::string why;
+    const int fd = openOwnFile(path, O_WRONLY, why);
+    const bool cut = fd >= 0 && ::ftruncate(fd, static_cast<off_t>(whole)) == 0;
+    if (fd >= 0) ::close(fd);
+    if (!cut) setJournalAside(directory);
   }
   return applied;
 }
 
 std::string setJournalAside(const fs::path& directory) {
-  std::error_code ec;
+  const fs::path journal = directory / kJournalName;
+  if (!notOwnFile(journal).empty()) return {};
   for (int n = 1;; ++n) {
     const fs::path aside =
         directory / (std::string(kJournalName) + ".set-aside" + std::to_string(n));
-    if (fs::exists(fs::symlink_status(aside, ec))) continue;
-    fs::rename(directory / kJournalName, aside, ec);
+    // Never over a name that is there, whatever it is or points to.
+    int result = ::renameat2(AT_FDCWD, journal.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE);
+    if (result != 0 && errno == EINVAL) {  // a file system without it
+      result = ::link(journal.c_str(), aside.c_str());
+      if (result == 0) ::unlink(journal.c_str());
+    }
+    if (result != 0 && errno == EEXIST) continue;
     flushDirectory(directory);
-    return ec ? std::string() : aside.filename().string();
+    return result == 0 ? aside.filename().string() : std::string();
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "store/file_io.h"
 #include "store/store_commit.h"
+#include "store/store_digest.h"
 #include "store/store_location.h"
 #include "store/text_encoding.h"
 
@@ -80,6 +81,21 @@ std::optional<FileFailure> fillTable(Table& table, FileBytes text) {
   return std::nullopt;
 }
 
+// Digests a file the load does not read, so that the generation still covers it.
+void digestUnread(StoreDigest& digest, TableKind kind, const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+    digest.setMissing(kind);
+    return;
+  }
+  const FileRead<FileBytes> read = readFileBytes(path);
+  if (read.ok) {
+    digest.setFile(kind, digestOf(std::string_view(read.bytes.data(), read.bytes.size())));
+  } else {
+    digest.setUnreadable(kind, read.error);
+  }
+}
+
 }  // namespace
 
 std::string StoreLoadReport::message() const {
@@ -113,6 +129,13 @@ std::string StoreSaveReport::message() const {
 StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory,
                           StoreAccess access) {
   StoreLoadReport report;
+  StoreDigest digest;
+  const auto digestFrom = [&](std::size_t first) {
+    for (std::size_t k = first; k < std::size(kLoadOrder); ++k) {
+      digestUnread(digest, kLoadOrder[k], directory / std::string(shapeOf(kLoadOrder[k]).fileName));
+    }
+    report.generation = digest.value();
+  };
   if (access == StoreAccess::Writer) {
     std::vector<std::string> names;
     for (TableKind kind : kLoadOrder) names.emplace_back(shapeOf(kind).fileName);
@@ -125,6 +148,7 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
       report.line = 1;
       report.reason = interrupted.error;
       report.unreadTables.assign(std::begin(kLoadOrder), std::end(kLoadOrder));
+      digestFrom(0);
       store.current.storeLoaded = true;
       return report;
     }
@@ -134,12 +158,18 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
     const auto path = directory / std::string(table.shape().fileName);
     std::error_code ec;
     // Only a name that is not there at all is an empty table; a dangling link is not.
-    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) continue;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+      digest.setMissing(kLoadOrder[k]);
+      continue;
+    }
     FileRead<FileBytes> read = readFileBytes(path);
     std::optional<FileFailure> failure;
     if (!read.ok) {
+      digest.setUnreadable(kLoadOrder[k], read.error);
       failure = FileFailure{1, read.error};
     } else {
+      digest.setFile(kLoadOrder[k],
+                     digestOf(std::string_view(read.bytes.data(), read.bytes.size())));
       failure = fillTable(table, std::move(read.bytes));
     }
     if (failure) {
@@ -148,9 +178,11 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
       report.line = failure->line;
       report.reason = failure->reason;
       report.unreadTables.assign(kLoadOrder + k, std::end(kLoadOrder));
+      digestFrom(k + 1);
       break;
     }
   }
+  if (!report.failed) report.generation = digest.value();
   store.current.storeLoaded = true;
   return report;
 }
@@ -215,11 +247,13 @@ std::string backUp(const std::filesystem::path& path, std::string& error) {
 }  // namespace
 
 StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& directory,
-                          const std::vector<TableKind>& unreadTables) {
+                          const std::vector<TableKind>& unreadTables,
+                          const std::function<void(std::uint64_t)>& beforeCommit) {
   StoreSaveReport report;
   std::error_code ec;  // a new user's data folder comes into being at the first save
   createStoreFolder(directory, ec);
   std::vector<StoreFileImage> images;
+  StoreDigest digest;
   for (TableKind kind : kSaveOrder) {
     Table& table = store.table(kind);
     const std::string name(table.shape().fileName);
@@ -235,7 +269,10 @@ StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& direc
       if (!backup.empty()) report.backups.push_back(name + " kept as " + backup);
     }
     images.push_back({name, storeFileImage(table)});
+    digest.setFile(kind, digestOf(images.back().bytes));
   }
+  report.generation = digest.value();
+  if (beforeCommit) beforeCommit(report.generation);
   CommitOutcome commit = commitStoreFiles(directory, images);
   if (!commit.error.empty()) report.failures.push_back(std::move(commit.error));
   report.completedAtNextOpen = commit.completedAtNextOpen;

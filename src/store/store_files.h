@@ -2,7 +2,9 @@
 // line "count : 3.7", CR LF line ends.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,9 @@ struct StoreLoadReport {
   // Something the load did that the user must hear of, failed or not (a
   // commit record that named other files and was set aside).
   std::string notice;
+  // The store generation found: a digest of the four files' bytes (see
+  // store_digest.h), also of those the load did not read.
+  std::uint64_t generation = 0;
 
   std::string message() const;  // for the user; empty when nothing failed and nothing to tell
 };
@@ -36,7 +41,8 @@ struct StoreSaveReport {
   // the others are replaced when the store is next opened.
   bool completedAtNextOpen = false;
   std::vector<std::string> replaced;
-  std::string notice;  // a commit record set aside before the save
+  std::string notice;            // a commit record set aside before the save
+  std::uint64_t generation = 0;  // of the files written, as the next load will find them
   bool ok() const { return failures.empty(); }
   std::string message() const;  // for the user; empty when all went well and nothing was backed up
 };
@@ -61,8 +67,10 @@ std::string storeFileText(Table& table);
 // unreadTables are first copied to a backup beside them, so nothing the load
 // could not read is lost; one that cannot be copied stops the save. A file
 // too large to be a store file is renamed to its backup name instead of
-// copied: a copy could fill the disk.
+// copied: a copy could fill the disk. beforeCommit learns the generation the
+// save is about to make, before any file is replaced.
 StoreSaveReport saveStore(SurveyStore& store, const std::filesystem::path& directory,
-                          const std::vector<TableKind>& unreadTables = {});
+                          const std::vector<TableKind>& unreadTables = {},
+                          const std::function<void(std::uint64_t)>& beforeCommit = {});
 
 }  // namespace survey

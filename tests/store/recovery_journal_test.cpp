@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <functional>
 
 #include "store/file_io.h"
+#include "store/store_digest.h"
 #include "store/store_files.h"
 #include "support/fakes.h"
 
@@ -74,7 +76,7 @@ TEST(RecoveryJournal, RestoringAfterAnyActionGivesTheTablesAsTheyWereThen) {
   SurveyStore working;
   loadStore(working, dir.path());
   std::string error;
-  auto journal = RecoveryJournal::open(working, dir.path(), error);
+  auto journal = RecoveryJournal::open(working, dir.path(), 0, error);
   ASSERT_TRUE(journal) << error;
   for (std::size_t i = 0; i < kActions.size(); ++i) {
     SCOPED_TRACE(kActions[i].first);
@@ -94,7 +96,7 @@ TEST(RecoveryJournal, ATornLastEntryIsIgnoredAndTheJournalContinuesAfterTheWhole
   TempDir dir;
   SurveyStore working;
   std::string error;
-  auto journal = RecoveryJournal::open(working, dir.path(), error);
+  auto journal = RecoveryJournal::open(working, dir.path(), 0, error);
   ASSERT_TRUE(journal);
   const fs::path path = dir.path() / kJournalName;
   std::size_t lastStart = 0;
@@ -114,7 +116,7 @@ TEST(RecoveryJournal, ATornLastEntryIsIgnoredAndTheJournalContinuesAfterTheWhole
     EXPECT_EQ(restarted.navaids().count(), 0) << "the torn third action is not applied";
     EXPECT_EQ(restarted.runways().count(), 1);
     // The next run's changes follow the two whole entries and are read.
-    auto next = RecoveryJournal::open(restarted, dir.path(), error);
+    auto next = RecoveryJournal::open(restarted, dir.path(), 0, error);
     restarted.appendChild(TableKind::Obstruction, {{1, "Mast"}});
     ASSERT_EQ(next->flush(), "");
     EXPECT_EQ(inspectJournal(dir.path()).entries, 3);
@@ -126,6 +128,70 @@ TEST(RecoveryJournal, ATornLastEntryIsIgnoredAndTheJournalContinuesAfterTheWhole
   EXPECT_LT(inspectJournal(dir.path()).entries, 3);
   EXPECT_EQ(setJournalAside(dir.path()), std::string(kJournalName) + ".set-aside1");
   EXPECT_FALSE(journalExists(dir.path()));
+}
+
+TEST(RecoveryJournal, AfterASaveMarkOnlyTheChangesThatFollowItAreRestored) {
+  TempDir dir;
+  SurveyStore base;
+  base.appendAirport({{1, "Saved Field"}, {3, "OLD"}});
+  ASSERT_TRUE(saveStore(base, dir.path()).ok());
+  SurveyStore working;
+  const std::uint64_t start = loadStore(working, dir.path()).generation;
+  std::string error;
+  auto journal = RecoveryJournal::open(working, dir.path(), start, error);
+  ASSERT_TRUE(journal) << error;
+  for (std::size_t i = 0; i < 8; ++i) {  // through the first survey's deletion
+    kActions[i].second(working);
+    if (i == 4) {
+      const StoreSaveReport saved = saveStore(working, dir.path(), {}, [&](std::uint64_t made) {
+        ASSERT_EQ(journal->markSaving(made), "");
+      });
+      ASSERT_TRUE(saved.ok());
+      SurveyStore reloaded;
+      EXPECT_EQ(loadStore(reloaded, dir.path()).generation, saved.generation);
+      EXPECT_EQ(examineJournal(dir.path(), saved.generation).verdict,
+                JournalFinding::Verdict::NothingToRestore);
+      continue;
+    }
+    ASSERT_EQ(journal->flush(), "");
+  }
+  SurveyStore restarted;
+  const JournalFinding found =
+      examineJournal(dir.path(), loadStore(restarted, dir.path()).generation);
+  ASSERT_EQ(found.verdict, JournalFinding::Verdict::Restorable);
+  EXPECT_EQ(found.changes, 3);
+  EXPECT_EQ(restoreFromJournal(restarted, dir.path(), found.restoreFrom), 3);
+  EXPECT_EQ(snapshot(restarted), snapshot(working)) << "nothing saved is applied twice";
+  EXPECT_EQ(examineJournal(dir.path(), start).verdict, JournalFinding::Verdict::Restorable)
+      << "to the store it began with, every change applies";
+}
+
+TEST(StoreGeneration, ASavesGenerationIsWhatTheNextLoadFindsAndAnyByteChangesIt) {
+  TempDir dir;
+  SurveyStore empty;
+  const std::uint64_t none = loadStore(empty, dir.path()).generation;
+  for (const char* name : {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt", "survey_obs.txt"})
+    std::ofstream(dir.path() / name);
+  SurveyStore emptyFiles;
+  EXPECT_NE(loadStore(emptyFiles, dir.path()).generation, none)
+      << "an empty file is not a missing one";
+  SurveyStore store;
+  for (const auto& [name, action] : kActions) action(store);
+  const StoreSaveReport saved = saveStore(store, dir.path());
+  ASSERT_TRUE(saved.ok());
+  SurveyStore loaded;
+  EXPECT_EQ(loadStore(loaded, dir.path()).generation, saved.generation);
+  // The same bytes in pieces of any size give the same digest; one byte more does not.
+  const std::string text = readWholeFile(dir.path() / "survey_apt.txt").bytes;
+  for (std::size_t piece : {1, 7, 63, 64, 65, 1000}) {
+    ByteDigest digest;
+    for (std::size_t at = 0; at < text.size(); at += piece) digest.add(text.substr(at, piece));
+    EXPECT_EQ(digest.value(), digestOf(text)) << piece;
+  }
+  EXPECT_NE(digestOf(text + " "), digestOf(text));
+  std::ofstream(dir.path() / "survey_gs.txt", std::ios::app) << " ";
+  SurveyStore changed;
+  EXPECT_NE(loadStore(changed, dir.path(), StoreAccess::Reader).generation, saved.generation);
 }
 
 }  // namespace

@@ -29,11 +29,13 @@ int roomIn(const Table& table) {
 }
 
 // Appends the imported rows of one child table, each whole; the caller made
-// sure of the room.
-void appendRows(Table& table, std::vector<ImportedRow>& rows, int numberField) {
+// sure of the room. Each is noted as changed, so the recovery journal keeps it.
+void appendRows(SurveyStore& store, TableKind kind, std::vector<ImportedRow>& rows,
+                int numberField) {
+  Table& table = store.table(kind);
   for (ImportedRow& imported : rows) {
     if (numberField != 0) imported[numberField] = numberCell(table.count() + 1);
-    table.appendRecord(std::move(imported));
+    if (const auto row = table.appendRecord(std::move(imported))) store.noteRowChanged(kind, *row);
   }
 }
 
@@ -216,9 +218,10 @@ ImportResult importUddfLines(SurveyStore& store, RawLines& lines) {
       airports.setCell(row, static_cast<int>(field), survey.airport[field]);
     }
   }
-  appendRows(store.runways(), survey.runways, 0);
-  appendRows(store.navaids(), survey.navaids, 19);
-  appendRows(store.obstructions(), survey.obstructions, 25);
+  store.noteRowChanged(TableKind::Airport, row);
+  appendRows(store, TableKind::Runway, survey.runways, 0);
+  appendRows(store, TableKind::Navaid, survey.navaids, 19);
+  appendRows(store, TableKind::Obstruction, survey.obstructions, 25);
 
   store.current.surveyKey = survey.airport[3];
   store.current.surveyName = survey.airport[1];
