@@ -119,9 +119,12 @@ void MainWindow::showReadOnly(const Screen& screen) {
   const bool readOnly = program_.session.readOnly;
   setWindowTitle(QString::fromStdString(screen.caption()) + (readOnly ? " (read-only)" : ""));
   if (!readOnly || findChild<QLabel*>("ReadOnlyStatus")) return;
-  auto* label = new QLabel(QString::fromStdString(readOnlyStatus(program_.session)));
+  const QString text = QString::fromStdString(readOnlyStatus(program_.session));
+  auto* label = new QLabel(text);
   label->setObjectName("ReadOnlyStatus");
-  statusBar()->addPermanentWidget(label);
+  label->setToolTip(text);
+  // First in the line: on a narrow screen the store folder is cut, not this.
+  statusBar()->insertWidget(0, label);
 }
 
 QWidget* MainWindow::viewOf(const Screen& screen) const {
