@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -20,6 +21,16 @@
 #include "uddf/import/uddf_import.h"
 
 namespace survey::fuzz {
+
+// A folder of the harness's own, made once per process.
+inline const std::filesystem::path& scratchDirectory() {
+  static const std::filesystem::path directory = [] {
+    std::string name = (std::filesystem::temp_directory_path() / "survey-fuzz-XXXXXX").string();
+    if (mkdtemp(name.data()) == nullptr) std::abort();
+    return std::filesystem::path(name);
+  }();
+  return directory;
+}
 
 inline std::string_view asText(const uint8_t* data, std::size_t size) {
   return {reinterpret_cast<const char*>(data), size};
