@@ -187,65 +187,25 @@ TEST(NavaidSection, AlongDistanceIsNeverCarriedOverFromThePreviousNavaid) {
   EXPECT_EQ(all[26].substr(85, 8), "|      |");
 }
 
-// Values that would break their line's structure.
-struct OverlongCase {
-  const char* name;
-  std::function<void(SurveyStore&)> build;
-  int line;
-  const char* expectedStart;  // the line from column 1
-  const char* field;
-  const char* written;
-};
-
-class OverlongValueTest : public ::testing::TestWithParam<OverlongCase> {};
-
-TEST_P(OverlongValueTest, IsCutAtItsSeparatorAndReported) {
-  const OverlongCase& c = GetParam();
-  SurveyStore store;
-  addSurvey(store, "K", "AOC", true, true);
-  c.build(store);
-  const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
-  ASSERT_TRUE(composed.ok) << composed.error;
-  const auto all = lines(composed);
-  const std::string start = c.expectedStart;
-  EXPECT_EQ(all[static_cast<std::size_t>(c.line)].substr(0, start.size()), start);
-  ASSERT_EQ(composed.shortened.size(), 1u);
-  EXPECT_EQ(composed.shortened[0].field, c.field);
-  EXPECT_EQ(composed.shortened[0].written, c.written);
+TEST(OverlongValue, IsCutAtItsSeparatorAndReported) {
+  for (const auto& c : caseTable("export/overlong_values.cases", 7)) {
+    SCOPED_TRACE(c[0]);
+    SurveyStore store;
+    addSurvey(store, "K", "AOC", true, true);
+    const FieldValues fields = fieldsOf(c[2]);
+    if (c[1] == "airport") {
+      for (const auto& [field, value] : fields) store.airports().setCell(1, field, value);
+    }
+    if (c[1] == "runway") addRunway(store, "K", fields);
+    if (c[1] == "obstruction") addObstruction(store, "K", fields);
+    const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
+    ASSERT_TRUE(composed.ok) << composed.error;
+    EXPECT_EQ(lines(composed)[std::stoul(c[3])].substr(0, c[4].size()), c[4]);
+    ASSERT_EQ(composed.shortened.size(), 1u);
+    EXPECT_EQ(composed.shortened[0].field, c[5]);
+    EXPECT_EQ(composed.shortened[0].written, c[6]);
+  }
 }
-
-void PrintTo(const OverlongCase& c, std::ostream* out) {
-  *out << c.name;
-}
-INSTANTIATE_TEST_SUITE_P(
-    Values, OverlongValueTest,
-    ::testing::Values(
-        OverlongCase{"VerticalDatum",
-                     [](SurveyStore& s) {
-                       s.airports().setCell(1, 22, "LCLTDL (Local Tidal)");
-                       s.airports().setCell(1, 19, "25 CM");
-                     },
-                     3, "|NAD83     |          |          |LCLTDL (LO|25 CM          |",
-                     "Vertical Datum", "LCLTDL (Lo"},
-        OverlongCase{"ElevationLocation",
-                     [](SurveyStore& s) {
-                       s.airports().setCell(1, 15, "30 + 1500");
-                       s.airports().setCell(1, 5, "03/05/2004");
-                     },
-                     5, "|       |       |30 + 150|0642004|", "Airport Elevation Location",
-                     "30 + 150"},
-        OverlongCase{"RunwayDesignator",
-                     [](SurveyStore& s) {
-                       addRunway(s, "K", {{2, "09L/27R"}, {27, "27"}});
-                     },
-                     9, "|09L/2|", "Rwy ID", "09L/2"},
-        OverlongCase{"ObjectName",
-                     [](SurveyStore& s) {
-                       addObstruction(s, "K", {{2, "Transmission tower with guy wires"}});
-                     },
-                     13, "|TRANSMISSION TOWER WITH GUY WI|", "Object",
-                     "Transmission tower with guy wi"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OverlongValue, TooWideElevationIsRefusedAndNoFileIsWritten) {
   SurveyStore store;
