@@ -100,12 +100,6 @@ TEST(StoreFileKinds, LoadAndSaveRespectHowTheFileWasSetUp) {
   }
 }
 
-}  // namespace
-}  // namespace survey
-
-namespace survey {
-namespace {
-
 // A store file far larger than any store is reported unread without being
 // read; the save that follows moves it whole to its backup name (a copy of a
 // huge file could fill the disk) and writes the table anew.

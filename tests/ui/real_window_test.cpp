@@ -69,14 +69,20 @@ struct RealProgram {
     QTest::qWait(50);  // whatever would come after the end, comes now
     return status;
   }
-  // Chooses the item of the menus the window shows now.
-  void triggerMenu(const char* name) {
+  // The item of the menus the window shows now (of the menu named, when one is).
+  QAction* menuItem(const char* name, const char* menuName = nullptr) {
     for (QAction* menu : window.menuBar()->actions()) {
+      if (!menu->menu() || (menuName && menu->menu()->objectName() != menuName)) continue;
       for (QAction* item : menu->menu()->actions()) {
-        if (item->objectName() == name) return item->trigger();
+        if (item->objectName() == name) return item;
       }
     }
-    QFAIL(name);
+    return nullptr;
+  }
+  void triggerMenu(const char* name) {
+    QAction* item = menuItem(name);
+    QVERIFY2(item, name);
+    item->trigger();
   }
   template <class W>
   W* widget(const char* name) {
@@ -89,17 +95,6 @@ struct RealProgram {
       if (auto* list = dynamic_cast<ListBox*>(control.get())) result[list->name()] = list->chosen();
     }
     return result;
-  }
-  // Whether the File menu the window shows now holds the item.
-  bool fileMenuHas(const char* name) {
-    for (QAction* menu : window.menuBar()->actions()) {
-      if (menu->menu() && menu->menu()->objectName() == "MenuFile") {
-        for (QAction* item : menu->menu()->actions()) {
-          if (item->objectName() == name) return true;
-        }
-      }
-    }
-    return false;
   }
 };
 
@@ -270,10 +265,10 @@ class RealWindowTest : public QObject {
         prepareScreen(real.program, screen::kAirport, "TAB");
       }
       showScreen(real.program, step.screen);
-      QVERIFY2(real.fileMenuHas("MenuSurveyMap"), step.screen);
-      QCOMPARE(real.fileMenuHas("MenuExportSurveyData"), step.exportData);
+      QVERIFY2(real.menuItem("MenuSurveyMap", "MenuFile"), step.screen);
+      QCOMPARE(real.menuItem("MenuExportSurveyData", "MenuFile") != nullptr, step.exportData);
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      QVERIFY2(real.fileMenuHas("MenuSurveyMap"), step.screen);
+      QVERIFY2(real.menuItem("MenuSurveyMap", "MenuFile"), step.screen);
     }
   }
 
