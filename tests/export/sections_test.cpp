@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "export_fixture.h"
 #include "store/file_io.h"
 #include "support/fakes.h"
@@ -62,18 +64,11 @@ TEST(NavaidGroup, ByExactTypeText) {
 }
 
 TEST(SurveyLine, DateAndTwelveHourTime) {
-  const struct {
+  for (const auto& c : caseTable("export/survey_line_moments.cases", 3)) {
     LocalDateTime at;
-    const char* date;
-    const char* time;
-  } cases[] = {
-      {{2027, 1, 31, 0, 5, 9}, "1/31/2027", "12:05:09 AM"},
-      {{2027, 6, 1, 12, 0, 0}, "6/1/2027", "12:00:00 PM"},
-      {{2027, 6, 1, 23, 59, 59}, "6/1/2027", "11:59:59 PM"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(surveyLineDate(c.at), c.date);
-    EXPECT_EQ(surveyLineTime(c.at), c.time);
+    std::istringstream(c[0]) >> at.year >> at.month >> at.day >> at.hour >> at.minute >> at.second;
+    EXPECT_EQ(surveyLineDate(at), c[1]);
+    EXPECT_EQ(surveyLineTime(at), c[2]);
   }
 }
 

@@ -175,27 +175,21 @@ TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
 // A save whose rename fails after the commit point, and again at once: the
 // message names what was replaced, and the next open completes the save.
 TEST(StoreCommit, ARenameFailingAfterTheCommitPointIsToldAsItIs) {
-  const struct {
-    int failRename;  // the record's rename is the first
-    std::vector<std::string> replaced;
-    const char* told;
-  } cases[] = {
-      {2, {}, "No store file has been replaced yet. The save is decided"},
-      {3, {"survey_apt.txt"}, "Already replaced: survey_apt.txt. The save is decided"},
-      {5, {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt"}, "Already replaced: "},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.failRename);
+  for (const auto& c : testing::caseTable("store/rename_failures.cases", 3)) {
+    SCOPED_TRACE(c[0]);
     TempDir dir;
     SurveyStore old = generation(1);
     ASSERT_TRUE(saveStore(old, dir.path()).ok());
     SurveyStore next = generation(2);
-    setWriteFaults({.failRename = c.failRename, .renameFailures = 100});
+    setWriteFaults({.failRename = std::stoi(c[0]), .renameFailures = 100});
     const StoreSaveReport report = saveStore(next, dir.path());
     setWriteFaults({});
     EXPECT_FALSE(report.ok());
-    EXPECT_EQ(report.replaced, c.replaced);
-    EXPECT_NE(report.message().find(c.told), std::string::npos) << report.message();
+    std::string replaced;
+    for (const std::string& name : report.replaced)
+      replaced += (replaced.empty() ? "" : " ") + name;
+    EXPECT_EQ(replaced, c[1]);
+    EXPECT_NE(report.message().find(c[2]), std::string::npos) << report.message();
     EXPECT_NE(report.message().find("replaced when the store is next opened"), std::string::npos);
     EXPECT_EQ(report.message().find("No store file was replaced"), std::string::npos);
     EXPECT_EQ(loadedGeneration(dir.path()), 2);
