@@ -163,45 +163,42 @@ class RealWindowTest : public QObject {
  private slots:
   // Yes to the exit question; then the save question answered by a click on a button or by
   // a gesture: Yes or No ends the program after this one dialogue, the others take it back.
+  // The row's name says the path: from the survey list (or the airport screen), by File >
+  // Exit or the window's close control, Yes, then the answer to the save question.
   void exitEndsTheProgramOrIsTakenBack_data() {
-    QTest::addColumn<bool>("byCloseControl");
-    QTest::addColumn<bool>("fromAirportScreen");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("gesture");
-    QTest::newRow("File > Exit > Yes > No") << false << false << int(QMessageBox::No) << 0;
-    QTest::newRow("File > Exit > Yes > Yes") << false << false << int(QMessageBox::Yes) << 0;
-    QTest::newRow("airport screen, File > Exit > Yes > Yes")
-        << false << true << int(QMessageBox::Yes) << 0;
-    QTest::newRow("close control > Yes > No") << true << false << int(QMessageBox::No) << 0;
-    QTest::newRow("close control > Yes > Yes") << true << true << int(QMessageBox::Yes) << 0;
-    QTest::newRow("File > Exit > Yes > Cancel") << false << false << int(QMessageBox::Cancel) << 0;
-    QTest::newRow("File > Exit > Yes > Escape") << false << false << 0 << int(Gesture::Escape);
-    QTest::newRow("File > Exit > Yes > its close control")
-        << false << false << 0 << int(Gesture::CloseControl);
+    QTest::addColumn<QString>("path");
+    for (const char* path :
+         {"File > Exit > Yes > No", "File > Exit > Yes > Yes",
+          "airport screen, File > Exit > Yes > Yes", "close control > Yes > No",
+          "airport screen, close control > Yes > Yes", "File > Exit > Yes > Cancel",
+          "File > Exit > Yes > Escape", "File > Exit > Yes > its close control"}) {
+      QTest::newRow(path) << QString(path);
+    }
   }
   void exitEndsTheProgramOrIsTakenBack() {
-    QFETCH(bool, byCloseControl);
-    QFETCH(bool, fromAirportScreen);
-    QFETCH(int, button);
-    QFETCH(int, gesture);
+    QFETCH(QString, path);
+    const QString answer = path.section(" > ", -1);
+    const std::map<QString, QMessageBox::StandardButton> buttons = {
+        {"Yes", QMessageBox::Yes}, {"No", QMessageBox::No}, {"Cancel", QMessageBox::Cancel}};
+    const int button = buttons.contains(answer) ? int(buttons.at(answer)) : 0;
     RealProgram real;
     real.addSurvey("ABC", "NEW");
     makeChangesDurable(real.program);
     QVERIFY(journalExists(real.dir.path()));
-    if (fromAirportScreen) {
+    if (path.startsWith("airport screen")) {
       prepareScreen(real.program, screen::kAirport, "TAB");
       showScreen(real.program, screen::kAirport);
     }
     ModalAnswerer answers;
     answers.script({QMessageBox::Yes});
-    if (gesture != 0) {
-      answers.scriptGesture(Gesture(gesture));
+    if (button == 0) {
+      answers.scriptGesture(answer == "Escape" ? Gesture::Escape : Gesture::CloseControl);
     } else {
       answers.script({QMessageBox::StandardButton(button)});
     }
     const bool ends = button == QMessageBox::Yes || button == QMessageBox::No;
     const int status = RealProgram::runAfter([&] {
-      if (byCloseControl) {
+      if (path.contains("close control >")) {
         real.window.close();
       } else {
         real.triggerMenu("MenuExit");
