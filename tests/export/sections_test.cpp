@@ -80,12 +80,8 @@ std::vector<std::string> lines(const ComposedUddf& composed) {
 }
 
 TEST(ClosingBlock, RemarksLinesRoundHalfToEven) {
-  const struct {
-    std::size_t length;
-    std::size_t lines;
-  } cases[] = {{1, 1},   {60, 1},  {61, 2},  {100, 2}, {180, 3},
-               {240, 3}, {300, 3}, {301, 4}, {420, 5}};
-  for (const auto& c : cases) {
+  for (const auto& row : caseTable("export/remarks_lines.cases", 2)) {
+    const struct { std::size_t length, lines; } c{std::stoul(row[0]), std::stoul(row[1])};
     std::string remarks;
     for (std::size_t i = 0; i < c.length; ++i) remarks += static_cast<char>('a' + i % 26);
     SurveyStore store;
@@ -123,15 +119,7 @@ TEST(ClosingBlock, LongSurveyLineRunsOnUnderTheFrameAndStopsAtColumn200) {
 TEST(ObstructionSection, SortedByRunwayAndGroupedByRunwayAndSurface) {
   SurveyStore store;
   addSurvey(store, "K", "AOC", true, true);
-  const std::string pir = "PIR: Precision";
-  const std::string hct = "HCT: Horizontal";
-  addObstruction(store, "K", {{1, "18"}, {2, "a"}, {21, pir}});
-  addObstruction(store, "K", {{1, "09"}, {2, "b"}, {21, pir}});
-  addObstruction(store, "K", {{1, "27"}, {2, "c"}, {21, hct}});
-  addObstruction(store, "K", {{1, "09"}, {2, "d"}, {21, hct}});
-  addObstruction(store, "K", {{1, "09"}, {2, "e"}, {21, pir}});
-  addObstruction(store, "K", {{1, "10"}, {2, "f"}, {21, "no colon"}});
-  addObstruction(store, "K", {{1, "09"}, {2, "g"}, {21, pir}});
+  survey::testing::addSurveyRows(store, "export/obstruction_groups.rows");
   const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
   ASSERT_TRUE(composed.ok);
   const auto all = lines(composed);

@@ -276,12 +276,10 @@ TEST(StoreGenerations, AJournalIsAppliedOnlyToTheStoreItWasWrittenFor) {
 // The store each change below is made to: a survey with a row of each table, and another.
 void saveTwoSurveys(const std::filesystem::path& directory) {
   SurveyStore store;
-  store.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
-  store.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}});
-  store.appendChild(TableKind::Navaid, {{1, "VOR"}});
-  store.appendChild(TableKind::Obstruction, {{1, "Tree"}});
-  store.appendAirport({{1, "Def Field"}, {3, "DEF"}});
-  store.appendChild(TableKind::Navaid, {{1, "NDB"}});
+  testing::applyChanges(store,
+                        "append airport 1=Abc Field, 3=ABC; append runway 2=09, 27=27; append "
+                        "navaid 1=VOR; append obstruction 1=Tree; append airport 1=Def Field, "
+                        "3=DEF; append navaid 1=NDB");
   ASSERT_TRUE(saveStore(store, directory).ok());
 }
 
