@@ -71,29 +71,21 @@ TEST_F(StoreCommand, BadArgumentsAndUnreadableStoresExitWithStatusTwo) {
 // Saving commands leave the store alone while the windowed program holds it
 // or while its recovery journal waits to be restored.
 TEST_F(StoreCommand, SavingCommandsRefuseWhileTheStoreIsNotTheirs) {
-  const struct {
-    const char* what;
-    bool lockHeld;
-    const char* said;
-  } cases[] = {
-      {"program running", true, "is in use by process"},
-      {"program cut short", false, "was not closed properly"},
-  };
   SurveyStore store;
   store.appendAirport({{3, "ABC"}});
   save(store);
   const std::string before = readWholeFile(dir() / "survey_apt.txt").bytes;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& c : caseTable("cli/store_not_theirs.cases", 3)) {
+    SCOPED_TRACE(c[0]);
     LockHolder holder;
     std::string error;
-    auto lock = c.lockHeld ? StoreLock::acquire(dir(), holder, error) : nullptr;
-    if (!c.lockHeld) std::ofstream(dir() / kJournalName) << "J";
+    auto lock = c[1] == "yes" ? StoreLock::acquire(dir(), holder, error) : nullptr;
+    if (c[1] == "no") std::ofstream(dir() / kJournalName) << "J";
     const std::string sample = quoted(std::string(SURVEY_TEST_DATA) + "/import/two_runways.uddf");
     for (const std::string& command : {"resave " + d(), "import " + d() + " " + sample}) {
       const ToolRun run = tool(command);
       EXPECT_EQ(run.status, 2) << command;
-      EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+      EXPECT_NE(run.err.find(c[2]), std::string::npos) << run.err;
       EXPECT_NE(run.err.find("the store was left as it was"), std::string::npos) << run.err;
     }
     EXPECT_EQ(readWholeFile(dir() / "survey_apt.txt").bytes, before);

@@ -23,9 +23,7 @@ class StoreSafety : public ToolTest {
   void SetUp() override {
     fs::create_directories(store());
     SurveyStore surveys;
-    const int row = *surveys.airports().appendRow();
-    surveys.airports().setCell(row, 3, "KCRT");
-    surveys.airports().setCell(row, 41, "CERTIFIED");
+    applyChanges(surveys, "add airport 3=KCRT, 41=CERTIFIED");
     ASSERT_TRUE(saveStore(surveys, store()).ok());
   }
 };

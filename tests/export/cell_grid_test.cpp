@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "support/survey_rows.h"
+
 namespace survey::uddf {
 namespace {
 
@@ -63,39 +65,25 @@ TEST(CellGrid, ContentBeyondColumn200IsDroppedForThatLineOnly) {
 }
 
 TEST(RecordLine, LeftValueIsCutAtTheFirstSeparatorItWouldReach) {
-  const struct {
-    const char* value;
-    bool separatorsFirst;
-    const char* line;  // columns 1 to 16
-    const char* written;
-  } cases[] = {
-      // exactly as long as its range: untouched, not reported
-      {"ABCDE", false, "|ABCDE|XY      |", nullptr},
-      // one longer: cut before the separator placed after it, and reported
-      {"ABCDEF", false, "|ABCDE|XY      |", "ABCDE"},
-      // cut before a separator placed first too (it would otherwise replace it)
-      {"ABCDEFGHIJ", true, "|ABCDE|XY      |", "ABCDE"},
-      {"", false, "|     |XY      |", nullptr},
-  };
-  for (const auto& c : cases) {
+  for (const auto& c : survey::testing::caseTable("export/left_values.cases", 4)) {
     CellGrid grid;
     std::vector<ShortenedValue> shortened;
     RecordLine line(grid, 0, "airport KTST", {1, 7, 16}, shortened);
-    if (c.separatorsFirst) line.separators({1, 7, 16});
+    if (c[1] == "yes") line.separators({1, 7, 16});
     line.separator(1);
-    line.left(2, c.value, "Region");
+    line.left(2, c[0], "Region");
     line.separator(7);
     line.left(8, "XY", "City");
     line.separator(16);
-    EXPECT_EQ(grid.lineText(0).substr(0, 16), c.line) << c.value;
-    if (c.written == nullptr) {
-      EXPECT_TRUE(shortened.empty()) << c.value;
+    EXPECT_EQ(grid.lineText(0).substr(0, 16), c[2]) << c[0];
+    if (c[3] == "-") {
+      EXPECT_TRUE(shortened.empty()) << c[0];
     } else {
-      ASSERT_EQ(shortened.size(), 1u) << c.value;
+      ASSERT_EQ(shortened.size(), 1u) << c[0];
       EXPECT_EQ(shortened[0].record, "airport KTST");
       EXPECT_EQ(shortened[0].field, "Region");
-      EXPECT_EQ(shortened[0].value, c.value);
-      EXPECT_EQ(shortened[0].written, c.written);
+      EXPECT_EQ(shortened[0].value, c[0]);
+      EXPECT_EQ(shortened[0].written, c[3]);
     }
   }
 }

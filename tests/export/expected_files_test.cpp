@@ -11,39 +11,21 @@
 namespace survey::uddf::testing {
 namespace {
 
-// The survey in <name>.rows is written as <name>.uddf.
-struct ExpectedFile {
-  const char* name;
-  const char* key;
-  int lines;
-};
-
-class ExpectedFileTest : public ::testing::TestWithParam<ExpectedFile> {};
-
-TEST_P(ExpectedFileTest, MatchesTheReviewedFile) {
-  const ExpectedFile& expected = GetParam();
-  SurveyStore store;
-  survey::testing::addSurveyRows(store, "export/" + std::string(expected.name) + ".rows");
-  const ComposedUddf composed = composeUddf(store, expected.key, kExportMoment);
-  ASSERT_TRUE(composed.ok) << composed.error;
-  EXPECT_TRUE(composed.shortened.empty());
-
-  const ReadResult file =
-      readWholeFile(std::string(SURVEY_TEST_DATA) + "/export/" + expected.name + ".uddf");
-  ASSERT_TRUE(file.ok) << file.error;
-  EXPECT_EQ(composed.bytes, file.bytes);  // a failure shows the lines that differ
-  EXPECT_EQ(composed.lines, expected.lines);
+TEST(ExpectedFile, MatchesTheReviewedFile) {
+  for (const auto& c : survey::testing::caseTable("export/expected_files.cases", 3)) {
+    SCOPED_TRACE(c[0]);
+    SurveyStore store;
+    survey::testing::addSurveyRows(store, "export/" + c[0] + ".rows");
+    const ComposedUddf composed = composeUddf(store, c[1], kExportMoment);
+    ASSERT_TRUE(composed.ok) << composed.error;
+    EXPECT_TRUE(composed.shortened.empty());
+    const ReadResult file =
+        readWholeFile(std::string(SURVEY_TEST_DATA) + "/export/" + c[0] + ".uddf");
+    ASSERT_TRUE(file.ok) << file.error;
+    EXPECT_EQ(composed.bytes, file.bytes);  // a failure shows the lines that differ
+    EXPECT_EQ(composed.lines, std::stoi(c[2]));
+  }
 }
-
-void PrintTo(const ExpectedFile& c, std::ostream* out) {
-  *out << c.name;
-}
-INSTANTIATE_TEST_SUITE_P(Surveys, ExpectedFileTest,
-                         ::testing::Values(ExpectedFile{"empty_survey", "KEMP", 18},
-                                           ExpectedFile{"runways", "KRWY", 66},
-                                           ExpectedFile{"navaids", "KNAV", 43},
-                                           ExpectedFile{"obstructions", "KOBS", 38}),
-                         [](const auto& info) { return std::string(info.param.key); });
 
 }  // namespace
 }  // namespace survey::uddf::testing

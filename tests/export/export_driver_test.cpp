@@ -7,6 +7,7 @@
 #include "export_fixture.h"
 #include "store/file_io.h"
 #include "support/fakes.h"
+#include "support/survey_rows.h"
 #include "uddf/export/uddf_export.h"
 
 namespace survey::uddf::testing {
@@ -23,18 +24,12 @@ class WriteUddfFile : public ::testing::Test {
 };
 
 TEST(CreateUddf, ExtensionBySurveyType) {
-  const struct {
-    const char* type;
-    const char* extension;
-  } cases[] = {{"ANAPC", ".ana"},  {"AOC", ".f77"},       {"ANALPV", ".lpv"},  {"NAVAID", ".nob"},
-               {"RUNWAY", ".nob"}, {"RUNWAYEND", ".nob"}, {"SPECIAL", ".spc"}, {"COMBINE", ".cmb"},
-               {"aoc", ".cmb"},    {"", ".cmb"}};  // others keep the last
-  for (const auto& c : cases) {
+  for (const auto& c : survey::testing::caseTable("export/uddf_extensions.cases", 2)) {
     SurveyStore store;
-    addSurvey(store, "K", c.type, true, true);
+    addSurvey(store, "K", c[0], true, true);
     const CreateUddfCheck check = checkCreateUddf(store, "K", ".cmb");
-    EXPECT_TRUE(check) << c.type;
-    EXPECT_EQ(check.extension, c.extension) << c.type;
+    EXPECT_TRUE(check) << c[0];
+    EXPECT_EQ(check.extension, c[1]) << c[0];
   }
 }
 
@@ -60,20 +55,9 @@ TEST(CreateUddf, RefusesWithoutACertifiedSurvey) {
 }
 
 TEST(CreateUddf, OutputPath) {
-  const struct {
-    const char* directory;
-    const char* name;
-    const char* path;
-  } cases[] = {
-      {"/data/out", "site1", "/data/out/site1.f77"},
-      {"/data/out", "site1.F77", "/data/out/site1.F77"},
-      {"/data/out", "site1.f77", "/data/out/site1.f77"},
-      {"/data/out/", "site1", "/data/out/site1.f77"},
-      {"/", "site1", "/site1.f77"},
-      {"/data/out", "", "/data/out/.f77"},
-      {"/data/out", "site1.f7", "/data/out/site1.f7.f77"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(uddfOutputPath(c.directory, c.name, ".f77"), c.path);
+  for (const auto& c : survey::testing::caseTable("export/uddf_output_paths.cases", 3)) {
+    EXPECT_EQ(uddfOutputPath(c[0], c[1], ".f77"), c[2]);
+  }
   EXPECT_EQ(uddfSuccessMessage("/data/out/site1.f77"), "/data/out/site1.f77 Successfully created");
 }
 

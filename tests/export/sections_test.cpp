@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "export_fixture.h"
 #include "store/file_io.h"
 #include "support/fakes.h"
@@ -62,18 +64,11 @@ TEST(NavaidGroup, ByExactTypeText) {
 }
 
 TEST(SurveyLine, DateAndTwelveHourTime) {
-  const struct {
+  for (const auto& c : caseTable("export/survey_line_moments.cases", 3)) {
     LocalDateTime at;
-    const char* date;
-    const char* time;
-  } cases[] = {
-      {{2027, 1, 31, 0, 5, 9}, "1/31/2027", "12:05:09 AM"},
-      {{2027, 6, 1, 12, 0, 0}, "6/1/2027", "12:00:00 PM"},
-      {{2027, 6, 1, 23, 59, 59}, "6/1/2027", "11:59:59 PM"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(surveyLineDate(c.at), c.date);
-    EXPECT_EQ(surveyLineTime(c.at), c.time);
+    std::istringstream(c[0]) >> at.year >> at.month >> at.day >> at.hour >> at.minute >> at.second;
+    EXPECT_EQ(surveyLineDate(at), c[1]);
+    EXPECT_EQ(surveyLineTime(at), c[2]);
   }
 }
 
@@ -85,12 +80,8 @@ std::vector<std::string> lines(const ComposedUddf& composed) {
 }
 
 TEST(ClosingBlock, RemarksLinesRoundHalfToEven) {
-  const struct {
-    std::size_t length;
-    std::size_t lines;
-  } cases[] = {{1, 1},   {60, 1},  {61, 2},  {100, 2}, {180, 3},
-               {240, 3}, {300, 3}, {301, 4}, {420, 5}};
-  for (const auto& c : cases) {
+  for (const auto& row : caseTable("export/remarks_lines.cases", 2)) {
+    const struct { std::size_t length, lines; } c{std::stoul(row[0]), std::stoul(row[1])};
     std::string remarks;
     for (std::size_t i = 0; i < c.length; ++i) remarks += static_cast<char>('a' + i % 26);
     SurveyStore store;
@@ -128,15 +119,7 @@ TEST(ClosingBlock, LongSurveyLineRunsOnUnderTheFrameAndStopsAtColumn200) {
 TEST(ObstructionSection, SortedByRunwayAndGroupedByRunwayAndSurface) {
   SurveyStore store;
   addSurvey(store, "K", "AOC", true, true);
-  const std::string pir = "PIR: Precision";
-  const std::string hct = "HCT: Horizontal";
-  addObstruction(store, "K", {{1, "18"}, {2, "a"}, {21, pir}});
-  addObstruction(store, "K", {{1, "09"}, {2, "b"}, {21, pir}});
-  addObstruction(store, "K", {{1, "27"}, {2, "c"}, {21, hct}});
-  addObstruction(store, "K", {{1, "09"}, {2, "d"}, {21, hct}});
-  addObstruction(store, "K", {{1, "09"}, {2, "e"}, {21, pir}});
-  addObstruction(store, "K", {{1, "10"}, {2, "f"}, {21, "no colon"}});
-  addObstruction(store, "K", {{1, "09"}, {2, "g"}, {21, pir}});
+  survey::testing::addSurveyRows(store, "export/obstruction_groups.rows");
   const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
   ASSERT_TRUE(composed.ok);
   const auto all = lines(composed);
@@ -187,65 +170,25 @@ TEST(NavaidSection, AlongDistanceIsNeverCarriedOverFromThePreviousNavaid) {
   EXPECT_EQ(all[26].substr(85, 8), "|      |");
 }
 
-// Values that would break their line's structure.
-struct OverlongCase {
-  const char* name;
-  std::function<void(SurveyStore&)> build;
-  int line;
-  const char* expectedStart;  // the line from column 1
-  const char* field;
-  const char* written;
-};
-
-class OverlongValueTest : public ::testing::TestWithParam<OverlongCase> {};
-
-TEST_P(OverlongValueTest, IsCutAtItsSeparatorAndReported) {
-  const OverlongCase& c = GetParam();
-  SurveyStore store;
-  addSurvey(store, "K", "AOC", true, true);
-  c.build(store);
-  const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
-  ASSERT_TRUE(composed.ok) << composed.error;
-  const auto all = lines(composed);
-  const std::string start = c.expectedStart;
-  EXPECT_EQ(all[static_cast<std::size_t>(c.line)].substr(0, start.size()), start);
-  ASSERT_EQ(composed.shortened.size(), 1u);
-  EXPECT_EQ(composed.shortened[0].field, c.field);
-  EXPECT_EQ(composed.shortened[0].written, c.written);
+TEST(OverlongValue, IsCutAtItsSeparatorAndReported) {
+  for (const auto& c : caseTable("export/overlong_values.cases", 7)) {
+    SCOPED_TRACE(c[0]);
+    SurveyStore store;
+    addSurvey(store, "K", "AOC", true, true);
+    const FieldValues fields = fieldsOf(c[2]);
+    if (c[1] == "airport") {
+      for (const auto& [field, value] : fields) store.airports().setCell(1, field, value);
+    }
+    if (c[1] == "runway") addRunway(store, "K", fields);
+    if (c[1] == "obstruction") addObstruction(store, "K", fields);
+    const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
+    ASSERT_TRUE(composed.ok) << composed.error;
+    EXPECT_EQ(lines(composed)[std::stoul(c[3])].substr(0, c[4].size()), c[4]);
+    ASSERT_EQ(composed.shortened.size(), 1u);
+    EXPECT_EQ(composed.shortened[0].field, c[5]);
+    EXPECT_EQ(composed.shortened[0].written, c[6]);
+  }
 }
-
-void PrintTo(const OverlongCase& c, std::ostream* out) {
-  *out << c.name;
-}
-INSTANTIATE_TEST_SUITE_P(
-    Values, OverlongValueTest,
-    ::testing::Values(
-        OverlongCase{"VerticalDatum",
-                     [](SurveyStore& s) {
-                       s.airports().setCell(1, 22, "LCLTDL (Local Tidal)");
-                       s.airports().setCell(1, 19, "25 CM");
-                     },
-                     3, "|NAD83     |          |          |LCLTDL (LO|25 CM          |",
-                     "Vertical Datum", "LCLTDL (Lo"},
-        OverlongCase{"ElevationLocation",
-                     [](SurveyStore& s) {
-                       s.airports().setCell(1, 15, "30 + 1500");
-                       s.airports().setCell(1, 5, "03/05/2004");
-                     },
-                     5, "|       |       |30 + 150|0642004|", "Airport Elevation Location",
-                     "30 + 150"},
-        OverlongCase{"RunwayDesignator",
-                     [](SurveyStore& s) {
-                       addRunway(s, "K", {{2, "09L/27R"}, {27, "27"}});
-                     },
-                     9, "|09L/2|", "Rwy ID", "09L/2"},
-        OverlongCase{"ObjectName",
-                     [](SurveyStore& s) {
-                       addObstruction(s, "K", {{2, "Transmission tower with guy wires"}});
-                     },
-                     13, "|TRANSMISSION TOWER WITH GUY WI|", "Object",
-                     "Transmission tower with guy wi"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OverlongValue, TooWideElevationIsRefusedAndNoFileIsWritten) {
   SurveyStore store;

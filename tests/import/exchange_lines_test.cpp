@@ -16,6 +16,7 @@
 #include "store/file_io.h"
 #include "store/text_encoding.h"
 #include "support/fakes.h"
+#include "support/survey_rows.h"
 #include "uddf/import/uddf_check.h"
 #include "uddf/import/uddf_import.h"
 
@@ -183,22 +184,12 @@ TEST(ExchangeReading, CheckFindsEachFaultPutIntoACleanFile) {
   const std::string clean =
       readWholeFile(std::string(SURVEY_TEST_DATA) + "/export/runways.uddf").bytes;
   ASSERT_EQ(checkUddfText(clean).total(), 0);
-  const struct {
-    const char *from, *to, *problem;
-  } faults[] = {
-      {"|0012005|", "|0002005|",
-       "line 2, column 73: the date \"0002005\" has day of year 000, outside 001 to 365"},
-      {"|-335646.0|", "|-33564x.0|",
-       "line 8, column 2: the latitude \"-33564x.0\" is not readable"},
-      {"|09   |P|1662010|", "|09   |P|16620x0|",
-       "line 10, column 10: the date \"16620x0\" is not a seven-digit day-of-year date DDDYYYY"},
-  };
-  for (const auto& fault : faults) {
+  for (const auto& fault : survey::testing::caseTable("import/check_faults.cases", 3)) {
     std::string file = clean;
-    file.replace(file.find(fault.from), std::string(fault.from).size(), fault.to);
+    file.replace(file.find(fault[0]), fault[0].size(), fault[1]);
     const UddfCheckReport report = checkUddfText(file);
-    ASSERT_EQ(report.problems.size(), 1u) << fault.to;
-    EXPECT_EQ(describe(report.problems[0]), fault.problem);
+    ASSERT_EQ(report.problems.size(), 1u) << fault[1];
+    EXPECT_EQ(describe(report.problems[0]), fault[2]);
   }
 }
 

@@ -14,6 +14,7 @@
 #include "store/file_io.h"
 #include "store/store_files.h"
 #include "support/fakes.h"
+#include "support/survey_rows.h"
 
 namespace survey::gis {
 namespace {
@@ -193,28 +194,13 @@ TEST(GisExport, RefusesWithAMessageAndWritesNothing) {
   fs::create_symlink(storeDir / "survey_gs.txt", dir.path() / "link.kml");
   const std::string airports = readWholeFile(storeDir / "survey_apt.txt").bytes;
   const auto before = namesIn(dir.path());
-  struct Case {
-    std::string key;
-    fs::path file;
-    std::string message;
-    fs::path store = {};
-  };
-  const Case cases[] = {
-      {"SBB", dir.path() / "s.txt", "the file name must end in one of .gpkg, .geojson, .kml"},
-      {"SBB", dir.path() / "s", "the file name must end in one of"},
-      {"NONE", dir.path() / "s.gpkg", "There is no survey NONE in the store."},
-      {"EMP", dir.path() / "s.gpkg", "The survey EMP has no position that can be exported"},
-      {"SBB", dir.path() / "missing" / "s.gpkg", "does not exist"},
-      {"SBB", dir.path() / "taken.shp", "holds other files"},
-      {"SBB", dir.path() / "taken.shp/notes.txt/../x.kml", ""},  // a path through a file
-      {"SBB", dir.path() / "hard.geojson", "it is the store's own file survey_apt.txt", storeDir},
-      {"SBB", dir.path() / "link.kml", "it is the store's own file survey_gs.txt", storeDir},
-  };
-  for (const auto& c : cases) {
-    const GisResult result = writeSurveyGis(store, c.key, c.file, c.store);
-    EXPECT_FALSE(result.ok) << c.file;
-    EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
-    EXPECT_EQ(namesIn(dir.path()), before) << c.file;
+  for (const auto& c : testing::caseTable("map/gis_refusals.cases", 4)) {
+    const fs::path file = dir.path() / c[1];
+    const GisResult result =
+        writeSurveyGis(store, c[0], file, c[3].empty() ? fs::path() : storeDir);
+    EXPECT_FALSE(result.ok) << file;
+    EXPECT_NE(result.message.find(c[2]), std::string::npos) << result.message;
+    EXPECT_EQ(namesIn(dir.path()), before) << file;
     EXPECT_EQ(readWholeFile(storeDir / "survey_apt.txt").bytes, airports);
   }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "map/plan_view.h"
 #include "map/survey_sample.h"
@@ -21,25 +22,16 @@ const SurveyPoint* find(const SurveyFeatures& features, FeatureKind kind, std::s
 }
 
 TEST(LocalProjection, KnownOffsetsLandWhereTheSurveyorMeasuredThem) {
-  struct Case {
-    GeoPosition centre;
-    double azimuth, feet, east, north;
-  };
-  const Case cases[] = {
-      {{37.25, -93.4}, 0, 1000, 0, 1000},             // straight up the screen
-      {{37.25, -93.4}, 90, 2500, 2500, 0},            // to the right
-      {{-33.9, 151.2}, 180, 1200, 0, -1200},          // southern hemisphere, down
-      {{-33.9, 151.2}, 270, 800, -800, 0},            // to the left
-      {{64.8, -147.9}, 45, 10000, 7071.07, 7071.07},  // far north, diagonal
-  };
-  for (const auto& c : cases) {
-    GeoPosition target;
-    nad83().Direct(c.centre.latitude, c.centre.longitude, c.azimuth, c.feet * 0.3048,
+  for (const auto& c : survey::testing::caseTable("map/local_offsets.cases", 5)) {
+    SCOPED_TRACE(c[0] + " " + c[1] + " " + c[2]);
+    GeoPosition centre, target;
+    std::istringstream(c[0]) >> centre.latitude >> centre.longitude;
+    nad83().Direct(centre.latitude, centre.longitude, std::stod(c[1]), std::stod(c[2]) * 0.3048,
                    target.latitude, target.longitude);
-    const LocalProjection projection(c.centre);
+    const LocalProjection projection(centre);
     const PlanPoint placed = projection.toPlan(target);
-    EXPECT_NEAR(placed.east, c.east, 0.1) << c.azimuth << " " << c.feet;
-    EXPECT_NEAR(placed.north, c.north, 0.1) << c.azimuth << " " << c.feet;
+    EXPECT_NEAR(placed.east, std::stod(c[3]), 0.1);
+    EXPECT_NEAR(placed.north, std::stod(c[4]), 0.1);
     const GeoPosition back = projection.toGeo(placed);
     EXPECT_NEAR(back.latitude, target.latitude, 1e-9);
     EXPECT_NEAR(back.longitude, target.longitude, 1e-9);

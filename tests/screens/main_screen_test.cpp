@@ -101,17 +101,6 @@ TEST_F(MainScreenTest, TabsActOnlyWhileTheirScreenIsShown) {
   EXPECT_FALSE(shown(MainScreen::kName));
 }
 
-TEST_F(MainScreenTest, FailedSaveKeepsTheProgramOpenAndNamesTheFile) {
-  addSurveys(1);
-  start();
-  std::filesystem::create_directory(dir.path() / "survey_gs.txt");
-  dialogs.answer({Button::Yes, Button::Yes});
-  EXPECT_FALSE(exitProgram(program));
-  EXPECT_FALSE(platform.quitCalled);
-  EXPECT_NE(dialogs.last().find("survey_gs.txt"), std::string::npos);
-  EXPECT_TRUE(shown(MainScreen::kName));
-}
-
 TEST_F(MainScreenTest, HelpOpensTheDocumentBesideTheProgramOrSaysWhereItIs) {
   auto& main = start();
   const std::string help = (dir.path() / "help.pdf").string();

@@ -3,6 +3,7 @@
 
 #include "entry/runway_pp_groups.h"
 #include "record_fixture.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
@@ -41,46 +42,28 @@ TEST_F(RunwayPPScreenTest, OpensWithHeaderStatusAndTheCurrentAirportTab) {
   EXPECT_EQ(control<StatusBar>(kPoints, "StatusBar1").panelText(), "ABC: Abc Field  (Rwy 09)");
 }
 
-struct StoreCase {
-  const char* distance;
-  const char* refusal;  // empty when the point is stored
-  friend void PrintTo(const StoreCase& c, std::ostream* os) { *os << c.distance; }
-};
-
-class RunwayPPStoreTest : public RunwayPPScreenTest,
-                          public ::testing::WithParamInterface<StoreCase> {};
-
-TEST_P(RunwayPPStoreTest, ZeroAndTheRunwayLengthAreRunwayEndsNotPoints) {
-  const int row = openNewRunwaysPoints();
-  addPoint(GetParam().distance, "310.5", "280.4");
-  for (const char* name : {"Text1PP", "Text2PP", "Text3PP"}) {
-    EXPECT_EQ(control<TextBox>(kPoints, name).text(), "") << name;
-  }
-  if (*GetParam().refusal) {
-    EXPECT_EQ(dialogs.last(), GetParam().refusal);
-    EXPECT_EQ(dialogs.shown.back().title, kProgramTitle);
-    EXPECT_EQ(cell(row, 60), "");
-    EXPECT_TRUE(listed().empty());
-  } else {
-    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last();
-    EXPECT_EQ(listed(),
-              std::vector<std::string>{std::string("09 ") + GetParam().distance + " 310.5 280.4"});
-    EXPECT_EQ(cell(row, 61), GetParam().distance);
+TEST_F(RunwayPPScreenTest, ZeroAndTheRunwayLengthAreRunwayEndsNotPoints) {
+  for (const auto& c : caseTable("screens/profile_point_distances.cases", 2)) {
+    SCOPED_TRACE(c[0]);
+    program.store.runways().setCount(0);
+    dialogs.shown.clear();
+    const int row = openNewRunwaysPoints();
+    addPoint(c[0], "310.5", "280.4");
+    for (const char* name : {"Text1PP", "Text2PP", "Text3PP"}) {
+      EXPECT_EQ(control<TextBox>(kPoints, name).text(), "") << name;
+    }
+    if (!c[1].empty()) {
+      EXPECT_EQ(dialogs.last(), c[1]);
+      EXPECT_EQ(dialogs.shown.back().title, kProgramTitle);
+      EXPECT_EQ(cell(row, 60), "");
+      EXPECT_TRUE(listed().empty());
+    } else {
+      EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last();
+      EXPECT_EQ(listed(), std::vector<std::string>{"09 " + c[0] + " 310.5 280.4"});
+      EXPECT_EQ(cell(row, 61), c[0]);
+    }
   }
 }
-
-constexpr const char* kZero =
-    "For Zero Distance, Information is collected from the Runway End Section of Part B: Runway "
-    "Information";
-constexpr const char* kLength =
-    "The value you entered coincides with the runway length. As such, this information will be "
-    "collected from the Runway End Section of Part B: Runway Information (opposite runway)";
-
-INSTANTIATE_TEST_SUITE_P(Distances, RunwayPPStoreTest,
-                         ::testing::Values(StoreCase{"0", kZero}, StoreCase{"00", ""},
-                                           StoreCase{"5000", kLength}, StoreCase{"5001", ""},
-                                           StoreCase{"4999", ""}),
-                         [](const auto& info) { return "At" + std::string(info.param.distance); });
 
 TEST_F(RunwayPPScreenTest, SaveStoresLikeAddAndAnEmptyPointShowsOnlyTheEnd) {
   const int row = openNewRunwaysPoints();

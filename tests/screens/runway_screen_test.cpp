@@ -1,9 +1,12 @@
+#include <algorithm>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "record_fixture.h"
 #include "shell/screen_names.h"
+#include "support/survey_rows.h"
 
 namespace survey::testing {
 namespace {
@@ -82,62 +85,33 @@ TEST_F(RunwayScreenTest, SaveAddsTheRowThenASecondSaveChangesTheSameRow) {
   EXPECT_EQ(cell(2, 6), "200");
 }
 
-struct DuplicateCase {
-  const char* name;
-  struct Row {
-    const char* key;
-    const char* id;
-    const char* opposite;
-    bool deleted;
-  };
-  std::vector<Row> rows;
-  const char* id;
-  const char* opposite;
-  const char* taken;  // the designator named in the refusal; empty when the runway is added
-  friend void PrintTo(const DuplicateCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class RunwayDuplicateTest : public RunwayScreenTest,
-                            public ::testing::WithParamInterface<DuplicateCase> {};
-
-TEST_P(RunwayDuplicateTest, AddRefusesADesignatorOfALiveRunwayOfTheSameSurvey) {
-  const DuplicateCase& c = GetParam();
-  for (const auto& row : c.rows) addRunway(row.key, row.id, row.opposite, row.deleted);
-  const int before = program.store.runways().count();
-  openNew();
-  typeDesignators(c.id, c.opposite);
-  click(kRunway, "CommandSubmitRunway");
-  if (*c.taken) {
-    EXPECT_EQ(dialogs.last(), "Runway " + std::string(c.taken) + " has already been entered.");
-    EXPECT_EQ(program.store.runways().count(), before);
-    EXPECT_EQ(program.current().runwayMode, "A");
-    EXPECT_TRUE(button("CommandSubmitRunway").enabled());
-  } else {
-    EXPECT_EQ(dialogs.last(), "Runway Information Successfully Added");
-    ASSERT_EQ(program.store.runways().count(), before + 1);
-    EXPECT_EQ(cell(before + 1, 2), c.id);
-    EXPECT_EQ(cell(before + 1, 27), c.opposite);
+TEST_F(RunwayScreenTest, AddRefusesADesignatorOfALiveRunwayOfTheSameSurvey) {
+  for (const auto& c : caseTable("screens/runway_duplicates.cases", 5)) {
+    SCOPED_TRACE(c[0]);
+    program.store.runways().setCount(0);
+    for (std::size_t at = 0, end = 0; at < c[1].size(); at = end + 2) {
+      end = std::min(c[1].find("; ", at), c[1].size());
+      std::string key, id, opposite, deleted;
+      std::istringstream(c[1].substr(at, end - at)) >> key >> id >> opposite >> deleted;
+      addRunway(key, id, opposite, deleted == "deleted");
+    }
+    const int before = program.store.runways().count();
+    openNew();
+    typeDesignators(c[2], c[3]);
+    click(kRunway, "CommandSubmitRunway");
+    if (!c[4].empty()) {
+      EXPECT_EQ(dialogs.last(), "Runway " + c[4] + " has already been entered.");
+      EXPECT_EQ(program.store.runways().count(), before);
+      EXPECT_EQ(program.current().runwayMode, "A");
+      EXPECT_TRUE(button("CommandSubmitRunway").enabled());
+    } else {
+      EXPECT_EQ(dialogs.last(), "Runway Information Successfully Added");
+      ASSERT_EQ(program.store.runways().count(), before + 1);
+      EXPECT_EQ(cell(before + 1, 2), c[2]);
+      EXPECT_EQ(cell(before + 1, 27), c[3]);
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, RunwayDuplicateTest,
-    ::testing::Values(
-        DuplicateCase{
-            "ReversedNamesTheStoredRwyId", {{"ABC", "09", "27", false}}, "27", "09", "09"},
-        DuplicateCase{"OppositeEndTaken", {{"ABC", "09", "27", false}}, "27", "36", "27"},
-        DuplicateCase{"RwyIdMatchesStoredOpposite", {{"ABC", "09", "27", false}}, "18", "27", "27"},
-        DuplicateCase{"FirstLiveRowInTableOrderIsNamed",
-                      {{"ABC", "09", "27", true}, {"ABC", "18", "36", false}},
-                      "36",
-                      "18",
-                      "18"},
-        DuplicateCase{"DeletedRunwayDoesNotBlock", {{"ABC", "09", "27", true}}, "09", "27", ""},
-        DuplicateCase{"OtherSurveyDoesNotBlock", {{"XYZ", "09", "27", false}}, "09", "27", ""},
-        DuplicateCase{"CaseCounts", {{"ABC", "09L", "27R", false}}, "09l", "27r", ""},
-        DuplicateCase{"BlanksCount", {{"ABC", "09", "27", false}}, "09 ", " 27", ""},
-        DuplicateCase{"SameDesignatorTwiceIsNotChecked", {}, "09", "09", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Save, "Save and Return" and the profile points all save first, and stay when they cannot.
 TEST_F(RunwayScreenTest, SavingWithoutBothDesignatorsWritesNothingAndStays) {

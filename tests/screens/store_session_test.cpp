@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
 
 #include "entry/import_screen.h"
 #include "entry/obstruction_list_import.h"
@@ -174,30 +175,17 @@ void writeOtherFile(const std::filesystem::path& path, std::uintmax_t size = 8) 
 
 TEST(StoreGenerations, AJournalIsAppliedOnlyToTheStoreItWasWrittenFor) {
   namespace fs = std::filesystem;
-  struct Situation {
-    const char* name;
-    // Leaves the store and journal as the interrupted run did; returns the
-    // tables the restarted program must show.
-    std::function<std::string(const fs::path&)> leave;
-    std::initializer_list<Button> answers;  // to the restart's questions
-    std::string told;                       // the restart's message (a part of it for refusals)
-    bool setAside;  // the journal is kept as survey_store.journal.set-aside1
-  };
-  const Situation situations[] = {
+  // Leaves the store and journal as the interrupted run did; returns the tables the
+  // restarted program must show.
+  const std::map<std::string, std::function<std::string(const fs::path&)>> leave = {
       {"store unchanged since the journal began",
-       [](const fs::path& d) { return runAndKill(d, deleteAndCertify); },
-       {Button::Yes},
-       "The program was not closed properly. Restore the 2 changes made in that session?",
-       false},
+       [](const fs::path& d) { return runAndKill(d, deleteAndCertify); }},
       {"one change",
        [](const fs::path& d) {
          return runAndKill(d, [](Program& run, ChildPlatform&) {
            run.store.updateRow(TableKind::Airport, 2, {{41, "CERTIFIED"}});
          });
-       },
-       {Button::Yes},
-       "The program was not closed properly. Restore the 1 change made in that session?",
-       false},
+       }},
       {"cut after its own Exit saved, before the journal was removed",
        [](const fs::path& d) {
          return runAndKill(d,
@@ -207,10 +195,7 @@ TEST(StoreGenerations, AJournalIsAppliedOnlyToTheStoreItWasWrittenFor) {
                              exitProgram(run);
                            },
                            {Button::Yes, Button::Yes});
-       },
-       {},
-       "",
-       false},
+       }},
       {"store saved by another writer since",
        [](const fs::path& d) {
          runAndKill(d, deleteAndCertify);
@@ -219,12 +204,7 @@ TEST(StoreGenerations, AJournalIsAppliedOnlyToTheStoreItWasWrittenFor) {
          other.appendAirport({{1, "Imported Field"}, {3, "IMP"}});
          EXPECT_TRUE(saveStore(other, d).ok());
          return savedTables(d);
-       },
-       {},
-       "The program was not closed properly, but the survey store has changed since then, so "
-       "the 2 changes made in that session cannot be restored safely. They were kept in "
-       "survey_store.journal.set-aside1.",
-       true},
+       }},
       {"journal of an older version, naming no store",
        [](const fs::path& d) {
          runAndKill(d, deleteAndCertify);
@@ -235,61 +215,47 @@ TEST(StoreGenerations, AJournalIsAppliedOnlyToTheStoreItWasWrittenFor) {
          }
          EXPECT_EQ(writeFileAtomically(d / kJournalName, bytes), "");
          return savedTables(d);
-       },
-       {},
-       "The program was not closed properly, but the survey store has changed since then, so "
-       "the 2 changes made in that session cannot be restored safely. They were kept in "
-       "survey_store.journal.set-aside1.",
-       true},
+       }},
       {"journal a symbolic link",
        [](const fs::path& d) {
          writeOtherFile(d / "other.txt");
          fs::create_symlink(d / "other.txt", d / kJournalName);
          return savedTables(d);
-       },
-       {},
-       "survey_store.journal cannot be used (it is a symbolic link)",
-       false},
+       }},
       {"journal a hard link",
        [](const fs::path& d) {
          writeOtherFile(d / "other.txt");
          fs::create_hard_link(d / "other.txt", d / kJournalName);
          return savedTables(d);
-       },
-       {},
-       "survey_store.journal cannot be used (it is a hard link: the same file has 2 names)",
-       false},
+       }},
       {"journal too large",
        [](const fs::path& d) {
          writeOtherFile(d / kJournalName, std::uintmax_t{300} << 20);
          return savedTables(d);
-       },
-       {},
-       "survey_store.journal cannot be used (it is 314572800 bytes, larger than a recovery "
-       "journal can be (256 MB))",
-       false},
+       }},
   };
-  for (const Situation& situation : situations) {
-    SCOPED_TRACE(situation.name);
+  for (const auto& situation : testing::caseTable("screens/journal_situations.cases", 4)) {
+    SCOPED_TRACE(situation[0]);
     // Each situation on its own: an unexpected question fails it alone.
     const auto check = [&] {
       testing::TempDir dir;
       saveThreeSurveys(dir.path());
-      const std::string expected = situation.leave(dir.path());
+      const std::string expected = leave.at(situation[0])(dir.path());
       const fs::path journal = dir.path() / kJournalName;
-      const bool refused = situation.told.find("cannot be used") != std::string::npos;
+      const bool refused = situation[2].find("cannot be used") != std::string::npos;
       const std::uintmax_t refusedSize = refused ? fs::file_size(journal) : 0;
       FakePlatform platform(dir.path());
-      NextRun next(platform, situation.answers);
+      NextRun next(platform, situation[1] == "Yes" ? std::initializer_list{Button::Yes}
+                                                   : std::initializer_list<Button>{});
       const std::vector<std::string> told = next.dialogs.texts();
-      if (situation.told.empty()) {
+      if (situation[2].empty()) {
         EXPECT_TRUE(told.empty()) << told.front();
       } else {
         ASSERT_EQ(told.size(), 1u);
-        EXPECT_NE(told[0].find(situation.told), std::string::npos) << told[0];
+        EXPECT_NE(told[0].find(situation[2]), std::string::npos) << told[0];
       }
       EXPECT_EQ(testing::surveyRowsText(next.program.store), expected);
-      EXPECT_EQ(fs::exists(dir.path() / "survey_store.journal.set-aside1"), situation.setAside);
+      EXPECT_EQ(fs::exists(dir.path() / "survey_store.journal.set-aside1"), situation[3] == "yes");
       if (refused) {  // left as it was, and the file it names too
         EXPECT_EQ(fs::file_size(journal), refusedSize);
         EXPECT_EQ(readWholeFile(journal, refusedSize).bytes.substr(0, 8), "precious");
@@ -310,12 +276,10 @@ TEST(StoreGenerations, AJournalIsAppliedOnlyToTheStoreItWasWrittenFor) {
 // The store each change below is made to: a survey with a row of each table, and another.
 void saveTwoSurveys(const std::filesystem::path& directory) {
   SurveyStore store;
-  store.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
-  store.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}});
-  store.appendChild(TableKind::Navaid, {{1, "VOR"}});
-  store.appendChild(TableKind::Obstruction, {{1, "Tree"}});
-  store.appendAirport({{1, "Def Field"}, {3, "DEF"}});
-  store.appendChild(TableKind::Navaid, {{1, "NDB"}});
+  testing::applyChanges(store,
+                        "append airport 1=Abc Field, 3=ABC; append runway 2=09, 27=27; append "
+                        "navaid 1=VOR; append obstruction 1=Tree; append airport 1=Def Field, "
+                        "3=DEF; append navaid 1=NDB");
   ASSERT_TRUE(saveStore(store, directory).ok());
 }
 
@@ -324,53 +288,25 @@ void clickOn(Program& run, const std::string& screen, const std::string& button)
 }
 
 TEST(StoreCompleteness, EveryKindOfChangeAloneIsRestoredAfterAKill) {
-  using Change = std::function<void(Program&)>;
-  const std::pair<const char*, Change> changes[] = {
-      {"add airport",
-       [](Program& run) {
-         run.store.appendAirport({{1, "New Field"}, {3, "NEW"}});
-         run.tell("Airport Information Successfully Added");
-       }},
-      {"edit airport",
-       [](Program& run) {
-         run.store.updateRow(TableKind::Airport, 2, {{1, "D"}});
-       }},
-      {"add runway",
-       [](Program& run) {
-         run.store.appendChild(TableKind::Runway, {{2, "18"}, {27, "36"}});
-       }},
-      {"add navaid",
-       [](Program& run) {
-         run.store.appendChild(TableKind::Navaid, {{1, "DME"}});
-       }},
-      {"add obstruction",
-       [](Program& run) {
-         run.store.appendChild(TableKind::Obstruction, {{1, "Mast"}});
-       }},
-      {"delete a child row", [](Program& run) { run.store.markDeleted(TableKind::Navaid, 1); }},
-      {"delete a survey", [](Program& run) { run.store.deleteSurvey("ABC"); }},
-      {"certification",
-       [](Program& run) {
-         run.store.updateRow(TableKind::Airport, 1, {{41, "CERTIFIED"}});
-       }},
-      {"profile point",
-       [](Program& run) {  // as the profile screen stores one
-         storeProfilePoint(run.store.runways(), 1, {"09", "1200", "10.5", "11.5"});
-         run.store.noteRowChanged(TableKind::Runway, 1);
-       }},
-      {"UDDF import through the import screen",
-       [](Program& run) {
-         clickOn(run, MainScreen::kName, "Command2");
-         auto& files = run.screens.touch(ImportScreen::kName).get<ListBox>("List1");
-         for (int index = 0; index < files.count(); ++index) {
-           if (files.item(index) == "krwy.f77") files.choose(index);
-         }
-         clickOn(run, ImportScreen::kName, "Command3");
-       }},
-      {"developer list import", [](Program& run) { importObstructionList(run); }},
-  };
-  for (const auto& [name, change] : changes) {
-    SCOPED_TRACE(name);
+  for (const auto& c : testing::caseTable("screens/killed_changes.cases", 3)) {
+    SCOPED_TRACE(c[0]);
+    const auto change = [&c](Program& run) {
+      testing::applyChanges(run.store, c[1]);
+      if (c[2] == "tell it was added") run.tell("Airport Information Successfully Added");
+      if (c[2] == "store a profile point") {  // as the profile screen stores one
+        storeProfilePoint(run.store.runways(), 1, {"09", "1200", "10.5", "11.5"});
+        run.store.noteRowChanged(TableKind::Runway, 1);
+      }
+      if (c[2] == "import krwy.f77") {
+        clickOn(run, MainScreen::kName, "Command2");
+        auto& files = run.screens.touch(ImportScreen::kName).get<ListBox>("List1");
+        for (int index = 0; index < files.count(); ++index) {
+          if (files.item(index) == "krwy.f77") files.choose(index);
+        }
+        clickOn(run, ImportScreen::kName, "Command3");
+      }
+      if (c[2] == "import the obstruction list") importObstructionList(run);
+    };
     testing::TempDir dir;
     saveTwoSurveys(dir.path());
     std::filesystem::copy_file(std::string(SURVEY_TEST_DATA) + "/export/runways.uddf",

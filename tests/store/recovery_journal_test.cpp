@@ -4,12 +4,12 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <functional>
 
 #include "store/file_io.h"
 #include "store/store_digest.h"
 #include "store/store_files.h"
 #include "support/fakes.h"
+#include "support/survey_rows.h"
 
 namespace survey {
 namespace {
@@ -19,54 +19,14 @@ using testing::TempDir;
 
 std::string snapshot(SurveyStore& store) {
   std::string text;
-  for (auto kind :
-       {TableKind::Airport, TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
-    text += storeFileText(store.table(kind));
-  }
+  for (auto kind : testing::kAllTables) text += storeFileText(store.table(kind));
   return text;
 }
 
 // Actions of a working day, each made durable as the program does after an action.
-const std::vector<std::pair<const char*, std::function<void(SurveyStore&)>>> kActions = {
-    {"new survey",
-     [](SurveyStore& s) {
-       s.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
-     }},
-    {"runway",
-     [](SurveyStore& s) {
-       s.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}});
-     }},
-    {"navaid with its number",
-     [](SurveyStore& s) {
-       const int row = s.appendChild(TableKind::Navaid, {{1, "VOR"}}).row;
-       s.updateRow(TableKind::Navaid, row, {{19, numberCell(row)}});
-     }},
-    {"second survey",
-     [](SurveyStore& s) {
-       s.appendAirport({{1, "Def Field"}, {3, "DEF"}});
-     }},
-    {"obstruction",
-     [](SurveyStore& s) {
-       s.appendChild(TableKind::Obstruction, {{1, "Tree"}});
-     }},
-    {"runway edited",
-     [](SurveyStore& s) {
-       s.updateRow(TableKind::Runway, 1, {{5, "8000"}});
-     }},
-    {"navaid deleted", [](SurveyStore& s) { s.markDeleted(TableKind::Navaid, 1); }},
-    {"first survey deleted", [](SurveyStore& s) { s.deleteSurvey("ABC"); }},
-    {"cell written directly",
-     [](SurveyStore& s) {
-       s.obstructions().setCell(1, 3, "direct");
-       s.noteRowChanged(TableKind::Obstruction, 1);
-     }},
-    {"imported rows",
-     [](SurveyStore& s) { s.navaids().setCell(*s.navaids().appendRow(), 1, "X"); }},
-    {"certified",
-     [](SurveyStore& s) {
-       s.updateRow(TableKind::Airport, 1, {{41, "CERTIFIED"}});
-     }},
-};
+std::vector<std::vector<std::string>> workingDay() {
+  return testing::caseTable("store/working_day.cases", 2);
+}
 
 TEST(RecoveryJournal, RestoringAfterAnyActionGivesTheTablesAsTheyWereThen) {
   TempDir dir;
@@ -78,9 +38,10 @@ TEST(RecoveryJournal, RestoringAfterAnyActionGivesTheTablesAsTheyWereThen) {
   std::string error;
   auto journal = RecoveryJournal::open(working, dir.path(), 0, error);
   ASSERT_TRUE(journal) << error;
-  for (std::size_t i = 0; i < kActions.size(); ++i) {
-    SCOPED_TRACE(kActions[i].first);
-    kActions[i].second(working);
+  const auto actions = workingDay();
+  for (std::size_t i = 0; i < actions.size(); ++i) {
+    SCOPED_TRACE(actions[i][0]);
+    testing::applyChanges(working, actions[i][1]);
     ASSERT_EQ(journal->flush(), "");
     EXPECT_EQ(inspectJournal(dir.path()).entries, static_cast<int>(i) + 1);
     SurveyStore restarted;
@@ -100,9 +61,9 @@ TEST(RecoveryJournal, ATornLastEntryIsIgnoredAndTheJournalContinuesAfterTheWhole
   ASSERT_TRUE(journal);
   const fs::path path = dir.path() / kJournalName;
   std::size_t lastStart = 0;
-  for (int i = 0; i < 3; ++i) {
+  for (std::size_t i = 0; i < 3; ++i) {
     lastStart = fs::file_size(path);
-    kActions[static_cast<std::size_t>(i)].second(working);
+    testing::applyChanges(working, workingDay()[i][1]);
     ASSERT_EQ(journal->flush(), "");
   }
   journal.reset();
@@ -140,8 +101,9 @@ TEST(RecoveryJournal, AfterASaveMarkOnlyTheChangesThatFollowItAreRestored) {
   std::string error;
   auto journal = RecoveryJournal::open(working, dir.path(), start, error);
   ASSERT_TRUE(journal) << error;
+  const auto actions = workingDay();
   for (std::size_t i = 0; i < 8; ++i) {  // through the first survey's deletion
-    kActions[i].second(working);
+    testing::applyChanges(working, actions[i][1]);
     if (i == 4) {
       const StoreSaveReport saved = saveStore(working, dir.path(), {}, [&](std::uint64_t made) {
         ASSERT_EQ(journal->markSaving(made), "");
@@ -176,7 +138,7 @@ TEST(StoreGeneration, ASavesGenerationIsWhatTheNextLoadFindsAndAnyByteChangesIt)
   EXPECT_NE(loadStore(emptyFiles, dir.path()).generation, none)
       << "an empty file is not a missing one";
   SurveyStore store;
-  for (const auto& [name, action] : kActions) action(store);
+  for (const auto& action : workingDay()) testing::applyChanges(store, action[1]);
   const StoreSaveReport saved = saveStore(store, dir.path());
   ASSERT_TRUE(saved.ok());
   SurveyStore loaded;

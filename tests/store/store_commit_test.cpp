@@ -65,72 +65,55 @@ std::vector<std::string> strayFiles(const fs::path& dir) {
   return found;
 }
 
-// A save of generation 2 over generation 1, failing or cut short at every
-// stage: the next load sees one whole generation, and tidies away only the
-// program's own temporary files.
+// The temporary files of a real save of generation 2 into the store, the first `renamed` of
+// them renamed into place; returns the commit record's lines for them (the airport file's
+// left out unless `airportLine`).
+std::string laidOutSave(const fs::path& store, int renamed, bool airportLine = true) {
+  SurveyStore next = generation(2);
+  std::string record = "survey store commit\n";
+  for (TableKind kind : testing::kAllTables) {
+    const fs::path target = fs::absolute(store / shapeOf(kind).fileName);
+    std::string error;
+    const fs::path temp = writeTemporaryCopy(target, storeFileText(next.table(kind)), error);
+    EXPECT_EQ(error, "");
+    if (kind != TableKind::Airport || airportLine) {
+      record += temp.string() + "\t" + target.string() + "\n";
+    }
+    if (renamed-- > 0) fs::rename(temp, target);
+  }
+  return record;
+}
+
+// A save failing or cut short at every stage: the next load sees one whole generation, and
+// tidies away only the program's own temporary files.
 TEST(StoreCommit, AFailedOrCutShortSaveLeavesOneWholeGeneration) {
-  enum Record { kNone, kTorn, kWhole };
-  struct Case {
-    const char* what;
-    WriteFaults faults;       // injected into a real save...
-    const char* failingFile;  // ...which fails there (nullptr: it succeeds)
-    int renamedBeforeCut;     // -1: a real save; else one laid out by hand, cut short
-    Record record;            // of the save laid out by hand
-    int expectedGeneration;
-  };
-  const Case cases[] = {
-      {"airport file write", {1, 0, -1}, "survey_apt.txt", -1, kNone, 1},
-      {"runway file write", {2, 0, -1}, "survey_rwy.txt", -1, kNone, 1},
-      {"navaid file write", {3, 0, -1}, "survey_gs.txt", -1, kNone, 1},
-      {"obstruction file write", {4, 0, -1}, "survey_obs.txt", -1, kNone, 1},
-      {"commit record write", {5, 0, -1}, kCommitRecordName, -1, kNone, 1},
-      {"disk full at the start", {0, 0, 0}, "survey_apt.txt", -1, kNone, 1},
-      {"disk full midway", {0, 0, 200}, "survey_rwy.txt", -1, kNone, 1},
-      {"commit record rename", {0, 1, -1}, kCommitRecordName, -1, kNone, 1},
-      {"one file rename, completed at once", {0, 3, -1}, nullptr, -1, kNone, 2},
-      {"temporary files written, no record", {}, nullptr, 0, kNone, 1},
-      {"record torn while written", {}, nullptr, 0, kTorn, 1},
-      {"record in place, nothing renamed", {}, nullptr, 0, kWhole, 2},
-      {"record in place, two files renamed", {}, nullptr, 2, kWhole, 2},
-      {"record in place, all renamed", {}, nullptr, 4, kWhole, 2},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& c : testing::caseTable("store/cut_saves.cases", 8)) {
+    SCOPED_TRACE(c[0]);
     TempDir dir;
     SurveyStore old = generation(1);
     ASSERT_TRUE(saveStore(old, dir.path()).ok());
     SurveyStore next = generation(2);
     std::ofstream(dir.path() / "survey_apt.txt.saving-x1") << "not ours";
     std::ofstream(dir.path() / "notes.txt.saving-123") << "not ours";
-    if (c.renamedBeforeCut < 0) {
-      setWriteFaults(c.faults);
+    if (c[5].empty()) {
+      setWriteFaults({std::stoi(c[1]), std::stoi(c[2]), std::stoll(c[3])});
       const StoreSaveReport report = saveStore(next, dir.path());
       setWriteFaults({});
-      if (c.failingFile == nullptr) {
+      if (c[4].empty()) {
         EXPECT_TRUE(report.ok()) << report.message();
       } else {
         ASSERT_EQ(report.failures.size(), 1u);
-        EXPECT_EQ(report.failures[0].rfind(c.failingFile, 0), 0u) << report.failures[0];
+        EXPECT_EQ(report.failures[0].rfind(c[4], 0), 0u) << report.failures[0];
         EXPECT_NE(report.message().find("the store was left as it was"), std::string::npos);
       }
     } else {
-      std::string record = "survey store commit\n";
-      for (int k = 0; k < 4; ++k) {
-        const TableKind kind = std::array{TableKind::Airport, TableKind::Runway, TableKind::Navaid,
-                                          TableKind::Obstruction}[k];
-        const fs::path target = fs::absolute(dir.path() / shapeOf(kind).fileName);
-        std::string error;
-        const fs::path temp = writeTemporaryCopy(target, storeFileText(next.table(kind)), error);
-        ASSERT_EQ(error, "");
-        record += temp.string() + "\t" + target.string() + "\n";
-        if (k < c.renamedBeforeCut) fs::rename(temp, target);
-      }
-      if (c.record == kWhole) record += "end\n";
-      if (c.record != kNone) {
+      const std::string record =
+          laidOutSave(dir.path(), std::stoi(c[5])) + (c[6] == "whole" ? "end\n" : "");
+      if (c[6] != "none") {
         ASSERT_EQ(writeFileAtomically(dir.path() / kCommitRecordName, record), "");
       }
     }
-    EXPECT_EQ(loadedGeneration(dir.path()), c.expectedGeneration);
+    EXPECT_EQ(loadedGeneration(dir.path()), std::stoi(c[7]));
     EXPECT_EQ(strayFiles(dir.path()),
               (std::vector<std::string>{"notes.txt.saving-123", "survey_apt.txt.saving-x1"}))
         << "only the program's own temporary files go";
@@ -147,7 +130,7 @@ TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
     const fs::path store = root.path() / "store", outside = root.path() / "outside";
     fs::create_directories(store);
     fs::create_directories(outside);
-    SurveyStore old = generation(1), next = generation(2);
+    SurveyStore old = generation(1);
     ASSERT_TRUE(saveStore(old, store).ok());
     std::ofstream(outside / "sentinel.txt") << "the user's own file";
     for (const fs::path& planted :
@@ -156,15 +139,7 @@ TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
       std::ofstream(planted) << "planted";
     }
     std::ofstream(store / "survey_store.commit.set-aside1") << "an older one";
-    std::string record = "survey store commit\n";
-    for (TableKind kind : testing::kAllTables) {  // the temporary files of a real save
-      const fs::path target = fs::absolute(store / shapeOf(kind).fileName);
-      std::string error;
-      const fs::path temp = writeTemporaryCopy(target, storeFileText(next.table(kind)), error);
-      EXPECT_EQ(error, "");
-      if (kind != TableKind::Airport || c[3] == "kept")
-        record += temp.string() + "\t" + target.string() + "\n";
-    }
+    std::string record = laidOutSave(store, 0, c[3] == "kept");
     auto placed = [&](std::string path) {
       if (path.starts_with("S/") || path.starts_with("O/")) {
         path.replace(0, 1, (path[0] == 'S' ? store : outside).string());
@@ -200,27 +175,21 @@ TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
 // A save whose rename fails after the commit point, and again at once: the
 // message names what was replaced, and the next open completes the save.
 TEST(StoreCommit, ARenameFailingAfterTheCommitPointIsToldAsItIs) {
-  const struct {
-    int failRename;  // the record's rename is the first
-    std::vector<std::string> replaced;
-    const char* told;
-  } cases[] = {
-      {2, {}, "No store file has been replaced yet. The save is decided"},
-      {3, {"survey_apt.txt"}, "Already replaced: survey_apt.txt. The save is decided"},
-      {5, {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt"}, "Already replaced: "},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.failRename);
+  for (const auto& c : testing::caseTable("store/rename_failures.cases", 3)) {
+    SCOPED_TRACE(c[0]);
     TempDir dir;
     SurveyStore old = generation(1);
     ASSERT_TRUE(saveStore(old, dir.path()).ok());
     SurveyStore next = generation(2);
-    setWriteFaults({.failRename = c.failRename, .renameFailures = 100});
+    setWriteFaults({.failRename = std::stoi(c[0]), .renameFailures = 100});
     const StoreSaveReport report = saveStore(next, dir.path());
     setWriteFaults({});
     EXPECT_FALSE(report.ok());
-    EXPECT_EQ(report.replaced, c.replaced);
-    EXPECT_NE(report.message().find(c.told), std::string::npos) << report.message();
+    std::string replaced;
+    for (const std::string& name : report.replaced)
+      replaced += (replaced.empty() ? "" : " ") + name;
+    EXPECT_EQ(replaced, c[1]);
+    EXPECT_NE(report.message().find(c[2]), std::string::npos) << report.message();
     EXPECT_NE(report.message().find("replaced when the store is next opened"), std::string::npos);
     EXPECT_EQ(report.message().find("No store file was replaced"), std::string::npos);
     EXPECT_EQ(loadedGeneration(dir.path()), 2);

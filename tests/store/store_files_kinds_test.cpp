@@ -18,12 +18,6 @@ using testing::TempDir;
 
 constexpr const char* kNavaids = "survey_gs.txt";
 
-mode_t modeOf(const fs::path& path) {
-  struct stat st {};
-  ::stat(path.c_str(), &st);
-  return st.st_mode & 07777;
-}
-
 SurveyStore storeWithOneSurvey() {
   SurveyStore store;
   store.appendAirport({{1, "Abc Field"}, {3, "ABC"}});
@@ -60,7 +54,7 @@ TEST(StoreFileKinds, LoadAndSaveRespectHowTheFileWasSetUp) {
        },
        nullptr, nullptr,
        [](const fs::path& dir) {
-         EXPECT_EQ(modeOf(dir / kNavaids), 0600u);
+         EXPECT_EQ(fs::status(dir / kNavaids).permissions(), fs::perms(0600));
          EXPECT_EQ(readWholeFile(dir / kNavaids).bytes.substr(0, 9), "1 : 3.7\r\n");
        }},
       {"dangling symbolic link",
@@ -99,12 +93,6 @@ TEST(StoreFileKinds, LoadAndSaveRespectHowTheFileWasSetUp) {
     if (c.check != nullptr) c.check(dir.path());
   }
 }
-
-}  // namespace
-}  // namespace survey
-
-namespace survey {
-namespace {
 
 // A store file far larger than any store is reported unread without being
 // read; the save that follows moves it whole to its backup name (a copy of a

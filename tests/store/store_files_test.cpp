@@ -12,6 +12,7 @@
 #include "store/store_text.h"
 #include "store/text_encoding.h"
 #include "support/fakes.h"
+#include "support/survey_rows.h"
 
 namespace survey {
 namespace {
@@ -102,19 +103,12 @@ TEST(StoreFiles, LoadThenSaveIsByteIdentical) {
 // The count comes from the header, records are read regardless of it, and the
 // next save writes as many records as the count says.
 TEST(StoreFiles, CountComesFromTheHeaderAndRecordsAreReadRegardless) {
-  const struct {
-    const char* what;
-    std::string header;
-    int records, expectedCount, expectedRowsFilled;
-  } cases[] = {
-      {"versioned", "2 : 3.7", 2, 2, 2},
-      {"without version", "3", 3, 3, 3},
-      {"blanks around the count", "  2  :3.7", 2, 2, 2},
-      {"surplus record beyond the count", "2 : 3.7", 3, 2, 3},
-      {"fewer records than the count", "4 : 3.7", 1, 4, 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& row : testing::caseTable("store/record_counts.cases", 5)) {
+    SCOPED_TRACE(row[0]);
+    const struct {
+      std::string header;
+      int records, expectedCount, expectedRowsFilled;
+    } c{row[1], std::stoi(row[2]), std::stoi(row[3]), std::stoi(row[4])};
     TempDir dir;
     std::vector<std::vector<std::string>> records;
     for (int i = 1; i <= c.records; ++i)
@@ -178,22 +172,13 @@ TEST(StoreFiles, EachLineIsReadInItsOwnEncodingWhateverItsEnd) {
 
 // A bad file stops the load there; the next save backs up what was not read.
 TEST(StoreFiles, LoadStopsAtABadFileAndTheSaveBacksUpWhatWasNotRead) {
-  const struct {
-    std::string file;    // which file is bad
-    std::string header;  // its first line
-    int bodyLines;       // lines of "x" after the header
-    int line;
-    std::string reason;  // what the report says about it
-  } cases[] = {
-      {"survey_rwy.txt", "", 0, 1, "empty"},
-      {"survey_rwy.txt", "many : 3.7", 0, 1, "does not start with a record count"},
-      {"survey_obs.txt", "40000 : 3.7", 0, 1, "40000 is more than the table holds (32767)"},
-      {"survey_gs.txt", "-3 : 3.7", 0, 1, "the record count -3 is negative"},
-      {"survey_apt.txt", "5 : 3.7", 1001 * 41, 41001 + 1,
-       "more records than the table holds (1000)"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.reason);
+  for (const auto& row : testing::caseTable("store/bad_store_files.cases", 5)) {
+    SCOPED_TRACE(row[4]);
+    const struct {
+      std::string file, header;
+      int bodyLines, line;
+      std::string reason;
+    } c{row[0], row[1], std::stoi(row[2]), std::stoi(row[3]), row[4]};
     TempDir dir;
     writeBytes(dir.path() / "survey_apt.txt", airportFile("1 : 3.7", {airportRecord({{3, "A"}})}));
     writeBytes(dir.path() / "survey_gs.txt", "0 : 3.7\r\n");

@@ -129,4 +129,45 @@ inline void addSurveyRows(SurveyStore& store, const std::string& name) {
   }
 }
 
+// Changes written down as text, so that a reviewed file can list the changes a test makes:
+// steps separated by "; ", each "VERB TABLE [ROW] [FIELDS]", the fields as fieldsOf reads
+// them. append: a row added as the screens add one (a child to the current survey); update:
+// a row changed as the screens change it; set: cells written straight into the row, which
+// is then noted changed; add: a row added straight into the table, as an import adds it;
+// delete: a child row marked deleted, or "delete survey KEY" a whole survey.
+inline void applyChanges(SurveyStore& store, const std::string& steps) {
+  for (std::size_t at = 0, end = 0; at < steps.size(); at = end + 2) {
+    end = std::min(steps.find("; ", at), steps.size());
+    std::istringstream step(steps.substr(at, end - at));
+    std::string verb, table, fields;
+    int row = 0;
+    step >> verb >> table;
+    if (verb == "delete" && table == "survey") {
+      step >> fields;
+      store.deleteSurvey(fields);
+      continue;
+    }
+    const auto* kind = std::find_if(std::begin(kAllTables), std::end(kAllTables),
+                                    [&](TableKind k) { return shapeOf(k).name == table; });
+    ASSERT_NE(kind, std::end(kAllTables)) << steps;
+    if (verb != "append" && verb != "add") step >> row;
+    std::getline(step >> std::ws, fields);
+    const FieldValues values = fields.empty() ? FieldValues{} : fieldsOf(fields);
+    if (verb == "append" && *kind == TableKind::Airport) {
+      store.appendAirport(values);
+    } else if (verb == "append") {
+      store.appendChild(*kind, values);
+    } else if (verb == "update") {
+      store.updateRow(*kind, row, values);
+    } else if (verb == "delete") {
+      store.markDeleted(*kind, row);
+    } else {
+      ASSERT_TRUE(verb == "set" || verb == "add") << steps;
+      if (verb == "add") row = *store.table(*kind).appendRow();
+      for (const auto& [field, value] : values) store.table(*kind).setCell(row, field, value);
+      if (verb == "set") store.noteRowChanged(*kind, row);
+    }
+  }
+}
+
 }  // namespace survey::testing

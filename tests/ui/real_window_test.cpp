@@ -69,14 +69,20 @@ struct RealProgram {
     QTest::qWait(50);  // whatever would come after the end, comes now
     return status;
   }
-  // Chooses the item of the menus the window shows now.
-  void triggerMenu(const char* name) {
+  // The item of the menus the window shows now (of the menu named, when one is).
+  QAction* menuItem(const char* name, const char* menuName = nullptr) {
     for (QAction* menu : window.menuBar()->actions()) {
+      if (!menu->menu() || (menuName && menu->menu()->objectName() != menuName)) continue;
       for (QAction* item : menu->menu()->actions()) {
-        if (item->objectName() == name) return item->trigger();
+        if (item->objectName() == name) return item;
       }
     }
-    QFAIL(name);
+    return nullptr;
+  }
+  void triggerMenu(const char* name) {
+    QAction* item = menuItem(name);
+    QVERIFY2(item, name);
+    item->trigger();
   }
   template <class W>
   W* widget(const char* name) {
@@ -89,17 +95,6 @@ struct RealProgram {
       if (auto* list = dynamic_cast<ListBox*>(control.get())) result[list->name()] = list->chosen();
     }
     return result;
-  }
-  // Whether the File menu the window shows now holds the item.
-  bool fileMenuHas(const char* name) {
-    for (QAction* menu : window.menuBar()->actions()) {
-      if (menu->menu() && menu->menu()->objectName() == "MenuFile") {
-        for (QAction* item : menu->menu()->actions()) {
-          if (item->objectName() == name) return true;
-        }
-      }
-    }
-    return false;
   }
 };
 
@@ -168,45 +163,42 @@ class RealWindowTest : public QObject {
  private slots:
   // Yes to the exit question; then the save question answered by a click on a button or by
   // a gesture: Yes or No ends the program after this one dialogue, the others take it back.
+  // The row's name says the path: from the survey list (or the airport screen), by File >
+  // Exit or the window's close control, Yes, then the answer to the save question.
   void exitEndsTheProgramOrIsTakenBack_data() {
-    QTest::addColumn<bool>("byCloseControl");
-    QTest::addColumn<bool>("fromAirportScreen");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("gesture");
-    QTest::newRow("File > Exit > Yes > No") << false << false << int(QMessageBox::No) << 0;
-    QTest::newRow("File > Exit > Yes > Yes") << false << false << int(QMessageBox::Yes) << 0;
-    QTest::newRow("airport screen, File > Exit > Yes > Yes")
-        << false << true << int(QMessageBox::Yes) << 0;
-    QTest::newRow("close control > Yes > No") << true << false << int(QMessageBox::No) << 0;
-    QTest::newRow("close control > Yes > Yes") << true << true << int(QMessageBox::Yes) << 0;
-    QTest::newRow("File > Exit > Yes > Cancel") << false << false << int(QMessageBox::Cancel) << 0;
-    QTest::newRow("File > Exit > Yes > Escape") << false << false << 0 << int(Gesture::Escape);
-    QTest::newRow("File > Exit > Yes > its close control")
-        << false << false << 0 << int(Gesture::CloseControl);
+    QTest::addColumn<QString>("path");
+    for (const char* path :
+         {"File > Exit > Yes > No", "File > Exit > Yes > Yes",
+          "airport screen, File > Exit > Yes > Yes", "close control > Yes > No",
+          "airport screen, close control > Yes > Yes", "File > Exit > Yes > Cancel",
+          "File > Exit > Yes > Escape", "File > Exit > Yes > its close control"}) {
+      QTest::newRow(path) << QString(path);
+    }
   }
   void exitEndsTheProgramOrIsTakenBack() {
-    QFETCH(bool, byCloseControl);
-    QFETCH(bool, fromAirportScreen);
-    QFETCH(int, button);
-    QFETCH(int, gesture);
+    QFETCH(QString, path);
+    const QString answer = path.section(" > ", -1);
+    const std::map<QString, QMessageBox::StandardButton> buttons = {
+        {"Yes", QMessageBox::Yes}, {"No", QMessageBox::No}, {"Cancel", QMessageBox::Cancel}};
+    const int button = buttons.contains(answer) ? int(buttons.at(answer)) : 0;
     RealProgram real;
     real.addSurvey("ABC", "NEW");
     makeChangesDurable(real.program);
     QVERIFY(journalExists(real.dir.path()));
-    if (fromAirportScreen) {
+    if (path.startsWith("airport screen")) {
       prepareScreen(real.program, screen::kAirport, "TAB");
       showScreen(real.program, screen::kAirport);
     }
     ModalAnswerer answers;
     answers.script({QMessageBox::Yes});
-    if (gesture != 0) {
-      answers.scriptGesture(Gesture(gesture));
+    if (button == 0) {
+      answers.scriptGesture(answer == "Escape" ? Gesture::Escape : Gesture::CloseControl);
     } else {
       answers.script({QMessageBox::StandardButton(button)});
     }
     const bool ends = button == QMessageBox::Yes || button == QMessageBox::No;
     const int status = RealProgram::runAfter([&] {
-      if (byCloseControl) {
+      if (path.contains("close control >")) {
         real.window.close();
       } else {
         real.triggerMenu("MenuExit");
@@ -270,10 +262,10 @@ class RealWindowTest : public QObject {
         prepareScreen(real.program, screen::kAirport, "TAB");
       }
       showScreen(real.program, step.screen);
-      QVERIFY2(real.fileMenuHas("MenuSurveyMap"), step.screen);
-      QCOMPARE(real.fileMenuHas("MenuExportSurveyData"), step.exportData);
+      QVERIFY2(real.menuItem("MenuSurveyMap", "MenuFile"), step.screen);
+      QCOMPARE(real.menuItem("MenuExportSurveyData", "MenuFile") != nullptr, step.exportData);
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      QVERIFY2(real.fileMenuHas("MenuSurveyMap"), step.screen);
+      QVERIFY2(real.menuItem("MenuSurveyMap", "MenuFile"), step.screen);
     }
   }
 
