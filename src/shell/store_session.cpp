@@ -92,8 +92,9 @@ bool openStore(Program& program) {
   {
     BusyPointer busy(program.platform);
     program.loadReport =
-        loadStore(program.store, directory,
-                  program.session.readOnly ? StoreAccess::Reader : StoreAccess::Writer);
+        program.session.readOnly
+            ? loadStore(program.store, directory, StoreAccess::Reader)
+            : loadStore(program.store, directory, StoreAccess::Writer, /*withGeneration=*/true);
   }
   if (const std::string told = program.loadReport.message(); !told.empty()) program.tell(told);
   if (program.session.readOnly) return true;

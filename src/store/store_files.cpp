@@ -127,10 +127,11 @@ std::string StoreSaveReport::message() const {
 }
 
 StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory,
-                          StoreAccess access) {
+                          StoreAccess access, bool withGeneration) {
   StoreLoadReport report;
   StoreDigest digest;
   const auto digestFrom = [&](std::size_t first) {
+    if (!withGeneration) return;
     for (std::size_t k = first; k < std::size(kLoadOrder); ++k) {
       digestUnread(digest, kLoadOrder[k], directory / std::string(shapeOf(kLoadOrder[k]).fileName));
     }
@@ -168,8 +169,10 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
       digest.setUnreadable(kLoadOrder[k], read.error);
       failure = FileFailure{1, read.error};
     } else {
-      digest.setFile(kLoadOrder[k],
-                     digestOf(std::string_view(read.bytes.data(), read.bytes.size())));
+      if (withGeneration) {
+        digest.setFile(kLoadOrder[k],
+                       digestOf(std::string_view(read.bytes.data(), read.bytes.size())));
+      }
       failure = fillTable(table, std::move(read.bytes));
     }
     if (failure) {
@@ -182,7 +185,7 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
       break;
     }
   }
-  if (!report.failed) report.generation = digest.value();
+  if (!report.failed && withGeneration) report.generation = digest.value();
   store.current.storeLoaded = true;
   return report;
 }

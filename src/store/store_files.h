@@ -25,7 +25,7 @@ struct StoreLoadReport {
   // commit record that named other files and was set aside).
   std::string notice;
   // The store generation found: a digest of the four files' bytes (see
-  // store_digest.h), also of those the load did not read.
+  // store_digest.h), also of those the load did not read; 0 unless asked for.
   std::uint64_t generation = 0;
 
   std::string message() const;  // for the user; empty when nothing failed and nothing to tell
@@ -54,8 +54,10 @@ enum class StoreAccess { Writer, Reader };
 // obstruction, navaid. A missing file is an empty table. A file that cannot
 // be read (a dangling link, a FIFO, a bad header...) ends the load there. A
 // writer first completes or discards a save that was cut short.
+// withGeneration: the report's generation is computed too (about 1 ms for
+// the full-capacity store), for a run that keeps a recovery journal.
 StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory,
-                          StoreAccess access = StoreAccess::Writer);
+                          StoreAccess access = StoreAccess::Writer, bool withGeneration = false);
 
 // Serialises one table as its store file's bytes. Replaces an empty airport
 // field 25 by "AOC", in the table too. The image refers to the table's loaded

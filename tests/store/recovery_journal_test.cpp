@@ -34,7 +34,7 @@ TEST(RecoveryJournal, RestoringAfterAnyActionGivesTheTablesAsTheyWereThen) {
   base.appendAirport({{1, "Saved Field"}, {3, "OLD"}});
   ASSERT_TRUE(saveStore(base, dir.path()).ok());
   SurveyStore working;
-  loadStore(working, dir.path());
+  loadStore(working, dir.path(), StoreAccess::Writer, true);
   std::string error;
   auto journal = RecoveryJournal::open(working, dir.path(), 0, error);
   ASSERT_TRUE(journal) << error;
@@ -97,7 +97,7 @@ TEST(RecoveryJournal, AfterASaveMarkOnlyTheChangesThatFollowItAreRestored) {
   base.appendAirport({{1, "Saved Field"}, {3, "OLD"}});
   ASSERT_TRUE(saveStore(base, dir.path()).ok());
   SurveyStore working;
-  const std::uint64_t start = loadStore(working, dir.path()).generation;
+  const std::uint64_t start = loadStore(working, dir.path(), StoreAccess::Writer, true).generation;
   std::string error;
   auto journal = RecoveryJournal::open(working, dir.path(), start, error);
   ASSERT_TRUE(journal) << error;
@@ -110,7 +110,8 @@ TEST(RecoveryJournal, AfterASaveMarkOnlyTheChangesThatFollowItAreRestored) {
       });
       ASSERT_TRUE(saved.ok());
       SurveyStore reloaded;
-      EXPECT_EQ(loadStore(reloaded, dir.path()).generation, saved.generation);
+      EXPECT_EQ(loadStore(reloaded, dir.path(), StoreAccess::Writer, true).generation,
+                saved.generation);
       EXPECT_EQ(examineJournal(dir.path(), saved.generation).verdict,
                 JournalFinding::Verdict::NothingToRestore);
       continue;
@@ -118,8 +119,8 @@ TEST(RecoveryJournal, AfterASaveMarkOnlyTheChangesThatFollowItAreRestored) {
     ASSERT_EQ(journal->flush(), "");
   }
   SurveyStore restarted;
-  const JournalFinding found =
-      examineJournal(dir.path(), loadStore(restarted, dir.path()).generation);
+  const JournalFinding found = examineJournal(
+      dir.path(), loadStore(restarted, dir.path(), StoreAccess::Writer, true).generation);
   ASSERT_EQ(found.verdict, JournalFinding::Verdict::Restorable);
   EXPECT_EQ(found.changes, 3);
   EXPECT_EQ(restoreFromJournal(restarted, dir.path(), found.restoreFrom), 3);
@@ -131,18 +132,18 @@ TEST(RecoveryJournal, AfterASaveMarkOnlyTheChangesThatFollowItAreRestored) {
 TEST(StoreGeneration, ASavesGenerationIsWhatTheNextLoadFindsAndAnyByteChangesIt) {
   TempDir dir;
   SurveyStore empty;
-  const std::uint64_t none = loadStore(empty, dir.path()).generation;
+  const std::uint64_t none = loadStore(empty, dir.path(), StoreAccess::Writer, true).generation;
   for (const char* name : {"survey_apt.txt", "survey_rwy.txt", "survey_gs.txt", "survey_obs.txt"})
     std::ofstream(dir.path() / name);
   SurveyStore emptyFiles;
-  EXPECT_NE(loadStore(emptyFiles, dir.path()).generation, none)
+  EXPECT_NE(loadStore(emptyFiles, dir.path(), StoreAccess::Writer, true).generation, none)
       << "an empty file is not a missing one";
   SurveyStore store;
   for (const auto& action : workingDay()) testing::applyChanges(store, action[1]);
   const StoreSaveReport saved = saveStore(store, dir.path());
   ASSERT_TRUE(saved.ok());
   SurveyStore loaded;
-  EXPECT_EQ(loadStore(loaded, dir.path()).generation, saved.generation);
+  EXPECT_EQ(loadStore(loaded, dir.path(), StoreAccess::Writer, true).generation, saved.generation);
   // The same bytes in pieces of any size give the same digest; one byte more does not.
   const std::string text = readWholeFile(dir.path() / "survey_apt.txt").bytes;
   for (std::size_t piece : {1, 7, 63, 64, 65, 1000}) {
@@ -153,7 +154,7 @@ TEST(StoreGeneration, ASavesGenerationIsWhatTheNextLoadFindsAndAnyByteChangesIt)
   EXPECT_NE(digestOf(text + " "), digestOf(text));
   std::ofstream(dir.path() / "survey_gs.txt", std::ios::app) << " ";
   SurveyStore changed;
-  EXPECT_NE(loadStore(changed, dir.path(), StoreAccess::Reader).generation, saved.generation);
+  EXPECT_NE(loadStore(changed, dir.path(), StoreAccess::Reader, true).generation, saved.generation);
 }
 
 }  // namespace
