@@ -75,7 +75,7 @@ void BM_ReadStoreFilesRaw(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadStoreFilesRaw)->Unit(benchmark::kMillisecond);
 
-// The store generation's digest of the four files' bytes (part of a load).
+// The store generation's digest of the four files' bytes (part of the window's load).
 void BM_DigestStoreFilesFull(benchmark::State& state) {
   const auto& dir = fullStoreDir();
   std::vector<FileBytes> files;
