@@ -31,7 +31,8 @@ bool exitProgram(Program& program) {
                    "correct the permissions, then exit again.");
       return false;
     }
-    if (!report.backups.empty()) program.tell(report.message());
+    // Backups made, or a foreign commit record set aside: worth a word before the program ends.
+    if (!report.backups.empty() || !report.notice.empty()) program.tell(report.message());
   }
   closeStore(program);
   program.screens.discardAll({screen::kAirport, screen::kNavaid, screen::kRunway, screen::kMain,

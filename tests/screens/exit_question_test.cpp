@@ -2,6 +2,8 @@
 // No drops the changes, Cancel (or No to the first question) takes the exit back.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "shell/exit_help_print.h"
 #include "store/recovery_journal.h"
 #include "support/program_fixture.h"
@@ -57,6 +59,21 @@ TEST(ExitQuestionTest, EachAnswerToTheTwoQuestionsSavesOrNotAndEndsOrStays) {
     EXPECT_TRUE(exitProgram(program));
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "survey_apt.txt"));
   }
+}
+
+// A commit record someone put beside the store during the run is set aside by the save at
+// Exit, and the user hears of it.
+TEST(ExitQuestionTest, ASaveThatSetsAForeignCommitRecordAsideSaysSo) {
+  TempDir dir;
+  FakePlatform platform(dir.path());
+  NextRun run(platform);
+  std::ofstream(dir.path() / "survey_store.commit") << "survey store commit\n/etc/x\t/etc/y\nend\n";
+  run.dialogs.answer({Button::Yes, Button::Yes});
+  ASSERT_TRUE(exitProgram(run.program));
+  EXPECT_NE(run.dialogs.last().find("set aside as survey_store.commit.set-aside1"),
+            std::string::npos)
+      << run.dialogs.last();
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "survey_store.commit.set-aside1"));
 }
 
 }  // namespace
