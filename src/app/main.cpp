@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   const std::clock_t processorAtStart = std::clock();
   // Our own options are read before Qt sees the rest (Qt takes -platform and the like).
   const survey::ProgramOptions options =
-      survey::parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc), false);
+      survey::parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!options.error.empty()) {
     std::cerr << "airport-survey: " << options.error << '\n' << kUsage;
     return 2;

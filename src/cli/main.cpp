@@ -67,7 +67,7 @@ bool supplyStoreFolder(const survey::cli::Command& command, std::vector<std::str
 int main(int argc, char** argv) {
   using namespace survey::cli;
   const survey::ProgramOptions options =
-      survey::parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc), true);
+      survey::parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!options.error.empty()) {
     std::cerr << "survey-tool: " << options.error << '\n';
     return kExitFailed;

@@ -2,7 +2,7 @@
 
 namespace survey {
 
-ProgramOptions parseProgramOptions(const std::vector<std::string>& args, bool stopAtOperand) {
+ProgramOptions parseProgramOptions(const std::vector<std::string>& args) {
   ProgramOptions options;
   const std::string storeEq = "--store=";
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -27,10 +27,6 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& args, bool st
       options.showHelp = true;
       continue;
     } else {
-      if (stopAtOperand && !arg.starts_with("-")) {
-        options.rest.insert(options.rest.end(), args.begin() + static_cast<long>(i), args.end());
-        break;
-      }
       options.rest.push_back(arg);
       continue;
     }

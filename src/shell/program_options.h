@@ -1,4 +1,4 @@
-// The options both programs take before anything else: --store DIR, --version, --help.
+// The options both programs take: --store DIR, --version, --help.
 #pragma once
 
 #include <optional>
@@ -15,10 +15,9 @@ struct ProgramOptions {
   std::vector<std::string> rest;  // every other argument, in order
 };
 
-// Reads args (without the program name). With stopAtOperand, the first
-// argument that is not an option and everything after it go to rest
-// untouched (survey-tool's command and its arguments); otherwise options are
-// taken wherever they stand. "--" ends the options.
-ProgramOptions parseProgramOptions(const std::vector<std::string>& args, bool stopAtOperand);
+// Reads args (without the program name). Options are taken wherever they
+// stand, before or after survey-tool's command; "--" ends the options, so
+// that an argument that looks like one can still be given after it.
+ProgramOptions parseProgramOptions(const std::vector<std::string>& args);
 
 }  // namespace survey

@@ -45,9 +45,12 @@ TEST_F(StoreCommand, ListAndResaveTakeTheFolderAsDirOrThroughTheStoreOption) {
   } cases[] = {{"list " + d(), 0, listed, ""},
                {"--store " + d() + " list", 0, listed, ""},
                {"--store=" + d() + " list", 0, listed, ""},
+               {"list --store " + d(), 0, listed, ""},
+               {"list " + d() + " --store " + d(), 2, "", "either with --store or as DIR"},
                {"--store " + d() + " list " + d(), 2, "", "either with --store or as DIR"},
                {"resave " + d(), 0, "", ""},
                {"--store " + d() + " resave", 0, "", ""},
+               {"resave --store=" + d(), 0, "", ""},
                {"--store", 2, "", "--store needs a folder"},
                {"--version", 0, std::string("survey-tool ") + SURVEY_EXPECTED_VERSION + "\n", ""}};
   for (const auto& c : cases) {
