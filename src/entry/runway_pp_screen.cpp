@@ -153,6 +153,8 @@ void RunwayPPScreen::addPoint() {
   storePoint();
   refreshGrid();
   for (const char* name : {"Text1PP", "Text2PP", "Text3PP"}) get<TextBox>(name).setText("");
+  // The next point starts at its distance, wherever the cursor was when Add was pressed.
+  focus("Text1PP");
 }
 
 void RunwayPPScreen::storePoint() {

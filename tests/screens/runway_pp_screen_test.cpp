@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,32 @@ TEST_F(RunwayPPScreenTest, EachEndListsOnlyItsOwnPointsButTheyShareTheGroups) {
   EXPECT_EQ(cell(row, 60), "09");
   EXPECT_EQ(cell(row, 65), "27");
   EXPECT_EQ(cell(row, 66), "700");
+}
+
+// A keyboard user enters points one after another: each value typed where the cursor is,
+// Tab to the next box, and Add (Alt+A), which leaves the cursor where it was unless the
+// screen moves it. Every point keeps its values in their own fields.
+TEST_F(RunwayPPScreenTest, TheKeyboardAddLoopStoresEachPointAsTyped) {
+  openNewRunwaysPoints();
+  Screen& screen = program.screens.touch(kPoints);
+  const std::vector<std::string> tabOrder = {"Text1PP", "Text2PP", "Text3PP", "CommandAddRWY"};
+  std::string cursor = tabOrder.front();
+  for (const auto& point : std::vector<std::vector<std::string>>{
+           {"800", "1.5", "2"}, {"1600", "", "3"}, {"2400", "4.5", ""}}) {
+    for (const std::string& value : point) {
+      if (auto* box = dynamic_cast<TextBox*>(screen.find(cursor))) box->setText(value);
+      const auto at = std::find(tabOrder.begin(), tabOrder.end(), cursor);
+      if (&value != &point.back() && at + 1 != tabOrder.end()) cursor = *(at + 1);
+    }
+    click(kPoints, "CommandAddRWY");
+    if (!screen.focusedControl().empty()) cursor = screen.focusedControl();
+    EXPECT_EQ(cursor, "Text1PP");
+    for (std::size_t box = 0; box < 3; ++box) {
+      EXPECT_EQ(control<TextBox>(kPoints, tabOrder[box]).text(), "") << tabOrder[box];
+    }
+  }
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last();
+  EXPECT_EQ(listed(), (std::vector<std::string>{"09 800 1.5 2", "09 1600  3", "09 2400 4.5 "}));
 }
 
 TEST_F(RunwayPPScreenTest, ATwentyNinthPointIsRefusedAndNothingIsStored) {

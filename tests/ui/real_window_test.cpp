@@ -469,6 +469,41 @@ class RealWindowTest : public QObject {
     QVERIFY(real.program.screens.isShown(MainScreen::kName));
   }
 
+  // Distance, Tab, orthometric, Tab, ellipsoidal, Alt+A, and again: each point keeps its
+  // values apart, because Add leaves the cursor in Distance.
+  void profilePointsAddByKeyboardStartsTheNextPointAtItsDistance() {
+    RealProgram real;
+    real.addSurvey("ABC", "NEW");
+    auto& current = real.program.current();
+    current.surveyKey = "ABC";
+    current.runwayEnd = "09";
+    current.runwayMode = "A";
+    real.program.store.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}, {5, "5000"}});
+    prepareScreen(real.program, screen::kRunwayPP, "LOAD");
+    showScreen(real.program, screen::kRunwayPP);
+    real.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&real.window));
+    auto* distance = real.widget<QLineEdit>("Text1PP");
+    QTRY_VERIFY(QApplication::focusWidget() == distance);
+    const QList<QStringList> points = {{"800", "1.5", "2"}, {"1600", "2.5", "3"}};
+    for (const QStringList& point : points) {
+      for (const QString& value : point) {
+        if (&value != &point.front()) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), value);
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+      QTRY_VERIFY(QApplication::focusWidget() == distance);
+      QVERIFY(distance->text().isEmpty());
+    }
+    const Grid& grid = real.program.screens.touch(screen::kRunwayPP).get<Grid>("GridPP");
+    QCOMPARE(grid.rows(), 3);
+    for (int row = 1; row <= 2; ++row) {
+      for (int column = 1; column <= 3; ++column) {
+        QCOMPARE(QString::fromStdString(grid.cell(row, column)), points[row - 1][column - 1]);
+      }
+    }
+  }
+
   void accessibilityInputReachesTheProgram() {
     RealProgram real;
     real.program.current().airportMode = "A";
