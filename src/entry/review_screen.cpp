@@ -2,6 +2,7 @@
 
 #include "entry/airport_screen.h"
 #include "entry/certification_screen.h"
+#include "entry/open_record.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
@@ -162,8 +163,10 @@ void ReviewScreen::openFinding() {
   // This screen is discarded from here on.
   Screen* target = nullptr;
   if (finding.table == TableKind::Airport) {
-    prepareScreen(program, screen::kAirport, "TAB");
-    target = &showScreen(program, screen::kAirport);
+    // Opened for editing, as the survey list's Edit does, so that the fix can be saved.
+    if (openRecordScreen(program, TableKind::Airport, 0)) {
+      target = program.screens.existing(screen::kAirport);
+    }
   } else if (finding.row > 0) {
     target = &editChildRecord(program, finding.table, finding.row);
   }

@@ -81,14 +81,15 @@ TEST_F(ReviewScreenTest, ActivatingAFindingOpensItsRecordWithTheFieldFocused) {
     std::function<void()> inject;
     const char* screen;
     const char* focused;
+    const char* save;
   } cases[] = {
       {TableKind::Runway, 5, [this] { program.store.runways().setCell(survey.runway, 5, "7000"); },
-       screen::kRunway, "Text5R"},
-      {TableKind::Airport, 15, [this] { setAirport(15, "12 + 1500"); }, screen::kAirport,
-       "Text15A"},
+       screen::kRunway, "Text5R", "CommandSubmitRunway"},
+      {TableKind::Airport, 15, [this] { setAirport(15, "12 + 1500"); }, screen::kAirport, "Text15A",
+       "CommandSubmitAirport"},
       {TableKind::Obstruction, 21,
        [this] { program.store.obstructions().setCell(survey.obstructions[1], 21, "NUL: x"); },
-       screen::kObstruction, "ListObsSurface"},
+       screen::kObstruction, "ListObsSurface", "CommandSubmitOBS"},
   };
   for (const auto& c : cases) {
     c.inject();
@@ -98,6 +99,12 @@ TEST_F(ReviewScreenTest, ActivatingAFindingOpensItsRecordWithTheFieldFocused) {
     findingsGrid().activateRow(row);
     ASSERT_TRUE(shown(c.screen)) << c.focused;
     EXPECT_EQ(program.screens.existing(c.screen)->focusedControl(), c.focused);
+    // Opened for editing: the fix can be saved at once.
+    EXPECT_TRUE(control<CommandButton>(c.screen, c.save).enabled()) << c.save;
+    if (c.table == TableKind::Airport) {
+      EXPECT_EQ(program.current().airportMode, "E");
+      EXPECT_TRUE(control<TextBox>(screen::kAirport, "Text3A").locked());
+    }
     if (c.table == TableKind::Runway) {
       EXPECT_EQ(program.current().runwayMode, "E");
       EXPECT_EQ(control<TextBox>(screen::kRunway, "Text5R").text(), "7000");

@@ -504,6 +504,31 @@ class RealWindowTest : public QObject {
     }
   }
 
+  // "Go to Field" on a finding of the airport record opens the airport screen for editing:
+  // the fix typed there is saved by its Save.
+  void goToFieldOnAnAirportFindingOpensTheAirportForEditing() {
+    RealProgram real;
+    real.addSurvey("ABC", "NEW");
+    real.program.current().surveyKey = "ABC";
+    prepareScreen(real.program, screen::kAirport, "TAB");
+    showScreen(real.program, screen::kAirport);
+    real.triggerMenu("MenuReviewSurvey");
+    QTRY_VERIFY(real.program.screens.isShown(screen::kReview));
+    const Grid& findings =
+        real.program.screens.existing(screen::kReview)->get<Grid>("GridFindings");
+    QVERIFY(findings.rows() > 1);
+    QCOMPARE(QString::fromStdString(findings.cell(findings.selectedRow(), 1)),
+             QString("airport ABC"));
+    auto* go = real.widget<QPushButton>("CommandOpen");
+    QVERIFY(go);
+    QTest::mouseClick(go, Qt::LeftButton);
+    QTRY_VERIFY(real.program.screens.isShown(screen::kAirport));
+    QPushButton* save = nullptr;
+    QTRY_VERIFY((save = real.widget<QPushButton>("CommandSubmitAirport")) && save->isVisible());
+    QVERIFY(save->isEnabled());
+    QCOMPARE(QString::fromStdString(real.program.current().airportMode), QString("E"));
+  }
+
   void accessibilityInputReachesTheProgram() {
     RealProgram real;
     real.program.current().airportMode = "A";
