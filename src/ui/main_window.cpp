@@ -7,7 +7,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSessionManager>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "shell/exit_help_print.h"
@@ -66,6 +68,25 @@ MainWindow::MainWindow(Program& program) : program_(program) {
     session.release();
     if (!ends) session.cancel();
   });
+  // The screen's tabs from the keyboard, wherever its focus is: Ctrl+Tab and Ctrl+PgDown go to
+  // the next tab, Ctrl+Shift+Tab and Ctrl+PgUp to the one before.
+  const std::pair<QKeySequence, int> tabKeys[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+      {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+      {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+  for (const auto& [keys, step] : tabKeys) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, step = step] { stepTab(step); });
+  }
+}
+
+void MainWindow::stepTab(int step) {
+  if (!workingView_) return;
+  auto* bar = workingView_->findChild<QTabBar*>("TabStrip1");
+  if (!bar || !bar->isVisible() || !bar->isEnabled() || bar->count() < 2) return;
+  // The tab strip's own signal takes the screen there, as an arrow key on the strip does.
+  bar->setCurrentIndex((bar->currentIndex() + step + bar->count()) % bar->count());
 }
 
 MainWindow::~MainWindow() {

@@ -37,6 +37,8 @@ class MainWindow : public QMainWindow, public ScreensObserver {
 
  private:
   void showMenus(const Screen& screen);
+  // Goes to the next (1) or previous (-1) tab of the working screen's tab strip.
+  void stepTab(int step);
   // A copy opened read-only says so in its title and its status line.
   void showReadOnly(const Screen& screen);
 

@@ -504,6 +504,36 @@ class RealWindowTest : public QObject {
     }
   }
 
+  // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDown and Ctrl+PgUp go between the survey list and the
+  // airport screen from whatever control holds the focus.
+  void tabKeysSwitchScreensWhereverTheFocusIs() {
+    RealProgram real;
+    real.addSurvey("ABC", "NEW");
+    real.program.current().surveyKey = "ABC";
+    real.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&real.window));
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const struct {
+      const char* focus;
+      Qt::Key key;
+      Qt::KeyboardModifiers modifiers;
+      const char* to;
+    } steps[] = {{"GridAirport", Qt::Key_Tab, ctrl, screen::kAirport},
+                 {"Text1A", Qt::Key_Backtab, ctrl | Qt::ShiftModifier, screen::kMain},
+                 {"CommandEditAPT", Qt::Key_PageDown, ctrl, screen::kAirport},
+                 {"ListState", Qt::Key_PageUp, ctrl, screen::kMain},
+                 {"GridAirport", Qt::Key_PageUp, ctrl, screen::kAirport},
+                 {"GridRunway", Qt::Key_Tab, ctrl, screen::kMain}};
+    for (const auto& step : steps) {
+      QWidget* target = nullptr;
+      QTRY_VERIFY2((target = real.widget<QWidget>(step.focus)) && target->isVisible(), step.focus);
+      target->setFocus(Qt::TabFocusReason);
+      QTRY_VERIFY2(target->hasFocus(), step.focus);
+      QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+      QTRY_VERIFY2(real.program.screens.isShown(step.to), step.focus);
+    }
+  }
+
   // "Go to Field" on a finding of the airport record opens the airport screen for editing:
   // the fix typed there is saved by its Save.
   void goToFieldOnAnAirportFindingOpensTheAirportForEditing() {
