@@ -18,6 +18,7 @@
 #include <fstream>
 
 #include "entry/all_screens.h"
+#include "entry/file_chooser_screen.h"
 #include "entry/main_screen.h"
 #include "modal_answerer.h"
 #include "shell/navigation.h"
@@ -369,7 +370,8 @@ class RealWindowTest : public QObject {
     QTest::addColumn<QString>("screenName");
     for (const char* name :
          {screen::kMain, screen::kSurveyType, screen::kAirport, screen::kRunway, screen::kRunwayPP,
-          screen::kNavaid, screen::kObstruction, screen::kCertification, screen::kReview}) {
+          screen::kNavaid, screen::kObstruction, screen::kCertification, screen::kReview,
+          screen::kOutputFile, screen::kImport}) {
       QTest::newRow(name) << QString(name);
     }
   }
@@ -387,8 +389,8 @@ class RealWindowTest : public QObject {
     const auto before = real.chosenItems(name.c_str());
     QWidget* view = real.window.viewOf(*real.program.screens.existing(name));
     QVERIFY(view);
-    real.window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&real.window));
+    view->window()->activateWindow();  // a file window stands beside the main window
+    QVERIFY(QTest::qWaitForWindowActive(view->window()));
     const QList<QWidget*> stops = tabRound(view);
     QVERIFY(!stops.isEmpty());
 
@@ -426,6 +428,49 @@ class RealWindowTest : public QObject {
         const auto chosen = after.at(list->objectName().toStdString());
         QCOMPARE(list->selectedItems().isEmpty(), !chosen.has_value());
       }
+    }
+  }
+
+  // Enter in a file window's folder list opens the folder and nothing else: no file is
+  // written or read, no message comes, the window stays. The drive list says what it is.
+  void enterInAFolderListOpensTheFolderOnly() {
+    for (const char* name : {screen::kOutputFile, screen::kImport}) {
+      RealProgram real;
+      real.addSurvey("CERT", "CERTIFIED");
+      real.program.current().surveyKey = "CERT";
+      std::filesystem::create_directory(real.dir.path() / "sub");
+      real.program.screens.touch(MainScreen::kName)
+          .get<CommandButton>(name == screen::kImport ? "Command2" : "Command1")
+          .click();
+      ModalAnswerer answers;
+      auto& chooser = static_cast<FileChooserScreen&>(*real.program.screens.existing(name));
+      QWidget* view = real.window.viewOf(chooser);
+      QVERIFY(QTest::qWaitForWindowActive(view->window()));
+      // Qt names a drop-down list by its current item: the name comes from its label.
+      const auto labels = QAccessible::queryAccessibleInterface(view->findChild<QWidget*>("Drive1"))
+                              ->relations(QAccessible::Label);
+      QVERIFY(std::any_of(labels.begin(), labels.end(), [](const auto& label) {
+        return label.first->text(QAccessible::Name) == "Drive";
+      }));
+      auto* folders = view->findChild<QWidget*>("Dir1")->findChild<QListWidget*>();
+      QCOMPARE(folders->accessibleName(), QString("Subdirectories (Enter or double-click opens)"));
+      folders->setFocus(Qt::TabFocusReason);
+      const auto sub = folders->findItems("sub", Qt::MatchExactly);
+      QCOMPARE(sub.size(), 1);
+      folders->setCurrentItem(sub.first());
+      QTest::keyClick(folders, Qt::Key_Return);
+      QTest::qWait(50);
+      QCOMPARE(chooser.directory().path(), (real.dir.path() / "sub").string());
+      QCOMPARE(answers.texts(), QStringList());
+      QVERIFY(real.program.screens.isShown(name));
+      QCOMPARE(std::distance(std::filesystem::directory_iterator(real.dir.path() / "sub"),
+                             std::filesystem::directory_iterator()),
+               0);
+      folders->setCurrentRow(0);
+      QCOMPARE(folders->currentItem()->text(), QString(".."));
+      QTest::keyClick(folders, Qt::Key_Enter);
+      QCOMPARE(chooser.directory().path(), real.dir.path().string());
+      QCOMPARE(answers.texts(), QStringList());
     }
   }
 
