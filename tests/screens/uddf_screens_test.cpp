@@ -132,38 +132,19 @@ TEST_F(UddfScreensTest, FileListsShowAtMostAHundredNamesOfTheirKind) {
   EXPECT_EQ(chooser(ImportScreen::kName).files().count(), 100);
 }
 
-// The keyboard path: folders are opened one entry at a time with no message and no file
-// written; a whole path typed as the name is the file written.
-TEST_F(UddfScreensTest, FoldersOpenWithoutWritingAndATypedPathIsTakenAsSuch) {
-  addSurvey("ABC", "AOC", "CERTIFIED");
+// Opening a folder (what Enter does in its list) shows its folders and files, and nothing else.
+TEST_F(UddfScreensTest, OpeningAFolderShowsItsContentAndWritesNothing) {
   std::filesystem::create_directories(dir.path() / "sub" / "deeper");
-  std::filesystem::create_directory(dir.path() / "elsewhere");
   touchFile("sub/plan.pdf");
-  start();
-  program.current().surveyKey = "ABC";
-  createUddf();
   for (const char* name : {OutputFileScreen::kName, ImportScreen::kName}) {
-    auto& window = chooser(name);
-    EXPECT_EQ(window.directory().entries(), (std::vector<std::string>{"..", "elsewhere", "sub"}));
-    window.directory().open("sub");
-    EXPECT_EQ(window.directory().path(), (dir.path() / "sub").string());
-    EXPECT_EQ(window.directory().entries(), (std::vector<std::string>{"..", "deeper"}));
-    EXPECT_EQ(window.files().items(), std::vector<std::string>{"plan.pdf"});
-    window.directory().open("..");
-    EXPECT_EQ(window.directory().path(), dir.path().string());
+    auto& folders = chooser(name).directory();
+    folders.open("sub");
+    EXPECT_EQ(folders.entries(), (std::vector<std::string>{"..", "deeper"}));
+    EXPECT_EQ(chooser(name).files().items(), std::vector<std::string>{"plan.pdf"});
+    folders.open("..");
+    EXPECT_EQ(folders.path(), dir.path().string());
   }
-  auto& folders = chooser(ImportScreen::kName).directory();
-  folders.open("..");
-  while (folders.path() != "/") folders.open("..");
-  EXPECT_NE(folders.entries().front(), "..");  // a root has no parent
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_TRUE(shown(OutputFileScreen::kName));
-
-  const auto typed = dir.path() / "elsewhere" / "sgf";
-  type(OutputFileScreen::kName, "Text1", typed.string());
-  click(OutputFileScreen::kName, "Command3");
-  EXPECT_EQ(dialogs.last(), typed.string() + ".f77 Successfully created");
-  EXPECT_TRUE(std::filesystem::exists(typed.string() + ".f77"));
 }
 
 TEST_F(UddfScreensTest, ADriveThatCannotBeReadKeepsTheDirectory) {
