@@ -17,6 +17,9 @@ FileChooserScreen::FileChooserScreen(Program& program, std::string name, std::st
       files_(add<ListBox>(std::move(fileListName), &frame_)) {
   frame_.setCaption(std::move(frameCaption));
   drives_.setCaption("Drive");
+  auto& driveLabel = add<Label>("LabelDrive", &frame_);
+  driveLabel.setCaption("Drive");
+  driveLabel.setLabelled(&drives_);
   directory_.setCaption("Directory");
   files_.setCaption("Files");
   drives_.onChange = [this] { changeDrive(); };

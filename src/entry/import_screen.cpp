@@ -13,7 +13,8 @@ ImportScreen::ImportScreen(Program& program)
                         "List1") {
   setSizeTwips(6600, 4500);
   frame().place(120, 120, 6360, 4260);
-  drives().place(240, 300, 2880, 315);
+  get<Label>("LabelDrive").place(240, 330, 600, 255);
+  drives().place(840, 300, 2280, 315);
   directory().place(240, 720, 2880, 3000);
   files().place(3360, 300, 2760, 3420);
   get<CommandButton>("Command3").place(4920, 3780, 1200, 400);

@@ -19,7 +19,8 @@ OutputFileScreen::OutputFileScreen(Program& program)
   frame().place(120, 120, 6360, 4860);
   label.place(240, 300, 1500, 255);
   name.place(1800, 270, 4320, 315);
-  drives().place(240, 780, 2880, 315);
+  get<Label>("LabelDrive").place(240, 810, 600, 255);
+  drives().place(840, 780, 2280, 315);
   directory().place(240, 1200, 2880, 3000);
   files().place(3360, 780, 2760, 3420);
   get<CommandButton>("Command3").place(4920, 4320, 1200, 400);

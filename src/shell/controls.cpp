@@ -279,4 +279,17 @@ std::vector<std::string> DirectoryList::subdirectories() const {
   return names;
 }
 
+std::vector<std::string> DirectoryList::entries() const {
+  std::vector<std::string> entries = subdirectories();
+  if (std::filesystem::path(path_).has_relative_path())
+    entries.insert(entries.begin(), kParentEntry);
+  return entries;
+}
+
+void DirectoryList::open(const std::string& entry) {
+  const std::filesystem::path current(path_);
+  const auto next = entry == kParentEntry ? current.parent_path() : current / entry;
+  setPath(next.lexically_normal().string());
+}
+
 }  // namespace survey

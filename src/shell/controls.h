@@ -108,6 +108,12 @@ class Frame : public Control {
 class Label : public Control {
  public:
   using Control::Control;
+  // The control this label names: a screen reader gives that control the label's caption.
+  const Control* labelled() const { return labelled_; }
+  void setLabelled(const Control* control) { labelled_ = control; }
+
+ private:
+  const Control* labelled_ = nullptr;
 };
 
 class TextBox : public Control {
@@ -287,7 +293,13 @@ class DirectoryList : public Control {
   void setPath(std::string path);
   // The names of the directory's subdirectories, sorted; none when it cannot be read.
   std::vector<std::string> subdirectories() const;
+  // What the list shows: the parent entry ".." (unless at a root), then the subdirectories.
+  std::vector<std::string> entries() const;
+  // Moves into the entry (".." is the parent): what Enter or a double-click on it does.
+  void open(const std::string& entry);
   std::function<void()> onChange;
+
+  static constexpr const char* kParentEntry = "..";
 
  private:
   std::string path_;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,7 +20,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <filesystem>
 
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
@@ -47,6 +47,19 @@ QString escaped(const std::string& caption) {
   return qt(caption).replace("&", "&&");
 }
 
+// The folders of a directory list. Enter opens the current folder and goes no further: the
+// window's default button must not run with the folder only half chosen.
+class FolderList : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    QListWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+  }
+};
+
 // A directory list: the directory's path above its parent and subdirectories.
 class DirectoryWidget : public QWidget {
  public:
@@ -56,7 +69,8 @@ class DirectoryWidget : public QWidget {
     layout->setSpacing(2);
     path = new QLabel(this);
     path->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    list = new QListWidget(this);
+    path->setFocusPolicy(Qt::NoFocus);  // selectable for copying, but never a stop of Tab
+    list = new FolderList(this);
     list->setAccessibleName("Subdirectories (Enter or double-click opens)");
     layout->addWidget(path);
     layout->addWidget(list);
@@ -65,8 +79,6 @@ class DirectoryWidget : public QWidget {
   QLabel* path;
   QListWidget* list;
 };
-
-constexpr const char* kParentEntry = "..";
 
 int rowHeight(const QListWidget& list) {
   const int row = list.count() > 0 ? list.sizeHintForRow(0) : -1;
@@ -280,12 +292,9 @@ void ControlBinding::connectUser() {
     });
   } else if (auto* directory = dynamic_cast<DirectoryWidget*>(widget_.data())) {
     connect(directory->list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-      auto* dirs = dynamic_cast<DirectoryList*>(control_);
-      if (!dirs || !item) return;
-      const std::filesystem::path current(dirs->path());
-      const std::string entry = item->text().toStdString();
-      const auto next = entry == kParentEntry ? current.parent_path() : current / entry;
-      dirs->setPath(next.lexically_normal().string());
+      if (auto* dirs = dynamic_cast<DirectoryList*>(control_); dirs && item) {
+        dirs->open(item->text().toStdString());
+      }
     });
   } else if (auto* view = qobject_cast<QTableView*>(widget_)) {
     connect(view, &QTableView::clicked, this, [this](const QModelIndex& index) {
@@ -441,9 +450,7 @@ void ControlBinding::showItems() {
     directory->path->setText(qt(dirs->path()));
     const QSignalBlocker block(directory->list);
     directory->list->clear();
-    if (std::filesystem::path(dirs->path()).has_relative_path())
-      directory->list->addItem(kParentEntry);
-    for (const auto& name : dirs->subdirectories()) directory->list->addItem(qt(name));
+    for (const auto& entry : dirs->entries()) directory->list->addItem(qt(entry));
     return;
   }
   auto* box = dynamic_cast<ListBox*>(control_);

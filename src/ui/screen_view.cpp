@@ -1,6 +1,7 @@
 #include "ui/screen_view.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
@@ -35,6 +36,12 @@ ScreenView::ScreenView(Screen& screen, QWidget* parent)
   for (const auto& control : screen.controls()) {
     if (dynamic_cast<Frame*>(control.get())) continue;
     bindings_.push_back(ControlBinding::create(*control, parentOf(*control)));
+  }
+  for (auto* binding : bindings_) {
+    const auto* label = dynamic_cast<const Label*>(binding->control());
+    auto* widget = qobject_cast<QLabel*>(binding->widget());
+    if (label && widget && label->labelled())
+      widget->setBuddy(widgetFor(label->labelled()->name()));
   }
   // Escape presses the screen's "Cancel", as in a dialog.
   for (auto* binding : bindings_) {

@@ -132,6 +132,21 @@ TEST_F(UddfScreensTest, FileListsShowAtMostAHundredNamesOfTheirKind) {
   EXPECT_EQ(chooser(ImportScreen::kName).files().count(), 100);
 }
 
+// Opening a folder (what Enter does in its list) shows its folders and files, and nothing else.
+TEST_F(UddfScreensTest, OpeningAFolderShowsItsContentAndWritesNothing) {
+  std::filesystem::create_directories(dir.path() / "sub" / "deeper");
+  touchFile("sub/plan.pdf");
+  for (const char* name : {OutputFileScreen::kName, ImportScreen::kName}) {
+    auto& folders = chooser(name).directory();
+    folders.open("sub");
+    EXPECT_EQ(folders.entries(), (std::vector<std::string>{"..", "deeper"}));
+    EXPECT_EQ(chooser(name).files().items(), std::vector<std::string>{"plan.pdf"});
+    folders.open("..");
+    EXPECT_EQ(folders.path(), dir.path().string());
+  }
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(UddfScreensTest, ADriveThatCannotBeReadKeepsTheDirectory) {
   auto& output = chooser(OutputFileScreen::kName);
   output.drives().setDrive("/no/such/drive");

@@ -18,6 +18,7 @@
 #include <fstream>
 
 #include "entry/all_screens.h"
+#include "entry/file_chooser_screen.h"
 #include "entry/main_screen.h"
 #include "modal_answerer.h"
 #include "shell/navigation.h"
@@ -369,7 +370,8 @@ class RealWindowTest : public QObject {
     QTest::addColumn<QString>("screenName");
     for (const char* name :
          {screen::kMain, screen::kSurveyType, screen::kAirport, screen::kRunway, screen::kRunwayPP,
-          screen::kNavaid, screen::kObstruction, screen::kCertification, screen::kReview}) {
+          screen::kNavaid, screen::kObstruction, screen::kCertification, screen::kReview,
+          screen::kOutputFile, screen::kImport}) {
       QTest::newRow(name) << QString(name);
     }
   }
@@ -387,8 +389,8 @@ class RealWindowTest : public QObject {
     const auto before = real.chosenItems(name.c_str());
     QWidget* view = real.window.viewOf(*real.program.screens.existing(name));
     QVERIFY(view);
-    real.window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&real.window));
+    view->window()->activateWindow();  // a file window stands beside the main window
+    QVERIFY(QTest::qWaitForWindowActive(view->window()));
     const QList<QWidget*> stops = tabRound(view);
     QVERIFY(!stops.isEmpty());
 
@@ -426,6 +428,33 @@ class RealWindowTest : public QObject {
         const auto chosen = after.at(list->objectName().toStdString());
         QCOMPARE(list->selectedItems().isEmpty(), !chosen.has_value());
       }
+    }
+  }
+
+  // Enter in a file window's folder list opens the folder and nothing else: no file is
+  // written or read, no message comes. The drive list is named by its label.
+  void enterInAFolderListOpensTheFolderOnly() {
+    for (const char* name : {screen::kOutputFile, screen::kImport}) {
+      RealProgram real;
+      real.addSurvey("CERT", "CERTIFIED");
+      real.program.current().surveyKey = "CERT";
+      std::filesystem::create_directory(real.dir.path() / "sub");
+      ModalAnswerer answers;
+      real.widget<QPushButton>(name == screen::kImport ? "Command2" : "Command1")->click();
+      auto& chooser = static_cast<FileChooserScreen&>(*real.program.screens.existing(name));
+      QWidget* view = real.window.viewOf(chooser);
+      QVERIFY(QTest::qWaitForWindowActive(view->window()));
+      const auto labels = QAccessible::queryAccessibleInterface(view->findChild<QWidget*>("Drive1"))
+                              ->relations(QAccessible::Label);
+      QVERIFY(std::any_of(labels.begin(), labels.end(), [](const auto& label) {
+        return label.first->text(QAccessible::Name) == "Drive";
+      }));
+      auto* folders = view->findChild<QWidget*>("Dir1")->findChild<QListWidget*>();
+      folders->setCurrentItem(folders->findItems("sub", Qt::MatchExactly).value(0));
+      QTest::keyClick(folders, Qt::Key_Return);
+      QVERIFY(real.program.screens.isShown(name));  // OK would have closed the output window
+      QCOMPARE(answers.texts(), QStringList());
+      QCOMPARE(chooser.directory().path(), (real.dir.path() / "sub").string());
     }
   }
 

@@ -72,6 +72,7 @@ std::filesystem::path uddfOutputPath(const std::string& directory, const std::st
                                      std::string_view extension) {
   std::string fileName = name;
   if (!endsWithIgnoringCase(fileName, extension)) fileName += extension;
+  if (std::filesystem::path(fileName).is_absolute()) return fileName;
   constexpr char separator = std::filesystem::path::preferred_separator;
   std::string path = directory;
   while (!path.empty() && path.back() == separator) path.pop_back();

@@ -46,7 +46,8 @@ CreateUddfCheck checkCreateUddf(const SurveyStore& store, std::string_view key,
 
 // The output file of the name typed on the output-file screen: the extension is appended
 // unless the name already ends with it (in any case), and exactly one separator stands
-// between directory and name.
+// between directory and name. A name that is a whole path (from the root) is that file,
+// wherever the directory list stands; one with folders in it is under the directory.
 std::filesystem::path uddfOutputPath(const std::string& directory, const std::string& name,
                                      std::string_view extension);
 
