@@ -74,10 +74,16 @@ MainWindow::MainWindow(Program& program) : program_(program) {
       {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
       {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+      // The same keys as some X servers report them (Shift already in Backtab).
+      {QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
       {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
   for (const auto& [keys, step] : tabKeys) {
     auto* shortcut = new QShortcut(keys, this);
     connect(shortcut, &QShortcut::activated, this, [this, step = step] { stepTab(step); });
+    // The keyboard layout may make two of these sequences one key press.
+    connect(shortcut, &QShortcut::activatedAmbiguously, this,
+            [this, step = step] { stepTab(step); });
   }
 }
 
