@@ -33,15 +33,6 @@ std::vector<fs::path> storeTargets(const fs::path& directory,
   return targets;
 }
 
-// The same place: the same text, or (the store reached by another route, as
-// through a linked folder) the same resolved path.
-bool samePlace(const fs::path& a, const fs::path& b) {
-  if (a == b) return true;
-  std::error_code ea, eb;
-  const fs::path ra = fs::weakly_canonical(a, ea), rb = fs::weakly_canonical(b, eb);
-  return !ea && !eb && ra == rb;
-}
-
 CommitRecordReading refused(std::string why) {
   CommitRecordReading reading;
   reading.state = CommitRecordReading::State::Refused;
@@ -80,7 +71,7 @@ CommitRecordReading readCommitRecord(std::string_view text, const fs::path& dire
     if (tab == std::string_view::npos) return refused(where + "is not a pair of file names");
     const fs::path temporary(line.substr(0, tab)), target(line.substr(tab + 1));
     std::size_t k = 0;
-    while (k < targets.size() && !(plainAbsolute(target) && samePlace(target, targets[k]) &&
+    while (k < targets.size() && !(plainAbsolute(target) && isSameFile(target, targets[k]) &&
                                    target.filename() == targets[k].filename())) {
       ++k;
     }

@@ -174,7 +174,8 @@ std::string notOwnFile(const std::filesystem::path& path) {
   return {};
 }
 
-FileRead<FileBytes> readFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+FileRead<FileBytes> readFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                                  std::string_view kind) {
   FileRead<FileBytes> result;
   result.error = notARegularFile(path, false);
   if (!result.error.empty()) return result;
@@ -191,9 +192,8 @@ FileRead<FileBytes> readFileBytes(const std::filesystem::path& path, std::uintma
     return result;
   }
   if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
-    result.error = "it is " + std::to_string(st.st_size) +
-                   " bytes, larger than a store file can be (" + std::to_string(maxBytes >> 20) +
-                   " MB)";
+    result.error = "it is " + std::to_string(st.st_size) + " bytes, larger than " +
+                   std::string(kind) + " can be (" + std::to_string(maxBytes >> 20) + " MB)";
     ::close(fd);
     return result;
   }
@@ -222,10 +222,23 @@ FileRead<FileBytes> readFileBytes(const std::filesystem::path& path, std::uintma
   return result;
 }
 
-ReadResult readWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
-  FileRead<FileBytes> read = readFileBytes(path, maxBytes);
+ReadResult readWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                         std::string_view kind) {
+  FileRead<FileBytes> read = readFileBytes(path, maxBytes, kind);
   return ReadResult{read.ok, std::string(read.bytes.begin(), read.bytes.end()),
                     std::move(read.error)};
+}
+
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  struct stat sa {
+  }, sb{};
+  if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0) {
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  }
+  std::error_code ea, eb;
+  const auto ra = std::filesystem::weakly_canonical(std::filesystem::absolute(a, ea), ea);
+  const auto rb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, eb), eb);
+  return !ea && !eb && ra == rb;
 }
 
 std::filesystem::path saveTarget(const std::filesystem::path& path) {

@@ -53,12 +53,17 @@ using ReadResult = FileRead<std::string>;
 inline constexpr std::uintmax_t kLargestStoreFileBytes = std::uintmax_t{256} << 20;
 // Reads a regular file (or what a symbolic link points to). Never blocks: a
 // FIFO, device, socket or directory is refused with the reason, and so is a
-// file larger than maxBytes, before anything is read.
+// file larger than maxBytes, before anything is read ("larger than <kind> can be").
 FileRead<FileBytes> readFileBytes(const std::filesystem::path& path,
-                                  std::uintmax_t maxBytes = kLargestStoreFileBytes);
+                                  std::uintmax_t maxBytes = kLargestStoreFileBytes,
+                                  std::string_view kind = "a store file");
 // The same, as a string (for the small files: journal, lock, lists).
 ReadResult readWholeFile(const std::filesystem::path& path,
-                         std::uintmax_t maxBytes = kLargestStoreFileBytes);
+                         std::uintmax_t maxBytes = kLargestStoreFileBytes,
+                         std::string_view kind = "a store file");
+// True when a and b are one file: the same device and inode when both exist,
+// else the same resolved path (another name, "./", a link all count as one).
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // Why the path cannot serve as a data file: empty when it is a regular file,
 // a link to one, or absent (absent only when missingIsFine).

@@ -336,18 +336,8 @@ namespace {
 
 // The journal's bytes, or why it is refused.
 ReadResult readJournal(const fs::path& path) {
-  ReadResult read;
-  read.error = notOwnFile(path);
-  if (!read.error.empty()) return read;
-  std::error_code ec;
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (!ec && size > kLargestJournalBytes) {
-    read.error = "it is " + std::to_string(size) +
-                 " bytes, larger than a recovery journal can be (" +
-                 std::to_string(kLargestJournalBytes >> 20) + " MB)";
-    return read;
-  }
-  return readWholeFile(path, kLargestJournalBytes);
+  if (std::string why = notOwnFile(path); !why.empty()) return ReadResult{false, {}, why};
+  return readWholeFile(path, kLargestJournalBytes, "a recovery journal");
 }
 
 }  // namespace
