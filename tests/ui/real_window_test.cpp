@@ -57,6 +57,13 @@ struct RealProgram {
     program.store.airports().setCell(program.store.findSurveyRow(key), 41, status);
     program.current().storeLoaded = true;
   }
+  // A new survey KEY, open on the airport screen as the survey list's Edit opens it.
+  void openAirportOf(const std::string& key) {
+    addSurvey(key, "NEW");
+    program.current().surveyKey = key;
+    prepareScreen(program, screen::kAirport, "TAB");
+    showScreen(program, screen::kAirport);
+  }
   // Runs the event loop after the action, as the program's main does; the loop's exit status,
   // or -1 when the program was still running a second later.
   static int runAfter(const std::function<void()>& action) {
@@ -234,10 +241,7 @@ class RealWindowTest : public QObject {
     QVERIFY(status);
     QVERIFY(status->text().startsWith("Read-only: " + holder));
     QCOMPARE(real.window.windowTitle(), QString("Current and Completed Surveys (read-only)"));
-    real.addSurvey("ABC", "NEW");
-    real.program.current().surveyKey = "ABC";
-    prepareScreen(real.program, screen::kAirport, "TAB");
-    showScreen(real.program, screen::kAirport);
+    real.openAirportOf("ABC");
     QCOMPARE(real.window.windowTitle(), QString("Part A: Airport Information (read-only)"));
     showScreen(real.program, MainScreen::kName);
 
@@ -460,10 +464,7 @@ class RealWindowTest : public QObject {
 
   void arrowKeysAndLettersChooseInTheStateListAndEscapeCancels() {
     RealProgram real;
-    real.addSurvey("ABC", "NEW");
-    real.program.current().surveyKey = "ABC";
-    prepareScreen(real.program, screen::kAirport, "TAB");
-    showScreen(real.program, screen::kAirport);
+    real.openAirportOf("ABC");
     real.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&real.window));
     auto& state = real.program.screens.touch(screen::kAirport).get<ListBox>("ListState");
@@ -567,10 +568,7 @@ class RealWindowTest : public QObject {
   // the fix typed there is saved by its Save.
   void goToFieldOnAnAirportFindingOpensTheAirportForEditing() {
     RealProgram real;
-    real.addSurvey("ABC", "NEW");
-    real.program.current().surveyKey = "ABC";
-    prepareScreen(real.program, screen::kAirport, "TAB");
-    showScreen(real.program, screen::kAirport);
+    real.openAirportOf("ABC");
     real.triggerMenu("MenuReviewSurvey");
     QTRY_VERIFY(real.program.screens.isShown(screen::kReview));
     const Grid& findings =
