@@ -23,6 +23,7 @@
 
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
+#include "ui/item_focus.h"
 
 namespace survey::ui {
 
@@ -107,6 +108,22 @@ int wholeRowsHeight(const QListWidget& list, int width, int height) {
   return rows * row + frame + below;
 }
 
+// Tab reaches an option group at its chosen button and leaves the group after it, as in
+// every desktop toolkit: Space there cannot change the choice, the arrow keys do. A group
+// with nothing chosen (or its choice out of reach) is a stop at each of its buttons.
+void keepTabOnChosenOption(QWidget* group) {
+  if (!group) return;
+  const auto buttons = group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+  const bool chosenInReach = std::any_of(buttons.begin(), buttons.end(), [](QRadioButton* b) {
+    return b->autoExclusive() && b->isChecked() && !b->isHidden() && b->isEnabled();
+  });
+  for (QRadioButton* button : buttons) {
+    if (!button->autoExclusive()) continue;
+    const bool stop = !chosenInReach || button->isChecked();
+    button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
 QWidget* makeWidget(Control& control, QWidget* parent) {
   if (dynamic_cast<DriveList*>(&control)) return new QComboBox(parent);
   if (dynamic_cast<DirectoryList*>(&control)) return new DirectoryWidget(parent);
@@ -120,7 +137,7 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     return new QLineEdit(parent);
   }
   if (dynamic_cast<ListBox*>(&control)) {
-    auto* list = new QListWidget(parent);
+    auto* list = new ChoiceView<QListWidget>(parent);
     list->setTextElideMode(Qt::ElideNone);  // a long item scrolls sideways and has a tool-tip
     return list;
   }
@@ -264,6 +281,7 @@ void ControlBinding::connectUser() {
       auto* option = dynamic_cast<OptionButton*>(control_);
       if (option && checked) option->setValue(true);
       if (control_) showChosen();  // a chosen option cannot be unchosen by itself
+      keepTabOnChosenOption(widget_ ? widget_->parentWidget() : nullptr);
     });
   } else if (auto* button = qobject_cast<QPushButton*>(widget_)) {
     connect(button, &QPushButton::clicked, this, [this] {
@@ -369,6 +387,7 @@ void ControlBinding::showAll() {
 void ControlBinding::showState() {
   widget_->setEnabled(control_->ownEnabled());
   widget_->setVisible(control_->ownVisible());
+  if (qobject_cast<QRadioButton*>(widget_)) keepTabOnChosenOption(widget_->parentWidget());
   if (auto* box = dynamic_cast<TextBox*>(control_)) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget_)) edit->setReadOnly(box->locked());
     if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_)) plain->setReadOnly(box->locked());
@@ -380,7 +399,7 @@ void ControlBinding::showCaption() {
   widget_->setToolTip(qt(control_->toolTip()));
   const std::string& spoken = control_->spokenName();
   widget_->setAccessibleName(qt(spoken.empty() ? control_->name() : spoken));
-  widget_->setAccessibleDescription(qt(control_->toolTip()));
+  describe();
   if (auto* group = qobject_cast<QGroupBox*>(widget_)) group->setTitle(escaped(caption));
   if (auto* button = qobject_cast<QPushButton*>(widget_))
     button->setText(withMnemonic(caption, control_->mnemonicIndex()));
@@ -391,6 +410,19 @@ void ControlBinding::showCaption() {
   }
   if (auto* tool = qobject_cast<QToolButton*>(widget_))
     tool->setAccessibleName(qt(caption.empty() ? control_->toolTip() : caption));
+}
+
+// The description a screen reader gives after the name: the tool-tip, and for a list or grid
+// without a choice that nothing is chosen (Qt would read only its rows).
+void ControlBinding::describe() {
+  QString description = qt(control_->toolTip());
+  const auto* list = dynamic_cast<const ListBox*>(control_);
+  const auto* grid = dynamic_cast<const Grid*>(control_);
+  if ((list && !list->chosen()) || (grid && grid->selectedRow() <= 0)) {
+    description = description.isEmpty() ? "Nothing chosen" : "Nothing chosen. " + description;
+  }
+  if (widget_->accessibleDescription() != description)
+    widget_->setAccessibleDescription(description);
 }
 
 // A caption longer than its place wraps, and the label grows to show every line.
@@ -482,6 +514,7 @@ void ControlBinding::showChosen() {
       list->clearSelection();
     }
     updating_ = false;
+    describe();
   } else if (auto* drives = dynamic_cast<DriveList*>(control_)) {
     auto* combo = static_cast<QComboBox*>(widget_.data());
     const QSignalBlocker block(combo);
@@ -496,6 +529,7 @@ void ControlBinding::showChosen() {
       radio->setAutoExclusive(true);
     }
     radio->setChecked(option->value());
+    keepTabOnChosenOption(radio->parentWidget());
   }
 }
 
@@ -537,6 +571,7 @@ void ControlBinding::showSelection() {
     view->clearSelection();
   }
   updating_ = false;
+  describe();
 }
 
 }  // namespace survey::ui

@@ -35,6 +35,7 @@ class ControlBinding : public QObject, public ControlObserver {
   void showAll();
   void showState();
   void showCaption();
+  void describe();
   void showText();
   void showItems();
   void showChosen();

@@ -62,7 +62,7 @@ constexpr int kMostMeasured = 64;
 
 }  // namespace
 
-GridView::GridView(QWidget* parent) : QTableView(parent) {}
+GridView::GridView(QWidget* parent) : ChoiceView<QTableView>(parent) {}
 
 int GridView::contentWidth(int column) const {
   const QAbstractItemModel* data = model();

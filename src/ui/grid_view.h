@@ -3,9 +3,11 @@
 
 #include <QTableView>
 
+#include "ui/item_focus.h"
+
 namespace survey::ui {
 
-class GridView : public QTableView {
+class GridView : public ChoiceView<QTableView> {
   Q_OBJECT
  public:
   explicit GridView(QWidget* parent = nullptr);

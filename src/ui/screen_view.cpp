@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTimer>
@@ -72,7 +73,7 @@ void ScreenView::showEvent(QShowEvent* event) {
     if (focus && isAncestorOf(focus) && !qobject_cast<const QTabBar*>(focus)) return;
     const auto first = std::find_if(stops_.begin(), stops_.end(), [this](const QWidget* stop) {
       return (qobject_cast<const QTabBar*>(stop) != nullptr) == startOnTabs_ && stop->isVisible() &&
-             stop->isEnabled();
+             stop->isEnabled() && (stop->focusPolicy() & Qt::TabFocus);
     });
     if (first != stops_.end()) (*first)->setFocus(Qt::OtherFocusReason);
   });
@@ -104,7 +105,10 @@ void ScreenView::appendInReadingOrder(const Frame* frame, std::vector<QWidget*>&
     }
     QWidget* widget = binding->widget();
     if (widget && widget->focusProxy()) widget = widget->focusProxy();  // a directory's list
-    if (widget && (widget->focusPolicy() & Qt::TabFocus)) stops.push_back(widget);
+    // An option button is in the order even while Tab passes it by: it becomes the group's
+    // stop when it is chosen.
+    if (widget && ((widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QRadioButton*>(widget)))
+      stops.push_back(widget);
   }
 }
 
