@@ -154,8 +154,9 @@ void AirportScreen::buildGeneralInformation() {
       if (i == 1) attachDmsCheck(dialogs, b, DmsKind::Min);
       if (i == 2) attachSecondsCheck(dialogs, b, 4, 1);
     }
+    // The hint reaches to the hemisphere frame, so that "(ddd mm ss.s)" shows on one line.
     label(std::string("LabelHint") + std::to_string(row.firstField), row.hint, kBoxLeft + 2340,
-          top + 30, 1260);
+          top + 30, 1320);
     auto& hemisphere = add<Frame>(row.hemisphereFrame, &general);
     hemisphere.setCaption(row.hemisphereCaption);
     hemisphere.place(6720, top - 150, 1560, 540);

@@ -74,16 +74,18 @@ TextBox& NavaidScreen::addBox(const std::string& name, Frame* frame, std::string
 }
 
 void NavaidScreen::buildTypeChoosers(Frame& frame) {
-  addLabel("LabelElectronic", &frame, " Electronic NAVAIDS", 240, 300, 4440);
+  // The visual list takes the room the shorter electronic names leave, so that its longest
+  // names ("PVASI - Pulsating Visual Approach Slope Indicator") show whole.
+  addLabel("LabelElectronic", &frame, " Electronic NAVAIDS", 240, 300, 3990);
   auto& electronic = add<ListBox>("ListElectronic", &frame);
   electronic.setCaption("Electronic NAVAIDS");
-  electronic.place(240, 570, 4440, 1500);
+  electronic.place(240, 570, 3990, 1500);
   electronic.onChosen = [this] { electronicChosen(); };
 
-  addLabel("LabelVisual", &frame, "Visual NAVAIDS", 4800, 300, 4440);
+  addLabel("LabelVisual", &frame, "Visual NAVAIDS", 4350, 300, 4890);
   auto& visual = add<ListBox>("ListVisual", &frame);
   visual.setCaption("Visual NAVAIDS");
-  visual.place(4800, 570, 4440, 1500);
+  visual.place(4350, 570, 4890, 1500);
   visual.onChosen = [this] { visualChosen(); };
 
   addLabel("LabelStars", &frame, "STARS", 9360, 300, 1800);

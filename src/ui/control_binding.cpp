@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -16,6 +18,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTableView>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -44,6 +47,18 @@ QString withMnemonic(const std::string& caption, int index) {
   return result;
 }
 
+// The caption with the spaces inside its parentheses made unbreakable.
+QString hintsKeptWhole(const QString& caption) {
+  QString result = caption;
+  int depth = 0;
+  for (QChar& c : result) {
+    if (c == '(') ++depth;
+    if (c == ')') depth = std::max(0, depth - 1);
+    if (depth > 0 && c == ' ') c = QChar::Nbsp;
+  }
+  return result;
+}
+
 QString escaped(const std::string& caption) {
   return qt(caption).replace("&", "&&");
 }
@@ -58,6 +73,22 @@ class FolderList : public QListWidget {
   void keyPressEvent(QKeyEvent* event) override {
     QListWidget::keyPressEvent(event);
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+  }
+};
+
+// A one-line box shows the start of a value longer than itself whenever it does not have the
+// focus: "ASOS - Weather Station" reads "ASOS - Weat", not "Weather Station". The rest scrolls
+// into view as the cursor moves through it.
+class StartShowingLineEdit : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override {
+    QLineEdit::focusOutEvent(event);
+    // A menu or another window taking the keys for a moment leaves the cursor where it was.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+      setCursorPosition(0);
   }
 };
 
@@ -97,14 +128,14 @@ int longestItemWidth(const QListWidget& list) {
 
 // The height nearest to the given one that shows whole rows, never less than one row (a row
 // cut in half reads as a different item), with room for the horizontal scroll bar that
-// shows the rest of an item wider than the list.
-int wholeRowsHeight(const QListWidget& list, int width, int height) {
+// shows the rest of an item wider than the list. A folded list shows one row: its choice.
+int wholeRowsHeight(const QListWidget& list, int width, int height, bool folded) {
   if (height <= 0) return height;
   const int frame = 2 * list.frameWidth();
   const int bar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
   const int below = longestItemWidth(list) > width - frame - bar ? bar : 0;
   const int row = rowHeight(list);
-  const int rows = std::max(1, (height - frame - below + row / 2) / row);
+  const int rows = folded ? 1 : std::max(1, (height - frame - below + row / 2) / row);
   return rows * row + frame + below;
 }
 
@@ -124,6 +155,18 @@ void keepTabOnChosenOption(QWidget* group) {
   }
 }
 
+// The height nearest to the given one at which a box of several lines shows whole lines,
+// never less than one: the line below the last shown one is reached by scrolling, not
+// half seen.
+int wholeLinesHeight(const QPlainTextEdit& edit, int height) {
+  if (height <= 0) return height;
+  const int line = QFontMetrics(edit.font()).lineSpacing();
+  // The margin above the first line; the one below the last would show the next line's top.
+  const int chrome = 2 * edit.frameWidth() + int(edit.document()->documentMargin());
+  const int lines = std::max(1, (height - chrome + line / 2) / line);
+  return lines * line + chrome;
+}
+
 QWidget* makeWidget(Control& control, QWidget* parent) {
   if (dynamic_cast<DriveList*>(&control)) return new QComboBox(parent);
   if (dynamic_cast<DirectoryList*>(&control)) return new DirectoryWidget(parent);
@@ -132,9 +175,11 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     if (box->multiLine()) {
       auto* edit = new QPlainTextEdit(parent);
       edit->setTabChangesFocus(true);
+      // The text wraps at the box's width, so only the vertical scroll bar is ever needed.
+      edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       return edit;
     }
-    return new QLineEdit(parent);
+    return new StartShowingLineEdit(parent);
   }
   if (dynamic_cast<ListBox*>(&control)) {
     auto* list = new ChoiceView<QListWidget>(parent);
@@ -229,8 +274,11 @@ void ControlBinding::applyGeometry() {
     height = pixels(list->heightTwips());
   }
   if (auto* list = qobject_cast<QListWidget*>(widget_); list && dynamic_cast<ListBox*>(control_)) {
-    height = wholeRowsHeight(*list, pixels(b.width), height);
+    // Shortened below its placed height, the list is folded to show its choice alone.
+    const int shortened = static_cast<ListBox*>(control_)->heightTwips();
+    height = wholeRowsHeight(*list, pixels(b.width), height, shortened > 0 && shortened < b.height);
   }
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) height = wholeLinesHeight(*edit, height);
   widget_->setGeometry(pixels(b.left), pixels(b.top), pixels(b.width), height);
   if (height > 0 && widget_->parentWidget()) widget_->raise();
 }
@@ -405,7 +453,6 @@ void ControlBinding::showCaption() {
     button->setText(withMnemonic(caption, control_->mnemonicIndex()));
   if (auto* radio = qobject_cast<QRadioButton*>(widget_)) radio->setText(escaped(caption));
   if (auto* label = qobject_cast<QLabel*>(widget_); label && !dynamic_cast<StatusBar*>(control_)) {
-    label->setText(qt(caption));
     fitLabel(*label);
   }
   if (auto* tool = qobject_cast<QToolButton*>(widget_))
@@ -425,12 +472,15 @@ void ControlBinding::describe() {
     widget_->setAccessibleDescription(description);
 }
 
-// A caption longer than its place wraps, and the label grows to show every line.
+// A caption longer than its place wraps, and the label grows to show every line. A hint in
+// parentheses, such as "(dd mm ss.s)", is never broken: the line breaks before it.
 void ControlBinding::fitLabel(QLabel& label) {
   applyGeometry();
   const int width = label.width();
   if (width <= 0) return;
-  const bool fitsOneLine = label.fontMetrics().horizontalAdvance(label.text()) <= width;
+  const QString caption = qt(control_->caption());
+  const bool fitsOneLine = label.fontMetrics().horizontalAdvance(caption) <= width;
+  label.setText(fitsOneLine ? caption : hintsKeptWhole(caption));
   label.setWordWrap(!fitsOneLine);
   if (!fitsOneLine) {
     const int needed = label.heightForWidth(width);
@@ -450,6 +500,7 @@ void ControlBinding::showText() {
     if (edit->text() != text) {
       const QSignalBlocker block(edit);
       edit->setText(text);
+      if (!edit->hasFocus()) edit->setCursorPosition(0);
     }
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_)) {
     if (plain->toPlainText() != text) {
@@ -540,7 +591,7 @@ void ControlBinding::showStyle() {
     widget_->setFont(font);
     if (box->required()) widget_->setStyleSheet("background-color: #ffffc0;");
   }
-  if (dynamic_cast<ListBox*>(control_)) applyGeometry();
+  if (dynamic_cast<ListBox*>(control_) || qobject_cast<QPlainTextEdit*>(widget_)) applyGeometry();
 }
 
 void ControlBinding::showCells() {
