@@ -10,34 +10,23 @@
 #include <QTextLayout>
 #include <QtTest>
 
-#include "entry/all_screens.h"
 #include "modal_answerer.h"
-#include "shell/navigation.h"
+#include "real_program.h"
 #include "shell/record_screen.h"
-#include "shell/screen_names.h"
-#include "support/fakes.h"
-#include "ui/main_window.h"
-#include "ui/qt_dialogs.h"
-#include "ui/qt_platform.h"
 
 using namespace survey;
 
 namespace {
 
-struct RealProgram {
-  testing::TempDir dir;
-  ui::QtDialogs dialogs;
-  ui::QtPlatform platform{dir.path(), dialogs};
-  Program program{dialogs, platform};
-  ui::MainWindow window{program};
+// The screen NAME of survey ABC (its state STATE, one navaid of the TYPE), as Edit opens it.
+struct ShownScreen : testing::RealProgram {
   testing::ModalAnswerer answers;
-  // The screen NAME of a new survey with one navaid of the TYPE, as Edit opens it.
   std::string shownName;
-  RealProgram(const char* name, const std::string& type = "", const std::string& state = "")
+  explicit ShownScreen(const char* name, const std::string& type = "",
+                       const std::string& state = "")
       : shownName(name) {
-    registerAllScreens(program.screens);
     program.store.appendAirport({{1, "Field"}, {3, "ABC"}, {20, state}});
-    program.store.appendChild(TableKind::Navaid, {{15, type}, {16, "ABC"}});
+    program.store.appendChild(TableKind::Navaid, {{15, type}});
     auto& current = program.current();
     current.storeLoaded = true;
     current.surveyKey = "ABC";
@@ -48,7 +37,6 @@ struct RealProgram {
     auto& shown = showScreen(program, name);
     if (auto* record = dynamic_cast<RecordScreen*>(&shown); record && !type.empty())
       record->loadRecord();
-    window.show();
     QTest::qWait(20);
   }
   QWidget* view() { return window.viewOf(*program.screens.existing(shownName)); }
@@ -84,7 +72,7 @@ class CutTextTest : public QObject {
   // Every item of the type lists and the airport's lists shows whole, no sideways scrolling.
   void everyListItemFitsItsList() {
     for (const char* name : {screen::kNavaid, screen::kAirport}) {
-      RealProgram real(name);
+      ShownScreen real(name);
       for (QListWidget* list : real.view()->findChildren<QListWidget*>()) {
         for (int row = 0; row < list->count(); ++row) {
           const QString text = list->item(row)->text();
@@ -103,7 +91,7 @@ class CutTextTest : public QObject {
   }
   void longValueShowsItsStart() {
     QFETCH(bool, typed);
-    RealProgram real(screen::kNavaid, typed ? "" : "ASOS - Weather Station");
+    ShownScreen real(screen::kNavaid, typed ? "" : "ASOS - Weather Station");
     auto* box = real.widget<QLineEdit>("Text15G");
     if (typed) {
       box->setFocus();
@@ -117,7 +105,7 @@ class CutTextTest : public QObject {
 
   // The certification texts show whole lines; those below are reached by scrolling.
   void notesShowWholeLines() {
-    RealProgram real(screen::kCertification);
+    ShownScreen real(screen::kCertification);
     for (const char* name : {"TextSurvey2", "TextSurvey3"}) {
       auto* note = real.widget<QPlainTextEdit>(name);
       const QRect viewport = note->viewport()->rect();
@@ -143,7 +131,7 @@ class CutTextTest : public QObject {
   }
   void foldedStateListShowsItsChoiceAlone() {
     QFETCH(QString, state);
-    RealProgram real(screen::kAirport, "", state.toStdString());
+    ShownScreen real(screen::kAirport, "", state.toStdString());
     auto* list = real.widget<QListWidget>("ListState");
     QCOMPARE(list->currentItem()->text(), state);
     for (int row = 0; row < list->count(); ++row) {
@@ -157,7 +145,7 @@ class CutTextTest : public QObject {
   // above "(dd mm ss.s)", "(ddd mm ss.s)" on one line.
   void captionsShowWholeAndKeepHintsTogether() {
     for (const char* name : {screen::kAirport, screen::kNavaid}) {
-      RealProgram real(name);
+      ShownScreen real(name);
       for (QLabel* label : real.view()->findChildren<QLabel*>()) {
         const QStringList lines = shownLines(*label);
         QVERIFY(label->height() >= int(lines.size()) * label->fontMetrics().lineSpacing());
@@ -168,7 +156,7 @@ class CutTextTest : public QObject {
         }
       }
     }
-    RealProgram real(screen::kAirport);
+    ShownScreen real(screen::kAirport);
     QCOMPARE(shownLines(*real.widget<QLabel>("LabelField10")).size(), 2);
   }
 };
