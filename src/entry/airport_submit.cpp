@@ -39,7 +39,7 @@ std::string boxName(int field) {
 }  // namespace
 
 void AirportScreen::beforeShow() {
-  auto& tabs = get<TabStrip>("TabStrip1");
+  auto& tabs = get(Screen::kTabStrip);
   selectingTab_ = true;
   tabs.select(1);
   selectingTab_ = false;

@@ -3,6 +3,7 @@
 #include "entry/airport_screen.h"
 #include "entry/certification_screen.h"
 #include "entry/import_screen.h"
+#include "entry/main_screen.h"
 #include "entry/navaid_screen.h"
 #include "entry/obstruction_screen.h"
 #include "entry/output_file_screen.h"
@@ -10,7 +11,6 @@
 #include "entry/runway_pp_screen.h"
 #include "entry/runway_screen.h"
 #include "entry/survey_type_screen.h"
-#include "entry/main_screen.h"
 
 namespace survey {
 

@@ -78,7 +78,7 @@ CertificationScreen::CertificationScreen(Program& program) : Screen(program, kNa
     button.onClick = [this, handler = command.handler] { (this->*handler)(); };
   }
 
-  auto& status = add<StatusBar>("StatusBar1", nullptr);
+  auto& status = add(kStatusBar, nullptr);
   status.setCaption("Current survey");
   status.place(0, 7740, 9840, 360);
 }

@@ -44,7 +44,7 @@ NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) 
 
   buildDistance();
 
-  auto& status = add<StatusBar>("StatusBar1", nullptr);
+  auto& status = add(kStatusBar, nullptr);
   status.setCaption("Current survey");
   status.place(0, 10320, 15600, 300);
 
@@ -254,7 +254,7 @@ void NavaidScreen::load() {
   setBoldTextBoxes(*this);
   showSurveyInStatusBar(*this);
   fillHubNavaidGrid(program());
-  get<TabStrip>("TabStrip1").select(1);
+  get(Screen::kTabStrip).select(1);
 }
 
 void NavaidScreen::afterShow() {

@@ -50,7 +50,7 @@ ObstructionScreen::ObstructionScreen(Program& program) : Screen(program, kName, 
   addLabel(nullptr, "LabelNote2", "Positions and ellipsoidal heights shall be referenced to NAD83.")
       .place(kLabelLeft, kNotesTop + 300, 8000, kLabelHeight);
 
-  auto& status = add<StatusBar>("StatusBar1", nullptr);
+  auto& status = add(kStatusBar, nullptr);
   status.setCaption("Current survey");
   status.place(0, kStatusTop, kScreenWidth, kStatusHeight);
 

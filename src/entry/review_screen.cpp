@@ -112,7 +112,7 @@ ReviewScreen::ReviewScreen(Program& program) : Screen(program, kName, kCaption) 
   }
   get<CommandButton>("CommandCertify").setVisible(false);
 
-  auto& status = add<StatusBar>("StatusBar1", nullptr);
+  auto& status = add(kStatusBar, nullptr);
   status.setCaption("Current survey");
   status.place(0, 8460, 16320, 360);
   addStandardMenus(*this);

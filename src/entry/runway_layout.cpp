@@ -120,7 +120,7 @@ RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) 
     button.onClick = [this, handler = command.handler] { (this->*handler)(); };
   }
 
-  auto& status = add<StatusBar>("StatusBar1", nullptr);
+  auto& status = add(kStatusBar, nullptr);
   status.setCaption("Current survey");
   status.place(0, kBelow + 660, kScreenWidth, 315);
   setSizeTwips(kScreenWidth, kBelow + 975);

@@ -25,9 +25,8 @@ constexpr const char* kGridHeads[] = {"Runway", "Distance", "Orth Elv", "Ellip E
 
 RunwayPPScreen::RunwayPPScreen(Program& program)
     : Screen(program, kName, kCaption),
-      tabs_(add<TabStrip>(
-          "TabStrip1", nullptr,
-          std::vector<std::string>{"List of Surveys", "Current Airport", "Current Runway"})),
+      tabs_(add(kTabStrip, nullptr,
+                std::vector<std::string>{"List of Surveys", "Current Airport", "Current Runway"})),
       frame_(add<Frame>("FrameRunway", nullptr)),
       grid_(add<Grid>("GridPP", &frame_, 4)) {
   setSizeTwips(120 + kFrameWidth + 120, kBelow + 1515);
@@ -90,7 +89,7 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
   saveButton.place(7560, kBelow + 660, 1200, 420);
   saveButton.onClick = [this] { addPoint(); };
 
-  auto& status = add<StatusBar>("StatusBar1", nullptr);
+  auto& status = add(kStatusBar, nullptr);
   status.setCaption("Current survey and runway end");
   status.place(0, kBelow + 1200, widthTwips(), 315);
 
@@ -104,7 +103,7 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
 void RunwayPPScreen::load() {
   tabs_.select(1);
   const CurrentSurvey& current = program().current();
-  get<StatusBar>("StatusBar1")
+  get(Screen::kStatusBar)
       .setPanelText(current.surveyKey + ": " + current.surveyName + "  (Rwy " + current.runwayEnd +
                     ")");
   Grid::Batch batch(grid_);

@@ -39,7 +39,7 @@ void RunwayScreen::load() {
     get<Label>("LabelLatDir" + std::to_string(n)).setCaption(current.latitudeHemisphere);
     get<Label>("LabelLonDir" + std::to_string(n)).setCaption(current.longitudeHemisphere);
   }
-  get<TabStrip>("TabStrip1").select(1);
+  get(Screen::kTabStrip).select(1);
   setBoldTextBoxes(*this);
   showSurveyInStatusBar(*this);
   const bool locked = surveyStatus() == kLockedStatus;

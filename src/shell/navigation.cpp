@@ -28,7 +28,7 @@ void prepareScreen(Program& program, const std::string& name, std::string_view m
 void handleTabClick(Screen& screen) {
   Program& program = screen.program();
   if (!program.screens.isShown(screen)) return;
-  const auto& tabs = screen.get<TabStrip>("TabStrip1");
+  const auto& tabs = screen.get(Screen::kTabStrip);
   const std::string caption = tabs.selectedCaption().substr(0, 3);
   const std::string target = caption == "Lis" ? screen::kMain : screen::kAirport;
   prepareScreen(program, target, "TAB");
@@ -44,7 +44,7 @@ void setBoldTextBoxes(Screen& screen) {
 
 void showSurveyInStatusBar(Screen& screen) {
   const CurrentSurvey& current = screen.program().current();
-  screen.get<StatusBar>("StatusBar1").setPanelText(current.surveyKey + ": " + current.surveyName);
+  screen.get(Screen::kStatusBar).setPanelText(current.surveyKey + ": " + current.surveyName);
 }
 
 void addStandardMenus(Screen& screen, std::vector<MenuItem> moreFileItems) {

@@ -46,8 +46,8 @@ void Screen::focus(std::string_view name) {
 }
 
 TabStrip& Screen::addSurveyTabs(int width) {
-  auto& tabs = add<TabStrip>("TabStrip1", nullptr,
-                             std::vector<std::string>{"List of Surveys", "Current Airport"});
+  auto& tabs =
+      add(kTabStrip, nullptr, std::vector<std::string>{"List of Surveys", "Current Airport"});
   tabs.setCaption("Screens");
   tabs.place(120, 60, width, 375);
   tabs.onClick = [this] { handleTabClick(*this); };

@@ -14,12 +14,23 @@ namespace survey {
 
 class Program;
 
+// A control's name bound to its kind, declared once by its screen: a misspelt name or a
+// lookup of the wrong kind does not compile.
+template <class C>
+struct ControlName {
+  std::string_view text;
+};
+
 class Screen {
  public:
   Screen(Program& program, std::string name, std::string caption);
   virtual ~Screen();
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
+
+  // The controls every working screen has.
+  static constexpr ControlName<TabStrip> kTabStrip{"TabStrip1"};
+  static constexpr ControlName<StatusBar> kStatusBar{"StatusBar1"};
 
   const std::string& name() const { return name_; }
   const std::string& caption() const { return caption_; }
@@ -46,6 +57,10 @@ class Screen {
       throw std::logic_error("screen " + name_ + " has no control " + std::string(name));
     return *control;
   }
+  template <class C>
+  C& get(ControlName<C> name) const {
+    return get<C>(name.text);
+  }
   Control* find(std::string_view name) const;
   // Every control in the order it was added (the order of the keyboard's tab key).
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -65,6 +80,10 @@ class Screen {
     index_[ref.name()] = &ref;
     controls_.push_back(std::move(control));
     return ref;
+  }
+  template <class C, class... Args>
+  C& add(ControlName<C> name, Frame* frame, Args&&... args) {
+    return add<C>(std::string(name.text), frame, std::forward<Args>(args)...);
   }
   // "TabStrip1" with the tabs "List of Surveys" and "Current Airport" across the top,
   // switching screens as every working screen's tab strip does.
