@@ -4,6 +4,7 @@
 
 #include "cli/command.h"
 #include "store/recovery_journal.h"
+#include "store/schema/airport_fields.h"
 #include "store/store_files.h"
 
 namespace survey::cli {
@@ -53,9 +54,10 @@ int listSurveys(const std::vector<std::string>& args, std::ostream& out, std::os
   if (!isDirectory(args[0], err) || !loadFrom(args[0], store, err, nullptr)) return kExitFailed;
   const Table& airports = store.airports();
   for (int row = 1; row <= airports.count(); ++row) {
-    out << airports.cell(row, 3) << '\t' << airports.cell(row, 2) << '\t' << airports.cell(row, 1)
-        << '\t' << airports.cell(row, 5) << '\t' << airports.cell(row, 41) << '\t'
-        << airports.cell(row, 25) << '\n';
+    auto field = [&](airport::Field f) { return airports.cell(row, f); };
+    out << field(airport::Identifier) << '\t' << field(airport::SiteNumber) << '\t'
+        << field(airport::Name) << '\t' << field(airport::SurveyDate) << '\t'
+        << field(airport::Status) << '\t' << field(airport::SurveyType) << '\n';
   }
   return kExitOk;
 }

@@ -8,8 +8,8 @@
 namespace survey {
 
 struct CurrentSurvey {
-  std::string surveyKey;            // airport field 3 of the chosen survey
-  std::string surveyName;           // airport field 1, shown in status bars
+  std::string surveyKey;            // the chosen survey's identifier
+  std::string surveyName;           // its airport name, shown in status bars
   std::string surveyType;           // chosen last on the survey type screen
   std::string surveyDate;           // typed or loaded last on the airport screen
   std::string latitudeHemisphere;   // "N" or "S"

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "store/file_io.h"
+#include "store/schema/airport_fields.h"
 #include "store/store_commit.h"
 #include "store/store_digest.h"
 #include "store/store_location.h"
@@ -192,13 +193,15 @@ StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& direc
 
 FileImage storeFileImage(Table& table) {
   const int perRecord = table.shape().writtenFields;
-  const bool airport = table.shape().kind == TableKind::Airport;
+  const bool isAirport = table.shape().kind == TableKind::Airport;
   FileImage image;
   image.append(std::to_string(table.count()) + " : 3.7\r\n");
   // Rows as they were loaded are written from the loaded text, neighbouring
   // records joining into one piece.
   for (int row = 1; row <= table.count(); ++row) {
-    if (airport && table.cell(row, 25).empty()) table.setCell(row, 25, "AOC");
+    if (isAirport && table.cell(row, airport::SurveyType).empty()) {
+      table.setCell(row, airport::SurveyType, "AOC");
+    }
     if (const std::string_view record = table.unchangedRecordText(row); !record.empty()) {
       image.appendView(record);
       continue;

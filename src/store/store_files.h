@@ -59,8 +59,8 @@ enum class StoreAccess { Writer, Reader };
 StoreLoadReport loadStore(SurveyStore& store, const std::filesystem::path& directory,
                           StoreAccess access = StoreAccess::Writer, bool withGeneration = false);
 
-// Serialises one table as its store file's bytes. Replaces an empty airport
-// field 25 by "AOC", in the table too. The image refers to the table's loaded
+// Serialises one table as its store file's bytes. Replaces an empty survey type
+// of an airport row by "AOC", in the table too. The image refers to the table's loaded
 // text: it is written before the table changes again.
 FileImage storeFileImage(Table& table);
 std::string storeFileText(Table& table);

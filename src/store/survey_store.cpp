@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "store/schema/airport_fields.h"
+
 namespace survey {
 
 std::string numberCell(long value) {
@@ -46,7 +48,7 @@ int SurveyStore::findSurveyRow(std::string_view key) const {
   const Table& apt = airports();
   int found = 0;
   for (int row = 1; row <= apt.count(); ++row) {
-    if (apt.cell(row, 3) == key) found = row;
+    if (apt.cell(row, airport::Identifier) == key) found = row;
   }
   return found;
 }
@@ -56,10 +58,10 @@ AppendResult SurveyStore::appendAirport(const FieldValues& values) {
   auto row = apt.appendRow();
   if (!row) return {0, tableFullMessage(TableKind::Airport)};
   for (const auto& [field, text] : values) apt.setCell(*row, field, text);
-  apt.setCell(*row, 25, current.surveyType);
-  apt.setCell(*row, 41, "NEW");
-  current.surveyKey = apt.cell(*row, 3);
-  current.surveyName = apt.cell(*row, 1);
+  apt.setCell(*row, airport::SurveyType, current.surveyType);
+  apt.setCell(*row, airport::Status, "NEW");
+  current.surveyKey = apt.cell(*row, airport::Identifier);
+  current.surveyName = apt.cell(*row, airport::Name);
   current.airportRow = static_cast<int16_t>(*row);
   noteRowChanged(TableKind::Airport, *row);
   return {*row, {}};

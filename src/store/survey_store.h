@@ -53,7 +53,7 @@ class SurveyStore {
 
   CurrentSurvey current;
 
-  // Highest row 1..count whose field 3 equals the key; 0 when none.
+  // Highest row 1..count whose identifier equals the key; 0 when none.
   int findSurveyRow(std::string_view key) const;
   // Adds a survey with status "NEW" and the current survey type, and makes it current.
   AppendResult appendAirport(const FieldValues& values);

@@ -3,14 +3,23 @@
 #include <array>
 #include <stdexcept>
 
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
+
 namespace survey {
 
 namespace {
 constexpr std::array<TableShape, 4> kShapes{{
-    {TableKind::Airport, "airport", "survey_apt.txt", 1000, 42, 41, 3, 0},
-    {TableKind::Runway, "runway", "survey_rwy.txt", 1000, 200, 200, 49, 50},
-    {TableKind::Navaid, "navaid", "survey_gs.txt", 10000, 40, 27, 16, 17},
-    {TableKind::Obstruction, "obstruction", "survey_obs.txt", 32767, 40, 25, 22, 24},
+    {TableKind::Airport, "airport", "survey_apt.txt", 1000, airport::kStorageFields,
+     airport::kWrittenFields, airport::kLinkField, airport::kNoDeletionMark},
+    {TableKind::Runway, "runway", "survey_rwy.txt", 1000, runway::kStorageFields,
+     runway::kWrittenFields, runway::kLinkField, runway::kDeletionField},
+    {TableKind::Navaid, "navaid", "survey_gs.txt", 10000, navaid::kStorageFields,
+     navaid::kWrittenFields, navaid::kLinkField, navaid::kDeletionField},
+    {TableKind::Obstruction, "obstruction", "survey_obs.txt", 32767, obstruction::kStorageFields,
+     obstruction::kWrittenFields, obstruction::kLinkField, obstruction::kDeletionField},
 }};
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "store/schema/navaid_fields.h"
+#include "store/schema/runway_fields.h"
 #include "uddf/export/geodesic.h"
 #include "uddf/export/sections.h"
 
@@ -76,27 +78,34 @@ std::string feetText(const std::optional<long long>& feet) {
   return feet ? std::to_string(*feet) : std::string();
 }
 
+DmsPoint dmsPoint(const Table& table, int row, const PositionFields& fields) {
+  auto f = [&](int n) -> std::string_view { return table.cell(row, n); };
+  return DmsPoint{f(fields.latitude.degrees),  f(fields.latitude.minutes),
+                  f(fields.latitude.seconds),  f(fields.longitude.degrees),
+                  f(fields.longitude.minutes), f(fields.longitude.seconds)};
+}
+
 // The threshold of the runway end that the navaid serves; a later row replaces an earlier
 // match, deleted runways of the survey included.
-std::optional<DmsPoint> servedThreshold(const ExportContext& context, const std::string& runway) {
+std::optional<DmsPoint> servedThreshold(const ExportContext& context,
+                                        const std::string& designator) {
   const Table& runways = context.store.runways();
   std::optional<int> row;
-  int first = 0;
+  const PositionFields* threshold = nullptr;
   for (int r = 1; r <= runways.count(); ++r) {
-    if (runways.cell(r, 49) != context.key) continue;
-    if (runways.cell(r, 2) == runway) {
+    if (runways.cell(r, runway::SurveyLink) != context.key) continue;
+    if (runways.cell(r, runway::RwyIdDesignator) == designator) {
       row = r;
-      first = 8;
+      threshold = &runway::kRwyIdEnd.position;
     }
-    if (runways.cell(r, 27) == runway) {
+    if (runways.cell(r, runway::OppositeDesignator) == designator) {
       row = r;
-      first = 30;
+      threshold = &runway::kOppositeEnd.position;
     }
   }
   if (!row) return std::nullopt;
-  auto f = [&](int n) -> std::string_view { return runways.cell(*row, n); };
-  if (f(first).empty()) return std::nullopt;
-  return DmsPoint{f(first), f(first + 1), f(first + 2), f(first + 3), f(first + 4), f(first + 5)};
+  if (runways.cell(*row, threshold->latitude.degrees).empty()) return std::nullopt;
+  return dmsPoint(runways, *row, *threshold);
 }
 
 struct Distances {
@@ -106,13 +115,15 @@ struct Distances {
 
 Distances pointDistances(const ExportContext& context, int navaidRow) {
   const Table& navaids = context.store.navaids();
-  auto f = [&](int n) -> std::string_view { return navaids.cell(navaidRow, n); };
-  const DmsPoint centre{f(3), f(4), f(5), f(6), f(7), f(8)};
-  const DmsPoint point{f(20), f(21), f(22), f(23), f(24), f(25)};
+  auto filled = [&](int n) { return !navaids.cell(navaidRow, n).empty(); };
+  const DmsPoint centre = dmsPoint(navaids, navaidRow, navaid::kPosition);
+  const DmsPoint point = dmsPoint(navaids, navaidRow, navaid::kAssociatedPosition);
   Distances d;
-  if (!f(3).empty() && !f(20).empty()) d.offset = feetText(geodesicFeet(centre, point));
-  if (!f(20).empty()) {
-    if (const auto threshold = servedThreshold(context, navaids.cell(navaidRow, 1))) {
+  if (filled(navaid::LatitudeDegrees) && filled(navaid::AssociatedLatitudeDegrees)) {
+    d.offset = feetText(geodesicFeet(centre, point));
+  }
+  if (filled(navaid::AssociatedLatitudeDegrees)) {
+    if (const auto threshold = servedThreshold(context, navaids.cell(navaidRow, navaid::Runway))) {
       d.along = feetText(geodesicFeet(*threshold, point));
     }
   }
@@ -122,43 +133,48 @@ Distances pointDistances(const ExportContext& context, int navaidRow) {
 // A navaid line, or with pointLine its point line: the same layout, other fields.
 void writeNavaidLine(ExportContext& context, int row, int navaidRow, bool pointLine,
                      const Distances* distances) {
+  using namespace navaid;
   const Table& navaids = context.store.navaids();
   auto field = [&](int n) -> CellText { return navaids.cell(navaidRow, n); };
-  const int latitude = pointLine ? 20 : 3;
-  const int elevation = pointLine ? 26 : 9;
+  const PositionFields& position = pointLine ? kAssociatedPosition : kPosition;
+  const ElevationFields& elevation = pointLine ? kAssociatedElevation : kElevation;
   auto record = [&field, pointLine] {
-    std::string navaid = "navaid " + field(15);
-    const std::string name = runwayAndIdentifier(field(1), field(2), "");
-    if (!name.empty()) navaid += " " + name;
-    return pointLine ? "associated " + field(11) + " of the " + navaid : navaid;
+    std::string text = "navaid " + field(Type);
+    const std::string name = runwayAndIdentifier(field(Runway), field(Identifier), "");
+    if (!name.empty()) text += " " + name;
+    return pointLine ? "associated " + field(AssociatedPoint) + " of the " + text : text;
   };
 
   RecordLine line(context.grid, row, record, {1, 35, 48, 62, 70, 78, 86, 93, 101},
                   context.shortened);
   line.separator(1);
-  line.left(2, typeCode(field(15)), "NAVAID Type");
-  line.left(8, runwayAndIdentifier(field(1), field(2), pointLine ? "   " + field(11) : ""),
+  line.left(2, typeCode(field(Type)), "NAVAID Type");
+  line.left(8,
+            runwayAndIdentifier(field(Runway), field(Identifier),
+                                pointLine ? "   " + field(AssociatedPoint) : ""),
             "Runway and NAVAID Identifier");
   line.separator(35);
   line.right(48,
-             coordinate(context, field(latitude), field(latitude + 1), field(latitude + 2),
-                        CoordinateKind::Latitude, RecordKind::Navaid),
+             coordinate(context, navaids, navaidRow, position.latitude, CoordinateKind::Latitude,
+                        RecordKind::Navaid),
              "Latitude");
   line.separator(48);
   line.right(62,
-             coordinate(context, field(latitude + 3), field(latitude + 4), field(latitude + 5),
-                        CoordinateKind::Longitude, RecordKind::Navaid),
+             coordinate(context, navaids, navaidRow, position.longitude, CoordinateKind::Longitude,
+                        RecordKind::Navaid),
              "Longitude");
   line.separator(62);
-  line.right(70, fillDecimals(field(elevation), 1), "Elevation Orthometric");
+  line.right(70, fillDecimals(field(elevation.orthometric), 1), "Elevation Orthometric");
   line.separator(70);
-  line.right(78, fillDecimals(field(elevation + 1), 1), "Elevation Ellipsoidal");
+  line.right(78, fillDecimals(field(elevation.ellipsoidal), 1), "Elevation Ellipsoidal");
   line.separator(78);
-  if (pointLine) line.right(86, distances->offset + field(13), "Offset Distance and Direction");
+  if (pointLine) {
+    line.right(86, distances->offset + field(OffsetDirection), "Offset Distance and Direction");
+  }
   line.separator(86);
   if (distances != nullptr) line.right(93, distances->along, "Distance along Centerline");
   line.separator(93);
-  line.left(94, dateItem(field(18)), "Survey Date");
+  line.left(94, dateItem(field(SurveyDate)), "Survey Date");
   line.separator(101);
 }
 
@@ -179,14 +195,14 @@ int writeNavaidSection(ExportContext& context, int startRow) {
   const std::vector<int> rows = context.store.childRows(TableKind::Navaid, context.key);
   std::vector<char> groups;
   groups.reserve(rows.size());
-  for (int navaidRow : rows) groups.push_back(navaidGroup(navaids.cell(navaidRow, 15)));
+  for (int navaidRow : rows) groups.push_back(navaidGroup(navaids.cell(navaidRow, navaid::Type)));
   int row = startRow;
   for (char group : {'E', 'V', 'S'}) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
       if (groups[i] != group) continue;
       const int navaidRow = rows[i];
       const std::size_t before = context.shortened.size();
-      const std::string& kind = navaids.cell(navaidRow, 11);
+      const std::string& kind = navaids.cell(navaidRow, navaid::AssociatedPoint);
       if (kind == "NAVAID") {
         writeNavaidLine(context, row++, navaidRow, false, nullptr);
       } else {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "store/schema/airport_fields.h"
+#include "store/schema/obstruction_fields.h"
 #include "uddf/export/sections.h"
 
 namespace survey::uddf {
@@ -23,12 +25,13 @@ std::string firstCharacterOf(const std::string& text) {
 }
 
 void writeObstructionLine(ExportContext& context, int row, int obstructionRow, bool hct) {
+  using namespace obstruction;
   const Table& obstructions = context.store.obstructions();
   auto field = [&](int n) -> CellText { return obstructions.cell(obstructionRow, n); };
   auto record = [&field] {
     std::string name = "obstruction";
-    if (!field(2).empty()) name += " " + field(2);
-    if (!field(1).empty()) name += " of runway " + field(1);
+    if (!field(Object).empty()) name += " " + field(Object);
+    if (!field(RwyId).empty()) name += " of runway " + field(RwyId);
     return name;
   };
 
@@ -38,54 +41,55 @@ void writeObstructionLine(ExportContext& context, int row, int obstructionRow, b
   RecordLine line(context.grid, row, record, hct ? hctSeparators : otherSeparators,
                   context.shortened);
   line.separators({1, 32});
-  line.left(2, field(2), "Object");
+  line.left(2, field(Object), "Object");
   line.right(43,
-             coordinate(context, field(3), field(4), field(5), CoordinateKind::Latitude,
-                        RecordKind::Obstruction, hct),
+             coordinate(context, obstructions, obstructionRow, kPosition.latitude,
+                        CoordinateKind::Latitude, RecordKind::Obstruction, hct),
              "Latitude");
   line.separator(43);
   line.right(55,
-             coordinate(context, field(6), field(7), field(8), CoordinateKind::Longitude,
-                        RecordKind::Obstruction, hct),
+             coordinate(context, obstructions, obstructionRow, kPosition.longitude,
+                        CoordinateKind::Longitude, RecordKind::Obstruction, hct),
              "Longitude");
   line.separator(55);
   // The cells are already single-byte text; a value of two cells cannot overrun.
-  line.text(56, firstCharacterOf(field(19)) + firstCharacterOf(field(20)));
+  line.text(
+      56, firstCharacterOf(field(AccuracyHorizontal)) + firstCharacterOf(field(AccuracyVertical)));
   line.separator(58);
-  line.right(64, field(9), "Top Elevation of Object Orthometric");
+  line.right(64, field(TopElevationOrthometric), "Top Elevation of Object Orthometric");
   line.separator(64);
-  line.right(70, field(10), "Top Elevation of Object Ellipsoidal");
+  line.right(70, field(TopElevationEllipsoidal), "Top Elevation of Object Ellipsoidal");
   line.separator(70);
-  line.right(76, field(12), "Above Ground Elevation");
+  line.right(76, field(AboveGroundElevation), "Above Ground Elevation");
   line.separator(76);
-  // Fields 11 and 13 to 18 are not entered on the obstruction screen; an imported
-  // survey may hold them.
+  // The unlabeled fields are not entered on the obstruction screen; an imported survey
+  // may hold them.
   if (hct) {
-    line.right(82, field(14), "field 14");
+    line.right(82, field(Unlabeled14), "field 14");
     line.separator(82);
-    line.right(88, field(11), "field 11");
+    line.right(88, field(Unlabeled11), "field 11");
     line.separator(88);
-    line.right(94, field(13), "field 13");
+    line.right(94, field(Unlabeled13), "field 13");
     line.separator(94);
-    line.right(100, field(15), "field 15");
+    line.right(100, field(Unlabeled15), "field 15");
     line.separator(100);
-    line.left(101, dateItem(field(23)), "Survey Date");
+    line.left(101, dateItem(field(SurveyDate)), "Survey Date");
   } else {
-    line.right(82, field(11), "field 11");
+    line.right(82, field(Unlabeled11), "field 11");
     line.separator(82);
-    line.right(88, field(13), "field 13");
+    line.right(88, field(Unlabeled13), "field 13");
     line.separator(88);
-    line.right(94, field(14), "field 14");
+    line.right(94, field(Unlabeled14), "field 14");
     line.separator(94);
-    line.right(101, field(16), "field 16");
+    line.right(101, field(Unlabeled16), "field 16");
     line.separator(101);
-    line.right(108, field(17), "field 17");
+    line.right(108, field(Unlabeled17), "field 17");
     line.separator(108);
-    line.right(115, field(18), "field 18");
+    line.right(115, field(Unlabeled18), "field 18");
     line.separator(115);
-    line.right(121, field(15), "field 15");
+    line.right(121, field(Unlabeled15), "field 15");
     line.separator(121);
-    line.left(122, dateItem(field(23)), "Survey Date");
+    line.left(122, dateItem(field(SurveyDate)), "Survey Date");
     line.separator(129);
   }
 }
@@ -107,7 +111,7 @@ std::size_t remarksLineCount(std::size_t length) {
 
 int writeClosingBlock(ExportContext& context, int row, const LocalDateTime& now) {
   const Table& airports = context.store.airports();
-  auto field = [&](int n) -> CellText { return airports.cell(context.surveyRow, n); };
+  auto field = [&](airport::Field f) -> CellText { return airports.cell(context.surveyRow, f); };
   CellGrid& grid = context.grid;
 
   grid.placeLeft(++row, 1, "|Additional Information");
@@ -116,14 +120,16 @@ int writeClosingBlock(ExportContext& context, int row, const LocalDateTime& now)
   grid.placeSeparator(++row, 1);
   grid.placeSeparator(row, kFrameColumn);
 
-  const std::string surveyLine = trimmedBlanks(
-      "|Survey Type is " + field(25) + ".  Surveyor: " + field(34) + "  License No: " + field(35) +
-      " Submitted: " + surveyLineDate(now) + "  " + surveyLineTime(now) + "  (V3.7)");
+  const std::string surveyLine =
+      trimmedBlanks("|Survey Type is " + field(airport::SurveyType) +
+                    ".  Surveyor: " + field(airport::SurveyorName) +
+                    "  License No: " + field(airport::SurveyorLicenseNumber) +
+                    " Submitted: " + surveyLineDate(now) + "  " + surveyLineTime(now) + "  (V3.7)");
   grid.placeSeparator(++row, kFrameColumn);
   grid.placeLeft(row, 1, toCellText(surveyLine));
   grid.placeSeparator(row, kFrameColumn);
 
-  const std::string remarks = trimmedBlanks(toCellText(field(36)));
+  const std::string remarks = trimmedBlanks(toCellText(field(airport::AdditionalComments)));
   if (!remarks.empty()) {
     const std::size_t lines = remarksLineCount(remarks.size());
     for (std::size_t i = 0; i < lines; ++i) {
@@ -156,7 +162,7 @@ int writeObstructionSection(ExportContext& context, int startRow, const LocalDat
   // By Rwy ID, character codes compared; equal ones keep table order.
   std::vector<std::pair<std::string_view, int>> sorted;
   for (int row : context.store.childRows(TableKind::Obstruction, context.key)) {
-    sorted.emplace_back(obstructions.cell(row, 1), row);
+    sorted.emplace_back(obstructions.cell(row, obstruction::RwyId), row);
   }
   std::stable_sort(sorted.begin(), sorted.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -167,7 +173,7 @@ int writeObstructionSection(ExportContext& context, int startRow, const LocalDat
   bool hct = false;
   for (const auto& [rwyId, obstructionRow] : sorted) {
     const std::string thisRunway(rwyId);
-    const std::string thisSurface = obstructions.cell(obstructionRow, 21);
+    const std::string thisSurface = obstructions.cell(obstructionRow, obstruction::Surface);
     const std::size_t before = context.shortened.size();
     if (thisRunway != runway || thisSurface != surface) {
       runway = thisRunway;

@@ -7,20 +7,9 @@
 
 namespace survey::uddf {
 
+using namespace runway;
+
 namespace {
-
-// Field numbers of one end's values in a runway row.
-struct EndFields {
-  int designator, blastPad, azimuth;
-  int latitude, longitude;  // first of three: degrees, minutes, seconds
-  int touchdownOrthometric, touchdownEllipsoidal;
-  int displacedLatitude, displacedLongitude, displacedLength;
-};
-constexpr EndFields kRwyIdEnd{2, 3, 4, 8, 11, 16, 17, 18, 21, 24};
-constexpr EndFields kOppositeEnd{27, 28, 29, 30, 33, 38, 39, 40, 43, 46};
-
-constexpr int kFirstGroup = 60;
-constexpr int kLastGroup = 195;  // a group needs four fields, the row ends at 200
 
 std::string trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -44,20 +33,24 @@ std::string blastPadCode(const std::string& text) {
 void writeEndBlock(ExportContext& context, int runwayRow, RunwayEnd end, int& row) {
   const Table& runways = context.store.runways();
   auto field = [&](int number) -> CellText { return runways.cell(runwayRow, number); };
-  const EndFields& f = end == RunwayEnd::RwyId ? kRwyIdEnd : kOppositeEnd;
-  const std::string designator = end == RunwayEnd::RwyId ? trimmed(field(2)) : field(27);
-  const std::string record =
-      "runway end " + designator + " of runway " + field(2) + "/" + field(27);
-  const std::string date = dateItem(field(1));
+  const EndFields& f = endFields(end);
+  const std::string designator =
+      end == RunwayEnd::RwyId ? trimmed(field(RwyIdDesignator)) : field(OppositeDesignator);
+  const std::string record = "runway end " + designator + " of runway " + field(RwyIdDesignator) +
+                             "/" + field(OppositeDesignator);
+  const std::string date = dateItem(field(SurveyDate));
   CellGrid& grid = context.grid;
   auto& shortened = context.shortened;
+  auto coordinateOf = [&](const CoordinateFields& fields, CoordinateKind kind) {
+    return coordinate(context, runways, runwayRow, fields, kind, RecordKind::Runway);
+  };
 
   {
     RecordLine line(grid, ++row, record, {1, 7, 9, 17}, shortened);
     line.separator(1);
     line.left(2, designator, end == RunwayEnd::RwyId ? "Rwy ID" : "Opp. Rwy");
     line.separator(7);
-    line.firstCharacter(8, field(7));
+    line.firstCharacter(8, field(Surface));
     line.separator(9);
     line.separator(line.left(10, date, "Survey Date"));
   }
@@ -71,48 +64,45 @@ void writeEndBlock(ExportContext& context, int runwayRow, RunwayEnd end, int& ro
   {
     RecordLine line(grid, ++row, record, {1, 14, 28, 36, 42, 46, 54}, shortened);
     line.separators({1, 14, 28, 36, 42, 46});
-    line.right(14,
-               coordinate(context, field(f.latitude), field(f.latitude + 1), field(f.latitude + 2),
-                          CoordinateKind::Latitude, RecordKind::Runway),
+    line.right(14, coordinateOf(f.position.latitude, CoordinateKind::Latitude),
                "Runway End Latitude");
-    line.right(28,
-               coordinate(context, field(f.longitude), field(f.longitude + 1),
-                          field(f.longitude + 2), CoordinateKind::Longitude, RecordKind::Runway),
+    line.right(28, coordinateOf(f.position.longitude, CoordinateKind::Longitude),
                "Runway End Longitude");
-    line.right(36, field(f.azimuth), "Runway Geodetic Azimuth");
-    line.right(42, field(5), "Surveyed Length");
-    line.right(46, field(6), "Width");
+    line.right(36, field(f.geodeticAzimuth), "Runway Geodetic Azimuth");
+    line.right(42, field(SurveyedLength), "Surveyed Length");
+    line.right(46, field(Width), "Width");
     line.separator(line.left(47, date, "Survey Date"));
     line.separator(54);
   }
   {
+    const ElevationFields& touchdown = f.touchdownElevation;
     RecordLine line(grid, ++row, record, {1, 9, 17, 25}, shortened);
     line.separators({1, 9, 17, 25});
-    line.right(9, fillDecimals(field(f.touchdownOrthometric), 1),
+    line.right(9, fillDecimals(field(touchdown.orthometric), 1),
                "Touchdown Zone Elevation Orthometric");
-    line.right(17, fillDecimals(field(f.touchdownEllipsoidal), 1),
+    line.right(17, fillDecimals(field(touchdown.ellipsoidal), 1),
                "Touchdown Zone Elevation Ellipsoidal");
-    if (!field(f.touchdownOrthometric).empty() || !field(f.touchdownEllipsoidal).empty()) {
+    if (!field(touchdown.orthometric).empty() || !field(touchdown.ellipsoidal).empty()) {
       line.left(18, date, "Survey Date");
     }
   }
   {
+    const PositionFields& threshold = f.displacedThreshold;
     RecordLine line(grid, ++row, record, {1, 14, 28, 36, 44}, shortened);
     line.separators({1, 14, 28, 36, 44});
-    line.right(
-        14,
-        coordinate(context, field(f.displacedLatitude), field(f.displacedLatitude + 1),
-                   field(f.displacedLatitude + 2), CoordinateKind::Latitude, RecordKind::Runway),
-        "Displaced Threshold Latitude");
-    line.right(
-        28,
-        coordinate(context, field(f.displacedLongitude), field(f.displacedLongitude + 1),
-                   field(f.displacedLongitude + 2), CoordinateKind::Longitude, RecordKind::Runway),
-        "Displaced Threshold Longitude");
+    line.right(14, coordinateOf(threshold.latitude, CoordinateKind::Latitude),
+               "Displaced Threshold Latitude");
+    line.right(28, coordinateOf(threshold.longitude, CoordinateKind::Longitude),
+               "Displaced Threshold Longitude");
     line.right(36, field(f.displacedLength), "Displaced Threshold Length");
-    const bool displaced = end == RunwayEnd::RwyId
-                               ? !field(24).empty() || !field(21).empty()
-                               : !field(46).empty() || !field(43).empty() || !field(40).empty();
+    // The Rwy ID end looks at its length and longitude degrees, the opposite end at its
+    // latitude degrees as well.
+    const bool displaced =
+        end == RunwayEnd::RwyId
+            ? !field(RwyIdDisplacedLength).empty() || !field(RwyIdDisplacedLongitudeDegrees).empty()
+            : !field(OppositeDisplacedLength).empty() ||
+                  !field(OppositeDisplacedLongitudeDegrees).empty() ||
+                  !field(OppositeDisplacedLatitudeDegrees).empty();
     if (displaced) line.left(37, date, "Survey Date");
   }
   for (const ProfileRow& profile : buildProfileTable(runways, runwayRow, end)) {
@@ -134,32 +124,42 @@ void writeEndBlock(ExportContext& context, int runwayRow, RunwayEnd end, int& ro
 
 std::vector<ProfileRow> buildProfileTable(const Table& runways, int row, RunwayEnd end) {
   auto field = [&](int number) -> CellText { return runways.cell(row, number); };
-  auto counts = [&](int k) {
-    return !field(k).empty() && (field(k) == field(2) || field(k) == field(27));
+  auto counts = [&](int group) {
+    const CellText groupEnd = field(profileGroup(group).end);
+    return !groupEnd.empty() &&
+           (groupEnd == field(RwyIdDesignator) || groupEnd == field(OppositeDesignator));
   };
+  const CellText length = field(SurveyedLength);
+  // A row measured from this end: distance, then the elevation pair.
+  auto at = [&](std::string distance, const ElevationFields& elevation) {
+    return ProfileRow{std::move(distance), field(elevation.orthometric),
+                      field(elevation.ellipsoidal)};
+  };
+  const EndFields& near = endFields(end);
+  const EndFields& far = end == RunwayEnd::RwyId ? kOppositeEnd : kRwyIdEnd;
   std::vector<ProfileRow> rows;
+  rows.push_back(at("0", near.endElevation));
+  if (!field(near.displacedLength).empty()) {
+    rows.push_back(at(field(near.displacedLength), near.displacedElevation));
+  }
+  // Group distances are measured from the Rwy ID end, whichever end a group names.
   if (end == RunwayEnd::RwyId) {
-    rows.push_back({"0", field(14), field(15)});
-    if (!field(24).empty()) rows.push_back({field(24), field(25), field(26)});
-    for (int k = kFirstGroup; k <= kLastGroup; k += 5) {
-      if (counts(k)) rows.push_back({field(k + 1), field(k + 2), field(k + 3)});
-    }
-    if (!field(46).empty()) rows.push_back({difference(field(5), field(46)), field(47), field(48)});
-    if (!field(5).empty() || !field(36).empty() || !field(37).empty()) {
-      rows.push_back({field(5), field(36), field(37)});
+    for (int group = kFirstProfileGroup; group <= kLastProfileGroup; group += kProfileGroupSize) {
+      const ProfileGroupFields g = profileGroup(group);
+      if (counts(group)) rows.push_back(at(field(g.distance), g.elevation));
     }
   } else {
-    rows.push_back({"0", field(36), field(37)});
-    if (!field(46).empty()) rows.push_back({field(46), field(47), field(48)});
-    for (int k = kLastGroup; k >= kFirstGroup; k -= 5) {
-      if (counts(k)) {
-        rows.push_back({difference(field(5), field(k + 1)), field(k + 2), field(k + 3)});
-      }
+    for (int group = kLastProfileGroup; group >= kFirstProfileGroup; group -= kProfileGroupSize) {
+      const ProfileGroupFields g = profileGroup(group);
+      if (counts(group)) rows.push_back(at(difference(length, field(g.distance)), g.elevation));
     }
-    if (!field(24).empty()) rows.push_back({difference(field(5), field(24)), field(25), field(26)});
-    if (!field(5).empty() || !field(14).empty() || !field(15).empty()) {
-      rows.push_back({field(5), field(14), field(15)});
-    }
+  }
+  if (!field(far.displacedLength).empty()) {
+    rows.push_back(at(difference(length, field(far.displacedLength)), far.displacedElevation));
+  }
+  if (!length.empty() || !field(far.endElevation.orthometric).empty() ||
+      !field(far.endElevation.ellipsoidal).empty()) {
+    rows.push_back(at(length, far.endElevation));
   }
 
   // By distance; a distance that is not a number goes after all numeric ones.

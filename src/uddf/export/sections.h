@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "store/schema/field_views.h"
+#include "store/schema/runway_fields.h"
 #include "store/survey_store.h"
 #include "uddf/export/cell_grid.h"
 #include "uddf/export/formatting.h"
@@ -14,9 +16,9 @@ namespace survey::uddf {
 // Everything one export works with; lives while one file is composed.
 struct ExportContext {
   const SurveyStore& store;
-  std::string key;          // the survey's identifier, airport field 3
+  std::string key;          // the survey's identifier
   int surveyRow = 0;        // its airport row
-  Hemispheres hemispheres;  // from airport fields 39 and 40
+  Hemispheres hemispheres;  // from the survey's hemisphere fields
   CellGrid grid;
   std::vector<ShortenedValue> shortened;
 };
@@ -35,7 +37,7 @@ void writeAirportSection(ExportContext& context);
 // From row 9; returns the row of the section's "@" line.
 int writeRunwaySection(ExportContext& context);
 
-enum class RunwayEnd { RwyId, Opposite };
+using RunwayEnd = runway::End;
 
 // One row of a runway end's profile: distance from this end in feet and the two
 // elevations, as the profile line writes them.
@@ -68,5 +70,9 @@ std::string dateItem(std::string_view date);  // formatUddfDate
 std::string coordinate(const ExportContext& context, std::string_view degrees,
                        std::string_view minutes, std::string_view seconds,
                        CoordinateKind coordinate, RecordKind record, bool filled = true);
+// The same, of the coordinate held in `fields` of a table row.
+std::string coordinate(const ExportContext& context, const Table& table, int row,
+                       const CoordinateFields& fields, CoordinateKind coordinate, RecordKind record,
+                       bool filled = true);
 
 }  // namespace survey::uddf

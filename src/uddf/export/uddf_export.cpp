@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "store/file_io.h"
+#include "store/schema/airport_fields.h"
 #include "store/store_side_files.h"
 
 namespace survey::uddf {
@@ -56,10 +57,11 @@ CreateUddfCheck checkCreateUddf(const SurveyStore& store, std::string_view key,
   const Table& airports = store.airports();
   bool found = false;
   for (int row = 1; row <= airports.count(); ++row) {
-    if (airports.cell(row, 3) != key) continue;
+    if (airports.cell(row, airport::Identifier) != key) continue;
     found = true;
-    if (auto extension = uddfExtensionFor(airports.cell(row, 25))) check.extension = *extension;
-    if (airports.cell(row, 41) != kCertifiedStatus) {
+    if (auto extension = uddfExtensionFor(airports.cell(row, airport::SurveyType)))
+      check.extension = *extension;
+    if (airports.cell(row, airport::Status) != kCertifiedStatus) {
       check.refusal = kCertifyFirstMessage;
       return check;
     }
@@ -111,8 +113,10 @@ std::string shortenedValuesQuestion(const std::vector<ShortenedValue>& shortened
 ComposedUddf composeUddf(SurveyStore& store, std::string_view key, const LocalDateTime& now) {
   if (const int surveyRow = key.empty() ? 0 : store.findSurveyRow(key)) {
     const Table& airports = store.airports();
-    store.current.latitudeHemisphere = airports.cell(surveyRow, 39) == "True" ? "N" : "S";
-    store.current.longitudeHemisphere = airports.cell(surveyRow, 40) == "True" ? "E" : "W";
+    store.current.latitudeHemisphere =
+        airports.cell(surveyRow, airport::LatitudeNorth) == "True" ? "N" : "S";
+    store.current.longitudeHemisphere =
+        airports.cell(surveyRow, airport::LongitudeEast) == "True" ? "E" : "W";
   }
   return composeUddfOf(store, key, now);
 }
@@ -127,8 +131,8 @@ ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
   }
   const Table& airports = store.airports();
   ExportContext context{store, std::string(key), surveyRow, {}, {}, {}};
-  context.hemispheres.south = airports.cell(surveyRow, 39) != "True";
-  context.hemispheres.west = airports.cell(surveyRow, 40) != "True";
+  context.hemispheres.south = airports.cell(surveyRow, airport::LatitudeNorth) != "True";
+  context.hemispheres.west = airports.cell(surveyRow, airport::LongitudeEast) != "True";
   int eofRow = 0;
   try {
     writeAirportSection(context);

@@ -68,7 +68,7 @@ struct ComposedUddf {
 };
 
 // The file of the survey with that identifier (its last airport row), composed in memory.
-// Sets the hemisphere letters of the current survey from airport fields 39 and 40.
+// Sets the hemisphere letters of the current survey from its hemisphere fields.
 ComposedUddf composeUddf(SurveyStore& store, std::string_view key, const LocalDateTime& now);
 // The same without touching the current survey (the review looks at the file it would be).
 ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
