@@ -190,17 +190,23 @@ TEST(OverlongValue, IsCutAtItsSeparatorAndReported) {
   }
 }
 
-TEST(OverlongValue, TooWideElevationIsRefusedAndNoFileIsWritten) {
-  SurveyStore store;
-  addSurvey(store, "K", "AOC", true, true, {{13, "1234567"}});
-  const survey::testing::TempDir scratch;
-  const auto file = scratch.path() / "too-wide.f77";
-  const ExportResult result = writeUddfFile(store, "K", file, [] { return kExportMoment; });
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.message,
-            "The UDDF file was not written: the Airport Elevation Orthometric of the airport K, "
-            "\"1234567.0\", is too long for its 7 columns.");
-  EXPECT_FALSE(std::filesystem::exists(file));
+TEST(OverlongValue, TooWideValueIsRefusedAndNoFileIsWritten) {
+  for (const auto& c : caseTable("export/too_wide_values.cases", 4)) {
+    SCOPED_TRACE(c[0]);
+    SurveyStore store;
+    addSurvey(store, "K", "AOC", true, true);
+    const FieldValues fields = fieldsOf(c[2]);
+    if (c[1] == "airport") {
+      for (const auto& [field, value] : fields) store.airports().setCell(1, field, value);
+    }
+    if (c[1] == "obstruction") addObstruction(store, "K", fields);
+    const survey::testing::TempDir scratch;
+    const auto file = scratch.path() / "too-wide.f77";
+    const ExportResult result = writeUddfFile(store, "K", file, [] { return kExportMoment; });
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "The UDDF file was not written: the " + c[3]);
+    EXPECT_FALSE(std::filesystem::exists(file));
+  }
 }
 
 }  // namespace

@@ -75,6 +75,10 @@ TEST(UddfText, ItemsAndCharacters) {
   EXPECT_EQ(lastCharacter("A\xC3\x89"), "\xC3\x89");
   EXPECT_EQ(lastCharacter("A\x80"), "\x80");
   EXPECT_EQ(characterCount("\xC3\x89\xFF"), 2u);
+  EXPECT_EQ(characterCount("\xE0\xA4\x85"  // three bytes, the lowest lead byte
+                           "\xF0\x9F\x98\x80"
+                           "A"),
+            3u);
   EXPECT_EQ(decodeExchangeBytes("CAF\xC9"), "CAF\xC3\x89");
   EXPECT_EQ(decodeExchangeBytes("CAF\xC3\x89"), "CAF\xC3\x89");
   EXPECT_TRUE(isMarkerLine("  #   ", "#"));

@@ -182,6 +182,27 @@ TEST_F(AirportTest, StoredListValuesAreSelectedAgainAndKept) {
   expectRow(TableKind::Airport, 2, {{20, "ONTARIO"}, {19, "3 CM"}});
 }
 
+// A loaded survey's state folds the list to it, chosen on its own row (the empty state too); a
+// state the list does not name (from an exchange file) is chosen on the first row, where it
+// stands alone, so that no state of the list is taken for it.
+TEST_F(AirportTest, StoredStateIsChosenOnItsOwnRow) {
+  const struct {
+    const char* state;
+    int chosen;
+  } cases[] = {{"WYOMING", 55}, {"ONTARIO", 0}, {"", 1}};
+  for (int k = 0; k < 3; ++k) storeSurvey(std::string(1, char('A' + k)), {{20, cases[k].state}});
+  for (int k = 0; k < 3; ++k) {
+    SCOPED_TRACE(cases[k].state);
+    editFromList(k + 1);
+    const auto& state = control<ListBox>(kAirport, "ListState");
+    EXPECT_EQ(state.item(0), cases[k].state);
+    EXPECT_EQ(state.count(), 56);
+    EXPECT_EQ(state.chosen(), std::optional<int>(cases[k].chosen));
+    EXPECT_EQ(state.chosenText(), cases[k].state);
+    EXPECT_EQ(state.heightTwips(), 500);
+  }
+}
+
 TEST_F(AirportTest, EditLoadsTheSurveyAndLocksItsIdentifier) {
   storeSurvey("OLD");
   storeSurvey("ABC", fieldsOf("5=04/05/2006, 7=40, 8=38, 9=12.5, 13=1234.5, 39=False, 40=True"));

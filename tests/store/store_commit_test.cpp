@@ -173,7 +173,8 @@ TEST(StoreCommit, ARecordNamingAnythingButTheStoresOwnFilesRenamesNothing) {
 }
 
 // A save whose rename fails after the commit point, and again at once: the
-// message names what was replaced, and the next open completes the save.
+// message names what was replaced, an open while the renames still fail
+// reads nothing, and the next open that can rename completes the save.
 TEST(StoreCommit, ARenameFailingAfterTheCommitPointIsToldAsItIs) {
   for (const auto& c : testing::caseTable("store/rename_failures.cases", 3)) {
     SCOPED_TRACE(c[0]);
@@ -183,7 +184,19 @@ TEST(StoreCommit, ARenameFailingAfterTheCommitPointIsToldAsItIs) {
     SurveyStore next = generation(2);
     setWriteFaults({.failRename = std::stoi(c[0]), .renameFailures = 100});
     const StoreSaveReport report = saveStore(next, dir.path());
+    // An open while the renames still fail reads nothing, since the files may mix the two
+    // saves, and says so; the record stays for a later open.
+    SurveyStore stuck;
+    const StoreLoadReport load = loadStore(stuck, dir.path());
     setWriteFaults({});
+    EXPECT_TRUE(load.failed);
+    EXPECT_NE(load.message().find("survey_store.commit could not be read (line 1: an "
+                                  "interrupted save could not be completed"),
+              std::string::npos)
+        << load.message();
+    EXPECT_EQ(load.unreadTables.size(), 4u);
+    EXPECT_EQ(stuck.airports().count() + stuck.runways().count(), 0);
+    EXPECT_TRUE(fs::exists(dir.path() / kCommitRecordName));
     EXPECT_FALSE(report.ok());
     std::string replaced;
     for (const std::string& name : report.replaced)

@@ -87,6 +87,9 @@ TEST(StoreFileKinds, LoadAndSaveRespectHowTheFileWasSetUp) {
     } else {
       ASSERT_EQ(save.failures.size(), 1u);
       EXPECT_EQ(save.failures[0].rfind(c.saveFailure, 0), 0u) << save.failures[0];
+      EXPECT_TRUE(
+          save.failures[0].ends_with("; it was left as it is (move it away, then save again)"))
+          << save.failures[0];
       EXPECT_FALSE(fs::exists(dir.path() / "survey_apt.txt")) << "nothing is saved";
     }
     EXPECT_EQ(fs::symlink_status(dir.path() / kNavaids).type(), setUpAs);

@@ -172,9 +172,10 @@ rows.append('EOF')
 write('navaids.uddf', rows)
 
 # --- Obstructions: hemispheres N and W; obstruction date 07/04/2015 -> 1852015.
+# The reference point's longitude (118 degrees west) starts right after the separator in column 11.
 rows = airport('KOBS', '', '', 'Obstacle Field', '', '', '', '', '', '', '', magdec='', elev_orth='',
                elev_ell='', elev_loc='', elev_date='', tower_o='', tower_e='', tower_date='',
-               lat='', lon='')
+               lat='340507.2', lon='-1181530.2')
 rows += [marker('@')] + NO_NAVAIDS
 o = '1852015'
 rows.append(other_line('Fence', '340501.00', '-1181502.00', '', '', '', '', '', '', '', '', '', '', '', o))
@@ -182,6 +183,9 @@ rows.append(marker('#'))
 rows.append(group_line('09', 'HCT'))
 rows.append(hct_line('Antenna', '340600.00', '-1181601.00', '1A', '300', '265', '60', '14', '11', '13', '15', o))
 rows.append(hct_line('Pole', '3406.00', '-11816.00', '', '', '', '', '', '', '', '', o))
+# Every value of the water tower and of the light pole fills its columns.
+rows.append(hct_line('Water tower on the north ridge', '340630.50', '-1181630.25', '1A', '512.5',
+                     '480.3', '120.5', '14.25', '11.25', '13.25', '15.25', o))
 rows.append(marker('#'))
 rows.append(group_line('09', 'PIR'))
 rows.append(other_line('Crane', '340602.50', '-1181603.00', '3E', '410', '', '200', '', '', '', '', '', '', '', o))
@@ -194,6 +198,9 @@ rows.append(other_line('Tree', '340507.25', '-1181530.20', '2B', '250', '215', '
 rows.append(marker('#'))
 rows.append(group_line('27', 'C'))
 rows.append(other_line('Building', '3404', '-1181405.00', '', '', '', '', '1', '3', '4', '6', '7', '8', '5', o))
+rows.append(other_line('Light pole by the east carpark', '340410.00', '-1181410.00', '2B', '312.5',
+                       '280.3', '100.5', '11.50', '13.50', '14.50', '160.25', '170.25', '180.25',
+                       '15.50', o))
 rows.append(marker('@'))
 remarks = ('Runway 09 lights were checked at night; the crane north of taxiway B was removed after '
            'the survey. ') * 4
