@@ -170,17 +170,23 @@ TEST(NavaidSection, AlongDistanceIsNeverCarriedOverFromThePreviousNavaid) {
   EXPECT_EQ(all[26].substr(85, 8), "|      |");
 }
 
+// Survey K with its airport row, or one runway or obstruction ("airport", "runway",
+// "obstruction"), holding the fields.
+void surveyWith(SurveyStore& store, const std::string& kind, const std::string& fields) {
+  addSurvey(store, "K", "AOC", true, true);
+  const FieldValues values = fieldsOf(fields);
+  if (kind == "airport") {
+    for (const auto& [field, value] : values) store.airports().setCell(1, field, value);
+  }
+  if (kind == "runway") addRunway(store, "K", values);
+  if (kind == "obstruction") addObstruction(store, "K", values);
+}
+
 TEST(OverlongValue, IsCutAtItsSeparatorAndReported) {
   for (const auto& c : caseTable("export/overlong_values.cases", 7)) {
     SCOPED_TRACE(c[0]);
     SurveyStore store;
-    addSurvey(store, "K", "AOC", true, true);
-    const FieldValues fields = fieldsOf(c[2]);
-    if (c[1] == "airport") {
-      for (const auto& [field, value] : fields) store.airports().setCell(1, field, value);
-    }
-    if (c[1] == "runway") addRunway(store, "K", fields);
-    if (c[1] == "obstruction") addObstruction(store, "K", fields);
+    surveyWith(store, c[1], c[2]);
     const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
     ASSERT_TRUE(composed.ok) << composed.error;
     EXPECT_EQ(lines(composed)[std::stoul(c[3])].substr(0, c[4].size()), c[4]);
@@ -194,12 +200,7 @@ TEST(OverlongValue, TooWideValueIsRefusedAndNoFileIsWritten) {
   for (const auto& c : caseTable("export/too_wide_values.cases", 4)) {
     SCOPED_TRACE(c[0]);
     SurveyStore store;
-    addSurvey(store, "K", "AOC", true, true);
-    const FieldValues fields = fieldsOf(c[2]);
-    if (c[1] == "airport") {
-      for (const auto& [field, value] : fields) store.airports().setCell(1, field, value);
-    }
-    if (c[1] == "obstruction") addObstruction(store, "K", fields);
+    surveyWith(store, c[1], c[2]);
     const survey::testing::TempDir scratch;
     const auto file = scratch.path() / "too-wide.f77";
     const ExportResult result = writeUddfFile(store, "K", file, [] { return kExportMoment; });
