@@ -9,6 +9,7 @@
 #include "shell/program.h"
 #include "shell/record_screen.h"
 #include "shell/screen_names.h"
+#include "store/schema/airport_fields.h"
 
 namespace survey {
 
@@ -47,17 +48,17 @@ int16_t& rowOf(CurrentSurvey& current, TableKind kind) {
 
 const std::vector<AirportScreen::HubPart>& AirportScreen::hubParts() {
   static const std::vector<HubPart> parts = {
-      {TableKind::Runway, "GridRunway", "CommandAddRWY", "CommandEditRWY", "CommandDelRWY",
+      {TableKind::Runway, kRunwayGrid, kNewRunwayButton, kEditRunwayButton, kDeleteRunwayButton,
        screen::kRunway, "runway"},
-      {TableKind::Navaid, "GridGS", "CommandAddNAV", "CommandEditNAV", "CommandDelNAV",
+      {TableKind::Navaid, kNavaidGrid, kNewNavaidButton, kEditNavaidButton, kDeleteNavaidButton,
        screen::kNavaid, "navaid"},
-      {TableKind::Obstruction, "GridObstruction", "CommandAddObs", "CommandEditObs",
-       "CommandDelObs", screen::kObstruction, "obstruction"}};
+      {TableKind::Obstruction, kObstructionGrid, kNewObstructionButton, kEditObstructionButton,
+       kDeleteObstructionButton, screen::kObstruction, "obstruction"}};
   return parts;
 }
 
 void AirportScreen::fillGrid(const HubPart& part) {
-  auto& grid = get<Grid>(part.grid);
+  auto& grid = get(part.grid);
   switch (part.table) {
     case TableKind::Runway:
       fillRunwayGrid(program(), grid);
@@ -78,13 +79,13 @@ void AirportScreen::refillHubGrids() {
 void AirportScreen::updateHubButtons() {
   const std::string& type = program().current().surveyType;
   for (const auto& part : hubParts()) {
-    bool listed = get<Grid>(part.grid).rows() > 1;
+    bool listed = get(part.grid).rows() > 1;
     if (part.table == TableKind::Obstruction) {
       listed = listed && !isOneOf(type, {"RUNWAYEND", "RUNWAY", "NAVAID"});
     }
-    get<CommandButton>(part.edit).setEnabled(listed);
-    get<CommandButton>(part.remove).setEnabled(listed);
-    if (!program().currentSurveyExists()) get<CommandButton>(part.add).setEnabled(false);
+    get(part.edit).setEnabled(listed);
+    get(part.remove).setEnabled(listed);
+    if (!program().currentSurveyExists()) get(part.add).setEnabled(false);
   }
 }
 
@@ -96,31 +97,31 @@ void AirportScreen::setHubCommandsBySurveyType() {
     if (part.table == TableKind::Obstruction) {
       enabled = !isOneOf(type, {"RUNWAY", "RUNWAYEND", "NAVAID"});
     }
-    for (const char* name : {part.add, part.edit, part.remove}) {
-      get<CommandButton>(name).setEnabled(enabled);
+    for (const auto name : {part.add, part.edit, part.remove}) {
+      get(name).setEnabled(enabled);
     }
     // New records need a survey of the store to belong to.
-    if (!program().currentSurveyExists()) get<CommandButton>(part.add).setEnabled(false);
+    if (!program().currentSurveyExists()) get(part.add).setEnabled(false);
   }
 }
 
 void AirportScreen::editCurrentSurvey(int selectedListRow) {
   Program& program = this->program();
   CurrentSurvey& current = program.current();
-  get<TextBox>("Text3A").setLocked(true);
+  get<TextBox>(boxName(airport::Identifier)).setLocked(true);
   current.airportRow = static_cast<int16_t>(selectedListRow);
   current.airportMode = "E";
   refillHubGrids();
   updateHubButtons();
   showScreen(program, kName);
-  get<ListBox>("ListState").setHeightTwips(300);
+  get(kStateList).setHeightTwips(300);
   loadAirportScreen();
 }
 
 // The table row of the record chosen in a hub grid (its hidden column), or 0
 // after telling the user that no record is chosen.
 int AirportScreen::selectedRecord(const HubPart& part) {
-  const auto& grid = get<Grid>(part.grid);
+  const auto& grid = get(part.grid);
   const int gridRow = grid.selectedRow();
   const Table& table = program().store.table(part.table);
   int row = 0;
@@ -185,7 +186,7 @@ void AirportScreen::deleteRecord(const HubPart& part) {
   rowOf(program().current(), part.table) = static_cast<int16_t>(row);
   program().store.markDeleted(part.table, row);
   fillGrid(part);
-  get<Grid>(part.grid).selectRow(0);
+  get(part.grid).selectRow(0);
 }
 
 }  // namespace survey

@@ -5,6 +5,7 @@
 #include "entry/obstruction_list_import.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
+#include "store/schema/airport_fields.h"
 
 namespace survey {
 
@@ -51,13 +52,13 @@ AirportScreen::AirportScreen(Program& program) : Screen(program, kName, kCaption
 
 void AirportScreen::buildGeneralInformation() {
   Dialogs& dialogs = program().dialogs;
-  auto& general = add<Frame>("FrameGeneralAIRPORT", nullptr);
+  auto& general = add(kGeneralFrame, nullptr);
   general.setCaption("GENERAL INFORMATION  (Required Fields in Yellow) ");
   general.place(120, 540, 9060, 9660);
 
-  auto label = [&](const std::string& name, const std::string& caption, int left, int top,
+  auto label = [&](std::string_view name, const std::string& caption, int left, int top,
                    int width) -> Label& {
-    auto& l = add<Label>(name, &general);
+    auto& l = add<Label>(std::string(name), &general);
     l.setCaption(caption);
     l.place(left, top, width, kLabelHeight);
     return l;
@@ -75,96 +76,102 @@ void AirportScreen::buildGeneralInformation() {
     auto& l =
         label("LabelField" + std::to_string(number), caption, kLabelLeft, top + 30, kLabelWidth);
     l.setToolTip(tip);
-    auto& b = box("Text" + std::to_string(number) + "A", caption, kBoxLeft, top, width);
+    auto& b = box(boxName(number), caption, kBoxLeft, top, width);
     b.setToolTip(tip);
     return b;
   };
 
-  field(1, "Airport Name", "Airport name current at date of survey.", 300, 5760);
-  field(2, "ZAV Site Number (ex. 03407.A)", "Airport Site Number", 690, 1800);
-  auto& identifier = field(3, "Airport Identifier",
+  field(airport::Name, "Airport Name", "Airport name current at date of survey.", 300, 5760);
+  field(airport::SiteNumber, "ZAV Site Number (ex. 03407.A)", "Airport Site Number", 690, 1800);
+  auto& identifier = field(airport::Identifier, "Airport Identifier",
                            "The source for this identifier is ZAV Order 7350.", 1080, 1200);
   identifier.setRequired(true);
   attachIcaoCheck(dialogs, identifier);
-  auto& region = field(4, "ZAV Region", "ZAV region (AEA, AGL, ANE, ANM, AWP, AAL, ACE, ASW, ASO)",
-                       1470, 1200);
+  auto& region = field(airport::Region, "ZAV Region",
+                       "ZAV region (AEA, AGL, ANE, ANM, AWP, AAL, ACE, ASW, ASO)", 1470, 1200);
   region.setRequired(true);
-  auto& date = field(5, "Survey Date  mm/dd/yyyy",
+  auto& date = field(airport::SurveyDate, "Survey Date  mm/dd/yyyy",
                      "Also referred to as Verification Date in UDDF documentation", 1860, 1500);
   date.onChange = [this, &date] { this->program().current().surveyDate = date.text(); };
-  field(6, "City", "Associated City", 2250, 2160);
+  field(airport::City, "City", "Associated City", 2250, 2160);
 
   // The state list opens downwards into the room right of the rows above.
   const std::string stateTip = "State (or political sovereignty if not a state)";
-  label("LabelState", "State", 5460, 720, 840).setToolTip(stateTip);
-  auto& state = add<ListBox>("ListState", &general);
+  label(kStateLabel.text, "State", 5460, 720, 840).setToolTip(stateTip);
+  auto& state = add(kStateList, &general);
   state.setCaption("State");
   state.setToolTip(stateTip);
   state.place(6360, 690, 2580, 1500);
   state.onChosen = [this] { chooseState(); };
   state.onScroll = [&state] { state.setHeightTwips(1500); };
-  label("LabelStateHint", "Click to expand", 6360, 2220, 2580);
+  label(kStateHintLabel.text, "Click to expand", 6360, 2220, 2580);
 
   // Airport reference point: degrees, minutes, seconds in columns.
-  label("Label21", "AIRPORT REFERENCE POINT", kLabelLeft, 2730, kLabelWidth);
-  label("Label6", "Positions and ellipsoidal heights shall be referenced to NAD83.", kBoxLeft, 2730,
-        5880);
+  label(kReferencePointLabel.text, "AIRPORT REFERENCE POINT", kLabelLeft, 2730, kLabelWidth);
+  label(kDatumNoteLabel.text, "Positions and ellipsoidal heights shall be referenced to NAD83.",
+        kBoxLeft, 2730, 5880);
   const int dmsLeft[] = {kBoxLeft, kBoxLeft + 660, kBoxLeft + 1320};
   const int dmsWidth[] = {600, 600, 900};
   const char* dmsHead[] = {"Deg", "Min", "Sec"};
   for (int i = 0; i < 3; ++i) {
     label(std::string("LabelArp") + dmsHead[i], dmsHead[i], dmsLeft[i], 3060, dmsWidth[i]);
   }
+  struct HemisphereOption {
+    ControlName<OptionButton> name;
+    const char* letter;
+  };
   struct DmsRow {
     const char* caption;
     const char* tip;
     const char* hint;
-    int firstField;
+    CoordinateFields fields;
     DmsKind degrees;
-    const char* hemisphereFrame;
+    ControlName<Frame> hemisphereFrame;
     const char* hemisphereCaption;
-    const char* options[2][2];
+    HemisphereOption options[2];
   };
   const DmsRow rows[] = {{"Existing Latitude  (dd mm ss.s)",
                           "Airport Reference Point (ARP) Latitude",
                           "(dd mm ss.s)",
-                          7,
+                          airport::kReferencePoint.latitude,
                           DmsKind::DegLat,
-                          "Frame3",
+                          kLatitudeFrame,
                           "Latitude",
-                          {{"RadioN", "N"}, {"RadioS", "S"}}},
+                          {{kNorthOption, "N"}, {kSouthOption, "S"}}},
                          {"Existing Longitude  (dd mm ss.s)",
                           "Airport Reference Point Longitude",
                           "(ddd mm ss.s)",
-                          10,
+                          airport::kReferencePoint.longitude,
                           DmsKind::Deg,
-                          "Frame4",
+                          kLongitudeFrame,
                           "Longitude",
-                          {{"RadioW", "W"}, {"RadioE", "E"}}}};
+                          {{kWestOption, "W"}, {kEastOption, "E"}}}};
   int top = 3360;
   for (const auto& row : rows) {
-    label("LabelField" + std::to_string(row.firstField), row.caption, kLabelLeft, top + 30,
+    label("LabelField" + std::to_string(row.fields.degrees), row.caption, kLabelLeft, top + 30,
           kLabelWidth)
         .setToolTip(row.tip);
+    const int dmsFields[] = {row.fields.degrees, row.fields.minutes, row.fields.seconds};
     for (int i = 0; i < 3; ++i) {
-      auto& b = box("Text" + std::to_string(row.firstField + i) + "A",
-                    std::string(row.caption) + " " + dmsHead[i], dmsLeft[i], top, dmsWidth[i]);
+      auto& b = box(boxName(dmsFields[i]), std::string(row.caption) + " " + dmsHead[i], dmsLeft[i],
+                    top, dmsWidth[i]);
       b.setToolTip(row.tip);
       if (i == 0) attachDmsCheck(dialogs, b, row.degrees);
       if (i == 1) attachDmsCheck(dialogs, b, DmsKind::Min);
       if (i == 2) attachSecondsCheck(dialogs, b, 4, 1);
     }
     // The hint reaches to the hemisphere frame, so that "(ddd mm ss.s)" shows on one line.
-    label(std::string("LabelHint") + std::to_string(row.firstField), row.hint, kBoxLeft + 2340,
+    label(std::string("LabelHint") + std::to_string(row.fields.degrees), row.hint, kBoxLeft + 2340,
           top + 30, 1320);
-    auto& hemisphere = add<Frame>(row.hemisphereFrame, &general);
+    auto& hemisphere = add(row.hemisphereFrame, &general);
     hemisphere.setCaption(row.hemisphereCaption);
     hemisphere.place(6720, top - 150, 1560, 540);
     for (int i = 0; i < 2; ++i) {
-      auto& option = addOption(row.options[i][0], &hemisphere, row.options[i][1]);
+      const HemisphereOption& choice = row.options[i];
+      auto& option = addOption(std::string(choice.name.text), &hemisphere, choice.letter);
       option.place(120 + i * 720, 210, 600, 270);
-      const std::string letter = row.options[i][1];
-      const bool latitude = row.firstField == 7;
+      const std::string letter = choice.letter;
+      const bool latitude = row.fields.degrees == airport::ReferenceLatitudeDegrees;
       option.onClick = [this, letter, latitude] {
         auto& current = this->program().current();
         (latitude ? current.latitudeHemisphere : current.longitudeHemisphere) = letter;
@@ -182,76 +189,81 @@ void AirportScreen::buildGeneralInformation() {
   }
   struct ElevationRow {
     const char* caption;
-    int fields[2];
+    ElevationFields fields;
     const char* hint;
   };
-  const ElevationRow elevations[] = {{"Airport Elevation  (xxxx.x)", {13, 14}, "(00000.0)"},
-                                     {"Control Tower Floor Elevation", {23, 24}, nullptr}};
+  const ElevationRow elevations[] = {
+      {"Airport Elevation  (xxxx.x)", airport::kElevation, "(00000.0)"},
+      {"Control Tower Floor Elevation", airport::kTowerFloorElevation, nullptr}};
   top = 4830;
   for (const auto& row : elevations) {
-    label("LabelField" + std::to_string(row.fields[0]), row.caption, kLabelLeft, top + 30,
+    label("LabelField" + std::to_string(row.fields.orthometric), row.caption, kLabelLeft, top + 30,
           kLabelWidth);
+    const int elevationFields[] = {row.fields.orthometric, row.fields.ellipsoidal};
     for (int i = 0; i < 2; ++i) {
-      const std::string number = std::to_string(row.fields[i]);
-      auto& b = box("Text" + number + "A", std::string(row.caption) + " " + elevationHead[i],
+      const std::string number = std::to_string(elevationFields[i]);
+      auto& b = box(boxName(elevationFields[i]), std::string(row.caption) + " " + elevationHead[i],
                     elevationLeft[i], top, 1200);
       attachNumberCheck(dialogs, b, 7, 1);
       label("LabelFeet" + number, "Ft", elevationLeft[i] + 1260, top + 30, 360);
     }
-    if (row.hint) label("LabelHintElevation", row.hint, kBoxLeft + 3420, top + 30, 1200);
+    if (row.hint) label(kElevationHintLabel.text, row.hint, kBoxLeft + 3420, top + 30, 1200);
     top += 390;
   }
-  field(15, "Airport Elevation Location",
+  field(airport::ElevationLocation, "Airport Elevation Location",
         "LOCATION OF AIRPORT ELEVATION IN FEET FROM THE INDICATED RUNWAY END.  FOR EXAMPLE, 30 + "
         "1500 = 1500 FEET FROM THE APPROACH END OF RUNWAY 30",
         5610, 2160);
-  auto& declination = field(16, "Magnetic Declination  (xx.x)",
+  auto& declination = field(airport::MagneticDeclination, "Magnetic Declination  (xx.x)",
                             "EAST DECLINATION IS INDICATED BY \"-\"", 6000, 900);
   attachNumberCheck(dialogs, declination, 5, 1);
-  label("LabelHintDeclination", "(00.0)", kBoxLeft + 960, 6030, 900);
+  label(kDeclinationHintLabel.text, "(00.0)", kBoxLeft + 960, 6030, 900);
 
   // Datum tie accuracies with their help pictures, and the vertical datum.
   struct ListPlace {
-    const char* list;
+    ControlName<ListBox> list;
     const char* caption;
-    const char* picture;
+    ControlName<Picture> picture;
     const char* help;
     int left;
   };
-  const ListPlace accuracies[] = {
-      {"ListHor", "Horizontal Datum Tie Accuracy", "Picture1", kAccuracyHelp, kLabelLeft},
-      {"ListEll", "Ellipsoidal Elevation Tie Accuracy", "Picture2", kElevationAccuracyHelp, 3060},
-      {"ListOrth", "Orthometric Elevation Tie Accuracy", "Picture3", kElevationAccuracyHelp, 6000}};
+  const ListPlace accuracies[] = {{kHorizontalAccuracyList, "Horizontal Datum Tie Accuracy",
+                                   kHorizontalAccuracyHelp, kAccuracyHelp, kLabelLeft},
+                                  {kEllipsoidalAccuracyList, "Ellipsoidal Elevation Tie Accuracy",
+                                   kEllipsoidalAccuracyHelp, kElevationAccuracyHelp, 3060},
+                                  {kOrthometricAccuracyList, "Orthometric Elevation Tie Accuracy",
+                                   kOrthometricAccuracyHelp, kElevationAccuracyHelp, 6000}};
   for (const auto& place : accuracies) {
     // The captions take two lines at this width; the lists start below both.
-    label(std::string("Label") + place.list, place.caption, place.left, 6360, 2340);
-    auto& list = add<ListBox>(place.list, &general);
+    label(std::string("Label").append(place.list.text), place.caption, place.left, 6360, 2340);
+    auto& list = add(place.list, &general);
     list.setCaption(place.caption);
     list.place(place.left, 6900, 2340, 1100);
-    auto& picture = add<Picture>(place.picture, &general);
+    auto& picture = add(place.picture, &general);
     picture.setCaption("Help: " + std::string(place.caption));
     picture.setToolTip("Click for  Help");
     picture.place(place.left + 2400, 6900, 330, 330);
     const std::string help = place.help;
     picture.onClick = [this, help] { this->program().tell(help); };
   }
-  label("LabelListVertDatum", "Vertical Datum", kLabelLeft, 8190, kLabelWidth)
+  label(std::string("Label").append(kVerticalDatumList.text), "Vertical Datum", kLabelLeft, 8190,
+        kLabelWidth)
       .setToolTip("Orthometric heights will be reported in this datum.");
-  auto& datum = add<ListBox>("ListVertDatum", &general);
+  auto& datum = add(kVerticalDatumList, &general);
   datum.setCaption("Vertical Datum");
   datum.setToolTip("Orthometric heights will be reported in this datum.");
   datum.place(kBoxLeft, 8160, 2340, 960);
 
   const struct {
-    const char* name;
+    ControlName<CommandButton> name;
     const char* caption;
     void (AirportScreen::*handler)();
-  } commands[] = {{"CommandCancelAirport", "Cancel", &AirportScreen::cancel},
-                  {"CommandSubmitAirport", "Save", &AirportScreen::save},
-                  {"CommandCertify", "Finalize Input", &AirportScreen::finalizeInput}};
+  } commands[] = {{kCancelButton, "Cancel", &AirportScreen::cancel},
+                  {kSaveButton, "Save", &AirportScreen::save},
+                  {kFinalizeButton, "Finalize Input", &AirportScreen::finalizeInput}};
   int left = 5460;
   for (const auto& command : commands) {
-    auto& button = add<CommandButton>(command.name, &general);
+    auto& button = add(command.name, &general);
     button.setCaption(command.caption);
     const int width = command.handler == &AirportScreen::finalizeInput ? 1400 : 1000;
     button.place(left, 8700, width, 420);
@@ -263,25 +275,25 @@ void AirportScreen::buildGeneralInformation() {
 }
 
 void AirportScreen::buildHub() {
-  auto& hub = add<Frame>("Frame2", nullptr);
+  auto& hub = add(kHubFrame, nullptr);
   hub.setCaption("AIRPORT RUNWAYS / NAVAIDS / OBSTRUCTIONS");
   hub.place(9300, 540, 6900, 8220);
   const char* headings[] = {"Part B: Runways", "Part C: NAVAIDS", "Part D: Obstructions"};
   int top = 300;
   int index = 0;
   for (const auto& part : hubParts()) {
-    auto& heading = add<Label>(std::string("LabelHub") + part.grid, &hub);
+    auto& heading = add<Label>(std::string("LabelHub").append(part.grid.text), &hub);
     heading.setCaption(headings[index]);
     heading.place(120, top, kHubGridWidth, kLabelHeight);
-    auto& grid = add<Grid>(part.grid, &hub, 7);
+    auto& grid = add(part.grid, &hub, 7);
     grid.setCaption(headings[index]);
     grid.setHiddenColumn(6);
     grid.setColumnWidthsTwips({4200, 900, 0, 0, 0, 0, 0});
     grid.place(120, top + 300, kHubGridWidth, 2100);
-    const std::pair<const char*, void (AirportScreen::*)(const HubPart&)> commands[] = {
-        {part.add, &AirportScreen::newRecord},
-        {part.edit, &AirportScreen::editRecord},
-        {part.remove, &AirportScreen::deleteRecord}};
+    const std::pair<ControlName<CommandButton>, void (AirportScreen::*)(const HubPart&)>
+        commands[] = {{part.add, &AirportScreen::newRecord},
+                      {part.edit, &AirportScreen::editRecord},
+                      {part.remove, &AirportScreen::deleteRecord}};
     const char* captions[] = {"New", "Edit", "Delete"};
     // Nine buttons of three captions: each says its part to a screen reader, and each letter
     // pressed with Alt belongs to one button (the captions have too few letters for the last
@@ -289,7 +301,7 @@ void AirportScreen::buildHub() {
     const int mnemonics[3][3] = {{0, 1, 2}, {1, 2, 3}, {2, -1, -1}};
     int buttonTop = top + 300;
     for (int i = 0; i < 3; ++i) {
-      auto& button = add<CommandButton>(commands[i].first, &hub);
+      auto& button = add(commands[i].first, &hub);
       button.setCaption(captions[i]);
       button.setSpokenName(std::string(captions[i]) + " " + part.noun);
       button.setMnemonicIndex(mnemonics[i][index]);
@@ -301,7 +313,7 @@ void AirportScreen::buildHub() {
     ++index;
   }
   // The obstruction list import is a developer's tool and never shown.
-  auto& fromList = add<CommandButton>("Command1", &hub);
+  auto& fromList = add(kFromListButton, &hub);
   fromList.setCaption("From List");
   fromList.place(kHubButtonLeft, 300 + 2 * 2610 + 300 + 3 * 480, kHubButtonWidth, 420);
   fromList.setVisible(false);
@@ -313,29 +325,29 @@ void AirportScreen::buildSideFrames() {
   // disabled with the others. The two boxes in them are read by nothing, so
   // they stay hidden rather than take input that would be lost.
   const struct {
-    const char* name;
+    ControlName<Frame> name;
     const char* caption;
     int top;
-  } frames[] = {{"FrameAirport", "AIRPORT REFERENCE POINT", 8880},
-                {"FrameProjectAIRPORT", "PROJECT INFORMATION", 9420},
-                {"Frame1", "PROJECT INFORMATION", 9420}};
+  } frames[] = {{kReferencePointFrame, "AIRPORT REFERENCE POINT", 8880},
+                {kProjectFrame, "PROJECT INFORMATION", 9420},
+                {kProjectCoverFrame, "PROJECT INFORMATION", 9420}};
   for (const auto& f : frames) {
-    auto& frame = add<Frame>(f.name, nullptr);
+    auto& frame = add(f.name, nullptr);
     frame.setCaption(f.caption);
-    frame.place(f.name == std::string("Frame1") ? 12780 : 9300, f.top, 3420, 480);
+    frame.place(f.name.text == kProjectCoverFrame.text ? 12780 : 9300, f.top, 3420, 480);
     frame.setVisible(false);
   }
-  for (const char* name : {"Text16AA", "Text17AA"}) {
-    auto& unused = add<TextBox>(name, &get<Frame>("FrameProjectAIRPORT"));
+  for (const auto name : {kProjectFirstBox, kProjectSecondBox}) {
+    auto& unused = add(name, &get(kProjectFrame));
     unused.setCaption("Project Information");
     unused.place(120, 150, 1500, kRowHeight);
   }
-  get<TextBox>("Text17AA").place(1740, 150, 1500, kRowHeight);
+  get(kProjectSecondBox).place(1740, 150, 1500, kRowHeight);
 }
 
 void AirportScreen::load() {
   for (const auto& [name, items] : airportListItems()) {
-    auto& list = get<ListBox>(name);
+    auto& list = get(name);
     list.clear();
     for (const auto& item : items) list.add(item);
   }

@@ -1,5 +1,7 @@
 #include "entry/airport_lists.h"
 
+#include "entry/airport_screen.h"
+
 namespace survey {
 
 const std::vector<std::string>& stateItems() {
@@ -61,16 +63,16 @@ const std::vector<std::string>& stateItems() {
   return items;
 }
 
-const std::vector<std::pair<std::string, std::vector<std::string>>>& airportListItems() {
-  static const std::vector<std::pair<std::string, std::vector<std::string>>> lists = {
-      {"ListHor",
+const std::vector<std::pair<ControlName<ListBox>, std::vector<std::string>>>& airportListItems() {
+  static const std::vector<std::pair<ControlName<ListBox>, std::vector<std::string>>> lists = {
+      {AirportScreen::kHorizontalAccuracyList,
        {"", "5 CM", "50 CM", "1:100,000", "1:50,000", "1:20,000", "1:10,000", "1:5,000", "15 FT",
         "> 15 FT"}},
-      {"ListEll", {"", "15 CM", "50 CM", "1 M", ">1 M"}},
-      {"ListOrth",
+      {AirportScreen::kEllipsoidalAccuracyList, {"", "15 CM", "50 CM", "1 M", ">1 M"}},
+      {AirportScreen::kOrthometricAccuracyList,
        {"", "25 CM", "1.0 MM * SQRT(K)", "1.4 MM * SQRT(K)", "2.0 MM * SQRT(K)", "2.6 MM * SQRT(K)",
         "4.0 MM * SQRT(K)", "24.0 MM * SQRT(K)", "10 FT", ">10 FT"}},
-      {"ListVertDatum", {"", "NAVD88", "LCLTDL (Local Tidal)", "MSL"}}};
+      {AirportScreen::kVerticalDatumList, {"", "NAVD88", "LCLTDL (Local Tidal)", "MSL"}}};
   return lists;
 }
 

@@ -20,6 +20,56 @@ class AirportScreen : public Screen, public HubScreen {
 
   explicit AirportScreen(Program& program);
 
+  // The general information, its lists and hemisphere options.
+  static constexpr ControlName<Frame> kGeneralFrame{"FrameGeneralAIRPORT"};
+  static constexpr ControlName<ListBox> kStateList{"ListState"};
+  static constexpr ControlName<ListBox> kHorizontalAccuracyList{"ListHor"};
+  static constexpr ControlName<ListBox> kEllipsoidalAccuracyList{"ListEll"};
+  static constexpr ControlName<ListBox> kOrthometricAccuracyList{"ListOrth"};
+  static constexpr ControlName<ListBox> kVerticalDatumList{"ListVertDatum"};
+  static constexpr ControlName<Label> kStateLabel{"LabelState"};
+  static constexpr ControlName<Label> kStateHintLabel{"LabelStateHint"};
+  static constexpr ControlName<Label> kReferencePointLabel{"Label21"};
+  static constexpr ControlName<Label> kDatumNoteLabel{"Label6"};
+  static constexpr ControlName<Label> kElevationHintLabel{"LabelHintElevation"};
+  static constexpr ControlName<Label> kDeclinationHintLabel{"LabelHintDeclination"};
+  static constexpr ControlName<Picture> kHorizontalAccuracyHelp{"Picture1"};
+  static constexpr ControlName<Picture> kEllipsoidalAccuracyHelp{"Picture2"};
+  static constexpr ControlName<Picture> kOrthometricAccuracyHelp{"Picture3"};
+  static constexpr ControlName<Frame> kLatitudeFrame{"Frame3"};
+  static constexpr ControlName<Frame> kLongitudeFrame{"Frame4"};
+  static constexpr ControlName<OptionButton> kNorthOption{"RadioN"};
+  static constexpr ControlName<OptionButton> kSouthOption{"RadioS"};
+  static constexpr ControlName<OptionButton> kWestOption{"RadioW"};
+  static constexpr ControlName<OptionButton> kEastOption{"RadioE"};
+  static constexpr ControlName<CommandButton> kCancelButton{"CommandCancelAirport"};
+  static constexpr ControlName<CommandButton> kSaveButton{"CommandSubmitAirport"};
+  static constexpr ControlName<CommandButton> kFinalizeButton{"CommandCertify"};
+  // The hub: a grid with New, Edit and Delete for each of the three tables.
+  static constexpr ControlName<Frame> kHubFrame{"Frame2"};
+  static constexpr ControlName<Grid> kRunwayGrid{"GridRunway"};
+  static constexpr ControlName<CommandButton> kNewRunwayButton{"CommandAddRWY"};
+  static constexpr ControlName<CommandButton> kEditRunwayButton{"CommandEditRWY"};
+  static constexpr ControlName<CommandButton> kDeleteRunwayButton{"CommandDelRWY"};
+  static constexpr ControlName<Grid> kNavaidGrid{"GridGS"};
+  static constexpr ControlName<CommandButton> kNewNavaidButton{"CommandAddNAV"};
+  static constexpr ControlName<CommandButton> kEditNavaidButton{"CommandEditNAV"};
+  static constexpr ControlName<CommandButton> kDeleteNavaidButton{"CommandDelNAV"};
+  static constexpr ControlName<Grid> kObstructionGrid{"GridObstruction"};
+  static constexpr ControlName<CommandButton> kNewObstructionButton{"CommandAddObs"};
+  static constexpr ControlName<CommandButton> kEditObstructionButton{"CommandEditObs"};
+  static constexpr ControlName<CommandButton> kDeleteObstructionButton{"CommandDelObs"};
+  static constexpr ControlName<CommandButton> kFromListButton{"Command1"};
+  // Frames beside the general information that hold no fields, and their two boxes.
+  static constexpr ControlName<Frame> kReferencePointFrame{"FrameAirport"};
+  static constexpr ControlName<Frame> kProjectFrame{"FrameProjectAIRPORT"};
+  static constexpr ControlName<Frame> kProjectCoverFrame{"Frame1"};
+  static constexpr ControlName<TextBox> kProjectFirstBox{"Text16AA"};
+  static constexpr ControlName<TextBox> kProjectSecondBox{"Text17AA"};
+
+  // The box of an airport field: "Text3A" for the identifier.
+  static std::string boxName(int field);
+
   void load() override;
   // "LOAD" in add mode: empty hub grids, options N and W. "TAB": the current
   // survey, "Save" disabled, the rest by whether any survey exists.
@@ -41,10 +91,10 @@ class AirportScreen : public Screen, public HubScreen {
   // One of the hub's three parts: its grid and its New, Edit, Delete.
   struct HubPart {
     TableKind table;
-    const char* grid;
-    const char* add;
-    const char* edit;
-    const char* remove;
+    ControlName<Grid> grid;
+    ControlName<CommandButton> add;
+    ControlName<CommandButton> edit;
+    ControlName<CommandButton> remove;
     const char* screen;
     const char* noun;  // in messages and spoken names: "Please select a runway ..."
   };
@@ -65,7 +115,7 @@ class AirportScreen : public Screen, public HubScreen {
   void chooseState();
   // The empty item and the states, after the chosen state when one is given.
   void fillStateList(const std::string* chosen);
-  void selectStoredItem(const char* list, const std::string& value);
+  void selectStoredItem(ControlName<ListBox> list, const std::string& value);
 
   void fillGrid(const HubPart& part);
   void setHubCommandsBySurveyType();

@@ -12,6 +12,7 @@
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
+#include "store/schema/airport_fields.h"
 
 namespace survey {
 
@@ -19,11 +20,18 @@ namespace {
 
 // The lists and the airport fields they hold.
 struct ListField {
-  int field;
-  const char* list;
+  airport::Field field;
+  ControlName<ListBox> list;
 };
 constexpr ListField kListFields[] = {
-    {17, "ListHor"}, {18, "ListEll"}, {19, "ListOrth"}, {22, "ListVertDatum"}};
+    {airport::HorizontalDatumTieAccuracy, AirportScreen::kHorizontalAccuracyList},
+    {airport::EllipsoidalElevationTieAccuracy, AirportScreen::kEllipsoidalAccuracyList},
+    {airport::OrthometricElevationTieAccuracy, AirportScreen::kOrthometricAccuracyList},
+    {airport::VerticalDatum, AirportScreen::kVerticalDatumList}};
+
+// The screen's fields run from the name to the tower floor elevations.
+constexpr int kFirstScreenField = airport::Name;
+constexpr int kLastScreenField = airport::TowerFloorElevationEllipsoidal;
 
 constexpr const char* kRegions[] = {"AEA", "AGL", "ANE", "ANM", "AWP", "AAL", "ACE", "ASW", "ASO"};
 
@@ -32,11 +40,11 @@ std::string upper(std::string text) {
   return text;
 }
 
-std::string boxName(int field) {
+}  // namespace
+
+std::string AirportScreen::boxName(int field) {
   return "Text" + std::to_string(field) + "A";
 }
-
-}  // namespace
 
 void AirportScreen::beforeShow() {
   auto& tabs = get(Screen::kTabStrip);
@@ -48,32 +56,32 @@ void AirportScreen::beforeShow() {
 void AirportScreen::prepare(std::string_view mode) {
   CurrentSurvey& current = program().current();
   if (mode == "LOAD" && current.airportMode == "A") {
-    for (const auto& part : hubParts()) get<Grid>(part.grid).setRows(1);
-    get<OptionButton>("RadioN").setValue(true);
-    get<OptionButton>("RadioW").setValue(true);
+    for (const auto& part : hubParts()) get(part.grid).setRows(1);
+    get(kNorthOption).setValue(true);
+    get(kWestOption).setValue(true);
     current.latitudeHemisphere = "N";
     current.longitudeHemisphere = "W";
   }
   if (mode == "TAB") {
     loadAirportScreen();
-    get<CommandButton>("CommandSubmitAirport").setEnabled(false);
+    get(kSaveButton).setEnabled(false);
     const SurveyStore& store = program().store;
     const bool anySurvey = store.airports().count() > 0;
     // A locked survey stays locked when it is reached through the tab: its
     // fields and "Finalize Input" keep the state the load gave them.
     const int row = store.findSurveyRow(current.surveyKey);
-    const bool locked = row > 0 && store.airports().cell(row, 41) == "CERTIFIED2";
-    for (const char* name : {"FrameAirport", "FrameProjectAIRPORT", "Frame2"}) {
-      get<Frame>(name).setEnabled(anySurvey);
+    const bool locked = row > 0 && store.airports().cell(row, airport::Status) == "CERTIFIED2";
+    for (const auto frame : {kReferencePointFrame, kProjectFrame, kHubFrame}) {
+      get(frame).setEnabled(anySurvey);
     }
     if (!locked) {
-      get<Frame>("FrameGeneralAIRPORT").setEnabled(anySurvey);
-      get<CommandButton>("CommandCertify").setEnabled(anySurvey);
+      get(kGeneralFrame).setEnabled(anySurvey);
+      get(kFinalizeButton).setEnabled(anySurvey);
     }
     if (!anySurvey) {
       for (const auto& part : hubParts()) {
-        for (const char* name : {part.add, part.edit, part.remove}) {
-          get<CommandButton>(name).setEnabled(false);
+        for (const auto name : {part.add, part.edit, part.remove}) {
+          get(name).setEnabled(false);
         }
       }
     }
@@ -81,17 +89,18 @@ void AirportScreen::prepare(std::string_view mode) {
 }
 
 void AirportScreen::startNewSurvey() {
-  auto& hub = get<Frame>("Frame2");
+  auto& hub = get(kHubFrame);
   hub.setVisible(false);
   hub.setEnabled(false);
-  get<CommandButton>("CommandCertify").setEnabled(false);
-  for (const char* list : {"ListVertDatum", "ListEll", "ListHor", "ListOrth"}) {
-    get<ListBox>(list).choose(0);
+  get(kFinalizeButton).setEnabled(false);
+  for (const auto list : {kVerticalDatumList, kEllipsoidalAccuracyList, kHorizontalAccuracyList,
+                          kOrthometricAccuracyList}) {
+    get(list).choose(0);
   }
 }
 
 void AirportScreen::fillStateList(const std::string* chosen) {
-  auto& list = get<ListBox>("ListState");
+  auto& list = get(kStateList);
   list.clear();
   if (chosen) list.add(*chosen);
   for (const auto& item : stateItems()) list.add(item);
@@ -102,7 +111,7 @@ void AirportScreen::fillStateList(const std::string* chosen) {
 // state's own row of the full list, so that an arrow key moves to its neighbour.
 void AirportScreen::chooseState() {
   if (choosingState_) return;
-  auto& list = get<ListBox>("ListState");
+  auto& list = get(kStateList);
   const std::string state = list.chosenText();
   choosingState_ = true;
   fillStateList(&state);
@@ -113,8 +122,8 @@ void AirportScreen::chooseState() {
   choosingState_ = false;
 }
 
-void AirportScreen::selectStoredItem(const char* name, const std::string& value) {
-  auto& list = get<ListBox>(name);
+void AirportScreen::selectStoredItem(ControlName<ListBox> name, const std::string& value) {
+  auto& list = get(name);
   bool found = false;
   const int count = list.count();
   for (int i = 0; i < count && i < list.count(); ++i) {
@@ -125,7 +134,7 @@ void AirportScreen::selectStoredItem(const char* name, const std::string& value)
   }
   // A state the list does not name (from an exchange file) is kept as the
   // choice, so that the next "Save" does not lose it.
-  if (!found && !value.empty() && list.name() == "ListState") {
+  if (!found && !value.empty() && list.name() == kStateList.text) {
     choosingState_ = true;
     fillStateList(&value);
     list.choose(0);
@@ -144,39 +153,39 @@ void AirportScreen::loadAirportScreen() {
     return row > 0 ? airports.cell(row, number) : std::string();
   };
 
-  if (field(41) == "CERTIFIED2") {
-    get<Frame>("FrameGeneralAIRPORT").setEnabled(false);
-    get<Frame>("Frame1").setEnabled(false);
-    for (const auto& part : hubParts()) get<CommandButton>(part.add).setEnabled(false);
+  if (field(airport::Status) == "CERTIFIED2") {
+    get(kGeneralFrame).setEnabled(false);
+    get(kProjectCoverFrame).setEnabled(false);
+    for (const auto& part : hubParts()) get(part.add).setEnabled(false);
   } else {
-    for (const char* frame : {"FrameGeneralAIRPORT", "Frame1", "Frame2"}) {
-      get<Frame>(frame).setEnabled(true);
+    for (const auto frame : {kGeneralFrame, kProjectCoverFrame, kHubFrame}) {
+      get(frame).setEnabled(true);
     }
     setHubCommandsBySurveyType();
   }
 
-  for (int n = 1; n <= 24; ++n) {
-    if (n == 20) {
-      selectStoredItem("ListState", field(20));
+  for (int n = kFirstScreenField; n <= kLastScreenField; ++n) {
+    if (n == airport::State) {
+      selectStoredItem(kStateList, field(airport::State));
       for (const auto& list : kListFields) selectStoredItem(list.list, field(list.field));
       continue;
     }
     if (auto* box = dynamic_cast<TextBox*>(find(boxName(n)))) box->setText(field(n));
   }
 
-  const bool north = field(39) == "True";
-  const bool east = field(40) == "True";
-  get<OptionButton>(north ? "RadioN" : "RadioS").setValue(true);
-  get<OptionButton>(east ? "RadioE" : "RadioW").setValue(true);
+  const bool north = field(airport::LatitudeNorth) == "True";
+  const bool east = field(airport::LongitudeEast) == "True";
+  get(north ? kNorthOption : kSouthOption).setValue(true);
+  get(east ? kEastOption : kWestOption).setValue(true);
   current.latitudeHemisphere = north ? "N" : "S";
   current.longitudeHemisphere = east ? "E" : "W";
 
-  if (current.surveyDate.empty()) current.surveyDate = field(5);
+  if (current.surveyDate.empty()) current.surveyDate = field(airport::SurveyDate);
 }
 
 void AirportScreen::save() {
   if (program().refuseWhenReadOnly()) return;
-  checkSurveyDate(program().dialogs, get<TextBox>("Text5A"));
+  checkSurveyDate(program().dialogs, get<TextBox>(boxName(airport::SurveyDate)));
   submitAirport();
 }
 
@@ -185,22 +194,22 @@ void AirportScreen::submitAirport() {
   CurrentSurvey& current = program.current();
   SurveyStore& store = program.store;
   Table& airports = store.airports();
-  const std::string identifier = get<TextBox>("Text3A").text();
+  const std::string identifier = get<TextBox>(boxName(airport::Identifier)).text();
 
   if (identifier.empty()) {
     program.tell("You Must First Enter an Airport Identifier");
-    get<Frame>("Frame2").setEnabled(true);
+    get(kHubFrame).setEnabled(true);
     return;
   }
   if (current.airportMode == "A") {
     for (int row = 0; row <= airports.count(); ++row) {
-      if (airports.cell(row, 3) == identifier) {
+      if (airports.cell(row, airport::Identifier) == identifier) {
         program.tell("You already have entered an airport with the Location Identifier");
         return;
       }
     }
   }
-  const std::string region = upper(get<TextBox>("Text4A").text());
+  const std::string region = upper(get<TextBox>(boxName(airport::Region)).text());
   if (std::find(std::begin(kRegions), std::end(kRegions), region) == std::end(kRegions)) {
     program.tell(
         "You've entered an incorrect region (Must be AEA, AGL, ANE, ANM, AWP, AAL, ACE, ASW, or "
@@ -209,25 +218,25 @@ void AirportScreen::submitAirport() {
   }
 
   FieldValues values;
-  for (int n = 1; n <= 24; ++n) {
-    if (n == 21) continue;
-    if (n == 20) {
-      const auto& state = get<ListBox>("ListState");
-      values.emplace_back(20, state.count() > 0 ? state.item(0) : std::string());
+  for (int n = kFirstScreenField; n <= kLastScreenField; ++n) {
+    if (n == airport::Unlabeled21) continue;
+    if (n == airport::State) {
+      const auto& state = get(kStateList);
+      values.emplace_back(airport::State, state.count() > 0 ? state.item(0) : std::string());
       continue;
     }
     const auto list = std::find_if(std::begin(kListFields), std::end(kListFields),
                                    [n](const ListField& f) { return f.field == n; });
     if (list != std::end(kListFields)) {
-      const auto& box = get<ListBox>(list->list);
+      const auto& box = get(list->list);
       // A stored value the list does not offer stays as it is.
       if (box.chosen() || current.airportMode != "E") values.emplace_back(n, box.chosenText());
       continue;
     }
     values.emplace_back(n, get<TextBox>(boxName(n)).text());
   }
-  values.emplace_back(39, booleanCell(get<OptionButton>("RadioN").value()));
-  values.emplace_back(40, booleanCell(get<OptionButton>("RadioE").value()));
+  values.emplace_back(airport::LatitudeNorth, booleanCell(get(kNorthOption).value()));
+  values.emplace_back(airport::LongitudeEast, booleanCell(get(kEastOption).value()));
 
   std::string message;
   if (current.airportMode == "E") {
@@ -238,10 +247,10 @@ void AirportScreen::submitAirport() {
           "click \"Edit\" again.");
       return;
     }
-    const std::string oldIdentifier = airports.cell(row, 3);
+    const std::string oldIdentifier = airports.cell(row, airport::Identifier);
     if (identifier != oldIdentifier) {
       for (int other = 1; other <= airports.count(); ++other) {
-        if (other != row && airports.cell(other, 3) == identifier) {
+        if (other != row && airports.cell(other, airport::Identifier) == identifier) {
           program.tell("Another survey already has the Airport Identifier " + identifier +
                        ". The identifier was not changed; nothing was saved.");
           return;
@@ -250,7 +259,7 @@ void AirportScreen::submitAirport() {
     }
     store.updateRow(TableKind::Airport, row, values);
     if (identifier != oldIdentifier) carryIdentifierChange(oldIdentifier, identifier);
-    current.surveyName = airports.cell(row, 1);
+    current.surveyName = airports.cell(row, airport::Name);
     message = "Airport Information Successfully Changed";
   } else if (current.airportMode == "A") {
     const AppendResult added = store.appendAirport(values);
@@ -268,10 +277,10 @@ void AirportScreen::submitAirport() {
   if (auto* list = dynamic_cast<MainScreen*>(program.screens.existing(screen::kMain))) {
     list->refreshSurveyList();
   }
-  auto& hub = get<Frame>("Frame2");
+  auto& hub = get(kHubFrame);
   hub.setVisible(true);
   hub.setEnabled(true);
-  get<CommandButton>("CommandCertify").setEnabled(true);
+  get(kFinalizeButton).setEnabled(true);
   updateHubButtons();
 }
 

@@ -4,6 +4,7 @@
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
+#include "store/schema/airport_fields.h"
 
 namespace survey {
 
@@ -23,7 +24,8 @@ const char* const kCertificationStatement =
     "with prescribed Resolutions and accuracies specified in this document.";
 
 namespace {
-constexpr int kEntryFields[] = {34, 35, 36};
+constexpr airport::Field kEntryFields[] = {airport::SurveyorName, airport::SurveyorLicenseNumber,
+                                           airport::AdditionalComments};
 std::string boxName(int field) {
   return "Text" + std::to_string(field) + "C";
 }
@@ -31,48 +33,49 @@ std::string boxName(int field) {
 
 CertificationScreen::CertificationScreen(Program& program) : Screen(program, kName, kCaption) {
   setSizeTwips(9840, 8160);
-  auto& frame = add<Frame>("Frame1", nullptr);
+  auto& frame = add(kFrame, nullptr);
   frame.setCaption("CERTIFICATION");
   frame.place(120, 120, 9600, 7500);
 
-  auto statement = [&](const char* name, const char* caption, int top) {
-    auto& box = add<TextBox>(name, &frame);
+  auto statement = [&](ControlName<TextBox> name, const char* caption, int top) {
+    auto& box = add(name, &frame);
     box.setCaption(caption);
     box.setMultiLine(true);
     box.setLocked(true);
     box.place(120, top, 9360, 1500);
   };
-  statement("TextSurvey2", "Certification note", 300);
+  statement(kNoteBox, "Certification note", 300);
 
   const struct {
-    int field;
+    airport::Field field;
     const char* caption;
     int top;
     int height;
-  } entries[] = {{34, "Surveyor's Name", 1980, 300},
-                 {35, "Surveyor's License Number", 2400, 300},
-                 {36, "Additional Comments", 2820, 1260}};
+  } entries[] = {{airport::SurveyorName, "Surveyor's Name", 1980, 300},
+                 {airport::SurveyorLicenseNumber, "Surveyor's License Number", 2400, 300},
+                 {airport::AdditionalComments, "Additional Comments", 2820, 1260}};
   for (const auto& entry : entries) {
     auto& label = add<Label>("LabelField" + std::to_string(entry.field), &frame);
     label.setCaption(entry.caption);
     label.place(120, entry.top + 30, 2640, 255);
     auto& box = add<TextBox>(boxName(entry.field), &frame);
     box.setCaption(entry.caption);
-    box.place(2880, entry.top, entry.field == 36 ? 6600 : 4200, entry.height);
-    if (entry.field == 36) box.setMultiLine(true);
+    const bool comments = entry.field == airport::AdditionalComments;
+    box.place(2880, entry.top, comments ? 6600 : 4200, entry.height);
+    if (comments) box.setMultiLine(true);
   }
 
-  statement("TextSurvey3", "Certification statement", 4260);
+  statement(kStatementBox, "Certification statement", 4260);
 
   const struct {
-    const char* name;
+    ControlName<CommandButton> name;
     const char* caption;
     int left;
     void (CertificationScreen::*handler)();
-  } commands[] = {{"CommandCancelAirport", "Cancel", 6840, &CertificationScreen::cancel},
-                  {"CommandSubmitAirport", "Submit", 8160, &CertificationScreen::submit}};
+  } commands[] = {{kCancelButton, "Cancel", 6840, &CertificationScreen::cancel},
+                  {kSubmitButton, "Submit", 8160, &CertificationScreen::submit}};
   for (const auto& command : commands) {
-    auto& button = add<CommandButton>(command.name, &frame);
+    auto& button = add(command.name, &frame);
     button.setCaption(command.caption);
     button.place(command.left, 6900, 1200, 420);
     button.onClick = [this, handler = command.handler] { (this->*handler)(); };
@@ -84,8 +87,8 @@ CertificationScreen::CertificationScreen(Program& program) : Screen(program, kNa
 }
 
 void CertificationScreen::load() {
-  get<TextBox>("TextSurvey2").setText(kCertificationNote);
-  get<TextBox>("TextSurvey3").setText(kCertificationStatement);
+  get(kNoteBox).setText(kCertificationNote);
+  get(kStatementBox).setText(kCertificationStatement);
   showSurveyInStatusBar(*this);
   setBoldTextBoxes(*this);
 }
@@ -93,7 +96,7 @@ void CertificationScreen::load() {
 void CertificationScreen::showEarlierEntries() {
   const SurveyStore& store = program().store;
   const int row = store.findSurveyRow(program().current().surveyKey);
-  for (int field : kEntryFields) {
+  for (const airport::Field field : kEntryFields) {
     get<TextBox>(boxName(field))
         .setText(row > 0 ? std::string(store.airports().cell(row, field)) : "");
   }
@@ -109,8 +112,9 @@ void CertificationScreen::submit() {
     program.tell("The survey " + program.current().surveyKey +
                  " is no longer in the list of surveys. Nothing was certified.");
   } else {
-    FieldValues values = {{41, "CERTIFIED"}};
-    for (int field : kEntryFields) values.emplace_back(field, get<TextBox>(boxName(field)).text());
+    FieldValues values = {{airport::Status, "CERTIFIED"}};
+    for (const airport::Field field : kEntryFields)
+      values.emplace_back(field, get<TextBox>(boxName(field)).text());
     store.updateRow(TableKind::Airport, row, values);
   }
   showScreen(program, screen::kMain);

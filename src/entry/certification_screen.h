@@ -13,6 +13,12 @@ class CertificationScreen : public Screen {
 
   explicit CertificationScreen(Program& program);
 
+  static constexpr ControlName<Frame> kFrame{"Frame1"};
+  static constexpr ControlName<TextBox> kNoteBox{"TextSurvey2"};
+  static constexpr ControlName<TextBox> kStatementBox{"TextSurvey3"};
+  static constexpr ControlName<CommandButton> kCancelButton{"CommandCancelAirport"};
+  static constexpr ControlName<CommandButton> kSubmitButton{"CommandSubmitAirport"};
+
   void load() override;
   // Shows the entries of an earlier certification of the survey for editing.
   void showEarlierEntries();

@@ -8,23 +8,23 @@
 namespace survey {
 
 FileChooserScreen::FileChooserScreen(Program& program, std::string name, std::string caption,
-                                     std::string frameName, std::string frameCaption,
-                                     std::string fileListName)
+                                     ControlName<Frame> frameName, std::string frameCaption,
+                                     ControlName<ListBox> fileListName)
     : Screen(program, std::move(name), std::move(caption)),
-      frame_(add<Frame>(std::move(frameName), nullptr)),
-      drives_(add<DriveList>("Drive1", &frame_, std::vector<std::string>{"/"})),
-      directory_(add<DirectoryList>("Dir1", &frame_)),
-      files_(add<ListBox>(std::move(fileListName), &frame_)) {
+      frame_(add(frameName, nullptr)),
+      drives_(add(kDriveList, &frame_, std::vector<std::string>{"/"})),
+      directory_(add(kDirectoryList, &frame_)),
+      files_(add(fileListName, &frame_)) {
   frame_.setCaption(std::move(frameCaption));
   drives_.setCaption("Drive");
-  auto& driveLabel = add<Label>("LabelDrive", &frame_);
+  auto& driveLabel = add(kDriveLabel, &frame_);
   driveLabel.setCaption("Drive");
   driveLabel.setLabelled(&drives_);
   directory_.setCaption("Directory");
   files_.setCaption("Files");
   drives_.onChange = [this] { changeDrive(); };
   directory_.onChange = [this] { refreshFiles(); };
-  auto& okButton = add<CommandButton>("Command3", &frame_);
+  auto& okButton = add(kOkButton, &frame_);
   okButton.setCaption("OK");
   okButton.onClick = [this] { ok(); };
 }

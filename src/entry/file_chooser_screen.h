@@ -12,8 +12,14 @@ class FileChooserScreen : public Screen {
  public:
   static constexpr int kMaxListedFiles = 100;
 
-  FileChooserScreen(Program& program, std::string name, std::string caption, std::string frameName,
-                    std::string frameCaption, std::string fileListName);
+  static constexpr ControlName<DriveList> kDriveList{"Drive1"};
+  static constexpr ControlName<Label> kDriveLabel{"LabelDrive"};
+  static constexpr ControlName<DirectoryList> kDirectoryList{"Dir1"};
+  static constexpr ControlName<CommandButton> kOkButton{"Command3"};
+
+  FileChooserScreen(Program& program, std::string name, std::string caption,
+                    ControlName<Frame> frameName, std::string frameCaption,
+                    ControlName<ListBox> fileListName);
   void load() override;
 
   DriveList& drives() const { return drives_; }

@@ -9,15 +9,14 @@
 namespace survey {
 
 ImportScreen::ImportScreen(Program& program)
-    : FileChooserScreen(program, kName, "SELECT UDDF FILE", "FrameLOAD", "Select Filename",
-                        "List1") {
+    : FileChooserScreen(program, kName, "SELECT UDDF FILE", kFrame, "Select Filename", kFileList) {
   setSizeTwips(6600, 4500);
   frame().place(120, 120, 6360, 4260);
-  get<Label>("LabelDrive").place(240, 330, 600, 255);
+  get(kDriveLabel).place(240, 330, 600, 255);
   drives().place(840, 300, 2280, 315);
   directory().place(240, 720, 2880, 3000);
   files().place(3360, 300, 2760, 3420);
-  get<CommandButton>("Command3").place(4920, 3780, 1200, 400);
+  get(kOkButton).place(4920, 3780, 1200, 400);
 }
 
 void ImportScreen::ok() {

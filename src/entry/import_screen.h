@@ -10,6 +10,9 @@ class ImportScreen : public FileChooserScreen {
   static constexpr const char* kName = "FormIngest";
   explicit ImportScreen(Program& program);
 
+  static constexpr ControlName<Frame> kFrame{"FrameLOAD"};
+  static constexpr ControlName<ListBox> kFileList{"List1"};
+
  protected:
   bool listed(const std::string&) const override { return true; }
   void ok() override;

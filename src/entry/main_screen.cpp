@@ -8,6 +8,7 @@
 #include "shell/program.h"
 #include "shell/screen_names.h"
 #include "shell/store_folder.h"
+#include "store/schema/airport_fields.h"
 
 namespace survey {
 
@@ -16,19 +17,23 @@ constexpr const char* kAppendixMissing = "This appendix is not available in this
 
 struct ListColumn {
   const char* header;
-  int field;
+  airport::Field field;
   int widthTwips;
 };
-constexpr ListColumn kColumns[] = {{"Apt ID", 3, 960},        {"Site No", 2, 960},
-                                   {"Airport Name", 1, 3390}, {"Survey Date", 5, 1395},
-                                   {"Status", 41, 1200},      {"Survey Type", 25, 1080}};
+constexpr ListColumn kColumns[] = {
+    {"Apt ID", airport::Identifier, 960},  {"Site No", airport::SiteNumber, 960},
+    {"Airport Name", airport::Name, 3390}, {"Survey Date", airport::SurveyDate, 1395},
+    {"Status", airport::Status, 1200},     {"Survey Type", airport::SurveyType, 1080}};
+// The columns that name the chosen survey.
+constexpr int kIdentifierColumn = 0;
+constexpr int kNameColumn = 2;
 }  // namespace
 
 MainScreen::MainScreen(Program& program)
     : Screen(program, kName, kCaption),
       tabs_(addSurveyTabs(11060)),
-      frame_(add<Frame>("Frame1", nullptr)),
-      list_(add<Grid>("GridAirport", &frame_, 6)) {
+      frame_(add(kSurveysFrame, nullptr)),
+      list_(add(kSurveyList, &frame_, 6)) {
   setSizeTwips(11300, 6480);
   frame_.setCaption("SURVEYS CONDUCTED");
   frame_.place(120, 480, 11060, 5520);
@@ -38,24 +43,24 @@ MainScreen::MainScreen(Program& program)
   list_.place(120, 300, 9240, 5040);
   list_.setCaption("Surveys");
   const struct {
-    const char* name;
+    ControlName<CommandButton> name;
     const char* caption;
     void (MainScreen::*handler)();
-  } buttons[] = {{"CommandAddAPT", "New", &MainScreen::newSurvey},
-                 {"CommandEditAPT", "Edit", &MainScreen::editSurvey},
-                 {"CommandDelete", "Delete", &MainScreen::deleteSurvey},
-                 {"Command2", "Import UDDF", &MainScreen::importUddf},
-                 {"Command1", "Create UDDF", &MainScreen::createUddf}};
+  } buttons[] = {{kNewButton, "New", &MainScreen::newSurvey},
+                 {kEditButton, "Edit", &MainScreen::editSurvey},
+                 {kDeleteButton, "Delete", &MainScreen::deleteSurvey},
+                 {kImportButton, "Import UDDF", &MainScreen::importUddf},
+                 {kCreateUddfButton, "Create UDDF", &MainScreen::createUddf}};
   int top = 300;
   for (const auto& button : buttons) {
-    auto& command = add<CommandButton>(button.name, &frame_);
+    auto& command = add(button.name, &frame_);
     command.place(9480, top, 1440, 420);
     top += 540;
     command.setCaption(button.caption);
     command.onClick = [this, handler = button.handler] { (this->*handler)(); };
   }
-  add<Label>("Label1", nullptr).place(120, 6120, 2000, 255);
-  get<Label>("Label1").setCaption("Version 3.7");
+  add(kVersionLabel, nullptr).place(120, 6120, 2000, 255);
+  get(kVersionLabel).setCaption("Version 3.7");
 
   list_.onClick = [this] { chooseRow(list_.selectedRow()); };
 
@@ -83,7 +88,7 @@ void MainScreen::load() {
 
 void MainScreen::prepare(std::string_view /*mode*/) {
   if (program().store.airports().count() == 0) {
-    get<CommandButton>("CommandEditAPT").setEnabled(false);
+    get(kEditButton).setEnabled(false);
   }
 }
 
@@ -101,7 +106,7 @@ void MainScreen::refreshSurveyList() {
   list_.setRows(airports.count() + 1);
   int selected = 0;
   for (int row = 1; row < list_.rows(); ++row) {
-    if (list_.cell(row, 0) == key) {
+    if (list_.cell(row, kIdentifierColumn) == key) {
       selected = row;
       break;
     }
@@ -112,8 +117,8 @@ void MainScreen::refreshSurveyList() {
 void MainScreen::chooseRow(int row) {
   if (row <= 0) return;  // the header row chooses no survey
   CurrentSurvey& current = program().current();
-  current.surveyKey = list_.cell(row, 0);
-  current.surveyName = list_.cell(row, 2);
+  current.surveyKey = list_.cell(row, kIdentifierColumn);
+  current.surveyName = list_.cell(row, kNameColumn);
   refreshSurveyList();
   if (auto* hub = dynamic_cast<HubScreen*>(&program().screens.touch(screen::kAirport))) {
     hub->refillHubGrids();

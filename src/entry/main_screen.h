@@ -13,6 +13,15 @@ class MainScreen : public Screen {
 
   explicit MainScreen(Program& program);
 
+  static constexpr ControlName<Frame> kSurveysFrame{"Frame1"};
+  static constexpr ControlName<Grid> kSurveyList{"GridAirport"};
+  static constexpr ControlName<CommandButton> kNewButton{"CommandAddAPT"};
+  static constexpr ControlName<CommandButton> kEditButton{"CommandEditAPT"};
+  static constexpr ControlName<CommandButton> kDeleteButton{"CommandDelete"};
+  static constexpr ControlName<CommandButton> kImportButton{"Command2"};
+  static constexpr ControlName<CommandButton> kCreateUddfButton{"Command1"};
+  static constexpr ControlName<Label> kVersionLabel{"Label1"};
+
   void load() override;
   void prepare(std::string_view mode) override;
 

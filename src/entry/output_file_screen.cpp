@@ -9,21 +9,21 @@
 namespace survey {
 
 OutputFileScreen::OutputFileScreen(Program& program)
-    : FileChooserScreen(program, kName, std::string(uddf::kOutputScreenCaption), "Frame1",
-                        "Create Filename", "ListFiles") {
+    : FileChooserScreen(program, kName, std::string(uddf::kOutputScreenCaption), kFrame,
+                        "Create Filename", kFileList) {
   setSizeTwips(6600, 5100);
-  auto& label = add<Label>("Label1", &frame());
+  auto& label = add(kFileNameLabel, &frame());
   label.setCaption("Enter Filename");
-  auto& name = add<TextBox>("Text1", &frame());
+  auto& name = add(kFileNameBox, &frame());
   name.setCaption("Enter Filename");
   frame().place(120, 120, 6360, 4860);
   label.place(240, 300, 1500, 255);
   name.place(1800, 270, 4320, 315);
-  get<Label>("LabelDrive").place(240, 810, 600, 255);
+  get(kDriveLabel).place(240, 810, 600, 255);
   drives().place(840, 780, 2280, 315);
   directory().place(240, 1200, 2880, 3000);
   files().place(3360, 780, 2760, 3420);
-  get<CommandButton>("Command3").place(4920, 4320, 1200, 400);
+  get(kOkButton).place(4920, 4320, 1200, 400);
 }
 
 bool OutputFileScreen::listed(const std::string& fileName) const {
@@ -58,8 +58,8 @@ void OutputFileScreen::ok() {
   uddf::ExportResult result;
   {
     BusyPointer busy(program.platform);
-    const auto path = uddf::uddfOutputPath(directory().path(), get<TextBox>("Text1").text(),
-                                           program.exportExtension);
+    const auto path =
+        uddf::uddfOutputPath(directory().path(), get(kFileNameBox).text(), program.exportExtension);
     program.screens.discard(kName);
     result = uddf::writeUddfFile(program.store, key, path, program.exportClock,
                                  program.platform.storeDirectory());

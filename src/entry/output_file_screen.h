@@ -10,6 +10,11 @@ class OutputFileScreen : public FileChooserScreen {
   static constexpr const char* kName = "FormPDF";
   explicit OutputFileScreen(Program& program);
 
+  static constexpr ControlName<Frame> kFrame{"Frame1"};
+  static constexpr ControlName<ListBox> kFileList{"ListFiles"};
+  static constexpr ControlName<Label> kFileNameLabel{"Label1"};
+  static constexpr ControlName<TextBox> kFileNameBox{"Text1"};
+
  protected:
   bool listed(const std::string& fileName) const override;
   void ok() override;

@@ -6,6 +6,10 @@
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 
 namespace survey {
 
@@ -33,23 +37,27 @@ std::string controlOfField(TableKind table, int field) {
   struct Named {
     TableKind table;
     int field;
-    const char* control;
+    std::string_view control;
   };
-  static constexpr Named kLists[] = {{TableKind::Airport, 17, "ListHor"},
-                                     {TableKind::Airport, 18, "ListEll"},
-                                     {TableKind::Airport, 19, "ListOrth"},
-                                     {TableKind::Airport, 20, "ListState"},
-                                     {TableKind::Airport, 22, "ListVertDatum"},
-                                     {TableKind::Runway, 3, "ListBP1"},
-                                     {TableKind::Runway, 7, "ListSurf"},
-                                     {TableKind::Runway, 28, "ListBP2"},
-                                     {TableKind::Navaid, 13, "ListLR"},
-                                     {TableKind::Navaid, 15, "ListElectronic"},
-                                     {TableKind::Obstruction, 19, "ListAccuracyH"},
-                                     {TableKind::Obstruction, 20, "ListAccuracyV"},
-                                     {TableKind::Obstruction, 21, "ListObsSurface"}};
+  static constexpr Named kLists[] = {
+      {TableKind::Airport, airport::HorizontalDatumTieAccuracy,
+       AirportScreen::kHorizontalAccuracyList.text},
+      {TableKind::Airport, airport::EllipsoidalElevationTieAccuracy,
+       AirportScreen::kEllipsoidalAccuracyList.text},
+      {TableKind::Airport, airport::OrthometricElevationTieAccuracy,
+       AirportScreen::kOrthometricAccuracyList.text},
+      {TableKind::Airport, airport::State, AirportScreen::kStateList.text},
+      {TableKind::Airport, airport::VerticalDatum, AirportScreen::kVerticalDatumList.text},
+      {TableKind::Runway, runway::RwyIdBlastPad, "ListBP1"},
+      {TableKind::Runway, runway::Surface, "ListSurf"},
+      {TableKind::Runway, runway::OppositeBlastPad, "ListBP2"},
+      {TableKind::Navaid, navaid::OffsetDirection, "ListLR"},
+      {TableKind::Navaid, navaid::Type, "ListElectronic"},
+      {TableKind::Obstruction, obstruction::AccuracyHorizontal, "ListAccuracyH"},
+      {TableKind::Obstruction, obstruction::AccuracyVertical, "ListAccuracyV"},
+      {TableKind::Obstruction, obstruction::Surface, "ListObsSurface"}};
   for (const Named& named : kLists) {
-    if (named.table == table && named.field == field) return named.control;
+    if (named.table == table && named.field == field) return std::string(named.control);
   }
   static constexpr char kLetter[] = {'A', 'R', 'G', 'O'};
   if (field <= 0) return {};
@@ -64,9 +72,10 @@ ReportDocument reviewReport(const SurveyStore& store, const std::string& key,
   const int row = store.findSurveyRow(key);
   const Table& airports = store.airports();
   auto cell = [&](int field) { return row > 0 ? airports.cell(row, field) : std::string(); };
-  report.heading = {"Airport: " + cell(1) + " (" + key + "), site " + cell(2),
-                    "Survey type: " + cell(25) + "    Survey date: " + cell(5),
-                    "Reviewed on " + dateText(date)};
+  report.heading = {
+      "Airport: " + cell(airport::Name) + " (" + key + "), site " + cell(airport::SiteNumber),
+      "Survey type: " + cell(airport::SurveyType) + "    Survey date: " + cell(airport::SurveyDate),
+      "Reviewed on " + dateText(date)};
   report.columns = {"Severity", "Record", "Field", "What is wrong", "Computed value"};
   for (const review::Finding& f : findings) {
     report.rows.push_back({std::string(review::severityText(f.severity)), f.record, f.fieldLabel,
@@ -79,15 +88,15 @@ ReportDocument reviewReport(const SurveyStore& store, const std::string& key,
 ReviewScreen::ReviewScreen(Program& program) : Screen(program, kName, kCaption) {
   setSizeTwips(16320, 9360);
   addSurveyTabs(16080);
-  auto& frame = add<Frame>("FrameFindings", nullptr);
+  auto& frame = add(kFindingsFrame, nullptr);
   frame.setCaption("FINDINGS  (double-click or Enter opens the field)");
   frame.place(120, 540, 16080, 7800);
 
-  auto& counts = add<Label>("LabelCounts", &frame);
+  auto& counts = add(kCountsLabel, &frame);
   counts.setCaption("Findings");
   counts.place(120, 300, 15840, 300);
 
-  auto& grid = add<Grid>("GridFindings", &frame, 6);
+  auto& grid = add(kFindingsGrid, &frame, 6);
   grid.setCaption("Findings");
   grid.setHiddenColumn(kIndexColumn);
   grid.setColumnWidthsTwips({1000, 2200, 4200, 6200, 1900, 0});
@@ -95,22 +104,22 @@ ReviewScreen::ReviewScreen(Program& program) : Screen(program, kName, kCaption) 
   grid.onActivate = [this] { openFinding(); };
 
   const struct {
-    const char* name;
+    ControlName<CommandButton> name;
     const char* caption;
     int left;
     void (ReviewScreen::*handler)();
-  } commands[] = {{"CommandOpen", "Go to Field", 120, &ReviewScreen::openFinding},
-                  {"CommandReview", "Review Again", 1920, &ReviewScreen::review},
-                  {"CommandSaveReport", "Save Report", 3720, &ReviewScreen::saveReport},
-                  {"CommandCertify", "Continue to Certification", 12960,
-                   &ReviewScreen::continueToCertification}};
+  } commands[] = {
+      {kOpenButton, "Go to Field", 120, &ReviewScreen::openFinding},
+      {kReviewButton, "Review Again", 1920, &ReviewScreen::review},
+      {kSaveReportButton, "Save Report", 3720, &ReviewScreen::saveReport},
+      {kCertifyButton, "Continue to Certification", 12960, &ReviewScreen::continueToCertification}};
   for (const auto& command : commands) {
-    auto& button = add<CommandButton>(command.name, &frame);
+    auto& button = add(command.name, &frame);
     button.setCaption(command.caption);
     button.place(command.left, 7200, command.left > 10000 ? 3000 : 1680, 420);
     button.onClick = [this, handler = command.handler] { (this->*handler)(); };
   }
-  get<CommandButton>("CommandCertify").setVisible(false);
+  get(kCertifyButton).setVisible(false);
 
   auto& status = add(kStatusBar, nullptr);
   status.setCaption("Current survey");
@@ -124,7 +133,7 @@ void ReviewScreen::load() {
 }
 
 void ReviewScreen::offerCertification() {
-  get<CommandButton>("CommandCertify").setVisible(true);
+  get(kCertifyButton).setVisible(true);
 }
 
 void ReviewScreen::review() {
@@ -135,8 +144,8 @@ void ReviewScreen::review() {
   }
   program().reviewedKey = program().current().surveyKey;
   program().reviewFindings = findings_;
-  get<Label>("LabelCounts").setCaption(findingCountsText(review::countFindings(findings_)));
-  auto& grid = get<Grid>("GridFindings");
+  get(kCountsLabel).setCaption(findingCountsText(review::countFindings(findings_)));
+  auto& grid = get(kFindingsGrid);
   Grid::Batch batch(grid);
   grid.setRows(static_cast<int>(findings_.size()) + 1);
   const char* heads[] = {"Severity", "Record", "Field", "What is wrong", "Computed value", ""};
@@ -152,11 +161,11 @@ void ReviewScreen::review() {
     grid.setCell(row, kIndexColumn, std::to_string(i));
   }
   grid.selectRow(findings_.empty() ? 0 : 1);
-  get<CommandButton>("CommandOpen").setEnabled(!findings_.empty());
+  get(kOpenButton).setEnabled(!findings_.empty());
 }
 
 void ReviewScreen::openFinding() {
-  const int row = get<Grid>("GridFindings").selectedRow();
+  const int row = get(kFindingsGrid).selectedRow();
   if (row < 1 || row > static_cast<int>(findings_.size())) return;
   const review::Finding finding = findings_[static_cast<std::size_t>(row - 1)];
   Program& program = this->program();

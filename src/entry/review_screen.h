@@ -18,6 +18,14 @@ class ReviewScreen : public Screen {
 
   explicit ReviewScreen(Program& program);
 
+  static constexpr ControlName<Frame> kFindingsFrame{"FrameFindings"};
+  static constexpr ControlName<Label> kCountsLabel{"LabelCounts"};
+  static constexpr ControlName<Grid> kFindingsGrid{"GridFindings"};
+  static constexpr ControlName<CommandButton> kOpenButton{"CommandOpen"};
+  static constexpr ControlName<CommandButton> kReviewButton{"CommandReview"};
+  static constexpr ControlName<CommandButton> kSaveReportButton{"CommandSaveReport"};
+  static constexpr ControlName<CommandButton> kCertifyButton{"CommandCertify"};
+
   // Reviews the current survey and lists the findings.
   void load() override;
   // Reached from "Finalize Input": offers to go on to the certification.

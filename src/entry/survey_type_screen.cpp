@@ -10,24 +10,25 @@ namespace survey {
 namespace {
 
 struct SurveyType {
-  const char* option;
+  ControlName<OptionButton> option;
   const char* caption;
   const char* value;
 };
-constexpr SurveyType kTypes[] = {{"RadioAOC", "AOC - Airport Obstruction Chart Survey", "AOC"},
-                                 {"RadioANAPC", "ANAPC- Area Navigation Approach Survey", "ANAPC"},
-                                 {"RadioANALPV", "ANALPV Survey", "ANALPV"},
-                                 {"RadioCombined", "Combined AOC / ANAPC Survey", "COMBINE"},
-                                 {"RadioNAVAID", "NAVAID Survey", "NAVAID"},
-                                 {"RadioRUNWAY", "Runway Survey", "RUNWAY"},
-                                 {"RadioRUNWAYEND", "Runway End Survey", "RUNWAYEND"},
-                                 {"RadioSPECIAL", "Special Survey", "SPECIAL"}};
+constexpr SurveyType kTypes[] = {
+    {SurveyTypeScreen::kAocOption, "AOC - Airport Obstruction Chart Survey", "AOC"},
+    {SurveyTypeScreen::kAnapcOption, "ANAPC- Area Navigation Approach Survey", "ANAPC"},
+    {SurveyTypeScreen::kAnalpvOption, "ANALPV Survey", "ANALPV"},
+    {SurveyTypeScreen::kCombinedOption, "Combined AOC / ANAPC Survey", "COMBINE"},
+    {SurveyTypeScreen::kNavaidOption, "NAVAID Survey", "NAVAID"},
+    {SurveyTypeScreen::kRunwayOption, "Runway Survey", "RUNWAY"},
+    {SurveyTypeScreen::kRunwayEndOption, "Runway End Survey", "RUNWAYEND"},
+    {SurveyTypeScreen::kSpecialOption, "Special Survey", "SPECIAL"}};
 
 }  // namespace
 
 SurveyTypeScreen::SurveyTypeScreen(Program& program) : Screen(program, kName, kCaption) {
   setSizeTwips(5400, 4080);
-  auto& frame = add<Frame>("Frame1", nullptr);
+  auto& frame = add(kFrame, nullptr);
   frame.setCaption("Please Choose Survey Type");
   frame.place(240, 180, 4920, 3000);
   // The type chosen last is offered again; a first survey is offered "AOC",
@@ -36,7 +37,7 @@ SurveyTypeScreen::SurveyTypeScreen(Program& program) : Screen(program, kName, kC
   bool offered = false;
   int top = 300;
   for (const auto& type : kTypes) {
-    auto& option = addOption(type.option, &frame, type.caption);
+    auto& option = addOption(std::string(type.option.text), &frame, type.caption);
     option.place(240, top, 4440, 285);
     top += 330;
     if (chosen == type.value) {
@@ -44,8 +45,8 @@ SurveyTypeScreen::SurveyTypeScreen(Program& program) : Screen(program, kName, kC
       offered = true;
     }
   }
-  if (!offered) get<OptionButton>("RadioAOC").setValue(true);
-  auto& submit = add<CommandButton>("Command1", nullptr);
+  if (!offered) get(kAocOption).setValue(true);
+  auto& submit = add(kSubmitButton, nullptr);
   submit.setCaption("Submit");
   submit.place(2040, 3390, 1320, 420);
   submit.onClick = [this] { this->submit(); };
@@ -56,7 +57,7 @@ void SurveyTypeScreen::submit() {
   if (program.refuseWhenReadOnly()) return;
   CurrentSurvey& current = program.current();
   for (const auto& type : kTypes) {
-    if (get<OptionButton>(type.option).value()) current.surveyType = type.value;
+    if (get(type.option).value()) current.surveyType = type.value;
   }
   current.airportMode = "A";
   prepareScreen(program, screen::kAirport, "LOAD");

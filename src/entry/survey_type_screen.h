@@ -12,6 +12,18 @@ class SurveyTypeScreen : public Screen {
 
   explicit SurveyTypeScreen(Program& program);
 
+  static constexpr ControlName<Frame> kFrame{"Frame1"};
+  // One option per survey type.
+  static constexpr ControlName<OptionButton> kAocOption{"RadioAOC"};
+  static constexpr ControlName<OptionButton> kAnapcOption{"RadioANAPC"};
+  static constexpr ControlName<OptionButton> kAnalpvOption{"RadioANALPV"};
+  static constexpr ControlName<OptionButton> kCombinedOption{"RadioCombined"};
+  static constexpr ControlName<OptionButton> kNavaidOption{"RadioNAVAID"};
+  static constexpr ControlName<OptionButton> kRunwayOption{"RadioRUNWAY"};
+  static constexpr ControlName<OptionButton> kRunwayEndOption{"RadioRUNWAYEND"};
+  static constexpr ControlName<OptionButton> kSpecialOption{"RadioSPECIAL"};
+  static constexpr ControlName<CommandButton> kSubmitButton{"Command1"};
+
  private:
   void submit();
 };
