@@ -96,17 +96,17 @@ void ObstructionScreen::buildDataFrame() {
   Frame& data = *dataFrame_;
 
   const struct {
-    const char* label;
+    std::string_view label;
     const char* caption;
     int field;
     int top;
     int width;
   } rows[] = {
-      {kSurveyDateLabel.text.data(), "Survey Date  mm/dd/yyyy", obstruction::SurveyDate, 300, 1320},
+      {kSurveyDateLabel.text, "Survey Date  mm/dd/yyyy", obstruction::SurveyDate, 300, 1320},
       {"LabelRwyId", "Rwy ID", obstruction::RwyId, 720, 1320},
       {"LabelObject", "Object", obstruction::Object, 1140, 3240}};
   for (const auto& row : rows) {
-    addLabel(&data, row.label, row.caption)
+    addLabel(&data, std::string(row.label), row.caption)
         .place(kLabelLeft, row.top + kLabelDrop, kLabelWidth, kLabelHeight);
     addBox(data, row.field, row.caption, kColumn1, row.top, row.width);
   }
