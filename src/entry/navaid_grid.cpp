@@ -16,10 +16,10 @@ void fillNavaidGrid(Program& program, Grid& grid) {
   grid.setCell(0, 0, "Navaid Description");
   int line = 1;
   for (int row : rows) {
-    std::string description = navaids.cell(row, 15);
-    const std::string& runway = navaids.cell(row, 1);
+    std::string description = navaids.cell(row, navaid::Type);
+    const std::string& runway = navaids.cell(row, navaid::Runway);
     if (!runway.empty()) description += " (Rwy " + runway + ")";
-    const std::string& answer = navaids.cell(row, 11);
+    const std::string& answer = navaids.cell(row, navaid::AssociatedPoint);
     if (answer == "CLPT" || answer == "PP") description += " " + answer;
     grid.setCell(line, 0, std::move(description));
     grid.setCell(line, kRowNumberColumn, std::to_string(row));

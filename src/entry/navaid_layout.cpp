@@ -69,7 +69,6 @@ constexpr NavaidType kVisual[] = {
 };
 // clang-format on
 
-constexpr const char* kAnswerGroup[] = {"LabelPP", "RadioPP", "RadioCLPT", "RadioDEF"};
 }  // namespace
 
 std::span<const NavaidType> electronicNavaidTypes() {
@@ -87,77 +86,82 @@ const NavaidType* findNavaidType(std::span<const NavaidType> types, std::string_
 
 void NavaidScreen::applyNavaidLayout() {
   setElevationCaption(kBaseElevationCaption);
-  const std::string electronic = get<ListBox>("ListElectronic").chosenText();
+  const std::string electronic = get(kElectronicList).chosenText();
   if (const NavaidType* type = findNavaidType(electronicNavaidTypes(), electronic)) {
     applyType(*type);
   }
-  const std::string visual = get<ListBox>("ListVisual").chosenText();
+  const std::string visual = get(kVisualList).chosenText();
   if (const NavaidType* type = findNavaidType(visualNavaidTypes(), visual)) applyType(*type);
 }
 
 void NavaidScreen::applyType(const NavaidType& type) {
   if (!type.distanceCaption.empty()) setDistanceCaption(type.distanceCaption);
   applyKind(type.kind);
-  if (type.hidesPerpendicular) get<OptionButton>("RadioPP").setVisible(false);
-  if (type.hidesCenterline) get<OptionButton>("RadioCLPT").setVisible(false);
+  if (type.hidesPerpendicular) get(kPerpendicularOption).setVisible(false);
+  if (type.hidesCenterline) get(kCenterlineOption).setVisible(false);
   if (!type.elevationCaption.empty()) setElevationCaption(type.elevationCaption);
 }
 
 void NavaidScreen::applyKind(NavaidKind kind) {
   const bool runway = kind == RunwayNavaid || kind == VisualAid;
   const bool identifier = kind == RunwayNavaid || kind == AreaNavaid;
-  get<Label>("LabelRWY").setVisible(runway);
-  get<TextBox>("Text1G").setVisible(runway);
-  get<Label>("LabelID").setVisible(identifier);
-  get<TextBox>("Text2G").setVisible(identifier);
-  for (const char* name : kAnswerGroup) find(name)->setVisible(identifier);
+  get(kRunwayLabel).setVisible(runway);
+  get<TextBox>(boxName(navaid::Runway)).setVisible(runway);
+  get(kIdentifierLabel).setVisible(identifier);
+  get<TextBox>(boxName(navaid::Identifier)).setVisible(identifier);
+  get(kAnswerQuestion).setVisible(identifier);
+  for (const auto option : {kPerpendicularOption, kCenterlineOption, kNoPointOption}) {
+    get(option).setVisible(identifier);
+  }
   if (kind != StarsEntry) {
     // Drops a typed type in favour of the chosen one, without running the
     // STARS handler, which would take the chosen type back.
     emptyingStars_ = true;
-    get<TextBox>("Text15G").setText("");
+    get<TextBox>(boxName(navaid::Type)).setText("");
     emptyingStars_ = false;
   }
 }
 
 void NavaidScreen::electronicChosen() {
-  auto& electronic = get<ListBox>("ListElectronic");
-  if (!electronic.chosenText().empty()) get<ListBox>("ListVisual").choose(0);
+  auto& electronic = get(kElectronicList);
+  if (!electronic.chosenText().empty()) get(kVisualList).choose(0);
   applyNavaidLayout();
-  get<OptionButton>("RadioDEF").setValue(true);
-  get<Frame>("Frame1").setVisible(false);
-  get<Frame>("Frame3").setVisible(true);
+  get(kNoPointOption).setValue(true);
+  get(kDistanceCover).setVisible(false);
+  get(kDistanceFrame).setVisible(true);
 }
 
 void NavaidScreen::visualChosen() {
-  auto& visual = get<ListBox>("ListVisual");
-  if (!visual.chosenText().empty()) get<ListBox>("ListElectronic").choose(0);
+  auto& visual = get(kVisualList);
+  if (!visual.chosenText().empty()) get(kElectronicList).choose(0);
   applyNavaidLayout();
-  get<Frame>("Frame3").setVisible(false);
+  get(kDistanceFrame).setVisible(false);
 }
 
 void NavaidScreen::starsChanged() {
   if (emptyingStars_) return;
-  get<ListBox>("ListVisual").choose(0);
-  get<ListBox>("ListElectronic").choose(0);
+  get(kVisualList).choose(0);
+  get(kElectronicList).choose(0);
   applyKind(StarsEntry);
-  get<Frame>("Frame1").setVisible(false);
+  get(kDistanceCover).setVisible(false);
 }
 
 void NavaidScreen::showAssociatedPoint(bool shown) {
-  get<Frame>("Frame5").setVisible(shown);
-  get<Frame>("Frame4").setVisible(shown);
+  get(kOffsetFrame).setVisible(shown);
+  get(kPointFrame).setVisible(shown);
 }
 
 void NavaidScreen::setDistanceCaption(std::string_view caption) {
-  get<Label>("LabelCenterline").setCaption(std::string(caption));
-  get<TextBox>("Text14G").setCaption(std::string(caption));
+  get(kDistanceCaption).setCaption(std::string(caption));
+  get<TextBox>(boxName(navaid::Distance)).setCaption(std::string(caption));
 }
 
 void NavaidScreen::setElevationCaption(std::string_view caption) {
-  get<Label>("Label299").setCaption(std::string(caption));
-  get<TextBox>("Text9G").setCaption(std::string(caption) + " Orthometric");
-  get<TextBox>("Text10G").setCaption(std::string(caption) + " Ellipsoidal");
+  get(kElevationCaption).setCaption(std::string(caption));
+  get<TextBox>(boxName(navaid::kElevation.orthometric))
+      .setCaption(std::string(caption) + " Orthometric");
+  get<TextBox>(boxName(navaid::kElevation.ellipsoidal))
+      .setCaption(std::string(caption) + " Ellipsoidal");
 }
 
 }  // namespace survey

@@ -4,6 +4,7 @@
 #include "entry/hub_grids.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
+#include "store/schema/navaid_fields.h"
 
 namespace survey {
 
@@ -18,11 +19,15 @@ constexpr int kMinLeft = 2460;
 constexpr int kSecLeft = 3480;
 }  // namespace
 
+std::string NavaidScreen::boxName(int field) {
+  return "Text" + std::to_string(field) + "G";
+}
+
 NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) {
   setSizeTwips(15600, 10620);
   addSurveyTabs(15360);
 
-  auto& frame = add<Frame>("Frame2", nullptr);
+  auto& frame = add(kNavaidFrame, nullptr);
   frame.setCaption("NAVIGATION AIDS");
   frame.place(120, 480, 11400, 9720);
   buildTypeChoosers(frame);
@@ -33,11 +38,11 @@ NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) 
            "Orthometric heights (MSL elevations) shall be referenced to NAVD88.", 240, 9060, 6600);
   addLabel("LabelNAD83", &frame, "Positions and ellipsoidal heights shall be referenced to NAD83.",
            240, 9360, 6600);
-  auto& cancel = add<CommandButton>("Command6", &frame);
+  auto& cancel = add(kCancelButton, &frame);
   cancel.setCaption("Cancel");
   cancel.place(8520, 9120, 1200, 420);
   cancel.onClick = [this] { this->cancel(); };
-  auto& save = add<CommandButton>("Command5", &frame);
+  auto& save = add(kSaveButton, &frame);
   save.setCaption("Save");
   save.place(9960, 9120, 1200, 420);
   save.onClick = [this] { this->save(); };
@@ -48,8 +53,7 @@ NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) 
   status.setCaption("Current survey");
   status.place(0, 10320, 15600, 300);
 
-  // Lies over the distance group until a type is chosen or typed.
-  add<Frame>("Frame1", nullptr)
+  add(kDistanceCover, nullptr)
       .place(11580, 480, 3960, 2160)
       .setSpokenName("Distance, once a navaid type is chosen");
 
@@ -57,17 +61,17 @@ NavaidScreen::NavaidScreen(Program& program) : Screen(program, kName, kCaption) 
   addStandardMenus(*this);
 }
 
-Label& NavaidScreen::addLabel(const std::string& name, Frame* frame, std::string caption, int left,
+Label& NavaidScreen::addLabel(std::string_view name, Frame* frame, std::string caption, int left,
                               int top, int width, int height) {
-  auto& label = add<Label>(name, frame);
+  auto& label = add<Label>(std::string(name), frame);
   label.setCaption(std::move(caption));
   label.place(left, top, width, height);
   return label;
 }
 
-TextBox& NavaidScreen::addBox(const std::string& name, Frame* frame, std::string caption, int left,
-                              int top, int width) {
-  auto& box = add<TextBox>(name, frame);
+TextBox& NavaidScreen::addBox(int field, Frame* frame, std::string caption, int left, int top,
+                              int width) {
+  auto& box = add<TextBox>(boxName(field), frame);
   box.setCaption(std::move(caption));
   box.place(left, top, width, kBoxHeight);
   return box;
@@ -77,28 +81,29 @@ void NavaidScreen::buildTypeChoosers(Frame& frame) {
   // The visual list takes the room the shorter electronic names leave, so that its longest
   // names ("PVASI - Pulsating Visual Approach Slope Indicator") show whole.
   addLabel("LabelElectronic", &frame, " Electronic NAVAIDS", 240, 300, 3990);
-  auto& electronic = add<ListBox>("ListElectronic", &frame);
+  auto& electronic = add(kElectronicList, &frame);
   electronic.setCaption("Electronic NAVAIDS");
   electronic.place(240, 570, 3990, 1500);
   electronic.onChosen = [this] { electronicChosen(); };
 
   addLabel("LabelVisual", &frame, "Visual NAVAIDS", 4350, 300, 4890);
-  auto& visual = add<ListBox>("ListVisual", &frame);
+  auto& visual = add(kVisualList, &frame);
   visual.setCaption("Visual NAVAIDS");
   visual.place(4350, 570, 4890, 1500);
   visual.onChosen = [this] { visualChosen(); };
 
   addLabel("LabelStars", &frame, "STARS", 9360, 300, 1800);
-  addBox("Text15G", &frame, "STARS", 9360, 570, 1800).onChange = [this] { starsChanged(); };
+  addBox(navaid::Type, &frame, "STARS", 9360, 570, 1800).onChange = [this] { starsChanged(); };
 }
 
 void NavaidScreen::buildNavaidFields(Frame& frame) {
   addLabel("LabelDate", &frame, "Survey Date  mm/dd/yyyy", 240, 2220 + kLabelDrop, 2700);
-  addBox("Text18G", &frame, "Survey Date  mm/dd/yyyy", 3000, 2220, 1320);
-  addLabel("LabelRWY", &frame, "Runway", 4560, 2220 + kLabelDrop, 780);
-  addBox("Text1G", &frame, "Runway", 5400, 2220, 1080);
-  addLabel("LabelID", &frame, "NAVAID or ILS/MLS Identifier", 6720, 2220 + kLabelDrop, 3000);
-  addBox("Text2G", &frame, "NAVAID or ILS/MLS Identifier", 9840, 2220, 1320);
+  addBox(navaid::SurveyDate, &frame, "Survey Date  mm/dd/yyyy", 3000, 2220, 1320);
+  addLabel(kRunwayLabel.text, &frame, "Runway", 4560, 2220 + kLabelDrop, 780);
+  addBox(navaid::Runway, &frame, "Runway", 5400, 2220, 1080);
+  addLabel(kIdentifierLabel.text, &frame, "NAVAID or ILS/MLS Identifier", 6720, 2220 + kLabelDrop,
+           3000);
+  addBox(navaid::Identifier, &frame, "NAVAID or ILS/MLS Identifier", 9840, 2220, 1320);
 
   addLabel("LabelGeodetic", &frame, "Geodetic Coordinates at Center of NAVAID", 240, 2760, 4800)
       .setToolTip("Report Value to the nearest 0.0001 second");
@@ -109,60 +114,63 @@ void NavaidScreen::buildNavaidFields(Frame& frame) {
   const struct {
     const char* row;
     int top;
-    const char* boxes[3];
-    const char* direction;
-  } rows[] = {{"Latitude", 3330, {"Text3G", "Text4G", "Text5G"}, "LabelLatDir1"},
-              {"Longitude", 3720, {"Text6G", "Text7G", "Text8G"}, "LabelLonDir1"}};
+    CoordinateFields boxes;
+    ControlName<Label> direction;
+  } rows[] = {{"Latitude", 3330, navaid::kPosition.latitude, kLatitudeHemisphere},
+              {"Longitude", 3720, navaid::kPosition.longitude, kLongitudeHemisphere}};
   for (const auto& row : rows) {
     addLabel(std::string("Label") + row.row, &frame, row.row, 240, row.top + kLabelDrop, 1080);
     const std::string prefix = std::string("Geodetic Coordinates at Center of NAVAID ") + row.row;
-    addBox(row.boxes[0], &frame, prefix + " Deg", kDegLeft, row.top, 900);
-    addBox(row.boxes[1], &frame, prefix + " Min", kMinLeft, row.top, 900);
-    addBox(row.boxes[2], &frame, prefix + " Sec", kSecLeft, row.top, 1320);
-    addLabel(row.direction, &frame, "", 4920, row.top + kLabelDrop, 360)
+    addBox(row.boxes.degrees, &frame, prefix + " Deg", kDegLeft, row.top, 900);
+    addBox(row.boxes.minutes, &frame, prefix + " Min", kMinLeft, row.top, 900);
+    addBox(row.boxes.seconds, &frame, prefix + " Sec", kSecLeft, row.top, 1320);
+    addLabel(row.direction.text, &frame, "", 4920, row.top + kLabelDrop, 360)
         .setToolTip(std::string(row.row) + " hemisphere");
   }
 
   addLabel("LabelOrtho1", &frame, "Orthometric", 5520, 4170, 1200);
   addLabel("LabelEllip1", &frame, "Ellipsoidal", 7200, 4170, 1200);
-  addLabel("Label299", &frame, std::string(kBaseElevationCaption), 240, 4440 + kLabelDrop, 5160)
+  addLabel(kElevationCaption.text, &frame, std::string(kBaseElevationCaption), 240,
+           4440 + kLabelDrop, 5160)
       .setToolTip(kResolutionTip);
   addLabel("LabelElevationHint", &frame, "(00000.0)", 240, 4740, 1200);
-  addBox("Text9G", &frame, "", 5520, 4440, 1200);
+  addBox(navaid::kElevation.orthometric, &frame, "", 5520, 4440, 1200);
   addLabel("LabelFt9", &frame, "Ft", 6780, 4440 + kLabelDrop, 300);
-  addBox("Text10G", &frame, "", 7200, 4440, 1200);
+  addBox(navaid::kElevation.ellipsoidal, &frame, "", 7200, 4440, 1200);
   addLabel("LabelFt10", &frame, "Ft", 8460, 4440 + kLabelDrop, 300);
   setElevationCaption(kBaseElevationCaption);
 }
 
 void NavaidScreen::buildAnswer(Frame& frame) {
-  addLabel("LabelPP", &frame, "Is there an Associated Perpendicular or Centerline Point?", 240,
-           5100, 5400)
+  addLabel(kAnswerQuestion.text, &frame,
+           "Is there an Associated Perpendicular or Centerline Point?", 240, 5100, 5400)
       .setToolTip(kResolutionTip);
-  auto& pp = addOption("RadioPP", &frame, "Yes, there is a Perpendicular Point");
+  auto& pp = addOption(std::string(kPerpendicularOption.text), &frame,
+                       "Yes, there is a Perpendicular Point");
   pp.place(240, 5400, 3600, 285);
   pp.onClick = [this] { showAssociatedPoint(true); };
-  auto& clpt = addOption("RadioCLPT", &frame, "Yes, there is a Centerline Point");
+  auto& clpt =
+      addOption(std::string(kCenterlineOption.text), &frame, "Yes, there is a Centerline Point");
   clpt.place(3960, 5400, 3360, 285);
   clpt.onClick = [this] { showAssociatedPoint(true); };
-  auto& no = addOption("RadioDEF", &frame, "No");
+  auto& no = addOption(std::string(kNoPointOption.text), &frame, "No");
   no.place(7440, 5400, 900, 285);
   no.onClick = [this] { showAssociatedPoint(false); };
 
-  auto& offset = add<Frame>("Frame5", &frame);
+  auto& offset = add(kOffsetFrame, &frame);
   offset.setCaption("Offset Direction");
   offset.place(240, 5820, 10920, 900);
   auto& text = addLabel("LabelOffset", &offset,
                         "Offset Direction L (LEFT) or R (RIGHT) is relative to an observer facing "
                         "forward in a landing aircraft.",
                         120, 270, 8400, 510);
-  auto& sides = add<ListBox>("ListLR", &offset);
+  auto& sides = add(kSideList, &offset);
   sides.setCaption(text.caption());
   sides.place(8760, 270, 900, 510);
 }
 
 void NavaidScreen::buildAssociatedPoint(Frame& frame) {
-  auto& point = add<Frame>("Frame4", &frame);
+  auto& point = add(kPointFrame, &frame);
   point.setCaption("Associated Perpendicular or Centerline Point");
   point.place(240, 6840, 10920, 2100);
   addLabel("LabelDeg2", &point, "Deg", kDegLeft, 270, 900);
@@ -172,34 +180,36 @@ void NavaidScreen::buildAssociatedPoint(Frame& frame) {
     const char* row;
     const char* label;
     int top;
-    const char* boxes[3];
-  } rows[] = {{"Latitude", "LabelLatitude2", 540, {"Text20G", "Text21G", "Text22G"}},
-              {"Longitude", "LabelLongitude2", 930, {"Text23G", "Text24G", "Text25G"}}};
+    CoordinateFields boxes;
+  } rows[] = {{"Latitude", "LabelLatitude2", 540, navaid::kAssociatedPosition.latitude},
+              {"Longitude", "LabelLongitude2", 930, navaid::kAssociatedPosition.longitude}};
   for (const auto& row : rows) {
     addLabel(row.label, &point, row.row, 240, row.top + kLabelDrop, 1080);
     const std::string prefix = std::string("Associated Point ") + row.row;
-    addBox(row.boxes[0], &point, prefix + " Deg", kDegLeft, row.top, 900);
-    addBox(row.boxes[1], &point, prefix + " Min", kMinLeft, row.top, 900);
-    addBox(row.boxes[2], &point, prefix + " Sec", kSecLeft, row.top, 1320);
+    addBox(row.boxes.degrees, &point, prefix + " Deg", kDegLeft, row.top, 900);
+    addBox(row.boxes.minutes, &point, prefix + " Min", kMinLeft, row.top, 900);
+    addBox(row.boxes.seconds, &point, prefix + " Sec", kSecLeft, row.top, 1320);
   }
   addLabel("LabelPointHint", &point, "(dd mm ss.ssss)", 4920, 540 + kLabelDrop, 1560);
   addLabel("LabelOrtho2", &point, "Orthometric", 1440, 1320, 1200);
   addLabel("LabelEllip2", &point, "Ellipsoidal", 3120, 1320, 1200);
   addLabel("LabelElevation2", &point, "Elevation", 240, 1590 + kLabelDrop, 1080)
       .setToolTip(kResolutionTip);
-  addBox("Text26G", &point, "Associated Point Elevation Orthometric", 1440, 1590, 1200);
+  addBox(navaid::kAssociatedElevation.orthometric, &point, "Associated Point Elevation Orthometric",
+         1440, 1590, 1200);
   addLabel("LabelFt26", &point, "Ft", 2700, 1590 + kLabelDrop, 300);
-  addBox("Text27G", &point, "Associated Point Elevation Ellipsoidal", 3120, 1590, 1200);
+  addBox(navaid::kAssociatedElevation.ellipsoidal, &point, "Associated Point Elevation Ellipsoidal",
+         3120, 1590, 1200);
   addLabel("LabelFt27", &point, "Ft", 4380, 1590 + kLabelDrop, 300);
 }
 
 void NavaidScreen::buildDistance() {
-  auto& caption = addLabel("LabelCenterline", nullptr, "", 11640, 600, 3840, 510);
+  auto& caption = addLabel(kDistanceCaption.text, nullptr, "", 11640, 600, 3840, 510);
   caption.setToolTip(kResolutionTip);
-  auto& box = add<Frame>("Frame3", nullptr);
+  auto& box = add(kDistanceFrame, nullptr);
   box.setCaption("Distance");
   box.place(11640, 1200, 2400, 660);
-  addBox("Text14G", &box, "", 120, 270, 1500);
+  addBox(navaid::Distance, &box, "", 120, 270, 1500);
   addLabel("LabelFt14", &box, "Ft", 1740, 270 + kLabelDrop, 300);
   setDistanceCaption(kAlongCenterlineCaption);
   addLabel("LabelDistanceHint", nullptr, "(000000)", 11640, 1920, 1200);
@@ -211,35 +221,33 @@ void NavaidScreen::buildDistance() {
 
 void NavaidScreen::attachChecks() {
   Dialogs& dialogs = program().dialogs;
-  for (const char* name : {"Text3G", "Text20G"}) {
-    attachDmsCheck(dialogs, get<TextBox>(name), DmsKind::DegLat);
+  auto box = [this](int field) -> TextBox& { return get<TextBox>(boxName(field)); };
+  for (const PositionFields& position : {navaid::kPosition, navaid::kAssociatedPosition}) {
+    attachDmsCheck(dialogs, box(position.latitude.degrees), DmsKind::DegLat);
+    attachDmsCheck(dialogs, box(position.longitude.degrees), DmsKind::Deg);
+    attachDmsCheck(dialogs, box(position.latitude.minutes), DmsKind::Min);
+    attachDmsCheck(dialogs, box(position.longitude.minutes), DmsKind::Min);
+    attachSecondsCheck(dialogs, box(position.latitude.seconds), 7, 4);
+    attachSecondsCheck(dialogs, box(position.longitude.seconds), 7, 4);
   }
-  for (const char* name : {"Text6G", "Text23G"}) {
-    attachDmsCheck(dialogs, get<TextBox>(name), DmsKind::Deg);
+  for (const ElevationFields& elevation : {navaid::kElevation, navaid::kAssociatedElevation}) {
+    attachNumberCheck(dialogs, box(elevation.orthometric), 7, 1);
+    attachNumberCheck(dialogs, box(elevation.ellipsoidal), 7, 1);
   }
-  for (const char* name : {"Text4G", "Text7G", "Text21G", "Text24G"}) {
-    attachDmsCheck(dialogs, get<TextBox>(name), DmsKind::Min);
-  }
-  for (const char* name : {"Text5G", "Text8G", "Text22G", "Text25G"}) {
-    attachSecondsCheck(dialogs, get<TextBox>(name), 7, 4);
-  }
-  for (const char* name : {"Text9G", "Text10G", "Text26G", "Text27G"}) {
-    attachNumberCheck(dialogs, get<TextBox>(name), 7, 1);
-  }
-  attachNumberCheck(dialogs, get<TextBox>("Text14G"), 6, 0);
+  attachNumberCheck(dialogs, box(navaid::Distance), 6, 0);
 }
 
 void NavaidScreen::fillNavaidLists() {
-  auto& sides = get<ListBox>("ListLR");
+  auto& sides = get(kSideList);
   sides.clear();
   sides.add("L");
   sides.add("R");
   const struct {
-    const char* list;
+    ControlName<ListBox> list;
     std::span<const NavaidType> types;
-  } lists[] = {{"ListElectronic", electronicNavaidTypes()}, {"ListVisual", visualNavaidTypes()}};
+  } lists[] = {{kElectronicList, electronicNavaidTypes()}, {kVisualList, visualNavaidTypes()}};
   for (const auto& [name, types] : lists) {
-    auto& list = get<ListBox>(name);
+    auto& list = get(name);
     list.clear();
     list.add("");
     for (const auto& type : types) list.add(std::string(type.item));
@@ -249,8 +257,8 @@ void NavaidScreen::fillNavaidLists() {
 void NavaidScreen::load() {
   fillNavaidLists();
   const CurrentSurvey& current = program().current();
-  get<Label>("LabelLatDir1").setCaption(current.latitudeHemisphere);
-  get<Label>("LabelLonDir1").setCaption(current.longitudeHemisphere);
+  get(kLatitudeHemisphere).setCaption(current.latitudeHemisphere);
+  get(kLongitudeHemisphere).setCaption(current.longitudeHemisphere);
   setBoldTextBoxes(*this);
   showSurveyInStatusBar(*this);
   fillHubNavaidGrid(program());
@@ -258,7 +266,7 @@ void NavaidScreen::load() {
 }
 
 void NavaidScreen::afterShow() {
-  get<TextBox>("Text18G").setText(program().current().surveyDate);
+  get<TextBox>(boxName(navaid::SurveyDate)).setText(program().current().surveyDate);
 }
 
 }  // namespace survey

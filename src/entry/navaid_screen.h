@@ -8,6 +8,7 @@
 #include "entry/navaid_types.h"
 #include "shell/record_screen.h"
 #include "shell/screen.h"
+#include "store/schema/navaid_fields.h"
 #include "store/survey_store.h"
 
 namespace survey {
@@ -16,6 +17,31 @@ class NavaidScreen : public Screen, public RecordScreen {
  public:
   static constexpr const char* kName = "FormGS";
   static constexpr const char* kCaption = "Part C: NAVAID Information";
+
+  static constexpr ControlName<Frame> kNavaidFrame{"Frame2"};
+  static constexpr ControlName<ListBox> kElectronicList{"ListElectronic"};
+  static constexpr ControlName<ListBox> kVisualList{"ListVisual"};
+  static constexpr ControlName<ListBox> kSideList{"ListLR"};
+  static constexpr ControlName<OptionButton> kPerpendicularOption{"RadioPP"};
+  static constexpr ControlName<OptionButton> kCenterlineOption{"RadioCLPT"};
+  static constexpr ControlName<OptionButton> kNoPointOption{"RadioDEF"};
+  static constexpr ControlName<Label> kAnswerQuestion{"LabelPP"};
+  static constexpr ControlName<Frame> kOffsetFrame{"Frame5"};
+  static constexpr ControlName<Frame> kPointFrame{"Frame4"};
+  static constexpr ControlName<Frame> kDistanceFrame{"Frame3"};
+  // Lies over the distance group until a type is chosen or typed.
+  static constexpr ControlName<Frame> kDistanceCover{"Frame1"};
+  static constexpr ControlName<Label> kRunwayLabel{"LabelRWY"};
+  static constexpr ControlName<Label> kIdentifierLabel{"LabelID"};
+  static constexpr ControlName<Label> kDistanceCaption{"LabelCenterline"};
+  static constexpr ControlName<Label> kElevationCaption{"Label299"};
+  static constexpr ControlName<Label> kLatitudeHemisphere{"LabelLatDir1"};
+  static constexpr ControlName<Label> kLongitudeHemisphere{"LabelLonDir1"};
+  static constexpr ControlName<CommandButton> kSaveButton{"Command5"};
+  static constexpr ControlName<CommandButton> kCancelButton{"Command6"};
+
+  // The text box of a navaid field: "Text15G" for the typed (STARS) type.
+  static std::string boxName(int field);
 
   explicit NavaidScreen(Program& program);
 
@@ -36,10 +62,9 @@ class NavaidScreen : public Screen, public RecordScreen {
   void buildDistance();
   void attachChecks();
   void fillNavaidLists();
-  Label& addLabel(const std::string& name, Frame* frame, std::string caption, int left, int top,
+  Label& addLabel(std::string_view name, Frame* frame, std::string caption, int left, int top,
                   int width, int height = 255);
-  TextBox& addBox(const std::string& name, Frame* frame, std::string caption, int left, int top,
-                  int width);
+  TextBox& addBox(int field, Frame* frame, std::string caption, int left, int top, int width);
 
   // Layouts by type (navaid_layout.cpp).
   void electronicChosen();

@@ -5,17 +5,32 @@
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
+#include "store/schema/airport_fields.h"
 
 namespace survey {
 
 namespace {
 // Fields written from the box of the same number.
-constexpr int kBoxFields[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
-                              14, 18, 20, 21, 22, 23, 24, 25, 26, 27};
-
-std::string boxName(int field) {
-  return "Text" + std::to_string(field) + "G";
-}
+constexpr int kBoxFields[] = {navaid::Runway,
+                              navaid::Identifier,
+                              navaid::kPosition.latitude.degrees,
+                              navaid::kPosition.latitude.minutes,
+                              navaid::kPosition.latitude.seconds,
+                              navaid::kPosition.longitude.degrees,
+                              navaid::kPosition.longitude.minutes,
+                              navaid::kPosition.longitude.seconds,
+                              navaid::kElevation.orthometric,
+                              navaid::kElevation.ellipsoidal,
+                              navaid::Distance,
+                              navaid::SurveyDate,
+                              navaid::kAssociatedPosition.latitude.degrees,
+                              navaid::kAssociatedPosition.latitude.minutes,
+                              navaid::kAssociatedPosition.latitude.seconds,
+                              navaid::kAssociatedPosition.longitude.degrees,
+                              navaid::kAssociatedPosition.longitude.minutes,
+                              navaid::kAssociatedPosition.longitude.seconds,
+                              navaid::kAssociatedElevation.orthometric,
+                              navaid::kAssociatedElevation.ellipsoidal};
 
 // The first item whose text is exactly the given text.
 std::optional<int> itemIndex(const ListBox& list, const std::string& text) {
@@ -31,24 +46,24 @@ AirportScreen* existingAirportScreen(Program& program) {
 }  // namespace
 
 std::string NavaidScreen::chosenType() const {
-  std::string type = get<ListBox>("ListElectronic").chosenText();
-  if (type.empty()) type = get<ListBox>("ListVisual").chosenText();
-  if (type.empty()) type = get<TextBox>("Text15G").text();
+  std::string type = get(kElectronicList).chosenText();
+  if (type.empty()) type = get(kVisualList).chosenText();
+  if (type.empty()) type = get<TextBox>(boxName(navaid::Type)).text();
   return type;
 }
 
 std::string NavaidScreen::chosenAnswer() const {
-  if (get<OptionButton>("RadioCLPT").value()) return "CLPT";
-  if (get<OptionButton>("RadioPP").value()) return "PP";
+  if (get(kCenterlineOption).value()) return "CLPT";
+  if (get(kPerpendicularOption).value()) return "PP";
   return "NAVAID";
 }
 
 FieldValues NavaidScreen::screenValues() const {
   FieldValues values;
   for (int field : kBoxFields) values.emplace_back(field, get<TextBox>(boxName(field)).text());
-  values.emplace_back(11, chosenAnswer());
-  values.emplace_back(13, get<ListBox>("ListLR").chosenText());
-  values.emplace_back(15, chosenType());
+  values.emplace_back(navaid::AssociatedPoint, chosenAnswer());
+  values.emplace_back(navaid::OffsetDirection, get(kSideList).chosenText());
+  values.emplace_back(navaid::Type, chosenType());
   return values;
 }
 
@@ -64,7 +79,8 @@ bool NavaidScreen::submitNavaid() {
       program.tell(added.error);
       return false;
     }
-    store.updateRow(TableKind::Navaid, added.row, {{19, numberCell(added.row)}});
+    store.updateRow(TableKind::Navaid, added.row,
+                    {{navaid::kRecordNumberField, numberCell(added.row)}});
     program.tell("Navaid Information Successfully Added");
   } else if (current.navaidMode == "E") {
     const int row = current.navaidRow;
@@ -77,8 +93,8 @@ bool NavaidScreen::submitNavaid() {
     store.updateRow(TableKind::Navaid, row, screenValues());
     program.tell("Navaid Information Successfully Changed");
   }
-  get<CommandButton>("Command5").setEnabled(false);
-  get<CommandButton>("Command6").setEnabled(false);
+  get(kSaveButton).setEnabled(false);
+  get(kCancelButton).setEnabled(false);
   if (AirportScreen* airport = existingAirportScreen(program)) airport->updateHubButtons();
   return true;
 }
@@ -106,36 +122,38 @@ void NavaidScreen::loadRecord() {
   const int row = program.current().navaidRow;
 
   const int surveyRow = store.findSurveyRow(program.current().surveyKey);
-  const bool locked = store.airports().cell(surveyRow, 41) == "CERTIFIED2";
-  get<CommandButton>("Command5").setEnabled(!locked);
-  get<CommandButton>("Command6").setEnabled(!locked);
+  const bool locked = store.airports().cell(surveyRow, airport::Status) == "CERTIFIED2";
+  get(kSaveButton).setEnabled(!locked);
+  get(kCancelButton).setEnabled(!locked);
 
   if (navaids.count() >= 1) {
-    for (int field = 1; field <= 27; ++field) loadField(navaids, row, field);
-    const std::string& answer = navaids.cell(row, 11);
-    const char* option = answer == "PP" ? "RadioPP" : answer == "CLPT" ? "RadioCLPT" : "RadioDEF";
-    get<OptionButton>(option).setValue(true);
+    for (int field = 1; field <= navaid::kWrittenFields; ++field) loadField(navaids, row, field);
+    const std::string& answer = navaids.cell(row, navaid::AssociatedPoint);
+    const auto option = answer == "PP"     ? kPerpendicularOption
+                        : answer == "CLPT" ? kCenterlineOption
+                                           : kNoPointOption;
+    get(option).setValue(true);
   }
-  get<TextBox>("Text18G").setText(navaids.cell(row, 18));
+  get<TextBox>(boxName(navaid::SurveyDate)).setText(navaids.cell(row, navaid::SurveyDate));
 }
 
 void NavaidScreen::loadField(const Table& navaids, int row, int field) {
   const std::string value = navaids.cell(row, field);
-  if (field == 13) {
-    auto& sides = get<ListBox>("ListLR");
+  if (field == navaid::OffsetDirection) {
+    auto& sides = get(kSideList);
     if (const auto index = itemIndex(sides, value)) sides.choose(index);
     return;
   }
-  if (field == 15) {
+  if (field == navaid::Type) {
     // The type's list chooses it, as the user would; a type in neither list was typed.
-    for (const char* name : {"ListElectronic", "ListVisual"}) {
-      auto& list = get<ListBox>(name);
+    for (const auto name : {kElectronicList, kVisualList}) {
+      auto& list = get(name);
       if (const auto index = itemIndex(list, value)) {
         list.choose(index);
         return;
       }
     }
-    get<TextBox>("Text15G").setText(value);
+    get<TextBox>(boxName(navaid::Type)).setText(value);
     return;
   }
   if (auto* box = dynamic_cast<TextBox*>(find(boxName(field)))) box->setText(value);

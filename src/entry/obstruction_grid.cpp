@@ -24,17 +24,17 @@ void fillObstructionGrid(Program& program, Grid& grid) {
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const int row = rows[k];
     const int gridRow = static_cast<int>(k) + 1;
-    const std::string& runway = obstructions.cell(row, 1);
+    const std::string& runway = obstructions.cell(row, obstruction::RwyId);
     text.clear();
-    text.append(obstructions.cell(row, 2))
+    text.append(obstructions.cell(row, obstruction::Object))
         .append(" (")
         .append(runway)
         .append(") ")
-        .append(obstructions.cell(row, 3))
+        .append(obstructions.cell(row, obstruction::LatitudeDegrees))
         .append("-")
-        .append(obstructions.cell(row, 4))
+        .append(obstructions.cell(row, obstruction::LatitudeMinutes))
         .append("-")
-        .append(obstructions.cell(row, 5));
+        .append(obstructions.cell(row, obstruction::LatitudeSeconds));
     grid.setCell(gridRow, 0, text);
     grid.setCell(gridRow, 1, runway);
     grid.setCell(gridRow, kRowNumberColumn, std::to_string(row));

@@ -72,17 +72,18 @@ std::optional<FieldValues> obstructionOf(std::string_view line) {
   if (!elevation) return std::nullopt;
   const std::string_view latitude = items[1];
   const std::string_view longitude = items[2];
-  return FieldValues{{1, kListRunway},
-                     {2, listObject(items[0])},
-                     {3, cut(latitude, 0, 2)},
-                     {4, cut(latitude, 2, 2)},
-                     {5, std::string(trimmed(cut(latitude, 4, 5)))},
-                     {6, cut(longitude, 0, 3)},
-                     {7, cut(longitude, 3, 2)},
-                     {8, std::string(trimmed(cut(longitude, 5, 5)))},
-                     {9, std::to_string(*elevation)},
-                     {21, kAreaNavPrecisionSurface},
-                     {23, kListSurveyDate}};
+  using namespace obstruction;
+  return FieldValues{{RwyId, kListRunway},
+                     {Object, listObject(items[0])},
+                     {LatitudeDegrees, cut(latitude, 0, 2)},
+                     {LatitudeMinutes, cut(latitude, 2, 2)},
+                     {LatitudeSeconds, std::string(trimmed(cut(latitude, 4, 5)))},
+                     {LongitudeDegrees, cut(longitude, 0, 3)},
+                     {LongitudeMinutes, cut(longitude, 3, 2)},
+                     {LongitudeSeconds, std::string(trimmed(cut(longitude, 5, 5)))},
+                     {TopElevationOrthometric, std::to_string(*elevation)},
+                     {Surface, kAreaNavPrecisionSurface},
+                     {SurveyDate, kListSurveyDate}};
 }
 
 std::string plural(int count, const char* one, const char* many) {
@@ -148,7 +149,8 @@ void importObstructionList(Program& program) {
                   " and the lines after it were not imported.";
         break;
       }
-      program.store.updateRow(TableKind::Obstruction, added.row, {{25, numberCell(added.row)}});
+      program.store.updateRow(TableKind::Obstruction, added.row,
+                              {{obstruction::kRecordNumberField, numberCell(added.row)}});
       ++imported;
     }
   }

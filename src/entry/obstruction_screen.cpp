@@ -37,6 +37,10 @@ constexpr int kStatusHeight = 330;
 
 }  // namespace
 
+std::string ObstructionScreen::boxName(int field) {
+  return "Text" + std::to_string(field) + "O";
+}
+
 ObstructionScreen::ObstructionScreen(Program& program) : Screen(program, kName, kCaption) {
   setSizeTwips(kScreenWidth, kStatusTop + kStatusHeight);
   tabs_ = &addSurveyTabs(kFrameWidth);
@@ -64,21 +68,21 @@ Label& ObstructionScreen::addLabel(Frame* frame, std::string name, std::string c
   return label;
 }
 
-TextBox& ObstructionScreen::addBox(Frame& frame, std::string name, std::string caption, int left,
-                                   int top, int width) {
-  auto& box = add<TextBox>(std::move(name), &frame);
+TextBox& ObstructionScreen::addBox(Frame& frame, int field, std::string caption, int left, int top,
+                                   int width) {
+  auto& box = add<TextBox>(boxName(field), &frame);
   box.setCaption(std::move(caption));
   box.place(left, top, width, kBoxHeight);
   return box;
 }
 
 void ObstructionScreen::buildSurfaceFrame() {
-  auto& frame = add<Frame>("FrameNavLO", nullptr);
+  auto& frame = add(kSurfaceFrame, nullptr);
   frame.setCaption("OBSTRUCTION DATA ");
   frame.place(120, kSurfaceFrameTop, kFrameWidth, kSurfaceFrameHeight);
   addLabel(&frame, "LabelSurface", "Obstruction Identification Surface")
       .place(kLabelLeft, 270, 4000, kLabelHeight);
-  surfaces_ = &add<ListBox>("ListObsSurface", &frame);
+  surfaces_ = &add(kSurfaceList, &frame);
   surfaces_->setCaption("Obstruction Identification Surface");
   surfaces_->place(kLabelLeft, 540, kFrameWidth - 240, 1500);
   surfaces_->setHeightTwips(1500);
@@ -86,37 +90,37 @@ void ObstructionScreen::buildSurfaceFrame() {
 }
 
 void ObstructionScreen::buildDataFrame() {
-  dataFrame_ = &add<Frame>("Frame1", nullptr);
+  dataFrame_ = &add(kDataFrame, nullptr);
   dataFrame_->setSpokenName("Obstruction position, elevations and accuracy");
   dataFrame_->place(120, kDataFrameTop, kFrameWidth, kDataFrameHeight);
   Frame& data = *dataFrame_;
 
   const struct {
-    const char* label;
+    std::string_view label;
     const char* caption;
-    const char* box;
+    int field;
     int top;
     int width;
-  } rows[] = {{"LabelSurveyDate", "Survey Date  mm/dd/yyyy", "Text23O", 300, 1320},
-              {"LabelRwyId", "Rwy ID", "Text1O", 720, 1320},
-              {"LabelObject", "Object", "Text2O", 1140, 3240}};
+  } rows[] = {
+      {kSurveyDateLabel.text, "Survey Date  mm/dd/yyyy", obstruction::SurveyDate, 300, 1320},
+      {"LabelRwyId", "Rwy ID", obstruction::RwyId, 720, 1320},
+      {"LabelObject", "Object", obstruction::Object, 1140, 3240}};
   for (const auto& row : rows) {
-    addLabel(&data, row.label, row.caption)
+    addLabel(&data, std::string(row.label), row.caption)
         .place(kLabelLeft, row.top + kLabelDrop, kLabelWidth, kLabelHeight);
-    addBox(data, row.box, row.caption, kColumn1, row.top, row.width);
+    addBox(data, row.field, row.caption, kColumn1, row.top, row.width);
   }
-  get<Label>("LabelSurveyDate")
-      .setToolTip("Also referred to as Verification Date in UDDF documentation");
+  get(kSurveyDateLabel).setToolTip("Also referred to as Verification Date in UDDF documentation");
 
   buildPositionRows(data);
   buildHeightRows(data);
   buildAccuracyRows(data);
 
-  cancel_ = &add<CommandButton>("CommandCancelOBS", &data);
+  cancel_ = &add(kCancelButton, &data);
   cancel_->setCaption("Cancel");
   cancel_->place(8400, 5160, 1200, 420);
   cancel_->onClick = [this] { cancel(); };
-  submit_ = &add<CommandButton>("CommandSubmitOBS", &data);
+  submit_ = &add(kSaveButton, &data);
   submit_->setCaption("Save");
   submit_->place(9720, 5160, 1200, 420);
   submit_->onClick = [this] { save(); };
@@ -124,9 +128,9 @@ void ObstructionScreen::buildDataFrame() {
 
 void ObstructionScreen::buildPositionRows(Frame& data) {
   constexpr int kHeadsTop = 1590;
-  addLabel(&data, "LabelGeodetic", "Geodetic Coordinates")
+  addLabel(&data, std::string(kGeodeticLabel.text), "Geodetic Coordinates")
       .setToolTip("Report accuracy to the 0.0001 seconds.");
-  get<Label>("LabelGeodetic").place(kLabelLeft, kHeadsTop, 2160, kLabelHeight);
+  get(kGeodeticLabel).place(kLabelLeft, kHeadsTop, 2160, kLabelHeight);
   addLabel(&data, "LabelGeodeticHint", "(ddd mm ss.ss)").place(2280, kHeadsTop, 1620, kLabelHeight);
   addLabel(&data, "LabelDeg", "Deg").place(kColumn1, kHeadsTop, 720, kLabelHeight);
   addLabel(&data, "LabelMin", "Min").place(kColumn2, kHeadsTop, 720, kLabelHeight);
@@ -135,20 +139,22 @@ void ObstructionScreen::buildPositionRows(Frame& data) {
   const struct {
     const char* label;
     const char* caption;
-    int first;  // the degrees field; minutes and seconds follow
-    const char* direction;
+    CoordinateFields boxes;
+    ControlName<Label> direction;
     int top;
-  } rows[] = {{"LabelLatitude", "Latitude", 3, "LabelLatDir1", 1920},
-              {"LabelLongitude", "Longitude", 6, "LabelLonDir1", 2340}};
+  } rows[] = {
+      {"LabelLatitude", "Latitude", obstruction::kPosition.latitude, kLatitudeHemisphere, 1920},
+      {"LabelLongitude", "Longitude", obstruction::kPosition.longitude, kLongitudeHemisphere,
+       2340}};
   for (const auto& row : rows) {
     const std::string caption = row.caption;
     addLabel(&data, row.label, caption)
         .place(kLabelLeft, row.top + kLabelDrop, kLabelWidth, kLabelHeight);
-    const auto name = [&](int offset) { return "Text" + std::to_string(row.first + offset) + "O"; };
-    addBox(data, name(0), caption + " Deg", kColumn1, row.top, 720);
-    addBox(data, name(1), caption + " Min", kColumn2, row.top, 720);
-    addBox(data, name(2), caption + " Sec", kColumn3, row.top, 1080);
-    addLabel(&data, row.direction, "").place(kColumn4, row.top + kLabelDrop, 360, kLabelHeight);
+    addBox(data, row.boxes.degrees, caption + " Deg", kColumn1, row.top, 720);
+    addBox(data, row.boxes.minutes, caption + " Min", kColumn2, row.top, 720);
+    addBox(data, row.boxes.seconds, caption + " Sec", kColumn3, row.top, 1080);
+    addLabel(&data, std::string(row.direction.text), "")
+        .place(kColumn4, row.top + kLabelDrop, 360, kLabelHeight);
   }
 }
 
@@ -164,24 +170,28 @@ void ObstructionScreen::buildHeightRows(Frame& data) {
       .place(kLabelLeft, kTopRow + kLabelDrop, kLabelWidth, kLabelHeight);
   addLabel(&data, "LabelTopElevationHint", "(00000)")
       .place(kHintLeft, kTopRow + kLabelDrop, 780, kLabelHeight);
-  addBox(data, "Text9O", "Top Elevation of Object Orthometric", kColumn1, kTopRow, 1080);
+  addBox(data, obstruction::kTopElevation.orthometric, "Top Elevation of Object Orthometric",
+         kColumn1, kTopRow, 1080);
   addLabel(&data, "LabelFt1", "Ft")
       .place(kColumn1 + kFtOffset, kTopRow + kLabelDrop, 360, kLabelHeight);
-  addBox(data, "Text10O", "Top Elevation of Object Ellipsoidal", kColumn3, kTopRow, 1080);
+  addBox(data, obstruction::kTopElevation.ellipsoidal, "Top Elevation of Object Ellipsoidal",
+         kColumn3, kTopRow, 1080);
   addLabel(&data, "LabelFt2", "Ft")
       .place(kColumn3 + kFtOffset, kTopRow + kLabelDrop, 360, kLabelHeight);
 
   constexpr const char* kResolution = "Resolution 1 foot";
-  addLabel(&data, "LabelAgl", "Above Ground Elevation (AGL)").setToolTip(kResolution);
-  get<Label>("LabelAgl").place(kLabelLeft, kAglRow + kLabelDrop, kLabelWidth, kLabelHeight);
+  addLabel(&data, std::string(kAglLabel.text), "Above Ground Elevation (AGL)")
+      .setToolTip(kResolution);
+  get(kAglLabel).place(kLabelLeft, kAglRow + kLabelDrop, kLabelWidth, kLabelHeight);
   addLabel(&data, "LabelAglHint", "(00000)")
       .place(kHintLeft, kAglRow + kLabelDrop, 780, kLabelHeight);
-  addBox(data, "Text12O", "Above Ground Elevation (AGL)", kColumn1, kAglRow, 1080);
+  addBox(data, obstruction::AboveGroundElevation, "Above Ground Elevation (AGL)", kColumn1, kAglRow,
+         1080);
   addLabel(&data, "LabelFt3", "Ft")
       .place(kColumn1 + kFtOffset, kAglRow + kLabelDrop, 360, kLabelHeight);
-  addLabel(&data, "LabelAglNote", "(Difference between base and top elevation)")
+  addLabel(&data, std::string(kAglNote.text), "(Difference between base and top elevation)")
       .setToolTip(kResolution);
-  get<Label>("LabelAglNote").place(kColumn3, kAglRow + kLabelDrop, 4200, kLabelHeight);
+  get(kAglNote).place(kColumn3, kAglRow + kLabelDrop, 4200, kLabelHeight);
 }
 
 void ObstructionScreen::buildAccuracyRows(Frame& data) {
@@ -193,11 +203,11 @@ void ObstructionScreen::buildAccuracyRows(Frame& data) {
   addLabel(&data, "LabelHorizontal", "Horizontal").place(kColumn1, kHeadsTop, 1440, kLabelHeight);
   addLabel(&data, "LabelVertical", "Vertical").place(kColumn3, kHeadsTop, 2400, kLabelHeight);
 
-  horizontal_ = &add<ListBox>("ListAccuracyH", &data);
+  horizontal_ = &add(kHorizontalAccuracyList, &data);
   horizontal_->setCaption("Accuracy Code Horizontal");
   horizontal_->place(kColumn1, kListTop, 1440, kListHeight);
   horizontal_->setHeightTwips(kListHeight);
-  vertical_ = &add<ListBox>("ListAccuracyV", &data);
+  vertical_ = &add(kVerticalAccuracyList, &data);
   vertical_->setCaption("Accuracy Code Vertical");
   vertical_->place(kColumn3, kListTop, 2400, kListHeight);
   vertical_->setHeightTwips(kListHeight);
@@ -220,24 +230,27 @@ void ObstructionScreen::buildMenus() {
 
 void ObstructionScreen::attachChecks() {
   Dialogs& dialogs = program().dialogs;
-  attachDmsCheck(dialogs, get<TextBox>("Text3O"), DmsKind::DegLat);
-  attachDmsCheck(dialogs, get<TextBox>("Text4O"), DmsKind::Min);
-  attachDmsCheck(dialogs, get<TextBox>("Text6O"), DmsKind::Deg);
-  attachDmsCheck(dialogs, get<TextBox>("Text7O"), DmsKind::Min);
-  attachSecondsCheck(dialogs, get<TextBox>("Text5O"), 5, 2);
-  attachSecondsCheck(dialogs, get<TextBox>("Text8O"), 5, 2);
-  for (const char* name : {"Text9O", "Text10O", "Text12O"}) {
-    attachNumberCheck(dialogs, get<TextBox>(name), 5, 0);
+  auto box = [this](int field) -> TextBox& { return get<TextBox>(boxName(field)); };
+  const PositionFields& position = obstruction::kPosition;
+  attachDmsCheck(dialogs, box(position.latitude.degrees), DmsKind::DegLat);
+  attachDmsCheck(dialogs, box(position.latitude.minutes), DmsKind::Min);
+  attachDmsCheck(dialogs, box(position.longitude.degrees), DmsKind::Deg);
+  attachDmsCheck(dialogs, box(position.longitude.minutes), DmsKind::Min);
+  attachSecondsCheck(dialogs, box(position.latitude.seconds), 5, 2);
+  attachSecondsCheck(dialogs, box(position.longitude.seconds), 5, 2);
+  for (int field : {obstruction::kTopElevation.orthometric, obstruction::kTopElevation.ellipsoidal,
+                    int{obstruction::AboveGroundElevation}}) {
+    attachNumberCheck(dialogs, box(field), 5, 0);
   }
   // The date typed here is the one the next screens offer.
-  auto& date = get<TextBox>("Text23O");
+  auto& date = box(obstruction::SurveyDate);
   date.onChange = [this, &date] { this->program().current().surveyDate = date.text(); };
 }
 
 void ObstructionScreen::load() {
   const CurrentSurvey& current = program().current();
-  get<Label>("LabelLatDir1").setCaption(current.latitudeHemisphere);
-  get<Label>("LabelLonDir1").setCaption(current.longitudeHemisphere);
+  get(kLatitudeHemisphere).setCaption(current.latitudeHemisphere);
+  get(kLongitudeHemisphere).setCaption(current.longitudeHemisphere);
   for (const auto& item : verticalAccuracyItems()) vertical_->add(item);
   for (const auto& item : horizontalAccuracyItems()) horizontal_->add(item);
   for (auto& item : obstructionSurfacesFor(current.surveyType)) surfaces_->add(std::move(item));
@@ -252,7 +265,8 @@ void ObstructionScreen::afterShow() {
 
 void ObstructionScreen::surfaceChosen() {
   const CurrentSurvey& current = program().current();
-  if (current.obstructionMode == "A") get<TextBox>("Text23O").setText(current.surveyDate);
+  if (current.obstructionMode == "A")
+    get<TextBox>(boxName(obstruction::SurveyDate)).setText(current.surveyDate);
 }
 
 }  // namespace survey

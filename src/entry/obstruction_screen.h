@@ -7,6 +7,7 @@
 #include "shell/controls.h"
 #include "shell/record_screen.h"
 #include "shell/screen.h"
+#include "store/schema/obstruction_fields.h"
 #include "store/survey_store.h"
 
 namespace survey {
@@ -15,6 +16,23 @@ class ObstructionScreen : public Screen, public RecordScreen {
  public:
   static constexpr const char* kName = "FormObstruction";
   static constexpr const char* kCaption = "Part D: Obstruction Information";
+
+  static constexpr ControlName<Frame> kSurfaceFrame{"FrameNavLO"};
+  static constexpr ControlName<ListBox> kSurfaceList{"ListObsSurface"};
+  static constexpr ControlName<Frame> kDataFrame{"Frame1"};
+  static constexpr ControlName<ListBox> kHorizontalAccuracyList{"ListAccuracyH"};
+  static constexpr ControlName<ListBox> kVerticalAccuracyList{"ListAccuracyV"};
+  static constexpr ControlName<CommandButton> kCancelButton{"CommandCancelOBS"};
+  static constexpr ControlName<CommandButton> kSaveButton{"CommandSubmitOBS"};
+  static constexpr ControlName<Label> kSurveyDateLabel{"LabelSurveyDate"};
+  static constexpr ControlName<Label> kGeodeticLabel{"LabelGeodetic"};
+  static constexpr ControlName<Label> kAglLabel{"LabelAgl"};
+  static constexpr ControlName<Label> kAglNote{"LabelAglNote"};
+  static constexpr ControlName<Label> kLatitudeHemisphere{"LabelLatDir1"};
+  static constexpr ControlName<Label> kLongitudeHemisphere{"LabelLonDir1"};
+
+  // The text box of an obstruction field: "Text23O" for the survey date.
+  static std::string boxName(int field);
 
   explicit ObstructionScreen(Program& program);
 
@@ -25,8 +43,7 @@ class ObstructionScreen : public Screen, public RecordScreen {
 
  private:
   Label& addLabel(Frame* frame, std::string name, std::string caption);
-  TextBox& addBox(Frame& frame, std::string name, std::string caption, int left, int top,
-                  int width);
+  TextBox& addBox(Frame& frame, int field, std::string caption, int left, int top, int width);
   void buildSurfaceFrame();
   void buildDataFrame();
   void buildPositionRows(Frame& data);

@@ -6,15 +6,15 @@
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
+#include "store/schema/airport_fields.h"
 
 namespace survey {
 
 namespace {
 
-// The obstruction fields the screen shows; 11 and 13 to 18 have no control,
-// 22, 24 and 25 belong to the row (survey, deletion mark, number when added).
-constexpr int kLastScreenField = 24;
-constexpr int kRowNumberField = 25;
+// The fields the screen loads end with the deletion mark; those without a box (the
+// unlabeled ones, the survey link, the deletion mark) are passed over.
+constexpr int kLastScreenField = obstruction::kDeletionField;
 
 void returnToAirport(Program& program) {
   prepareScreen(program, screen::kAirport, "TAB");
@@ -25,11 +25,11 @@ void returnToAirport(Program& program) {
 
 ListBox* ObstructionScreen::listOfField(int field) const {
   switch (field) {
-    case 19:
+    case obstruction::AccuracyHorizontal:
       return horizontal_;
-    case 20:
+    case obstruction::AccuracyVertical:
       return vertical_;
-    case 21:
+    case obstruction::Surface:
       return surfaces_;
     default:
       return nullptr;
@@ -38,11 +38,10 @@ ListBox* ObstructionScreen::listOfField(int field) const {
 
 FieldValues ObstructionScreen::screenFields() const {
   FieldValues values;
-  for (int field = 1; field <= kRowNumberField; ++field) {
+  for (int field = 1; field <= obstruction::kWrittenFields; ++field) {
     if (const ListBox* list = listOfField(field)) {
       values.emplace_back(field, list->chosenText());
-    } else if (const auto* box =
-                   dynamic_cast<const TextBox*>(find("Text" + std::to_string(field) + "O"))) {
+    } else if (const auto* box = dynamic_cast<const TextBox*>(find(boxName(field)))) {
       values.emplace_back(field, box->text());
     }
   }
@@ -71,7 +70,8 @@ bool ObstructionScreen::storeRecord(const std::string& mode) {
     program.tell(added.error);
     return false;
   }
-  store.updateRow(TableKind::Obstruction, added.row, {{kRowNumberField, numberCell(added.row)}});
+  store.updateRow(TableKind::Obstruction, added.row,
+                  {{obstruction::kRecordNumberField, numberCell(added.row)}});
   return true;
 }
 
@@ -101,7 +101,8 @@ void ObstructionScreen::loadRecord() {
   Program& program = this->program();
   const SurveyStore& store = program.store;
   const int surveyRow = store.findSurveyRow(program.current().surveyKey);
-  const bool locked = surveyRow > 0 && store.airports().cell(surveyRow, 41) == "CERTIFIED2";
+  const bool locked =
+      surveyRow > 0 && store.airports().cell(surveyRow, airport::Status) == "CERTIFIED2";
   submit_->setEnabled(!locked);
 
   const Table& obstructions = store.obstructions();
@@ -117,7 +118,7 @@ void ObstructionScreen::loadRecord() {
           break;
         }
       }
-    } else if (auto* box = dynamic_cast<TextBox*>(find("Text" + std::to_string(field) + "O"))) {
+    } else if (auto* box = dynamic_cast<TextBox*>(find(boxName(field)))) {
       box->setText(std::move(value));
     }
   }

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "entry/hub_grids.h"
+#include "store/schema/runway_fields.h"
 
 namespace survey {
 
@@ -14,7 +15,9 @@ void fillRunwayGrid(Program& program, Grid& grid) {
   grid.setCell(0, 0, "Runway ID");
   int gridRow = 1;
   for (int row : rows) {
-    grid.setCell(gridRow, 0, runways.cell(row, 2) + " / " + runways.cell(row, 27));
+    grid.setCell(gridRow, 0,
+                 runways.cell(row, runway::RwyIdDesignator) + " / " +
+                     runways.cell(row, runway::OppositeDesignator));
     grid.setCell(gridRow, kRowNumberColumn, std::to_string(row));
     ++gridRow;
   }

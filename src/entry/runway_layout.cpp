@@ -40,80 +40,80 @@ constexpr int kDegWidth = 495, kSecWidth = 900, kDirWidth = 240;
 constexpr int kOrthOffset = 0, kEllipOffset = 1380, kElevWidth = 900, kFtWidth = 300;
 constexpr int kHeadWidth = 1320;
 
-// The runway fields of one end, and its name on the form.
-struct EndFields {
-  const char* name;  // "Rwy ID" or "Opp. Rwy"
-  int id, blastPad, azimuth;
-  int lat, lon;          // first of degrees, minutes, seconds
-  int endOrth, tdzOrth;  // ellipsoidal follows each
-  int dtLat, dtLon, dtLength, dtOrth;
+// One end's column: its fields, its name on the form and the controls that are its own.
+struct EndColumn {
+  const runway::EndFields& fields;
+  const char* name;    // "Rwy ID" or "Opp. Rwy"
+  const char* suffix;  // ends the names of the column's labels
+  ControlName<ListBox> blastPadList;
   int runwayEndDir, thresholdDir;  // numbers of LabelLatDir/LabelLonDir
 };
-constexpr EndFields kEnds[] = {
-    {"Rwy ID", 2, 3, 4, 8, 11, 14, 16, 18, 21, 24, 25, 1, 3},
-    {"Opp. Rwy", 27, 28, 29, 30, 33, 36, 38, 40, 43, 46, 47, 2, 4},
+const EndColumn kColumns[] = {
+    {runway::kRwyIdEnd, "Rwy ID", "1", RunwayScreen::kRwyIdBlastPadList, 1, 3},
+    {runway::kOppositeEnd, "Opp. Rwy", "2", RunwayScreen::kOppositeBlastPadList, 2, 4},
 };
 
-std::string boxName(int field) {
-  return "Text" + std::to_string(field) + "R";
+const EndColumn& columnOf(runway::End end) {
+  return kColumns[end == runway::End::RwyId ? 0 : 1];
 }
 
 }  // namespace
 
 RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) {
   buildControls();
-  buildEndColumn(1, kEnd1Left);
-  buildEndColumn(2, kEnd2Left);
+  buildEndColumn(runway::End::RwyId, kEnd1Left);
+  buildEndColumn(runway::End::Opposite, kEnd2Left);
 
-  Frame* frame = &get<Frame>("FrameRunway");
+  Frame* frame = &get(kRunwayFrame);
   const char* tip =
       "Only Add Additional Profile Points to one Runway End.  When creating the UDDF file, the "
       "program will calculate the distance from the opposite runway end.";
   // One button under each end: a screen reader names the end, and Alt+A / Alt+P press them.
   const struct {
-    const char* name;
+    ControlName<CommandButton> name;
     int left;
-    const EndFields& end;
+    runway::End end;
     int mnemonic;
-  } pointButtons[] = {{"Command1", kEnd1Left, kEnds[0], 0}, {"Command2", kEnd2Left, kEnds[1], 11}};
+  } pointButtons[] = {{kRwyIdPointsButton, kEnd1Left, runway::End::RwyId, 0},
+                      {kOppositePointsButton, kEnd2Left, runway::End::Opposite, 11}};
   for (const auto& button : pointButtons) {
-    auto& points = add<CommandButton>(button.name, frame);
+    auto& points = add(button.name, frame);
     points.setCaption("Additional Profile Points");
-    points.setSpokenName(std::string("Additional Profile Points (") + button.end.name + ")");
+    points.setSpokenName(std::string("Additional Profile Points (") + columnOf(button.end).name +
+                         ")");
     points.setMnemonicIndex(button.mnemonic);
     points.setToolTip(tip);
     points.place(button.left, kButtonTop, 2400, 375);
+    points.onClick = [this, end = button.end] { openProfilePoints(end); };
   }
-  get<CommandButton>("Command1").onClick = [this] { openProfilePoints("Text2R", 2); };
-  get<CommandButton>("Command2").onClick = [this] { openProfilePoints("Text27R", 27); };
 
   // Below the frame: the datum notes, the standards document and the commands.
   constexpr int kBelow = 480 + kFrameHeight;
-  auto note = [this](const char* name, const char* caption, int top) {
-    add<Label>(name, nullptr).setCaption(caption);
-    get<Label>(name).place(120, top, 8000, kLabelHeight);
+  auto note = [this](ControlName<Label> name, const char* caption, int top) {
+    auto& label = add(name, nullptr);
+    label.setCaption(caption);
+    label.place(120, top, 8000, kLabelHeight);
   };
-  note("LabelNAVD88", "Orthometric heights (MSL elevations) shall be referenced to NAVD88.",
+  note(kNavd88Note, "Orthometric heights (MSL elevations) shall be referenced to NAVD88.",
        kBelow + 90);
-  note("LabelNAD83", "Positions and ellipsoidal heights shall be referenced to NAD83.",
-       kBelow + 360);
-  auto& picture = add<Picture>("Picture1", nullptr);
+  note(kNad83Note, "Positions and ellipsoidal heights shall be referenced to NAD83.", kBelow + 360);
+  auto& picture = add(kStandardsPicture, nullptr);
   picture.setCaption("Standards Document");
   picture.setToolTip("Click for the runway standards document");
   picture.place(8280, kBelow + 60, 480, 480);
   picture.onClick = [this] { openStandardsDocument(); };
 
   const struct {
-    const char* name;
+    ControlName<CommandButton> name;
     const char* caption;
     int left, width;
     void (RunwayScreen::*handler)();
-  } commands[] = {
-      {"CommandCancelRunway", "Cancel", kScreenWidth - 4560, 1200, &RunwayScreen::cancel},
-      {"CommandSubmitRunway", "Save", kScreenWidth - 3240, 1200, &RunwayScreen::save},
-      {"Command3", "Save and Return", kScreenWidth - 1920, 1800, &RunwayScreen::saveAndReturn}};
+  } commands[] = {{kCancelButton, "Cancel", kScreenWidth - 4560, 1200, &RunwayScreen::cancel},
+                  {kSaveButton, "Save", kScreenWidth - 3240, 1200, &RunwayScreen::save},
+                  {kSaveAndReturnButton, "Save and Return", kScreenWidth - 1920, 1800,
+                   &RunwayScreen::saveAndReturn}};
   for (const auto& command : commands) {
-    auto& button = add<CommandButton>(command.name, nullptr);
+    auto& button = add(command.name, nullptr);
     button.setCaption(command.caption);
     if (command.handler == &RunwayScreen::saveAndReturn) button.setMnemonicIndex(9);  // "&Return"
     button.place(command.left, kBelow + 90, command.width, 420);
@@ -132,7 +132,7 @@ RunwayScreen::RunwayScreen(Program& program) : Screen(program, kName, kCaption) 
 void RunwayScreen::buildControls() {
   addSurveyTabs(kFrameWidth);
 
-  auto& frame = add<Frame>("FrameRunway", nullptr);
+  auto& frame = add(kRunwayFrame, nullptr);
   frame.setCaption("RUNWAY DATA");
   frame.place(120, 480, kFrameWidth, kFrameHeight);
 
@@ -155,20 +155,20 @@ void RunwayScreen::buildControls() {
   // Row 1: the survey date.
   label("LabelSurveyDate", "Survey Date mm/dd/yyyy", kLabelLeft, kRowTop[1], kLabelWidth,
         "Also referred to as Verification Date in UDDF documentation");
-  box(1, "Survey Date mm/dd/yyyy", kEnd1Left, kRowTop[1], 1200);
+  box(runway::SurveyDate, "Survey Date mm/dd/yyyy", kEnd1Left, kRowTop[1], 1200);
 
   // Row 2: length, width and surface of the whole runway.
   const int r2 = kRowTop[2];
   label("LabelDimensions", "Runway Dimensions and Surface", kLabelLeft, r2, kLabelWidth);
   label("LabelLength", "Surveyed Length", kSubLeft, r2, kSubWidth);
-  box(5, "Surveyed Length Ft", kEnd1Left, r2, kElevWidth);
+  box(runway::SurveyedLength, "Surveyed Length Ft", kEnd1Left, r2, kElevWidth);
   label("LabelLengthFt", "Ft", kEnd1Left + 960, r2, kFtWidth);
   label("LabelWidth", "Width", kEnd1Left + 1320, r2, 660);
-  box(6, "Width Ft", kEnd1Left + 2040, r2, 600);
+  box(runway::Width, "Width Ft", kEnd1Left + 2040, r2, 600);
   label("LabelWidthFt", "Ft", kEnd1Left + 2700, r2, kFtWidth);
   label("LabelSurface", "Surface ", kEnd1Left + 3060, r2, 840,
         "P=Paved Hard Surface, U=Unpaved surface  N=Nonspecifically prepaved hard surface");
-  auto& surface = add<ListBox>("ListSurf", &frame);
+  auto& surface = add(kSurfaceList, &frame);
   surface.setCaption("Surface ");
   surface.place(kEnd1Left + 3960, r2, kEnd2Left + kEndWidth - (kEnd1Left + 3960), kListHeight);
   surface.setHeightTwips(kListHeight);
@@ -210,11 +210,12 @@ void RunwayScreen::buildControls() {
   label("LabelThresholdElevationHint", "(00000.0)", kSubLeft, kRowTop[15], kSubWidth);
 }
 
-void RunwayScreen::buildEndColumn(int end, int left) {
-  const EndFields& f = kEnds[end - 1];
-  Frame& frame = get<Frame>("FrameRunway");
-  const std::string suffix = std::to_string(end);
-  const std::string ofEnd = std::string(" (") + f.name + ")";
+void RunwayScreen::buildEndColumn(runway::End end, int left) {
+  const EndColumn& column = columnOf(end);
+  const runway::EndFields& f = column.fields;
+  Frame& frame = get(kRunwayFrame);
+  const std::string suffix = column.suffix;
+  const std::string ofEnd = std::string(" (") + column.name + ")";
 
   auto label = [this, &frame](const std::string& name, const std::string& caption, int x, int top,
                               int width, const char* tip = "") {
@@ -229,17 +230,21 @@ void RunwayScreen::buildEndColumn(int end, int left) {
     b.place(x, top, width, kBoxHeight);
   };
   // Degrees, minutes, seconds and the hemisphere letter of one coordinate.
-  auto dms = [&](int first, const std::string& what, int top, const std::string& dirName) {
-    box(first, what + " Deg" + ofEnd, left + kDegOffset, top, kDegWidth);
-    box(first + 1, what + " Min" + ofEnd, left + kMinOffset, top, kDegWidth);
-    box(first + 2, what + " Sec" + ofEnd, left + kSecOffset, top, kSecWidth);
+  auto dms = [&](const CoordinateFields& coordinate, const std::string& what, int top,
+                 const std::string& dirName) {
+    box(coordinate.degrees, what + " Deg" + ofEnd, left + kDegOffset, top, kDegWidth);
+    box(coordinate.minutes, what + " Min" + ofEnd, left + kMinOffset, top, kDegWidth);
+    box(coordinate.seconds, what + " Sec" + ofEnd, left + kSecOffset, top, kSecWidth);
     label(dirName, "", left + kDirOffset, top, kDirWidth);
   };
   // Orthometric and ellipsoidal elevation boxes, each followed by "Ft".
-  auto elevations = [&](int orth, const std::string& what, int top, const std::string& tag) {
-    box(orth, what + " Orthometric Ft" + ofEnd, left + kOrthOffset, top, kElevWidth);
+  auto elevations = [&](const ElevationFields& elevation, const std::string& what, int top,
+                        const std::string& tag) {
+    box(elevation.orthometric, what + " Orthometric Ft" + ofEnd, left + kOrthOffset, top,
+        kElevWidth);
     label("LabelFt" + tag + "Orth" + suffix, "Ft", left + kOrthOffset + 960, top, kFtWidth);
-    box(orth + 1, what + " Ellipsoidal Ft" + ofEnd, left + kEllipOffset, top, kElevWidth);
+    box(elevation.ellipsoidal, what + " Ellipsoidal Ft" + ofEnd, left + kEllipOffset, top,
+        kElevWidth);
     label("LabelFt" + tag + "Ellip" + suffix, "Ft", left + kEllipOffset + 960, top, kFtWidth);
   };
   auto heads = [&](int top, const std::string& tag, bool elevation) {
@@ -254,59 +259,73 @@ void RunwayScreen::buildEndColumn(int end, int left) {
   };
 
   // Row 3: designator and blast pad.
-  label(end == 1 ? "LabelRwyID" : "LabelOppRwy", f.name, left, kRowTop[3], 900);
-  box(f.id, f.name, left + 960, kRowTop[3], 600);
+  label(end == runway::End::RwyId ? "LabelRwyID" : "LabelOppRwy", column.name, left, kRowTop[3],
+        900);
+  box(f.designator, column.name, left + 960, kRowTop[3], 600);
   label("LabelBlastPad" + suffix, "Blast Pad", left + 1620, kRowTop[3], 1020,
         "Y = Blast Pad Exists    N = No Blast Pad Exists   X = Not Verified");
-  auto& blastPad = add<ListBox>("ListBP" + suffix, &frame);
+  auto& blastPad = add(column.blastPadList, &frame);
   blastPad.setCaption("Blast Pad" + ofEnd);
   blastPad.place(left + 2700, kRowTop[3], 1320, kListHeight);
   blastPad.setHeightTwips(kListHeight);
 
   // Wide enough for all seven digits of dddmmss.
-  box(f.azimuth, std::string("Runway Geodetic Azimuth (dddmmss)") + ofEnd, left, kRowTop[4],
+  box(f.geodeticAzimuth, std::string("Runway Geodetic Azimuth (dddmmss)") + ofEnd, left, kRowTop[4],
       kElevWidth + 240);
   heads(kRowTop[5], "", false);
-  dms(f.lat, "Runway End Latitude", kRowTop[6], "LabelLatDir" + std::to_string(f.runwayEndDir));
-  dms(f.lon, "Runway End Longitude", kRowTop[7], "LabelLonDir" + std::to_string(f.runwayEndDir));
+  const std::string endDir = std::to_string(column.runwayEndDir);
+  const std::string thresholdDir = std::to_string(column.thresholdDir);
+  dms(f.position.latitude, "Runway End Latitude", kRowTop[6], "LabelLatDir" + endDir);
+  dms(f.position.longitude, "Runway End Longitude", kRowTop[7], "LabelLonDir" + endDir);
   heads(kRowTop[8], "End", true);
-  elevations(f.endOrth, "Runway End Elevation", kRowTop[9], "End");
-  elevations(f.tdzOrth, "Touchdown Zone Elevation", kRowTop[10], "Tdz");
-  dms(f.dtLat, "Displaced Threshold Latitude", kRowTop[11],
-      "LabelLatDir" + std::to_string(f.thresholdDir));
-  dms(f.dtLon, "Displaced Threshold Longitude", kRowTop[12],
-      "LabelLonDir" + std::to_string(f.thresholdDir));
-  box(f.dtLength, "Displaced Threshold Length Ft" + ofEnd, left, kRowTop[13], kElevWidth);
+  elevations(f.endElevation, "Runway End Elevation", kRowTop[9], "End");
+  elevations(f.touchdownElevation, "Touchdown Zone Elevation", kRowTop[10], "Tdz");
+  dms(f.displacedThreshold.latitude, "Displaced Threshold Latitude", kRowTop[11],
+      "LabelLatDir" + thresholdDir);
+  dms(f.displacedThreshold.longitude, "Displaced Threshold Longitude", kRowTop[12],
+      "LabelLonDir" + thresholdDir);
+  box(f.displacedLength, "Displaced Threshold Length Ft" + ofEnd, left, kRowTop[13], kElevWidth);
   label("LabelFtLength" + suffix, "Ft", left + 960, kRowTop[13], kFtWidth);
   heads(kRowTop[14], "Threshold", true);
-  elevations(f.dtOrth, "Displaced Threshold Elevation", kRowTop[15], "Threshold");
+  elevations(f.displacedElevation, "Displaced Threshold Elevation", kRowTop[15], "Threshold");
 }
 
 void RunwayScreen::attachChecks() {
   Dialogs& dialogs = program().dialogs;
   auto text = [this](int field) -> TextBox& { return get<TextBox>(boxName(field)); };
-  for (int field : {8, 18, 30, 40}) attachDmsCheck(dialogs, text(field), DmsKind::DegLat);
-  for (int field : {11, 21, 33, 43}) attachDmsCheck(dialogs, text(field), DmsKind::Deg);
-  for (int field : {9, 12, 19, 22, 31, 34, 41, 44}) {
-    attachDmsCheck(dialogs, text(field), DmsKind::Min);
+  for (const runway::EndFields* f : {&runway::kRwyIdEnd, &runway::kOppositeEnd}) {
+    for (const PositionFields& position : {f->position, f->displacedThreshold}) {
+      attachDmsCheck(dialogs, text(position.latitude.degrees), DmsKind::DegLat);
+      attachDmsCheck(dialogs, text(position.longitude.degrees), DmsKind::Deg);
+      attachDmsCheck(dialogs, text(position.latitude.minutes), DmsKind::Min);
+      attachDmsCheck(dialogs, text(position.longitude.minutes), DmsKind::Min);
+      if (position.latitude.seconds != runway::OppositeLatitudeSeconds) {
+        attachSecondsCheck(dialogs, text(position.latitude.seconds), 7, 4);
+      }
+      attachSecondsCheck(dialogs, text(position.longitude.seconds), 7, 4);
+    }
+    for (const ElevationFields& elevation :
+         {f->endElevation, f->touchdownElevation, f->displacedElevation}) {
+      attachNumberCheck(dialogs, text(elevation.orthometric), 7, 1);
+      attachNumberCheck(dialogs, text(elevation.ellipsoidal), 7, 1);
+    }
+    attachNumberCheck(dialogs, text(f->geodeticAzimuth), 7, 0);
+    attachNumberCheck(dialogs, text(f->displacedLength), 7, 0);
   }
-  for (int field : {10, 13, 20, 23, 35, 42, 45}) attachSecondsCheck(dialogs, text(field), 7, 4);
-  // End 2's latitude seconds check the number first, then the seconds.
-  TextBox& seconds32 = text(32);
-  seconds32.onChange = [&dialogs, &seconds32] {
-    checkNumber(dialogs, seconds32, 7, 4);
-    checkDms(dialogs, DmsKind::Sec, seconds32);
+  // The opposite end's latitude seconds check the number first, then the seconds.
+  TextBox& seconds = text(runway::OppositeLatitudeSeconds);
+  seconds.onChange = [&dialogs, &seconds] {
+    checkNumber(dialogs, seconds, 7, 4);
+    checkDms(dialogs, DmsKind::Sec, seconds);
   };
-  for (int field : {14, 15, 16, 17, 25, 26, 36, 37, 38, 39, 47, 48}) {
-    attachNumberCheck(dialogs, text(field), 7, 1);
-  }
-  for (int field : {4, 24, 29, 46}) attachNumberCheck(dialogs, text(field), 7, 0);
-  attachNumberCheck(dialogs, text(5), 5, 0);
-  attachNumberCheck(dialogs, text(6), 3, 0);
+  attachNumberCheck(dialogs, text(runway::SurveyedLength), 5, 0);
+  attachNumberCheck(dialogs, text(runway::Width), 3, 0);
 
   CurrentSurvey& current = program().current();
-  text(1).onChange = [&current, &box = text(1)] { current.surveyDate = box.text(); };
-  text(2).onChange = [&current, &box = text(2)] { current.runwayEnd = box.text(); };
+  TextBox& date = text(runway::SurveyDate);
+  date.onChange = [&current, &date] { current.surveyDate = date.text(); };
+  TextBox& designator = text(runway::RwyIdDesignator);
+  designator.onChange = [&current, &designator] { current.runwayEnd = designator.text(); };
 }
 
 }  // namespace survey

@@ -4,16 +4,30 @@ namespace survey {
 
 namespace {
 
-ProfilePoint pointAt(const Table& runways, int row, int group) {
-  return {runways.cell(row, group), runways.cell(row, group + 1), runways.cell(row, group + 2),
-          runways.cell(row, group + 3)};
+using runway::kFirstProfileGroup;
+using runway::kLastProfileGroup;
+using runway::kProfileGroupSize;
+
+ProfilePoint pointAt(const Table& runways, int row, int first) {
+  const runway::ProfileGroupFields group = runway::profileGroup(first);
+  return {runways.cell(row, group.end), runways.cell(row, group.distance),
+          runways.cell(row, group.elevation.orthometric),
+          runways.cell(row, group.elevation.ellipsoidal)};
+}
+
+void setPoint(Table& runways, int row, int first, const ProfilePoint& point) {
+  const runway::ProfileGroupFields group = runway::profileGroup(first);
+  runways.setCell(row, group.end, point.end);
+  runways.setCell(row, group.distance, point.distance);
+  runways.setCell(row, group.elevation.orthometric, point.orthometric);
+  runways.setCell(row, group.elevation.ellipsoidal, point.ellipsoidal);
 }
 
 }  // namespace
 
 int firstFreeProfileGroup(const Table& runways, int row) {
   for (int group = kFirstProfileGroup; group <= kLastProfileGroup; group += kProfileGroupSize) {
-    if (runways.cell(row, group).empty()) return group;
+    if (runways.cell(row, runway::profileGroup(group).end).empty()) return group;
   }
   return 0;
 }
@@ -22,7 +36,7 @@ std::vector<ProfilePoint> profilePointsOfEnd(const Table& runways, int row,
                                              const std::string& end) {
   std::vector<ProfilePoint> points;
   for (int group = kFirstProfileGroup; group <= kLastProfileGroup; group += kProfileGroupSize) {
-    const std::string& owner = runways.cell(row, group);
+    const std::string& owner = runways.cell(row, runway::profileGroup(group).end);
     if (!owner.empty() && owner == end) points.push_back(pointAt(runways, row, group));
   }
   return points;
@@ -31,10 +45,7 @@ std::vector<ProfilePoint> profilePointsOfEnd(const Table& runways, int row,
 bool storeProfilePoint(Table& runways, int row, const ProfilePoint& point) {
   const int group = firstFreeProfileGroup(runways, row);
   if (group == 0) return false;
-  runways.setCell(row, group, point.end);
-  runways.setCell(row, group + 1, point.distance);
-  runways.setCell(row, group + 2, point.orthometric);
-  runways.setCell(row, group + 3, point.ellipsoidal);
+  setPoint(runways, row, group, point);
   return true;
 }
 
@@ -42,7 +53,7 @@ bool deleteProfilePoint(Table& runways, int row, const ProfilePoint& point) {
   if (point.end.empty()) return false;  // a free group is no point
   for (int group = kFirstProfileGroup; group <= kLastProfileGroup; group += kProfileGroupSize) {
     if (pointAt(runways, row, group) != point) continue;
-    for (int field = group; field < group + 4; ++field) runways.setCell(row, field, "");
+    setPoint(runways, row, group, {});
     return true;
   }
   return false;

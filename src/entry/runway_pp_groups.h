@@ -1,18 +1,16 @@
-// The additional profile points of a runway row: up to 28 groups of five
-// fields from field 60 on, shared by both ends of the runway.
+// The additional profile points of a runway row, kept in its profile groups and shared
+// by both ends of the runway.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "store/schema/runway_fields.h"
 #include "store/table.h"
 
 namespace survey {
 
-inline constexpr int kFirstProfileGroup = 60;
-inline constexpr int kLastProfileGroup = 195;
-inline constexpr int kProfileGroupSize = 5;
-inline constexpr int kProfileGroups = 28;
+using runway::kProfileGroups;
 
 struct ProfilePoint {
   std::string end;  // designator of the runway end the distance is measured from
@@ -23,7 +21,7 @@ struct ProfilePoint {
   bool operator==(const ProfilePoint&) const = default;
 };
 
-// The first group whose end field is empty; 0 when all 28 are in use.
+// The first field of the first group whose end field is empty; 0 when all are in use.
 int firstFreeProfileGroup(const Table& runways, int row);
 
 // The points of one end, in group order.

@@ -19,6 +19,8 @@ constexpr int kBoxLeft = 3480;
 constexpr int kEllipLeft = 5100;
 constexpr int kLabelDrop = 30;
 
+// The grid's columns, one per part of a point.
+enum PointColumn : int { kEndColumn, kDistanceColumn, kOrthometricColumn, kEllipsoidalColumn };
 constexpr const char* kGridHeads[] = {"Runway", "Distance", "Orth Elv", "Ellip Elv"};
 
 }  // namespace
@@ -27,8 +29,8 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
     : Screen(program, kName, kCaption),
       tabs_(add(kTabStrip, nullptr,
                 std::vector<std::string>{"List of Surveys", "Current Airport", "Current Runway"})),
-      frame_(add<Frame>("FrameRunway", nullptr)),
-      grid_(add<Grid>("GridPP", &frame_, 4)) {
+      frame_(add(kPointsFrame, nullptr)),
+      grid_(add(kPointsGrid, &frame_, 4)) {
   setSizeTwips(120 + kFrameWidth + 120, kBelow + 1515);
   tabs_.setCaption("Screens");
   tabs_.place(120, 60, kFrameWidth, 375);
@@ -40,8 +42,8 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
     add<Label>(name, &frame_).setCaption(caption);
     get<Label>(name).place(left, top + kLabelDrop, width, 255);
   };
-  auto box = [this](const char* name, const char* caption, int left, int top) -> TextBox& {
-    auto& b = add<TextBox>(name, &frame_);
+  auto box = [this](ControlName<TextBox> name, const char* caption, int left, int top) -> TextBox& {
+    auto& b = add(name, &frame_);
     b.setCaption(caption);
     b.place(left, top, 900, 315);
     return b;
@@ -49,22 +51,22 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
 
   label("LabelDistance", "Runway Profile Point Distance", 120, 360, kLabelWidth);
   label("LabelDistanceFrom", "from Runway Approach End", 120, 615, kLabelWidth);
-  box("Text1PP", "Runway Profile Point Distance from Runway Approach End Ft", kBoxLeft, 420);
+  box(kDistanceBox, "Runway Profile Point Distance from Runway Approach End Ft", kBoxLeft, 420);
   label("LabelDistanceFt", "Ft", kBoxLeft + 960, 420, 300);
 
   label("LabelOrth", "Orthometric", kBoxLeft, 990, 1320);
   label("LabelEllip", "Ellipsoidal", kEllipLeft, 990, 1320);
   label("LabelElevation", "Runway Profile Point Elevation", 120, 1260, kLabelWidth);
-  box("Text2PP", "Runway Profile Point Elevation Orthometric Ft", kBoxLeft, 1260);
+  box(kOrthometricBox, "Runway Profile Point Elevation Orthometric Ft", kBoxLeft, 1260);
   label("LabelOrthFt", "Ft", kBoxLeft + 960, 1260, 300);
-  box("Text3PP", "Runway Profile Point Elevation Ellipsoidal Ft", kEllipLeft, 1260);
+  box(kEllipsoidalBox, "Runway Profile Point Elevation Ellipsoidal Ft", kEllipLeft, 1260);
   label("LabelEllipFt", "Ft", kEllipLeft + 960, 1260, 300);
 
-  auto& addButton = add<CommandButton>("CommandAddRWY", &frame_);
+  auto& addButton = add(kAddButton, &frame_);
   addButton.setCaption("Add");
   addButton.place(6720, 1230, 1080, 375);
   addButton.onClick = [this] { addPoint(); };
-  auto& deleteButton = add<CommandButton>("Command3", &frame_);
+  auto& deleteButton = add(kDeleteButton, &frame_);
   deleteButton.setCaption("Delete");
   deleteButton.place(7440, 1800, 1080, 375);
   deleteButton.onClick = [this] { deletePoint(); };
@@ -73,18 +75,18 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
   grid_.place(120, 1800, 7200, 2760);
   grid_.setColumnWidthsTwips({1500, 1800, 1800, 1800});
   // The grid comes after the boxes in the keyboard's order.
-  add<Label>("LabelNAVD88", nullptr)
-      .setCaption("Orthometric heights (MSL elevations) shall be referenced to NAVD88.");
-  get<Label>("LabelNAVD88").place(120, kBelow + 60, 8400, 255);
-  add<Label>("LabelNAD83", nullptr)
-      .setCaption("Positions and ellipsoidal heights shall be referenced to NAD83.");
-  get<Label>("LabelNAD83").place(120, kBelow + 330, 8400, 255);
+  auto& navd88 = add(kNavd88Note, nullptr);
+  navd88.setCaption("Orthometric heights (MSL elevations) shall be referenced to NAVD88.");
+  navd88.place(120, kBelow + 60, 8400, 255);
+  auto& nad83 = add(kNad83Note, nullptr);
+  nad83.setCaption("Positions and ellipsoidal heights shall be referenced to NAD83.");
+  nad83.place(120, kBelow + 330, 8400, 255);
 
-  auto& backButton = add<CommandButton>("Command1", nullptr);
+  auto& backButton = add(kBackButton, nullptr);
   backButton.setCaption("Back");
   backButton.place(6120, kBelow + 660, 1200, 420);
   backButton.onClick = [this] { back(); };
-  auto& saveButton = add<CommandButton>("CommandSubmitRunway", nullptr);
+  auto& saveButton = add(kSaveButton, nullptr);
   saveButton.setCaption("Save");
   saveButton.place(7560, kBelow + 660, 1200, 420);
   saveButton.onClick = [this] { addPoint(); };
@@ -94,9 +96,9 @@ RunwayPPScreen::RunwayPPScreen(Program& program)
   status.place(0, kBelow + 1200, widthTwips(), 315);
 
   Dialogs& dialogs = program.dialogs;
-  attachNumberCheck(dialogs, get<TextBox>("Text1PP"), 5, 0);
-  attachNumberCheck(dialogs, get<TextBox>("Text2PP"), 7, 1);
-  attachNumberCheck(dialogs, get<TextBox>("Text3PP"), 7, 1);
+  attachNumberCheck(dialogs, get(kDistanceBox), 5, 0);
+  attachNumberCheck(dialogs, get(kOrthometricBox), 7, 1);
+  attachNumberCheck(dialogs, get(kEllipsoidalBox), 7, 1);
   addStandardMenus(*this);
 }
 
@@ -116,8 +118,9 @@ int RunwayPPScreen::runwayRowOfEnd() const {
   const CurrentSurvey& current = program().current();
   int found = 0;
   for (int row = 1; row <= runways.count(); ++row) {
-    if (runways.cell(row, kRunwayLinkField) != current.surveyKey) continue;
-    if (runways.cell(row, 2) == current.runwayEnd || runways.cell(row, 27) == current.runwayEnd) {
+    if (runways.cell(row, runway::kLinkField) != current.surveyKey) continue;
+    if (runways.cell(row, runway::RwyIdDesignator) == current.runwayEnd ||
+        runways.cell(row, runway::OppositeDesignator) == current.runwayEnd) {
       found = row;
     }
   }
@@ -130,8 +133,8 @@ void RunwayPPScreen::refreshGrid() {
   // The runway whose "Rwy ID" is this end; for an "Opp. Rwy" end the runway
   // open on the runway screen stays current.
   for (int row = 1; row <= runways.count(); ++row) {
-    if (runways.cell(row, 2) == current.runwayEnd &&
-        runways.cell(row, kRunwayLinkField) == current.surveyKey) {
+    if (runways.cell(row, runway::RwyIdDesignator) == current.runwayEnd &&
+        runways.cell(row, runway::kLinkField) == current.surveyKey) {
       current.runwayRow = static_cast<int16_t>(row);
     }
   }
@@ -141,27 +144,27 @@ void RunwayPPScreen::refreshGrid() {
   for (int column = 0; column < 4; ++column) grid_.setCell(0, column, kGridHeads[column]);
   for (std::size_t i = 0; i < points.size(); ++i) {
     const int row = static_cast<int>(i) + 1;
-    grid_.setCell(row, 0, points[i].end);
-    grid_.setCell(row, 1, points[i].distance);
-    grid_.setCell(row, 2, points[i].orthometric);
-    grid_.setCell(row, 3, points[i].ellipsoidal);
+    grid_.setCell(row, kEndColumn, points[i].end);
+    grid_.setCell(row, kDistanceColumn, points[i].distance);
+    grid_.setCell(row, kOrthometricColumn, points[i].orthometric);
+    grid_.setCell(row, kEllipsoidalColumn, points[i].ellipsoidal);
   }
 }
 
 void RunwayPPScreen::addPoint() {
   storePoint();
   refreshGrid();
-  for (const char* name : {"Text1PP", "Text2PP", "Text3PP"}) get<TextBox>(name).setText("");
+  for (const auto name : {kDistanceBox, kOrthometricBox, kEllipsoidalBox}) get(name).setText("");
   // The next point starts at its distance, wherever the cursor was when Add was pressed.
-  focus("Text1PP");
+  focus(kDistanceBox.text);
 }
 
 void RunwayPPScreen::storePoint() {
   Program& program = this->program();
   if (program.refuseWhenReadOnly()) return;
   const std::string& end = program.current().runwayEnd;
-  const ProfilePoint point{end, get<TextBox>("Text1PP").text(), get<TextBox>("Text2PP").text(),
-                           get<TextBox>("Text3PP").text()};
+  const ProfilePoint point{end, get(kDistanceBox).text(), get(kOrthometricBox).text(),
+                           get(kEllipsoidalBox).text()};
   if (point.distance == "0") {
     program.tell(
         "For Zero Distance, Information is collected from the Runway End Section of Part B: "
@@ -176,7 +179,7 @@ void RunwayPPScreen::storePoint() {
     return;
   }
   Table& runways = program.store.runways();
-  if (runways.cell(row, 5) == point.distance) {
+  if (runways.cell(row, runway::SurveyedLength) == point.distance) {
     program.tell(
         "The value you entered coincides with the runway length. As such, this information will "
         "be collected from the Runway End Section of Part B: Runway Information (opposite "
@@ -186,8 +189,9 @@ void RunwayPPScreen::storePoint() {
   if (storeProfilePoint(runways, row, point)) {
     program.store.noteRowChanged(TableKind::Runway, row);
   } else {
-    program.tell("Runway " + runways.cell(row, 2) + " / " + runways.cell(row, 27) +
-                 " already holds " + std::to_string(kProfileGroups) +
+    program.tell("Runway " + runways.cell(row, runway::RwyIdDesignator) + " / " +
+                 runways.cell(row, runway::OppositeDesignator) + " already holds " +
+                 std::to_string(kProfileGroups) +
                  " additional profile points, the most a runway can hold. Delete a point before "
                  "adding another; the point was not stored.");
   }
@@ -197,8 +201,9 @@ void RunwayPPScreen::deletePoint() {
   if (program().refuseWhenReadOnly()) return;
   const int selected = grid_.selectedRow();
   if (selected < 1) return;  // the header row is no point
-  const ProfilePoint point{grid_.cell(selected, 0), grid_.cell(selected, 1),
-                           grid_.cell(selected, 2), grid_.cell(selected, 3)};
+  const ProfilePoint point{grid_.cell(selected, kEndColumn), grid_.cell(selected, kDistanceColumn),
+                           grid_.cell(selected, kOrthometricColumn),
+                           grid_.cell(selected, kEllipsoidalColumn)};
   // The point is taken from the runway the grid lists.
   Program& program = this->program();
   if (deleteProfilePoint(program.store.runways(), program.current().runwayRow, point)) {

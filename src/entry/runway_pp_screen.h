@@ -13,6 +13,18 @@ class RunwayPPScreen : public Screen {
   static constexpr const char* kName = "FormRunwayPP";
   static constexpr const char* kCaption = "Part B: Runway Information";
 
+  static constexpr ControlName<Frame> kPointsFrame{"FrameRunway"};
+  static constexpr ControlName<Grid> kPointsGrid{"GridPP"};
+  static constexpr ControlName<TextBox> kDistanceBox{"Text1PP"};
+  static constexpr ControlName<TextBox> kOrthometricBox{"Text2PP"};
+  static constexpr ControlName<TextBox> kEllipsoidalBox{"Text3PP"};
+  static constexpr ControlName<CommandButton> kAddButton{"CommandAddRWY"};
+  static constexpr ControlName<CommandButton> kDeleteButton{"Command3"};
+  static constexpr ControlName<CommandButton> kBackButton{"Command1"};
+  static constexpr ControlName<CommandButton> kSaveButton{"CommandSubmitRunway"};
+  static constexpr ControlName<Label> kNavd88Note{"LabelNAVD88"};
+  static constexpr ControlName<Label> kNad83Note{"LabelNAD83"};
+
   explicit RunwayPPScreen(Program& program);
 
   void load() override;

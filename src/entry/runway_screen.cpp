@@ -5,6 +5,7 @@
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
+#include "store/schema/airport_fields.h"
 
 namespace survey {
 
@@ -16,21 +17,24 @@ const char* const kBlastPadItems[] = {"Yes", "No", "Not Verified"};
 const char* const kSurfaceItems[] = {"P - Paved Hard Surface", "U - Unpaved Surface",
                                      "N - Not a specially prepared surface"};
 
-// The list that holds a runway field, or none for the fields kept in text boxes.
-const char* listOfField(int field) {
-  switch (field) {
-    case 3:
-      return "ListBP1";
-    case 7:
-      return "ListSurf";
-    case 28:
-      return "ListBP2";
-    default:
-      return nullptr;
-  }
+}  // namespace
+
+std::string RunwayScreen::boxName(int field) {
+  return "Text" + std::to_string(field) + "R";
 }
 
-}  // namespace
+std::optional<ControlName<ListBox>> RunwayScreen::listOfField(int field) {
+  switch (field) {
+    case runway::RwyIdBlastPad:
+      return kRwyIdBlastPadList;
+    case runway::Surface:
+      return kSurfaceList;
+    case runway::OppositeBlastPad:
+      return kOppositeBlastPadList;
+    default:
+      return std::nullopt;
+  }
+}
 
 void RunwayScreen::load() {
   fillRunwayLists();
@@ -43,25 +47,25 @@ void RunwayScreen::load() {
   setBoldTextBoxes(*this);
   showSurveyInStatusBar(*this);
   const bool locked = surveyStatus() == kLockedStatus;
-  get<CommandButton>("Command1").setEnabled(!locked);
-  get<CommandButton>("Command2").setEnabled(!locked);
+  get(kRwyIdPointsButton).setEnabled(!locked);
+  get(kOppositePointsButton).setEnabled(!locked);
 }
 
 void RunwayScreen::afterShow() {
-  get<TextBox>("Text1R").setText(program().current().surveyDate);
+  get<TextBox>(boxName(runway::SurveyDate)).setText(program().current().surveyDate);
 }
 
 std::string RunwayScreen::surveyStatus() const {
   const SurveyStore& store = program().store;
   const int row = store.findSurveyRow(program().current().surveyKey);
-  return row > 0 ? store.airports().cell(row, 41) : std::string();
+  return row > 0 ? store.airports().cell(row, airport::Status) : std::string();
 }
 
 void RunwayScreen::fillRunwayLists() {
-  for (const char* name : {"ListBP1", "ListBP2"}) {
-    for (const char* item : kBlastPadItems) get<ListBox>(name).add(item);
+  for (const auto name : {kRwyIdBlastPadList, kOppositeBlastPadList}) {
+    for (const char* item : kBlastPadItems) get(name).add(item);
   }
-  for (const char* item : kSurfaceItems) get<ListBox>("ListSurf").add(item);
+  for (const char* item : kSurfaceItems) get(kSurfaceList).add(item);
 }
 
 void RunwayScreen::loadRecord() {
@@ -69,14 +73,14 @@ void RunwayScreen::loadRecord() {
   if (runways.count() < 1) return;
   // A locked survey can be looked at, not changed: neither save is offered.
   const bool locked = surveyStatus() == kLockedStatus;
-  get<CommandButton>("CommandSubmitRunway").setEnabled(!locked);
-  get<CommandButton>("Command3").setEnabled(!locked);
+  get(kSaveButton).setEnabled(!locked);
+  get(kSaveAndReturnButton).setEnabled(!locked);
 
   const int row = program().current().runwayRow;
   for (int field = 1; field <= kRunwayScreenFields; ++field) {
     const std::string& value = runways.cell(row, field);
-    if (const char* listName = listOfField(field)) {
-      ListBox& list = get<ListBox>(listName);
+    if (const auto listName = listOfField(field)) {
+      ListBox& list = get(*listName);
       for (int item = 0; item < list.count(); ++item) {
         if (list.item(item) == value) {
           list.choose(item);
@@ -84,17 +88,17 @@ void RunwayScreen::loadRecord() {
         }
       }
     } else {
-      get<TextBox>("Text" + std::to_string(field) + "R").setText(value);
+      get<TextBox>(boxName(field)).setText(value);
     }
   }
 }
 
 void RunwayScreen::save() {
   if (!submitRunway()) return;
-  get<CommandButton>("Command1").setEnabled(true);
-  get<CommandButton>("Command2").setEnabled(true);
+  get(kRwyIdPointsButton).setEnabled(true);
+  get(kOppositePointsButton).setEnabled(true);
   loadRecord();
-  get<CommandButton>("CommandCancelRunway").setEnabled(true);
+  get(kCancelButton).setEnabled(true);
 }
 
 void RunwayScreen::saveAndReturn() {
@@ -112,10 +116,11 @@ void RunwayScreen::returnToAirport() {
   if (auto* hub = dynamic_cast<AirportScreen*>(&airport)) hub->loadAirportScreen();
 }
 
-void RunwayScreen::openProfilePoints(const std::string& boxName, int field) {
+void RunwayScreen::openProfilePoints(runway::End end) {
+  const runway::Field field = runway::endFields(end).designator;
   Program& program = this->program();
   CurrentSurvey& current = program.current();
-  const std::string designator = get<TextBox>(boxName).text();
+  const std::string designator = get<TextBox>(boxName(field)).text();
   current.runwayEnd = designator;
 
   // The end is saved when a runway of this survey holds it. A deleted runway
@@ -123,7 +128,7 @@ void RunwayScreen::openProfilePoints(const std::string& boxName, int field) {
   bool saved = false;
   const Table& runways = program.store.runways();
   for (int row = 1; row <= runways.count() && !designator.empty(); ++row) {
-    if (runways.cell(row, kRunwayLinkField) == current.surveyKey &&
+    if (runways.cell(row, runway::kLinkField) == current.surveyKey &&
         runways.cell(row, field) == designator && !runways.isDeleted(row)) {
       saved = true;
     }

@@ -2,11 +2,13 @@
 // of the runway table. Reached from the airport screen's runway grid.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "shell/record_screen.h"
 #include "shell/screen.h"
+#include "store/schema/runway_fields.h"
 #include "store/survey_store.h"
 
 namespace survey {
@@ -15,15 +17,32 @@ namespace survey {
 inline constexpr const char* kRunwayStandardsAddress =
     "https://standards.example.invalid/arp/pdf/5340-1h.pdf";
 
-// Runway fields 1 to 48 come from the screen; 49 links to the survey, 50 marks a deletion.
-inline constexpr int kRunwayScreenFields = 48;
-inline constexpr int kRunwayLinkField = 49;
-inline constexpr int kRunwayDeleteField = 50;
+// Runway fields from the survey date to the last one of the opposite end come from the
+// screen; the link to the survey and the deletion mark follow them.
+inline constexpr int kRunwayScreenFields = runway::OppositeDisplacedElevationEllipsoidal;
 
 class RunwayScreen : public Screen, public RecordScreen {
  public:
   static constexpr const char* kName = "FormRunway";
   static constexpr const char* kCaption = "Part B: Runway Information";
+
+  static constexpr ControlName<Frame> kRunwayFrame{"FrameRunway"};
+  static constexpr ControlName<ListBox> kSurfaceList{"ListSurf"};
+  static constexpr ControlName<ListBox> kRwyIdBlastPadList{"ListBP1"};
+  static constexpr ControlName<ListBox> kOppositeBlastPadList{"ListBP2"};
+  static constexpr ControlName<CommandButton> kRwyIdPointsButton{"Command1"};
+  static constexpr ControlName<CommandButton> kOppositePointsButton{"Command2"};
+  static constexpr ControlName<CommandButton> kCancelButton{"CommandCancelRunway"};
+  static constexpr ControlName<CommandButton> kSaveButton{"CommandSubmitRunway"};
+  static constexpr ControlName<CommandButton> kSaveAndReturnButton{"Command3"};
+  static constexpr ControlName<Label> kNavd88Note{"LabelNAVD88"};
+  static constexpr ControlName<Label> kNad83Note{"LabelNAD83"};
+  static constexpr ControlName<Picture> kStandardsPicture{"Picture1"};
+
+  // The text box of a runway field: "Text2R" for the Rwy ID designator.
+  static std::string boxName(int field);
+  // The list that holds a runway field, or none for the fields kept in text boxes.
+  static std::optional<ControlName<ListBox>> listOfField(int field);
 
   explicit RunwayScreen(Program& program);
 
@@ -39,7 +58,7 @@ class RunwayScreen : public Screen, public RecordScreen {
  private:
   // runway_layout.cpp: controls, captions, tips and places.
   void buildControls();
-  void buildEndColumn(int end, int left);
+  void buildEndColumn(runway::End end, int left);
   void attachChecks();
 
   // runway_screen.cpp
@@ -47,7 +66,7 @@ class RunwayScreen : public Screen, public RecordScreen {
   void save();
   void saveAndReturn();
   void cancel();
-  void openProfilePoints(const std::string& boxName, int field);
+  void openProfilePoints(runway::End end);
   void openStandardsDocument();
   void returnToAirport();
   std::string surveyStatus() const;

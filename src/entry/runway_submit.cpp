@@ -1,5 +1,5 @@
 // "Save" of the runway screen: the refusals, the duplicate check of a new
-// runway, and the writing of fields 1 to 48 into the runway table.
+// runway, and the writing of the screen's fields into the runway table.
 #include "entry/runway_screen.h"
 #include "shell/hub.h"
 #include "shell/program.h"
@@ -11,18 +11,10 @@ FieldValues RunwayScreen::screenValues() const {
   FieldValues values;
   values.reserve(kRunwayScreenFields);
   for (int field = 1; field <= kRunwayScreenFields; ++field) {
-    switch (field) {
-      case 3:
-        values.emplace_back(field, get<ListBox>("ListBP1").chosenText());
-        break;
-      case 7:
-        values.emplace_back(field, get<ListBox>("ListSurf").chosenText());
-        break;
-      case 28:
-        values.emplace_back(field, get<ListBox>("ListBP2").chosenText());
-        break;
-      default:
-        values.emplace_back(field, get<TextBox>("Text" + std::to_string(field) + "R").text());
+    if (const auto list = listOfField(field)) {
+      values.emplace_back(field, get(*list).chosenText());
+    } else {
+      values.emplace_back(field, get<TextBox>(boxName(field)).text());
     }
   }
   return values;
@@ -31,20 +23,20 @@ FieldValues RunwayScreen::screenValues() const {
 std::string RunwayScreen::duplicateRefusal() const {
   const Table& runways = program().store.runways();
   const std::string& key = program().current().surveyKey;
-  const std::string& id = get<TextBox>("Text2R").text();
-  const std::string& opposite = get<TextBox>("Text27R").text();
+  const std::string& id = get<TextBox>(boxName(runway::RwyIdDesignator)).text();
+  const std::string& opposite = get<TextBox>(boxName(runway::OppositeDesignator)).text();
   auto taken = [&](const std::string& designator) {
     return designator == id || designator == opposite;
   };
   for (int row = 1; row <= runways.count(); ++row) {
-    if (runways.cell(row, kRunwayLinkField) != key) continue;
-    const bool deleted = runways.cell(row, kRunwayDeleteField) == "D";
-    const std::string& small = runways.cell(row, 2);
+    if (runways.cell(row, runway::kLinkField) != key) continue;
+    const bool deleted = runways.cell(row, runway::kDeletionField) == "D";
+    const std::string& small = runways.cell(row, runway::RwyIdDesignator);
     if (taken(small)) {
       if (!deleted) return "Runway " + small + " has already been entered.";
       continue;
     }
-    const std::string& large = runways.cell(row, 27);
+    const std::string& large = runways.cell(row, runway::OppositeDesignator);
     if (taken(large) && !deleted) return "Runway " + large + " has already been entered.";
   }
   return {};
@@ -54,7 +46,8 @@ bool RunwayScreen::submitRunway() {
   Program& program = this->program();
   if (program.refuseWhenReadOnly()) return false;
   CurrentSurvey& current = program.current();
-  if (get<TextBox>("Text2R").text().empty() || get<TextBox>("Text27R").text().empty()) {
+  if (get<TextBox>(boxName(runway::RwyIdDesignator)).text().empty() ||
+      get<TextBox>(boxName(runway::OppositeDesignator)).text().empty()) {
     program.tell("You Must First Enter a Runway Identifier");
     return false;
   }
@@ -79,8 +72,8 @@ bool RunwayScreen::submitRunway() {
     program.store.updateRow(TableKind::Runway, row, screenValues());
     program.tell("Runway Information Successfully Changed");
   }
-  get<CommandButton>("CommandSubmitRunway").setEnabled(false);
-  get<CommandButton>("CommandCancelRunway").setEnabled(false);
+  get(kSaveButton).setEnabled(false);
+  get(kCancelButton).setEnabled(false);
   current.runwayMode = "E";
   refreshHub();
   return true;
