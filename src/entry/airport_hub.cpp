@@ -5,6 +5,8 @@
 
 #include "entry/airport_screen.h"
 #include "entry/hub_grids.h"
+#include "entry/navaid_screen.h"
+#include "entry/runway_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/record_screen.h"
@@ -148,8 +150,8 @@ void AirportScreen::newRecord(const HubPart& part) {
   // This screen is discarded from here on: only the target is touched.
   Screen& target = showScreen(program, part.screen);
   if (part.table == TableKind::Navaid) {
-    if (auto* none = dynamic_cast<OptionButton*>(target.find("RadioDEF"))) none->setValue(true);
-    if (auto* cover = target.find("Frame1")) cover->setVisible(false);
+    target.get(NavaidScreen::kNoPointOption).setValue(true);
+    target.get(NavaidScreen::kDistanceCover).setVisible(false);
   }
 }
 
@@ -170,9 +172,7 @@ Screen& editChildRecord(Program& program, TableKind table, int row) {
   if (table == TableKind::Runway) {
     // The ends' identifiers name the runway; they stay as they are in an edit.
     Screen& runway = program.screens.touch(part->screen);
-    for (const char* name : {"Text2R", "Text27R"}) {
-      if (auto* box = dynamic_cast<TextBox*>(runway.find(name))) box->setLocked(true);
-    }
+    lockRunwayDesignators(runway);
   }
   Screen& target = showScreen(program, part->screen);
   if (auto* record = dynamic_cast<RecordScreen*>(&target)) record->loadRecord();

@@ -168,7 +168,7 @@ void AirportScreen::buildGeneralInformation() {
     hemisphere.place(6720, top - 150, 1560, 540);
     for (int i = 0; i < 2; ++i) {
       const HemisphereOption& choice = row.options[i];
-      auto& option = addOption(std::string(choice.name.text), &hemisphere, choice.letter);
+      auto& option = addOption(choice.name, &hemisphere, choice.letter);
       option.place(120 + i * 720, 210, 600, 270);
       const std::string letter = choice.letter;
       const bool latitude = row.fields.degrees == airport::ReferenceLatitudeDegrees;

@@ -145,15 +145,13 @@ void NavaidScreen::buildAnswer(Frame& frame) {
   addLabel(kAnswerQuestion.text, &frame,
            "Is there an Associated Perpendicular or Centerline Point?", 240, 5100, 5400)
       .setToolTip(kResolutionTip);
-  auto& pp = addOption(std::string(kPerpendicularOption.text), &frame,
-                       "Yes, there is a Perpendicular Point");
+  auto& pp = addOption(kPerpendicularOption, &frame, "Yes, there is a Perpendicular Point");
   pp.place(240, 5400, 3600, 285);
   pp.onClick = [this] { showAssociatedPoint(true); };
-  auto& clpt =
-      addOption(std::string(kCenterlineOption.text), &frame, "Yes, there is a Centerline Point");
+  auto& clpt = addOption(kCenterlineOption, &frame, "Yes, there is a Centerline Point");
   clpt.place(3960, 5400, 3360, 285);
   clpt.onClick = [this] { showAssociatedPoint(true); };
-  auto& no = addOption(std::string(kNoPointOption.text), &frame, "No");
+  auto& no = addOption(kNoPointOption, &frame, "No");
   no.place(7440, 5400, 900, 285);
   no.onClick = [this] { showAssociatedPoint(false); };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "entry/runway_screen.h"
 #include "shell/hub.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
@@ -30,9 +31,7 @@ bool openRecordScreen(Program& program, TableKind table, int row) {
     target = screen::kRunway;
     // The ends' identifiers name the runway; they stay as they are in an edit.
     Screen& runway = program.screens.touch(target);
-    for (const char* name : {"Text2R", "Text27R"}) {
-      if (auto* box = dynamic_cast<TextBox*>(runway.find(name))) box->setLocked(true);
-    }
+    lockRunwayDesignators(runway);
   } else if (table == TableKind::Navaid) {
     current.navaidMode = "E";
     current.navaidRow = static_cast<int16_t>(row);

@@ -2,7 +2,10 @@
 
 #include "entry/airport_screen.h"
 #include "entry/certification_screen.h"
+#include "entry/navaid_screen.h"
+#include "entry/obstruction_screen.h"
 #include "entry/open_record.h"
+#include "entry/runway_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
@@ -48,14 +51,16 @@ std::string controlOfField(TableKind table, int field) {
        AirportScreen::kOrthometricAccuracyList.text},
       {TableKind::Airport, airport::State, AirportScreen::kStateList.text},
       {TableKind::Airport, airport::VerticalDatum, AirportScreen::kVerticalDatumList.text},
-      {TableKind::Runway, runway::RwyIdBlastPad, "ListBP1"},
-      {TableKind::Runway, runway::Surface, "ListSurf"},
-      {TableKind::Runway, runway::OppositeBlastPad, "ListBP2"},
-      {TableKind::Navaid, navaid::OffsetDirection, "ListLR"},
-      {TableKind::Navaid, navaid::Type, "ListElectronic"},
-      {TableKind::Obstruction, obstruction::AccuracyHorizontal, "ListAccuracyH"},
-      {TableKind::Obstruction, obstruction::AccuracyVertical, "ListAccuracyV"},
-      {TableKind::Obstruction, obstruction::Surface, "ListObsSurface"}};
+      {TableKind::Runway, runway::RwyIdBlastPad, RunwayScreen::kRwyIdBlastPadList.text},
+      {TableKind::Runway, runway::Surface, RunwayScreen::kSurfaceList.text},
+      {TableKind::Runway, runway::OppositeBlastPad, RunwayScreen::kOppositeBlastPadList.text},
+      {TableKind::Navaid, navaid::OffsetDirection, NavaidScreen::kSideList.text},
+      {TableKind::Navaid, navaid::Type, NavaidScreen::kElectronicList.text},
+      {TableKind::Obstruction, obstruction::AccuracyHorizontal,
+       ObstructionScreen::kHorizontalAccuracyList.text},
+      {TableKind::Obstruction, obstruction::AccuracyVertical,
+       ObstructionScreen::kVerticalAccuracyList.text},
+      {TableKind::Obstruction, obstruction::Surface, ObstructionScreen::kSurfaceList.text}};
   for (const Named& named : kLists) {
     if (named.table == table && named.field == field) return std::string(named.control);
   }

@@ -151,4 +151,10 @@ void RunwayScreen::openStandardsDocument() {
   }
 }
 
+void lockRunwayDesignators(Screen& runway) {
+  for (const runway::EndFields* end : {&runway::kRwyIdEnd, &runway::kOppositeEnd}) {
+    runway.get<TextBox>(RunwayScreen::boxName(end->designator)).setLocked(true);
+  }
+}
+
 }  // namespace survey

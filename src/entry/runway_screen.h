@@ -21,6 +21,9 @@ inline constexpr const char* kRunwayStandardsAddress =
 // screen; the link to the survey and the deletion mark follow them.
 inline constexpr int kRunwayScreenFields = runway::OppositeDisplacedElevationEllipsoidal;
 
+// In an edit the ends' identifiers name the runway: they stay as they are.
+void lockRunwayDesignators(Screen& runway);
+
 class RunwayScreen : public Screen, public RecordScreen {
  public:
   static constexpr const char* kName = "FormRunway";

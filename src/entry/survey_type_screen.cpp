@@ -37,7 +37,7 @@ SurveyTypeScreen::SurveyTypeScreen(Program& program) : Screen(program, kName, kC
   bool offered = false;
   int top = 300;
   for (const auto& type : kTypes) {
-    auto& option = addOption(std::string(type.option.text), &frame, type.caption);
+    auto& option = addOption(type.option, &frame, type.caption);
     option.place(240, top, 4440, 285);
     top += 330;
     if (chosen == type.value) {

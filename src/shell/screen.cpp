@@ -54,8 +54,8 @@ TabStrip& Screen::addSurveyTabs(int width) {
   return tabs;
 }
 
-OptionButton& Screen::addOption(std::string name, Frame* frame, std::string caption) {
-  auto& option = add<OptionButton>(std::move(name), frame, &optionGroups_[frame]);
+OptionButton& Screen::addOption(ControlName<OptionButton> name, Frame* frame, std::string caption) {
+  auto& option = add(name, frame, &optionGroups_[frame]);
   option.setCaption(std::move(caption));
   return option;
 }

@@ -89,7 +89,7 @@ class Screen {
   // switching screens as every working screen's tab strip does.
   TabStrip& addSurveyTabs(int width);
   // An option in the group of the options that share its frame.
-  OptionButton& addOption(std::string name, Frame* frame, std::string caption);
+  OptionButton& addOption(ControlName<OptionButton> name, Frame* frame, std::string caption);
 
  private:
   Program& program_;
