@@ -81,7 +81,7 @@ void BM_OpenAirportScreen(benchmark::State& state) {
     state.PauseTiming();
     program.screens.discard(screen::kAirport);
     state.ResumeTiming();
-    prepareScreen(program, screen::kAirport, "TAB");
+    prepareScreen(program, screen::kAirport, Preparation::Tab);
     showScreen(program, screen::kAirport);
   }
   const auto& grid = program.screens.touch(screen::kAirport).get<Grid>("GridObstruction");
@@ -99,7 +99,7 @@ void BM_OpenObstructionForEdit(benchmark::State& state) {
     state.PauseTiming();
     showScreen(program, screen::kAirport);
     state.ResumeTiming();
-    program.current().obstructionMode = "E";
+    program.current().obstructionMode = RecordMode::Edit;
     program.current().obstructionRow = kObstructions / 2;
     Screen& screen = showScreen(program, screen::kObstruction);
     dynamic_cast<RecordScreen&>(screen).loadRecord();

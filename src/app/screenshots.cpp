@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         survey::screen::kObstruction, survey::screen::kCertification, survey::screen::kReview,
         survey::screen::kOutputFile, survey::screen::kImport}) {
     if (std::string(name) == survey::screen::kAirport) {
-      survey::prepareScreen(program, name, "TAB");
+      survey::prepareScreen(program, name, Preparation::Tab);
     }
     survey::showScreen(program, name);
     QApplication::processEvents();
@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
   const struct {
     const char* screen;
     int16_t survey::CurrentSurvey::*row;
-    std::string survey::CurrentSurvey::*mode;
+    survey::RecordMode survey::CurrentSurvey::*mode;
     int16_t rowNumber;
     const char* file;
   } records[] = {
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
   };
   for (const auto& record : records) {
     program.current().*record.row = record.rowNumber;
-    program.current().*record.mode = "E";
+    program.current().*record.mode = RecordMode::Edit;
     survey::showScreen(program, survey::screen::kMain);
     auto& screen = survey::showScreen(program, record.screen);
     if (auto* loader = dynamic_cast<survey::RecordScreen*>(&screen)) loader->loadRecord();

@@ -24,7 +24,7 @@ bool isOneOf(const std::string& text, std::initializer_list<const char*> values)
   return false;
 }
 
-std::string& modeOf(CurrentSurvey& current, TableKind kind) {
+RecordMode& modeOf(CurrentSurvey& current, TableKind kind) {
   switch (kind) {
     case TableKind::Runway:
       return current.runwayMode;
@@ -112,7 +112,7 @@ void AirportScreen::editCurrentSurvey(int selectedListRow) {
   CurrentSurvey& current = program.current();
   get<TextBox>(boxName(airport::Identifier)).setLocked(true);
   current.airportRow = static_cast<int16_t>(selectedListRow);
-  current.airportMode = "E";
+  current.airportMode = RecordMode::Edit;
   refillHubGrids();
   updateHubButtons();
   showScreen(program, kName);
@@ -145,8 +145,8 @@ int AirportScreen::selectedRecord(const HubPart& part) {
 
 void AirportScreen::newRecord(const HubPart& part) {
   Program& program = this->program();
-  modeOf(program.current(), part.table) = "A";
-  prepareScreen(program, part.screen, "LOAD");
+  modeOf(program.current(), part.table) = RecordMode::Add;
+  prepareScreen(program, part.screen, Preparation::Load);
   // This screen is discarded from here on: only the target is touched.
   Screen& target = showScreen(program, part.screen);
   if (part.table == TableKind::Navaid) {
@@ -167,7 +167,7 @@ Screen& editChildRecord(Program& program, TableKind table, int row) {
   const auto part =
       std::find_if(parts.begin(), parts.end(), [table](const auto& p) { return p.table == table; });
   CurrentSurvey& current = program.current();
-  modeOf(current, table) = "E";
+  modeOf(current, table) = RecordMode::Edit;
   rowOf(current, table) = static_cast<int16_t>(row);
   if (table == TableKind::Runway) {
     // The ends' identifiers name the runway; they stay as they are in an edit.

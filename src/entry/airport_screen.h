@@ -71,9 +71,9 @@ class AirportScreen : public Screen, public HubScreen {
   static std::string boxName(int field);
 
   void load() override;
-  // "LOAD" in add mode: empty hub grids, options N and W. "TAB": the current
+  // Load in add mode: empty hub grids, options N and W. Tab: the current
   // survey, "Save" disabled, the rest by whether any survey exists.
-  void prepare(std::string_view mode) override;
+  void prepare(Preparation mode) override;
   void beforeShow() override;
 
   void refillHubGrids() override;

@@ -53,16 +53,16 @@ void AirportScreen::beforeShow() {
   selectingTab_ = false;
 }
 
-void AirportScreen::prepare(std::string_view mode) {
+void AirportScreen::prepare(Preparation mode) {
   CurrentSurvey& current = program().current();
-  if (mode == "LOAD" && current.airportMode == "A") {
+  if (mode == Preparation::Load && current.airportMode == RecordMode::Add) {
     for (const auto& part : hubParts()) get(part.grid).setRows(1);
     get(kNorthOption).setValue(true);
     get(kWestOption).setValue(true);
     current.latitudeHemisphere = "N";
     current.longitudeHemisphere = "W";
   }
-  if (mode == "TAB") {
+  if (mode == Preparation::Tab) {
     loadAirportScreen();
     get(kSaveButton).setEnabled(false);
     const SurveyStore& store = program().store;
@@ -201,7 +201,7 @@ void AirportScreen::submitAirport() {
     get(kHubFrame).setEnabled(true);
     return;
   }
-  if (current.airportMode == "A") {
+  if (current.airportMode == RecordMode::Add) {
     for (int row = 0; row <= airports.count(); ++row) {
       if (airports.cell(row, airport::Identifier) == identifier) {
         program.tell("You already have entered an airport with the Location Identifier");
@@ -230,7 +230,8 @@ void AirportScreen::submitAirport() {
     if (list != std::end(kListFields)) {
       const auto& box = get(list->list);
       // A stored value the list does not offer stays as it is.
-      if (box.chosen() || current.airportMode != "E") values.emplace_back(n, box.chosenText());
+      if (box.chosen() || current.airportMode != RecordMode::Edit)
+        values.emplace_back(n, box.chosenText());
       continue;
     }
     values.emplace_back(n, get<TextBox>(boxName(n)).text());
@@ -239,7 +240,7 @@ void AirportScreen::submitAirport() {
   values.emplace_back(airport::LongitudeEast, booleanCell(get(kEastOption).value()));
 
   std::string message;
-  if (current.airportMode == "E") {
+  if (current.airportMode == RecordMode::Edit) {
     const int row = current.airportRow;
     if (row < 1 || row > airports.count()) {
       program.tell(
@@ -261,13 +262,13 @@ void AirportScreen::submitAirport() {
     if (identifier != oldIdentifier) carryIdentifierChange(oldIdentifier, identifier);
     current.surveyName = airports.cell(row, airport::Name);
     message = "Airport Information Successfully Changed";
-  } else if (current.airportMode == "A") {
+  } else if (current.airportMode == RecordMode::Add) {
     const AppendResult added = store.appendAirport(values);
     if (!added) {
       program.tell(added.error);
       return;
     }
-    current.airportMode = "E";
+    current.airportMode = RecordMode::Edit;
     current.airportRow = static_cast<int16_t>(store.findSurveyRow(current.surveyKey));
     message = "Airport Information Successfully Added";
   }

@@ -81,12 +81,12 @@ void MainScreen::load() {
     program.platform.quit();
     return;
   }
-  prepareScreen(program, kName, "LOAD");
+  prepareScreen(program, kName, Preparation::Load);
   refreshSurveyList();
   tabs_.select(0);
 }
 
-void MainScreen::prepare(std::string_view /*mode*/) {
+void MainScreen::prepare(Preparation /*mode*/) {
   if (program().store.airports().count() == 0) {
     get(kEditButton).setEnabled(false);
   }

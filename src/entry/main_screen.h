@@ -23,7 +23,7 @@ class MainScreen : public Screen {
   static constexpr ControlName<Label> kVersionLabel{"Label1"};
 
   void load() override;
-  void prepare(std::string_view mode) override;
+  void prepare(Preparation mode) override;
 
   // Fills the list from the airport table and highlights the current survey.
   void refreshSurveyList();

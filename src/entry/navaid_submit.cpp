@@ -72,7 +72,7 @@ bool NavaidScreen::submitNavaid() {
   if (program.refuseWhenReadOnly()) return false;
   SurveyStore& store = program.store;
   const CurrentSurvey& current = program.current();
-  if (current.navaidMode == "A") {
+  if (current.navaidMode == RecordMode::Add) {
     if (program.refuseWithoutSurvey()) return false;
     const AppendResult added = store.appendChild(TableKind::Navaid, screenValues());
     if (!added) {
@@ -82,7 +82,7 @@ bool NavaidScreen::submitNavaid() {
     store.updateRow(TableKind::Navaid, added.row,
                     {{navaid::kRecordNumberField, numberCell(added.row)}});
     program.tell("Navaid Information Successfully Added");
-  } else if (current.navaidMode == "E") {
+  } else if (current.navaidMode == RecordMode::Edit) {
     const int row = current.navaidRow;
     if (row < 1 || row > store.navaids().count()) {
       program.tell(
@@ -102,7 +102,7 @@ bool NavaidScreen::submitNavaid() {
 void NavaidScreen::save() {
   Program& program = this->program();
   if (!submitNavaid()) return;
-  prepareScreen(program, screen::kAirport, "TAB");
+  prepareScreen(program, screen::kAirport, Preparation::Tab);
   // This screen is gone from here on: only the program is used.
   showScreen(program, screen::kAirport);
   fillHubNavaidGrid(program);

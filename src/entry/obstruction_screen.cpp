@@ -265,7 +265,7 @@ void ObstructionScreen::afterShow() {
 
 void ObstructionScreen::surfaceChosen() {
   const CurrentSurvey& current = program().current();
-  if (current.obstructionMode == "A")
+  if (current.obstructionMode == RecordMode::Add)
     get<TextBox>(boxName(obstruction::SurveyDate)).setText(current.surveyDate);
 }
 

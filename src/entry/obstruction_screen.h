@@ -56,7 +56,7 @@ class ObstructionScreen : public Screen, public RecordScreen {
   void save();
   void cancel();
   // Writes the screen into the table; false (after telling why) when nothing was stored.
-  bool storeRecord(const std::string& mode);
+  bool storeRecord(RecordMode mode);
   FieldValues screenFields() const;
   ListBox* listOfField(int field) const;
 

@@ -17,7 +17,7 @@ namespace {
 constexpr int kLastScreenField = obstruction::kDeletionField;
 
 void returnToAirport(Program& program) {
-  prepareScreen(program, screen::kAirport, "TAB");
+  prepareScreen(program, screen::kAirport, Preparation::Tab);
   showScreen(program, screen::kAirport);
 }
 
@@ -48,12 +48,12 @@ FieldValues ObstructionScreen::screenFields() const {
   return values;
 }
 
-bool ObstructionScreen::storeRecord(const std::string& mode) {
+bool ObstructionScreen::storeRecord(RecordMode mode) {
   Program& program = this->program();
   if (program.refuseWhenReadOnly()) return false;
   SurveyStore& store = program.store;
   const CurrentSurvey& current = program.current();
-  if (mode == "E") {
+  if (mode == RecordMode::Edit) {
     const int row = current.obstructionRow;
     if (row < 1 || row > store.obstructions().count()) {
       program.tell(
@@ -77,17 +77,15 @@ bool ObstructionScreen::storeRecord(const std::string& mode) {
 
 void ObstructionScreen::save() {
   Program& program = this->program();
-  const std::string mode = program.current().obstructionMode;
-  if (mode == "A" || mode == "E") {
-    // A refused save keeps everything typed on the screen.
-    if (!storeRecord(mode)) return;
-    if (mode == "E") {
-      submit_->setEnabled(false);
-      cancel_->setEnabled(false);
-    }
-    program.tell(mode == "A" ? "Obstruction Information Successfully Added"
-                             : "Obstruction Information Successfully Changed");
+  const RecordMode mode = program.current().obstructionMode;
+  // A refused save keeps everything typed on the screen.
+  if (!storeRecord(mode)) return;
+  if (mode == RecordMode::Edit) {
+    submit_->setEnabled(false);
+    cancel_->setEnabled(false);
   }
+  program.tell(mode == RecordMode::Add ? "Obstruction Information Successfully Added"
+                                       : "Obstruction Information Successfully Changed");
   // This screen is discarded from here on: only the program is used.
   returnToAirport(program);
   refreshObstructionGrid(program);

@@ -26,18 +26,18 @@ bool openRecordScreen(Program& program, TableKind table, int row) {
 
   const char* target = screen::kObstruction;
   if (table == TableKind::Runway) {
-    current.runwayMode = "E";
+    current.runwayMode = RecordMode::Edit;
     current.runwayRow = static_cast<int16_t>(row);
     target = screen::kRunway;
     // The ends' identifiers name the runway; they stay as they are in an edit.
     Screen& runway = program.screens.touch(target);
     lockRunwayDesignators(runway);
   } else if (table == TableKind::Navaid) {
-    current.navaidMode = "E";
+    current.navaidMode = RecordMode::Edit;
     current.navaidRow = static_cast<int16_t>(row);
     target = screen::kNavaid;
   } else {
-    current.obstructionMode = "E";
+    current.obstructionMode = RecordMode::Edit;
     current.obstructionRow = static_cast<int16_t>(row);
   }
   Screen& shown = showScreen(program, target);

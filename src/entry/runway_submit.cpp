@@ -51,7 +51,7 @@ bool RunwayScreen::submitRunway() {
     program.tell("You Must First Enter a Runway Identifier");
     return false;
   }
-  if (current.runwayMode == "A") {
+  if (current.runwayMode == RecordMode::Add) {
     if (program.refuseWithoutSurvey()) return false;
     if (const std::string refusal = duplicateRefusal(); !refusal.empty()) {
       program.tell(refusal);
@@ -74,7 +74,7 @@ bool RunwayScreen::submitRunway() {
   }
   get(kSaveButton).setEnabled(false);
   get(kCancelButton).setEnabled(false);
-  current.runwayMode = "E";
+  current.runwayMode = RecordMode::Edit;
   refreshHub();
   return true;
 }

@@ -59,8 +59,8 @@ void SurveyTypeScreen::submit() {
   for (const auto& type : kTypes) {
     if (get(type.option).value()) current.surveyType = type.value;
   }
-  current.airportMode = "A";
-  prepareScreen(program, screen::kAirport, "LOAD");
+  current.airportMode = RecordMode::Add;
+  prepareScreen(program, screen::kAirport, Preparation::Load);
   // This screen is discarded from here on.
   auto& airport = static_cast<AirportScreen&>(showScreen(program, screen::kAirport));
   airport.startNewSurvey();

@@ -13,10 +13,10 @@ Screen& showScreen(Program& program, const std::string& name) {
   return target;
 }
 
-void prepareScreen(Program& program, const std::string& name, std::string_view mode) {
+void prepareScreen(Program& program, const std::string& name, Preparation mode) {
   Screen& screen = program.screens.touch(name);
   setBoldTextBoxes(screen);
-  if (mode == "LOAD") {
+  if (mode == Preparation::Load) {
     for (const auto& control : screen.controls()) {
       if (control->name().find("Text") == std::string::npos) continue;
       if (auto* box = dynamic_cast<TextBox*>(control.get())) box->setText("");
@@ -31,7 +31,7 @@ void handleTabClick(Screen& screen) {
   const auto& tabs = screen.get(Screen::kTabStrip);
   const std::string caption = tabs.selectedCaption().substr(0, 3);
   const std::string target = caption == "Lis" ? screen::kMain : screen::kAirport;
-  prepareScreen(program, target, "TAB");
+  prepareScreen(program, target, Preparation::Tab);
   showScreen(program, target);
 }
 

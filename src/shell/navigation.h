@@ -13,9 +13,9 @@ namespace survey {
 // steps some screens take around being shown.
 Screen& showScreen(Program& program, const std::string& name);
 
-// "LOAD" empties the screen's text boxes for a new record; "TAB" sets up the
-// airport screen reached through its tab.
-void prepareScreen(Program& program, const std::string& name, std::string_view mode);
+// Load empties the screen's text boxes for a new record; Tab sets up the airport screen
+// reached through its tab.
+void prepareScreen(Program& program, const std::string& name, Preparation mode);
 
 // The tab strip's handler: acts only while its screen is shown.
 void handleTabClick(Screen& screen);

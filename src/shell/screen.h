@@ -14,6 +14,9 @@ namespace survey {
 
 class Program;
 
+// How a screen is prepared before it is shown: for a new record, or reached through the tabs.
+enum class Preparation { Load, Tab };
+
 // A control's name bound to its kind, declared once by its screen: a misspelt name or a
 // lookup of the wrong kind does not compile.
 template <class C>
@@ -45,8 +48,8 @@ class Screen {
 
   // Runs once, when the screen comes into being.
   virtual void load() {}
-  // Screen-specific steps of the shared preparation ("LOAD" or "TAB").
-  virtual void prepare(std::string_view /*mode*/) {}
+  // Screen-specific steps of the shared preparation.
+  virtual void prepare(Preparation /*mode*/) {}
   virtual void beforeShow() {}
   virtual void afterShow() {}
 

@@ -7,6 +7,9 @@
 
 namespace survey {
 
+// Whether the next save of a screen adds a row or changes the current one.
+enum class RecordMode { Add, Edit };
+
 struct CurrentSurvey {
   std::string surveyKey;            // the chosen survey's identifier
   std::string surveyName;           // its airport name, shown in status bars
@@ -19,10 +22,10 @@ struct CurrentSurvey {
   int16_t runwayRow = 0;
   int16_t navaidRow = 0;
   int16_t obstructionRow = 0;
-  std::string airportMode = "A";
-  std::string runwayMode = "A";
-  std::string navaidMode = "A";
-  std::string obstructionMode = "A";
+  RecordMode airportMode = RecordMode::Add;
+  RecordMode runwayMode = RecordMode::Add;
+  RecordMode navaidMode = RecordMode::Add;
+  RecordMode obstructionMode = RecordMode::Add;
   bool storeLoaded = false;
 };
 

@@ -59,7 +59,7 @@ TEST_F(AirportTest, NewSurveyOpensAnEmptyScreenWaitingForTheFirstSave) {
   newSurvey("RadioRUNWAY");
   ASSERT_TRUE(shown(kAirport));
   EXPECT_EQ(program.current().surveyType, "RUNWAY");
-  EXPECT_EQ(program.current().airportMode, "A");
+  EXPECT_EQ(program.current().airportMode, RecordMode::Add);
   EXPECT_FALSE(control<Frame>(kAirport, "Frame2").visible());
   EXPECT_FALSE(control<Frame>(kAirport, "Frame2").ownEnabled());
   EXPECT_FALSE(enabled("CommandCertify"));
@@ -91,7 +91,7 @@ TEST_F(AirportTest, SaveRefusesAndWritesNothing) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0], notice(c[2]));
     EXPECT_EQ(airports().count(), 1);
-    EXPECT_EQ(program.current().airportMode, "A");
+    EXPECT_EQ(program.current().airportMode, RecordMode::Add);
   }
   // The empty identifier also enables the hub's frame.
   newSurvey();
@@ -115,7 +115,7 @@ TEST_F(AirportTest, FirstSaveAddsTheSurveyAndTheSecondChangesIt) {
   expectRow(TableKind::Airport, 1,
             fieldsOf("3=ABC, 4=aea, 5=13/01/2005, 18=>1 M, 25=NAVAID, 41=NEW, 39=False, 40=True"));
   EXPECT_EQ(program.current().surveyKey, "ABC");
-  EXPECT_EQ(program.current().airportMode, "E");
+  EXPECT_EQ(program.current().airportMode, RecordMode::Edit);
   EXPECT_EQ(program.current().airportRow, 1);
   EXPECT_TRUE(control<Frame>(kAirport, "Frame2").visible());
   EXPECT_TRUE(enabled("CommandCertify"));
@@ -139,7 +139,7 @@ TEST_F(AirportTest, SaveInAddModeWithTheSurveyListFullIsRefused) {
   EXPECT_EQ(dialogs.texts(), std::vector<std::string>{tableFullMessage(TableKind::Airport)});
   EXPECT_EQ(airports().count(), 1000);
   EXPECT_EQ(program.store.findSurveyRow("NEW1"), 0);
-  EXPECT_EQ(program.current().airportMode, "A");
+  EXPECT_EQ(program.current().airportMode, RecordMode::Add);
 }
 
 TEST_F(AirportTest, StateListFoldsToTheChosenStateWhichSurvivesSaveAndReload) {
@@ -215,7 +215,7 @@ TEST_F(AirportTest, EditLoadsTheSurveyAndLocksItsIdentifier) {
   EXPECT_EQ(program.current().latitudeHemisphere, "S");
   EXPECT_EQ(program.current().longitudeHemisphere, "E");
   EXPECT_EQ(program.current().surveyDate, "04/05/2006");
-  EXPECT_EQ(program.current().airportMode, "E");
+  EXPECT_EQ(program.current().airportMode, RecordMode::Edit);
   EXPECT_EQ(program.current().airportRow, 2);
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -322,12 +322,12 @@ TEST_F(AirportTest, HubNewOpensTheRecordScreens) {
   editFromList(1);
   click(kAirport, "CommandAddRWY");
   ASSERT_TRUE(shown(screen::kRunway));
-  EXPECT_EQ(program.current().runwayMode, "A");
+  EXPECT_EQ(program.current().runwayMode, RecordMode::Add);
 
   editFromList(1);
   click(kAirport, "CommandAddNAV");
   ASSERT_TRUE(shown(screen::kNavaid));
-  EXPECT_EQ(program.current().navaidMode, "A");
+  EXPECT_EQ(program.current().navaidMode, RecordMode::Add);
   EXPECT_TRUE(control<OptionButton>(screen::kNavaid, "RadioDEF").value());
   EXPECT_FALSE(control<Frame>(screen::kNavaid, "Frame1").visible());
 }

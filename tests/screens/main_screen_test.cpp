@@ -144,7 +144,7 @@ TEST_F(MainScreenTest, MapDoubleClickOpensTheScreenOfALiveRecordOfTheCurrentSurv
       EXPECT_EQ(control<TextBox>(c[3], c[4]).text(), c[5]);
     }
   }
-  EXPECT_EQ(program.current().obstructionMode, "E");
+  EXPECT_EQ(program.current().obstructionMode, RecordMode::Edit);
   EXPECT_EQ(program.current().obstructionRow, 1);
   EXPECT_TRUE(dialogs.shown.empty());
   program.current().surveyKey = "NONE";

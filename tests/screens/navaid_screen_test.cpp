@@ -47,7 +47,7 @@ TEST_F(NavaidScreenTest, SaveAddsTheNavaidWithItsLinkAndRowNumberAndListsIt) {
   expectRow(TableKind::Navaid, 2, glideSlope);
   expectRow(TableKind::Navaid, 2,
             fieldsOf("11=PP, 12=, 13=R, 15=GS - Glide Slope, 16=ABC, 17=, 18=03/04/2005, 19= 2 "));
-  EXPECT_EQ(program.current().navaidMode, "A");
+  EXPECT_EQ(program.current().navaidMode, RecordMode::Add);
   // The airport screen comes back listing the new navaid.
   ASSERT_TRUE(shown(screen::kAirport));
   EXPECT_FALSE(shown(kScreen));

@@ -18,7 +18,7 @@ namespace survey::testing {
 // lists of the screen each fixture opens.
 class RecordTest : public ProgramTest {
  protected:
-  RecordTest(const char* screen, const char* date, std::string CurrentSurvey::*mode,
+  RecordTest(const char* screen, const char* date, RecordMode CurrentSurvey::*mode,
              int16_t CurrentSurvey::*editedRow)
       : kScreen(screen), surveyDate(date), mode_(mode), editedRow_(editedRow) {}
 
@@ -38,13 +38,13 @@ class RecordTest : public ProgramTest {
 
   // The hub's "New": the screen emptied for a new record.
   Screen& openNew() {
-    program.current().*mode_ = "A";
-    prepareScreen(program, kScreen, "LOAD");
+    program.current().*mode_ = RecordMode::Add;
+    prepareScreen(program, kScreen, Preparation::Load);
     return showScreen(program, kScreen);
   }
   // The hub's "Edit" of a row.
   RecordScreen& openEdit(int row) {
-    program.current().*mode_ = "E";
+    program.current().*mode_ = RecordMode::Edit;
     program.current().*editedRow_ = static_cast<int16_t>(row);
     auto& screen = dynamic_cast<RecordScreen&>(showScreen(program, kScreen));
     screen.loadRecord();
@@ -61,7 +61,7 @@ class RecordTest : public ProgramTest {
   const char* const surveyDate;
 
  private:
-  std::string CurrentSurvey::*mode_;
+  RecordMode CurrentSurvey::*mode_;
   int16_t CurrentSurvey::*editedRow_;
 };
 
@@ -147,7 +147,7 @@ class RunwayTest : public RecordTest {
 
   // The hub locks the designators of a runway it opens for "Edit".
   void openEdit(int row) {
-    program.current().runwayMode = "E";
+    program.current().runwayMode = RecordMode::Edit;
     box("Text2R").setLocked(true);
     box("Text27R").setLocked(true);
     RecordTest::openEdit(row);

@@ -59,8 +59,8 @@ class RecordScreensTest : public ProgramTest {
   void openNew(const RecordKind& kind) {
     program.screens.discard(kind.screen);
     program.current().runwayMode = program.current().navaidMode =
-        program.current().obstructionMode = "A";
-    prepareScreen(program, kind.screen, "LOAD");
+        program.current().obstructionMode = RecordMode::Add;
+    prepareScreen(program, kind.screen, Preparation::Load);
     showScreen(program, kind.screen);
     if (kind.table == TableKind::Runway) {
       type(kind.screen, "Text2R", "09");
@@ -72,7 +72,7 @@ class RecordScreensTest : public ProgramTest {
   void openEdit(const RecordKind& kind, int row) {
     program.screens.discard(kind.screen);
     CurrentSurvey& current = program.current();
-    current.runwayMode = current.navaidMode = current.obstructionMode = "E";
+    current.runwayMode = current.navaidMode = current.obstructionMode = RecordMode::Edit;
     current.runwayRow = current.navaidRow = current.obstructionRow = static_cast<int16_t>(row);
     dynamic_cast<RecordScreen&>(showScreen(program, kind.screen)).loadRecord();
   }
@@ -127,9 +127,10 @@ TEST_F(RecordScreensTest, AFullTableRefusesTheAddAndKeepsTheEntry) {
     EXPECT_TRUE(shown(kind.screen));
     EXPECT_EQ(control<TextBox>(kind.screen, kind.box).text(), kind.text);
     EXPECT_TRUE(button(kind, kind.save).enabled());
-    EXPECT_EQ(program.current().runwayMode + program.current().navaidMode +
-                  program.current().obstructionMode,
-              "AAA");
+    for (const RecordMode mode : {program.current().runwayMode, program.current().navaidMode,
+                                  program.current().obstructionMode}) {
+      EXPECT_EQ(mode, RecordMode::Add);
+    }
   }
 }
 
@@ -139,7 +140,7 @@ TEST_F(RecordScreensTest, AnEditedRowNoLongerInTheTableSavesNothing) {
     program.store.appendChild(kind.table, {{kind.field, "1"}});
     openNew(kind);
     CurrentSurvey& current = program.current();
-    current.runwayMode = current.navaidMode = current.obstructionMode = "E";
+    current.runwayMode = current.navaidMode = current.obstructionMode = RecordMode::Edit;
     current.runwayRow = current.navaidRow = current.obstructionRow = 2;  // beyond the count
     click(kind.screen, kind.save);
     EXPECT_EQ(dialogs.last(), kind.gone);

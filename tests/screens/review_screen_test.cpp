@@ -25,7 +25,7 @@ class ReviewScreenTest : public ProgramTest {
   }
   void openAirport() {
     start();
-    prepareScreen(program, AirportScreen::kName, "TAB");
+    prepareScreen(program, AirportScreen::kName, Preparation::Tab);
     showScreen(program, AirportScreen::kName);
   }
   ReviewScreen& reviewFromMenu() {
@@ -102,11 +102,11 @@ TEST_F(ReviewScreenTest, ActivatingAFindingOpensItsRecordWithTheFieldFocused) {
     // Opened for editing: the fix can be saved at once.
     EXPECT_TRUE(control<CommandButton>(c.screen, c.save).enabled()) << c.save;
     if (c.table == TableKind::Airport) {
-      EXPECT_EQ(program.current().airportMode, "E");
+      EXPECT_EQ(program.current().airportMode, RecordMode::Edit);
       EXPECT_TRUE(control<TextBox>(screen::kAirport, "Text3A").locked());
     }
     if (c.table == TableKind::Runway) {
-      EXPECT_EQ(program.current().runwayMode, "E");
+      EXPECT_EQ(program.current().runwayMode, RecordMode::Edit);
       EXPECT_EQ(control<TextBox>(screen::kRunway, "Text5R").text(), "7000");
     }
     for (TableKind kind : {TableKind::Airport, TableKind::Runway, TableKind::Obstruction}) {

@@ -70,7 +70,7 @@ TEST_F(RunwayScreenTest, SaveAddsTheRowThenASecondSaveChangesTheSameRow) {
   }
   EXPECT_EQ(cell(2, 49), "ABC");
   EXPECT_EQ(program.current().runwayRow, 2);
-  EXPECT_EQ(program.current().runwayMode, "E");
+  EXPECT_EQ(program.current().runwayMode, RecordMode::Edit);
   EXPECT_EQ(program.current().surveyDate, "1");
   EXPECT_EQ(program.current().runwayEnd, "2");
   // "Save" stays on the screen, editing the saved row, with its commands enabled again.
@@ -102,7 +102,7 @@ TEST_F(RunwayScreenTest, AddRefusesADesignatorOfALiveRunwayOfTheSameSurvey) {
     if (!c[4].empty()) {
       EXPECT_EQ(dialogs.last(), "Runway " + c[4] + " has already been entered.");
       EXPECT_EQ(program.store.runways().count(), before);
-      EXPECT_EQ(program.current().runwayMode, "A");
+      EXPECT_EQ(program.current().runwayMode, RecordMode::Add);
       EXPECT_TRUE(button("CommandSubmitRunway").enabled());
     } else {
       EXPECT_EQ(dialogs.last(), "Runway Information Successfully Added");
@@ -126,7 +126,7 @@ TEST_F(RunwayScreenTest, SavingWithoutBothDesignatorsWritesNothingAndStays) {
       EXPECT_EQ(dialogs.texts(),
                 std::vector<std::string>{"You Must First Enter a Runway Identifier"});
       EXPECT_EQ(program.store.runways().count(), 0);
-      EXPECT_EQ(program.current().runwayMode, "A");
+      EXPECT_EQ(program.current().runwayMode, RecordMode::Add);
       EXPECT_TRUE(shown(kRunway));
     }
   }
@@ -194,7 +194,7 @@ TEST_F(RunwayScreenTest, HubEditOpensTheRunwayLoadedWithItsDesignatorsLocked) {
   addRunway("ABC", "18", "36");
   const int row = addRunway("ABC", "09", "27", false, "5000");
   program.store.runways().setCell(row, 1, "04/04/2023");
-  prepareScreen(program, screen::kAirport, "TAB");
+  prepareScreen(program, screen::kAirport, Preparation::Tab);
   showScreen(program, screen::kAirport);
   control<Grid>(screen::kAirport, "GridRunway").clickRow(2);
   click(screen::kAirport, "CommandEditRWY");

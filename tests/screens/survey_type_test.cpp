@@ -24,14 +24,14 @@ class SurveyTypeTest : public ProgramTest {
 TEST_F(SurveyTypeTest, EachOptionStartsASurveyOfItsType) {
   for (const auto& c : caseTable("screens/survey_types.cases", 3)) {
     SCOPED_TRACE(c[0]);
-    program.current().airportMode = "E";
+    program.current().airportMode = RecordMode::Edit;
     openTypeScreen();
     auto& option = control<OptionButton>(kTypeScreen, c[0]);
     EXPECT_EQ(option.caption(), c[1]);
     option.setValue(true);
     click(kTypeScreen, "Command1");
     EXPECT_EQ(program.current().surveyType, c[2]);
-    EXPECT_EQ(program.current().airportMode, "A");
+    EXPECT_EQ(program.current().airportMode, RecordMode::Add);
     EXPECT_TRUE(shown(AirportScreen::kName));
     EXPECT_FALSE(program.screens.existing(kTypeScreen));
   }

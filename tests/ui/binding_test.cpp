@@ -92,7 +92,7 @@ class BindingTest : public QObject {
     World world;
     world.program.store.appendAirport({{3, "ABC"}, {1, "Abc Field"}});
     world.program.current().storeLoaded = true;
-    prepareScreen(world.program, screen::kAirport, "TAB");
+    prepareScreen(world.program, screen::kAirport, Preparation::Tab);
     world.show(screen::kAirport);
     auto* degrees = world.window.findChild<QLineEdit*>("Text7A");
     QVERIFY(degrees && degrees->isEnabled());

@@ -30,10 +30,10 @@ struct ShownScreen : testing::RealProgram {
     auto& current = program.current();
     current.storeLoaded = true;
     current.surveyKey = "ABC";
-    current.navaidMode = "E";
+    current.navaidMode = RecordMode::Edit;
     current.navaidRow = 1;
-    if (shownName == screen::kAirport) prepareScreen(program, name, "TAB");
-    if (shownName == screen::kNavaid) prepareScreen(program, name, "LOAD");
+    if (shownName == screen::kAirport) prepareScreen(program, name, Preparation::Tab);
+    if (shownName == screen::kNavaid) prepareScreen(program, name, Preparation::Load);
     auto& shown = showScreen(program, name);
     if (auto* record = dynamic_cast<RecordScreen*>(&shown); record && !type.empty())
       record->loadRecord();

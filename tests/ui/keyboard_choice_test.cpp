@@ -23,11 +23,11 @@ void recordFocusMove(QAbstractItemView& view, int row) {
 }
 
 // A survey ABC with two runways, 09/27 and 18/36, shown on the screen named.
-void openWithTwoRunways(RealProgram& real, const char* screenName, const char* mode) {
+void openWithTwoRunways(RealProgram& real, const char* screenName, Preparation mode) {
   real.addSurvey("ABC", "NEW");
   auto& current = real.program.current();
   current.surveyKey = "ABC";
-  current.runwayMode = current.navaidMode = "A";
+  current.runwayMode = current.navaidMode = RecordMode::Add;
   real.program.store.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}});
   real.program.store.appendChild(TableKind::Runway, {{2, "18"}, {27, "36"}});
   prepareScreen(real.program, screenName, mode);
@@ -65,7 +65,7 @@ class KeyboardChoiceTest : public QObject {
     QFETCH(QString, chosen);
     RealProgram real;
     openWithTwoRunways(real, qPrintable(screenName),
-                       screenName == screen::kAirport ? "TAB" : "LOAD");
+                       screenName == screen::kAirport ? Preparation::Tab : Preparation::Load);
     Screen& screen = real.program.screens.touch(screenName.toStdString());
     auto& option = screen.get<OptionButton>(chosen.toStdString());
     option.setValue(true);
@@ -94,9 +94,10 @@ class KeyboardChoiceTest : public QObject {
   void theFirstArrowKeyInAViewWithNothingChosenGoesToTheFirstRow() {
     const struct {
       const char* screenName;
-      const char* mode;
+      Preparation mode;
       const char* view;
-    } views[] = {{screen::kAirport, "TAB", "GridRunway"}, {screen::kRunway, "LOAD", "ListSurf"}};
+    } views[] = {{screen::kAirport, Preparation::Tab, "GridRunway"},
+                 {screen::kRunway, Preparation::Load, "ListSurf"}};
     for (const auto& entry : views) {
       RealProgram real;
       openWithTwoRunways(real, entry.screenName, entry.mode);

@@ -46,7 +46,7 @@ struct RealProgram {
   void openAirportOf(const std::string& key) {
     addSurvey(key, "NEW");
     program.current().surveyKey = key;
-    prepareScreen(program, screen::kAirport, "TAB");
+    prepareScreen(program, screen::kAirport, Preparation::Tab);
     showScreen(program, screen::kAirport);
   }
   // Runs the event loop after the action, as the program's main does; the loop's exit status,

@@ -126,7 +126,7 @@ class RealWindowTest : public QObject {
     makeChangesDurable(real.program);
     QVERIFY(journalExists(real.dir.path()));
     if (path.startsWith("airport screen")) {
-      prepareScreen(real.program, screen::kAirport, "TAB");
+      prepareScreen(real.program, screen::kAirport, Preparation::Tab);
       showScreen(real.program, screen::kAirport);
     }
     ModalAnswerer answers;
@@ -196,7 +196,7 @@ class RealWindowTest : public QObject {
                  {screen::kAirport, false}, {screen::kAirport, false}, {screen::kMain, true}};
     for (const auto& step : steps) {
       if (step.screen == std::string(screen::kAirport)) {
-        prepareScreen(real.program, screen::kAirport, "TAB");
+        prepareScreen(real.program, screen::kAirport, Preparation::Tab);
       }
       showScreen(real.program, step.screen);
       QVERIFY2(real.menuItem("MenuSurveyMap", "MenuFile"), step.screen);
@@ -318,8 +318,9 @@ class RealWindowTest : public QObject {
     real.addSurvey("ABC", "NEW");
     auto& current = real.program.current();
     current.surveyKey = "ABC";
-    current.runwayMode = current.navaidMode = current.obstructionMode = "A";
-    prepareScreen(real.program, name, name == screen::kAirport ? "TAB" : "LOAD");
+    current.runwayMode = current.navaidMode = current.obstructionMode = RecordMode::Add;
+    prepareScreen(real.program, name,
+                  name == screen::kAirport ? Preparation::Tab : Preparation::Load);
     showScreen(real.program, name);
     ModalAnswerer answers;
     const auto before = real.chosenItems(name.c_str());
@@ -439,9 +440,9 @@ class RealWindowTest : public QObject {
     auto& current = real.program.current();
     current.surveyKey = "ABC";
     current.runwayEnd = "09";
-    current.runwayMode = "A";
+    current.runwayMode = RecordMode::Add;
     real.program.store.appendChild(TableKind::Runway, {{2, "09"}, {27, "27"}, {5, "5000"}});
-    prepareScreen(real.program, screen::kRunwayPP, "LOAD");
+    prepareScreen(real.program, screen::kRunwayPP, Preparation::Load);
     showScreen(real.program, screen::kRunwayPP);
     real.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&real.window));
@@ -515,13 +516,13 @@ class RealWindowTest : public QObject {
     QPushButton* save = nullptr;
     QTRY_VERIFY((save = real.widget<QPushButton>("CommandSubmitAirport")) && save->isVisible());
     QVERIFY(save->isEnabled());
-    QCOMPARE(QString::fromStdString(real.program.current().airportMode), QString("E"));
+    QVERIFY(real.program.current().airportMode == RecordMode::Edit);
   }
 
   void accessibilityInputReachesTheProgram() {
     RealProgram real;
-    real.program.current().airportMode = "A";
-    prepareScreen(real.program, screen::kAirport, "LOAD");
+    real.program.current().airportMode = RecordMode::Add;
+    prepareScreen(real.program, screen::kAirport, Preparation::Load);
     showScreen(real.program, screen::kAirport);
     Screen& airport = real.program.screens.touch(screen::kAirport);
     ModalAnswerer answers;
