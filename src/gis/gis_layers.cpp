@@ -2,6 +2,10 @@
 
 #include <functional>
 
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 #include "store/text_encoding.h"
 
 namespace survey::gis {
@@ -51,45 +55,71 @@ struct LayerRecipe {
 const std::vector<LayerRecipe>& pointRecipes() {
   const auto label =
       Source{{"label", AttributeType::Text}, 0, 0, [](const SurveyPoint& p) { return p.label; }};
+  const runway::EndFields& rwy = runway::kRwyIdEnd;
+  const runway::EndFields& opp = runway::kOppositeEnd;
+  // A profile point's fields count from its group's first field.
+  constexpr runway::ProfileGroupFields group = runway::profileGroup(0);
   static const std::vector<LayerRecipe> recipes = {
       {"airport",
        FeatureKind::Airport,
-       {label, text("ident", 3), text("name", 1), text("site_no", 2), text("region", 4),
-        text("city", 6), text("state", 20), text("survey_dt", 5), real("elev_orth", 13),
-        real("elev_ellip", 14), real("mag_decl", 16), text("vert_datum", 22), text("surv_type", 25),
-        text("status", 41)}},
+       {label, text("ident", airport::Identifier), text("name", airport::Name),
+        text("site_no", airport::SiteNumber), text("region", airport::Region),
+        text("city", airport::City), text("state", airport::State),
+        text("survey_dt", airport::SurveyDate), real("elev_orth", airport::ElevationOrthometric),
+        real("elev_ellip", airport::ElevationEllipsoidal),
+        real("mag_decl", airport::MagneticDeclination), text("vert_datum", airport::VerticalDatum),
+        text("surv_type", airport::SurveyType), text("status", airport::Status)}},
       {"runway_ends",
        FeatureKind::RunwayEnd,
-       {label, text("designator", 2, 27), text("azimuth", 4, 29), real("elev_orth", 14, 36),
-        real("elev_ellip", 15, 37), real("tdz_orth", 16, 38), real("tdz_ellip", 17, 39),
-        text("blast_pad", 3, 28), real("thr_len_ft", 24, 46), text("survey_dt", 1, 1)}},
+       {label, text("designator", rwy.designator, opp.designator),
+        text("azimuth", rwy.geodeticAzimuth, opp.geodeticAzimuth),
+        real("elev_orth", rwy.endElevation.orthometric, opp.endElevation.orthometric),
+        real("elev_ellip", rwy.endElevation.ellipsoidal, opp.endElevation.ellipsoidal),
+        real("tdz_orth", rwy.touchdownElevation.orthometric, opp.touchdownElevation.orthometric),
+        real("tdz_ellip", rwy.touchdownElevation.ellipsoidal, opp.touchdownElevation.ellipsoidal),
+        text("blast_pad", rwy.blastPad, opp.blastPad),
+        real("thr_len_ft", rwy.displacedLength, opp.displacedLength),
+        text("survey_dt", runway::SurveyDate, runway::SurveyDate)}},
       {"displaced_thresholds",
        FeatureKind::DisplacedThreshold,
-       {label, text("designator", 2, 27), real("thr_len_ft", 24, 46), real("elev_orth", 25, 47),
-        real("elev_ellip", 26, 48)}},
+       {label, text("designator", rwy.designator, opp.designator),
+        real("thr_len_ft", rwy.displacedLength, opp.displacedLength),
+        real("elev_orth", rwy.displacedElevation.orthometric, opp.displacedElevation.orthometric),
+        real("elev_ellip", rwy.displacedElevation.ellipsoidal,
+             opp.displacedElevation.ellipsoidal)}},
       {"profile_points",
        FeatureKind::ProfilePoint,
-       {label, text("designator", 0), real("dist_ft", 1), real("elev_orth", 2),
-        real("elev_ellip", 3)}},
+       {label, text("designator", group.end), real("dist_ft", group.distance),
+        real("elev_orth", group.elevation.orthometric),
+        real("elev_ellip", group.elevation.ellipsoidal)}},
       {"navaids",
        FeatureKind::Navaid,
-       {label, text("ident", 2), text("type", 15),
-        Source{{"kind", AttributeType::Text}, 0, 0, navaidClassName}, text("runway", 1),
-        real("elev_orth", 9), real("elev_ellip", 10), text("assoc_pt", 11), text("offset_dir", 13),
-        real("dist_ft", 14), text("survey_dt", 18)}},
+       {label, text("ident", navaid::Identifier), text("type", navaid::Type),
+        Source{{"kind", AttributeType::Text}, 0, 0, navaidClassName},
+        text("runway", navaid::Runway), real("elev_orth", navaid::ElevationOrthometric),
+        real("elev_ellip", navaid::ElevationEllipsoidal), text("assoc_pt", navaid::AssociatedPoint),
+        text("offset_dir", navaid::OffsetDirection), real("dist_ft", navaid::Distance),
+        text("survey_dt", navaid::SurveyDate)}},
       {"associated_points",
        FeatureKind::AssociatedPoint,
-       {label, text("ident", 2), text("type", 15), text("assoc_pt", 11), real("elev_orth", 26),
-        real("elev_ellip", 27)}},
+       {label, text("ident", navaid::Identifier), text("type", navaid::Type),
+        text("assoc_pt", navaid::AssociatedPoint),
+        real("elev_orth", navaid::AssociatedElevationOrthometric),
+        real("elev_ellip", navaid::AssociatedElevationEllipsoidal)}},
       {"obstructions",
        FeatureKind::Obstruction,
-       {label, text("object", 2), text("runway", 1), text("surface", 21),
+       {label, text("object", obstruction::Object), text("runway", obstruction::RwyId),
+        text("surface", obstruction::Surface),
         Source{{"surf_code", AttributeType::Text},
                0,
                0,
                [](const SurveyPoint& p) { return p.surfaceCode; }},
-        real("elev_orth", 9), real("elev_ellip", 10), real("agl_ft", 12), text("acc_horiz", 19),
-        text("acc_vert", 20), text("survey_dt", 23)}},
+        real("elev_orth", obstruction::TopElevationOrthometric),
+        real("elev_ellip", obstruction::TopElevationEllipsoidal),
+        real("agl_ft", obstruction::AboveGroundElevation),
+        text("acc_horiz", obstruction::AccuracyHorizontal),
+        text("acc_vert", obstruction::AccuracyVertical),
+        text("survey_dt", obstruction::SurveyDate)}},
   };
   return recipes;
 }

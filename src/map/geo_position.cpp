@@ -72,7 +72,7 @@ Placement placePosition(const DmsTexts& latitude, const DmsTexts& longitude,
   if (!lat) return placement;
   const auto lon = unsignedDegrees(longitude, "longitude", 180, placement.problem);
   if (!lon) return placement;
-  placement.at = GeoPosition{hemispheres.north ? *lat : -*lat, hemispheres.east ? *lon : -*lon};
+  placement.at = GeoPosition{hemispheres.south ? -*lat : *lat, hemispheres.west ? -*lon : *lon};
   return placement;
 }
 

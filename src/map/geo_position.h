@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/schema/hemispheres.h"
+
 namespace survey::map {
 
 // Signed decimal degrees on NAD83: south and west are negative.
@@ -17,11 +19,6 @@ struct GeoPosition {
 struct DmsTexts {
   std::string_view degrees, minutes, seconds;
   bool empty() const { return degrees.empty() && minutes.empty() && seconds.empty(); }
-};
-
-struct Hemispheres {
-  bool north = true;
-  bool east = false;
 };
 
 // Either a position, or why it cannot be placed ("latitude minutes \"7x\" is not a number").

@@ -3,16 +3,15 @@
 #include "entry/navaid_types.h"
 #include "map/local_projection.h"
 #include "store/number_text.h"
+#include "store/schema/airport_fields.h"
+#include "store/schema/hemispheres.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 
 namespace survey::map {
 
 namespace {
-
-// The six fields of one position: latitude degrees, minutes, seconds, then longitude.
-struct PositionFields {
-  int latitude;   // first of three
-  int longitude;  // first of three
-};
 
 SurveyPoint pointOf(FeatureKind kind, TableKind table, int row) {
   SurveyPoint point;
@@ -28,9 +27,7 @@ class Collector {
     features_.key = std::string(key);
     const int airportRow = store.findSurveyRow(key);
     if (airportRow > 0) {
-      const Table& airports = store.airports();
-      hemispheres_.north = airports.cell(airportRow, 39) == "True";
-      hemispheres_.east = airports.cell(airportRow, 40) == "True";
+      hemispheres_ = hemispheresOf(store.airports(), airportRow);
       addAirport(airportRow);
     }
     for (int row : store.childRows(TableKind::Runway, key)) addRunway(row);
@@ -47,15 +44,15 @@ class Collector {
 
   // Adds the point when its position reads; otherwise lists it as not placed, unless the
   // position is wholly empty and optional. Returns the point's index or -1.
-  int addPoint(SurveyPoint point, PositionFields fields, const std::string& what,
+  int addPoint(SurveyPoint point, const PositionFields& fields, const std::string& what,
                bool optional = false) {
-    const auto text = [&](int field) -> std::string_view {
-      return cell(point.table, point.row, field);
+    const auto texts = [&](const CoordinateFields& coordinate) {
+      return DmsTexts{cell(point.table, point.row, coordinate.degrees),
+                      cell(point.table, point.row, coordinate.minutes),
+                      cell(point.table, point.row, coordinate.seconds)};
     };
-    const DmsTexts latitude{text(fields.latitude), text(fields.latitude + 1),
-                            text(fields.latitude + 2)};
-    const DmsTexts longitude{text(fields.longitude), text(fields.longitude + 1),
-                             text(fields.longitude + 2)};
+    const DmsTexts latitude = texts(fields.latitude);
+    const DmsTexts longitude = texts(fields.longitude);
     if (optional && latitude.empty() && longitude.empty()) return -1;
     const Placement placement = placePosition(latitude, longitude, hemispheres_);
     if (!placement.at) {
@@ -63,50 +60,45 @@ class Collector {
       return -1;
     }
     point.at = *placement.at;
-    point.latitudeText = dmsText(latitude, hemispheres_.north ? 'N' : 'S');
-    point.longitudeText = dmsText(longitude, hemispheres_.east ? 'E' : 'W');
+    point.latitudeText = dmsText(latitude, hemispheres_.latitudeLetter());
+    point.longitudeText = dmsText(longitude, hemispheres_.longitudeLetter());
     features_.points.push_back(std::move(point));
     return static_cast<int>(features_.points.size()) - 1;
   }
 
-  void setElevations(SurveyPoint& point, int orthometricField) const {
-    point.orthometric = parseDecimal(cell(point.table, point.row, orthometricField));
-    point.ellipsoidal = parseDecimal(cell(point.table, point.row, orthometricField + 1));
+  void setElevations(SurveyPoint& point, const ElevationFields& fields) const {
+    point.orthometric = parseDecimal(cell(point.table, point.row, fields.orthometric));
+    point.ellipsoidal = parseDecimal(cell(point.table, point.row, fields.ellipsoidal));
   }
 
   void addAirport(int row) {
     SurveyPoint point = pointOf(FeatureKind::Airport, TableKind::Airport, row);
-    point.label = cell(TableKind::Airport, row, 3);
-    setElevations(point, 13);
-    addPoint(std::move(point), {7, 10}, "airport reference point");
+    point.label = cell(TableKind::Airport, row, airport::Identifier);
+    setElevations(point, airport::kElevation);
+    addPoint(std::move(point), airport::kReferencePoint, "airport reference point");
   }
 
-  struct EndFields {
-    int designator, position, elevation, threshold, thresholdElevation;
-  };
-
   void addRunway(int row) {
-    static constexpr EndFields ends[] = {{2, 8, 14, 18, 25}, {27, 30, 36, 40, 47}};
     SurveyRunway runway;
     runway.row = row;
-    runway.designator1 = cell(TableKind::Runway, row, 2);
-    runway.designator2 = cell(TableKind::Runway, row, 27);
+    runway.designator1 = cell(TableKind::Runway, row, runway::RwyIdDesignator);
+    runway.designator2 = cell(TableKind::Runway, row, runway::OppositeDesignator);
     const std::string name = "runway " + runway.designator1 + "/" + runway.designator2;
     int endIndex[2] = {-1, -1};
     for (int end = 1; end <= 2; ++end) {
-      const EndFields& fields = ends[end - 1];
+      const runway::EndFields& fields =
+          runway::endFields(end == 1 ? runway::End::RwyId : runway::End::Opposite);
       const std::string& designator = cell(TableKind::Runway, row, fields.designator);
       SurveyPoint point = pointOf(FeatureKind::RunwayEnd, TableKind::Runway, row);
       point.end = end;
       point.label = designator;
-      setElevations(point, fields.elevation);
-      endIndex[end - 1] =
-          addPoint(point, {fields.position, fields.position + 3}, name + ", end " + designator);
+      setElevations(point, fields.endElevation);
+      endIndex[end - 1] = addPoint(point, fields.position, name + ", end " + designator);
       point.kind = FeatureKind::DisplacedThreshold;
       point.label = designator + " displaced threshold";
       point.joinedTo = endIndex[end - 1];
-      setElevations(point, fields.thresholdElevation);
-      addPoint(std::move(point), {fields.threshold, fields.threshold + 3},
+      setElevations(point, fields.displacedElevation);
+      addPoint(std::move(point), fields.displacedThreshold,
                name + ", displaced threshold " + designator, true);
     }
     runway.end1 = endIndex[0];
@@ -120,13 +112,15 @@ class Collector {
   // A profile point lies on the centre line at its distance from the end its group names.
   void addProfilePoints(const SurveyRunway& runway, const std::string& name) {
     const Table& runways = store_.runways();
-    for (int field = 60; field <= 195; field += 5) {
-      const std::string& designator = runways.cell(runway.row, field);
+    for (int field = runway::kFirstProfileGroup; field <= runway::kLastProfileGroup;
+         field += runway::kProfileGroupSize) {
+      const runway::ProfileGroupFields group = runway::profileGroup(field);
+      const std::string& designator = runways.cell(runway.row, group.end);
       if (designator.empty()) continue;
       const bool fromEnd2 = designator == runway.designator2 && designator != runway.designator1;
       const int from = fromEnd2 ? runway.end2 : runway.end1;
       const int towards = fromEnd2 ? runway.end1 : runway.end2;
-      const std::string& distanceText = runways.cell(runway.row, field + 1);
+      const std::string& distanceText = runways.cell(runway.row, group.distance);
       const auto distance = parseDecimal(distanceText);
       const std::string what = name + ", profile point " + designator + " + " + distanceText;
       if (!distance) {
@@ -140,43 +134,45 @@ class Collector {
       point.at = alongGeodesic(features_.points[static_cast<std::size_t>(from)].at,
                                features_.points[static_cast<std::size_t>(towards)].at, *distance);
       point.joinedTo = from;
-      setElevations(point, field + 2);
+      setElevations(point, group.elevation);
       features_.points.push_back(std::move(point));
     }
   }
 
   void addNavaid(int row) {
     SurveyPoint point = pointOf(FeatureKind::Navaid, TableKind::Navaid, row);
-    const std::string& type = cell(TableKind::Navaid, row, 15);
-    const std::string& identifier = cell(TableKind::Navaid, row, 2);
+    const std::string& type = cell(TableKind::Navaid, row, navaid::Type);
+    const std::string& identifier = cell(TableKind::Navaid, row, navaid::Identifier);
     point.navaidClass = navaidClassOf(type);
     const std::string shortType = type.substr(0, type.find(" - "));
     point.label = identifier.empty() ? shortType : identifier + " " + shortType;
-    setElevations(point, 9);
+    setElevations(point, navaid::kElevation);
     const std::string what = "navaid " + point.label;
-    const int navaid = addPoint(point, {3, 6}, what);
-    const std::string& answer = cell(TableKind::Navaid, row, 11);
+    const int centre = addPoint(point, navaid::kPosition, what);
+    const std::string& answer = cell(TableKind::Navaid, row, navaid::AssociatedPoint);
     if (answer != "PP" && answer != "CLPT") return;
     point.kind = FeatureKind::AssociatedPoint;
     point.label = answer;
-    point.joinedTo = navaid;
-    setElevations(point, 26);
-    addPoint(std::move(point), {20, 23}, what + ", " + answer);
+    point.joinedTo = centre;
+    setElevations(point, navaid::kAssociatedElevation);
+    addPoint(std::move(point), navaid::kAssociatedPosition, what + ", " + answer);
   }
 
   void addObstruction(int row) {
     SurveyPoint point = pointOf(FeatureKind::Obstruction, TableKind::Obstruction, row);
-    point.label = cell(TableKind::Obstruction, row, 2);
-    point.surfaceCode = surfaceCodeOf(cell(TableKind::Obstruction, row, 21));
-    point.heightAgl = parseDecimal(cell(TableKind::Obstruction, row, 12));
-    setElevations(point, 9);
+    point.label = cell(TableKind::Obstruction, row, obstruction::Object);
+    point.surfaceCode = surfaceCodeOf(cell(TableKind::Obstruction, row, obstruction::Surface));
+    point.heightAgl =
+        parseDecimal(cell(TableKind::Obstruction, row, obstruction::AboveGroundElevation));
+    setElevations(point, obstruction::kTopElevation);
     const std::string what = "obstruction " + std::to_string(row) +
                              (point.label.empty() ? "" : " (" + point.label + ")");
-    addPoint(std::move(point), {3, 6}, what);
+    addPoint(std::move(point), obstruction::kPosition, what);
   }
 
   const SurveyStore& store_;
-  Hemispheres hemispheres_;
+  // Rows whose survey has no airport row lie north and west.
+  Hemispheres hemispheres_{.south = false, .west = true};
   SurveyFeatures features_;
 };
 
@@ -208,23 +204,26 @@ std::string describe(const SurveyPoint& point, const SurveyStore& store) {
   std::string text;
   switch (point.kind) {
     case FeatureKind::Airport:
-      text = "Airport " + point.label + " - " + table.cell(point.row, 1);
+      text = "Airport " + point.label + " - " + table.cell(point.row, airport::Name);
       break;
     case FeatureKind::RunwayEnd:
       text = "Runway end " + point.label;
       break;
     case FeatureKind::DisplacedThreshold:
-      text = "Displaced threshold of runway end " + table.cell(point.row, point.end == 1 ? 2 : 27);
+      text = "Displaced threshold of runway end " +
+             table.cell(point.row,
+                        point.end == 1 ? runway::RwyIdDesignator : runway::OppositeDesignator);
       break;
     case FeatureKind::ProfilePoint:
       text = "Profile point " + point.label + " ft";
       break;
     case FeatureKind::Navaid:
-      text = "Navaid " + table.cell(point.row, 2) + " - " + table.cell(point.row, 15);
+      text = "Navaid " + table.cell(point.row, navaid::Identifier) + " - " +
+             table.cell(point.row, navaid::Type);
       break;
     case FeatureKind::AssociatedPoint:
-      text = point.label + " of navaid " + table.cell(point.row, 2) + " - " +
-             table.cell(point.row, 15);
+      text = point.label + " of navaid " + table.cell(point.row, navaid::Identifier) + " - " +
+             table.cell(point.row, navaid::Type);
       break;
     case FeatureKind::Obstruction:
       text = "Obstruction " + std::to_string(point.row) + ": " + point.label;

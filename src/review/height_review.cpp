@@ -5,6 +5,10 @@
 #include <limits>
 
 #include "review/review_context.h"
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 
 namespace survey::review {
 
@@ -21,23 +25,25 @@ struct Separation {
 };
 
 void collect(const ReviewContext& context, std::vector<Separation>& out, TableKind table, int row,
-             int orthometric, int ellipsoidal) {
-  const auto o = context.number(table, row, orthometric);
-  const auto e = context.number(table, row, ellipsoidal);
-  if (o && e) out.push_back({table, row, orthometric, ellipsoidal, *e - *o});
+             const ElevationFields& fields) {
+  const auto o = context.number(table, row, fields.orthometric);
+  const auto e = context.number(table, row, fields.ellipsoidal);
+  if (o && e) out.push_back({table, row, fields.orthometric, fields.ellipsoidal, *e - *o});
 }
 
 void reviewGeoidSeparation(ReviewContext& context) {
   std::vector<Separation> samples;
   samples.reserve(context.obstructions.size() + context.navaids.size() + 64);
-  collect(context, samples, TableKind::Airport, context.surveyRow, 13, 14);
+  collect(context, samples, TableKind::Airport, context.surveyRow, airport::kElevation);
   for (int row : context.runways) {
-    collect(context, samples, TableKind::Runway, row, 14, 15);
-    collect(context, samples, TableKind::Runway, row, 36, 37);
+    collect(context, samples, TableKind::Runway, row, runway::kRwyIdEnd.endElevation);
+    collect(context, samples, TableKind::Runway, row, runway::kOppositeEnd.endElevation);
   }
-  for (int row : context.navaids) collect(context, samples, TableKind::Navaid, row, 9, 10);
+  for (int row : context.navaids) {
+    collect(context, samples, TableKind::Navaid, row, navaid::kElevation);
+  }
   for (int row : context.obstructions) {
-    collect(context, samples, TableKind::Obstruction, row, 9, 10);
+    collect(context, samples, TableKind::Obstruction, row, obstruction::kTopElevation);
   }
   if (samples.size() < 3) return;  // too few to tell which one is wrong
   std::vector<double> values;
@@ -61,18 +67,19 @@ void reviewAboveGround(ReviewContext& context) {
   auto lower = [&](TableKind table, int row, int field) {
     if (auto value = context.number(table, row, field)) lowest = std::min(lowest, *value);
   };
-  lower(TableKind::Airport, context.surveyRow, 13);
+  lower(TableKind::Airport, context.surveyRow, airport::ElevationOrthometric);
   for (int row : context.runways) {
-    lower(TableKind::Runway, row, 14);
-    lower(TableKind::Runway, row, 36);
+    lower(TableKind::Runway, row, runway::kRwyIdEnd.endElevation.orthometric);
+    lower(TableKind::Runway, row, runway::kOppositeEnd.endElevation.orthometric);
   }
   if (!std::isfinite(lowest)) return;
   const double ground = lowest - kGroundBelowAirport;
   for (int row : context.obstructions) {
-    const auto top = context.number(TableKind::Obstruction, row, 9);
-    const auto agl = context.number(TableKind::Obstruction, row, 12);
+    const auto top =
+        context.number(TableKind::Obstruction, row, obstruction::TopElevationOrthometric);
+    const auto agl = context.number(TableKind::Obstruction, row, obstruction::AboveGroundElevation);
     if (!top || !agl || *agl <= *top - ground) continue;
-    context.add(Severity::Warning, TableKind::Obstruction, row, 12,
+    context.add(Severity::Warning, TableKind::Obstruction, row, obstruction::AboveGroundElevation,
                 "A height above ground of " + feetText(*agl) + " puts the ground at " +
                     feetText(*top - *agl) + ", far below the airport's lowest elevation " +
                     feetText(lowest) + ".",

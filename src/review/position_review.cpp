@@ -9,6 +9,10 @@
 #include "entry/obstruction_lists.h"
 #include "review/review_context.h"
 #include "store/number_text.h"
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 
 namespace survey::review {
 
@@ -32,15 +36,15 @@ double roughMetres(const GeoPoint& a, const GeoPoint& b) {
 }
 
 void checkRadius(ReviewContext& context, const GeoPoint& arp, TableKind table, int row,
-                 int latitude, int longitude, double radiusNm) {
-  const auto point = context.position(table, row, latitude, longitude);
+                 const PositionFields& fields, double radiusNm) {
+  const auto point = context.position(table, row, fields);
   if (!point) return;
   const double limit = radiusNm * kMetresPerNauticalMile;
   if (roughMetres(arp, *point) < 0.98 * limit) return;
   const double metres = inverseGeodesic(arp, *point).metres;
   if (metres <= limit) return;
   const std::string radius = fixedText(radiusNm, 0) + " NM";
-  context.add(Severity::Warning, table, row, latitude,
+  context.add(Severity::Warning, table, row, fields.latitude.degrees,
               "Lies " + nauticalMiles(metres) + " from the airport reference point, more than " +
                   radius + ".",
               nauticalMiles(metres));
@@ -59,8 +63,9 @@ struct PlaceHash {
 };
 
 std::optional<Place> obstructionPlace(const ReviewContext& context, int row) {
-  const auto point = context.position(TableKind::Obstruction, row, 3, 6);
-  const auto top = context.number(TableKind::Obstruction, row, 9);
+  const auto point = context.position(TableKind::Obstruction, row, obstruction::kPosition);
+  const auto top =
+      context.number(TableKind::Obstruction, row, obstruction::TopElevationOrthometric);
   if (!point || !top) return std::nullopt;
   return Place{std::llround(point->latitude * 360000.0), std::llround(point->longitude * 360000.0),
                std::llround(*top * 10.0)};
@@ -73,28 +78,30 @@ bool blank(const std::string& text) {
 }  // namespace
 
 void reviewPositions(ReviewContext& context) {
-  const auto arp = context.position(TableKind::Airport, context.surveyRow, 7, 10);
+  const auto arp =
+      context.position(TableKind::Airport, context.surveyRow, airport::kReferencePoint);
   if (!arp) return;
   for (int row : context.runways) {
-    checkRadius(context, *arp, TableKind::Runway, row, 8, 11, kOtherRadiusNm);
-    checkRadius(context, *arp, TableKind::Runway, row, 30, 33, kOtherRadiusNm);
+    checkRadius(context, *arp, TableKind::Runway, row, runway::kRwyIdEnd.position, kOtherRadiusNm);
+    checkRadius(context, *arp, TableKind::Runway, row, runway::kOppositeEnd.position,
+                kOtherRadiusNm);
   }
   for (int row : context.navaids) {
-    checkRadius(context, *arp, TableKind::Navaid, row, 3, 6, kNavaidRadiusNm);
+    checkRadius(context, *arp, TableKind::Navaid, row, navaid::kPosition, kNavaidRadiusNm);
   }
   for (int row : context.obstructions) {
-    checkRadius(context, *arp, TableKind::Obstruction, row, 3, 6, kOtherRadiusNm);
+    checkRadius(context, *arp, TableKind::Obstruction, row, obstruction::kPosition, kOtherRadiusNm);
   }
 }
 
 void reviewReferences(ReviewContext& context) {
   std::unordered_set<std::string> runwayNames;
   for (int row : context.runways) {
-    const std::string& first = context.cell(TableKind::Runway, row, 2);
-    const std::string& second = context.cell(TableKind::Runway, row, 27);
+    const std::string& first = context.cell(TableKind::Runway, row, runway::RwyIdDesignator);
+    const std::string& second = context.cell(TableKind::Runway, row, runway::OppositeDesignator);
     runwayNames.insert({first, second, first + "/" + second});
   }
-  std::string surveyType = context.airport(25);
+  std::string surveyType = context.airport(airport::SurveyType);
   if (surveyType.empty()) surveyType = "AOC";  // what the store makes of an empty type
   const std::vector<std::string> surfaces = obstructionSurfacesFor(surveyType);
   const std::unordered_set<std::string> allowedSurfaces(surfaces.begin(), surfaces.end());
@@ -105,20 +112,20 @@ void reviewReferences(ReviewContext& context) {
     if (const auto place = obstructionPlace(context, row)) {
       const auto [first, fresh] = seen.emplace(*place, row);
       if (!fresh) {
-        context.add(Severity::Warning, TableKind::Obstruction, row, 3,
+        context.add(Severity::Warning, TableKind::Obstruction, row, obstruction::LatitudeDegrees,
                     "Same position and top elevation as " +
                         context.recordName(TableKind::Obstruction, first->second) +
                         ": entered twice?");
       }
     }
-    const std::string& runway = context.cell(TableKind::Obstruction, row, 1);
+    const std::string& runway = context.cell(TableKind::Obstruction, row, obstruction::RwyId);
     if (!runwayNames.empty() && !blank(runway) && !runwayNames.contains(runway)) {
-      context.add(Severity::Warning, TableKind::Obstruction, row, 1,
+      context.add(Severity::Warning, TableKind::Obstruction, row, obstruction::RwyId,
                   "Runway " + runway + " is not a runway of this survey.");
     }
-    const std::string& surface = context.cell(TableKind::Obstruction, row, 21);
+    const std::string& surface = context.cell(TableKind::Obstruction, row, obstruction::Surface);
     if (!blank(surface) && !allowedSurfaces.contains(surface)) {
-      context.add(Severity::Error, TableKind::Obstruction, row, 21,
+      context.add(Severity::Error, TableKind::Obstruction, row, obstruction::Surface,
                   "The surface \"" + surface + "\" is not one of a " + surveyType + " survey.");
     }
   }

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "review/survey_review.h"
+#include "store/schema/airport_fields.h"
+#include "store/schema/field_views.h"
+#include "store/schema/hemispheres.h"
 #include "store/survey_store.h"
 
 namespace survey::review {
@@ -36,12 +39,14 @@ class ReviewContext {
   CellText cell(TableKind table, int row, int field) const {
     return store.table(table).cell(row, field);
   }
-  CellText airport(int field) const { return cell(TableKind::Airport, surveyRow, field); }
+  CellText airport(airport::Field field) const {
+    return cell(TableKind::Airport, surveyRow, field);
+  }
   // A number typed in the cell; nothing when empty or not a number.
   std::optional<double> number(TableKind table, int row, int field) const;
-  // The position held in fields latitude..latitude+2 and longitude..longitude+2, with
-  // the survey's hemispheres; nothing when any part is missing or not a number.
-  std::optional<GeoPoint> position(TableKind table, int row, int latitude, int longitude) const;
+  // The position held in `fields`, with the survey's hemispheres; nothing when any part
+  // is missing or not a number.
+  std::optional<GeoPoint> position(TableKind table, int row, const PositionFields& fields) const;
   // "runway 09/27", "navaid GS 09 IOLM", "obstruction 14 (TREE)", "airport KSEA".
   std::string recordName(TableKind table, int row) const;
 
@@ -49,7 +54,7 @@ class ReviewContext {
            std::string computed = {});
 
  private:
-  bool south_ = false, west_ = false;
+  Hemispheres hemispheres_;
 };
 
 // Geodesic distance (metres) and forward azimuths (degrees, 0 to 360) on the NAD83

@@ -5,13 +5,14 @@
 
 #include "review/review_context.h"
 #include "store/number_text.h"
+#include "store/schema/airport_fields.h"
+#include "store/schema/runway_fields.h"
 
 namespace survey::review {
 
 namespace {
 
 constexpr double kArcMinute = 1.0 / 60.0;
-constexpr int kFirstProfileGroup = 60, kLastProfileGroup = 195;
 
 // A length or distance off by more than 1 % or 10 ft, whichever is larger.
 double lengthTolerance(double feet) {
@@ -54,37 +55,34 @@ int designatorSteps(int a, int b) {
   return std::min(d, 36 - d);
 }
 
-struct End {
-  int designator, azimuth, latitude, longitude, displacedLatitude, displacedLongitude,
-      displacedLength;
-};
-constexpr End kRwyId{2, 4, 8, 11, 18, 21, 24};
-constexpr End kOpposite{27, 29, 30, 33, 40, 43, 46};
+using runway::EndFields;
+using runway::kOppositeEnd;
+using runway::kRwyIdEnd;
 
 class RunwayCheck {
  public:
   RunwayCheck(ReviewContext& context, int row) : context_(context), row_(row) {}
 
   void run() {
-    const auto first = position(kRwyId.latitude, kRwyId.longitude);
-    const auto second = position(kOpposite.latitude, kOpposite.longitude);
+    const auto first = position(kRwyIdEnd.position);
+    const auto second = position(kOppositeEnd.position);
     if (!first || !second) return;
     const GeodesicLine line = inverseGeodesic(*first, *second);
     lengthFeet_ = line.metres / kMetresPerFoot;
     checkLength();
-    checkAzimuth(kRwyId, line.azimuthFrom);
-    checkAzimuth(kOpposite, line.azimuthTo);
-    checkDesignator(kRwyId, line.azimuthFrom);
-    checkDesignator(kOpposite, line.azimuthTo);
+    checkAzimuth(kRwyIdEnd, line.azimuthFrom);
+    checkAzimuth(kOppositeEnd, line.azimuthTo);
+    checkDesignator(kRwyIdEnd, line.azimuthFrom);
+    checkDesignator(kOppositeEnd, line.azimuthTo);
     checkDesignatorPair();
-    checkDisplacedThreshold(kRwyId, *first, *second);
-    checkDisplacedThreshold(kOpposite, *second, *first);
+    checkDisplacedThreshold(kRwyIdEnd, *first, *second);
+    checkDisplacedThreshold(kOppositeEnd, *second, *first);
     checkProfilePoints();
   }
 
  private:
-  std::optional<GeoPoint> position(int latitude, int longitude) const {
-    return context_.position(TableKind::Runway, row_, latitude, longitude);
+  std::optional<GeoPoint> position(const PositionFields& fields) const {
+    return context_.position(TableKind::Runway, row_, fields);
   }
   CellText cell(int field) const { return context_.cell(TableKind::Runway, row_, field); }
   void warn(int field, std::string message, std::string computed) {
@@ -93,31 +91,33 @@ class RunwayCheck {
   }
 
   void checkLength() {
-    const auto surveyed = context_.number(TableKind::Runway, row_, 5);
+    const auto surveyed = context_.number(TableKind::Runway, row_, runway::SurveyedLength);
     if (!surveyed || std::fabs(*surveyed - lengthFeet_) <= lengthTolerance(*surveyed)) return;
-    warn(5,
+    warn(runway::SurveyedLength,
          "The runway ends are " + feetText(lengthFeet_) + " apart; the surveyed length is " +
-             cell(5) + " ft.",
+             cell(runway::SurveyedLength) + " ft.",
          feetText(lengthFeet_));
   }
 
-  void checkAzimuth(const End& end, double computed) {
-    const std::string& text = cell(end.azimuth);
+  void checkAzimuth(const EndFields& end, double computed) {
+    const std::string& text = cell(end.geodeticAzimuth);
     if (text.empty()) return;
     const std::optional<double> stored = dddmmss(text);
     if (!stored) {
-      warn(end.azimuth, "\"" + text + "\" is not an azimuth in dddmmss.", degreesText(computed));
+      warn(end.geodeticAzimuth, "\"" + text + "\" is not an azimuth in dddmmss.",
+           degreesText(computed));
     } else if (angleBetween(*stored, computed) > kArcMinute) {
-      warn(end.azimuth,
+      warn(end.geodeticAzimuth,
            "The azimuth " + text + " differs from the one computed from the runway ends, " +
                degreesText(computed) + ", by more than one minute.",
            degreesText(computed));
     }
   }
 
-  void checkDesignator(const End& end, double trueAzimuth) {
+  void checkDesignator(const EndFields& end, double trueAzimuth) {
     const auto number = designatorNumber(cell(end.designator));
-    const auto declination = context_.number(TableKind::Airport, context_.surveyRow, 16);
+    const auto declination =
+        context_.number(TableKind::Airport, context_.surveyRow, airport::MagneticDeclination);
     if (!number || !declination) return;
     // East declination is held negative, so adding it turns a true bearing magnetic.
     const double magnetic = std::fmod(trueAzimuth + *declination + 720.0, 360.0);
@@ -132,24 +132,24 @@ class RunwayCheck {
   }
 
   void checkDesignatorPair() {
-    const auto first = designatorNumber(cell(kRwyId.designator));
-    const auto second = designatorNumber(cell(kOpposite.designator));
+    const auto first = designatorNumber(cell(kRwyIdEnd.designator));
+    const auto second = designatorNumber(cell(kOppositeEnd.designator));
     if (!first || !second || designatorSteps(*first, *second) == 18) return;
     int opposite = (*first + 18) % 36;
     if (opposite == 0) opposite = 36;
-    warn(kOpposite.designator,
-         "The designators " + cell(kRwyId.designator) + " and " + cell(kOpposite.designator) +
+    warn(kOppositeEnd.designator,
+         "The designators " + cell(kRwyIdEnd.designator) + " and " + cell(kOppositeEnd.designator) +
              " of one runway should differ by 18.",
          std::to_string(opposite));
   }
 
-  void checkDisplacedThreshold(const End& end, const GeoPoint& near, const GeoPoint& far) {
-    const auto threshold = position(end.displacedLatitude, end.displacedLongitude);
+  void checkDisplacedThreshold(const EndFields& end, const GeoPoint& near, const GeoPoint& far) {
+    const auto threshold = position(end.displacedThreshold);
     if (!threshold) return;
     const double fromEnd = inverseGeodesic(near, *threshold).metres / kMetresPerFoot;
     const double toOther = inverseGeodesic(*threshold, far).metres / kMetresPerFoot;
     if (fromEnd + toOther - lengthFeet_ > lengthTolerance(lengthFeet_)) {
-      warn(end.displacedLatitude,
+      warn(end.displacedThreshold.latitude.degrees,
            "The displaced threshold of runway end " + cell(end.designator) +
                " does not lie between the runway ends.",
            feetText(fromEnd + toOther - lengthFeet_) + " off the line");
@@ -166,14 +166,19 @@ class RunwayCheck {
   }
 
   void checkProfilePoints() {
-    const double length = context_.number(TableKind::Runway, row_, 5).value_or(lengthFeet_);
-    for (int group = kFirstProfileGroup; group <= kLastProfileGroup; group += 5) {
-      const std::string& end = cell(group);
-      if (end.empty() || (end != cell(2) && end != cell(27))) continue;
-      const auto distance = context_.number(TableKind::Runway, row_, group + 1);
+    const double length =
+        context_.number(TableKind::Runway, row_, runway::SurveyedLength).value_or(lengthFeet_);
+    for (int first = runway::kFirstProfileGroup; first <= runway::kLastProfileGroup;
+         first += runway::kProfileGroupSize) {
+      const runway::ProfileGroupFields group = runway::profileGroup(first);
+      const std::string& end = cell(group.end);
+      if (end.empty() ||
+          (end != cell(kRwyIdEnd.designator) && end != cell(kOppositeEnd.designator)))
+        continue;
+      const auto distance = context_.number(TableKind::Runway, row_, group.distance);
       if (!distance || (*distance >= 0 && *distance <= length)) continue;
-      context_.add(Severity::Warning, TableKind::Runway, row_, group + 1,
-                   "The profile point at " + cell(group + 1) + " ft from runway end " + end +
+      context_.add(Severity::Warning, TableKind::Runway, row_, group.distance,
+                   "The profile point at " + cell(group.distance) + " ft from runway end " + end +
                        " lies outside the runway (" + feetText(length) + ").",
                    feetText(length));
       context_.findings.back().fieldLabel = "Profile Point Distance";

@@ -6,17 +6,12 @@
 
 #include "review/review_context.h"
 #include "store/number_text.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 #include "uddf/export/formatting.h"
 
 namespace survey::review {
-
-namespace {
-
-bool isTrue(const std::string& cell) {
-  return cell == "True";
-}
-
-}  // namespace
 
 ReviewContext::ReviewContext(const SurveyStore& store, std::string_view key, int surveyRow,
                              ReviewDate today)
@@ -24,28 +19,29 @@ ReviewContext::ReviewContext(const SurveyStore& store, std::string_view key, int
   runways = store.childRows(TableKind::Runway, key);
   navaids = store.childRows(TableKind::Navaid, key);
   obstructions = store.childRows(TableKind::Obstruction, key);
-  south_ = !isTrue(airport(39));
-  west_ = !isTrue(airport(40));
+  hemispheres_ = hemispheresOf(store.airports(), surveyRow);
 }
 
 std::optional<double> ReviewContext::number(TableKind table, int row, int field) const {
   return uddf::parseNumber(cell(table, row, field));
 }
 
-std::optional<GeoPoint> ReviewContext::position(TableKind table, int row, int latitude,
-                                                int longitude) const {
+std::optional<GeoPoint> ReviewContext::position(TableKind table, int row,
+                                                const PositionFields& fields) const {
   double parts[2] = {0, 0};
-  const int first[2] = {latitude, longitude};
-  constexpr double kUnit[3] = {1.0, 60.0, 3600.0};
+  const CoordinateFields coordinates[2] = {fields.latitude, fields.longitude};
   for (int i = 0; i < 2; ++i) {
-    for (int k = 0; k < 3; ++k) {
-      const std::optional<double> value = number(table, row, first[i] + k);
+    const int units[3][2] = {
+        {coordinates[i].degrees, 1}, {coordinates[i].minutes, 60}, {coordinates[i].seconds, 3600}};
+    for (const auto& [field, perDegree] : units) {
+      const std::optional<double> value = number(table, row, field);
       if (!value || *value < 0) return std::nullopt;
-      parts[i] += *value / kUnit[k];
+      parts[i] += *value / perDegree;
     }
   }
   if (parts[0] > 90 || parts[1] > 180) return std::nullopt;
-  return GeoPoint{south_ ? -parts[0] : parts[0], west_ ? -parts[1] : parts[1]};
+  return GeoPoint{hemispheres_.south ? -parts[0] : parts[0],
+                  hemispheres_.west ? -parts[1] : parts[1]};
 }
 
 std::string ReviewContext::recordName(TableKind table, int row) const {
@@ -54,17 +50,19 @@ std::string ReviewContext::recordName(TableKind table, int row) const {
     case TableKind::Airport:
       return "airport " + key;
     case TableKind::Runway:
-      return "runway " + field(2) + "/" + field(27);
+      return "runway " + field(runway::RwyIdDesignator) + "/" + field(runway::OppositeDesignator);
     case TableKind::Navaid: {
-      const std::string& type = field(15);
+      const std::string& type = field(navaid::Type);
       std::string name = "navaid " + type.substr(0, type.find(" - "));
-      for (int number : {1, 2}) {
+      for (int number : {navaid::Runway, navaid::Identifier}) {
         if (!field(number).empty()) name += " " + field(number);
       }
       return name;
     }
-    case TableKind::Obstruction:
-      return "obstruction " + std::to_string(row) + (field(2).empty() ? "" : " (" + field(2) + ")");
+    case TableKind::Obstruction: {
+      const std::string& object = field(obstruction::Object);
+      return "obstruction " + std::to_string(row) + (object.empty() ? "" : " (" + object + ")");
+    }
   }
   return {};
 }

@@ -6,6 +6,10 @@
 #include <span>
 
 #include "review/review_context.h"
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 #include "uddf/export/uddf_export.h"
 
 namespace survey::review {
@@ -13,11 +17,31 @@ namespace survey::review {
 namespace {
 
 // The values the exchange file must carry for each record of the survey.
-constexpr std::array kAirportRequired{3, 2, 5, 7, 8, 9, 10, 11, 12, 13, 14, 17, 18, 19, 22};
-constexpr std::array kRunwayRequired{2,  27, 8,  9,  10, 11, 12, 13, 14,
-                                     15, 30, 31, 32, 33, 34, 35, 36, 37};
-constexpr std::array kNavaidRequired{15, 3, 4, 5, 6, 7, 8};
-constexpr std::array kObstructionRequired{3, 4, 5, 6, 7, 8, 9, 19, 20, 21};
+constexpr auto kAirportRequired = std::to_array<int>(
+    {airport::Identifier, airport::SiteNumber, airport::SurveyDate,
+     airport::ReferenceLatitudeDegrees, airport::ReferenceLatitudeMinutes,
+     airport::ReferenceLatitudeSeconds, airport::ReferenceLongitudeDegrees,
+     airport::ReferenceLongitudeMinutes, airport::ReferenceLongitudeSeconds,
+     airport::ElevationOrthometric, airport::ElevationEllipsoidal,
+     airport::HorizontalDatumTieAccuracy, airport::EllipsoidalElevationTieAccuracy,
+     airport::OrthometricElevationTieAccuracy, airport::VerticalDatum});
+constexpr auto kRunwayRequired = std::to_array<int>(
+    {runway::RwyIdDesignator, runway::OppositeDesignator, runway::RwyIdLatitudeDegrees,
+     runway::RwyIdLatitudeMinutes, runway::RwyIdLatitudeSeconds, runway::RwyIdLongitudeDegrees,
+     runway::RwyIdLongitudeMinutes, runway::RwyIdLongitudeSeconds,
+     runway::RwyIdEndElevationOrthometric, runway::RwyIdEndElevationEllipsoidal,
+     runway::OppositeLatitudeDegrees, runway::OppositeLatitudeMinutes,
+     runway::OppositeLatitudeSeconds, runway::OppositeLongitudeDegrees,
+     runway::OppositeLongitudeMinutes, runway::OppositeLongitudeSeconds,
+     runway::OppositeEndElevationOrthometric, runway::OppositeEndElevationEllipsoidal});
+constexpr auto kNavaidRequired = std::to_array<int>(
+    {navaid::Type, navaid::LatitudeDegrees, navaid::LatitudeMinutes, navaid::LatitudeSeconds,
+     navaid::LongitudeDegrees, navaid::LongitudeMinutes, navaid::LongitudeSeconds});
+constexpr auto kObstructionRequired = std::to_array<int>(
+    {obstruction::LatitudeDegrees, obstruction::LatitudeMinutes, obstruction::LatitudeSeconds,
+     obstruction::LongitudeDegrees, obstruction::LongitudeMinutes, obstruction::LongitudeSeconds,
+     obstruction::TopElevationOrthometric, obstruction::AccuracyHorizontal,
+     obstruction::AccuracyVertical, obstruction::Surface});
 
 bool blank(const std::string& text) {
   return text.find_first_not_of(' ') == std::string::npos;
@@ -39,28 +63,31 @@ int fieldOfExportLabel(TableKind table, std::string_view label) {
     int field;
   };
   static constexpr std::array kEntries{
-      Entry{TableKind::Airport, "Airport Identifier", 3},
-      Entry{TableKind::Airport, "Site Number", 2},
-      Entry{TableKind::Airport, "Region", 4},
-      Entry{TableKind::Airport, "Airport Name", 1},
-      Entry{TableKind::Airport, "Survey Date", 5},
-      Entry{TableKind::Airport, "City", 6},
-      Entry{TableKind::Airport, "State", 20},
-      Entry{TableKind::Airport, "Horizontal Datum Tie Accuracy", 17},
-      Entry{TableKind::Airport, "Ellipsoidal Elevation Tie Accuracy", 18},
-      Entry{TableKind::Airport, "Orthometric Elevation Tie Accuracy", 19},
-      Entry{TableKind::Airport, "Vertical Datum", 22},
-      Entry{TableKind::Airport, "Airport Elevation Location", 15},
-      Entry{TableKind::Runway, "Rwy ID", 2},
-      Entry{TableKind::Runway, "Opp. Rwy", 27},
-      Entry{TableKind::Runway, "Survey Date", 1},
-      Entry{TableKind::Navaid, "NAVAID Type", 15},
-      Entry{TableKind::Navaid, "Runway and NAVAID Identifier", 2},
-      Entry{TableKind::Navaid, "Survey Date", 18},
-      Entry{TableKind::Obstruction, "Object", 2},
-      Entry{TableKind::Obstruction, "Rwy ID", 1},
-      Entry{TableKind::Obstruction, "Obstruction Identification Surface", 21},
-      Entry{TableKind::Obstruction, "Survey Date", 23},
+      Entry{TableKind::Airport, "Airport Identifier", airport::Identifier},
+      Entry{TableKind::Airport, "Site Number", airport::SiteNumber},
+      Entry{TableKind::Airport, "Region", airport::Region},
+      Entry{TableKind::Airport, "Airport Name", airport::Name},
+      Entry{TableKind::Airport, "Survey Date", airport::SurveyDate},
+      Entry{TableKind::Airport, "City", airport::City},
+      Entry{TableKind::Airport, "State", airport::State},
+      Entry{TableKind::Airport, "Horizontal Datum Tie Accuracy",
+            airport::HorizontalDatumTieAccuracy},
+      Entry{TableKind::Airport, "Ellipsoidal Elevation Tie Accuracy",
+            airport::EllipsoidalElevationTieAccuracy},
+      Entry{TableKind::Airport, "Orthometric Elevation Tie Accuracy",
+            airport::OrthometricElevationTieAccuracy},
+      Entry{TableKind::Airport, "Vertical Datum", airport::VerticalDatum},
+      Entry{TableKind::Airport, "Airport Elevation Location", airport::ElevationLocation},
+      Entry{TableKind::Runway, "Rwy ID", runway::RwyIdDesignator},
+      Entry{TableKind::Runway, "Opp. Rwy", runway::OppositeDesignator},
+      Entry{TableKind::Runway, "Survey Date", runway::SurveyDate},
+      Entry{TableKind::Navaid, "NAVAID Type", navaid::Type},
+      Entry{TableKind::Navaid, "Runway and NAVAID Identifier", navaid::Identifier},
+      Entry{TableKind::Navaid, "Survey Date", navaid::SurveyDate},
+      Entry{TableKind::Obstruction, "Object", obstruction::Object},
+      Entry{TableKind::Obstruction, "Rwy ID", obstruction::RwyId},
+      Entry{TableKind::Obstruction, "Obstruction Identification Surface", obstruction::Surface},
+      Entry{TableKind::Obstruction, "Survey Date", obstruction::SurveyDate},
   };
   for (const Entry& entry : kEntries) {
     if (entry.table == table && entry.label == label) return entry.field;
@@ -124,7 +151,7 @@ void reviewDate(ReviewContext& context, TableKind table, int row, int field,
   if (airportDate && dayNumber(*airportDate) - dayNumber(*date) > kFiveYears) {
     context.add(Severity::Warning, table, row, field,
                 "The date " + text + " is more than five years before the airport's survey date " +
-                    context.airport(5) + ".");
+                    context.airport(airport::SurveyDate) + ".");
   }
 }
 
@@ -158,12 +185,14 @@ void reviewShortenedValues(ReviewContext& context) {
 }
 
 void reviewDates(ReviewContext& context) {
-  const std::optional<Date> airportDate = parseDate(context.airport(5));
-  reviewDate(context, TableKind::Airport, context.surveyRow, 5, std::nullopt);
-  for (int row : context.runways) reviewDate(context, TableKind::Runway, row, 1, airportDate);
-  for (int row : context.navaids) reviewDate(context, TableKind::Navaid, row, 18, airportDate);
+  const std::optional<Date> airportDate = parseDate(context.airport(airport::SurveyDate));
+  reviewDate(context, TableKind::Airport, context.surveyRow, airport::SurveyDate, std::nullopt);
+  for (int row : context.runways)
+    reviewDate(context, TableKind::Runway, row, runway::SurveyDate, airportDate);
+  for (int row : context.navaids)
+    reviewDate(context, TableKind::Navaid, row, navaid::SurveyDate, airportDate);
   for (int row : context.obstructions) {
-    reviewDate(context, TableKind::Obstruction, row, 23, airportDate);
+    reviewDate(context, TableKind::Obstruction, row, obstruction::SurveyDate, airportDate);
   }
 }
 

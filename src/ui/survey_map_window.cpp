@@ -15,6 +15,7 @@
 #include "gis/gis_writer.h"
 #include "map/review_marks.h"
 #include "shell/exit_help_print.h"
+#include "store/schema/airport_fields.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
 
@@ -87,7 +88,8 @@ void SurveyMapWindow::refresh() {
   plan_ = map::planSurvey(features_, marks_);
   drawSurveyPlan(*scene_, features_, plan_, marks_);
   const int row = program_.store.findSurveyRow(key_);
-  const std::string name = row > 0 ? program_.store.airports().cell(row, 1) : std::string();
+  const std::string name =
+      row > 0 ? program_.store.airports().cell(row, airport::Name) : std::string();
   setWindowTitle(
       QString::fromStdString("Survey Map - " + key_ + (name.empty() ? "" : ": " + name)));
   view_->setVisible(!features_.empty());

@@ -41,8 +41,9 @@ TEST(LocalProjection, KnownOffsetsLandWhereTheSurveyorMeasuredThem) {
 TEST(PlacePosition, ReadsOrExplainsEachPosition) {
   for (const auto& c : survey::testing::caseTable("map/positions.cases", 10)) {
     SCOPED_TRACE(c[0] + " " + c[1] + " " + c[2] + ", " + c[3] + " " + c[4] + " " + c[5]);
-    const Placement placement = placePosition({c[0], c[1], c[2]}, {c[3], c[4], c[5]},
-                                              {c[6].starts_with("north"), c[6].ends_with("east")});
+    const Placement placement =
+        placePosition({c[0], c[1], c[2]}, {c[3], c[4], c[5]},
+                      {.south = !c[6].starts_with("north"), .west = !c[6].ends_with("east")});
     EXPECT_EQ(placement.problem, c[9]);
     ASSERT_EQ(placement.at.has_value(), c[9].empty());
     if (!placement.at) continue;

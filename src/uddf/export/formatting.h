@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/schema/hemispheres.h"
+
 namespace survey::uddf {
 
 enum class CoordinateKind { Latitude, Longitude };
@@ -16,17 +18,12 @@ enum class RecordKind { Airport, Obstruction, Runway, Navaid };
 
 int secondsDecimals(RecordKind kind);
 
-// The hemispheres of the survey being written; they hold for every coordinate of the file.
-struct Hemispheres {
-  bool south = false;
-  bool west = false;
-};
-
 // "mm/dd/yyyy" to DDDYYYY on a 365-day year ("03/05/2004" gives "0642004").
 // An empty text, or one that is not three parts separated by "/", gives an empty text.
 std::string formatUddfDate(std::string_view date);
 
 // Degrees, minutes and seconds texts to one coordinate text ("-1181530.2").
+// The survey's hemispheres hold for every coordinate of the file.
 std::string formatCoordinate(std::string_view degrees, std::string_view minutes,
                              std::string_view seconds, CoordinateKind coordinate, RecordKind record,
                              const Hemispheres& hemispheres);

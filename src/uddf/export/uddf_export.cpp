@@ -5,6 +5,7 @@
 
 #include "store/file_io.h"
 #include "store/schema/airport_fields.h"
+#include "store/schema/hemispheres.h"
 #include "store/store_side_files.h"
 
 namespace survey::uddf {
@@ -112,11 +113,9 @@ std::string shortenedValuesQuestion(const std::vector<ShortenedValue>& shortened
 
 ComposedUddf composeUddf(SurveyStore& store, std::string_view key, const LocalDateTime& now) {
   if (const int surveyRow = key.empty() ? 0 : store.findSurveyRow(key)) {
-    const Table& airports = store.airports();
-    store.current.latitudeHemisphere =
-        airports.cell(surveyRow, airport::LatitudeNorth) == "True" ? "N" : "S";
-    store.current.longitudeHemisphere =
-        airports.cell(surveyRow, airport::LongitudeEast) == "True" ? "E" : "W";
+    const Hemispheres hemispheres = hemispheresOf(store.airports(), surveyRow);
+    store.current.latitudeHemisphere = hemispheres.latitudeLetter();
+    store.current.longitudeHemisphere = hemispheres.longitudeLetter();
   }
   return composeUddfOf(store, key, now);
 }
@@ -129,10 +128,8 @@ ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
     composed.error = key.empty() ? std::string(kSelectAirportMessage) : unknownSurveyMessage(key);
     return composed;
   }
-  const Table& airports = store.airports();
   ExportContext context{store, std::string(key), surveyRow, {}, {}, {}};
-  context.hemispheres.south = airports.cell(surveyRow, airport::LatitudeNorth) != "True";
-  context.hemispheres.west = airports.cell(surveyRow, airport::LongitudeEast) != "True";
+  context.hemispheres = hemispheresOf(store.airports(), surveyRow);
   int eofRow = 0;
   try {
     writeAirportSection(context);

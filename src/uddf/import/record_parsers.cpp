@@ -1,13 +1,18 @@
 #include "uddf/import/record_parsers.h"
 
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 #include "uddf/import/uddf_conversions.h"
 
 namespace survey::uddf {
 
 namespace {
 
-constexpr int kFirstProfileGroup = 60;
-constexpr int kLastProfileGroup = 190;  // a first end's points fill at most 27 groups
+// A first end's profile lines fill at most 27 groups: the import leaves the last group
+// of the row free.
+constexpr int kLastImportedProfileGroup = runway::kLastProfileGroup - runway::kProfileGroupSize;
 
 ImportedRow emptyRow(TableKind kind) {
   return ImportedRow(static_cast<std::size_t>(shapeOf(kind).storageFields) + 1);
@@ -17,21 +22,28 @@ std::string text(std::string_view item) {
   return std::string(trimSpaces(item));
 }
 
-// Writes a coordinate into three consecutive fields; an empty item leaves them.
-void setCoordinate(ImportedRow& row, int firstField, std::string_view item, CoordinateAxis kind) {
+// Writes a coordinate into its degrees, minutes and seconds; an empty item leaves them.
+void setCoordinate(ImportedRow& row, const CoordinateFields& fields, std::string_view item,
+                   CoordinateAxis kind) {
   auto dms = convertCoordinate(item, kind);
   if (!dms) return;
-  row[firstField] = std::move(dms->degrees);
-  row[firstField + 1] = std::move(dms->minutes);
-  row[firstField + 2] = std::move(dms->seconds);
+  row[fields.degrees] = std::move(dms->degrees);
+  row[fields.minutes] = std::move(dms->minutes);
+  row[fields.seconds] = std::move(dms->seconds);
 }
 
-void setLatitude(ImportedRow& row, int firstField, std::string_view item) {
-  setCoordinate(row, firstField, item, CoordinateAxis::Latitude);
+void setLatitude(ImportedRow& row, const PositionFields& fields, std::string_view item) {
+  setCoordinate(row, fields.latitude, item, CoordinateAxis::Latitude);
 }
 
-void setLongitude(ImportedRow& row, int firstField, std::string_view item) {
-  setCoordinate(row, firstField, item, CoordinateAxis::Longitude);
+void setLongitude(ImportedRow& row, const PositionFields& fields, std::string_view item) {
+  setCoordinate(row, fields.longitude, item, CoordinateAxis::Longitude);
+}
+
+void setElevations(ImportedRow& row, const ElevationFields& fields, std::string_view orthometric,
+                   std::string_view ellipsoidal) {
+  row[fields.orthometric] = text(orthometric);
+  row[fields.ellipsoidal] = text(ellipsoidal);
 }
 
 // "Every double space reduced to one" applied n times.
@@ -129,44 +141,44 @@ void RecordParsers::airportLine(int lineNumber, const LineItems& items) {
   ImportedRow& row = survey_.airport;
   switch (lineNumber) {
     case 1:
-      row[3] = text(items.raw(1));
-      row[2] = text(items.raw(2));
-      row[4] = text(items.raw(3));
+      row[airport::Identifier] = text(items.raw(1));
+      row[airport::SiteNumber] = text(items.raw(2));
+      row[airport::Region] = text(items.raw(3));
       break;
     case 2:
-      row[1] = text(items.raw(1));
-      row[5] = uddfDateOrEmpty(items.raw(2));
+      row[airport::Name] = text(items.raw(1));
+      row[airport::SurveyDate] = uddfDateOrEmpty(items.raw(2));
       break;
     case 3:
-      row[6] = text(items.raw(1));
-      row[20] = text(items.raw(2));
+      row[airport::City] = text(items.raw(1));
+      row[airport::State] = text(items.raw(2));
       break;
     case 4:
-      row[17] = text(items.raw(2));
-      row[18] = text(items.raw(3));
-      row[22] = text(items.raw(4));
-      row[19] = text(items.raw(5));
+      row[airport::HorizontalDatumTieAccuracy] = text(items.raw(2));
+      row[airport::EllipsoidalElevationTieAccuracy] = text(items.raw(3));
+      row[airport::VerticalDatum] = text(items.raw(4));
+      row[airport::OrthometricElevationTieAccuracy] = text(items.raw(5));
       break;
     case 5:
-      row[16] = text(items.raw(1));
+      row[airport::MagneticDeclination] = text(items.raw(1));
       break;
     case 6:
-      row[13] = text(items.raw(1));
-      row[14] = text(items.raw(2));
-      row[15] = text(items.raw(3));
+      row[airport::ElevationOrthometric] = text(items.raw(1));
+      row[airport::ElevationEllipsoidal] = text(items.raw(2));
+      row[airport::ElevationLocation] = text(items.raw(3));
       break;
     case 7:
-      row[23] = text(items.raw(1));
-      row[24] = text(items.raw(2));
+      row[airport::TowerFloorElevationOrthometric] = text(items.raw(1));
+      row[airport::TowerFloorElevationEllipsoidal] = text(items.raw(2));
       break;
     case 8:
       if (const auto lat = items.trimmed(1); !lat.empty()) {
-        row[39] = lat.front() == '-' ? "False" : "True";
-        setLatitude(row, 7, lat);
+        row[airport::LatitudeNorth] = lat.front() == '-' ? "False" : "True";
+        setLatitude(row, airport::kReferencePoint, lat);
       }
       if (const auto lon = items.trimmed(2); !lon.empty()) {
-        row[40] = lon.front() == '-' ? "False" : "True";
-        setLongitude(row, 10, lon);
+        row[airport::LongitudeEast] = lon.front() == '-' ? "False" : "True";
+        setLongitude(row, airport::kReferencePoint, lon);
       }
       break;
     default:
@@ -175,43 +187,42 @@ void RecordParsers::airportLine(int lineNumber, const LineItems& items) {
 }
 
 void RecordParsers::runwayFirstEnd(int lineNumber, const LineItems& items) {
+  const runway::EndFields& end = runway::kRwyIdEnd;
   if (lineNumber == 10) {
     ImportedRow* row = appendRow(TableKind::Runway);
     if (!row) return;
     currentRunway_ = survey_.runways.size() - 1;
-    (*row)[49] = survey_.key();
-    (*row)[2] = text(items.raw(1));
-    survey_.runwayEnd = (*row)[2];
+    (*row)[runway::SurveyLink] = survey_.key();
+    (*row)[end.designator] = text(items.raw(1));
+    survey_.runwayEnd = (*row)[end.designator];
     survey_.runwayRead = true;
-    (*row)[7] = surfaceText(items.trimmed(2));
-    (*row)[1] = uddfDateOrEmpty(items.raw(3));
+    (*row)[runway::Surface] = surfaceText(items.trimmed(2));
+    (*row)[runway::SurveyDate] = uddfDateOrEmpty(items.raw(3));
     return;
   }
   if (!currentRunway_ || overflow_) return;
   ImportedRow& row = survey_.runways[*currentRunway_];
   switch (lineNumber) {
     case 11:
-      row[3] = blastPadText(items.trimmed(1));
+      row[end.blastPad] = blastPadText(items.trimmed(1));
       break;
     case 12:
-      setLatitude(row, 8, items.raw(1));
-      setLongitude(row, 11, items.raw(2));
-      row[4] = text(items.raw(3));
-      row[5] = text(items.raw(4));
-      row[6] = text(items.raw(5));
+      setLatitude(row, end.position, items.raw(1));
+      setLongitude(row, end.position, items.raw(2));
+      row[end.geodeticAzimuth] = text(items.raw(3));
+      row[runway::SurveyedLength] = text(items.raw(4));
+      row[runway::Width] = text(items.raw(5));
       break;
     case 13:
-      row[16] = text(items.raw(1));
-      row[17] = text(items.raw(2));
+      setElevations(row, end.touchdownElevation, items.raw(1), items.raw(2));
       break;
     case 14:
-      setLatitude(row, 18, items.raw(1));
-      setLongitude(row, 21, items.raw(2));
-      row[24] = text(items.raw(3));
+      setLatitude(row, end.displacedThreshold, items.raw(1));
+      setLongitude(row, end.displacedThreshold, items.raw(2));
+      row[end.displacedLength] = text(items.raw(3));
       break;
     case 15:
-      row[14] = text(items.raw(2));
-      row[15] = text(items.raw(3));
+      setElevations(row, end.endElevation, items.raw(2), items.raw(3));
       break;
     default:
       profilePoint(row, items);
@@ -219,22 +230,23 @@ void RecordParsers::runwayFirstEnd(int lineNumber, const LineItems& items) {
   }
 }
 
-void RecordParsers::profilePoint(ImportedRow& runway, const LineItems& items) {
+void RecordParsers::profilePoint(ImportedRow& row, const LineItems& items) {
   if (items.raw(1).empty()) return;
-  int group = kFirstProfileGroup;
-  while (group <= kLastProfileGroup && !runway[group].empty()) group += 5;
-  if (group > kLastProfileGroup) return;
+  int first = runway::kFirstProfileGroup;
+  while (first <= kLastImportedProfileGroup && !row[first].empty()) {
+    first += runway::kProfileGroupSize;
+  }
+  if (first > kLastImportedProfileGroup) return;
   const std::string distance = text(items.raw(1));
-  if (distance == trimSpaces(runway[5])) {
+  if (distance == trimSpaces(row[runway::SurveyedLength])) {
     // The far threshold: the second end's elevations.
-    runway[36] = text(items.raw(2));
-    runway[37] = text(items.raw(3));
+    setElevations(row, runway::kOppositeEnd.endElevation, items.raw(2), items.raw(3));
     return;
   }
-  runway[group] = survey_.runwayEnd;
-  runway[group + 1] = distance;
-  runway[group + 2] = text(items.raw(2));
-  runway[group + 3] = text(items.raw(3));
+  const runway::ProfileGroupFields group = runway::profileGroup(first);
+  row[group.end] = survey_.runwayEnd;
+  row[group.distance] = distance;
+  setElevations(row, group.elevation, items.raw(2), items.raw(3));
 }
 
 void RecordParsers::runwayBlockStart(bool firstEnd) {
@@ -243,27 +255,27 @@ void RecordParsers::runwayBlockStart(bool firstEnd) {
 
 void RecordParsers::runwaySecondEnd(int lineNumber, const LineItems& items) {
   if (!currentRunway_ || overflow_) return;
+  const runway::EndFields& end = runway::kOppositeEnd;
   ImportedRow& row = survey_.runways[*currentRunway_];
   switch (lineNumber) {
     case 10:
-      row[27] = text(items.raw(1));
+      row[end.designator] = text(items.raw(1));
       break;
     case 11:
-      row[28] = blastPadText(items.trimmed(1));
+      row[end.blastPad] = blastPadText(items.trimmed(1));
       break;
     case 12:
-      setLatitude(row, 30, items.raw(1));
-      setLongitude(row, 33, items.raw(2));
-      row[29] = text(items.raw(3));
+      setLatitude(row, end.position, items.raw(1));
+      setLongitude(row, end.position, items.raw(2));
+      row[end.geodeticAzimuth] = text(items.raw(3));
       break;
     case 13:
-      row[38] = text(items.raw(1));
-      row[39] = text(items.raw(2));
+      setElevations(row, end.touchdownElevation, items.raw(1), items.raw(2));
       break;
     case 14:
-      setLatitude(row, 40, items.raw(1));
-      setLongitude(row, 43, items.raw(2));
-      row[46] = text(items.raw(3));
+      setLatitude(row, end.displacedThreshold, items.raw(1));
+      setLongitude(row, end.displacedThreshold, items.raw(2));
+      row[end.displacedLength] = text(items.raw(3));
       break;
     default:  // the second end's profile lines add nothing
       break;
@@ -279,44 +291,41 @@ void RecordParsers::listedNavaid(NavaidList list, const LineItems& items) {
     row = appendRow(TableKind::Navaid);
     if (!row) return;
     lastNavaidList_ = list;
-    (*row)[16] = survey_.key();
-    (*row)[11] = "NAVAID";
-    setLatitude(*row, 3, items.raw(2));
-    setLongitude(*row, 6, items.raw(3));
-    (*row)[9] = text(items.raw(4));
-    (*row)[10] = text(items.raw(5));
+    (*row)[navaid::SurveyLink] = survey_.key();
+    (*row)[navaid::AssociatedPoint] = "NAVAID";
+    setLatitude(*row, navaid::kPosition, items.raw(2));
+    setLongitude(*row, navaid::kPosition, items.raw(3));
+    setElevations(*row, navaid::kElevation, items.raw(4), items.raw(5));
   } else {
     // A point line belongs to the navaid just before it in the same group.
     if (overflow_ || survey_.navaids.empty() || lastNavaidList_ != list) return;
     row = &survey_.navaids.back();
-    (*row)[11] = typeItem.find("PP") != std::string_view::npos ? "PP" : "CLPT";
-    (*row)[13] = text(items.raw(6));
-    setLatitude(*row, 20, items.raw(2));
-    setLongitude(*row, 23, items.raw(3));
-    (*row)[26] = text(items.raw(4));
-    (*row)[27] = text(items.raw(5));
+    (*row)[navaid::AssociatedPoint] = typeItem.find("PP") != std::string_view::npos ? "PP" : "CLPT";
+    (*row)[navaid::OffsetDirection] = text(items.raw(6));
+    setLatitude(*row, navaid::kAssociatedPosition, items.raw(2));
+    setLongitude(*row, navaid::kAssociatedPosition, items.raw(3));
+    setElevations(*row, navaid::kAssociatedElevation, items.raw(4), items.raw(5));
   }
   if (const auto offset = items.trimmed(6); !offset.empty()) {
-    (*row)[13] = std::string(lastCharacter(offset));
+    (*row)[navaid::OffsetDirection] = std::string(lastCharacter(offset));
   }
   CodeAndName parts = splitTypeAndName(typeItem);
-  (*row)[2] = std::move(parts.name);
-  if (auto type = listedType(list, parts.code)) (*row)[15] = std::move(*type);
-  (*row)[18] = uddfDateOrEmpty(items.raw(8));
+  (*row)[navaid::Identifier] = std::move(parts.name);
+  if (auto type = listedType(list, parts.code)) (*row)[navaid::Type] = std::move(*type);
+  (*row)[navaid::SurveyDate] = uddfDateOrEmpty(items.raw(8));
 }
 
 void RecordParsers::otherNavaid(const LineItems& items) {
   ImportedRow* row = appendRow(TableKind::Navaid);
   if (!row) return;
   lastNavaidList_.reset();
-  (*row)[16] = survey_.key();
-  (*row)[15] = text(items.raw(1));
-  setLatitude(*row, 3, items.raw(2));
-  setLongitude(*row, 6, items.raw(3));
-  (*row)[9] = text(items.raw(4));
-  (*row)[10] = text(items.raw(5));
-  (*row)[11] = "NAVAID";
-  (*row)[18] = uddfDateOrEmpty(items.raw(8));
+  (*row)[navaid::SurveyLink] = survey_.key();
+  (*row)[navaid::Type] = text(items.raw(1));
+  setLatitude(*row, navaid::kPosition, items.raw(2));
+  setLongitude(*row, navaid::kPosition, items.raw(3));
+  setElevations(*row, navaid::kElevation, items.raw(4), items.raw(5));
+  (*row)[navaid::AssociatedPoint] = "NAVAID";
+  (*row)[navaid::SurveyDate] = uddfDateOrEmpty(items.raw(8));
 }
 
 void RecordParsers::obstruction(std::string_view line, const LineItems& items) {
@@ -328,19 +337,18 @@ void RecordParsers::obstruction(std::string_view line, const LineItems& items) {
   if (isMarkerLine(line, "#")) return;
   ImportedRow* row = appendRow(TableKind::Obstruction);
   if (!row) return;
-  (*row)[22] = survey_.key();
-  (*row)[1] = obstructionRunway_;
-  (*row)[21] = surfaceItemForCode(surfaceCode_);
-  (*row)[2] = text(items.raw(1));
-  setLatitude(*row, 3, items.raw(2));
-  setLongitude(*row, 6, items.raw(3));
+  (*row)[obstruction::SurveyLink] = survey_.key();
+  (*row)[obstruction::RwyId] = obstructionRunway_;
+  (*row)[obstruction::Surface] = surfaceItemForCode(surfaceCode_);
+  (*row)[obstruction::Object] = text(items.raw(1));
+  setLatitude(*row, obstruction::kPosition, items.raw(2));
+  setLongitude(*row, obstruction::kPosition, items.raw(3));
   const std::string_view accuracy = items.raw(4);
-  (*row)[19] = horizontalAccuracyText(characterAt(accuracy, 1));
-  (*row)[20] = verticalAccuracyText(lastCharacter(accuracy));
-  (*row)[9] = text(items.raw(5));
-  (*row)[10] = text(items.raw(6));
-  (*row)[12] = text(items.raw(7));
-  (*row)[23] = uddfDateOrEmpty(items.raw(surfaceCode_ == "HCT" ? 12 : 15));
+  (*row)[obstruction::AccuracyHorizontal] = horizontalAccuracyText(characterAt(accuracy, 1));
+  (*row)[obstruction::AccuracyVertical] = verticalAccuracyText(lastCharacter(accuracy));
+  setElevations(*row, obstruction::kTopElevation, items.raw(5), items.raw(6));
+  (*row)[obstruction::AboveGroundElevation] = text(items.raw(7));
+  (*row)[obstruction::SurveyDate] = uddfDateOrEmpty(items.raw(surfaceCode_ == "HCT" ? 12 : 15));
 }
 
 }  // namespace survey::uddf

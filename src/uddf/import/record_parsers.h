@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "store/schema/airport_fields.h"
 #include "store/table.h"
 #include "uddf/import/uddf_text.h"
 
@@ -27,7 +28,7 @@ struct ImportedSurvey {
   bool runwayRead = false;
 
   ImportedSurvey();
-  const std::string& key() const { return airport[3]; }
+  const std::string& key() const { return airport[airport::Identifier]; }
 };
 
 // How many rows each child table can still take.
@@ -62,7 +63,7 @@ class RecordParsers {
 
  private:
   ImportedRow* appendRow(TableKind kind);
-  void profilePoint(ImportedRow& runway, const LineItems& items);
+  void profilePoint(ImportedRow& row, const LineItems& items);
 
   ImportedSurvey survey_;
   TableRoom room_;

@@ -2,6 +2,9 @@
 
 #include <optional>
 
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
 #include "uddf/import/additional_info.h"
 #include "uddf/import/section_walker.h"
 #include "uddf/import/uddf_text.h"
@@ -28,13 +31,16 @@ int roomIn(const Table& table) {
   return table.shape().capacity - table.count();
 }
 
+// Runway rows carry no record number.
+constexpr int kNoRecordNumber = 0;
+
 // Appends the imported rows of one child table, each whole; the caller made
 // sure of the room. Each is noted as changed, so the recovery journal keeps it.
 void appendRows(SurveyStore& store, TableKind kind, std::vector<ImportedRow>& rows,
                 int numberField) {
   Table& table = store.table(kind);
   for (ImportedRow& imported : rows) {
-    if (numberField != 0) imported[numberField] = numberCell(table.count() + 1);
+    if (numberField != kNoRecordNumber) imported[numberField] = numberCell(table.count() + 1);
     if (const auto row = table.appendRecord(std::move(imported))) store.noteRowChanged(kind, *row);
   }
 }
@@ -178,11 +184,11 @@ ImportResult SurveyReader::finish(ImportedSurvey& out) {
   }
   out = std::move(parsers_.survey());
   if (closing_.hasSurveyLine()) {
-    out.airport[25] = closing_.surveyLine().surveyType;
-    out.airport[34] = closing_.surveyLine().surveyor;
-    out.airport[35] = closing_.surveyLine().licence;
+    out.airport[airport::SurveyType] = closing_.surveyLine().surveyType;
+    out.airport[airport::SurveyorName] = closing_.surveyLine().surveyor;
+    out.airport[airport::SurveyorLicenseNumber] = closing_.surveyLine().licence;
   }
-  if (closing_.hasRemarks()) out.airport[36] = closing_.remarks();
+  if (closing_.hasRemarks()) out.airport[airport::AdditionalComments] = closing_.remarks();
   result.ok = true;
   result.runways = static_cast<int>(out.runways.size());
   result.navaids = static_cast<int>(out.navaids.size());
@@ -219,12 +225,12 @@ ImportResult importUddfLines(SurveyStore& store, RawLines& lines) {
     }
   }
   store.noteRowChanged(TableKind::Airport, row);
-  appendRows(store, TableKind::Runway, survey.runways, 0);
-  appendRows(store, TableKind::Navaid, survey.navaids, 19);
-  appendRows(store, TableKind::Obstruction, survey.obstructions, 25);
+  appendRows(store, TableKind::Runway, survey.runways, kNoRecordNumber);
+  appendRows(store, TableKind::Navaid, survey.navaids, navaid::kRecordNumberField);
+  appendRows(store, TableKind::Obstruction, survey.obstructions, obstruction::kRecordNumberField);
 
-  store.current.surveyKey = survey.airport[3];
-  store.current.surveyName = survey.airport[1];
+  store.current.surveyKey = survey.airport[airport::Identifier];
+  store.current.surveyName = survey.airport[airport::Name];
   if (survey.runwayRead) store.current.runwayEnd = survey.runwayEnd;
   result.airportRow = row;
   return result;
