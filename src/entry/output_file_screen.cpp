@@ -45,15 +45,19 @@ void OutputFileScreen::ok() {
     return;
   }
   const std::string key = program.current().surveyKey;
-  std::vector<uddf::ShortenedValue> shortened;
+  uddf::ComposedUddf composed;
   {
     BusyPointer busy(program.platform);
-    shortened = uddf::composeUddfOf(program.store, key, program.exportClock()).shortened;
+    composed = uddf::composeUddf(program.store, key, program.exportClock());
   }
   // Asked before anything is written; the screen stays open for another choice.
-  if (!shortened.empty() &&
-      !program.askYesNo(uddf::shortenedValuesQuestion(shortened), "Values would be shortened")) {
-    return;
+  if (!composed.shortened.empty()) {
+    if (!program.askYesNo(uddf::shortenedValuesQuestion(composed.shortened),
+                          "Values would be shortened")) {
+      return;
+    }
+    // The answer took its time: the file bears the moment it is written.
+    composed = uddf::composeUddf(program.store, key, program.exportClock());
   }
   uddf::ExportResult result;
   {
@@ -61,8 +65,8 @@ void OutputFileScreen::ok() {
     const auto path =
         uddf::uddfOutputPath(directory().path(), get(kFileNameBox).text(), program.exportExtension);
     program.screens.discard(kName);
-    result = uddf::writeUddfFile(program.store, key, path, program.exportClock,
-                                 program.platform.storeDirectory());
+    result = uddf::writeComposedUddf(program.store, key, std::move(composed), path,
+                                     program.platform.storeDirectory());
   }
   program.tell(result.message);
 }

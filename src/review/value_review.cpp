@@ -169,7 +169,7 @@ void reviewCompleteness(ReviewContext& context) {
 void reviewShortenedValues(ReviewContext& context) {
   const ReviewDate& d = context.today;
   const uddf::ComposedUddf composed =
-      uddf::composeUddfOf(context.store, context.key, {d.year, d.month, d.day, 0, 0, 0});
+      uddf::composeUddf(context.store, context.key, {d.year, d.month, d.day, 0, 0, 0});
   if (!composed.ok) {
     context.add(Severity::Error, TableKind::Airport, context.surveyRow, 0, composed.error);
     return;

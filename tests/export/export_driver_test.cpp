@@ -52,6 +52,17 @@ TEST(CreateUddf, RefusesWithoutACertifiedSurvey) {
   const CreateUddfCheck two = checkCreateUddf(store, "KTWO", "");
   EXPECT_EQ(two.refusal, kCertifyFirstMessage);
   EXPECT_EQ(two.extension, ".f77");
+
+  // Writing the file keeps the same rule, whoever calls it.
+  const survey::testing::TempDir scratch;
+  for (const char* key : {"", "KNEW", "KNONE", "KTWO", "KCERT"}) {
+    const fs::path file = scratch.path() / (std::string(key) + ".f77");
+    const ExportResult result = writeUddfFile(store, key, file, kClock);
+    const CreateUddfCheck check = checkCreateUddf(store, key, "");
+    EXPECT_EQ(result.ok, bool(check)) << key;
+    EXPECT_EQ(fs::exists(file), bool(check)) << key;
+    EXPECT_EQ(result.message, check ? uddfSuccessMessage(file) : check.refusal) << key;
+  }
 }
 
 TEST(CreateUddf, OutputPath) {

@@ -111,17 +111,7 @@ std::string shortenedValuesQuestion(const std::vector<ShortenedValue>& shortened
          "\n\nWrite it anyway?";
 }
 
-ComposedUddf composeUddf(SurveyStore& store, std::string_view key, const LocalDateTime& now) {
-  if (const int surveyRow = key.empty() ? 0 : store.findSurveyRow(key)) {
-    const Hemispheres hemispheres = hemispheresOf(store.airports(), surveyRow);
-    store.current.latitudeHemisphere = hemispheres.latitudeLetter();
-    store.current.longitudeHemisphere = hemispheres.longitudeLetter();
-  }
-  return composeUddfOf(store, key, now);
-}
-
-ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
-                           const LocalDateTime& now) {
+ComposedUddf composeUddf(const SurveyStore& store, std::string_view key, const LocalDateTime& now) {
   ComposedUddf composed;
   const int surveyRow = key.empty() ? 0 : store.findSurveyRow(key);
   if (surveyRow == 0) {
@@ -156,13 +146,26 @@ ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
 ExportResult writeUddfFile(SurveyStore& store, std::string_view key,
                            const std::filesystem::path& file, const Clock& clock,
                            const std::filesystem::path& storeDirectory) {
+  return writeComposedUddf(store, key, composeUddf(store, key, clock()), file, storeDirectory);
+}
+
+ExportResult writeComposedUddf(SurveyStore& store, std::string_view key, ComposedUddf composed,
+                               const std::filesystem::path& file,
+                               const std::filesystem::path& storeDirectory) {
   ExportResult result;
+  if (const auto check = checkCreateUddf(store, key, ""); !check) {
+    result.message = check.refusal;
+    return result;
+  }
   if (const std::string why = storeSideFileProblem(storeDirectory, file); !why.empty()) {
     result.message = "The UDDF file " + file.string() + " could not be written: " + why +
                      ". Nothing was written.";
     return result;
   }
-  ComposedUddf composed = composeUddf(store, key, clock());
+  // The export works in the written survey's hemispheres, and they stay the current ones.
+  const Hemispheres hemispheres = hemispheresOf(store.airports(), store.findSurveyRow(key));
+  store.current.latitudeHemisphere = hemispheres.latitudeLetter();
+  store.current.longitudeHemisphere = hemispheres.longitudeLetter();
   if (!composed.ok) {
     result.message = composed.error;
     return result;

@@ -67,12 +67,9 @@ struct ComposedUddf {
   std::vector<ShortenedValue> shortened;
 };
 
-// The file of the survey with that identifier (its last airport row), composed in memory.
-// Sets the hemisphere letters of the current survey from its hemisphere fields.
-ComposedUddf composeUddf(SurveyStore& store, std::string_view key, const LocalDateTime& now);
-// The same without touching the current survey (the review looks at the file it would be).
-ComposedUddf composeUddfOf(const SurveyStore& store, std::string_view key,
-                           const LocalDateTime& now);
+// The file of the survey with that identifier (its last airport row), composed in memory,
+// bearing the moment `now`. Changes nothing: the review looks at the file it would be.
+ComposedUddf composeUddf(const SurveyStore& store, std::string_view key, const LocalDateTime& now);
 
 struct ExportResult {
   bool ok = false;
@@ -80,11 +77,16 @@ struct ExportResult {
   std::vector<ShortenedValue> shortened;  // values cut to keep their lines' structure
 };
 
-// Composes the survey's file and writes it, replacing an existing file; a failure
-// leaves no file behind (and an existing one untouched). Does not check the status:
-// checkCreateUddf does. A file of the store in storeDirectory is refused.
+// Writes the survey's file, replacing an existing file; a failure leaves no file behind (and
+// an existing one untouched). Only a survey whose every row is certified is written (the
+// refusal is checkCreateUddf's); a file of the store in storeDirectory is refused. The
+// written survey's hemispheres become the current survey's hemisphere letters.
 ExportResult writeUddfFile(SurveyStore& store, std::string_view key,
                            const std::filesystem::path& file, const Clock& clock,
                            const std::filesystem::path& storeDirectory = {});
+// The same with the file composed already (by composeUddf for this survey).
+ExportResult writeComposedUddf(SurveyStore& store, std::string_view key, ComposedUddf composed,
+                               const std::filesystem::path& file,
+                               const std::filesystem::path& storeDirectory = {});
 
 }  // namespace survey::uddf
