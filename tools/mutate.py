@@ -27,7 +27,7 @@ import time
 from dataclasses import dataclass
 from pathlib import Path
 
-CORE_DIRS = ["src/store", "src/uddf", "src/entry", "src/shell", "src/review", "src/map"]
+CORE_DIRS = ["src/store", "src/survey", "src/uddf", "src/entry", "src/shell", "src/review", "src/map"]
 # Only .cpp files: a mutated header would rebuild half the tree for every mutant.
 CORE_SUFFIXES = (".cpp",)
 TREE_ITEMS = ["CMakeLists.txt", "cmake", "src", "bench"]

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "entry/navaid_types.h"
 #include "shell/record_screen.h"
 #include "shell/screen.h"
 #include "store/schema/navaid_fields.h"
 #include "store/survey_store.h"
+#include "survey/navaid_types.h"
 
 namespace survey {
 

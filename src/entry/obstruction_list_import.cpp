@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "entry/field_checks.h"
-#include "entry/obstruction_lists.h"
 #include "entry/obstruction_screen.h"
 #include "shell/screen_names.h"
 #include "store/file_io.h"
 #include "store/number_text.h"
 #include "store/text_encoding.h"
+#include "survey/obstruction_surfaces.h"
 
 namespace survey {
 

@@ -1,10 +1,10 @@
 #include "entry/obstruction_screen.h"
 
 #include "entry/field_checks.h"
-#include "entry/obstruction_lists.h"
 #include "shell/exit_help_print.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
+#include "survey/obstruction_surfaces.h"
 
 namespace survey {
 

@@ -1,11 +1,11 @@
 #include "entry/runway_pp_screen.h"
 
 #include "entry/field_checks.h"
-#include "entry/runway_pp_groups.h"
 #include "entry/runway_screen.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
+#include "survey/profile_point_groups.h"
 
 namespace survey {
 

@@ -1,6 +1,5 @@
 #include "map/survey_features.h"
 
-#include "entry/navaid_types.h"
 #include "map/local_projection.h"
 #include "store/number_text.h"
 #include "store/schema/airport_fields.h"
@@ -8,6 +7,7 @@
 #include "store/schema/navaid_fields.h"
 #include "store/schema/obstruction_fields.h"
 #include "store/schema/runway_fields.h"
+#include "survey/navaid_types.h"
 
 namespace survey::map {
 

@@ -6,13 +6,13 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "entry/obstruction_lists.h"
 #include "review/review_context.h"
 #include "store/number_text.h"
 #include "store/schema/airport_fields.h"
 #include "store/schema/navaid_fields.h"
 #include "store/schema/obstruction_fields.h"
 #include "store/schema/runway_fields.h"
+#include "survey/obstruction_surfaces.h"
 
 namespace survey::review {
 

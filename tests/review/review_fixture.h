@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "entry/obstruction_lists.h"
 #include "review/survey_review.h"
 #include "store/survey_store.h"
 #include "support/fields_text.h"
+#include "survey/obstruction_surfaces.h"
 
 namespace survey::review::testing {
 

@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "entry/obstruction_lists.h"
 #include "record_fixture.h"
 #include "support/survey_rows.h"
+#include "survey/obstruction_surfaces.h"
 
 namespace survey::testing {
 namespace {

@@ -1,9 +1,9 @@
 #include <vector>
 
 #include "entry/hub_grids.h"
-#include "entry/obstruction_lists.h"
 #include "record_fixture.h"
 #include "shell/hub.h"
+#include "survey/obstruction_surfaces.h"
 
 namespace survey::testing {
 namespace {

@@ -9,11 +9,11 @@
 
 #include "entry/airport_screen.h"
 #include "entry/obstruction_list_import.h"
-#include "entry/runway_pp_groups.h"
 #include "shell/screen_names.h"
 #include "store/file_io.h"
 #include "support/program_fixture.h"
 #include "support/survey_rows.h"
+#include "survey/profile_point_groups.h"
 
 namespace survey::testing {
 namespace {

@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "entry/runway_pp_groups.h"
 #include "record_fixture.h"
 #include "support/survey_rows.h"
+#include "survey/profile_point_groups.h"
 
 namespace survey::testing {
 namespace {

@@ -1,4 +1,5 @@
-// The navaid types the navaid screen offers, and how each one lays the screen out.
+// The navaid types a survey may record: their list texts, their kind and the captions
+// the navaid screen shows for each.
 #pragma once
 
 #include <span>

@@ -1,5 +1,6 @@
-// The texts the obstruction screen offers in its lists. A chosen item is
-// stored whole, so these texts are also what the obstruction rows hold.
+// The identification surfaces and accuracy codes of an obstruction. The obstruction
+// screen offers them in its lists and stores a chosen item whole, so these texts are
+// also what the obstruction rows hold.
 #pragma once
 
 #include <string>

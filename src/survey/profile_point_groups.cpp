@@ -1,4 +1,4 @@
-#include "entry/runway_pp_groups.h"
+#include "survey/profile_point_groups.h"
 
 namespace survey {
 

@@ -1,4 +1,4 @@
-#include "entry/obstruction_lists.h"
+#include "survey/obstruction_surfaces.h"
 
 #include <array>
 
