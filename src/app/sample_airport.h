@@ -8,6 +8,7 @@
 #include <string>
 
 #include "map/local_projection.h"
+#include "store/survey_status.h"
 #include "store/survey_store.h"
 
 namespace survey::sample {
@@ -54,7 +55,7 @@ inline void addSampleAirport(SurveyStore& store, int obstructions) {
                          {40, "False"}};
   putPosition(airport, 7, 10, arp, 1);
   store.appendAirport(airport);
-  store.airports().setCell(1, 41, "CERTIFIED");
+  store.airports().setCell(1, survey::airport::Status, std::string(survey::status::kCertified));
   store.current.surveyKey = "SGF";
 
   struct Runway {

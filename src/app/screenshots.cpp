@@ -12,6 +12,7 @@
 #include "shell/navigation.h"
 #include "shell/record_screen.h"
 #include "shell/screen_names.h"
+#include "store/survey_status.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -35,7 +36,7 @@ void addSampleSurveys(survey::SurveyStore& store) {
                        {12, "18.6"},
                        {13, "1268.4"},
                        {39, "True"}});
-  store.airports().setCell(1, 41, "CERTIFIED");
+  store.airports().setCell(1, survey::airport::Status, std::string(survey::status::kCertified));
   store.current.surveyType = "RUNWAY";
   store.appendAirport({{1, "Lakeside Field"}, {2, "11230.*A"}, {3, "LKS"}, {5, "06/02/2026"}});
   store.current.surveyKey = "SGF";
@@ -129,7 +130,7 @@ int main(int argc, char** argv) {
         survey::screen::kObstruction, survey::screen::kCertification, survey::screen::kReview,
         survey::screen::kOutputFile, survey::screen::kImport}) {
     if (std::string(name) == survey::screen::kAirport) {
-      survey::prepareScreen(program, name, Preparation::Tab);
+      survey::prepareScreen(program, name, survey::Preparation::Tab);
     }
     survey::showScreen(program, name);
     QApplication::processEvents();
@@ -160,7 +161,7 @@ int main(int argc, char** argv) {
   };
   for (const auto& record : records) {
     program.current().*record.row = record.rowNumber;
-    program.current().*record.mode = RecordMode::Edit;
+    program.current().*record.mode = survey::RecordMode::Edit;
     survey::showScreen(program, survey::screen::kMain);
     auto& screen = survey::showScreen(program, record.screen);
     if (auto* loader = dynamic_cast<survey::RecordScreen*>(&screen)) loader->loadRecord();

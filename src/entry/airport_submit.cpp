@@ -13,6 +13,7 @@
 #include "shell/program.h"
 #include "shell/screen_names.h"
 #include "store/schema/airport_fields.h"
+#include "store/survey_status.h"
 
 namespace survey {
 
@@ -69,8 +70,7 @@ void AirportScreen::prepare(Preparation mode) {
     const bool anySurvey = store.airports().count() > 0;
     // A locked survey stays locked when it is reached through the tab: its
     // fields and "Finalize Input" keep the state the load gave them.
-    const int row = store.findSurveyRow(current.surveyKey);
-    const bool locked = row > 0 && store.airports().cell(row, airport::Status) == "CERTIFIED2";
+    const bool locked = isSurveyLocked(store, current.surveyKey);
     for (const auto frame : {kReferencePointFrame, kProjectFrame, kHubFrame}) {
       get(frame).setEnabled(anySurvey);
     }
@@ -153,7 +153,7 @@ void AirportScreen::loadAirportScreen() {
     return row > 0 ? airports.cell(row, number) : std::string();
   };
 
-  if (field(airport::Status) == "CERTIFIED2") {
+  if (field(airport::Status) == status::kLocked) {
     get(kGeneralFrame).setEnabled(false);
     get(kProjectCoverFrame).setEnabled(false);
     for (const auto& part : hubParts()) get(part.add).setEnabled(false);

@@ -5,6 +5,7 @@
 #include "shell/program.h"
 #include "shell/screen_names.h"
 #include "store/schema/airport_fields.h"
+#include "store/survey_status.h"
 
 namespace survey {
 
@@ -112,7 +113,7 @@ void CertificationScreen::submit() {
     program.tell("The survey " + program.current().surveyKey +
                  " is no longer in the list of surveys. Nothing was certified.");
   } else {
-    FieldValues values = {{airport::Status, "CERTIFIED"}};
+    FieldValues values = {{airport::Status, std::string(status::kCertified)}};
     for (const airport::Field field : kEntryFields)
       values.emplace_back(field, get<TextBox>(boxName(field)).text());
     store.updateRow(TableKind::Airport, row, values);

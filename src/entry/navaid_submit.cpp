@@ -6,6 +6,7 @@
 #include "shell/program.h"
 #include "shell/screen_names.h"
 #include "store/schema/airport_fields.h"
+#include "store/survey_status.h"
 
 namespace survey {
 
@@ -121,8 +122,7 @@ void NavaidScreen::loadRecord() {
   const Table& navaids = store.navaids();
   const int row = program.current().navaidRow;
 
-  const int surveyRow = store.findSurveyRow(program.current().surveyKey);
-  const bool locked = store.airports().cell(surveyRow, airport::Status) == "CERTIFIED2";
+  const bool locked = isSurveyLocked(store, program.current().surveyKey);
   get(kSaveButton).setEnabled(!locked);
   get(kCancelButton).setEnabled(!locked);
 

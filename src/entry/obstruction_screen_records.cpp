@@ -7,6 +7,7 @@
 #include "shell/program.h"
 #include "shell/screen_names.h"
 #include "store/schema/airport_fields.h"
+#include "store/survey_status.h"
 
 namespace survey {
 
@@ -98,9 +99,7 @@ void ObstructionScreen::cancel() {
 void ObstructionScreen::loadRecord() {
   Program& program = this->program();
   const SurveyStore& store = program.store;
-  const int surveyRow = store.findSurveyRow(program.current().surveyKey);
-  const bool locked =
-      surveyRow > 0 && store.airports().cell(surveyRow, airport::Status) == "CERTIFIED2";
+  const bool locked = isSurveyLocked(store, program.current().surveyKey);
   submit_->setEnabled(!locked);
 
   const Table& obstructions = store.obstructions();

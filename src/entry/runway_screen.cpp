@@ -6,12 +6,11 @@
 #include "shell/program.h"
 #include "shell/screen_names.h"
 #include "store/schema/airport_fields.h"
+#include "store/survey_status.h"
 
 namespace survey {
 
 namespace {
-
-constexpr const char* kLockedStatus = "CERTIFIED2";
 
 const char* const kBlastPadItems[] = {"Yes", "No", "Not Verified"};
 const char* const kSurfaceItems[] = {"P - Paved Hard Surface", "U - Unpaved Surface",
@@ -46,19 +45,13 @@ void RunwayScreen::load() {
   get(Screen::kTabStrip).select(1);
   setBoldTextBoxes(*this);
   showSurveyInStatusBar(*this);
-  const bool locked = surveyStatus() == kLockedStatus;
+  const bool locked = isSurveyLocked(program().store, program().current().surveyKey);
   get(kRwyIdPointsButton).setEnabled(!locked);
   get(kOppositePointsButton).setEnabled(!locked);
 }
 
 void RunwayScreen::afterShow() {
   get<TextBox>(boxName(runway::SurveyDate)).setText(program().current().surveyDate);
-}
-
-std::string RunwayScreen::surveyStatus() const {
-  const SurveyStore& store = program().store;
-  const int row = store.findSurveyRow(program().current().surveyKey);
-  return row > 0 ? store.airports().cell(row, airport::Status) : std::string();
 }
 
 void RunwayScreen::fillRunwayLists() {
@@ -72,7 +65,7 @@ void RunwayScreen::loadRecord() {
   const Table& runways = program().store.runways();
   if (runways.count() < 1) return;
   // A locked survey can be looked at, not changed: neither save is offered.
-  const bool locked = surveyStatus() == kLockedStatus;
+  const bool locked = isSurveyLocked(program().store, program().current().surveyKey);
   get(kSaveButton).setEnabled(!locked);
   get(kSaveAndReturnButton).setEnabled(!locked);
 

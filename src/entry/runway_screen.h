@@ -72,7 +72,6 @@ class RunwayScreen : public Screen, public RecordScreen {
   void openProfilePoints(runway::End end);
   void openStandardsDocument();
   void returnToAirport();
-  std::string surveyStatus() const;
 
   // runway_submit.cpp
   FieldValues screenValues() const;

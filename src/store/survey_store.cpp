@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "store/schema/airport_fields.h"
+#include "store/survey_status.h"
 
 namespace survey {
 
@@ -59,7 +60,7 @@ AppendResult SurveyStore::appendAirport(const FieldValues& values) {
   if (!row) return {0, tableFullMessage(TableKind::Airport)};
   for (const auto& [field, text] : values) apt.setCell(*row, field, text);
   apt.setCell(*row, airport::SurveyType, current.surveyType);
-  apt.setCell(*row, airport::Status, "NEW");
+  apt.setCell(*row, airport::Status, std::string(status::kNew));
   current.surveyKey = apt.cell(*row, airport::Identifier);
   current.surveyName = apt.cell(*row, airport::Name);
   current.airportRow = static_cast<int16_t>(*row);

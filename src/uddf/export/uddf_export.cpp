@@ -7,6 +7,7 @@
 #include "store/schema/airport_fields.h"
 #include "store/schema/hemispheres.h"
 #include "store/store_side_files.h"
+#include "store/survey_status.h"
 
 namespace survey::uddf {
 
@@ -62,7 +63,7 @@ CreateUddfCheck checkCreateUddf(const SurveyStore& store, std::string_view key,
     found = true;
     if (auto extension = uddfExtensionFor(airports.cell(row, airport::SurveyType)))
       check.extension = *extension;
-    if (airports.cell(row, airport::Status) != kCertifiedStatus) {
+    if (airports.cell(row, airport::Status) != status::kCertified) {
       check.refusal = kCertifyFirstMessage;
       return check;
     }

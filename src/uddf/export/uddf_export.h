@@ -22,7 +22,6 @@ inline constexpr std::string_view kCertifyFirstMessage =
 inline constexpr std::string_view kSuccessSuffix = " Successfully created";
 inline constexpr std::string_view kInvalidDriveMessage = "Invalid Drive";
 inline constexpr std::string_view kOutputScreenCaption = "UDDF Output File";
-inline constexpr std::string_view kCertifiedStatus = "CERTIFIED";
 
 // The moment the file is written, for the survey line. Tests give a fixed one.
 using Clock = std::function<LocalDateTime()>;
