@@ -200,4 +200,14 @@ void attachIcaoCheck(Dialogs& dialogs, TextBox& box) {
   box.onChange = [&dialogs, &box] { checkIcaoCode(dialogs, box); };
 }
 
+void attachPositionChecks(Dialogs& dialogs, const std::function<TextBox&(int)>& boxOf,
+                          const PositionFields& position, int secondsLength, int secondsDecimals) {
+  attachDmsCheck(dialogs, boxOf(position.latitude.degrees), DmsKind::DegLat);
+  attachDmsCheck(dialogs, boxOf(position.longitude.degrees), DmsKind::Deg);
+  for (const CoordinateFields& coordinate : {position.latitude, position.longitude}) {
+    attachDmsCheck(dialogs, boxOf(coordinate.minutes), DmsKind::Min);
+    attachSecondsCheck(dialogs, boxOf(coordinate.seconds), secondsLength, secondsDecimals);
+  }
+}
+
 }  // namespace survey

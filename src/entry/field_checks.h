@@ -2,10 +2,12 @@
 // and the box emptied, so a bad value never stays on the screen.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "shell/controls.h"
 #include "shell/dialogs.h"
+#include "store/schema/field_views.h"
 
 namespace survey {
 
@@ -28,5 +30,8 @@ void attachNumberCheck(Dialogs& dialogs, TextBox& box, int maxLength, int maxDec
 // A seconds box: the degrees-minutes-seconds check, then the number check.
 void attachSecondsCheck(Dialogs& dialogs, TextBox& box, int maxLength, int maxDecimals);
 void attachIcaoCheck(Dialogs& dialogs, TextBox& box);
+// The degrees, minutes and seconds boxes of a position (boxOf gives a field's box).
+void attachPositionChecks(Dialogs& dialogs, const std::function<TextBox&(int)>& boxOf,
+                          const PositionFields& position, int secondsLength, int secondsDecimals);
 
 }  // namespace survey

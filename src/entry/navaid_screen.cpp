@@ -221,12 +221,7 @@ void NavaidScreen::attachChecks() {
   Dialogs& dialogs = program().dialogs;
   auto box = [this](int field) -> TextBox& { return get<TextBox>(boxName(field)); };
   for (const PositionFields& position : {navaid::kPosition, navaid::kAssociatedPosition}) {
-    attachDmsCheck(dialogs, box(position.latitude.degrees), DmsKind::DegLat);
-    attachDmsCheck(dialogs, box(position.longitude.degrees), DmsKind::Deg);
-    attachDmsCheck(dialogs, box(position.latitude.minutes), DmsKind::Min);
-    attachDmsCheck(dialogs, box(position.longitude.minutes), DmsKind::Min);
-    attachSecondsCheck(dialogs, box(position.latitude.seconds), 7, 4);
-    attachSecondsCheck(dialogs, box(position.longitude.seconds), 7, 4);
+    attachPositionChecks(dialogs, box, position, 7, 4);
   }
   for (const ElevationFields& elevation : {navaid::kElevation, navaid::kAssociatedElevation}) {
     attachNumberCheck(dialogs, box(elevation.orthometric), 7, 1);

@@ -231,13 +231,7 @@ void ObstructionScreen::buildMenus() {
 void ObstructionScreen::attachChecks() {
   Dialogs& dialogs = program().dialogs;
   auto box = [this](int field) -> TextBox& { return get<TextBox>(boxName(field)); };
-  const PositionFields& position = obstruction::kPosition;
-  attachDmsCheck(dialogs, box(position.latitude.degrees), DmsKind::DegLat);
-  attachDmsCheck(dialogs, box(position.latitude.minutes), DmsKind::Min);
-  attachDmsCheck(dialogs, box(position.longitude.degrees), DmsKind::Deg);
-  attachDmsCheck(dialogs, box(position.longitude.minutes), DmsKind::Min);
-  attachSecondsCheck(dialogs, box(position.latitude.seconds), 5, 2);
-  attachSecondsCheck(dialogs, box(position.longitude.seconds), 5, 2);
+  attachPositionChecks(dialogs, box, obstruction::kPosition, 5, 2);
   for (int field : {obstruction::kTopElevation.orthometric, obstruction::kTopElevation.ellipsoidal,
                     int{obstruction::AboveGroundElevation}}) {
     attachNumberCheck(dialogs, box(field), 5, 0);
