@@ -191,7 +191,7 @@ void RunwayPPScreen::storePoint() {
   } else {
     program.tell("Runway " + runways.cell(row, runway::RwyIdDesignator) + " / " +
                  runways.cell(row, runway::OppositeDesignator) + " already holds " +
-                 std::to_string(kProfileGroups) +
+                 std::to_string(runway::kProfileGroups) +
                  " additional profile points, the most a runway can hold. Delete a point before "
                  "adding another; the point was not stored.");
   }

@@ -10,8 +10,6 @@
 
 namespace survey {
 
-using runway::kProfileGroups;
-
 struct ProfilePoint {
   std::string end;  // designator of the runway end the distance is measured from
   std::string distance;

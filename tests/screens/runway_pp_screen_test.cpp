@@ -162,7 +162,7 @@ TEST_F(RunwayPPScreenTest, TheKeyboardAddLoopStoresEachPointAsTyped) {
 
 TEST_F(RunwayPPScreenTest, ATwentyNinthPointIsRefusedAndNothingIsStored) {
   const int row = openNewRunwaysPoints();
-  for (int n = 1; n <= kProfileGroups; ++n) addPoint(std::to_string(n * 100));
+  for (int n = 1; n <= runway::kProfileGroups; ++n) addPoint(std::to_string(n * 100));
   ASSERT_TRUE(dialogs.shown.empty()) << dialogs.last();
   EXPECT_EQ(cell(row, 195), "09");
   EXPECT_EQ(cell(row, 196), "2800");

@@ -60,6 +60,10 @@ TEST_F(UddfScreensTest, OkRefusesASurveyNoLongerCertifiedOrChosen) {
 }
 
 TEST_F(UddfScreensTest, OkWritesTheFileWithTheTypesExtensionOnce) {
+  // The file is composed once: one reading of the clock for each file written.
+  int clockReadings = 0;
+  const uddf::Clock clock = program.exportClock;
+  program.exportClock = [&] { return ++clockReadings, clock(); };
   int n = 0;
   for (const auto& c : caseTable("screens/uddf_file_names.cases", 3)) {
     const std::string key = "K" + std::to_string(++n) + "X";
@@ -78,6 +82,7 @@ TEST_F(UddfScreensTest, OkWritesTheFileWithTheTypesExtensionOnce) {
     ASSERT_FALSE(bytes.empty()) << c[2];
     EXPECT_EQ(bytes.substr(bytes.size() - 204), "EOF" + std::string(199, ' ') + "\r\n");
   }
+  EXPECT_EQ(clockReadings, n);
   EXPECT_EQ(platform.busyDepth, 0);
   EXPECT_GE(platform.busyCount, 4);
 }

@@ -107,7 +107,8 @@ constexpr const EndFields& endFields(End end) {
 inline constexpr int kFirstProfileGroup = 60;
 inline constexpr int kLastProfileGroup = 195;
 inline constexpr int kProfileGroupSize = 5;
-inline constexpr int kProfileGroups = 28;
+inline constexpr int kProfileGroups =
+    (kLastProfileGroup - kFirstProfileGroup) / kProfileGroupSize + 1;  // 28
 
 // The fields of the group starting at `first`; its fifth field holds nothing.
 struct ProfileGroupFields {
