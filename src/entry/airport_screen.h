@@ -107,7 +107,6 @@ class AirportScreen : public Screen, public HubScreen {
 
   void save();
   void submitAirport();
-  void carryIdentifierChange(const std::string& oldKey, const std::string& newKey);
   void cancel();
   void finalizeInput();
   void reviewSurvey();

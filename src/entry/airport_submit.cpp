@@ -249,17 +249,13 @@ void AirportScreen::submitAirport() {
       return;
     }
     const std::string oldIdentifier = airports.cell(row, airport::Identifier);
-    if (identifier != oldIdentifier) {
-      for (int other = 1; other <= airports.count(); ++other) {
-        if (other != row && airports.cell(other, airport::Identifier) == identifier) {
-          program.tell("Another survey already has the Airport Identifier " + identifier +
-                       ". The identifier was not changed; nothing was saved.");
-          return;
-        }
-      }
+    if (identifier != oldIdentifier && store.identifierTaken(identifier, row)) {
+      program.tell("Another survey already has the Airport Identifier " + identifier +
+                   ". The identifier was not changed; nothing was saved.");
+      return;
     }
     store.updateRow(TableKind::Airport, row, values);
-    if (identifier != oldIdentifier) carryIdentifierChange(oldIdentifier, identifier);
+    if (identifier != oldIdentifier) store.renameSurvey(oldIdentifier, identifier);
     current.surveyName = airports.cell(row, airport::Name);
     message = "Airport Information Successfully Changed";
   } else if (current.airportMode == RecordMode::Add) {
@@ -283,22 +279,6 @@ void AirportScreen::submitAirport() {
   hub.setEnabled(true);
   get(kFinalizeButton).setEnabled(true);
   updateHubButtons();
-}
-
-// A survey's runways, navaids and obstructions follow it to its new
-// identifier, deleted ones too, so that they never come apart.
-void AirportScreen::carryIdentifierChange(const std::string& oldKey, const std::string& newKey) {
-  SurveyStore& store = program().store;
-  for (auto kind : {TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
-    Table& table = store.table(kind);
-    const int link = table.shape().linkField;
-    for (int row = 1; row <= table.count(); ++row) {
-      if (table.cell(row, link) != oldKey) continue;
-      table.setCell(row, link, newKey);
-      store.noteRowChanged(kind, row);
-    }
-  }
-  program().current().surveyKey = newKey;
 }
 
 void AirportScreen::cancel() {

@@ -80,8 +80,6 @@ bool NavaidScreen::submitNavaid() {
       program.tell(added.error);
       return false;
     }
-    store.updateRow(TableKind::Navaid, added.row,
-                    {{navaid::kRecordNumberField, numberCell(added.row)}});
     program.tell("Navaid Information Successfully Added");
   } else if (current.navaidMode == RecordMode::Edit) {
     const int row = current.navaidRow;

@@ -149,8 +149,6 @@ void importObstructionList(Program& program) {
                   " and the lines after it were not imported.";
         break;
       }
-      program.store.updateRow(TableKind::Obstruction, added.row,
-                              {{obstruction::kRecordNumberField, numberCell(added.row)}});
       ++imported;
     }
   }

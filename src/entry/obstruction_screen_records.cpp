@@ -71,8 +71,6 @@ bool ObstructionScreen::storeRecord(RecordMode mode) {
     program.tell(added.error);
     return false;
   }
-  store.updateRow(TableKind::Obstruction, added.row,
-                  {{obstruction::kRecordNumberField, numberCell(added.row)}});
   return true;
 }
 

@@ -4,25 +4,26 @@
 #include "shell/navigation.h"
 #include "shell/program.h"
 #include "shell/screen_names.h"
+#include "survey/survey_types.h"
 
 namespace survey {
 
 namespace {
 
-struct SurveyType {
+struct TypeOption {
   ControlName<OptionButton> option;
   const char* caption;
-  const char* value;
+  SurveyType type;
 };
-constexpr SurveyType kTypes[] = {
-    {SurveyTypeScreen::kAocOption, "AOC - Airport Obstruction Chart Survey", "AOC"},
-    {SurveyTypeScreen::kAnapcOption, "ANAPC- Area Navigation Approach Survey", "ANAPC"},
-    {SurveyTypeScreen::kAnalpvOption, "ANALPV Survey", "ANALPV"},
-    {SurveyTypeScreen::kCombinedOption, "Combined AOC / ANAPC Survey", "COMBINE"},
-    {SurveyTypeScreen::kNavaidOption, "NAVAID Survey", "NAVAID"},
-    {SurveyTypeScreen::kRunwayOption, "Runway Survey", "RUNWAY"},
-    {SurveyTypeScreen::kRunwayEndOption, "Runway End Survey", "RUNWAYEND"},
-    {SurveyTypeScreen::kSpecialOption, "Special Survey", "SPECIAL"}};
+constexpr TypeOption kTypes[] = {
+    {SurveyTypeScreen::kAocOption, "AOC - Airport Obstruction Chart Survey", SurveyType::Aoc},
+    {SurveyTypeScreen::kAnapcOption, "ANAPC- Area Navigation Approach Survey", SurveyType::Anapc},
+    {SurveyTypeScreen::kAnalpvOption, "ANALPV Survey", SurveyType::Analpv},
+    {SurveyTypeScreen::kCombinedOption, "Combined AOC / ANAPC Survey", SurveyType::Combined},
+    {SurveyTypeScreen::kNavaidOption, "NAVAID Survey", SurveyType::Navaid},
+    {SurveyTypeScreen::kRunwayOption, "Runway Survey", SurveyType::Runway},
+    {SurveyTypeScreen::kRunwayEndOption, "Runway End Survey", SurveyType::RunwayEnd},
+    {SurveyTypeScreen::kSpecialOption, "Special Survey", SurveyType::Special}};
 
 }  // namespace
 
@@ -40,7 +41,7 @@ SurveyTypeScreen::SurveyTypeScreen(Program& program) : Screen(program, kName, kC
     auto& option = addOption(type.option, &frame, type.caption);
     option.place(240, top, 4440, 285);
     top += 330;
-    if (chosen == type.value) {
+    if (chosen == surveyTypeCode(type.type)) {
       option.setValue(true);
       offered = true;
     }
@@ -57,7 +58,7 @@ void SurveyTypeScreen::submit() {
   if (program.refuseWhenReadOnly()) return;
   CurrentSurvey& current = program.current();
   for (const auto& type : kTypes) {
-    if (get(type.option).value()) current.surveyType = type.value;
+    if (get(type.option).value()) current.surveyType = surveyTypeCode(type.type);
   }
   current.airportMode = RecordMode::Add;
   prepareScreen(program, screen::kAirport, Preparation::Load);

@@ -12,6 +12,7 @@
 #include "store/schema/navaid_fields.h"
 #include "store/schema/obstruction_fields.h"
 #include "store/schema/runway_fields.h"
+#include "store/survey_status.h"
 #include "survey/obstruction_surfaces.h"
 
 namespace survey::review {
@@ -102,7 +103,7 @@ void reviewReferences(ReviewContext& context) {
     runwayNames.insert({first, second, first + "/" + second});
   }
   std::string surveyType = context.airport(airport::SurveyType);
-  if (surveyType.empty()) surveyType = "AOC";  // what the store makes of an empty type
+  if (surveyType.empty()) surveyType = kDefaultSurveyTypeCode;  // what the store makes of it
   const std::vector<std::string> surfaces = obstructionSurfacesFor(surveyType);
   const std::unordered_set<std::string> allowedSurfaces(surfaces.begin(), surfaces.end());
 

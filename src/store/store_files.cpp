@@ -10,6 +10,7 @@
 #include "store/store_commit.h"
 #include "store/store_digest.h"
 #include "store/store_location.h"
+#include "store/survey_status.h"
 #include "store/text_encoding.h"
 
 namespace survey {
@@ -200,7 +201,7 @@ FileImage storeFileImage(Table& table) {
   // records joining into one piece.
   for (int row = 1; row <= table.count(); ++row) {
     if (isAirport && table.cell(row, airport::SurveyType).empty()) {
-      table.setCell(row, airport::SurveyType, "AOC");
+      table.setCell(row, airport::SurveyType, std::string(kDefaultSurveyTypeCode));
     }
     if (const std::string_view record = table.unchangedRecordText(row); !record.empty()) {
       image.appendView(record);

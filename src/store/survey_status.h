@@ -16,6 +16,9 @@ inline constexpr std::string_view kCertified = "CERTIFIED";
 inline constexpr std::string_view kLocked = "CERTIFIED2";
 }  // namespace status
 
+// The survey type a survey stored without one counts as; the store writes it so.
+inline constexpr std::string_view kDefaultSurveyTypeCode = "AOC";
+
 // A locked survey's screens show it without letting it change; its last airport row decides.
 inline bool isSurveyLocked(const SurveyStore& store, std::string_view key) {
   const int row = store.findSurveyRow(key);

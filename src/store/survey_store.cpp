@@ -78,10 +78,42 @@ AppendResult SurveyStore::appendChild(TableKind kind, const FieldValues& values)
     cells[static_cast<std::size_t>(field)] = text;
   }
   cells[static_cast<std::size_t>(t.shape().linkField)] = current.surveyKey;
-  const auto row = t.appendRecord(std::move(cells));
+  const auto row = appendWholeRow(kind, std::move(cells));
   if (kind == TableKind::Runway) current.runwayRow = static_cast<int16_t>(*row);
-  noteRowChanged(kind, *row);
   return {*row, {}};
+}
+
+std::optional<int> SurveyStore::appendWholeRow(TableKind kind, std::vector<std::string> cells) {
+  Table& t = table(kind);
+  const auto numberField = static_cast<std::size_t>(t.shape().recordNumberField);
+  if (numberField != 0) {
+    if (cells.size() <= numberField) cells.resize(numberField + 1);
+    cells[numberField] = numberCell(t.count() + 1);
+  }
+  const auto row = t.appendRecord(std::move(cells));
+  if (row) noteRowChanged(kind, *row);
+  return row;
+}
+
+bool SurveyStore::identifierTaken(std::string_view identifier, int row) const {
+  const Table& apt = airports();
+  for (int other = 1; other <= apt.count(); ++other) {
+    if (other != row && apt.cell(other, airport::Identifier) == identifier) return true;
+  }
+  return false;
+}
+
+void SurveyStore::renameSurvey(std::string_view oldKey, const std::string& newKey) {
+  for (auto kind : {TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
+    Table& t = table(kind);
+    const int link = t.shape().linkField;
+    for (int row = 1; row <= t.count(); ++row) {
+      if (t.cell(row, link) != oldKey) continue;
+      t.setCell(row, link, newKey);
+      noteRowChanged(kind, row);
+    }
+  }
+  current.surveyKey = newKey;
 }
 
 void SurveyStore::updateRow(TableKind kind, int row, const FieldValues& values) {

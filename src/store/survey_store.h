@@ -1,6 +1,7 @@
 // The four survey tables and the operations through which they change.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -57,12 +58,22 @@ class SurveyStore {
   int findSurveyRow(std::string_view key) const;
   // Adds a survey with status "NEW" and the current survey type, and makes it current.
   AppendResult appendAirport(const FieldValues& values);
-  // Adds a runway, navaid or obstruction row linked to the current survey key.
+  // Adds a runway, navaid or obstruction row linked to the current survey key;
+  // a navaid or obstruction gets its row number as its record number.
   AppendResult appendChild(TableKind kind, const FieldValues& values);
+  // Adds a whole row as it is (its survey link included), numbered as appendChild
+  // numbers; nothing when the table is full.
+  std::optional<int> appendWholeRow(TableKind kind, std::vector<std::string> cells);
   void updateRow(TableKind kind, int row, const FieldValues& values);
   // Rows 1..count linked to the key and not marked deleted, ascending.
   std::vector<int> childRows(TableKind kind, std::string_view key) const;
   void markDeleted(TableKind kind, int row);
+  // Whether a survey other than the one in `row` has this identifier.
+  bool identifierTaken(std::string_view identifier, int row) const;
+  // Moves the runways, navaids and obstructions of the survey `oldKey`, deleted
+  // ones too, to its new identifier, so that they never come apart, and makes
+  // `newKey` the current survey. The airport row itself is the caller's.
+  void renameSurvey(std::string_view oldKey, const std::string& newKey);
   // Removes the survey's rows from all four tables by compaction.
   void deleteSurvey(std::string_view key);
 

@@ -11,15 +11,20 @@
 namespace survey {
 
 namespace {
+// Airports are found by identifier, runways by designators: neither is numbered.
+constexpr int kNoRecordNumber = 0;
+
 constexpr std::array<TableShape, 4> kShapes{{
     {TableKind::Airport, "airport", "survey_apt.txt", 1000, airport::kStorageFields,
-     airport::kWrittenFields, airport::kLinkField, airport::kNoDeletionMark},
+     airport::kWrittenFields, airport::kLinkField, airport::kNoDeletionMark, kNoRecordNumber},
     {TableKind::Runway, "runway", "survey_rwy.txt", 1000, runway::kStorageFields,
-     runway::kWrittenFields, runway::kLinkField, runway::kDeletionField},
+     runway::kWrittenFields, runway::kLinkField, runway::kDeletionField, kNoRecordNumber},
     {TableKind::Navaid, "navaid", "survey_gs.txt", 10000, navaid::kStorageFields,
-     navaid::kWrittenFields, navaid::kLinkField, navaid::kDeletionField},
+     navaid::kWrittenFields, navaid::kLinkField, navaid::kDeletionField,
+     navaid::kRecordNumberField},
     {TableKind::Obstruction, "obstruction", "survey_obs.txt", 32767, obstruction::kStorageFields,
-     obstruction::kWrittenFields, obstruction::kLinkField, obstruction::kDeletionField},
+     obstruction::kWrittenFields, obstruction::kLinkField, obstruction::kDeletionField,
+     obstruction::kRecordNumberField},
 }};
 }  // namespace
 

@@ -25,6 +25,7 @@ struct TableShape {
   int writtenFields;          // fields 1..writtenFields reach the store file
   int linkField;              // survey key (airport: its own identifier)
   int deleteField;            // "D" marks a deleted row; 0 for none
+  int recordNumberField;      // the row number a record received when added; 0 for none
 };
 
 const TableShape& shapeOf(TableKind kind);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "survey/survey_types.h"
+
 namespace survey {
 
 namespace {
@@ -61,13 +63,14 @@ const std::vector<std::string>& verticalAccuracyItems() {
 
 std::vector<std::string> obstructionSurfacesFor(std::string_view surveyType) {
   std::vector<Surface> surfaces;
-  if (surveyType == "AOC") {
+  const auto type = surveyTypeOf(surveyType);
+  if (type == SurveyType::Aoc) {
     surfaces.assign(kChartSurfaces.begin(), kChartSurfaces.end());
-  } else if (surveyType == "ANAPC") {
+  } else if (type == SurveyType::Anapc) {
     surfaces = {Surface::ANAPC};
-  } else if (surveyType == "ANALPV") {
+  } else if (type == SurveyType::Analpv) {
     surfaces = {Surface::ANALPV};
-  } else if (surveyType == "COMBINE") {
+  } else if (type == SurveyType::Combined) {
     surfaces = {Surface::ANAPC};
     surfaces.insert(surfaces.end(), kChartSurfaces.begin(), kChartSurfaces.end());
   } else {

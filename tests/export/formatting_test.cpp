@@ -19,12 +19,12 @@ TEST(FormatUddfDate, DayOfYearWithoutLeapDay) {
 }
 
 TEST(FormatCoordinate, DigitsSignAndSeconds) {
-  const std::map<std::string, RecordKind> records{{"airport", RecordKind::Airport},
-                                                  {"runway", RecordKind::Runway},
-                                                  {"navaid", RecordKind::Navaid},
-                                                  {"obstruction", RecordKind::Obstruction}};
+  const std::map<std::string, TableKind> records{{"airport", TableKind::Airport},
+                                                 {"runway", TableKind::Runway},
+                                                 {"navaid", TableKind::Navaid},
+                                                 {"obstruction", TableKind::Obstruction}};
   for (const auto& c : caseTable("export/coordinates.cases", 7)) {
-    const auto axis = c[3] == "latitude" ? CoordinateKind::Latitude : CoordinateKind::Longitude;
+    const auto axis = c[3] == "latitude" ? CoordinateAxis::Latitude : CoordinateAxis::Longitude;
     const Hemispheres hemispheres{c[5].starts_with("south"), c[5].ends_with("west")};
     EXPECT_EQ(formatCoordinate(c[0], c[1], c[2], axis, records.at(c[4]), hemispheres), c[6])
         << c[0] << " " << c[1] << " " << c[2] << " " << c[3] << " " << c[4] << " " << c[5];

@@ -143,10 +143,10 @@ TEST_F(ObstructionTest, EditChangesTheShownFieldsAndKeepsTheRest) {
   addSurvey();
   addObstruction("ABC", {{2, "OTHER"}});
   // Field 25 differs from the row's place, as after a survey deletion.
-  const FieldValues values{{1, "35"},       {2, "TREE"},        {3, "40"},
-                           {5, "12.25"},    {11, "kept"},       {15, "kept too"},
-                           {20, "B (10')"}, {23, "01/02/2003"}, {25, " 9 "}};
+  const FieldValues values{{1, "35"},    {2, "TREE"},      {3, "40"},       {5, "12.25"},
+                           {11, "kept"}, {15, "kept too"}, {20, "B (10')"}, {23, "01/02/2003"}};
   const int row = addObstruction("ABC", values);
+  program.store.obstructions().setCell(row, 25, " 9 ");
   openEdit(row);
   expectBoxes(screen::kObstruction, {{"Text1O", "35"}, {"Text5O", "12.25"}});
   EXPECT_EQ(list("ListAccuracyV").chosenText(), "B (10')");

@@ -47,6 +47,50 @@ TEST(SurveyStore, ChildRowsSkipDeletedAndOtherSurveys) {
   EXPECT_EQ(store.current.runwayRow, 4);
 }
 
+// A navaid or obstruction is numbered by its row when added, however it is added;
+// runways carry no number.
+TEST(SurveyStore, NewNavaidsAndObstructionsAreNumberedByTheirRow) {
+  for (TableKind kind : {TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
+    SCOPED_TRACE(std::string(shapeOf(kind).name));
+    SurveyStore store;
+    store.appendAirport(airport("A"));
+    store.appendChild(kind, {{1, "x"}});
+    store.appendWholeRow(kind, {"", "y"});
+    const int numberField = shapeOf(kind).recordNumberField;
+    EXPECT_EQ(numberField != 0, kind != TableKind::Runway);
+    if (numberField != 0) {
+      EXPECT_EQ(store.table(kind).cell(1, numberField), numberCell(1));
+      EXPECT_EQ(store.table(kind).cell(2, numberField), numberCell(2));
+    }
+    EXPECT_EQ(store.table(kind).cell(2, 1), "y");
+  }
+}
+
+// Renaming a survey takes all its rows along, deleted ones too, and no other survey's.
+TEST(SurveyStore, RenamingASurveyTakesItsChildrenAlong) {
+  SurveyStore store;
+  store.appendAirport(airport("OLD"));
+  store.appendAirport(airport("OTHER"));
+  for (const char* key : {"OLD", "OTHER", "OLD"}) {
+    store.current.surveyKey = key;
+    for (TableKind kind : {TableKind::Runway, TableKind::Navaid, TableKind::Obstruction})
+      store.appendChild(kind, {});
+  }
+  store.markDeleted(TableKind::Navaid, 3);
+  EXPECT_TRUE(store.identifierTaken("OTHER", 1));
+  EXPECT_FALSE(store.identifierTaken("OTHER", 2));
+  EXPECT_FALSE(store.identifierTaken("NEW", 1));
+  store.renameSurvey("OLD", "NEW");
+  EXPECT_EQ(store.current.surveyKey, "NEW");
+  for (TableKind kind : {TableKind::Runway, TableKind::Navaid, TableKind::Obstruction}) {
+    const Table& table = store.table(kind);
+    const int link = table.shape().linkField;
+    EXPECT_EQ(table.cell(1, link), "NEW");
+    EXPECT_EQ(table.cell(2, link), "OTHER");
+    EXPECT_EQ(table.cell(3, link), "NEW");
+  }
+}
+
 TEST(SurveyStore, FullTablesRefuseAndKeepTheirCount) {
   const struct {
     TableKind kind;

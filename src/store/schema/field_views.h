@@ -5,6 +5,8 @@
 
 namespace survey {
 
+enum class CoordinateAxis { Latitude, Longitude };
+
 // Degrees, minutes and seconds: three texts in consecutive fields.
 struct CoordinateFields {
   int degrees, minutes, seconds;

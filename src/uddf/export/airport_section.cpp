@@ -10,15 +10,15 @@ std::string dateItem(std::string_view date) {
 }
 
 std::string coordinate(const ExportContext& context, std::string_view degrees,
-                       std::string_view minutes, std::string_view seconds, CoordinateKind kind,
-                       RecordKind record, bool filled) {
+                       std::string_view minutes, std::string_view seconds, CoordinateAxis kind,
+                       TableKind record, bool filled) {
   const std::string text =
       formatCoordinate(degrees, minutes, seconds, kind, record, context.hemispheres);
   return filled ? fillDecimals(text, secondsDecimals(record)) : text;
 }
 
 std::string coordinate(const ExportContext& context, const Table& table, int row,
-                       const CoordinateFields& fields, CoordinateKind kind, RecordKind record,
+                       const CoordinateFields& fields, CoordinateAxis kind, TableKind record,
                        bool filled) {
   return coordinate(context, table.cell(row, fields.degrees), table.cell(row, fields.minutes),
                     table.cell(row, fields.seconds), kind, record, filled);
@@ -120,13 +120,13 @@ void writeAirportSection(ExportContext& context) {
     line.separator(1);
     const PositionFields& point = airport::kReferencePoint;
     line.right(11,
-               coordinate(context, airports, row, point.latitude, CoordinateKind::Latitude,
-                          RecordKind::Airport),
+               coordinate(context, airports, row, point.latitude, CoordinateAxis::Latitude,
+                          TableKind::Airport),
                "Airport Reference Point Latitude");
     line.separator(11);
     line.right(22,
-               coordinate(context, airports, row, point.longitude, CoordinateKind::Longitude,
-                          RecordKind::Airport),
+               coordinate(context, airports, row, point.longitude, CoordinateAxis::Longitude,
+                          TableKind::Airport),
                "Airport Reference Point Longitude");
     line.separator(22);
   }

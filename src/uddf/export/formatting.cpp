@@ -99,14 +99,14 @@ std::string withLeadingZeros(std::string_view text, std::size_t zeros) {
 
 }  // namespace
 
-int secondsDecimals(RecordKind kind) {
+int secondsDecimals(TableKind kind) {
   switch (kind) {
-    case RecordKind::Airport:
+    case TableKind::Airport:
       return 1;
-    case RecordKind::Obstruction:
+    case TableKind::Obstruction:
       return 2;
-    case RecordKind::Runway:
-    case RecordKind::Navaid:
+    case TableKind::Runway:
+    case TableKind::Navaid:
       return 4;
   }
   return 4;
@@ -132,11 +132,11 @@ std::string formatUddfDate(std::string_view date) {
 }
 
 std::string formatCoordinate(std::string_view degrees, std::string_view minutes,
-                             std::string_view seconds, CoordinateKind coordinate, RecordKind record,
+                             std::string_view seconds, CoordinateAxis coordinate, TableKind record,
                              const Hemispheres& hemispheres) {
   std::string deg(degrees);
   if (utf8Length(degrees) == 1) {
-    deg = withLeadingZeros(degrees, coordinate == CoordinateKind::Latitude ? 1 : 2);
+    deg = withLeadingZeros(degrees, coordinate == CoordinateAxis::Latitude ? 1 : 2);
   }
   std::string min(minutes);
   if (utf8Length(minutes) == 1) min = withLeadingZeros(minutes, 1);
@@ -145,7 +145,7 @@ std::string formatCoordinate(std::string_view degrees, std::string_view minutes,
   if (!sec.empty()) sec = formatSeconds(sec, secondsDecimals(record));
 
   const bool negative =
-      coordinate == CoordinateKind::Latitude ? hemispheres.south : hemispheres.west;
+      coordinate == CoordinateAxis::Latitude ? hemispheres.south : hemispheres.west;
   if (negative) {
     if (deg.empty()) return {};
     return "-" + deg + min + sec;

@@ -6,17 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "store/schema/field_views.h"
 #include "store/schema/hemispheres.h"
+#include "store/table.h"
 
 namespace survey::uddf {
 
-enum class CoordinateKind { Latitude, Longitude };
-
-// The record a coordinate belongs to; it fixes the decimals of the seconds:
+// The table of the record a coordinate belongs to fixes the decimals of its seconds:
 // airport reference point 1, obstructions 2, runway ends and navaids 4.
-enum class RecordKind { Airport, Obstruction, Runway, Navaid };
-
-int secondsDecimals(RecordKind kind);
+int secondsDecimals(TableKind kind);
 
 // "mm/dd/yyyy" to DDDYYYY on a 365-day year ("03/05/2004" gives "0642004").
 // An empty text, or one that is not three parts separated by "/", gives an empty text.
@@ -25,7 +23,7 @@ std::string formatUddfDate(std::string_view date);
 // Degrees, minutes and seconds texts to one coordinate text ("-1181530.2").
 // The survey's hemispheres hold for every coordinate of the file.
 std::string formatCoordinate(std::string_view degrees, std::string_view minutes,
-                             std::string_view seconds, CoordinateKind coordinate, RecordKind record,
+                             std::string_view seconds, CoordinateAxis coordinate, TableKind record,
                              const Hemispheres& hemispheres);
 
 // Appends zeros (and a point when there is none) until at least `decimals` digits follow

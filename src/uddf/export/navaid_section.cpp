@@ -155,13 +155,13 @@ void writeNavaidLine(ExportContext& context, int row, int navaidRow, bool pointL
             "Runway and NAVAID Identifier");
   line.separator(35);
   line.right(48,
-             coordinate(context, navaids, navaidRow, position.latitude, CoordinateKind::Latitude,
-                        RecordKind::Navaid),
+             coordinate(context, navaids, navaidRow, position.latitude, CoordinateAxis::Latitude,
+                        TableKind::Navaid),
              "Latitude");
   line.separator(48);
   line.right(62,
-             coordinate(context, navaids, navaidRow, position.longitude, CoordinateKind::Longitude,
-                        RecordKind::Navaid),
+             coordinate(context, navaids, navaidRow, position.longitude, CoordinateAxis::Longitude,
+                        TableKind::Navaid),
              "Longitude");
   line.separator(62);
   line.right(70, fillDecimals(field(elevation.orthometric), 1), "Elevation Orthometric");

@@ -44,12 +44,12 @@ void writeObstructionLine(ExportContext& context, int row, int obstructionRow, b
   line.left(2, field(Object), "Object");
   line.right(43,
              coordinate(context, obstructions, obstructionRow, kPosition.latitude,
-                        CoordinateKind::Latitude, RecordKind::Obstruction, hct),
+                        CoordinateAxis::Latitude, TableKind::Obstruction, hct),
              "Latitude");
   line.separator(43);
   line.right(55,
              coordinate(context, obstructions, obstructionRow, kPosition.longitude,
-                        CoordinateKind::Longitude, RecordKind::Obstruction, hct),
+                        CoordinateAxis::Longitude, TableKind::Obstruction, hct),
              "Longitude");
   line.separator(55);
   // The cells are already single-byte text; a value of two cells cannot overrun.

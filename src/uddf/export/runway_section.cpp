@@ -41,8 +41,8 @@ void writeEndBlock(ExportContext& context, int runwayRow, RunwayEnd end, int& ro
   const std::string date = dateItem(field(SurveyDate));
   CellGrid& grid = context.grid;
   auto& shortened = context.shortened;
-  auto coordinateOf = [&](const CoordinateFields& fields, CoordinateKind kind) {
-    return coordinate(context, runways, runwayRow, fields, kind, RecordKind::Runway);
+  auto coordinateOf = [&](const CoordinateFields& fields, CoordinateAxis kind) {
+    return coordinate(context, runways, runwayRow, fields, kind, TableKind::Runway);
   };
 
   {
@@ -64,9 +64,9 @@ void writeEndBlock(ExportContext& context, int runwayRow, RunwayEnd end, int& ro
   {
     RecordLine line(grid, ++row, record, {1, 14, 28, 36, 42, 46, 54}, shortened);
     line.separators({1, 14, 28, 36, 42, 46});
-    line.right(14, coordinateOf(f.position.latitude, CoordinateKind::Latitude),
+    line.right(14, coordinateOf(f.position.latitude, CoordinateAxis::Latitude),
                "Runway End Latitude");
-    line.right(28, coordinateOf(f.position.longitude, CoordinateKind::Longitude),
+    line.right(28, coordinateOf(f.position.longitude, CoordinateAxis::Longitude),
                "Runway End Longitude");
     line.right(36, field(f.geodeticAzimuth), "Runway Geodetic Azimuth");
     line.right(42, field(SurveyedLength), "Surveyed Length");
@@ -90,9 +90,9 @@ void writeEndBlock(ExportContext& context, int runwayRow, RunwayEnd end, int& ro
     const PositionFields& threshold = f.displacedThreshold;
     RecordLine line(grid, ++row, record, {1, 14, 28, 36, 44}, shortened);
     line.separators({1, 14, 28, 36, 44});
-    line.right(14, coordinateOf(threshold.latitude, CoordinateKind::Latitude),
+    line.right(14, coordinateOf(threshold.latitude, CoordinateAxis::Latitude),
                "Displaced Threshold Latitude");
-    line.right(28, coordinateOf(threshold.longitude, CoordinateKind::Longitude),
+    line.right(28, coordinateOf(threshold.longitude, CoordinateAxis::Longitude),
                "Displaced Threshold Longitude");
     line.right(36, field(f.displacedLength), "Displaced Threshold Length");
     // The Rwy ID end looks at its length and longitude degrees, the opposite end at its

@@ -69,10 +69,10 @@ std::string surveyLineTime(const LocalDateTime& now);
 std::string dateItem(std::string_view date);  // formatUddfDate
 std::string coordinate(const ExportContext& context, std::string_view degrees,
                        std::string_view minutes, std::string_view seconds,
-                       CoordinateKind coordinate, RecordKind record, bool filled = true);
+                       CoordinateAxis coordinate, TableKind record, bool filled = true);
 // The same, of the coordinate held in `fields` of a table row.
 std::string coordinate(const ExportContext& context, const Table& table, int row,
-                       const CoordinateFields& fields, CoordinateKind coordinate, RecordKind record,
+                       const CoordinateFields& fields, CoordinateAxis coordinate, TableKind record,
                        bool filled = true);
 
 }  // namespace survey::uddf

@@ -8,6 +8,7 @@
 #include "store/schema/hemispheres.h"
 #include "store/store_side_files.h"
 #include "store/survey_status.h"
+#include "survey/survey_types.h"
 
 namespace survey::uddf {
 
@@ -40,13 +41,9 @@ Clock systemClock() {
 }
 
 std::optional<std::string> uddfExtensionFor(std::string_view surveyType) {
-  if (surveyType == "ANAPC") return ".ana";
-  if (surveyType == "AOC") return ".f77";
-  if (surveyType == "ANALPV") return ".lpv";
-  if (surveyType == "NAVAID" || surveyType == "RUNWAY" || surveyType == "RUNWAYEND") return ".nob";
-  if (surveyType == "SPECIAL") return ".spc";
-  if (surveyType == "COMBINE") return ".cmb";
-  return std::nullopt;
+  const auto type = surveyTypeOf(surveyType);
+  if (!type) return std::nullopt;
+  return std::string(uddfExtension(*type));
 }
 
 CreateUddfCheck checkCreateUddf(const SurveyStore& store, std::string_view key,

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/schema/field_views.h"
+
 namespace survey::uddf {
 
 // A day-of-year date DDDYYYY as "mm/d/yyyy" (month with two digits, day without
@@ -23,8 +25,6 @@ struct DmsText {
   std::string minutes;
   std::string seconds;
 };
-
-enum class CoordinateAxis { Latitude, Longitude };
 
 // Cuts a coordinate item into its three texts; the sign is dropped. Nothing
 // when the item holds nothing but blanks and minus signs. A longitude that

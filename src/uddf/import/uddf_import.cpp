@@ -31,18 +31,10 @@ int roomIn(const Table& table) {
   return table.shape().capacity - table.count();
 }
 
-// Runway rows carry no record number.
-constexpr int kNoRecordNumber = 0;
-
 // Appends the imported rows of one child table, each whole; the caller made
-// sure of the room. Each is noted as changed, so the recovery journal keeps it.
-void appendRows(SurveyStore& store, TableKind kind, std::vector<ImportedRow>& rows,
-                int numberField) {
-  Table& table = store.table(kind);
-  for (ImportedRow& imported : rows) {
-    if (numberField != kNoRecordNumber) imported[numberField] = numberCell(table.count() + 1);
-    if (const auto row = table.appendRecord(std::move(imported))) store.noteRowChanged(kind, *row);
-  }
+// sure of the room. The store numbers and notes each, so the recovery journal keeps it.
+void appendRows(SurveyStore& store, TableKind kind, std::vector<ImportedRow>& rows) {
+  for (ImportedRow& imported : rows) store.appendWholeRow(kind, std::move(imported));
 }
 
 }  // namespace
@@ -225,9 +217,9 @@ ImportResult importUddfLines(SurveyStore& store, RawLines& lines) {
     }
   }
   store.noteRowChanged(TableKind::Airport, row);
-  appendRows(store, TableKind::Runway, survey.runways, kNoRecordNumber);
-  appendRows(store, TableKind::Navaid, survey.navaids, navaid::kRecordNumberField);
-  appendRows(store, TableKind::Obstruction, survey.obstructions, obstruction::kRecordNumberField);
+  appendRows(store, TableKind::Runway, survey.runways);
+  appendRows(store, TableKind::Navaid, survey.navaids);
+  appendRows(store, TableKind::Obstruction, survey.obstructions);
 
   store.current.surveyKey = survey.airport[airport::Identifier];
   store.current.surveyName = survey.airport[airport::Name];
