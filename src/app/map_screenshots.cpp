@@ -8,6 +8,7 @@
 #include "app/sample_airport.h"
 #include "app/screenshot_program.h"
 #include "entry/all_screens.h"
+#include "store/schema/airport_fields.h"
 #include "ui/survey_map_view.h"
 #include "ui/survey_map_window.h"
 
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
   written += window.grab().save(out + "/SurveyMap-zoomed.png");
 
   program.store.current.surveyType = "AOC";
-  program.store.appendAirport({{1, "Lakeside Field"}, {3, "LKS"}});
+  program.store.appendAirport(
+      {{survey::airport::Name, "Lakeside Field"}, {survey::airport::Identifier, "LKS"}});
   survey::ui::SurveyMapWindow empty(program, "LKS");
   empty.resize(700, 360);
   empty.show();

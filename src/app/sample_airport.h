@@ -3,11 +3,15 @@
 #pragma once
 
 #include <cmath>
-#include <cstdio>
 #include <random>
 #include <string>
 
 #include "map/local_projection.h"
+#include "store/number_text.h"
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 #include "store/survey_status.h"
 #include "store/survey_store.h"
 
@@ -19,22 +23,22 @@ inline void splitDms(double degrees, std::string& d, std::string& m, std::string
   const int whole = static_cast<int>(degrees);
   const double minutes = (degrees - whole) * 60;
   const int wholeMinutes = static_cast<int>(minutes);
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, (minutes - wholeMinutes) * 60);
   d = std::to_string(whole);
   m = std::to_string(wholeMinutes);
-  s = buffer;
+  s = fixedText((minutes - wholeMinutes) * 60, decimals);
 }
 
-// Adds the six position fields starting at `latitudeField` and `longitudeField`.
-inline void putPosition(FieldValues& values, int latitudeField, int longitudeField,
-                        map::GeoPosition at, int decimals) {
-  std::string d, m, s;
-  splitDms(at.latitude, d, m, s, decimals);
-  values.insert(values.end(), {{latitudeField, d}, {latitudeField + 1, m}, {latitudeField + 2, s}});
-  splitDms(at.longitude, d, m, s, decimals);
-  values.insert(values.end(),
-                {{longitudeField, d}, {longitudeField + 1, m}, {longitudeField + 2, s}});
+// Adds the six fields of the position `fields`: latitude, then longitude.
+inline void putPosition(FieldValues& values, const PositionFields& fields, map::GeoPosition at,
+                        int decimals) {
+  const auto put = [&](const CoordinateFields& coordinate, double degrees) {
+    std::string d, m, s;
+    splitDms(degrees, d, m, s, decimals);
+    values.insert(values.end(),
+                  {{coordinate.degrees, d}, {coordinate.minutes, m}, {coordinate.seconds, s}});
+  };
+  put(fields.latitude, at.latitude);
+  put(fields.longitude, at.longitude);
 }
 
 // Survey "SGF" centred near 37.2456 N, 93.3886 W; `obstructions` scattered round it.
@@ -43,41 +47,55 @@ inline void addSampleAirport(SurveyStore& store, int obstructions) {
   const map::LocalProjection plan(arp);
   const auto at = [&](double east, double north) { return plan.toGeo({east, north}); };
   store.current.surveyType = "AOC";
-  FieldValues airport = {{1, "Springfield-Branson National"},
-                         {3, "SGF"},
-                         {4, "ACE"},
-                         {5, "05/14/2026"},
-                         {6, "Springfield"},
-                         {13, "1268.4"},
-                         {14, "1182.9"},
-                         {20, "MISSOURI"},
-                         {39, "True"},
-                         {40, "False"}};
-  putPosition(airport, 7, 10, arp, 1);
-  store.appendAirport(airport);
-  store.airports().setCell(1, survey::airport::Status, std::string(survey::status::kCertified));
+  FieldValues airportRow = {{airport::Name, "Springfield-Branson National"},
+                            {airport::Identifier, "SGF"},
+                            {airport::Region, "ACE"},
+                            {airport::SurveyDate, "05/14/2026"},
+                            {airport::City, "Springfield"},
+                            {airport::ElevationOrthometric, "1268.4"},
+                            {airport::ElevationEllipsoidal, "1182.9"},
+                            {airport::State, "MISSOURI"},
+                            {airport::LatitudeNorth, "True"},
+                            {airport::LongitudeEast, "False"}};
+  putPosition(airportRow, airport::kReferencePoint, arp, 1);
+  store.appendAirport(airportRow);
+  store.airports().setCell(1, airport::Status, std::string(status::kCertified));
   store.current.surveyKey = "SGF";
 
   struct Runway {
     const char *end1, *end2;
     double e1, n1, e2, n2, length;
   };
+  const runway::EndFields& end1 = runway::endFields(runway::End::RwyId);
+  const runway::EndFields& end2 = runway::endFields(runway::End::Opposite);
+  // Two profile points measured from end 1.
+  const runway::ProfileGroupFields first = runway::profileGroup(runway::kFirstProfileGroup);
+  const runway::ProfileGroupFields second =
+      runway::profileGroup(runway::kFirstProfileGroup + runway::kProfileGroupSize);
   for (const Runway& r : {Runway{"02", "20", -1200, -3900, 900, 3500, 7003},
                           Runway{"14", "32", -3300, 2100, 2700, -2400, 8000}}) {
-    FieldValues runway = {{1, "05/14/2026"}, {2, r.end1},
-                          {27, r.end2},      {5, std::to_string(static_cast<int>(r.length))},
-                          {6, "150"},        {7, "P - Paved Hard Surface"},
-                          {14, "1255.2"},    {36, "1262.8"},
-                          {60, r.end1},      {61, "2000"},
-                          {62, "1259.0"},    {65, r.end1},
-                          {66, "4000"},      {67, "1263.1"}};
-    putPosition(runway, 8, 11, at(r.e1, r.n1), 4);
-    putPosition(runway, 30, 33, at(r.e2, r.n2), 4);
+    FieldValues runwayRow = {{runway::SurveyDate, "05/14/2026"},
+                             {end1.designator, r.end1},
+                             {end2.designator, r.end2},
+                             {runway::SurveyedLength, std::to_string(static_cast<int>(r.length))},
+                             {runway::Width, "150"},
+                             {runway::Surface, "P - Paved Hard Surface"},
+                             {end1.endElevation.orthometric, "1255.2"},
+                             {end2.endElevation.orthometric, "1262.8"},
+                             {first.end, r.end1},
+                             {first.distance, "2000"},
+                             {first.elevation.orthometric, "1259.0"},
+                             {second.end, r.end1},
+                             {second.distance, "4000"},
+                             {second.elevation.orthometric, "1263.1"}};
+    putPosition(runwayRow, end1.position, at(r.e1, r.n1), 4);
+    putPosition(runwayRow, end2.position, at(r.e2, r.n2), 4);
     // A displaced threshold 600 ft in from end 1.
     const double f = 600 / r.length;
-    putPosition(runway, 18, 21, at(r.e1 + (r.e2 - r.e1) * f, r.n1 + (r.n2 - r.n1) * f), 4);
-    runway.push_back({24, "600"});
-    store.appendChild(TableKind::Runway, runway);
+    putPosition(runwayRow, end1.displacedThreshold,
+                at(r.e1 + (r.e2 - r.e1) * f, r.n1 + (r.n2 - r.n1) * f), 4);
+    runwayRow.push_back({end1.displacedLength, "600"});
+    store.appendChild(TableKind::Runway, runwayRow);
   }
   struct Navaid {
     const char *runway, *identifier, *type, *answer;
@@ -90,13 +108,17 @@ inline void addSampleAirport(SurveyStore& store, int obstructions) {
                           Navaid{"", "SGF", "VORTAC - VOR + TACAN", "NAVAID", 4200, 3100, 0, 0},
                           Navaid{"", "", "APBN - Airport Beacon", "NAVAID", 1500, 900, 0, 0},
                           Navaid{"", "", "WIND CONE", "NAVAID", -600, 600, 0, 0}}) {
-    FieldValues navaid = {{1, n.runway},  {2, n.identifier}, {9, "1260.0"},
-                          {11, n.answer}, {15, n.type},      {18, "05/14/2026"}};
-    putPosition(navaid, 3, 6, at(n.east, n.north), 4);
+    FieldValues navaidRow = {{navaid::Runway, n.runway},
+                             {navaid::Identifier, n.identifier},
+                             {navaid::ElevationOrthometric, "1260.0"},
+                             {navaid::AssociatedPoint, n.answer},
+                             {navaid::Type, n.type},
+                             {navaid::SurveyDate, "05/14/2026"}};
+    putPosition(navaidRow, navaid::kPosition, at(n.east, n.north), 4);
     if (std::string(n.answer) != "NAVAID") {
-      putPosition(navaid, 20, 23, at(n.pointEast, n.pointNorth), 4);
+      putPosition(navaidRow, navaid::kAssociatedPosition, at(n.pointEast, n.pointNorth), 4);
     }
-    store.appendChild(TableKind::Navaid, navaid);
+    store.appendChild(TableKind::Navaid, navaidRow);
   }
   static const char* surfaces[] = {"PIR: Precision Instrument Approach", "C: FAR77 Nonprecision",
                                    "HCT: FAR77 Horizontal, Conical, and Transistions",
@@ -108,19 +130,28 @@ inline void addSampleAirport(SurveyStore& store, int obstructions) {
   for (int i = 0; i < obstructions; ++i) {
     const double east = spread(random), north = spread(random);
     const int agl = 5 + static_cast<int>(height(random));
-    FieldValues obstruction = {
-        {2, objects[i % 6]},
-        {9, std::to_string(1250 + agl)},
-        {12, std::to_string(agl)},
-        {21, surfaces[static_cast<std::size_t>(std::abs(east) > 4000 ? 2 : i % 5)]},
-        {23, "05/14/2026"}};
-    putPosition(obstruction, 3, 6, at(east, north), 2);
-    store.appendChild(TableKind::Obstruction, obstruction);
+    FieldValues obstructionRow = {
+        {obstruction::Object, objects[i % 6]},
+        {obstruction::TopElevationOrthometric, std::to_string(1250 + agl)},
+        {obstruction::AboveGroundElevation, std::to_string(agl)},
+        {obstruction::Surface,
+         surfaces[static_cast<std::size_t>(std::abs(east) > 4000 ? 2 : i % 5)]},
+        {obstruction::SurveyDate, "05/14/2026"}};
+    putPosition(obstructionRow, obstruction::kPosition, at(east, north), 2);
+    store.appendChild(TableKind::Obstruction, obstructionRow);
   }
   // Two records a surveyor still has to finish.
-  store.appendChild(TableKind::Obstruction, {{2, "CRANE"}, {3, "37"}, {4, "14"}, {6, "93"}});
-  store.appendChild(TableKind::Obstruction,
-                    {{2, "MAST"}, {3, "37"}, {4, "1x"}, {5, "0"}, {6, "93"}, {7, "2"}, {8, "0"}});
+  store.appendChild(TableKind::Obstruction, {{obstruction::Object, "CRANE"},
+                                             {obstruction::LatitudeDegrees, "37"},
+                                             {obstruction::LatitudeMinutes, "14"},
+                                             {obstruction::LongitudeDegrees, "93"}});
+  store.appendChild(TableKind::Obstruction, {{obstruction::Object, "MAST"},
+                                             {obstruction::LatitudeDegrees, "37"},
+                                             {obstruction::LatitudeMinutes, "1x"},
+                                             {obstruction::LatitudeSeconds, "0"},
+                                             {obstruction::LongitudeDegrees, "93"},
+                                             {obstruction::LongitudeMinutes, "2"},
+                                             {obstruction::LongitudeSeconds, "0"}});
 }
 
 }  // namespace survey::sample

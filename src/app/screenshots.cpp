@@ -12,6 +12,10 @@
 #include "shell/navigation.h"
 #include "shell/record_screen.h"
 #include "shell/screen_names.h"
+#include "store/schema/airport_fields.h"
+#include "store/schema/navaid_fields.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/schema/runway_fields.h"
 #include "store/survey_status.h"
 #include "ui/main_window.h"
 
@@ -20,89 +24,113 @@ namespace {
 using survey::screenshots::QuietPlatform;
 using survey::screenshots::SilentDialogs;
 
+namespace airport = survey::airport;
+namespace runway = survey::runway;
+namespace navaid = survey::navaid;
+namespace obstruction = survey::obstruction;
+
 void addSampleSurveys(survey::SurveyStore& store) {
   store.current.surveyType = "AOC";
-  store.appendAirport({{1, "Springfield Municipal"},
-                       {2, "03407.A"},
-                       {3, "SGF"},
-                       {4, "ACE"},
-                       {5, "05/14/2026"},
-                       {6, "Springfield"},
-                       {7, "37"},
-                       {8, "14"},
-                       {9, "43.2"},
-                       {10, "93"},
-                       {11, "23"},
-                       {12, "18.6"},
-                       {13, "1268.4"},
-                       {39, "True"}});
-  store.airports().setCell(1, survey::airport::Status, std::string(survey::status::kCertified));
+  store.appendAirport({{airport::Name, "Springfield Municipal"},
+                       {airport::SiteNumber, "03407.A"},
+                       {airport::Identifier, "SGF"},
+                       {airport::Region, "ACE"},
+                       {airport::SurveyDate, "05/14/2026"},
+                       {airport::City, "Springfield"},
+                       {airport::ReferenceLatitudeDegrees, "37"},
+                       {airport::ReferenceLatitudeMinutes, "14"},
+                       {airport::ReferenceLatitudeSeconds, "43.2"},
+                       {airport::ReferenceLongitudeDegrees, "93"},
+                       {airport::ReferenceLongitudeMinutes, "23"},
+                       {airport::ReferenceLongitudeSeconds, "18.6"},
+                       {airport::ElevationOrthometric, "1268.4"},
+                       {airport::LatitudeNorth, "True"}});
+  store.airports().setCell(1, airport::Status, std::string(survey::status::kCertified));
   store.current.surveyType = "RUNWAY";
-  store.appendAirport({{1, "Lakeside Field"}, {2, "11230.*A"}, {3, "LKS"}, {5, "06/02/2026"}});
+  store.appendAirport({{airport::Name, "Lakeside Field"},
+                       {airport::SiteNumber, "11230.*A"},
+                       {airport::Identifier, "LKS"},
+                       {airport::SurveyDate, "06/02/2026"}});
   store.current.surveyKey = "SGF";
   store.current.surveyName = "Springfield Municipal";
   store.current.surveyType = "AOC";
-  store.appendChild(survey::TableKind::Runway, {{1, "05/14/2026"},
-                                                {2, "02"},
-                                                {3, "Yes"},
-                                                {4, "0192512"},
-                                                {5, "7003"},
-                                                {6, "150"},
-                                                {7, "P - Paved Hard Surface"},
-                                                {8, "37"},
-                                                {9, "13"},
-                                                {10, "40.1234"},
-                                                {11, "93"},
-                                                {12, "23"},
-                                                {13, "5.4321"},
-                                                {14, "1260.4"},
-                                                {27, "20"},
-                                                {28, "No"},
-                                                {29, "1992512"},
-                                                {30, "37"},
-                                                {31, "14"},
-                                                {32, "48.5678"},
-                                                {33, "93"},
-                                                {34, "22"},
-                                                {35, "50.8765"},
-                                                {36, "1255.1"}});
-  store.appendChild(survey::TableKind::Runway, {{2, "14"}, {27, "32"}});
-  store.appendChild(survey::TableKind::Navaid, {{1, "02"},          {2, "ISGF"},
-                                                {3, "37"},          {4, "14"},
-                                                {5, "12.3456"},     {6, "93"},
-                                                {7, "23"},          {8, "1.2"},
-                                                {9, "1260.4"},      {10, "1190.2"},
-                                                {11, "PP"},         {13, "L"},
-                                                {14, "-1020"},      {15, "GS - Glide Slope"},
-                                                {18, "05/14/2026"}, {20, "37"},
-                                                {21, "14"},         {22, "13.1"},
-                                                {23, "93"},         {24, "23"},
-                                                {25, "3.3"},        {26, "1255.1"},
-                                                {27, "1185.0"}});
-  store.appendChild(survey::TableKind::Navaid, {{1, "20"},
-                                                {15, "PAPI - Precision Approach Path Indicator"},
-                                                {11, "NAVAID"},
-                                                {3, "37"},
-                                                {4, "13"},
-                                                {5, "59.1"},
-                                                {18, "05/14/2026"}});
-  store.appendChild(
-      survey::TableKind::Navaid,
-      {{15, "ASOS - Weather Station"}, {11, "NAVAID"}, {3, "37"}, {18, "05/14/2026"}});
-  store.appendChild(survey::TableKind::Obstruction, {{1, "02"},
-                                                     {2, "TREE"},
-                                                     {3, "37"},
-                                                     {4, "12"},
-                                                     {5, "10.25"},
-                                                     {6, "93"},
-                                                     {7, "24"},
-                                                     {8, "1.5"},
-                                                     {9, "1310"},
-                                                     {10, "1250"},
-                                                     {12, "45"},
-                                                     {19, "2 (50')"},
-                                                     {20, "B (10')"},
-                                                     {23, "05/14/2026"}});
+  store.appendChild(survey::TableKind::Runway,
+                    {{runway::SurveyDate, "05/14/2026"},
+                     {runway::RwyIdDesignator, "02"},
+                     {runway::RwyIdBlastPad, "Yes"},
+                     {runway::RwyIdGeodeticAzimuth, "0192512"},
+                     {runway::SurveyedLength, "7003"},
+                     {runway::Width, "150"},
+                     {runway::Surface, "P - Paved Hard Surface"},
+                     {runway::RwyIdLatitudeDegrees, "37"},
+                     {runway::RwyIdLatitudeMinutes, "13"},
+                     {runway::RwyIdLatitudeSeconds, "40.1234"},
+                     {runway::RwyIdLongitudeDegrees, "93"},
+                     {runway::RwyIdLongitudeMinutes, "23"},
+                     {runway::RwyIdLongitudeSeconds, "5.4321"},
+                     {runway::RwyIdEndElevationOrthometric, "1260.4"},
+                     {runway::OppositeDesignator, "20"},
+                     {runway::OppositeBlastPad, "No"},
+                     {runway::OppositeGeodeticAzimuth, "1992512"},
+                     {runway::OppositeLatitudeDegrees, "37"},
+                     {runway::OppositeLatitudeMinutes, "14"},
+                     {runway::OppositeLatitudeSeconds, "48.5678"},
+                     {runway::OppositeLongitudeDegrees, "93"},
+                     {runway::OppositeLongitudeMinutes, "22"},
+                     {runway::OppositeLongitudeSeconds, "50.8765"},
+                     {runway::OppositeEndElevationOrthometric, "1255.1"}});
+  store.appendChild(survey::TableKind::Runway,
+                    {{runway::RwyIdDesignator, "14"}, {runway::OppositeDesignator, "32"}});
+  store.appendChild(survey::TableKind::Navaid,
+                    {{navaid::Runway, "02"},
+                     {navaid::Identifier, "ISGF"},
+                     {navaid::LatitudeDegrees, "37"},
+                     {navaid::LatitudeMinutes, "14"},
+                     {navaid::LatitudeSeconds, "12.3456"},
+                     {navaid::LongitudeDegrees, "93"},
+                     {navaid::LongitudeMinutes, "23"},
+                     {navaid::LongitudeSeconds, "1.2"},
+                     {navaid::ElevationOrthometric, "1260.4"},
+                     {navaid::ElevationEllipsoidal, "1190.2"},
+                     {navaid::AssociatedPoint, "PP"},
+                     {navaid::OffsetDirection, "L"},
+                     {navaid::Distance, "-1020"},
+                     {navaid::Type, "GS - Glide Slope"},
+                     {navaid::SurveyDate, "05/14/2026"},
+                     {navaid::AssociatedLatitudeDegrees, "37"},
+                     {navaid::AssociatedLatitudeMinutes, "14"},
+                     {navaid::AssociatedLatitudeSeconds, "13.1"},
+                     {navaid::AssociatedLongitudeDegrees, "93"},
+                     {navaid::AssociatedLongitudeMinutes, "23"},
+                     {navaid::AssociatedLongitudeSeconds, "3.3"},
+                     {navaid::AssociatedElevationOrthometric, "1255.1"},
+                     {navaid::AssociatedElevationEllipsoidal, "1185.0"}});
+  store.appendChild(survey::TableKind::Navaid,
+                    {{navaid::Runway, "20"},
+                     {navaid::Type, "PAPI - Precision Approach Path Indicator"},
+                     {navaid::AssociatedPoint, "NAVAID"},
+                     {navaid::LatitudeDegrees, "37"},
+                     {navaid::LatitudeMinutes, "13"},
+                     {navaid::LatitudeSeconds, "59.1"},
+                     {navaid::SurveyDate, "05/14/2026"}});
+  store.appendChild(survey::TableKind::Navaid, {{navaid::Type, "ASOS - Weather Station"},
+                                                {navaid::AssociatedPoint, "NAVAID"},
+                                                {navaid::LatitudeDegrees, "37"},
+                                                {navaid::SurveyDate, "05/14/2026"}});
+  store.appendChild(survey::TableKind::Obstruction, {{obstruction::RwyId, "02"},
+                                                     {obstruction::Object, "TREE"},
+                                                     {obstruction::LatitudeDegrees, "37"},
+                                                     {obstruction::LatitudeMinutes, "12"},
+                                                     {obstruction::LatitudeSeconds, "10.25"},
+                                                     {obstruction::LongitudeDegrees, "93"},
+                                                     {obstruction::LongitudeMinutes, "24"},
+                                                     {obstruction::LongitudeSeconds, "1.5"},
+                                                     {obstruction::TopElevationOrthometric, "1310"},
+                                                     {obstruction::TopElevationEllipsoidal, "1250"},
+                                                     {obstruction::AboveGroundElevation, "45"},
+                                                     {obstruction::AccuracyHorizontal, "2 (50')"},
+                                                     {obstruction::AccuracyVertical, "B (10')"},
+                                                     {obstruction::SurveyDate, "05/14/2026"}});
   store.current.storeLoaded = true;
 }
 
