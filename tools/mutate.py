@@ -442,6 +442,42 @@ class Runner:
             os.utime(path, (now, now))
 
 
+LAYOUT_LINE = re.compile(r"\.place\(|setSizeTwips\(|\bkRowTop\b|"
+                         r"constexpr int k\w*(Top|Left|Width|Height|Gap|Drop|Column\w*|Twips)\b")
+
+
+def is_layout(mutant, line):
+    """A control's position or size on a screen: the screenshots show it, no test asserts it.
+    On the entry screens a number of 100 or more is a position or size in twips."""
+    if not mutant.file.startswith("src/entry/"):
+        return False
+    if mutant.operator == "drop":
+        return re.fullmatch(r"[\w().\->&\[\]]*\.place\([^;]*\);", mutant.before.strip()) is not None
+    if mutant.operator == "constant" and mutant.before.isdigit() and int(mutant.before) >= 100:
+        return True
+    if mutant.operator == "swap" and re.fullmatch(r"[\w +]*\d{3,}[\w +]*|(left|top)\b.*", mutant.before.split(",")[0]):
+        return True
+    return mutant.operator in ("constant", "swap") and LAYOUT_LINE.search(line) is not None
+
+
+def relocate(mutants, old_tree, tree):
+    """Moves each listed mutant to where its line now stands in tree, found by the line's text
+    in old_tree; a mutant whose line is gone or no longer unique is returned apart."""
+    placed, gone = [], []
+    for mutant in mutants:
+        old_lines = (old_tree / mutant.file).read_text().split("\n")
+        path = tree / mutant.file
+        new_lines = path.read_text().split("\n") if path.exists() else []
+        wanted = old_lines[mutant.line - 1]
+        matches = [n for n, line in enumerate(new_lines, start=1) if line == wanted]
+        if len(matches) == 1:
+            placed.append(Mutant(mutant.file, matches[0], mutant.column, mutant.operator, mutant.before,
+                                 mutant.after))
+        else:
+            gone.append(mutant)
+    return placed, gone
+
+
 def self_check_mutant(tree):
     """A mutant any working suite kills: a store table with no records no longer loads."""
     rel = "src/store/store_files.cpp"
@@ -466,6 +502,9 @@ def main():
     parser.add_argument("--jobs", type=int, default=2, help="parallel compile jobs")
     parser.add_argument("--skip", action="append", default=[], metavar="PROGRAM",
                         help="leave out a test program (e.g. a slow one); repeatable")
+    parser.add_argument("--relocate-from", type=Path, metavar="OLD_TREE",
+                        help="with --list: the tree the list was drawn from; each mutant is moved to "
+                             "where its line now stands")
     parser.add_argument("--dry-run", action="store_true", help="only write the mutant list")
     parser.add_argument("--skip-self-check", action="store_true")
     args = parser.parse_args()
@@ -478,6 +517,10 @@ def main():
     args.out.mkdir(parents=True, exist_ok=True)
 
     mutants = read_list(args.list) if args.list else draw_mutants(source, args.seed)
+    if args.relocate_from:
+        mutants, gone = relocate(mutants, args.relocate_from.resolve(), source)
+        for mutant in gone:
+            print(f"gone: {mutant.file}:{mutant.line} {mutant.describe()} (its line changed)")
     for mutant in mutants:
         try:
             apply((source / mutant.file).read_text(), mutant)
@@ -514,6 +557,7 @@ def main():
 
     results_path = args.out / "results.tsv"
     drawn, killed, ran = [], 0, 0
+    layout_ran, layout_killed = 0, 0
     started = time.monotonic()
     with open(results_path, "w") as results:
         results.write("id\tplace\tmutation\tstatus\tfirst failing test\n")
@@ -525,10 +569,13 @@ def main():
             status, failure = runner.try_mutant(mutant)
             n = len(drawn)
             place = f"{mutant.file}:{mutant.line}:{mutant.column}"
+            layout = is_layout(mutant, (source / mutant.file).read_text().split("\n")[mutant.line - 1])
             if status != "stillborn":
                 ran += 1
                 killed += status == "killed"
-            line = f"{n}\t{place}\t{mutant.describe()}\t{status}\t{failure}"
+                layout_ran += layout
+                layout_killed += layout and status == "killed"
+            line = f"{n}\t{place}\t{mutant.describe()}\t{status}\t{failure}{chr(9) + 'layout' if layout else ''}"
             results.write(line + "\n")
             results.flush()
             minutes = (time.monotonic() - started) / 60
@@ -536,6 +583,10 @@ def main():
                   f"[{ran}/{args.count}, {minutes:.0f} min]", flush=True)
         share = 100.0 * killed / ran if ran else 0.0
         summary = f"killed {killed} of {ran} ({share:.1f} %)"
+        rest_ran, rest_killed = ran - layout_ran, killed - layout_killed
+        if layout_ran:
+            summary += (f"; layout constants aside: killed {rest_killed} of {rest_ran} "
+                        f"({100.0 * rest_killed / rest_ran if rest_ran else 0.0:.1f} %)")
         if ran < args.count:
             summary += f"; the list ran out after {ran} of {args.count}"
         results.write(f"# {summary}; stillborn {len(drawn) - ran}; seed {args.seed}\n")
