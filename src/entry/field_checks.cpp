@@ -8,16 +8,11 @@
 #include <vector>
 
 #include "store/text_encoding.h"
+#include "store/text_trim.h"
 
 namespace survey {
 
 namespace {
-
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
 
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
@@ -27,7 +22,7 @@ bool isDigit(char c) {
 // Read the same way whatever the system's number format (a decimal comma
 // elsewhere must not turn "59.995" into 59).
 std::optional<double> numericValue(std::string_view text) {
-  std::string_view s = trimmed(text);
+  std::string_view s = trimSpaces(text);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   double value = 0;
   const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
@@ -81,7 +76,7 @@ DmsRule ruleOf(DmsKind kind) {
 }  // namespace
 
 bool isNumeric(std::string_view text) {
-  std::string_view s = trimmed(text);
+  std::string_view s = trimSpaces(text);
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   std::size_t digits = 0;
@@ -120,7 +115,7 @@ void checkNumber(Dialogs& dialogs, TextBox& box, int maxLength, int maxDecimals)
   for (char c : box.text()) {
     if (c != '-') digits += c;
   }
-  digits = std::string(trimmed(digits));
+  digits = std::string(trimSpaces(digits));
   if (!digits.empty() && !isNumeric(digits) && !box.text().empty()) {
     refuse(dialogs, box, box.text() + ":  Improper Entry");
   }

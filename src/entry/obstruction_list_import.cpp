@@ -13,6 +13,7 @@
 #include "store/file_io.h"
 #include "store/number_text.h"
 #include "store/text_encoding.h"
+#include "store/text_trim.h"
 #include "survey/obstruction_surfaces.h"
 
 namespace survey {
@@ -23,19 +24,12 @@ namespace {
 constexpr const char* kListRunway = "17";
 constexpr const char* kListSurveyDate = "08/23/2005";
 
-std::string_view trimmed(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 std::vector<std::string_view> splitItems(std::string_view line) {
   std::vector<std::string_view> items;
   std::size_t start = 0;
   while (true) {
     const std::size_t comma = line.find(',', start);
-    items.push_back(trimmed(line.substr(start, comma - start)));
+    items.push_back(trimWhitespace(line.substr(start, comma - start)));
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }
@@ -77,10 +71,10 @@ std::optional<FieldValues> obstructionOf(std::string_view line) {
                      {Object, listObject(items[0])},
                      {LatitudeDegrees, cut(latitude, 0, 2)},
                      {LatitudeMinutes, cut(latitude, 2, 2)},
-                     {LatitudeSeconds, std::string(trimmed(cut(latitude, 4, 5)))},
+                     {LatitudeSeconds, std::string(trimWhitespace(cut(latitude, 4, 5)))},
                      {LongitudeDegrees, cut(longitude, 0, 3)},
                      {LongitudeMinutes, cut(longitude, 3, 2)},
-                     {LongitudeSeconds, std::string(trimmed(cut(longitude, 5, 5)))},
+                     {LongitudeSeconds, std::string(trimWhitespace(cut(longitude, 5, 5)))},
                      {TopElevationOrthometric, std::to_string(*elevation)},
                      {Surface, kAreaNavPrecisionSurface},
                      {SurveyDate, kListSurveyDate}};

@@ -3,15 +3,11 @@
 #include <charconv>
 #include <cmath>
 
+#include "store/text_trim.h"
+
 namespace survey::map {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 // Degrees + minutes / 60 + seconds / 3600 after checking each part; sets problem otherwise.
 std::optional<double> unsignedDegrees(const DmsTexts& texts, std::string_view axis,
@@ -21,7 +17,7 @@ std::optional<double> unsignedDegrees(const DmsTexts& texts, std::string_view ax
   double values[3] = {};
   for (int i = 0; i < 3; ++i) {
     const auto& [text, name] = parts[i];
-    if (trimmed(text).empty()) {
+    if (trimSpaces(text).empty()) {
       problem = std::string(axis) + " " + std::string(name) + " not entered";
       return std::nullopt;
     }
@@ -49,7 +45,7 @@ std::optional<double> unsignedDegrees(const DmsTexts& texts, std::string_view ax
 }  // namespace
 
 std::optional<double> parseDecimal(std::string_view text) {
-  text = trimmed(text);
+  text = trimSpaces(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty()) return std::nullopt;
   double value = 0;
@@ -77,8 +73,9 @@ Placement placePosition(const DmsTexts& latitude, const DmsTexts& longitude,
 }
 
 std::string dmsText(const DmsTexts& texts, char hemisphere) {
-  return std::string(trimmed(texts.degrees)) + "\u00b0" + std::string(trimmed(texts.minutes)) +
-         "'" + std::string(trimmed(texts.seconds)) + "\" " + hemisphere;
+  return std::string(trimSpaces(texts.degrees)) + "\u00b0" +
+         std::string(trimSpaces(texts.minutes)) + "'" + std::string(trimSpaces(texts.seconds)) +
+         "\" " + hemisphere;
 }
 
 }  // namespace survey::map

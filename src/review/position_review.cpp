@@ -13,6 +13,7 @@
 #include "store/schema/obstruction_fields.h"
 #include "store/schema/runway_fields.h"
 #include "store/survey_status.h"
+#include "store/text_trim.h"
 #include "survey/obstruction_surfaces.h"
 
 namespace survey::review {
@@ -73,7 +74,7 @@ std::optional<Place> obstructionPlace(const ReviewContext& context, int row) {
 }
 
 bool blank(const std::string& text) {
-  return text.find_first_not_of(' ') == std::string::npos;
+  return trimSpaces(text).empty();
 }
 
 }  // namespace

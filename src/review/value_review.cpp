@@ -10,6 +10,7 @@
 #include "store/schema/navaid_fields.h"
 #include "store/schema/obstruction_fields.h"
 #include "store/schema/runway_fields.h"
+#include "store/text_trim.h"
 #include "uddf/export/uddf_export.h"
 
 namespace survey::review {
@@ -44,7 +45,7 @@ constexpr auto kObstructionRequired = std::to_array<int>(
      obstruction::AccuracyVertical, obstruction::Surface});
 
 bool blank(const std::string& text) {
-  return text.find_first_not_of(' ') == std::string::npos;
+  return trimSpaces(text).empty();
 }
 
 void requireFields(ReviewContext& context, TableKind table, int row, std::span<const int> fields) {

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "store/text_trim.h"
+
 namespace survey {
 
 namespace {
@@ -27,8 +29,7 @@ std::string significantText(double value, int digits) {
 }
 
 std::optional<double> decimalValue(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  text = trimBlanks(text);
   if (!text.empty() && text.front() == '+') {
     text.remove_prefix(1);
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) return std::nullopt;

@@ -12,6 +12,7 @@
 #include "store/store_location.h"
 #include "store/survey_status.h"
 #include "store/text_encoding.h"
+#include "store/text_trim.h"
 
 namespace survey {
 
@@ -21,12 +22,6 @@ constexpr TableKind kLoadOrder[] = {TableKind::Airport, TableKind::Runway, Table
                                     TableKind::Navaid};
 constexpr TableKind kSaveOrder[] = {TableKind::Airport, TableKind::Runway, TableKind::Navaid,
                                     TableKind::Obstruction};
-
-std::string_view trimBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
 
 // The count of a header line: the number before the first colon, or the whole
 // line for files written without the version suffix.

@@ -6,16 +6,11 @@
 
 #include "store/number_text.h"
 #include "store/text_encoding.h"
+#include "store/text_trim.h"
 
 namespace survey::uddf {
 
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 bool isDigit(char c) {
   return c >= '0' && c <= '9';

@@ -5,6 +5,7 @@
 
 #include "store/schema/airport_fields.h"
 #include "store/schema/obstruction_fields.h"
+#include "store/text_trim.h"
 #include "uddf/export/sections.h"
 
 namespace survey::uddf {
@@ -94,12 +95,6 @@ void writeObstructionLine(ExportContext& context, int row, int obstructionRow, b
   }
 }
 
-std::string trimmedBlanks(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // round(length / 120) + 1, halves to the even neighbour.
 std::size_t remarksLineCount(std::size_t length) {
   const std::size_t whole = length / kRemarksWidth;
@@ -120,16 +115,16 @@ int writeClosingBlock(ExportContext& context, int row, const LocalDateTime& now)
   grid.placeSeparator(++row, 1);
   grid.placeSeparator(row, kFrameColumn);
 
-  const std::string surveyLine =
-      trimmedBlanks("|Survey Type is " + field(airport::SurveyType) +
-                    ".  Surveyor: " + field(airport::SurveyorName) +
-                    "  License No: " + field(airport::SurveyorLicenseNumber) +
-                    " Submitted: " + surveyLineDate(now) + "  " + surveyLineTime(now) + "  (V3.7)");
+  const std::string surveyLine = std::string(trimSpaces(
+      "|Survey Type is " + field(airport::SurveyType) + ".  Surveyor: " +
+      field(airport::SurveyorName) + "  License No: " + field(airport::SurveyorLicenseNumber) +
+      " Submitted: " + surveyLineDate(now) + "  " + surveyLineTime(now) + "  (V3.7)"));
   grid.placeSeparator(++row, kFrameColumn);
   grid.placeLeft(row, 1, toCellText(surveyLine));
   grid.placeSeparator(row, kFrameColumn);
 
-  const std::string remarks = trimmedBlanks(toCellText(field(airport::AdditionalComments)));
+  const std::string remarks =
+      std::string(trimSpaces(toCellText(field(airport::AdditionalComments))));
   if (!remarks.empty()) {
     const std::size_t lines = remarksLineCount(remarks.size());
     for (std::size_t i = 0; i < lines; ++i) {

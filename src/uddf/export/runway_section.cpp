@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "store/text_trim.h"
 #include "uddf/export/sections.h"
 
 namespace survey::uddf {
@@ -10,12 +11,6 @@ namespace survey::uddf {
 using namespace runway;
 
 namespace {
-
-std::string trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // length minus distance, or nothing to write when either is not a number.
 std::string difference(const std::string& length, const std::string& distance) {
@@ -34,8 +29,9 @@ void writeEndBlock(ExportContext& context, int runwayRow, RunwayEnd end, int& ro
   const Table& runways = context.store.runways();
   auto field = [&](int number) -> CellText { return runways.cell(runwayRow, number); };
   const EndFields& f = endFields(end);
-  const std::string designator =
-      end == RunwayEnd::RwyId ? trimmed(field(RwyIdDesignator)) : field(OppositeDesignator);
+  const std::string designator = end == RunwayEnd::RwyId
+                                     ? std::string(trimSpaces(field(RwyIdDesignator)))
+                                     : field(OppositeDesignator);
   const std::string record = "runway end " + designator + " of runway " + field(RwyIdDesignator) +
                              "/" + field(OppositeDesignator);
   const std::string date = dateItem(field(SurveyDate));

@@ -6,12 +6,6 @@
 
 namespace survey::uddf {
 
-std::string_view trimSpaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
 LineItems::LineItems(std::string_view line) : line_(line) {
   if (line.find('|') == std::string_view::npos) return;
   items_.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), '|')) + 1);

@@ -8,10 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace survey::uddf {
+#include "store/text_trim.h"
 
-// Removes blanks (spaces only) from both ends.
-std::string_view trimSpaces(std::string_view text);
+namespace survey::uddf {
 
 // The line cut at every "|": item 0 is the text before the first "|". A line
 // without "|" has no items at all.
