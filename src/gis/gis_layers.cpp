@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "store/number_text.h"
 #include "store/schema/airport_fields.h"
 #include "store/schema/navaid_fields.h"
 #include "store/schema/obstruction_fields.h"
@@ -134,7 +135,7 @@ AttributeValue valueOf(const Source& source, const SurveyPoint& point, const Tab
     value.text = table.cell(point.row, field);
   }
   value.text = utf8(value.text);
-  if (source.spec.type == AttributeType::Real) value.real = map::parseDecimal(value.text);
+  if (source.spec.type == AttributeType::Real) value.real = plainDecimalValue(value.text);
   return value;
 }
 

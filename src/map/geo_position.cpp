@@ -1,8 +1,6 @@
 #include "map/geo_position.h"
 
-#include <charconv>
-#include <cmath>
-
+#include "store/number_text.h"
 #include "store/text_trim.h"
 
 namespace survey::map {
@@ -21,7 +19,7 @@ std::optional<double> unsignedDegrees(const DmsTexts& texts, std::string_view ax
       problem = std::string(axis) + " " + std::string(name) + " not entered";
       return std::nullopt;
     }
-    const auto value = parseDecimal(text);
+    const auto value = plainDecimalValue(text);
     if (!value || *value < 0) {
       problem = std::string(axis) + " " + std::string(name) + " \"" + std::string(text) +
                 "\" is not a number of " + std::string(name);
@@ -43,19 +41,6 @@ std::optional<double> unsignedDegrees(const DmsTexts& texts, std::string_view ax
 }
 
 }  // namespace
-
-std::optional<double> parseDecimal(std::string_view text) {
-  text = trimSpaces(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return std::nullopt;
-  double value = 0;
-  const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 Placement placePosition(const DmsTexts& latitude, const DmsTexts& longitude,
                         const Hemispheres& hemispheres) {

@@ -33,7 +33,4 @@ Placement placePosition(const DmsTexts& latitude, const DmsTexts& longitude,
 // 37°14'43.2" N, from the texts as the surveyor typed them.
 std::string dmsText(const DmsTexts& texts, char hemisphere);
 
-// A plain decimal number with optional sign; nothing for empty or other text.
-std::optional<double> parseDecimal(std::string_view text);
-
 }  // namespace survey::map

@@ -67,8 +67,8 @@ class Collector {
   }
 
   void setElevations(SurveyPoint& point, const ElevationFields& fields) const {
-    point.orthometric = parseDecimal(cell(point.table, point.row, fields.orthometric));
-    point.ellipsoidal = parseDecimal(cell(point.table, point.row, fields.ellipsoidal));
+    point.orthometric = plainDecimalValue(cell(point.table, point.row, fields.orthometric));
+    point.ellipsoidal = plainDecimalValue(cell(point.table, point.row, fields.ellipsoidal));
   }
 
   void addAirport(int row) {
@@ -121,7 +121,7 @@ class Collector {
       const int from = fromEnd2 ? runway.end2 : runway.end1;
       const int towards = fromEnd2 ? runway.end1 : runway.end2;
       const std::string& distanceText = runways.cell(runway.row, group.distance);
-      const auto distance = parseDecimal(distanceText);
+      const auto distance = plainDecimalValue(distanceText);
       const std::string what = name + ", profile point " + designator + " + " + distanceText;
       if (!distance) {
         features_.notPlaced.push_back(
@@ -163,7 +163,7 @@ class Collector {
     point.label = cell(TableKind::Obstruction, row, obstruction::Object);
     point.surfaceCode = surfaceCodeOf(cell(TableKind::Obstruction, row, obstruction::Surface));
     point.heightAgl =
-        parseDecimal(cell(TableKind::Obstruction, row, obstruction::AboveGroundElevation));
+        plainDecimalValue(cell(TableKind::Obstruction, row, obstruction::AboveGroundElevation));
     setElevations(point, obstruction::kTopElevation);
     const std::string what = "obstruction " + std::to_string(row) +
                              (point.label.empty() ? "" : " (" + point.label + ")");

@@ -42,4 +42,17 @@ std::optional<double> decimalValue(std::string_view text) {
   return value;
 }
 
+std::optional<double> plainDecimalValue(std::string_view text) {
+  text = trimSpaces(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 }  // namespace survey

@@ -16,5 +16,8 @@ std::string significantText(double value, int digits);
 // A decimal number with a point ("-12.5", "+3", "1e3", blanks around allowed);
 // nothing for anything else, an infinity or a value out of range.
 std::optional<double> decimalValue(std::string_view text);
+// A plain decimal number ("12.5", "+3", "-4", spaces around allowed, no exponent);
+// nothing for anything else.
+std::optional<double> plainDecimalValue(std::string_view text);
 
 }  // namespace survey
