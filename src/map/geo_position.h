@@ -4,9 +4,9 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "store/schema/hemispheres.h"
+#include "survey/degrees.h"
 
 namespace survey::map {
 
@@ -14,11 +14,6 @@ namespace survey::map {
 struct GeoPosition {
   double latitude = 0;
   double longitude = 0;
-};
-
-struct DmsTexts {
-  std::string_view degrees, minutes, seconds;
-  bool empty() const { return degrees.empty() && minutes.empty() && seconds.empty(); }
 };
 
 // Either a position, or why it cannot be placed ("latitude minutes \"7x\" is not a number").
@@ -29,8 +24,5 @@ struct Placement {
 
 Placement placePosition(const DmsTexts& latitude, const DmsTexts& longitude,
                         const Hemispheres& hemispheres);
-
-// 37°14'43.2" N, from the texts as the surveyor typed them.
-std::string dmsText(const DmsTexts& texts, char hemisphere);
 
 }  // namespace survey::map

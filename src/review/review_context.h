@@ -12,6 +12,7 @@
 #include "store/schema/field_views.h"
 #include "store/schema/hemispheres.h"
 #include "store/survey_store.h"
+#include "survey/degrees.h"
 
 namespace survey::review {
 
@@ -75,6 +76,5 @@ void reviewReferences(ReviewContext& context);
 
 // "1,234.5 ft" style texts for the computed column.
 std::string feetText(double feet);
-std::string degreesText(double degrees);  // 123°45'06.7"
 
 }  // namespace survey::review

@@ -7,6 +7,7 @@
 #include "store/number_text.h"
 #include "store/schema/airport_fields.h"
 #include "store/schema/runway_fields.h"
+#include "survey/degrees.h"
 
 namespace survey::review {
 
@@ -22,19 +23,6 @@ double lengthTolerance(double feet) {
 double angleBetween(double a, double b) {
   const double d = std::fmod(std::fabs(a - b), 360.0);
   return std::min(d, 360.0 - d);
-}
-
-// A dddmmss azimuth in degrees; nothing when it is not one (minutes or seconds over 59).
-std::optional<double> dddmmss(const std::string& text) {
-  if (text.empty() || text.size() > 7) return std::nullopt;
-  long value = 0;
-  for (char c : text) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  const long degrees = value / 10000, minutes = value / 100 % 100, seconds = value % 100;
-  if (degrees >= 360 || minutes >= 60 || seconds >= 60) return std::nullopt;
-  return degrees + minutes / 60.0 + seconds / 3600.0;
 }
 
 // The number a designator starts with ("09L" gives 9); nothing for "N" or "".
@@ -102,7 +90,7 @@ class RunwayCheck {
   void checkAzimuth(const EndFields& end, double computed) {
     const std::string& text = cell(end.geodeticAzimuth);
     if (text.empty()) return;
-    const std::optional<double> stored = dddmmss(text);
+    const std::optional<double> stored = dddmmssDegrees(text);
     if (!stored) {
       warn(end.geodeticAzimuth, "\"" + text + "\" is not an azimuth in dddmmss.",
            degreesText(computed));

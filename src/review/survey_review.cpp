@@ -28,20 +28,15 @@ std::optional<double> ReviewContext::number(TableKind table, int row, int field)
 
 std::optional<GeoPoint> ReviewContext::position(TableKind table, int row,
                                                 const PositionFields& fields) const {
-  double parts[2] = {0, 0};
-  const CoordinateFields coordinates[2] = {fields.latitude, fields.longitude};
-  for (int i = 0; i < 2; ++i) {
-    const int units[3][2] = {
-        {coordinates[i].degrees, 1}, {coordinates[i].minutes, 60}, {coordinates[i].seconds, 3600}};
-    for (const auto& [field, perDegree] : units) {
-      const std::optional<double> value = number(table, row, field);
-      if (!value || *value < 0) return std::nullopt;
-      parts[i] += *value / perDegree;
-    }
-  }
-  if (parts[0] > 90 || parts[1] > 180) return std::nullopt;
-  return GeoPoint{hemispheres_.south ? -parts[0] : parts[0],
-                  hemispheres_.west ? -parts[1] : parts[1]};
+  auto texts = [&](const CoordinateFields& coordinate) {
+    return DmsTexts{cell(table, row, coordinate.degrees), cell(table, row, coordinate.minutes),
+                    cell(table, row, coordinate.seconds)};
+  };
+  const std::optional<double> latitude = nonNegativeDegrees(texts(fields.latitude), 90);
+  const std::optional<double> longitude = nonNegativeDegrees(texts(fields.longitude), 180);
+  if (!latitude || !longitude) return std::nullopt;
+  return GeoPoint{hemispheres_.south ? -*latitude : *latitude,
+                  hemispheres_.west ? -*longitude : *longitude};
 }
 
 std::string ReviewContext::recordName(TableKind table, int row) const {
@@ -87,18 +82,6 @@ GeodesicLine inverseGeodesic(const GeoPoint& from, const GeoPoint& to) {
 
 std::string feetText(double feet) {
   return fixedText(feet, 1) + " ft";
-}
-
-std::string degreesText(double degrees) {
-  const double total = std::round(std::fmod(degrees + 360.0, 360.0) * 36000.0) / 10.0;  // seconds
-  const int whole = static_cast<int>(total / 3600.0);
-  const int minutes = static_cast<int>((total - whole * 3600.0) / 60.0);
-  const double seconds = total - whole * 3600.0 - minutes * 60.0;
-  auto padded = [](std::string digits, std::size_t width) {
-    return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
-  };
-  return padded(std::to_string(whole), 3) + "\u00b0" + padded(std::to_string(minutes), 2) + "'" +
-         padded(fixedText(seconds, 1), 4) + "\"";
 }
 
 std::vector<Finding> reviewSurvey(const SurveyStore& store, std::string_view key,

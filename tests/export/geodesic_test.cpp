@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "support/survey_rows.h"
+#include "survey/degrees.h"
 
 namespace survey::uddf {
 namespace {
@@ -23,10 +24,10 @@ struct PointTexts {
 };
 
 double latitude(const DmsPoint& p) {
-  return decimalDegrees(p.latitudeDegrees, p.latitudeMinutes, p.latitudeSeconds);
+  return lenientDegrees({p.latitudeDegrees, p.latitudeMinutes, p.latitudeSeconds});
 }
 double longitude(const DmsPoint& p) {
-  return decimalDegrees(p.longitudeDegrees, p.longitudeMinutes, p.longitudeSeconds);
+  return lenientDegrees({p.longitudeDegrees, p.longitudeMinutes, p.longitudeSeconds});
 }
 
 TEST(Geodesic, AgreesWithReferenceDistances) {

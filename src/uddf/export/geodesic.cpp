@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "uddf/export/formatting.h"
+#include "survey/degrees.h"
 
 namespace survey::uddf {
 
@@ -19,10 +19,6 @@ constexpr double kSettled = 5e-14;
 // points may never settle.
 constexpr int kMaxIterations = 200;
 
-double numberOrZero(std::string_view text) {
-  return parseNumber(text).value_or(0.0);
-}
-
 double roundHalfToEven(double value) {
   const double floor = std::floor(value);
   const double fraction = value - floor;
@@ -32,11 +28,6 @@ double roundHalfToEven(double value) {
 }
 
 }  // namespace
-
-double decimalDegrees(std::string_view degrees, std::string_view minutes,
-                      std::string_view seconds) {
-  return numberOrZero(degrees) + (numberOrZero(minutes) * 60 + numberOrZero(seconds)) / 3600;
-}
 
 std::optional<double> geodesicMetres(double latitude1, double longitude1, double latitude2,
                                      double longitude2) {
@@ -93,11 +84,12 @@ std::optional<double> geodesicMetres(double latitude1, double longitude1, double
 
 std::optional<long long> geodesicFeet(const DmsPoint& from, const DmsPoint& to) {
   const double lat1 =
-      decimalDegrees(from.latitudeDegrees, from.latitudeMinutes, from.latitudeSeconds);
+      lenientDegrees({from.latitudeDegrees, from.latitudeMinutes, from.latitudeSeconds});
   const double lon1 =
-      decimalDegrees(from.longitudeDegrees, from.longitudeMinutes, from.longitudeSeconds);
-  const double lat2 = decimalDegrees(to.latitudeDegrees, to.latitudeMinutes, to.latitudeSeconds);
-  const double lon2 = decimalDegrees(to.longitudeDegrees, to.longitudeMinutes, to.longitudeSeconds);
+      lenientDegrees({from.longitudeDegrees, from.longitudeMinutes, from.longitudeSeconds});
+  const double lat2 = lenientDegrees({to.latitudeDegrees, to.latitudeMinutes, to.latitudeSeconds});
+  const double lon2 =
+      lenientDegrees({to.longitudeDegrees, to.longitudeMinutes, to.longitudeSeconds});
   if (std::fabs((lat1 - lat2) * 3600) < 0.01 && std::fabs((lon1 - lon2) * 3600) < 0.01) return 0;
   const std::optional<double> metres = geodesicMetres(lat1, lon1, lat2, lon2);
   if (!metres || !std::isfinite(*metres) || *metres > 1e12) return std::nullopt;

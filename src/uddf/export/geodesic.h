@@ -13,10 +13,6 @@ struct DmsPoint {
   std::string_view longitudeDegrees, longitudeMinutes, longitudeSeconds;
 };
 
-// Degrees + (minutes * 60 + seconds) / 3600; a text that is not a number counts as 0.
-// No hemisphere sign is applied: the stored values are unsigned.
-double decimalDegrees(std::string_view degrees, std::string_view minutes, std::string_view seconds);
-
 // The geodesic distance in metres between two points given in decimal degrees, by
 // Vincenty's inverse formula. Nothing when the iteration does not settle within its cap
 // (nearly antipodal points).
