@@ -196,6 +196,24 @@ TEST(OverlongValue, IsCutAtItsSeparatorAndReported) {
   }
 }
 
+// A year of five digits makes an eight-character date item: each of the runway's date
+// columns keeps its seven characters, and the separator after them stands.
+TEST(OverlongValue, RunwaySurveyDateIsCutInEachOfItsColumns) {
+  SurveyStore store;
+  surveyWith(store, "runway", "1=03/05/20045, 2=09, 27=27");
+  const ComposedUddf composed = composeUddf(store, "K", kExportMoment);
+  ASSERT_TRUE(composed.ok) << composed.error;
+  const auto all = lines(composed);
+  EXPECT_EQ(all[9].substr(0, 18), "|09   | |0642004| ");
+  EXPECT_EQ(all[11].substr(45, 10), "|0642004| ");  // columns 47 to 53
+  EXPECT_EQ(all[14].substr(22, 10), "|0642004| ");  // the profile point at 0
+  ASSERT_EQ(composed.shortened.size(), 6u);         // three lines at each end
+  for (const ShortenedValue& value : composed.shortened) {
+    EXPECT_EQ(value.field, "Survey Date");
+    EXPECT_EQ(value.written, "0642004");
+  }
+}
+
 TEST(OverlongValue, TooWideValueIsRefusedAndNoFileIsWritten) {
   for (const auto& c : caseTable("export/too_wide_values.cases", 4)) {
     SCOPED_TRACE(c[0]);

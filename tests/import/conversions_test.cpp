@@ -79,6 +79,7 @@ TEST(UddfText, ItemsAndCharacters) {
                            "\xF0\x9F\x98\x80"
                            "A"),
             3u);
+  EXPECT_EQ(characterCount("\xE2\x82"), 2u);  // a three-byte character cut short: two stray bytes
   EXPECT_EQ(decodeExchangeBytes("CAF\xC9"), "CAF\xC3\x89");
   EXPECT_EQ(decodeExchangeBytes("CAF\xC3\x89"), "CAF\xC3\x89");
   EXPECT_TRUE(isMarkerLine("  #   ", "#"));

@@ -95,12 +95,19 @@ TEST_F(ExchangeFile, ReadingStopsAtALineLongerThanTheLimit) {
   for (const Case& c : cases) {
     const fs::path path = write(c.text);
     for (std::size_t size : {16u, 64u}) {
-      FileLines file(path, size, 40);
-      EXPECT_EQ(drain(file), c.lines) << c.text;
-      if (c.error.empty()) {
-        EXPECT_EQ(file.error(), "");
-      } else {
-        EXPECT_EQ(file.error(), c.error + " is longer than 40 bytes, far too long for a UDDF file");
+      for (bool readAgain : {false, true}) {
+        FileLines file(path, size, 40);
+        // As a Windows-1252 byte makes the import do: the second reading counts lines anew.
+        if (std::string_view first; readAgain && file.next(first)) {
+          ASSERT_TRUE(file.rewind());
+        }
+        EXPECT_EQ(drain(file), c.lines) << c.text;
+        if (c.error.empty()) {
+          EXPECT_EQ(file.error(), "");
+        } else {
+          EXPECT_EQ(file.error(),
+                    c.error + " is longer than 40 bytes, far too long for a UDDF file");
+        }
       }
     }
   }

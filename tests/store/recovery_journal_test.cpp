@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "store/file_io.h"
 #include "store/store_digest.h"
@@ -152,6 +154,17 @@ TEST(StoreGeneration, ASavesGenerationIsWhatTheNextLoadFindsAndAnyByteChangesIt)
     EXPECT_EQ(digest.value(), digestOf(text)) << piece;
   }
   EXPECT_NE(digestOf(text + " "), digestOf(text));
+  // One byte changed anywhere, in a full block, in the stripe after it or in the tail short of
+  // a stripe, changes it.
+  std::string bytes(1100, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
+  std::vector<std::size_t> unnoticed;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    std::string changed = bytes;
+    changed[i] = static_cast<char>(changed[i] ^ 1);
+    if (digestOf(changed) == digestOf(bytes)) unnoticed.push_back(i);
+  }
+  EXPECT_EQ(unnoticed, std::vector<std::size_t>{});
   std::ofstream(dir.path() / "survey_gs.txt", std::ios::app) << " ";
   SurveyStore changed;
   EXPECT_NE(loadStore(changed, dir.path(), StoreAccess::Reader, true).generation, saved.generation);

@@ -78,7 +78,7 @@ std::size_t characterWidth(std::string_view text, std::size_t i) {
 std::size_t offsetOf(std::string_view text, std::size_t position) {
   std::size_t i = 0;
   for (std::size_t n = 1; n < position && i < text.size(); ++n) i += characterWidth(text, i);
-  return i < text.size() ? i : text.size();
+  return i;  // a character's width never runs past the end
 }
 }  // namespace
 
