@@ -151,5 +151,25 @@ TEST_F(MainScreenTest, MapDoubleClickOpensTheScreenOfALiveRecordOfTheCurrentSurv
   EXPECT_FALSE(openRecordScreen(program, TableKind::Airport, 1));
 }
 
+// A refilled list reaches the window as one change, not one for each cell.
+TEST(SurveyList, ARefillReachesTheWindowAsOneChange) {
+  struct Window : ControlObserver {
+    int changes = 0;
+    void controlChanged(Control&, ControlChange) override { ++changes; }
+    void controlDestroyed(Control&) override {}
+  } window;
+  Grid list("GridAirport", nullptr, 2);
+  list.setObserver(&window);
+  {
+    Grid::Batch batch(list);
+    list.setRows(3);
+    list.setCell(1, 0, "ABC");
+    list.selectRow(2);
+  }
+  EXPECT_EQ(window.changes, 1);
+  list.setCell(2, 0, "XYZ");
+  EXPECT_EQ(window.changes, 2);
+}
+
 }  // namespace
 }  // namespace survey::testing
