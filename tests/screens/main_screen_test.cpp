@@ -130,6 +130,8 @@ TEST_F(MainScreenTest, HelpOpensTheDocumentBesideTheProgramOrSaysWhereItIs) {
 // The survey map's double-click: the record's own screen, filled from its row.
 TEST_F(MainScreenTest, MapDoubleClickOpensTheScreenOfALiveRecordOfTheCurrentSurveyOnly) {
   addSouthernSurvey(program.store);
+  // A second runway, entered last: the first is opened only when asked for.
+  applyChanges(program.store, "append runway 2=09, 27=27");
   start();
   for (const auto& c : caseTable("screens/map_double_clicks.cases", 6)) {
     SCOPED_TRACE(c[0] + " " + c[1]);
