@@ -134,6 +134,18 @@ TEST_F(AirportTest, FirstSaveAddsTheSurveyAndTheSecondChangesIt) {
   EXPECT_EQ(program.current().surveyName, "Renamed Field");
 }
 
+// Alt+F opens the File menu, so "Finalize Input" answers to Alt+Z.
+TEST_F(AirportTest, CancelSaveAndFinalizeAnswerToTheirOwnAltLetters) {
+  newSurvey();
+  std::string letters;
+  for (const char* name : {"CommandCancelAirport", "CommandSubmitAirport", "CommandCertify"}) {
+    const auto& button = control<CommandButton>(kAirport, name);
+    const auto at = static_cast<std::size_t>(button.mnemonicIndex());
+    letters += at < button.caption().size() ? button.caption()[at] : '-';
+  }
+  EXPECT_EQ(letters, "CSz");
+}
+
 TEST_F(AirportTest, SaveInAddModeWithTheSurveyListFullIsRefused) {
   for (int i = 1; i <= 1000; ++i) storeSurvey("S" + std::to_string(i));
   newSurvey();
