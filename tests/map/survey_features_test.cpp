@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <sstream>
 
 #include "map/plan_view.h"
@@ -35,6 +36,20 @@ TEST(LocalProjection, KnownOffsetsLandWhereTheSurveyorMeasuredThem) {
     const GeoPosition back = projection.toGeo(placed);
     EXPECT_NEAR(back.latitude, target.latitude, 1e-9);
     EXPECT_NEAR(back.longitude, target.longitude, 1e-9);
+  }
+}
+
+// The plan keeps a point's geodesic distance and bearing from its centre, on GRS 80.
+TEST(LocalProjection, KeepsTheGeodesicDistanceAndBearingFromTheCentre) {
+  for (const auto& c : survey::testing::caseTable("review/geodesic_references.cases", 4)) {
+    SCOPED_TRACE(c[0] + " to " + c[1]);
+    GeoPosition from, to;
+    std::istringstream(c[0]) >> from.latitude >> from.longitude;
+    std::istringstream(c[1]) >> to.latitude >> to.longitude;
+    const PlanPoint placed = LocalProjection(from).toPlan(to);
+    EXPECT_NEAR(std::hypot(placed.east, placed.north) * 0.3048, std::stod(c[3]), 0.001);
+    const double bearing = std::atan2(placed.east, placed.north) * 180 / std::numbers::pi;
+    EXPECT_NEAR(std::fmod(bearing + 360, 360), std::stod(c[2]), 1e-6);
   }
 }
 
@@ -74,6 +89,14 @@ TEST(SurveyFeatures, PlacesEveryLiveRecordWithItsHemisphereAndListsTheRest) {
   const SurveyPoint* tree = find(features, FeatureKind::Obstruction, "TREE");
   ASSERT_NE(tree, nullptr);
   EXPECT_EQ(tree->heightAgl, 60);
+  // Only an obstruction has a height above ground and a surface to tell.
+  EXPECT_EQ(describe(*arp, store),
+            "Airport SBB - Botany Bay Aer\u00f3dromo\n33\u00b056'46.0\" S  151\u00b010'38.0\" E\n"
+            "Elevation 21.0 ft orthometric, 43.5 ft ellipsoidal");
+  EXPECT_TRUE(describe(*tree, store)
+                  .ends_with("\nElevation 95.0 ft orthometric, 117.0 ft ellipsoidal\n"
+                             "AGL 60.0 ft, surface PIR"))
+      << describe(*tree, store);
 
   ASSERT_EQ(features.notPlaced.size(), 2u);
   EXPECT_EQ(features.notPlaced[0].what, "obstruction 3 (POLE)");

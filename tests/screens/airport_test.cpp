@@ -103,6 +103,9 @@ TEST_F(AirportTest, FirstSaveAddsTheSurveyAndTheSecondChangesIt) {
   newSurvey("RadioNAVAID");
   fill("ABC", "aea");
   type(kAirport, "Text5A", "13/01/2005");
+  // The tower floor elevations close the screen's fields.
+  type(kAirport, AirportScreen::boxName(airport::TowerFloorElevationOrthometric), "412.5");
+  type(kAirport, AirportScreen::boxName(airport::TowerFloorElevationEllipsoidal), "434.0");
   control<OptionButton>(kAirport, "RadioS").setValue(true);
   control<OptionButton>(kAirport, "RadioE").setValue(true);
   control<ListBox>(kAirport, "ListEll").choose(4);
@@ -113,7 +116,8 @@ TEST_F(AirportTest, FirstSaveAddsTheSurveyAndTheSecondChangesIt) {
   ASSERT_EQ(airports().count(), 1);
   // The region is stored as typed.
   expectRow(TableKind::Airport, 1,
-            fieldsOf("3=ABC, 4=aea, 5=13/01/2005, 18=>1 M, 25=NAVAID, 41=NEW, 39=False, 40=True"));
+            fieldsOf("3=ABC, 4=aea, 5=13/01/2005, 18=>1 M, 23=412.5, 24=434.0, 25=NAVAID, 41=NEW, "
+                     "39=False, 40=True"));
   EXPECT_EQ(program.current().surveyKey, "ABC");
   EXPECT_EQ(program.current().airportMode, RecordMode::Edit);
   EXPECT_EQ(program.current().airportRow, 1);
@@ -128,6 +132,18 @@ TEST_F(AirportTest, FirstSaveAddsTheSurveyAndTheSecondChangesIt) {
   EXPECT_EQ(airports().cell(1, 1), "Renamed Field");
   EXPECT_EQ(airports().cell(1, 41), "NEW");
   EXPECT_EQ(program.current().surveyName, "Renamed Field");
+}
+
+// Alt+F opens the File menu, so "Finalize Input" answers to Alt+Z.
+TEST_F(AirportTest, CancelSaveAndFinalizeAnswerToTheirOwnAltLetters) {
+  newSurvey();
+  std::string letters;
+  for (const char* name : {"CommandCancelAirport", "CommandSubmitAirport", "CommandCertify"}) {
+    const auto& button = control<CommandButton>(kAirport, name);
+    const auto at = static_cast<std::size_t>(button.mnemonicIndex());
+    letters += at < button.caption().size() ? button.caption()[at] : '-';
+  }
+  EXPECT_EQ(letters, "CSz");
 }
 
 TEST_F(AirportTest, SaveInAddModeWithTheSurveyListFullIsRefused) {

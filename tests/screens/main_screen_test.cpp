@@ -130,6 +130,8 @@ TEST_F(MainScreenTest, HelpOpensTheDocumentBesideTheProgramOrSaysWhereItIs) {
 // The survey map's double-click: the record's own screen, filled from its row.
 TEST_F(MainScreenTest, MapDoubleClickOpensTheScreenOfALiveRecordOfTheCurrentSurveyOnly) {
   addSouthernSurvey(program.store);
+  // A second runway, entered last: the first is opened only when asked for.
+  applyChanges(program.store, "append runway 2=09, 27=27");
   start();
   for (const auto& c : caseTable("screens/map_double_clicks.cases", 6)) {
     SCOPED_TRACE(c[0] + " " + c[1]);
@@ -149,6 +151,26 @@ TEST_F(MainScreenTest, MapDoubleClickOpensTheScreenOfALiveRecordOfTheCurrentSurv
   EXPECT_TRUE(dialogs.shown.empty());
   program.current().surveyKey = "NONE";
   EXPECT_FALSE(openRecordScreen(program, TableKind::Airport, 1));
+}
+
+// A refilled list reaches the window as one change, not one for each cell.
+TEST(SurveyList, ARefillReachesTheWindowAsOneChange) {
+  struct Window : ControlObserver {
+    int changes = 0;
+    void controlChanged(Control&, ControlChange) override { ++changes; }
+    void controlDestroyed(Control&) override {}
+  } window;
+  Grid list("GridAirport", nullptr, 2);
+  list.setObserver(&window);
+  {
+    Grid::Batch batch(list);
+    list.setRows(3);
+    list.setCell(1, 0, "ABC");
+    list.selectRow(2);
+  }
+  EXPECT_EQ(window.changes, 1);
+  list.setCell(2, 0, "XYZ");
+  EXPECT_EQ(window.changes, 2);
 }
 
 }  // namespace
