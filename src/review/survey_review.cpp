@@ -9,7 +9,6 @@
 #include "store/schema/navaid_fields.h"
 #include "store/schema/obstruction_fields.h"
 #include "store/schema/runway_fields.h"
-#include "uddf/export/formatting.h"
 
 namespace survey::review {
 
@@ -23,7 +22,7 @@ ReviewContext::ReviewContext(const SurveyStore& store, std::string_view key, int
 }
 
 std::optional<double> ReviewContext::number(TableKind table, int row, int field) const {
-  return uddf::parseNumber(cell(table, row, field));
+  return decimalValue(cell(table, row, field));
 }
 
 std::optional<GeoPoint> ReviewContext::position(TableKind table, int row,

@@ -158,22 +158,6 @@ std::string fillDecimals(std::string_view text, int decimals) {
   return out;
 }
 
-std::optional<double> parseNumber(std::string_view text) {
-  text = trimBlanks(text);
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() || !(isDigit(text.front()) || text.front() == '.')) return std::nullopt;
-  double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return negative ? -value : value;
-}
-
 std::string shortestDecimal(double value) {
   if (value == 0) return "0";
   return significantText(value, 15);

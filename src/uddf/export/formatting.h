@@ -2,7 +2,6 @@
 // run of digits, and numbers filled to a minimum of decimals.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,9 +28,6 @@ std::string formatCoordinate(std::string_view degrees, std::string_view minutes,
 // Appends zeros (and a point when there is none) until at least `decimals` digits follow
 // the first point; never removes a digit. An empty text stays empty.
 std::string fillDecimals(std::string_view text, int decimals);
-
-// A decimal number text with optional sign and surrounding blanks; nothing otherwise.
-std::optional<double> parseNumber(std::string_view text);
 
 // A number in its shortest decimal form: 4700, 4700.5, -12.25.
 std::string shortestDecimal(double value);

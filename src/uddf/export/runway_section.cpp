@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "store/number_text.h"
 #include "store/text_trim.h"
 #include "uddf/export/sections.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 // length minus distance, or nothing to write when either is not a number.
 std::string difference(const std::string& length, const std::string& distance) {
-  const std::optional<double> a = parseNumber(length);
-  const std::optional<double> b = parseNumber(distance);
+  const std::optional<double> a = decimalValue(length);
+  const std::optional<double> b = decimalValue(distance);
   if (!a || !b) return {};
   return shortestDecimal(*a - *b);
 }
@@ -161,7 +162,7 @@ std::vector<ProfileRow> buildProfileTable(const Table& runways, int row, RunwayE
   // By distance; a distance that is not a number goes after all numeric ones.
   std::vector<std::optional<double>> keys;
   keys.reserve(rows.size());
-  for (const ProfileRow& r : rows) keys.push_back(parseNumber(r.distance));
+  for (const ProfileRow& r : rows) keys.push_back(decimalValue(r.distance));
   std::vector<std::size_t> order(rows.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
