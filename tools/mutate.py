@@ -442,7 +442,7 @@ class Runner:
             os.utime(path, (now, now))
 
 
-LAYOUT_LINE = re.compile(r"\.place\(|setSizeTwips\(|\bkRowTop\b|"
+LAYOUT_LINE = re.compile(r"\.place\(|set(Size|Height|Width)Twips\(|\bkRowTop\b|"
                          r"constexpr int k\w*(Top|Left|Width|Height|Gap|Drop|Column\w*|Twips)\b")
 
 
@@ -452,7 +452,8 @@ def is_layout(mutant, line):
     if not mutant.file.startswith("src/entry/"):
         return False
     if mutant.operator == "drop":
-        return re.fullmatch(r"[\w().\->&\[\]]*\.place\([^;]*\);", mutant.before.strip()) is not None
+        return re.fullmatch(r"[\w().\->&\[\]]*\.(place|setHeightTwips|setWidthTwips)\([^;]*\);",
+                            mutant.before.strip()) is not None
     if mutant.operator == "constant" and mutant.before.isdigit() and int(mutant.before) >= 100:
         return True
     if mutant.operator == "swap" and re.fullmatch(r"[\w +]*\d{3,}[\w +]*|(left|top)\b.*", mutant.before.split(",")[0]):
