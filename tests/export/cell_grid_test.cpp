@@ -56,12 +56,13 @@ TEST(CellGrid, ColumnsCountCharactersAfterConversion) {
   EXPECT_EQ(grid.lineText(0).substr(0, 6), "?\xC9  X|");
 }
 
-TEST(CellGrid, ContentBeyondColumn200IsDroppedForThatLineOnly) {
+TEST(CellGrid, ContentOutsideColumns1To200IsDroppedForThatLineOnly) {
   CellGrid grid;
   grid.placeLeft(0, 195, "ABCDEFGHIJ");
-  grid.placeLeft(1, 1, "next");
+  grid.placeRight(1, 4, "before");  // starts at column -2: only "ore" lands
   EXPECT_EQ(grid.lineText(0).substr(194), "ABCDEF");
-  EXPECT_EQ(grid.lineText(1).substr(0, 4), "NEXT");
+  EXPECT_EQ(grid.lineText(1).substr(0, 4), "ORE ");
+  EXPECT_EQ(grid.takeFileBytes(1).substr(200, 2), "\r\n");  // the line before keeps its end
 }
 
 TEST(RecordLine, LeftValueIsCutAtTheFirstSeparatorItWouldReach) {

@@ -39,7 +39,7 @@ TEST(Geodesic, AgreesWithReferenceDistances) {
     const auto metres =
         geodesicMetres(latitude(from), longitude(from), latitude(to), longitude(to));
     ASSERT_TRUE(metres.has_value());
-    EXPECT_NEAR(*metres, reference, 0.01);
+    EXPECT_NEAR(*metres, reference, 0.001);  // Vincenty is good to well under a millimetre
 
     const auto feet = geodesicFeet(from, to);
     ASSERT_TRUE(feet.has_value());

@@ -81,6 +81,9 @@ TEST(SurveyFeatures, PlacesEveryLiveRecordWithItsHemisphereAndListsTheRest) {
   EXPECT_EQ(arp->latitudeText, "33\u00b056'46.0\" S");
   EXPECT_EQ(arp->longitudeText, "151\u00b010'38.0\" E");
   EXPECT_EQ(arp->ellipsoidal, 43.5);
+  const SurveyPoint* glideSlope = find(features, FeatureKind::Navaid, "ISBB GS");
+  ASSERT_NE(glideSlope, nullptr);
+  EXPECT_EQ(glideSlope->orthometric, 25.0);
   const SurveyPoint* threshold =
       find(features, FeatureKind::DisplacedThreshold, "16 displaced threshold");
   ASSERT_NE(threshold, nullptr);

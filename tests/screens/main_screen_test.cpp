@@ -44,6 +44,17 @@ TEST_F(MainScreenTest, ListShowsEverySurveyBeyondTheFirstHundred) {
   EXPECT_EQ(list().selectedRow(), 0);
 }
 
+TEST_F(MainScreenTest, ChoosingASurveyShowsItsRunwaysOnTheAirportScreen) {
+  addSurveys(2);
+  applyChanges(program.store, "add runway 49=A2, 2=09, 27=27");
+  start();
+  list().clickRow(1);
+  list().clickRow(2);
+  const Grid& runways = control<Grid>(screen::kAirport, "GridRunway");
+  ASSERT_EQ(runways.rows(), 2);
+  EXPECT_EQ(runways.cell(1, 0), "09 / 27");
+}
+
 TEST_F(MainScreenTest, EditWithoutSurveyRefuses) {
   addSurveys(1);
   start();

@@ -67,6 +67,17 @@ TEST_F(ReviewScreenTest, TheMenuListsTheFindingsWithTheirCounts) {
   EXPECT_GE(platform.busyCount, 1);
 }
 
+TEST_F(ReviewScreenTest, TheMenuAsksForASurveyWhenNoneOfTheStoreIsChosen) {
+  openAirport();
+  for (const char* key : {"", "GONE"}) {
+    program.current().surveyKey = key;
+    dialogs.shown.clear();
+    program.screens.existing(AirportScreen::kName)->menuItem("MenuReviewSurvey").click();
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"You Must First Enter/Select a Survey"});
+    EXPECT_FALSE(shown(ReviewScreen::kName));
+  }
+}
+
 TEST_F(ReviewScreenTest, ACleanSurveySaysSoAndHasNothingToOpen) {
   reviewFromMenu();
   EXPECT_EQ(control<Label>(ReviewScreen::kName, "LabelCounts").caption(),

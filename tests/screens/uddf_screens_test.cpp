@@ -128,12 +128,13 @@ TEST_F(UddfScreensTest, FileListsShowAtMostAHundredNamesOfTheirKind) {
   for (int i = 0; i < 120; ++i) touchFile("f" + std::to_string(i) + ".txt");
   touchFile("plan.PDF");
   touchFile("notes.pdf");
+  touchFile(".pdf");  // "*.pdf" matches a name that is all ending
   std::filesystem::create_directory(dir.path() / "folder.pdf");
   auto& output = chooser(OutputFileScreen::kName);
   EXPECT_EQ(output.directory().path(), dir.path().string());
   std::vector<std::string> pdfs = output.files().items();
   std::sort(pdfs.begin(), pdfs.end());
-  EXPECT_EQ(pdfs, (std::vector<std::string>{"notes.pdf", "plan.PDF"}));
+  EXPECT_EQ(pdfs, (std::vector<std::string>{".pdf", "notes.pdf", "plan.PDF"}));
   EXPECT_EQ(chooser(ImportScreen::kName).files().count(), 100);
 }
 

@@ -131,6 +131,23 @@ TEST(RecoveryJournal, AfterASaveMarkOnlyTheChangesThatFollowItAreRestored) {
       << "to the store it began with, every change applies";
 }
 
+// The journal grows to its largest size exactly, and not a byte past it.
+TEST(RecoveryJournal, GrowsToItsLargestSizeAndNoFurther) {
+  TempDir dir;
+  SurveyStore working;
+  std::string error;
+  auto journal = RecoveryJournal::open(working, dir.path(), 7, error);
+  ASSERT_TRUE(journal) << error;
+  const fs::path file = dir.path() / kJournalName;
+  const std::uintmax_t before = fs::file_size(file);
+  ASSERT_EQ(journal->markSaving(7), "");
+  const std::uintmax_t mark = fs::file_size(file) - before;
+  fs::resize_file(file, kLargestJournalBytes - mark);  // sparse: takes no disk
+  EXPECT_EQ(journal->markSaving(7), "");
+  EXPECT_EQ(fs::file_size(file), kLargestJournalBytes);
+  EXPECT_EQ(journal->markSaving(7), "the recovery journal has reached its largest size (256 MB)");
+}
+
 TEST(StoreGeneration, ASavesGenerationIsWhatTheNextLoadFindsAndAnyByteChangesIt) {
   TempDir dir;
   SurveyStore empty;

@@ -155,6 +155,7 @@ TEST(StoreFiles, EachLineIsReadInItsOwnEncodingWhateverItsEnd) {
       {4, "\xC3", "\u00c3"},                    // a sequence cut off by the line end
       {5, "\u00e9\xE9", "\u00c3\u00a9\u00e9"},  // a line with one bad byte is Windows-1252 whole
       {6, "plain", "plain"},
+      {7, "12\xB0", "12\u00b0"},  // a byte that starts no UTF-8 sequence
       {2, "", ""},
       {41, "NEW", "NEW"},  // the record's last line
   };
