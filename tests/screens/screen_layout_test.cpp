@@ -1,6 +1,7 @@
-// The runway screen's frame as the surveyor reads it: row by row, the captions and controls
-// in the label column and under each end, against the reviewed layout table.
+// The record screens' frames as the surveyor reads them: row by row, the captions and controls
+// left to right, against reviewed layout tables.
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
@@ -27,6 +28,20 @@ std::string reading(const Control& control) {
   return name;
 }
 
+// Everything of the frame but its buttons: the captions, boxes and lists of the form's rows.
+std::vector<const Control*> fieldsOf(const Screen& screen, const Frame* frame) {
+  std::vector<const Control*> fields;
+  for (const auto& control : screen.controls()) {
+    if (control->frame() == frame && !dynamic_cast<const CommandButton*>(control.get())) {
+      fields.push_back(control.get());
+    }
+  }
+  return fields;
+}
+
+// A label sits a little lower than the box beside it; rows are further apart than that.
+constexpr int kSameRow = 150;
+
 bool isHint(const Control& control) {
   return dynamic_cast<const Label*>(&control) && control.caption().starts_with("(");
 }
@@ -41,17 +56,10 @@ TEST_F(RunwayLayoutTest, FrameReadsRowByRowAsTheLayoutTable) {
   const int end1 = box("Text4R").bounds().left;
   const int end2 = box("Text29R").bounds().left;
 
-  std::vector<const Control*> fields;
-  for (const auto& control : screen.controls()) {
-    if (control->frame() == frame && !dynamic_cast<const CommandButton*>(control.get())) {
-      fields.push_back(control.get());
-    }
-  }
+  std::vector<const Control*> fields = fieldsOf(screen, frame);
   std::stable_sort(fields.begin(), fields.end(), [](const Control* a, const Control* b) {
     return a->bounds().top < b->bounds().top;
   });
-  // A label sits a little lower than the box beside it; rows are further apart than that.
-  constexpr int kSameRow = 150;
   std::vector<Placed> placed;
   int row = 0, rowTop = 0;
   for (const Control* control : fields) {
@@ -99,6 +107,46 @@ TEST_F(RunwayLayoutTest, FrameReadsRowByRowAsTheLayoutTable) {
           << "row " << number << ", column " << column;
     }
   }
+}
+
+// The row of the frame that holds the named control, left to right.
+std::string rowReading(const Screen& screen, const std::string& anchorName) {
+  const Control* anchor = screen.find(anchorName);
+  if (!anchor) return "(no " + anchorName + ")";
+  std::vector<const Control*> row;
+  for (const Control* control : fieldsOf(screen, anchor->frame())) {
+    if (std::abs(control->bounds().top - anchor->bounds().top) <= kSameRow) row.push_back(control);
+  }
+  std::stable_sort(row.begin(), row.end(), [](const Control* a, const Control* b) {
+    return a->bounds().left < b->bounds().left;
+  });
+  std::string text;
+  for (const Control* control : row) text += (text.empty() ? "" : " ") + reading(*control);
+  return text;
+}
+
+void expectRecordRows(const Screen& screen) {
+  int checked = 0;
+  for (const auto& row : caseTable("screens/record_screen_rows.cases", 3)) {
+    if (row[0] != screen.name()) continue;
+    EXPECT_EQ(unquoted(rowReading(screen, row[1])), row[2]) << "the row of " << row[1];
+    ++checked;
+  }
+  EXPECT_GT(checked, 0) << screen.name();
+}
+
+using NavaidRowsTest = NavaidTest;
+
+TEST_F(NavaidRowsTest, TypeChoosersIdentityAndPositionRowsReadAsTheForm) {
+  openNew();
+  expectRecordRows(program.screens.touch(kScreen));
+}
+
+using ObstructionRowsTest = ObstructionTest;
+
+TEST_F(ObstructionRowsTest, IdentityPositionAndHeightRowsReadAsTheForm) {
+  addSurvey();
+  expectRecordRows(openNew());
 }
 
 }  // namespace
