@@ -240,6 +240,8 @@ TEST(TextEncoding, ConvertsBetweenUtf8AndWindows1252) {
   EXPECT_FALSE(isValidUtf8("\xC0\xAF"));  // overlong form
   EXPECT_EQ(windows1252ToUtf8("\x80 \xA9 \x9F"), "\u20ac \u00a9 \u0178");
   EXPECT_EQ(utf8ToWindows1252("\u20ac\u00e9\u4e2d"), "\x80\xE9?");
+  // The Latin-1 range keeps its code: its first and last, and the first beyond it.
+  EXPECT_EQ(utf8ToWindows1252("\x7f\u00a0\u00ff\u0100"), "\x7F\xA0\xFF?");
   EXPECT_EQ(utf8Length("\u00e9t\u00e9"), 3u);
 }
 
