@@ -55,6 +55,26 @@ TEST(RecoveryJournal, RestoringAfterAnyActionGivesTheTablesAsTheyWereThen) {
   EXPECT_FALSE(journalExists(dir.path()));
 }
 
+// A table filled to its last row comes back whole.
+TEST(RecoveryJournal, AFullTableIsRestored) {
+  TempDir dir;
+  SurveyStore base;
+  ASSERT_TRUE(saveStore(base, dir.path()).ok());
+  SurveyStore working;
+  loadStore(working, dir.path(), StoreAccess::Writer, true);
+  std::string error;
+  auto journal = RecoveryJournal::open(working, dir.path(), 0, error);
+  ASSERT_TRUE(journal) << error;
+  const int capacity = working.airports().shape().capacity;
+  for (int n = 1; n <= capacity; ++n) working.appendAirport({{3, "K" + std::to_string(n)}});
+  ASSERT_TRUE(working.airports().full());
+  ASSERT_EQ(journal->flush(), "");
+  SurveyStore restarted;
+  loadStore(restarted, dir.path(), StoreAccess::Reader);
+  EXPECT_EQ(restoreFromJournal(restarted, dir.path()), 1);
+  EXPECT_EQ(snapshot(restarted), snapshot(working));
+}
+
 TEST(RecoveryJournal, ATornLastEntryIsIgnoredAndTheJournalContinuesAfterTheWholeOnes) {
   TempDir dir;
   SurveyStore working;
