@@ -34,19 +34,15 @@ SurveyTypeScreen::SurveyTypeScreen(Program& program) : Screen(program, kName, kC
   frame.place(240, 180, 4920, 3000);
   // The type chosen last is offered again; a first survey is offered "AOC",
   // the type a survey without one counts as.
-  const std::string& chosen = program.current().surveyType;
-  bool offered = false;
+  const SurveyType offered =
+      surveyTypeOf(program.current().surveyType).value_or(kDefaultSurveyType);
   int top = 300;
   for (const auto& type : kTypes) {
     auto& option = addOption(type.option, &frame, type.caption);
     option.place(240, top, 4440, 285);
     top += 330;
-    if (chosen == surveyTypeCode(type.type)) {
-      option.setValue(true);
-      offered = true;
-    }
+    if (type.type == offered) option.setValue(true);
   }
-  if (!offered) get(kAocOption).setValue(true);
   auto& submit = add(kSubmitButton, nullptr);
   submit.setCaption("Submit");
   submit.place(2040, 3390, 1320, 420);

@@ -30,16 +30,25 @@ std::vector<std::vector<std::string>> workingDay() {
   return testing::caseTable("store/working_day.cases", 2);
 }
 
+// Saves `base` into dir, loads it into `working` as the program does, and opens
+// working's journal; nothing when any step fails.
+std::unique_ptr<RecoveryJournal> journalAfterSaving(SurveyStore& base, SurveyStore& working,
+                                                    const fs::path& dir) {
+  if (!saveStore(base, dir).ok()) return nullptr;
+  loadStore(working, dir, StoreAccess::Writer, true);
+  std::string error;
+  auto journal = RecoveryJournal::open(working, dir, 0, error);
+  EXPECT_TRUE(journal) << error;
+  return journal;
+}
+
 TEST(RecoveryJournal, RestoringAfterAnyActionGivesTheTablesAsTheyWereThen) {
   TempDir dir;
   SurveyStore base;
   base.appendAirport({{1, "Saved Field"}, {3, "OLD"}});
-  ASSERT_TRUE(saveStore(base, dir.path()).ok());
   SurveyStore working;
-  loadStore(working, dir.path(), StoreAccess::Writer, true);
-  std::string error;
-  auto journal = RecoveryJournal::open(working, dir.path(), 0, error);
-  ASSERT_TRUE(journal) << error;
+  auto journal = journalAfterSaving(base, working, dir.path());
+  ASSERT_TRUE(journal);
   const auto actions = workingDay();
   for (std::size_t i = 0; i < actions.size(); ++i) {
     SCOPED_TRACE(actions[i][0]);
@@ -59,12 +68,9 @@ TEST(RecoveryJournal, RestoringAfterAnyActionGivesTheTablesAsTheyWereThen) {
 TEST(RecoveryJournal, AFullTableIsRestored) {
   TempDir dir;
   SurveyStore base;
-  ASSERT_TRUE(saveStore(base, dir.path()).ok());
   SurveyStore working;
-  loadStore(working, dir.path(), StoreAccess::Writer, true);
-  std::string error;
-  auto journal = RecoveryJournal::open(working, dir.path(), 0, error);
-  ASSERT_TRUE(journal) << error;
+  auto journal = journalAfterSaving(base, working, dir.path());
+  ASSERT_TRUE(journal);
   const int capacity = working.airports().shape().capacity;
   for (int n = 1; n <= capacity; ++n) working.appendAirport({{3, "K" + std::to_string(n)}});
   ASSERT_TRUE(working.airports().full());
