@@ -52,6 +52,23 @@ inline StoreLoadReport loadForReading(SurveyStore& store, const std::filesystem:
   return loadStore(store, dir, lock ? StoreAccess::Writer : StoreAccess::Reader);
 }
 
+// For a command that reads one survey: the store in DIR loaded into `store`, true when
+// it holds the survey KEY; else says on err why not.
+inline bool loadSurveyForReading(SurveyStore& store, const std::string& dir, const std::string& key,
+                                 std::ostream& err) {
+  if (!isDirectory(dir, err)) return false;
+  const StoreLoadReport report = loadForReading(store, dir);
+  if (report.failed) {
+    err << "survey-tool: " << report.message() << '\n';
+    return false;
+  }
+  if (key.empty() || store.findSurveyRow(key) == 0) {
+    err << "survey-tool: no survey with the identifier \"" << key << "\" in " << dir << '\n';
+    return false;
+  }
+  return true;
+}
+
 // Every subcommand; each *_command.cpp adds its own through a registrar.
 std::vector<Command>& commands();
 

@@ -23,19 +23,9 @@ int reviewCommand(const std::vector<std::string>& args, std::ostream& out, std::
     err << "usage: survey-tool review DIR KEY\n";
     return kExitFailed;
   }
-  const std::string& dir = args[0];
   const std::string& key = args[1];
-  if (!isDirectory(dir, err)) return kExitFailed;
   SurveyStore store;
-  const StoreLoadReport report = loadForReading(store, dir);
-  if (report.failed) {
-    err << "survey-tool: " << report.message() << '\n';
-    return kExitFailed;
-  }
-  if (key.empty() || store.findSurveyRow(key) == 0) {
-    err << "survey-tool: no survey with the identifier \"" << key << "\" in " << dir << '\n';
-    return kExitFailed;
-  }
+  if (!loadSurveyForReading(store, args[0], key, err)) return kExitFailed;
   const auto findings = review::reviewSurvey(store, key, review::localToday());
   for (const review::Finding& f : findings) {
     out << review::severityText(f.severity) << '\t' << oneCell(f.record) << '\t'

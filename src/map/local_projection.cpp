@@ -2,11 +2,6 @@
 
 namespace survey::map {
 
-const GeographicLib::Geodesic& nad83() {
-  static const GeographicLib::Geodesic grs80(6378137, 1 / 298.257222101);
-  return grs80;
-}
-
 LocalProjection::LocalProjection(GeoPosition centre) : centre_(centre), projection_(nad83()) {}
 
 PlanPoint LocalProjection::toPlan(GeoPosition position) const {

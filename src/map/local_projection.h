@@ -3,21 +3,19 @@
 #pragma once
 
 #include <GeographicLib/AzimuthalEquidistant.hpp>
-#include <GeographicLib/Geodesic.hpp>
 
 #include "map/geo_position.h"
+#include "survey/geodesy.h"
 
 namespace survey::map {
 
-inline constexpr double kMetresPerFoot = 0.3048;
+using survey::kMetresPerFoot;
+using survey::nad83;
 
 struct PlanPoint {
   double east = 0;   // feet
   double north = 0;  // feet
 };
-
-// GRS80, the ellipsoid of NAD83.
-const GeographicLib::Geodesic& nad83();
 
 class LocalProjection {
  public:

@@ -194,11 +194,6 @@ NavaidClass navaidClassOf(std::string_view type) {
   return NavaidClass::Stars;
 }
 
-std::string surfaceCodeOf(std::string_view surfaceItem) {
-  const auto colon = surfaceItem.find(':');
-  return std::string(colon == std::string_view::npos ? surfaceItem : surfaceItem.substr(0, colon));
-}
-
 std::string describe(const SurveyPoint& point, const SurveyStore& store) {
   const Table& table = store.table(point.table);
   std::string text;

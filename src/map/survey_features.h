@@ -10,6 +10,7 @@
 
 #include "map/geo_position.h"
 #include "store/survey_store.h"
+#include "survey/obstruction_surfaces.h"
 
 namespace survey::map {
 
@@ -66,8 +67,7 @@ SurveyFeatures collectSurveyFeatures(const SurveyStore& store, std::string_view 
 
 // Which list a navaid type belongs to: the electronic or visual list, else a STARS entry.
 NavaidClass navaidClassOf(std::string_view type);
-// The code before ":" of an obstruction identification surface item ("PIR").
-std::string surfaceCodeOf(std::string_view surfaceItem);
+using survey::surfaceCodeOf;
 
 // The record in a few lines: what it is, position in degrees-minutes-seconds, elevations.
 std::string describe(const SurveyPoint& point, const SurveyStore& store);

@@ -84,4 +84,9 @@ std::vector<std::string> obstructionSurfacesFor(std::string_view surveyType) {
   return items;
 }
 
+std::string surfaceCodeOf(std::string_view surfaceItem) {
+  const auto colon = surfaceItem.find(':');
+  return std::string(colon == std::string_view::npos ? surfaceItem : surfaceItem.substr(0, colon));
+}
+
 }  // namespace survey

@@ -16,6 +16,9 @@ const std::vector<std::string>& verticalAccuracyItems();
 // the order the list shows them.
 std::vector<std::string> obstructionSurfacesFor(std::string_view surveyType);
 
+// The code before ":" of an obstruction identification surface item ("PIR").
+std::string surfaceCodeOf(std::string_view surfaceItem);
+
 // The surface the developer list import gives every obstruction it reads.
 inline constexpr const char* kAreaNavPrecisionSurface =
     "ANAPC: Area Nav Approach - Precision, conventional landing";

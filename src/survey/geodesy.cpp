@@ -1,6 +1,11 @@
-#include "map/geo_position.h"
+#include "survey/geodesy.h"
 
-namespace survey::map {
+namespace survey {
+
+const GeographicLib::Geodesic& nad83() {
+  static const GeographicLib::Geodesic grs80(6378137, 1 / 298.257222101);
+  return grs80;
+}
 
 Placement placePosition(const DmsTexts& latitude, const DmsTexts& longitude,
                         const Hemispheres& hemispheres) {
@@ -24,4 +29,13 @@ Placement placePosition(const DmsTexts& latitude, const DmsTexts& longitude,
   return placement;
 }
 
-}  // namespace survey::map
+Placement placeRowPosition(const Table& table, int row, const PositionFields& fields,
+                           const Hemispheres& hemispheres) {
+  const auto texts = [&](const CoordinateFields& coordinate) {
+    return DmsTexts{table.cell(row, coordinate.degrees), table.cell(row, coordinate.minutes),
+                    table.cell(row, coordinate.seconds)};
+  };
+  return placePosition(texts(fields.latitude), texts(fields.longitude), hemispheres);
+}
+
+}  // namespace survey

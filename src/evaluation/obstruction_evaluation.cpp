@@ -1,0 +1,80 @@
+#include "evaluation/obstruction_evaluation.h"
+
+#include "store/number_text.h"
+#include "store/schema/hemispheres.h"
+#include "store/schema/obstruction_fields.h"
+#include "store/text_trim.h"
+#include "survey/obstruction_surfaces.h"
+
+namespace survey::evaluation {
+
+ObstructionQuery queryOfRow(const Table& obstructions, int row, const Hemispheres& hemispheres) {
+  ObstructionQuery query;
+  Placement placement = placeRowPosition(obstructions, row, obstruction::kPosition, hemispheres);
+  query.at = placement.at;
+  query.positionProblem = std::move(placement.problem);
+  query.topElevation = decimalValue(obstructions.cell(row, obstruction::TopElevationOrthometric));
+  query.runwayEnd = std::string(trimSpaces(obstructions.cell(row, obstruction::RwyId)));
+  query.surfaceCode = surfaceCodeOf(obstructions.cell(row, obstruction::Surface));
+  return query;
+}
+
+std::vector<ObstructionEvaluation> evaluateObstructions(const SurveyStore& store,
+                                                        std::string_view key,
+                                                        const AirportSurfaces& surfaces) {
+  std::vector<ObstructionEvaluation> evaluations;
+  const int airportRow = store.findSurveyRow(key);
+  if (airportRow == 0) return evaluations;
+  const Hemispheres hemispheres = hemispheresOf(store.airports(), airportRow);
+  const Table& obstructions = store.obstructions();
+  for (int row : store.childRows(TableKind::Obstruction, key)) {
+    const ObstructionQuery query = queryOfRow(obstructions, row, hemispheres);
+    ObstructionEvaluation evaluation;
+    evaluation.row = row;
+    // Rows stored before records were numbered hold none: their row number stands in.
+    evaluation.record = std::string(trimSpaces(obstructions.cell(row, obstruction::RecordNumber)));
+    if (evaluation.record.empty()) evaluation.record = std::to_string(row);
+    evaluation.object = std::string(trimSpaces(obstructions.cell(row, obstruction::Object)));
+    evaluation.runwayEnd = query.runwayEnd;
+    evaluation.code = query.surfaceCode;
+    evaluation.topElevation = query.topElevation;
+    evaluation.verdict = surfaces.judge(query);
+    evaluations.push_back(std::move(evaluation));
+  }
+  return evaluations;
+}
+
+std::vector<ObstructionEvaluation> evaluateObstructions(const SurveyStore& store,
+                                                        std::string_view key) {
+  return evaluateObstructions(store, key, AirportSurfaces::ofSurvey(store, key));
+}
+
+std::string tenthText(std::optional<double> feet) {
+  return feet ? fixedText(*feet, 1) : std::string();
+}
+
+namespace {
+
+// A cell of the table: a tab or line break typed into a field must not split it.
+std::string cellText(std::string text) {
+  for (char& c : text) {
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string evaluationTable(const std::vector<ObstructionEvaluation>& evaluations) {
+  std::string table =
+      "record\tobject\trunway end\tcode\tsurface\tsurface elevation\ttop elevation\tpenetration\n";
+  for (const auto& e : evaluations) {
+    table += cellText(e.record) + '\t' + cellText(e.object) + '\t' + cellText(e.runwayEnd) + '\t' +
+             cellText(e.code) + '\t' + std::string(surfaceKindName(e.verdict.surface)) + '\t' +
+             tenthText(e.verdict.surfaceElevation) + '\t' + tenthText(e.topElevation) + '\t' +
+             tenthText(e.verdict.penetration) + '\n';
+  }
+  return table;
+}
+
+}  // namespace survey::evaluation

@@ -1,0 +1,42 @@
+// Every live obstruction of a survey judged against the airport's surfaces, and the
+// table `survey-tool evaluate` prints.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "evaluation/airport_surfaces.h"
+#include "store/survey_store.h"
+
+namespace survey::evaluation {
+
+struct ObstructionEvaluation {
+  int row = 0;            // of the obstruction table
+  std::string record;     // the record number it was given
+  std::string object;     // "TREE"
+  std::string runwayEnd;  // as typed
+  std::string code;       // "BV"
+  std::optional<double> topElevation;
+  Verdict verdict;
+};
+
+// The query one obstruction row makes, positions read with the survey's hemispheres.
+ObstructionQuery queryOfRow(const Table& obstructions, int row, const Hemispheres& hemispheres);
+
+// In the order of the rows.
+std::vector<ObstructionEvaluation> evaluateObstructions(const SurveyStore& store,
+                                                        std::string_view key,
+                                                        const AirportSurfaces& surfaces);
+std::vector<ObstructionEvaluation> evaluateObstructions(const SurveyStore& store,
+                                                        std::string_view key);
+
+// Tab-separated with a header line: record, object, runway end, code, surface, surface
+// elevation, top elevation, penetration; feet with one decimal.
+std::string evaluationTable(const std::vector<ObstructionEvaluation>& evaluations);
+
+// "1100.0"; empty for nothing.
+std::string tenthText(std::optional<double> feet);
+
+}  // namespace survey::evaluation

@@ -1,0 +1,246 @@
+// The surfaces against elevations worked out by hand from the FAR 77 dimensions, on a
+// runway laid out with the direct geodesic problem. Runway 05/23: 8,000 ft at 50 deg
+// true, paved, end 05 at 1,000 ft and end 23 at 1,020 ft; obstructions listed for 05
+// under BV and for 23 under PIR, so the primary surface is 1,000 ft wide (PIR's) and
+// extends 200 ft; airport elevation 1,020 ft: horizontal surface at 1,170 ft, radius
+// 10,000 ft (PIR). Points are given as (x, y) in feet in the plane of their end: x out
+// along the extended centre line, y across it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "evaluation/obstruction_evaluation.h"
+#include "review/review_fixture.h"
+
+namespace survey::evaluation {
+namespace {
+
+using review::testing::addRow;
+using review::testing::Point;
+using review::testing::setPosition;
+using review::testing::travel;
+using survey::testing::fieldsOf;
+
+constexpr double kFoot = 0.3048;
+constexpr double kDegree = 180 / 3.14159265358979323846;
+
+struct Hemisphere {
+  const char* name;
+  Point end05;
+  const char* northField;  // airport field 39
+  const char* eastField;   // airport field 40
+};
+
+const Hemisphere kNorthWest{"NorthWest", {47.4497222, -122.3116667}, "True", "False"};
+const Hemisphere kSouthEast{"SouthEast", {-33.9461111, 151.1772222}, "False", "True"};
+
+class ReferenceAirport {
+ public:
+  ReferenceAirport(const Hemisphere& hemisphere, bool paved) {
+    ends_[0] = hemisphere.end05;
+    double arrival = 0;
+    ends_[1] = travel(ends_[0], 50, 8000 * kFoot, &arrival);
+    outward_[0] = 50 + 180;
+    outward_[1] = arrival;
+    const int airport = addRow(store.airports(),
+                               fieldsOf(std::string("1=REFERENCE, 3=KREF, 13=1020.0, 25=AOC, 39=") +
+                                        hemisphere.northField + ", 40=" + hemisphere.eastField));
+    setPosition(store.airports(), airport, 7, 10, travel(ends_[0], 50, 4000 * kFoot), 4);
+    const int runway = addRow(store.runways(),
+                              fieldsOf(std::string("2=05, 7=") +
+                                       (paved ? "P - Paved Hard Surface" : "U - Unpaved surface") +
+                                       ", 14=1000.0, 27=23, 36=1020.0, 49=KREF"));
+    setPosition(store.runways(), runway, 8, 11, ends_[0], 4);
+    setPosition(store.runways(), runway, 30, 33, ends_[1], 4);
+    // These two set the ends' classes; they lie far out, under nothing.
+    add("05", "BV", at(0, 60000, 0), 0);
+    add("23", "PIR", at(1, 60000, 0), 0);
+  }
+
+  // The point at (x, y) in the plane of end 0 (05) or 1 (23).
+  Point at(int end, double x, double y) const {
+    return travel(ends_[end], outward_[end] - std::atan2(y, x) * kDegree, std::hypot(x, y) * kFoot);
+  }
+
+  int add(const std::string& end, const std::string& code, Point where, double top) {
+    const int row =
+        addRow(store.obstructions(), fieldsOf("1=" + end + ", 2=POLE, 9=" + std::to_string(top) +
+                                              ", 21=" + code + ": a surface, 22=KREF"));
+    setPosition(store.obstructions(), row, 3, 6, where, 4);
+    return row;
+  }
+
+  Verdict judge(int row) const {
+    for (const auto& e : evaluateObstructions(store, "KREF")) {
+      if (e.row == row) return e.verdict;
+    }
+    return {};
+  }
+
+  SurveyStore store;
+
+ private:
+  Point ends_[2];
+  double outward_[2];
+};
+
+struct Case {
+  const char* what;
+  bool paved;
+  const char* end;
+  const char* code;
+  int frameEnd;
+  double x, y, top;
+  SurfaceKind surface;
+  double surfaceElevation, penetration;
+  const char* surfaceName;
+};
+
+constexpr auto kPrimary = SurfaceKind::Primary;
+constexpr auto kApproach = SurfaceKind::Approach;
+constexpr auto kTransitional = SurfaceKind::Transitional;
+constexpr auto kHorizontal = SurfaceKind::Horizontal;
+constexpr auto kConical = SurfaceKind::Conical;
+constexpr auto kOutside = SurfaceKind::Outside;
+
+const Case kCases[] = {
+    // BV approach from x = 200: 1,000 + along / 20; half width 500 + along * 500 / 10,000.
+    {"approach 2,000 ft out", true, "05", "BV", 0, 2200, 0, 1110, kApproach, 1100.0, 10.0,
+     "Approach surface of 05 (BV, 20:1)"},
+    {"approach edge just inside (half width 600)", true, "05", "BV", 0, 2200, 599, 1090, kApproach,
+     1100.0, -10.0, "Approach surface of 05 (BV, 20:1)"},
+    {"approach edge just outside", true, "05", "BV", 0, 2200, 601, 1090, kOutside, 0, 0, ""},
+    {"approach near its far end", true, "05", "BV", 0, 5190, 0, 1240, kApproach, 1249.5, -9.5,
+     "Approach surface of 05 (BV, 20:1)"},
+    {"beyond the approach's 5,000 ft", true, "05", "BV", 0, 5210, 0, 1240, kOutside, 0, 0, ""},
+    // Primary: the centre line's elevation, 1,000 to 1,020 over 8,000 ft.
+    {"primary mid-runway", true, "05", "BV", 0, -4000, 100, 1005, kPrimary, 1010.0, -5.0,
+     "Primary surface of 05/23"},
+    {"primary's 200 ft beyond the end", true, "05", "BV", 0, 150, 0, 1000.5, kPrimary, 1000.0, 0.5,
+     "Primary surface of 05/23"},
+    {"primary beyond the far end", true, "05", "BV", 0, -8100, 0, 1019, kPrimary, 1020.0, -1.0,
+     "Primary surface of 05/23"},
+    // Unpaved: no 200 ft, the approach starts at the runway end.
+    {"unpaved: the approach starts at the end", false, "05", "BV", 0, 100, 0, 1010, kApproach,
+     1005.0, 5.0, "Approach surface of 05 (BV, 20:1)"},
+    {"unpaved: no primary beyond the far end", false, "05", "BV", 0, -8100, 0, 1019, kOutside, 0, 0,
+     ""},
+    // PIR from x = 200: 50:1 for 10,000 ft, then 40:1; half width 500 + along * 0.15.
+    {"PIR just before the slope break", true, "23", "PIR", 1, 10190, 0, 1230, kApproach, 1219.8,
+     10.2, "Approach surface of 23 (PIR, 50:1)"},
+    {"PIR just after the slope break", true, "23", "PIR", 1, 10240, 0, 1230, kApproach, 1221.0,
+     9.0, "Approach surface of 23 (PIR, 40:1)"},
+    {"PIR 5,000 ft past the break", true, "23", "PIR", 1, 15200, 0, 1300, kApproach, 1345.0, -45.0,
+     "Approach surface of 23 (PIR, 40:1)"},
+    {"PIR 30,000 ft out, 2,000 ft aside", true, "23", "PIR", 1, 30200, 2000, 1700, kApproach,
+     1720.0, -20.0, "Approach surface of 23 (PIR, 40:1)"},
+    // HCT: transitional 7:1 from the sides up to 1,170; horizontal 1,170 within 10,000 ft
+    // of the primary surface's ends; conical 20:1 for 4,000 ft more.
+    {"transitional beside the primary", true, "", "HCT", 0, -4000, 850, 1070, kTransitional, 1060.0,
+     10.0, "Transitional surface of 05/23"},
+    {"transitional beside the PIR approach", true, "", "HCT", 1, 1200, 720, 1040, kTransitional,
+     1050.0, -10.0, "Transitional surface of 05/23"},
+    {"horizontal where the transitional is higher", true, "", "HCT", 0, -4000, 3000, 1180,
+     kHorizontal, 1170.0, 10.0, "Horizontal surface"},
+    {"conical 2,000 ft past the horizontal", true, "", "HCT", 0, -4000, 12000, 1200, kConical,
+     1270.0, -70.0, "Conical surface"},
+    {"conical's outer edge, inside", true, "", "HCT", 0, -4000, 13990, 1400, kConical, 1369.5, 30.5,
+     "Conical surface"},
+    {"beyond the conical", true, "", "HCT", 0, -4000, 14010, 1400, kOutside, 0, 0, ""},
+    {"radius from the primary's end, not the runway's", true, "", "HCT", 0, 10700, 0, 1200,
+     kConical, 1195.0, 5.0, "Conical surface"},
+};
+
+class SurfacesReference
+    : public ::testing::TestWithParam<std::tuple<const Hemisphere*, std::size_t>> {};
+
+TEST_P(SurfacesReference, ElevationAndPenetrationAsComputedByHand) {
+  const auto& [hemisphere, index] = GetParam();
+  const Case& c = kCases[index];
+  SCOPED_TRACE(c.what);
+  ReferenceAirport airport(*hemisphere, c.paved);
+  const int row = airport.add(c.end, c.code, airport.at(c.frameEnd, c.x, c.y), c.top);
+  const Verdict verdict = airport.judge(row);
+  EXPECT_EQ(verdict.surface, c.surface) << verdict.reason;
+  if (c.surface == kOutside) {
+    EXPECT_FALSE(verdict.surfaceElevation);
+    EXPECT_FALSE(verdict.penetration);
+    return;
+  }
+  ASSERT_TRUE(verdict.surfaceElevation && verdict.penetration) << verdict.reason;
+  EXPECT_DOUBLE_EQ(*verdict.surfaceElevation, c.surfaceElevation);
+  EXPECT_DOUBLE_EQ(*verdict.penetration, c.penetration);
+  EXPECT_EQ(verdict.surfaceName, c.surfaceName);
+}
+
+INSTANTIATE_TEST_SUITE_P(HandComputed, SurfacesReference,
+                         ::testing::Combine(::testing::Values(&kNorthWest, &kSouthEast),
+                                            ::testing::Range<std::size_t>(0, std::size(kCases))),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param)->name) + "_" +
+                                  std::to_string(std::get<1>(info.param));
+                         });
+
+TEST(SurfacesVerdict, LinesSayWhereAndByHowMuch) {
+  ReferenceAirport airport(kNorthWest, true);
+  const auto line = [&](const char* end, const char* code, double x, double y, double top) {
+    return verdictLine(airport.judge(airport.add(end, code, airport.at(0, x, y), top)));
+  };
+  EXPECT_EQ(line("05", "BV", 2200, 0, 1110),
+            "Approach surface of 05 (BV, 20:1) at 1,100.0 ft: penetrates by 10.0 ft");
+  EXPECT_EQ(line("05", "BV", 2200, 0, 1087.6),
+            "Approach surface of 05 (BV, 20:1) at 1,100.0 ft: clears by 12.4 ft");
+  EXPECT_EQ(line("05", "BV", 2200, 0, 1100),
+            "Approach surface of 05 (BV, 20:1) at 1,100.0 ft: "
+            "clears by 0.0 ft");
+  EXPECT_EQ(line("05", "BV", 2200, 900, 1110),
+            "Lies outside the surfaces listed: not under the approach or primary surface of 05 "
+            "(BV)");
+}
+
+TEST(SurfacesVerdict, WhatCannotBeJudgedSaysWhy) {
+  ReferenceAirport airport(kNorthWest, true);
+  const Point near = airport.at(0, 2200, 0);
+  const struct {
+    const char* end;
+    const char* code;
+    bool placed;
+    const char* reason;
+  } cases[] = {
+      {"05", "NUL", true, "NUL names no FAR 77 surface"},
+      {"05", "ANAPC", true, "ANAPC names no FAR 77 surface"},
+      {"17", "BV", true, "runway end 17 is not in the survey"},
+      {"", "BV", true, "no runway end"},
+      {"05", "BV", false, "no position entered"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    const int row = airport.add(c.end, c.code, near, 1100);
+    if (!c.placed) {
+      for (int field = 3; field <= 8; ++field) airport.store.obstructions().setCell(row, field, "");
+    }
+    const Verdict verdict = airport.judge(row);
+    EXPECT_EQ(verdict.surface, SurfaceKind::NotEvaluated);
+    EXPECT_EQ(verdict.reason, c.reason);
+    EXPECT_FALSE(verdict.penetration);
+  }
+}
+
+TEST(EvaluationTable, HeaderAndOneLinePerLiveObstruction) {
+  ReferenceAirport airport(kNorthWest, true);
+  airport.add("05", "BV", airport.at(0, 2200, 0), 1110);
+  const int deleted = airport.add("05", "BV", airport.at(0, 2200, 0), 1110);
+  airport.store.markDeleted(TableKind::Obstruction, deleted);
+  const int noTop = airport.add("05", "NUL", airport.at(0, 2200, 0), 0);
+  airport.store.obstructions().setCell(noTop, 9, "");
+  EXPECT_EQ(evaluationTable(evaluateObstructions(airport.store, "KREF")),
+            "record\tobject\trunway end\tcode\tsurface\tsurface elevation\ttop elevation\t"
+            "penetration\n"
+            "1\tPOLE\t05\tBV\toutside\t\t0.0\t\n"
+            "2\tPOLE\t23\tPIR\toutside\t\t0.0\t\n"
+            "3\tPOLE\t05\tBV\tapproach\t1100.0\t1110.0\t10.0\n"
+            "5\tPOLE\t05\tNUL\tnot evaluated\t\t\t\n");
+}
+
+}  // namespace
+}  // namespace survey::evaluation
