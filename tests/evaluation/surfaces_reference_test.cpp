@@ -10,6 +10,8 @@
 #include <cmath>
 
 #include "evaluation/obstruction_evaluation.h"
+#include "evaluation/plane_hull.h"
+#include "evaluation/surface_outlines.h"
 #include "review/review_fixture.h"
 
 namespace survey::evaluation {
@@ -128,8 +130,8 @@ const Case kCases[] = {
     // PIR from x = 200: 50:1 for 10,000 ft, then 40:1; half width 500 + along * 0.15.
     {"PIR just before the slope break", true, "23", "PIR", 1, 10190, 0, 1230, kApproach, 1219.8,
      10.2, "Approach surface of 23 (PIR, 50:1)"},
-    {"PIR just after the slope break", true, "23", "PIR", 1, 10240, 0, 1230, kApproach, 1221.0,
-     9.0, "Approach surface of 23 (PIR, 40:1)"},
+    {"PIR just after the slope break", true, "23", "PIR", 1, 10240, 0, 1230, kApproach, 1221.0, 9.0,
+     "Approach surface of 23 (PIR, 40:1)"},
     {"PIR 5,000 ft past the break", true, "23", "PIR", 1, 15200, 0, 1300, kApproach, 1345.0, -45.0,
      "Approach surface of 23 (PIR, 40:1)"},
     {"PIR 30,000 ft out, 2,000 ft aside", true, "23", "PIR", 1, 30200, 2000, 1700, kApproach,
@@ -240,6 +242,59 @@ TEST(EvaluationTable, HeaderAndOneLinePerLiveObstruction) {
             "2\tPOLE\t23\tPIR\toutside\t\t0.0\t\n"
             "3\tPOLE\t05\tBV\tapproach\t1100.0\t1110.0\t10.0\n"
             "5\tPOLE\t05\tNUL\tnot evaluated\t\t\t\n");
+}
+
+}  // namespace
+}  // namespace survey::evaluation
+
+namespace survey::evaluation {
+namespace {
+
+TEST(SurfaceOutlines, ShapesOfTheReferenceAirport) {
+  ReferenceAirport airport(kSouthEast, true);
+  const AirportSurfaces surfaces = AirportSurfaces::ofSurvey(airport.store, "KREF");
+  const auto outlines = surfaceOutlines(surfaces);
+  ASSERT_EQ(outlines.size(), 5u);
+  const struct {
+    SurfaceKind kind;
+    const char* name;
+    std::size_t vertices;
+    double lowest, highest;
+  } expected[] = {
+      {kPrimary, "Primary surface of 05/23", 8, 1000, 1020},
+      {kApproach, "Approach surface of 05 (BV)", 4, 1000, 1250},
+      // 50:1 for 10,000 ft, then 40:1 for 40,000 ft: 1,020 + 200 + 1,000.
+      {kApproach, "Approach surface of 23 (PIR)", 6, 1020, 2220},
+      {kHorizontal, "Horizontal surface", 0, 1170, 1170},
+      {kConical, "Conical surface", 0, 1170, 1370},
+  };
+  for (std::size_t i = 0; i < outlines.size(); ++i) {
+    SCOPED_TRACE(expected[i].name);
+    EXPECT_EQ(outlines[i].kind, expected[i].kind);
+    EXPECT_EQ(outlines[i].name, expected[i].name);
+    if (expected[i].vertices > 0) {
+      EXPECT_EQ(outlines[i].rings[0].size(), expected[i].vertices);
+    }
+    double lowest = 1e9, highest = -1e9;
+    for (const auto& ring : outlines[i].rings) {
+      for (const auto& vertex : ring) {
+        lowest = std::min(lowest, vertex.elevation);
+        highest = std::max(highest, vertex.elevation);
+      }
+    }
+    EXPECT_NEAR(lowest, expected[i].lowest, 0.01);
+    EXPECT_NEAR(highest, expected[i].highest, 0.01);
+  }
+  // The horizontal edge runs 10,000 ft from the primary surfaces' ends; the conical's
+  // outer edge 4,000 ft further.
+  const auto distances = [&](const SurfaceRing& ring, double feet) {
+    for (const auto& vertex : ring)
+      EXPECT_NEAR(distanceToHull(surfaces.hull(), surfaces.plane()->toFrame(vertex.at)), feet, 0.5);
+  };
+  distances(outlines[3].rings[0], 10000);
+  ASSERT_EQ(outlines[4].rings.size(), 2u);
+  distances(outlines[4].rings[0], 14000);
+  distances(outlines[4].rings[1], 10000);
 }
 
 }  // namespace
