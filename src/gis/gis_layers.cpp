@@ -1,7 +1,10 @@
 #include "gis/gis_layers.h"
 
 #include <functional>
+#include <map>
 
+#include "evaluation/obstruction_evaluation.h"
+#include "evaluation/surface_outlines.h"
 #include "store/number_text.h"
 #include "store/schema/airport_fields.h"
 #include "store/schema/navaid_fields.h"
@@ -110,7 +113,7 @@ const std::vector<LayerRecipe>& pointRecipes() {
       {"obstructions",
        FeatureKind::Obstruction,
        {label, text("object", obstruction::Object), text("runway", obstruction::RwyId),
-        text("surface", obstruction::Surface),
+        text("ois", obstruction::Surface),
         Source{{"surf_code", AttributeType::Text},
                0,
                0,
@@ -164,9 +167,76 @@ Layer runwayLayer(const SurveyStore& store, const map::SurveyFeatures& features)
   return layer;
 }
 
+// The obstructions' judgement against the surfaces: which surface, its elevation there
+// and the penetration (positive: above it).
+void addEvaluation(Layer& obstructions, const std::vector<SurveyPoint>& points,
+                   const std::vector<evaluation::ObstructionEvaluation>& evaluations) {
+  std::map<int, const evaluation::Verdict*> byRow;
+  for (const auto& e : evaluations) byRow[e.row] = &e.verdict;
+  obstructions.attributes.push_back({"surface", AttributeType::Text});
+  obstructions.attributes.push_back({"surf_elev", AttributeType::Real});
+  obstructions.attributes.push_back({"penetr", AttributeType::Real});
+  std::size_t index = 0;
+  for (const auto& point : points) {
+    if (point.kind != FeatureKind::Obstruction) continue;
+    const auto found = byRow.find(point.row);
+    if (found == byRow.end()) continue;
+    const evaluation::Verdict& verdict = *found->second;
+    auto& values = obstructions.features[index++].values;
+    values.push_back({std::string(evaluation::surfaceKindName(verdict.surface)), {}});
+    values.push_back({evaluation::tenthText(verdict.surfaceElevation), verdict.surfaceElevation});
+    values.push_back({evaluation::tenthText(verdict.penetration), verdict.penetration});
+  }
+}
+
+// "surfaces-approach-05": a CAD layer name without the characters CAD tools refuse.
+std::string cadLayerOf(const evaluation::SurfaceOutline& outline) {
+  std::string name = "surfaces-" + std::string(evaluation::surfaceKindName(outline.kind));
+  const auto of = outline.name.find(" of ");
+  if (of != std::string::npos) {
+    name += '-';
+    for (char c : outline.name.substr(of + 4)) {
+      if (c == '(' || c == ')') continue;
+      name += c == '/' || c == ' ' ? '-' : c;
+    }
+  }
+  return name;
+}
+
+Layer surfacesLayer(const evaluation::AirportSurfaces& surfaces) {
+  Layer layer{"surfaces",
+              GeometryKind::Polygon,
+              {{"name", AttributeType::Text},
+               {"surface", AttributeType::Text},
+               {"elev_low", AttributeType::Real},
+               {"elev_high", AttributeType::Real}},
+              {}};
+  for (const auto& outline : evaluation::surfaceOutlines(surfaces)) {
+    LayerFeature feature;
+    double low = outline.rings[0][0].elevation, high = low;
+    for (const auto& ring : outline.rings) {
+      for (const auto& vertex : ring) {
+        feature.positions.push_back(vertex.at);
+        feature.heights.push_back(vertex.elevation);
+        low = std::min(low, vertex.elevation);
+        high = std::max(high, vertex.elevation);
+      }
+      feature.ringSizes.push_back(ring.size());
+    }
+    feature.values = {{outline.name, {}},
+                      {std::string(evaluation::surfaceKindName(outline.kind)), {}},
+                      {evaluation::tenthText(low), low},
+                      {evaluation::tenthText(high), high}};
+    feature.cadLayer = cadLayerOf(outline);
+    layer.features.push_back(std::move(feature));
+  }
+  return layer;
+}
+
 }  // namespace
 
 std::vector<Layer> surveyLayers(const SurveyStore& store, const map::SurveyFeatures& features) {
+  const auto surfaces = evaluation::AirportSurfaces::ofSurvey(store, features.key);
   std::vector<Layer> layers;
   for (const auto& recipe : pointRecipes()) {
     Layer layer{recipe.name, GeometryKind::Point, specsOf(recipe.sources), {}};
@@ -178,9 +248,14 @@ std::vector<Layer> surveyLayers(const SurveyStore& store, const map::SurveyFeatu
       }
       layer.features.push_back(std::move(feature));
     }
+    if (recipe.kind == FeatureKind::Obstruction) {
+      addEvaluation(layer, features.points,
+                    evaluation::evaluateObstructions(store, features.key, surfaces));
+    }
     layers.push_back(std::move(layer));
     if (recipe.kind == FeatureKind::Airport) layers.push_back(runwayLayer(store, features));
   }
+  layers.push_back(surfacesLayer(surfaces));
   return layers;
 }
 

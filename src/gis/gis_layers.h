@@ -22,12 +22,14 @@ struct AttributeSpec {
   AttributeType type;
 };
 
-enum class GeometryKind { Point, Line };
+enum class GeometryKind { Point, Line, Polygon };
 
 struct LayerFeature {
-  std::vector<map::GeoPosition> positions;     // one (point) or two (line)
+  std::vector<map::GeoPosition> positions;     // one (point), two (line) or the rings'
   std::vector<std::optional<double>> heights;  // Z per position, feet
   std::vector<AttributeValue> values;          // one per attribute of the layer
+  std::vector<std::size_t> ringSizes = {};     // polygons: positions per ring, outer first
+  std::string cadLayer = {};                   // DXF: its own CAD layer, else the layer's name
 };
 
 struct Layer {
@@ -38,7 +40,7 @@ struct Layer {
 };
 
 // airport, runways, runway_ends, displaced_thresholds, profile_points, navaids,
-// associated_points, obstructions; every layer is present, empty or not.
+// associated_points, obstructions, surfaces; every layer is present, empty or not.
 std::vector<Layer> surveyLayers(const SurveyStore& store, const map::SurveyFeatures& features);
 
 }  // namespace survey::gis

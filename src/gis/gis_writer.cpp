@@ -70,7 +70,37 @@ std::string lower(std::string text) {
 }
 
 OGRwkbGeometryType geometryType(GeometryKind kind) {
-  return kind == GeometryKind::Line ? wkbLineString25D : wkbPoint25D;
+  switch (kind) {
+    case GeometryKind::Line:
+      return wkbLineString25D;
+    case GeometryKind::Polygon:
+      return wkbPolygon25D;
+    default:
+      return wkbPoint25D;
+  }
+}
+
+// A polygon's rings; as closed 3D polylines when the format draws lines (DXF).
+std::unique_ptr<OGRGeometry> polygonOf(const LayerFeature& feature, bool asLines) {
+  auto polygon = std::make_unique<OGRPolygon>();
+  auto lines = std::make_unique<OGRMultiLineString>();
+  std::size_t at = 0;
+  for (std::size_t size : feature.ringSizes) {
+    OGRLinearRing ring;
+    for (std::size_t i = 0; i <= size; ++i) {
+      const std::size_t k = at + (i == size ? 0 : i);  // back to the first: closed
+      ring.addPoint(feature.positions[k].longitude, feature.positions[k].latitude,
+                    feature.heights[k].value_or(0.0));
+    }
+    at += size;
+    if (asLines) {
+      lines->addGeometry(&ring);
+    } else {
+      polygon->addRing(&ring);
+    }
+  }
+  if (asLines) return lines;
+  return polygon;
 }
 
 std::unique_ptr<OGRGeometry> geometryOf(const LayerFeature& feature) {
@@ -175,7 +205,7 @@ class DatasetWriter {
       case GisFormat::Shapefile:
         return {"ENCODING=UTF-8"};
       case GisFormat::Csv:
-        return {geometry == GeometryKind::Line ? "GEOMETRY=AS_WKT" : "GEOMETRY=AS_XYZ",
+        return {geometry != GeometryKind::Point ? "GEOMETRY=AS_WKT" : "GEOMETRY=AS_XYZ",
                 "CREATE_CSVT=YES"};
       case GisFormat::GeoJson:
         return {"RFC7946=NO", "WRITE_NAME=NO"};
@@ -190,13 +220,15 @@ class DatasetWriter {
         target.TestCapability(OLCTransactions) && target.StartTransaction() == OGRERR_NONE;
     for (const auto& source : layer.features) {
       OGRFeature feature(definition);
-      feature.SetGeometryDirectly(geometryOf(source).release());
+      feature.SetGeometryDirectly(layer.geometry == GeometryKind::Polygon
+                                      ? polygonOf(source, format_ == GisFormat::Dxf).release()
+                                      : geometryOf(source).release());
       if (int index = definition->GetFieldIndex("layer"); index >= 0) {
         feature.SetField(index, layer.name);
       }
       if (format_ == GisFormat::Dxf) {
         if (int index = definition->GetFieldIndex("Layer"); index >= 0) {
-          feature.SetField(index, layer.name);
+          feature.SetField(index, source.cadLayer.empty() ? layer.name : source.cadLayer.c_str());
         }
       }
       for (std::size_t i = 0; i < layer.attributes.size(); ++i) {

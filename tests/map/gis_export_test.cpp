@@ -56,6 +56,9 @@ void readInto(const fs::path& path, ReadBack& out, const char* groupBy = nullptr
           const auto* line = geometry->toLineString();
           read = {line->getX(0), line->getY(0), line->getZ(0), {}};
           read.fields["end2"] = std::to_string(line->getY(1));
+        } else if (wkbFlatten(geometry->getGeometryType()) == wkbPolygon) {
+          const auto* ring = geometry->toPolygon()->getExteriorRing();
+          read = {ring->getX(0), ring->getY(0), ring->getZ(0), {}};
         }
       }
       for (int i = 0; i < feature->GetFieldCount(); ++i) {
@@ -79,10 +82,20 @@ ReadBack readBack(const fs::path& file, GisFormat format) {
       break;
     case GisFormat::Dxf:
       readInto(file, out, "Layer");
+      // Each surface has a CAD layer of its own.
+      for (auto it = out.begin(); it != out.end();) {
+        if (!it->first.starts_with("surfaces-")) {
+          ++it;
+          continue;
+        }
+        out["surfaces"].push_back(it->second.front());
+        it = out.erase(it);
+      }
       break;
     case GisFormat::Csv:
       for (const char* layer : {"airport", "runways", "runway_ends", "displaced_thresholds",
-                                "profile_points", "navaids", "associated_points", "obstructions"}) {
+                                "profile_points", "navaids", "associated_points", "obstructions",
+                                "surfaces"}) {
         readInto(csvLayerPath(file, layer), out, nullptr, layer);
       }
       for (auto& [name, features] : out) {
@@ -117,7 +130,8 @@ bool holdsNad83(const fs::path& path) {
 
 const std::map<std::string, std::size_t> kExpectedCounts = {
     {"airport", 1},        {"runways", 1}, {"runway_ends", 2},       {"displaced_thresholds", 1},
-    {"profile_points", 2}, {"navaids", 3}, {"associated_points", 1}, {"obstructions", 1}};
+    {"profile_points", 2}, {"navaids", 3}, {"associated_points", 1}, {"obstructions", 1},
+    {"surfaces", 2}};  // the horizontal and conical surfaces
 
 TEST(GisExport, EveryFormatReadsBackWithLayersCoordinatesAndAttributes) {
   struct Case {
@@ -137,8 +151,8 @@ TEST(GisExport, EveryFormatReadsBackWithLayersCoordinatesAndAttributes) {
     testing::TempDir dir;
     const GisResult result = writeSurveyGis(store, "SBB", dir.path() / c.file);
     ASSERT_TRUE(result.ok) << result.message;
-    const std::string into = c.format == GisFormat::Csv ? "8 CSV files beside " : "";
-    EXPECT_NE(result.message.find("Wrote 12 features of survey SBB to " + into), std::string::npos)
+    const std::string into = c.format == GisFormat::Csv ? "9 CSV files beside " : "";
+    EXPECT_NE(result.message.find("Wrote 14 features of survey SBB to " + into), std::string::npos)
         << result.message << " (one CSV file per layer, side files not counted)";
     EXPECT_NE(result.message.find("2 records have no usable position"), std::string::npos);
     for (const auto& name : namesIn(dir.path()))
@@ -166,6 +180,12 @@ TEST(GisExport, EveryFormatReadsBackWithLayersCoordinatesAndAttributes) {
     auto& tree = read["obstructions"][0].fields;
     EXPECT_EQ(tree["object"], "TREE");
     EXPECT_EQ(tree["surf_code"], "PIR");
+    EXPECT_EQ(tree["surface"], "not evaluated");  // listed for no runway end
+    EXPECT_EQ(tree["penetr"], "");
+    auto& horizontal = read["surfaces"][0].fields;
+    EXPECT_EQ(horizontal["surface"], "horizontal");
+    EXPECT_EQ(std::stod(horizontal["elev_low"]), 171.0);
+    EXPECT_NEAR(read["surfaces"][0].z, 171.0, 1e-9);
     EXPECT_EQ(std::stod(tree["agl_ft"]), 60);
     EXPECT_EQ(tree["acc_horiz"], "1 - +/- 20 FT");
     auto& runway = read["runways"][0].fields;
