@@ -214,10 +214,13 @@ TEST(SurfacesVerdict, WhatCannotBeJudgedSaysWhy) {
       {"17", "BV", true, "runway end 17 is not in the survey"},
       {"", "BV", true, "no runway end"},
       {"05", "BV", false, "no position entered"},
+      {"05", "BV", true, "no orthometric top elevation"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
     const int row = airport.add(c.end, c.code, near, 1100);
+    if (std::string(c.reason).find("top") != std::string::npos)
+      airport.store.obstructions().setCell(row, 9, "1e400");  // beyond any double
     if (!c.placed) {
       for (int field = 3; field <= 8; ++field) airport.store.obstructions().setCell(row, field, "");
     }
