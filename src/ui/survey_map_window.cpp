@@ -87,6 +87,7 @@ void SurveyMapWindow::refresh() {
   features_ = map::collectSurveyFeatures(program_.store, key_);
   plan_ = map::planSurvey(features_, marks_);
   drawSurveyPlan(*scene_, features_, plan_, marks_);
+  view_->contentChanged();
   const int row = program_.store.findSurveyRow(key_);
   const std::string name =
       row > 0 ? program_.store.airports().cell(row, airport::Name) : std::string();

@@ -9,8 +9,10 @@
 #include <QImage>
 #include <QListWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "entry/all_screens.h"
 #include "entry/main_screen.h"
@@ -51,6 +53,17 @@ class SurveyMapWindowTest : public ::testing::Test {
       if (index.isValid() && wanted(static_cast<std::size_t>(index.toInt()))) return item;
     }
     return nullptr;
+  }
+
+  // Every symbol's and label's extent in the viewport's pixels.
+  static std::vector<QRectF> extentsOnScreen(const SurveyMapView& view) {
+    std::vector<QRectF> all;
+    for (const QGraphicsItem* item : view.scene()->items()) {
+      if (item->parentItem()) continue;
+      all.push_back(item->deviceTransform(view.viewportTransform())
+                        .mapRect(item->boundingRect() | item->childrenBoundingRect()));
+    }
+    return all;
   }
 
   testing::TempDir dir;
@@ -97,6 +110,37 @@ TEST_F(SurveyMapWindowTest, DrawsListsZoomsAndOpensRecords) {
   QTest::mouseDClick(window.view()->viewport(), Qt::LeftButton, {}, at);
   EXPECT_TRUE(program.screens.isShown("FormObstruction"));
   EXPECT_EQ(program.screens.touch("FormObstruction").get<TextBox>("Text2O").text(), "TREE");
+}
+
+TEST_F(SurveyMapWindowTest, OpensFittedZoomsAboutThePointerAndPansToEveryLabel) {
+  SurveyMapWindow window(program, "SBB");
+  window.resize(900, 700);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  SurveyMapView& view = *window.view();
+  const QRectF viewport = view.viewport()->rect();
+  QRectF together;
+  for (const QRectF& extent : extentsOnScreen(view)) together |= extent;
+  EXPECT_TRUE(viewport.contains(together));  // whole, and filling the view across or down
+  EXPECT_GT(std::max(together.width() / viewport.width(), together.height() / viewport.height()),
+            0.8);
+  for (const auto& [across, down, turn] :
+       {std::tuple{0.2, 0.3, 120}, {0.85, 0.7, -240}, {0.5, 0.1, 2400}, {0.05, 0.95, -4800}}) {
+    const QPointF at(viewport.width() * across, viewport.height() * down);
+    const QPointF under = view.viewportTransform().inverted().map(at);
+    const double before = view.feetPerPixel();
+    QWheelEvent wheel(at, view.viewport()->mapToGlobal(at), {}, {0, turn}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view.viewport(), &wheel);
+    EXPECT_EQ(view.feetPerPixel() < before, turn > 0) << turn;
+    EXPECT_LT(QLineF(view.viewportTransform().map(under), at).length(), 1.5) << turn;
+    // However far in or out, panning brings every symbol and label into view.
+    const double margin = 20 * view.feetPerPixel();
+    const QRectF reachable = view.sceneRect().adjusted(margin, margin, -margin, -margin);
+    for (const QRectF& extent : extentsOnScreen(view)) {
+      EXPECT_TRUE(reachable.contains(view.viewportTransform().inverted().mapRect(extent))) << turn;
+    }
+  }
 }
 
 TEST_F(SurveyMapWindowTest, SavesPngAndPdfAndSaysWhenItCannot) {
