@@ -204,8 +204,11 @@ bool SurveyMapView::viewportEvent(QEvent* event) {
 
 void SurveyMapView::drawForeground(QPainter* painter, const QRectF&) {
   painter->save();
-  painter->resetTransform();
+  // In the view's pixels: on screen these are the device's, and in render() (a saved
+  // image) they are mapped onto the target as the plan is, so the bar measures it truly.
+  painter->setWorldTransform(viewportTransform().inverted() * painter->worldTransform());
   painter->setRenderHint(QPainter::Antialiasing);
+  painter->setFont(font());
   drawScaleBar(*painter);
   drawNorthArrow(*painter);
   painter->restore();

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDate>
 #include <QFile>
 #include <QGraphicsItem>
 #include <QImage>
 #include <QListWidget>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWheelEvent>
 #include <filesystem>
@@ -18,6 +21,7 @@
 #include "entry/main_screen.h"
 #include "map/survey_sample.h"
 #include "shell/navigation.h"
+#include "store/schema/airport_fields.h"
 #include "support/fakes.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
@@ -143,20 +147,59 @@ TEST_F(SurveyMapWindowTest, OpensFittedZoomsAboutThePointerAndPansToEveryLabel) 
   }
 }
 
-TEST_F(SurveyMapWindowTest, SavesPngAndPdfAndSaysWhenItCannot) {
+TEST_F(SurveyMapWindowTest, SavesThePlanAsShownUnderATitleAndSaysWhenItCannot) {
   SurveyMapWindow window(program, "SBB");
   window.resize(800, 600);
   window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QString title = QString::fromUtf8("SBB  Botany Bay Aer\u00f3dromo  \u2014  ");
+  EXPECT_EQ(window.imageTitle(), title + "survey of 05/14/2026");
+  // Under the title, the plan as on screen, pixel for pixel: the scale bar measures the
+  // runway as drawn, and symbols and labels keep their size.
+  const QSize size = window.imageSize();
+  QImage image(size, QImage::Format_RGB32);
+  {
+    QPainter painter(&image);
+    window.paintImage(painter);
+  }
+  const QImage screen = window.view()->viewport()->grab().toImage();
+  // Compared a little blurred, as antialiasing differs between screen and image here and
+  // there; a misplaced scale bar or a label of another size changes hundreds of blocks.
+  const auto blurred = [](const QImage& from) {
+    return from.scaled(from.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_Grayscale8);
+  };
+  const QImage plan =
+      blurred(image.copy(QRect({0, size.height() - screen.height()}, screen.size())));
+  const QImage shown = blurred(screen);
+  qsizetype alike = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      alike += std::abs(qGray(plan.pixel(x, y)) - qGray(shown.pixel(x, y))) < 24;
+    }
+  }
+  EXPECT_GE(alike, shown.width() * shown.height() - 10);
+
+  // The files hold that image; the PDF page a pixel at the screen's resolution.
   const auto png = dir.path() / "map.png";
   const auto pdf = dir.path() / "map.pdf";
   EXPECT_TRUE(window.saveImage(QString::fromStdString(png.string())).isEmpty());
-  EXPECT_FALSE(QImage(QString::fromStdString(png.string())).isNull());
+  EXPECT_EQ(QImage(QString::fromStdString(png.string())).size(), size);
   EXPECT_TRUE(window.saveImage(QString::fromStdString(pdf.string())).isEmpty());
   QFile file(QString::fromStdString(pdf.string()));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+  const QByteArray bytes = file.readAll();
+  EXPECT_TRUE(bytes.startsWith("%PDF"));
+  const auto page = QRegularExpression(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])").match(bytes);
+  const double points = 72.0 / window.view()->logicalDpiY();
+  EXPECT_NEAR(page.captured(1).toDouble(), size.width() * points, 1);
+  EXPECT_NEAR(page.captured(2).toDouble(), size.height() * points, 1);
   EXPECT_FALSE(
       window.saveImage(QString::fromStdString((dir.path() / "none/map.png").string())).isEmpty());
+
+  program.store.airports().setCell(1, airport::SurveyDate, "");
+  EXPECT_EQ(window.imageTitle(),
+            title + "no survey date; saved " + QDate::currentDate().toString("MM/dd/yyyy"));
 }
 
 TEST_F(SurveyMapWindowTest, ASurveyWithNothingPlaceableShowsTextInsteadOfAnEmptyPlan) {
