@@ -179,6 +179,9 @@ TEST_F(SurveyMapWindowTest, SavesThePlanAsShownUnderATitleAndSaysWhenItCannot) {
     }
   }
   EXPECT_GE(alike, shown.width() * shown.height() - 10);
+  QImage blank(size.width(), size.height() - screen.height(), image.format());
+  blank.fill(Qt::white);
+  EXPECT_NE(image.copy(blank.rect()), blank);  // the title is written above the plan
 
   // The files hold that image; the PDF page a pixel at the screen's resolution.
   const auto png = dir.path() / "map.png";
