@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -116,6 +117,33 @@ std::unique_ptr<OGRGeometry> geometryOf(const LayerFeature& feature) {
   return line;
 }
 
+// OGR finds field names without regard to case, and a KML layer comes with fields "Name"
+// and "Description" of its own: an attribute "name" is found by its exact name only.
+int exactFieldIndex(const OGRFeatureDefn& definition, const char* name) {
+  for (int i = 0; i < definition.GetFieldCount(); ++i) {
+    if (std::strcmp(definition.GetFieldDefn(i)->GetNameRef(), name) == 0) return i;
+  }
+  return -1;
+}
+
+// KML writes the field chosen as a placemark's name into <name> and reads <name> back as
+// its own field "Name", where an attribute "name" would also land. So each placemark's
+// name is a copy in a field of its own, and every attribute stays in the placemark's data
+// under its own name.
+constexpr const char* kKmlPlacemarkName = "kml_name";
+constexpr const char* kKmlDescription = "kml_description";  // no field: no <description>
+
+// What a placemark is called in a KML viewer: the layer's `name` (the airport's), else
+// its `label`. Empty when the layer has neither.
+std::string placemarkName(const Layer& layer, const LayerFeature& feature) {
+  for (const char* wanted : {"name", "label"}) {
+    for (std::size_t i = 0; i < layer.attributes.size(); ++i) {
+      if (std::string_view(layer.attributes[i].name) == wanted) return feature.values[i].text;
+    }
+  }
+  return {};
+}
+
 // How each format takes the survey's layers.
 struct Shape {
   bool oneLayer = false;    // GeoJSON: one collection with a "layer" attribute
@@ -193,6 +221,10 @@ class DatasetWriter {
         dataset_.CreateLayer(name.c_str(), shape.withSrs ? &srs_ : nullptr, type, options.get());
     if (!layer) return nullptr;
     if (shape.dxfLayers) return layer;  // DXF keeps its own entity fields only
+    if (format_ == GisFormat::Kml) {
+      OGRFieldDefn placemark(kKmlPlacemarkName, OFTString);
+      if (layer->CreateField(&placemark) != OGRERR_NONE) return nullptr;
+    }
     for (const auto& spec : attributes) {
       OGRFieldDefn field(spec.name, spec.type == AttributeType::Real ? OFTReal : OFTString);
       if (layer->CreateField(&field) != OGRERR_NONE) return nullptr;
@@ -231,8 +263,13 @@ class DatasetWriter {
           feature.SetField(index, source.cadLayer.empty() ? layer.name : source.cadLayer.c_str());
         }
       }
+      if (format_ == GisFormat::Kml) {
+        if (const std::string name = placemarkName(layer, source); !name.empty()) {
+          feature.SetField(exactFieldIndex(*definition, kKmlPlacemarkName), name.c_str());
+        }
+      }
       for (std::size_t i = 0; i < layer.attributes.size(); ++i) {
-        const int index = definition->GetFieldIndex(layer.attributes[i].name);
+        const int index = exactFieldIndex(*definition, layer.attributes[i].name);
         const AttributeValue& value = source.values[i];
         if (index < 0 || value.text.empty()) continue;
         if (layer.attributes[i].type == AttributeType::Real) {
@@ -411,7 +448,10 @@ GisResult writeSurveyGis(const SurveyStore& store, std::string_view key, const f
       temporarySibling(file, shape.intoFolder ? std::string() : std::string(info->extension));
   std::error_code ignored;
   fs::remove_all(temporary, ignored);
-  Options options = info->format == GisFormat::Kml ? Options{"NameField=label"} : Options{};
+  Options options = info->format == GisFormat::Kml
+                        ? Options{std::string("NameField=") + kKmlPlacemarkName,
+                                  std::string("DescriptionField=") + kKmlDescription}
+                        : Options{};
   std::optional<int> count;
   {
     DatasetPtr dataset(driver->Create(temporary.c_str(), 0, 0, 0, GDT_Unknown, options.get()));

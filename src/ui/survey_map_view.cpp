@@ -4,9 +4,11 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/survey_map_scene.h"
@@ -22,28 +24,109 @@ double niceScaleLength(double maxFeet) {
   return power;
 }
 
+namespace {
+
+constexpr double kMinPixelsPerFoot = 1e-5;
+constexpr double kMaxPixelsPerFoot = 50;
+constexpr double kFitMargin = 12;  // pixels of room around the content when fitted
+
+}  // namespace
+
 SurveyMapView::SurveyMapView(QGraphicsScene* scene, QWidget* parent)
     : QGraphicsView(scene, parent) {
   setRenderHint(QPainter::Antialiasing);
   setDragMode(QGraphicsView::ScrollHandDrag);
-  setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+  // The view keeps its own anchors: Qt's anchor under the mouse follows the last mouse
+  // move, not the wheel event's place.
+  setTransformationAnchor(QGraphicsView::NoAnchor);
+  setResizeAnchor(QGraphicsView::NoAnchor);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // a map pans by dragging and keys
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setViewportUpdateMode(QGraphicsView::FullViewportUpdate);  // the corner overlays move
   setBackgroundBrush(QColor(236, 242, 230));
   setAccessibleName("Survey Map");
 }
 
+void SurveyMapView::contentChanged() {
+  places_ = QRectF();
+  decoration_ = QMarginsF();
+  hasContent_ = false;
+  for (const QGraphicsItem* item : scene()->items()) {
+    if (item->parentItem()) continue;
+    QRectF place;
+    if (item->flags() & QGraphicsItem::ItemIgnoresTransformations) {
+      // Drawn in pixels about its place, whatever the zoom.
+      place = QRectF(item->scenePos(), QSizeF(0, 0));
+      const QRectF reach =
+          item->transform().mapRect(item->boundingRect() | item->childrenBoundingRect());
+      decoration_.setLeft(std::max(decoration_.left(), -reach.left()));
+      decoration_.setTop(std::max(decoration_.top(), -reach.top()));
+      decoration_.setRight(std::max(decoration_.right(), reach.right()));
+      decoration_.setBottom(std::max(decoration_.bottom(), reach.bottom()));
+    } else {
+      place = item->sceneBoundingRect();
+    }
+    // Not QRectF::united, which passes over a rectangle of no size: a point.
+    if (hasContent_) {
+      place.setCoords(std::min(place.left(), places_.left()), std::min(place.top(), places_.top()),
+                      std::max(place.right(), places_.right()),
+                      std::max(place.bottom(), places_.bottom()));
+    }
+    places_ = place;
+    hasContent_ = true;
+  }
+  updateSceneRect();
+}
+
+QRectF SurveyMapView::contentRect() const {
+  const double feet = feetPerPixel();
+  return places_.marginsAdded(decoration_ * feet);
+}
+
+void SurveyMapView::updateSceneRect() {
+  const double feet = feetPerPixel();
+  const double across = viewport()->width() * feet;
+  const double down = viewport()->height() * feet;
+  setSceneRect(contentRect().adjusted(-across, -down, across, down));
+}
+
+void SurveyMapView::setScale(double pixelsPerFoot) {
+  const double scale = std::clamp(pixelsPerFoot, kMinPixelsPerFoot, kMaxPixelsPerFoot);
+  setTransform(QTransform::fromScale(scale, scale));
+  updateSceneRect();
+}
+
 void SurveyMapView::zoomBy(double factor) {
-  const double current = transform().m11();
-  const double wanted = std::clamp(current * factor, 1e-5, 50.0);
-  scale(wanted / current, wanted / current);
+  zoomAbout(QRectF(viewport()->rect()).center(), factor);
+}
+
+void SurveyMapView::zoomAbout(QPointF viewportPoint, double factor) {
+  keepFitted_ = false;
+  const QPointF kept = viewportTransform().inverted().map(viewportPoint);
+  setScale(transform().m11() * factor);
+  // The view may have to reach beyond the content's margin to keep the point in place.
+  const double feet = feetPerPixel();
+  setSceneRect(
+      sceneRect().united(QRectF(kept - viewportPoint * feet, QSizeF(viewport()->size()) * feet)));
+  const QPointF drift = viewportTransform().map(kept) - viewportPoint;
+  horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(drift.x()));
+  verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(drift.y()));
 }
 
 void SurveyMapView::fitAll() {
-  QRectF bounds = scene()->itemsBoundingRect();
-  // Symbols ignore the zoom, so the bounds are of their places; add room for them.
-  const double margin = std::max({bounds.width(), bounds.height(), 200.0}) * 0.08;
-  bounds.adjust(-margin, -margin, margin, margin);
-  fitInView(bounds, Qt::KeepAspectRatio);
+  if (!hasContent_) return;
+  // The room the places may take once symbols, labels and a margin are around them.
+  const double width =
+      viewport()->width() - decoration_.left() - decoration_.right() - 2 * kFitMargin;
+  const double height =
+      viewport()->height() - decoration_.top() - decoration_.bottom() - 2 * kFitMargin;
+  double scale = kMaxPixelsPerFoot;
+  if (places_.width() > 0) scale = std::min(scale, std::max(width, 1.0) / places_.width());
+  if (places_.height() > 0) scale = std::min(scale, std::max(height, 1.0) / places_.height());
+  if (places_.width() <= 0 && places_.height() <= 0) scale = 1;  // a single place
+  setScale(scale);
+  centerOn(contentRect().center());
+  keepFitted_ = true;
 }
 
 double SurveyMapView::feetPerPixel() const {
@@ -51,13 +134,25 @@ double SurveyMapView::feetPerPixel() const {
 }
 
 void SurveyMapView::wheelEvent(QWheelEvent* event) {
-  zoomBy(std::pow(1.0015, event->angleDelta().y()));
+  zoomAbout(event->position(), std::pow(1.0015, event->angleDelta().y()));
   event->accept();
 }
 
+void SurveyMapView::resizeEvent(QResizeEvent* event) {
+  QGraphicsView::resizeEvent(event);
+  if (keepFitted_) {
+    fitAll();
+  } else {
+    updateSceneRect();
+  }
+}
+
+void SurveyMapView::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() & Qt::LeftButton) keepFitted_ = false;  // dragged: the user pans
+  QGraphicsView::mouseMoveEvent(event);
+}
+
 void SurveyMapView::keyPressEvent(QKeyEvent* event) {
-  const auto anchor = transformationAnchor();
-  setTransformationAnchor(QGraphicsView::AnchorViewCenter);
   switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
@@ -68,10 +163,10 @@ void SurveyMapView::keyPressEvent(QKeyEvent* event) {
       zoomBy(0.8);
       break;
     default:
+      keepFitted_ = false;
       QGraphicsView::keyPressEvent(event);  // the arrow keys scroll
       break;
   }
-  setTransformationAnchor(anchor);
 }
 
 int SurveyMapView::featureAt(QPoint viewportPoint) const {
@@ -109,8 +204,11 @@ bool SurveyMapView::viewportEvent(QEvent* event) {
 
 void SurveyMapView::drawForeground(QPainter* painter, const QRectF&) {
   painter->save();
-  painter->resetTransform();
+  // In the view's pixels: on screen these are the device's, and in render() (a saved
+  // image) they are mapped onto the target as the plan is, so the bar measures it truly.
+  painter->setWorldTransform(viewportTransform().inverted() * painter->worldTransform());
   painter->setRenderHint(QPainter::Antialiasing);
+  painter->setFont(font());
   drawScaleBar(*painter);
   drawNorthArrow(*painter);
   painter->restore();

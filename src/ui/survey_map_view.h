@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QGraphicsView>
+#include <QMarginsF>
 #include <functional>
 
 namespace survey::ui {
@@ -13,8 +14,14 @@ class SurveyMapView : public QGraphicsView {
  public:
   explicit SurveyMapView(QGraphicsScene* scene, QWidget* parent = nullptr);
 
+  // Takes the measure of what the scene holds now; call after drawing into it.
+  void contentChanged();
+  // Zooms about the middle of the view.
   void zoomBy(double factor);
-  // Everything on the plan in view, with a margin.
+  // Zooms keeping the scene point under `viewportPoint` where it is.
+  void zoomAbout(QPointF viewportPoint, double factor);
+  // Everything on the plan in view, symbols and labels whole. Until the user zooms or
+  // pans, the view fits again whenever its size changes.
   void fitAll();
   // The feet a run of `pixels` on screen stands for now.
   double feetPerPixel() const;
@@ -30,12 +37,25 @@ class SurveyMapView : public QGraphicsView {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   bool viewportEvent(QEvent* event) override;
   void drawForeground(QPainter* painter, const QRectF& rect) override;
 
  private:
+  void setScale(double pixelsPerFoot);
+  // The places of the content (feet), grown by its symbols and labels at the current zoom.
+  QRectF contentRect() const;
+  // The content with a view's width and height around it, so that panning and zooming
+  // about the pointer can bring any part of it to any place in the view.
+  void updateSceneRect();
   void drawScaleBar(QPainter& painter);
   void drawNorthArrow(QPainter& painter);
+
+  bool hasContent_ = false;
+  QRectF places_;         // feet: the points symbols stand on and the lines drawn
+  QMarginsF decoration_;  // pixels: how far symbols and labels reach beyond their places
+  bool keepFitted_ = true;
 };
 
 // A round length for a scale bar of at most `maxFeet`: 1, 2 or 5 times a power of ten.

@@ -1,11 +1,15 @@
 #include "ui/survey_map_window.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -87,6 +91,7 @@ void SurveyMapWindow::refresh() {
   features_ = map::collectSurveyFeatures(program_.store, key_);
   plan_ = map::planSurvey(features_, marks_);
   drawSurveyPlan(*scene_, features_, plan_, marks_);
+  view_->contentChanged();
   const int row = program_.store.findSurveyRow(key_);
   const std::string name =
       row > 0 ? program_.store.airports().cell(row, airport::Name) : std::string();
@@ -136,19 +141,79 @@ void SurveyMapWindow::openFeature(int index) {
   }
 }
 
+QString SurveyMapWindow::imageTitle() const {
+  const int row = program_.store.findSurveyRow(key_);
+  const auto cell = [&](int field) {
+    return row > 0 ? QString::fromStdString(program_.store.airports().cell(row, field)).trimmed()
+                   : QString();
+  };
+  QString title = QString::fromStdString(key_);
+  if (const QString name = cell(airport::Name); !name.isEmpty()) title += "  " + name;
+  const QString date = cell(airport::SurveyDate);
+  return title + QString::fromUtf8("  \u2014  ") +
+         (date.isEmpty() ? "no survey date; saved " + QDate::currentDate().toString("MM/dd/yyyy")
+                         : "survey of " + date);
+}
+
+QFont SurveyMapWindow::titleFont() const {
+  QFont font = view_->font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.25);
+  return font;
+}
+
+int SurveyMapWindow::titleHeight() const {
+  return QFontMetrics(titleFont()).height() + 12;
+}
+
+QSize SurveyMapWindow::imageSize() const {
+  return view_->viewport()->size() + QSize(0, titleHeight());
+}
+
+void SurveyMapWindow::paintImage(QPainter& painter) const {
+  const QRect viewport = view_->viewport()->rect();
+  const int top = titleHeight();
+  painter.fillRect(QRect(0, 0, viewport.width(), top), Qt::white);
+  painter.setPen(Qt::black);
+  painter.setFont(titleFont());
+  painter.drawText(QRect(8, 0, viewport.width() - 16, top), Qt::AlignLeft | Qt::AlignVCenter,
+                   imageTitle());
+  view_->render(&painter, QRectF(viewport.translated(0, top)), viewport);
+}
+
 QString SurveyMapWindow::saveImage(const QString& file) {
   const BusyPointer busy(program_.platform);
+  const QSize size = imageSize();
+  const int dpi = view_->logicalDpiY();
   if (file.endsWith(".pdf", Qt::CaseInsensitive)) {
+    {
+      // QPdfWriter says nothing when it cannot write: try the file first.
+      QFile probe(file);
+      if (!probe.open(QIODevice::WriteOnly)) return "The file cannot be written there.";
+    }
+    // A page of the image's size at the screen's resolution: one pixel of the view is one
+    // of the page's, so nothing is drawn at another scale than the rest.
     QPdfWriter pdf(file);
-    pdf.setPageOrientation(view_->width() > view_->height() ? QPageLayout::Landscape
-                                                            : QPageLayout::Portrait);
-    pdf.setTitle(windowTitle());
+    pdf.setResolution(dpi);
+    pdf.setPageSize(
+        QPageSize(QSizeF(size) * 72.0 / dpi, QPageSize::Point, {}, QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF());
+    pdf.setTitle(imageTitle());
     QPainter painter;
     if (!painter.begin(&pdf)) return "The file cannot be written there.";
-    view_->render(&painter);
+    paintImage(painter);
     return painter.end() ? QString() : "The file could not be completed.";
   }
-  const QPixmap image = view_->grab();
+  const double ratio = view_->devicePixelRatioF();
+  QImage image(size * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  const int dotsPerMeter = qRound(dpi / 0.0254);
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  {
+    QPainter painter(&image);
+    paintImage(painter);
+  }
   return image.save(file, "PNG") ? QString() : "The file cannot be written there.";
 }
 

@@ -12,6 +12,7 @@
 class QGraphicsScene;
 class QLabel;
 class QListWidget;
+class QPainter;
 class QPushButton;
 
 namespace survey::ui {
@@ -31,11 +32,22 @@ class SurveyMapWindow : public QWidget {
   QString toolTipOf(int featureIndex) const;
   // Redraws from the tables (after an edit elsewhere).
   void refresh();
-  // Writes the plan as shown: PNG, or PDF when the name ends in ".pdf". Empty when written.
+  // Writes the plan as shown under a title line: PNG, or PDF when the name ends in ".pdf".
+  // Empty when written.
   QString saveImage(const QString& file);
+  // The saved image's title: the airport's identifier and name and the survey date (the
+  // date the image is saved when the survey has none).
+  QString imageTitle() const;
+  // The saved image's size in the view's pixels: the title line over the plan.
+  QSize imageSize() const;
+  // Draws the saved image on a device of imageSize() at the screen's resolution, so that
+  // the plan, its symbols, labels and scale bar keep the sizes they have on screen.
+  void paintImage(QPainter& painter) const;
 
  private:
   void chooseAndSaveImage();
+  QFont titleFont() const;
+  int titleHeight() const;
   void openFeature(int index);
 
   Program& program_;

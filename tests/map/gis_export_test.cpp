@@ -2,13 +2,16 @@
 #include <gdal_priv.h>
 #include <gtest/gtest.h>
 #include <ogrsf_frmts.h>
+#include <strings.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 
+#include "gis/gis_layers.h"
 #include "gis/gis_writer.h"
 #include "map/survey_sample.h"
 #include "store/file_io.h"
@@ -23,9 +26,17 @@ namespace fs = std::filesystem;
 using testing::kArpLatitude;
 using testing::kArpLongitude;
 
+// Field names as OGR compares them, without regard to case: GDAL's KML reader gives an
+// attribute "name" back in its own placemark field "Name".
+struct FieldNameLess {
+  bool operator()(const std::string& a, const std::string& b) const {
+    return strcasecmp(a.c_str(), b.c_str()) < 0;
+  }
+};
+
 struct ReadFeature {
   double x = 0, y = 0, z = 0;
-  std::map<std::string, std::string> fields;
+  std::map<std::string, std::string, FieldNameLess> fields;
 };
 using ReadBack = std::map<std::string, std::vector<ReadFeature>>;  // by survey layer
 
@@ -128,6 +139,26 @@ bool holdsNad83(const fs::path& path) {
   return same;
 }
 
+// Every attribute of every feature reads back under its own name with the value written.
+void expectEveryAttribute(ReadBack& read, const std::vector<Layer>& layers) {
+  for (const Layer& layer : layers) {
+    ASSERT_EQ(read[layer.name].size(), layer.features.size()) << layer.name;
+    for (std::size_t f = 0; f < layer.features.size(); ++f) {
+      for (std::size_t a = 0; a < layer.attributes.size(); ++a) {
+        const AttributeValue& written = layer.features[f].values[a];
+        const std::string got = read[layer.name][f].fields[layer.attributes[a].name];
+        SCOPED_TRACE(std::string(layer.name) + " " + layer.attributes[a].name);
+        const bool real = layer.attributes[a].type == AttributeType::Real;
+        if (real && written.real) {
+          EXPECT_DOUBLE_EQ(got.empty() ? NAN : std::stod(got), *written.real);
+        } else {
+          EXPECT_EQ(got, real ? "" : written.text);  // a number field holds no other text
+        }
+      }
+    }
+  }
+}
+
 const std::map<std::string, std::size_t> kExpectedCounts = {
     {"airport", 1},        {"runways", 1}, {"runway_ends", 2},       {"displaced_thresholds", 1},
     {"profile_points", 2}, {"navaids", 3}, {"associated_points", 1}, {"obstructions", 1},
@@ -137,11 +168,11 @@ TEST(GisExport, EveryFormatReadsBackWithLayersCoordinatesAndAttributes) {
   struct Case {
     const char* file;
     GisFormat format;
-    bool attributes;  // DXF and KML's placemarks carry no free attributes when read back
+    bool attributes;  // DXF carries no free attributes
   };
   const Case cases[] = {
       {"survey.gpkg", GisFormat::GeoPackage, true}, {"survey.geojson", GisFormat::GeoJson, true},
-      {"survey.kml", GisFormat::Kml, false},        {"survey.dxf", GisFormat::Dxf, false},
+      {"survey.kml", GisFormat::Kml, true},         {"survey.dxf", GisFormat::Dxf, false},
       {"survey.shp", GisFormat::Shapefile, true},   {"survey.csv", GisFormat::Csv, true},
   };
   SurveyStore store;
@@ -170,8 +201,9 @@ TEST(GisExport, EveryFormatReadsBackWithLayersCoordinatesAndAttributes) {
       EXPECT_NEAR(arp.z, 21.0, 1e-9);
     }
     if (!c.attributes) continue;
+    expectEveryAttribute(read, surveyLayers(store, map::collectSurveyFeatures(store, "SBB")));
     // KML is always WGS 84; CSV holds no coordinate system.
-    if (c.format != GisFormat::Csv) {
+    if (c.format != GisFormat::Csv && c.format != GisFormat::Kml) {
       EXPECT_TRUE(holdsNad83(dir.path() / c.file));
     }
     EXPECT_EQ(arp.fields["name"], "Botany Bay Aer\u00f3dromo");

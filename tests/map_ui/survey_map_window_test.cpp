@@ -4,18 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDate>
 #include <QFile>
 #include <QGraphicsItem>
 #include <QImage>
 #include <QListWidget>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
+#include <QWheelEvent>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "entry/all_screens.h"
 #include "entry/main_screen.h"
 #include "map/survey_sample.h"
 #include "shell/navigation.h"
+#include "store/schema/airport_fields.h"
 #include "support/fakes.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
@@ -51,6 +57,17 @@ class SurveyMapWindowTest : public ::testing::Test {
       if (index.isValid() && wanted(static_cast<std::size_t>(index.toInt()))) return item;
     }
     return nullptr;
+  }
+
+  // Every symbol's and label's extent in the viewport's pixels.
+  static std::vector<QRectF> extentsOnScreen(const SurveyMapView& view) {
+    std::vector<QRectF> all;
+    for (const QGraphicsItem* item : view.scene()->items()) {
+      if (item->parentItem()) continue;
+      all.push_back(item->deviceTransform(view.viewportTransform())
+                        .mapRect(item->boundingRect() | item->childrenBoundingRect()));
+    }
+    return all;
   }
 
   testing::TempDir dir;
@@ -99,20 +116,93 @@ TEST_F(SurveyMapWindowTest, DrawsListsZoomsAndOpensRecords) {
   EXPECT_EQ(program.screens.touch("FormObstruction").get<TextBox>("Text2O").text(), "TREE");
 }
 
-TEST_F(SurveyMapWindowTest, SavesPngAndPdfAndSaysWhenItCannot) {
+TEST_F(SurveyMapWindowTest, OpensFittedZoomsAboutThePointerAndPansToEveryLabel) {
+  SurveyMapWindow window(program, "SBB");
+  window.resize(900, 700);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  SurveyMapView& view = *window.view();
+  const QRectF viewport = view.viewport()->rect();
+  QRectF together;
+  for (const QRectF& extent : extentsOnScreen(view)) together |= extent;
+  EXPECT_TRUE(viewport.contains(together));  // whole, and filling the view across or down
+  EXPECT_GT(std::max(together.width() / viewport.width(), together.height() / viewport.height()),
+            0.8);
+  for (const auto& [across, down, turn] :
+       {std::tuple{0.2, 0.3, 120}, {0.85, 0.7, -240}, {0.5, 0.1, 2400}, {0.05, 0.95, -4800}}) {
+    const QPointF at(viewport.width() * across, viewport.height() * down);
+    const QPointF under = view.viewportTransform().inverted().map(at);
+    const double before = view.feetPerPixel();
+    QWheelEvent wheel(at, view.viewport()->mapToGlobal(at), {}, {0, turn}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view.viewport(), &wheel);
+    EXPECT_EQ(view.feetPerPixel() < before, turn > 0) << turn;
+    EXPECT_LT(QLineF(view.viewportTransform().map(under), at).length(), 1.5) << turn;
+    // However far in or out, panning brings every symbol and label into view.
+    const double margin = 20 * view.feetPerPixel();
+    const QRectF reachable = view.sceneRect().adjusted(margin, margin, -margin, -margin);
+    for (const QRectF& extent : extentsOnScreen(view)) {
+      EXPECT_TRUE(reachable.contains(view.viewportTransform().inverted().mapRect(extent))) << turn;
+    }
+  }
+}
+
+TEST_F(SurveyMapWindowTest, SavesThePlanAsShownUnderATitleAndSaysWhenItCannot) {
   SurveyMapWindow window(program, "SBB");
   window.resize(800, 600);
   window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QString title = QString::fromUtf8("SBB  Botany Bay Aer\u00f3dromo  \u2014  ");
+  EXPECT_EQ(window.imageTitle(), title + "survey of 05/14/2026");
+  // Under the title, the plan as on screen, pixel for pixel: the scale bar measures the
+  // runway as drawn, and symbols and labels keep their size.
+  const QSize size = window.imageSize();
+  QImage image(size, QImage::Format_RGB32);
+  {
+    QPainter painter(&image);
+    window.paintImage(painter);
+  }
+  const QImage screen = window.view()->viewport()->grab().toImage();
+  // Compared a little blurred, as antialiasing differs between screen and image here and
+  // there; a misplaced scale bar or a label of another size changes hundreds of blocks.
+  const auto blurred = [](const QImage& from) {
+    return from.scaled(from.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_Grayscale8);
+  };
+  const QImage plan =
+      blurred(image.copy(QRect({0, size.height() - screen.height()}, screen.size())));
+  const QImage shown = blurred(screen);
+  qsizetype alike = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      alike += std::abs(qGray(plan.pixel(x, y)) - qGray(shown.pixel(x, y))) < 24;
+    }
+  }
+  EXPECT_GE(alike, shown.width() * shown.height() - 10);
+  QImage blank(size.width(), size.height() - screen.height(), image.format());
+  blank.fill(Qt::white);
+  EXPECT_NE(image.copy(blank.rect()), blank);  // the title is written above the plan
+
+  // The files hold that image; the PDF page a pixel at the screen's resolution.
   const auto png = dir.path() / "map.png";
   const auto pdf = dir.path() / "map.pdf";
   EXPECT_TRUE(window.saveImage(QString::fromStdString(png.string())).isEmpty());
-  EXPECT_FALSE(QImage(QString::fromStdString(png.string())).isNull());
+  EXPECT_EQ(QImage(QString::fromStdString(png.string())).size(), size);
   EXPECT_TRUE(window.saveImage(QString::fromStdString(pdf.string())).isEmpty());
   QFile file(QString::fromStdString(pdf.string()));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+  const QByteArray bytes = file.readAll();
+  EXPECT_TRUE(bytes.startsWith("%PDF"));
+  const auto page = QRegularExpression(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])").match(bytes);
+  const double points = 72.0 / window.view()->logicalDpiY();
+  EXPECT_NEAR(page.captured(1).toDouble(), size.width() * points, 1);
+  EXPECT_NEAR(page.captured(2).toDouble(), size.height() * points, 1);
   EXPECT_FALSE(
       window.saveImage(QString::fromStdString((dir.path() / "none/map.png").string())).isEmpty());
+
+  program.store.airports().setCell(1, airport::SurveyDate, "");
+  EXPECT_EQ(window.imageTitle(),
+            title + "no survey date; saved " + QDate::currentDate().toString("MM/dd/yyyy"));
 }
 
 TEST_F(SurveyMapWindowTest, ASurveyWithNothingPlaceableShowsTextInsteadOfAnEmptyPlan) {
