@@ -1,4 +1,5 @@
 // A runway's surveyed values against the geometry of its two end positions.
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <string>
@@ -15,10 +16,8 @@ namespace {
 
 constexpr double kArcMinute = 1.0 / 60.0;
 
-// A length or distance off by more than 1 % or 10 ft, whichever is larger.
-double lengthTolerance(double feet) {
-  return std::max(0.01 * std::fabs(feet), 10.0);
-}
+// A length or distance off by more than 10 ft is worth a look, however long the runway.
+constexpr double kToleranceFeet = 10.0;
 
 double angleBetween(double a, double b) {
   const double d = std::fmod(std::fabs(a - b), 360.0);
@@ -80,7 +79,7 @@ class RunwayCheck {
 
   void checkLength() {
     const auto surveyed = context_.number(TableKind::Runway, row_, runway::SurveyedLength);
-    if (!surveyed || std::fabs(*surveyed - lengthFeet_) <= lengthTolerance(*surveyed)) return;
+    if (!surveyed || std::fabs(*surveyed - lengthFeet_) <= kToleranceFeet) return;
     warn(runway::SurveyedLength,
          "The runway ends are " + feetText(lengthFeet_) + " apart; the surveyed length is " +
              cell(runway::SurveyedLength) + " ft.",
@@ -136,7 +135,7 @@ class RunwayCheck {
     if (!threshold) return;
     const double fromEnd = inverseGeodesic(near, *threshold).metres / kMetresPerFoot;
     const double toOther = inverseGeodesic(*threshold, far).metres / kMetresPerFoot;
-    if (fromEnd + toOther - lengthFeet_ > lengthTolerance(lengthFeet_)) {
+    if (fromEnd + toOther - lengthFeet_ > kToleranceFeet) {
       warn(end.displacedThreshold.latitude.degrees,
            "The displaced threshold of runway end " + cell(end.designator) +
                " does not lie between the runway ends.",
@@ -144,7 +143,7 @@ class RunwayCheck {
       return;
     }
     const auto length = context_.number(TableKind::Runway, row_, end.displacedLength);
-    if (length && std::fabs(*length - fromEnd) > lengthTolerance(*length)) {
+    if (length && std::fabs(*length - fromEnd) > kToleranceFeet) {
       warn(end.displacedLength,
            "The displaced threshold of runway end " + cell(end.designator) + " lies " +
                feetText(fromEnd) + " from the runway end; its length is " +

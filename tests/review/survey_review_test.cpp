@@ -82,6 +82,13 @@ void change(KnownSurvey& s, const std::string& text) {
     for (int row : s.obstructions) s.store.obstructions().setCell(row, 1, first);
   } else if (text == "opposite azimuth + 2 minutes") {
     setRunway(s, 29, testing::azimuthText(s.end2Azimuth + 2.0 / 60));
+  } else if (text.starts_with("runway ends ")) {  // "runway ends N ft apart"
+    const double apart = std::stod(text.substr(12));
+    double arrival = 0;
+    s.end2 = testing::travel(s.end1, testing::kRunwayAzimuth, apart * testing::kFoot, &arrival);
+    s.end2Azimuth = arrival + 180;
+    testing::setPosition(s.store.runways(), s.runway, 30, 33, s.end2, 4);
+    setRunway(s, 29, testing::azimuthText(s.end2Azimuth));
   } else if (text == "copy") {
     s.obstructions.push_back(copyObstruction(s, 2));
   } else if (words >> word >> bearing >> miles && word == "moved") {
