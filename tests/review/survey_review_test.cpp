@@ -142,6 +142,54 @@ TEST(SurveyReview, EachDefectRaisesExactlyItsFindings) {
   }
 }
 
+// A displaced threshold is measured from its runway end along the runway and across its centre
+// line (a 150 ft wide runway, 9000 ft long, threshold of end 15 at 500 ft, of end 33 without a
+// length); each case moves one threshold and names what the review must say of it.
+TEST(SurveyReview, ADisplacedThresholdIsMeasuredAlongAndAcrossTheCentreLine) {
+  const struct {
+    bool oppositeEnd;
+    double along, across;  // ft; along < 0 behind its end, across > 0 right of the runway
+    std::string computed;  // empty: nothing to say
+  } cases[] = {
+      {false, 500, 700, "700.0 ft off the centre line"},
+      {false, 4500, 300, "300.0 ft off the centre line"},
+      {true, 800, -700, "700.0 ft off the centre line"},
+      {false, -279, 0, "279.0 ft beyond runway end 15"},
+      {true, 9279, 0, "279.0 ft beyond runway end 15"},
+      {true, -30, 0, "30.0 ft beyond runway end 33"},
+      {false, -279, 700, "700.0 ft off the centre line and 279.0 ft beyond runway end 15"},
+      {false, 500, 9, ""},
+      {true, 8995, -9, ""},
+      {false, 520, 0, "520.0 ft"},  // on the line, 20 ft from where its length puts it
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.along) + " along, " + std::to_string(c.across) + " across");
+    KnownSurvey survey;
+    const testing::Point end = c.oppositeEnd ? survey.end2 : survey.end1;
+    const double azimuth = c.oppositeEnd ? survey.end2Azimuth : testing::kRunwayAzimuth;
+    double heading = 0;  // of the runway, at the point on its centre line
+    testing::Point onLine{};
+    if (c.along >= 0) {
+      onLine = testing::travel(end, azimuth, c.along * testing::kFoot, &heading);
+    } else {
+      onLine = testing::travel(end, azimuth + 180, -c.along * testing::kFoot, &heading);
+      heading += 180;
+    }
+    const int latitude = c.oppositeEnd ? 40 : 18;
+    testing::setPosition(survey.store.runways(), survey.runway, latitude, latitude + 3,
+                         testing::travel(onLine, heading + 90, c.across * testing::kFoot), 4);
+    const auto findings = survey.review();
+    if (c.computed.empty()) {
+      EXPECT_TRUE(findings.empty()) << describe(findings);
+      continue;
+    }
+    ASSERT_EQ(findings.size(), 1u) << describe(findings);
+    EXPECT_EQ(findings[0].field, c.computed.ends_with(" ft") ? 24 : latitude);
+    EXPECT_EQ(findings[0].computed, c.computed);
+    EXPECT_NE(findings[0].message.find(c.computed), std::string::npos) << findings[0].message;
+  }
+}
+
 TEST(SurveyReview, AShortenedValueNamesWhatTheFileWouldHold) {
   KnownSurvey survey;
   survey.store.airports().setCell(survey.airport, 15, "12 + 1500");
