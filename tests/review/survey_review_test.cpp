@@ -190,6 +190,25 @@ TEST(SurveyReview, ADisplacedThresholdIsMeasuredAlongAndAcrossTheCentreLine) {
   }
 }
 
+// Errors come first, then warnings, each kind in the order the checks ran: here the height
+// check's warning follows the runway's, and the surface check's error, run last, leads.
+TEST(SurveyReview, ErrorsComeBeforeWarningsEachInTheOrderOfTheChecks) {
+  KnownSurvey survey;
+  for (const char* defect :
+       {"runway 5 = 7000", "obstruction 1 10 = 123", "airport 22 =", "obstruction 0 21 = NUL: x"}) {
+    change(survey, defect);
+  }
+  std::vector<Place> order;
+  for (const Finding& f : survey.review()) order.emplace_back(f.table, f.row, f.field, f.severity);
+  const int obstruction0 = survey.obstructions[0], obstruction1 = survey.obstructions[1];
+  EXPECT_EQ(order, (std::vector<Place>{
+                       {TableKind::Airport, survey.airport, 22, Severity::Error},
+                       {TableKind::Obstruction, obstruction0, 21, Severity::Error},
+                       {TableKind::Runway, survey.runway, 5, Severity::Warning},
+                       {TableKind::Obstruction, obstruction1, 10, Severity::Warning},
+                   }));
+}
+
 TEST(SurveyReview, AShortenedValueNamesWhatTheFileWouldHold) {
   KnownSurvey survey;
   survey.store.airports().setCell(survey.airport, 15, "12 + 1500");
