@@ -358,6 +358,51 @@ class BindingTest : public QObject {
     QCOMPARE(view.contentWidth(0), view.sizeHintForIndex(model.index(1400, 0)).width() + 1);
   }
 
+  // Each finding's message is shown whole: its column lies within the view, and each row is
+  // as high as its message wrapped in that column needs.
+  void theReviewGridShowsEachMessageWhole() {
+    World world;
+    review::testing::KnownSurvey survey;
+    survey.store.runways().setCell(survey.runway, 5, "7000");
+    survey.store.runways().setCell(survey.runway, 19, "20");
+    survey.store.navaids().setCell(survey.navaid, 18, "11/01/2021");
+    world.program.store = survey.store;
+    world.program.current().surveyKey = survey.key;
+    world.program.current().storeLoaded = true;
+    world.show(screen::kReview);
+    QVERIFY(QTest::qWaitForWindowActive(&world.window));
+    auto* grid = world.window.findChild<QTableView*>("GridFindings");
+    QVERIFY(grid);
+    const QAbstractItemModel& model = *grid->model();
+    QCOMPARE(model.rowCount(), 3);
+    int column = 0;
+    while (model.headerData(column, Qt::Horizontal).toString() != "What is wrong") ++column;
+    QVERIFY(grid->columnViewportPosition(column) + grid->columnWidth(column) <=
+            grid->viewport()->width());
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const QFontMetrics metrics(grid->font());
+    // How many messages wrap; fails when a row is lower than its message needs.
+    auto wrappedRows = [&] {
+      int wrapped = 0;
+      for (int row = 0; row < model.rowCount(); ++row) {
+        const QString message = model.index(row, column).data().toString();
+        const QRect needed = metrics.boundingRect(
+            QRect(0, 0, grid->columnWidth(column) - margins, 10000), Qt::TextWordWrap, message);
+        const QRect cell = grid->visualRect(model.index(row, column));
+        if (needed.width() > cell.width() - margins || needed.height() > cell.height()) {
+          qWarning() << "not shown whole:" << message;
+          return -1;
+        }
+        if (needed.height() > metrics.lineSpacing()) ++wrapped;
+      }
+      return wrapped;
+    };
+    const int wrapped = wrappedRows();
+    QVERIFY(wrapped > 0);  // one message at least is longer than its column is wide
+    grid->setColumnWidth(column, grid->columnWidth(column) / 2);  // as the user may drag it
+    QVERIFY(wrappedRows() >= wrapped);
+  }
+
   void theReviewReportIsAPdfFileOrTheReasonWhyNot() {
     testing::TempDir dir;
     ReportDocument report{"Survey Review", {"Airport: X <&>"}, {"A", "B"}, {{"1", "2"}}, "Done"};
