@@ -80,7 +80,7 @@ ReportDocument reviewReport(const SurveyStore& store, const std::string& key,
   auto cell = [&](int field) { return row > 0 ? airports.cell(row, field) : std::string(); };
   report.heading = {
       "Airport: " + cell(airport::Name) + " (" + key + "), site " + cell(airport::SiteNumber),
-      "Survey type: " + cell(airport::SurveyType) + "    Survey date: " + cell(airport::SurveyDate),
+      "Survey type: " + cell(airport::SurveyType), "Survey date: " + cell(airport::SurveyDate),
       "Reviewed on " + dateText(date)};
   report.columns = {"Severity", "Record", "Field", "What is wrong", "Computed value"};
   for (const review::Finding& f : findings) {

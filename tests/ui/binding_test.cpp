@@ -15,6 +15,7 @@
 
 #include "entry/all_screens.h"
 #include "entry/main_screen.h"
+#include "entry/review_screen.h"
 #include "modal_answerer.h"
 #include "review/review_fixture.h"
 #include "shell/navigation.h"
@@ -403,15 +404,70 @@ class BindingTest : public QObject {
     QVERIFY(wrappedRows() >= wrapped);
   }
 
-  void theReviewReportIsAPdfFileOrTheReasonWhyNot() {
+  // A review report of many findings: the counts above the table on the first page, the
+  // survey's type and date on lines of their own, the column headings atop every page's
+  // table, each finding once and in order, and as many pages in the file as laid out.
+  void theReviewReportRepeatsItsHeadingsOnEveryPageOrSaysWhyNot() {
     testing::TempDir dir;
-    ReportDocument report{"Survey Review", {"Airport: X <&>"}, {"A", "B"}, {{"1", "2"}}, "Done"};
+    review::testing::KnownSurvey survey;
+    std::vector<review::Finding> findings(150);
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+      findings[i] = {i < 40 ? review::Severity::Error : review::Severity::Warning,
+                     TableKind::Obstruction,
+                     static_cast<int>(i),
+                     9,
+                     "Top Elevation Orthometric",
+                     "obstruction " + std::to_string(i),
+                     std::string(i % 7 == 0 ? 30 : 2, 'x') + " what is wrong with it <&>",
+                     std::to_string(i)};
+    }
+    const ReportDocument report = reviewReport(survey.store, survey.key, findings, {2026, 12, 6});
     const QString file = QString::fromStdString((dir.path() / "report.pdf").string());
-    QCOMPARE(ui::writeReportPdf(report, file), std::string());
+    std::vector<ui::ReportPage> pages;
+    QCOMPARE(ui::writeReportPdf(report, file, &pages), std::string());
+    QVERIFY(pages.size() >= 3);
+
+    using Role = ui::ReportText::Role;
+    auto textsOf = [](const ui::ReportPage& page, Role role) {
+      std::vector<ui::ReportText> texts;
+      for (const ui::ReportText& text : page)
+        if (text.role == role) texts.push_back(text);
+      return texts;
+    };
+    const auto headings = textsOf(pages[0], Role::Heading);
+    QStringList headingTexts;
+    for (const auto& heading : headings) headingTexts << heading.text;
+    QVERIFY(headingTexts.contains("Survey type: AOC"));
+    QVERIFY(headingTexts.contains("Survey date: 11/20/2026"));
+    for (std::size_t i = 1; i < headings.size(); ++i)
+      QVERIFY(headings[i - 1].box.bottom() <= headings[i].box.top());
+    const auto summary = textsOf(pages[0], Role::Summary);
+    QCOMPARE(summary.size(), std::size_t{1});
+    QCOMPARE(summary[0].text, QString("Summary: 40 errors, 110 warnings"));
+
+    std::vector<std::string> cells;
+    for (const ui::ReportPage& page : pages) {
+      const auto columnHeadings = textsOf(page, Role::ColumnHeading);
+      QCOMPARE(columnHeadings.size(), report.columns.size());
+      const qreal tableTop = columnHeadings[0].box.bottom();
+      for (std::size_t i = 0; i < columnHeadings.size(); ++i)
+        QCOMPARE(columnHeadings[i].text.toStdString(), report.columns[i]);
+      if (&page == &pages[0]) QVERIFY(summary[0].box.bottom() <= columnHeadings[0].box.top());
+      const qreal pageNumberTop = textsOf(page, Role::PageNumber).at(0).box.top();
+      for (const ui::ReportText& cell : textsOf(page, Role::Cell)) {
+        QVERIFY(cell.box.top() >= tableTop && cell.box.bottom() <= pageNumberTop);
+        cells.push_back(cell.text.toStdString());
+      }
+    }
+    std::vector<std::string> expected;
+    for (const auto& row : report.rows) expected.insert(expected.end(), row.begin(), row.end());
+    QVERIFY(cells == expected);
+
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.read(5), QByteArray("%PDF-"));
-    QVERIFY(ui::reportHtml(report).contains("X &lt;&amp;&gt;"));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QCOMPARE(static_cast<std::size_t>(bytes.count("/Type /Page\n")), pages.size());
     const QString inMissingDirectory = QString::fromStdString((dir.path() / "no/r.pdf").string());
     QVERIFY(!ui::writeReportPdf(report, inMissingDirectory).empty());
   }
