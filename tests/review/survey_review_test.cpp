@@ -142,71 +142,58 @@ TEST(SurveyReview, EachDefectRaisesExactlyItsFindings) {
   }
 }
 
-// A displaced threshold is measured from its runway end along the runway and across its centre
-// line (a 150 ft wide runway, 9000 ft long, threshold of end 15 at 500 ft, of end 33 without a
-// length); each case moves one threshold and names what the review must say of it.
+// A displaced threshold placed along its runway from its end and across the centre line (ft;
+// the runway is 9000 ft long, end 15's threshold length 500 ft, end 33's none), and what the
+// review computes of it: nothing, how far off the runway it lies, or its distance from the end.
 TEST(SurveyReview, ADisplacedThresholdIsMeasuredAlongAndAcrossTheCentreLine) {
   const struct {
-    bool oppositeEnd;
-    double along, across;  // ft; along < 0 behind its end, across > 0 right of the runway
-    std::string computed;  // empty: nothing to say
+    bool opposite;
+    double along, across;
+    std::string computed;
   } cases[] = {
       {false, 500, 700, "700.0 ft off the centre line"},
       {false, 4500, 300, "300.0 ft off the centre line"},
       {true, 800, -700, "700.0 ft off the centre line"},
       {false, -279, 0, "279.0 ft beyond runway end 15"},
       {true, 9279, 0, "279.0 ft beyond runway end 15"},
-      {true, -30, 0, "30.0 ft beyond runway end 33"},
       {false, -279, 700, "700.0 ft off the centre line and 279.0 ft beyond runway end 15"},
       {false, 500, 9, ""},
       {true, 8995, -9, ""},
-      {false, 520, 0, "520.0 ft"},  // on the line, 20 ft from where its length puts it
+      {false, 520, 0, "520.0 ft"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.along) + " along, " + std::to_string(c.across) + " across");
     KnownSurvey survey;
-    const testing::Point end = c.oppositeEnd ? survey.end2 : survey.end1;
-    const double azimuth = c.oppositeEnd ? survey.end2Azimuth : testing::kRunwayAzimuth;
-    double heading = 0;  // of the runway, at the point on its centre line
-    testing::Point onLine{};
-    if (c.along >= 0) {
-      onLine = testing::travel(end, azimuth, c.along * testing::kFoot, &heading);
-    } else {
-      onLine = testing::travel(end, azimuth + 180, -c.along * testing::kFoot, &heading);
-      heading += 180;
-    }
-    const int latitude = c.oppositeEnd ? 40 : 18;
+    double heading = 0;  // of the runway, abeam the threshold
+    const testing::Point abeam =
+        testing::travel(c.opposite ? survey.end2 : survey.end1,
+                        c.opposite ? survey.end2Azimuth : testing::kRunwayAzimuth,
+                        c.along * testing::kFoot, &heading);
+    const int latitude = c.opposite ? 40 : 18;
     testing::setPosition(survey.store.runways(), survey.runway, latitude, latitude + 3,
-                         testing::travel(onLine, heading + 90, c.across * testing::kFoot), 4);
+                         testing::travel(abeam, heading + 90, c.across * testing::kFoot), 4);
     const auto findings = survey.review();
-    if (c.computed.empty()) {
-      EXPECT_TRUE(findings.empty()) << describe(findings);
-      continue;
-    }
-    ASSERT_EQ(findings.size(), 1u) << describe(findings);
+    ASSERT_EQ(findings.size(), c.computed.empty() ? 0u : 1u) << describe(findings);
+    if (c.computed.empty()) continue;
     EXPECT_EQ(findings[0].field, c.computed.ends_with(" ft") ? 24 : latitude);
     EXPECT_EQ(findings[0].computed, c.computed);
     EXPECT_NE(findings[0].message.find(c.computed), std::string::npos) << findings[0].message;
   }
 }
 
-// Errors come first, then warnings, each kind in the order the checks ran: here the height
-// check's warning follows the runway's, and the surface check's error, run last, leads.
+// Errors first, then warnings, each kind in the order of the checks (the surface check runs last).
 TEST(SurveyReview, ErrorsComeBeforeWarningsEachInTheOrderOfTheChecks) {
-  KnownSurvey survey;
+  KnownSurvey s;
   for (const char* defect :
-       {"runway 5 = 7000", "obstruction 1 10 = 123", "airport 22 =", "obstruction 0 21 = NUL: x"}) {
-    change(survey, defect);
-  }
+       {"runway 5 = 7000", "obstruction 1 10 = 123", "airport 22 =", "obstruction 0 21 = NUL: x"})
+    change(s, defect);
   std::vector<Place> order;
-  for (const Finding& f : survey.review()) order.emplace_back(f.table, f.row, f.field, f.severity);
-  const int obstruction0 = survey.obstructions[0], obstruction1 = survey.obstructions[1];
+  for (const Finding& f : s.review()) order.emplace_back(f.table, f.row, f.field, f.severity);
   EXPECT_EQ(order, (std::vector<Place>{
-                       {TableKind::Airport, survey.airport, 22, Severity::Error},
-                       {TableKind::Obstruction, obstruction0, 21, Severity::Error},
-                       {TableKind::Runway, survey.runway, 5, Severity::Warning},
-                       {TableKind::Obstruction, obstruction1, 10, Severity::Warning},
-                   }));
+                       {TableKind::Airport, s.airport, 22, Severity::Error},
+                       {TableKind::Obstruction, s.obstructions[0], 21, Severity::Error},
+                       {TableKind::Runway, s.runway, 5, Severity::Warning},
+                       {TableKind::Obstruction, s.obstructions[1], 10, Severity::Warning}}));
 }
 
 TEST(SurveyReview, AShortenedValueNamesWhatTheFileWouldHold) {
