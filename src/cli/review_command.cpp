@@ -37,8 +37,8 @@ int reviewCommand(const std::vector<std::string>& args, std::ostream& out, std::
 
 const CommandRegistrar reviewRegistrar{
     {"review", "DIR KEY",
-     "reviews the survey KEY of the store in DIR: one finding per line (severity, record, field, "
-     "what is wrong, computed value, tab-separated); exit 1 when anything is found",
+     "reviews the survey KEY of the store in DIR: one finding per line, errors first (severity, "
+     "record, field, what is wrong, computed value, tab-separated); exit 1 when anything is found",
      reviewCommand}};
 
 }  // namespace

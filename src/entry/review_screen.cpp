@@ -18,7 +18,8 @@ namespace survey {
 
 namespace {
 
-constexpr int kIndexColumn = 5;  // hidden: the finding behind a grid row
+constexpr int kMessageColumn = 3;  // "What is wrong": shown whole, wrapped
+constexpr int kIndexColumn = 5;    // hidden: the finding behind a grid row
 
 std::string plural(int count, const char* noun) {
   return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
@@ -79,7 +80,7 @@ ReportDocument reviewReport(const SurveyStore& store, const std::string& key,
   auto cell = [&](int field) { return row > 0 ? airports.cell(row, field) : std::string(); };
   report.heading = {
       "Airport: " + cell(airport::Name) + " (" + key + "), site " + cell(airport::SiteNumber),
-      "Survey type: " + cell(airport::SurveyType) + "    Survey date: " + cell(airport::SurveyDate),
+      "Survey type: " + cell(airport::SurveyType), "Survey date: " + cell(airport::SurveyDate),
       "Reviewed on " + dateText(date)};
   report.columns = {"Severity", "Record", "Field", "What is wrong", "Computed value"};
   for (const review::Finding& f : findings) {
@@ -104,6 +105,7 @@ ReviewScreen::ReviewScreen(Program& program) : Screen(program, kName, kCaption) 
   auto& grid = add(kFindingsGrid, &frame, 6);
   grid.setCaption("Findings");
   grid.setHiddenColumn(kIndexColumn);
+  grid.setWrappedColumn(kMessageColumn);
   grid.setColumnWidthsTwips({1000, 2200, 4200, 6200, 1900, 0});
   grid.place(120, 660, 15840, 6420);
   grid.onActivate = [this] { openFinding(); };
@@ -161,7 +163,7 @@ void ReviewScreen::review() {
     grid.setCell(row, 0, std::string(review::severityText(f.severity)));
     grid.setCell(row, 1, f.record);
     grid.setCell(row, 2, f.fieldLabel);
-    grid.setCell(row, 3, f.message);
+    grid.setCell(row, kMessageColumn, f.message);
     grid.setCell(row, 4, f.computed);
     grid.setCell(row, kIndexColumn, std::to_string(i));
   }

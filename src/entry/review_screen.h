@@ -45,7 +45,8 @@ class ReviewScreen : public Screen {
 // "2 errors, 1 warning", or that nothing was found.
 std::string findingCountsText(const review::FindingCounts& counts);
 
-// The report of a survey's findings: identification, date, findings and a summary.
+// The report of a survey's findings: identification, a line each, the date, a summary of
+// the counts and the findings.
 ReportDocument reviewReport(const SurveyStore& store, const std::string& key,
                             const std::vector<review::Finding>& findings,
                             const review::ReviewDate& date);

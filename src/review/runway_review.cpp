@@ -1,6 +1,8 @@
 // A runway's surveyed values against the geometry of its two end positions.
+#include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "review/review_context.h"
@@ -15,10 +17,8 @@ namespace {
 
 constexpr double kArcMinute = 1.0 / 60.0;
 
-// A length or distance off by more than 1 % or 10 ft, whichever is larger.
-double lengthTolerance(double feet) {
-  return std::max(0.01 * std::fabs(feet), 10.0);
-}
+// A length or distance off by more than 10 ft is worth a look, however long the runway.
+constexpr double kToleranceFeet = 10.0;
 
 double angleBetween(double a, double b) {
   const double d = std::fmod(std::fabs(a - b), 360.0);
@@ -63,8 +63,8 @@ class RunwayCheck {
     checkDesignator(kRwyIdEnd, line.azimuthFrom);
     checkDesignator(kOppositeEnd, line.azimuthTo);
     checkDesignatorPair();
-    checkDisplacedThreshold(kRwyIdEnd, *first, *second);
-    checkDisplacedThreshold(kOppositeEnd, *second, *first);
+    checkDisplacedThreshold(kRwyIdEnd, kOppositeEnd, *first, *second);
+    checkDisplacedThreshold(kOppositeEnd, kRwyIdEnd, *second, *first);
     checkProfilePoints();
   }
 
@@ -80,7 +80,7 @@ class RunwayCheck {
 
   void checkLength() {
     const auto surveyed = context_.number(TableKind::Runway, row_, runway::SurveyedLength);
-    if (!surveyed || std::fabs(*surveyed - lengthFeet_) <= lengthTolerance(*surveyed)) return;
+    if (!surveyed || std::fabs(*surveyed - lengthFeet_) <= kToleranceFeet) return;
     warn(runway::SurveyedLength,
          "The runway ends are " + feetText(lengthFeet_) + " apart; the surveyed length is " +
              cell(runway::SurveyedLength) + " ft.",
@@ -131,25 +131,43 @@ class RunwayCheck {
          std::to_string(opposite));
   }
 
-  void checkDisplacedThreshold(const EndFields& end, const GeoPoint& near, const GeoPoint& far) {
+  // The threshold's place on the plane of the azimuthal equidistant projection centred on
+  // the runway end, where the geodesic to the other end is a straight line: its distance along
+  // that line from the end, and across it from the centre line.
+  void checkDisplacedThreshold(const EndFields& end, const EndFields& other, const GeoPoint& near,
+                               const GeoPoint& far) {
     const auto threshold = position(end.displacedThreshold);
     if (!threshold) return;
-    const double fromEnd = inverseGeodesic(near, *threshold).metres / kMetresPerFoot;
-    const double toOther = inverseGeodesic(*threshold, far).metres / kMetresPerFoot;
-    if (fromEnd + toOther - lengthFeet_ > lengthTolerance(lengthFeet_)) {
+    const GeodesicLine toThreshold = inverseGeodesic(near, *threshold);
+    const double angle =
+        (toThreshold.azimuthFrom - inverseGeodesic(near, far).azimuthFrom) * std::numbers::pi / 180;
+    const double distance = toThreshold.metres / kMetresPerFoot;
+    const double along = distance * std::cos(angle);
+    const double across = std::fabs(distance * std::sin(angle));
+
+    std::string where;  // "700.0 ft off the centre line and 279.0 ft beyond runway end 15"
+    auto note = [&where](const std::string& offset) {
+      where += (where.empty() ? "" : " and ") + offset;
+    };
+    if (across > kToleranceFeet) note(feetText(across) + " off the centre line");
+    if (along < -kToleranceFeet) {
+      note(feetText(-along) + " beyond runway end " + cell(end.designator));
+    } else if (along > lengthFeet_ + kToleranceFeet) {
+      note(feetText(along - lengthFeet_) + " beyond runway end " + cell(other.designator));
+    }
+    if (!where.empty()) {
       warn(end.displacedThreshold.latitude.degrees,
-           "The displaced threshold of runway end " + cell(end.designator) +
-               " does not lie between the runway ends.",
-           feetText(fromEnd + toOther - lengthFeet_) + " off the line");
+           "The displaced threshold of runway end " + cell(end.designator) + " lies " + where + ".",
+           where);
       return;
     }
     const auto length = context_.number(TableKind::Runway, row_, end.displacedLength);
-    if (length && std::fabs(*length - fromEnd) > lengthTolerance(*length)) {
+    if (length && std::fabs(*length - along) > kToleranceFeet) {
       warn(end.displacedLength,
            "The displaced threshold of runway end " + cell(end.designator) + " lies " +
-               feetText(fromEnd) + " from the runway end; its length is " +
+               feetText(along) + " from the runway end; its length is " +
                cell(end.displacedLength) + " ft.",
-           feetText(fromEnd));
+           feetText(along));
     }
   }
 

@@ -1,6 +1,7 @@
 #include "review/survey_review.h"
 
 #include <GeographicLib/Geodesic.hpp>
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -95,6 +96,8 @@ std::vector<Finding> reviewSurvey(const SurveyStore& store, std::string_view key
   reviewHeights(context);
   reviewPositions(context);
   reviewReferences(context);
+  std::stable_partition(context.findings.begin(), context.findings.end(),
+                        [](const Finding& f) { return f.severity == Severity::Error; });
   return std::move(context.findings);
 }
 

@@ -29,8 +29,9 @@ struct ReviewDate {
   int year = 0, month = 0, day = 0;
 };
 
-// The survey with that identifier (its last airport row); nothing when no survey holds
-// it. `today` judges dates in the future; an unset date skips that check.
+// The findings of the survey with that identifier (its last airport row): errors first, then
+// warnings, each in the order the checks found them; nothing when no survey holds it.
+// `today` judges dates in the future; an unset date skips that check.
 std::vector<Finding> reviewSurvey(const SurveyStore& store, std::string_view key,
                                   ReviewDate today = {});
 

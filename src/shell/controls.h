@@ -244,6 +244,10 @@ class Grid : public Control {
   void setHiddenColumn(std::optional<int> column) { hiddenColumn_ = column; }
   const std::vector<int>& columnWidthsTwips() const { return widths_; }
   void setColumnWidthsTwips(std::vector<int> widths) { widths_ = std::move(widths); }
+  // The column whose texts wrap within its width, each row as high as its text needs: a
+  // column of sentences shown whole. It takes the room the other columns leave.
+  std::optional<int> wrappedColumn() const { return wrappedColumn_; }
+  void setWrappedColumn(std::optional<int> column) { wrappedColumn_ = column; }
 
   // Collects the changes of a refill into one notification.
   class Batch {
@@ -264,6 +268,7 @@ class Grid : public Control {
   std::vector<std::vector<std::string>> cells_;
   int selectedRow_ = 0;
   std::optional<int> hiddenColumn_;
+  std::optional<int> wrappedColumn_;
   std::vector<int> widths_;
   int batchDepth_ = 0;
   bool batchChanged_ = false;

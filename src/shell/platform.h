@@ -12,14 +12,14 @@ namespace survey {
 
 class Screen;
 
-// A document of a title, lines that identify it, a table and a closing line, as a
-// report for the surveyor's file is laid out.
+// A document of a title, lines that identify it, a summary and a table, as a report for
+// the surveyor's file is laid out.
 struct ReportDocument {
   std::string title;
   std::vector<std::string> heading;            // identification lines under the title
   std::vector<std::string> columns;            // table header
   std::vector<std::vector<std::string>> rows;  // table body, a cell per column
-  std::string summary;
+  std::string summary;                         // above the table: what the reader needs first
 };
 
 class Platform {

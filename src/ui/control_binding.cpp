@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -198,6 +199,14 @@ void ControlBinding::connectUser() {
     connect(view, &QTableView::activated, this, [this](const QModelIndex& index) {
       if (auto* grid = dynamic_cast<Grid*>(control_); grid && index.isValid()) {
         grid->activateRow(index.row() + 1);
+      }
+    });
+    // The user widened or narrowed the wrapped column: its texts take more or fewer lines.
+    connect(view->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+      auto* grid = dynamic_cast<Grid*>(control_);
+      if (!updating_ && grid && grid->wrappedColumn() &&
+          gridModel_->columnOf(*grid->wrappedColumn()) == column) {
+        fitWrappedRows();
       }
     });
     // Arrow keys choose the row as a click does; focus alone (which moves the current row
@@ -426,9 +435,16 @@ void ControlBinding::showCells() {
   auto* view = static_cast<GridView*>(widget_.data());
   updating_ = true;
   gridModel_->reload();
-  fitColumns(*view, *gridModel_, grid->columnWidthsTwips());
+  fitColumns(*view, *gridModel_, grid->columnWidthsTwips(), grid->wrappedColumn());
+  fitWrappedRows();
   updating_ = false;
   showSelection();
+}
+
+void ControlBinding::fitWrappedRows() {
+  auto* grid = dynamic_cast<Grid*>(control_);
+  if (!grid || !gridModel_ || !grid->wrappedColumn()) return;
+  static_cast<GridView*>(widget_.data())->fitRowsTo(gridModel_->columnOf(*grid->wrappedColumn()));
 }
 
 void ControlBinding::showSelection() {

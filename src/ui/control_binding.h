@@ -41,6 +41,7 @@ class ControlBinding : public QObject, public ControlObserver {
   void showChosen();
   void showStyle();
   void showCells();
+  void fitWrappedRows();
   void showSelection();
   void applyGeometry();
   void fitLabel(QLabel& label);

@@ -156,7 +156,7 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     bar->setDrawBase(true);
     return bar;
   }
-  if (dynamic_cast<Grid*>(&control)) {
+  if (auto* grid = dynamic_cast<Grid*>(&control)) {
     auto* view = new GridView(parent);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -164,7 +164,9 @@ QWidget* makeWidget(Control& control, QWidget* parent) {
     view->verticalHeader()->setDefaultSectionSize(20);
     view->verticalHeader()->setVisible(false);
     view->horizontalHeader()->setStretchLastSection(true);
-    view->setWordWrap(false);
+    // A wrapped column's rows grow to show their texts whole (the binding sets their heights);
+    // other grids keep one line a row.
+    view->setWordWrap(grid->wrappedColumn().has_value());
     // Tab leaves the grid (arrow keys move among its rows) instead of walking every cell.
     view->setTabKeyNavigation(false);
     return view;

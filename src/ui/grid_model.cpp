@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <algorithm>
+#include <numeric>
 
 #include "ui/control_binding.h"
 
@@ -35,6 +36,11 @@ void GridModel::findShownColumns() {
       shown_.push_back(column);
     }
   }
+}
+
+int GridModel::columnOf(int gridColumn) const {
+  const auto at = std::find(shown_.begin(), shown_.end(), gridColumn);
+  return at == shown_.end() ? -1 : static_cast<int>(at - shown_.begin());
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {
@@ -69,17 +75,27 @@ void GridModel::reload() {
 // Each column is as wide as its longest text, at least as planned. A column before the last
 // gives way where it would push the headings that follow out of the view: every heading stays
 // in sight, the cut text is in the cell's tool-tip, and the user may still widen the column.
-void fitColumns(GridView& view, const GridModel& model, const std::vector<int>& plannedTwips) {
+// A wrapped column gives way down to half its planned width, and gets the room the others
+// leave.
+void fitColumns(GridView& view, const GridModel& model, const std::vector<int>& plannedTwips,
+                std::optional<int> wrappedGridColumn) {
   const int count = model.columnCount();
   if (count == 0) return;
   std::vector<int> planned(static_cast<std::size_t>(count));
   std::vector<int> wanted(planned.size());
+  std::optional<std::size_t> wrapped;
   for (int column = 0; column < count; ++column) {
     const auto gridColumn = static_cast<std::size_t>(model.gridColumn(column));
     const auto at = static_cast<std::size_t>(column);
     planned[at] = gridColumn < plannedTwips.size() ? pixels(plannedTwips[gridColumn])
                                                    : view.horizontalHeader()->defaultSectionSize();
-    wanted[at] = std::max(planned[at], view.contentWidth(column));
+    if (wrappedGridColumn && model.gridColumn(column) == *wrappedGridColumn) {
+      wrapped = at;
+      planned[at] /= 2;
+      wanted[at] = planned[at];
+    } else {
+      wanted[at] = std::max(planned[at], view.contentWidth(column));
+    }
   }
   const auto last = planned.size() - 1;
   auto widthAt = [&](std::size_t column, int cap) {
@@ -104,9 +120,15 @@ void fitColumns(GridView& view, const GridModel& model, const std::vector<int>& 
       high = middle - 1;
     }
   }
+  std::vector<int> widths(planned.size());
   for (std::size_t column = 0; column < planned.size(); ++column) {
-    view.setColumnWidth(static_cast<int>(column),
-                        column == last ? wanted[column] : widthAt(column, low));
+    widths[column] = column == last ? wanted[column] : widthAt(column, low);
+  }
+  if (wrapped && *wrapped != last) {
+    widths[*wrapped] += std::max(0, room - std::accumulate(widths.begin(), widths.end(), 0));
+  }
+  for (std::size_t column = 0; column < planned.size(); ++column) {
+    view.setColumnWidth(static_cast<int>(column), widths[column]);
   }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <optional>
 #include <vector>
 
 class QTableView;
@@ -26,6 +27,8 @@ class GridModel : public QAbstractTableModel {
   void detach() { grid_ = nullptr; }
   // The grid's column shown as the model's column.
   int gridColumn(int column) const { return shown_.at(static_cast<std::size_t>(column)); }
+  // The model's column that shows the grid's column; -1 when it is not shown.
+  int columnOf(int gridColumn) const;
 
  private:
   void findShownColumns();
@@ -34,7 +37,9 @@ class GridModel : public QAbstractTableModel {
   std::vector<int> shown_;
 };
 
-// Sets the view's column widths from the planned ones (twips) and the texts.
-void fitColumns(GridView& view, const GridModel& model, const std::vector<int>& plannedTwips);
+// Sets the view's column widths from the planned ones (twips) and the texts; the wrapped
+// grid column, if any, keeps its planned width and takes the room left over.
+void fitColumns(GridView& view, const GridModel& model, const std::vector<int>& plannedTwips,
+                std::optional<int> wrappedGridColumn = std::nullopt);
 
 }  // namespace survey::ui

@@ -112,4 +112,31 @@ int GridView::contentWidth(int column) const {
   return showGrid() ? widest + 1 : widest;
 }
 
+void GridView::fitRowsTo(int column) {
+  const QAbstractItemModel* data = model();
+  if (!data || column < 0 || column >= data->columnCount()) return;
+  ensurePolished();
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  option.features |= QStyleOptionViewItem::WrapText;
+  option.rect = QRect(0, 0, columnWidth(column), QWIDGETSIZE_MAX);
+  QHeaderView& rows = *verticalHeader();
+  // A row of several lines keeps what a row of one has above and below its text (the grid
+  // line included).
+  const int oneLine = rows.defaultSectionSize();
+  const int spacing = std::max(0, oneLine - option.fontMetrics.height());
+  QHash<QString, int> heights;
+  for (int row = 0; row < data->rowCount(); ++row) {
+    const QModelIndex index = data->index(row, column);
+    const QString text = index.data().toString();
+    auto height = heights.constFind(text);
+    if (height == heights.constEnd()) {
+      height = heights.insert(
+          text, std::max(oneLine,
+                         itemDelegateForIndex(index)->sizeHint(option, index).height() + spacing));
+    }
+    if (rows.sectionSize(row) != *height) rows.resizeSection(row, *height);
+  }
+}
+
 }  // namespace survey::ui

@@ -17,6 +17,11 @@ class GridView : public ChoiceView<QTableView> {
   // characters' advances, and only the texts whose bound could beat the widest measured so
   // far are measured (a list of 15,000 rows would otherwise take seconds).
   int contentWidth(int column) const;
+
+  // Each row as high as its text in the column needs, wrapped in the column's width (one line
+  // at least). A text that repeats (a list of findings says "Missing" many times) is
+  // measured once.
+  void fitRowsTo(int column);
 };
 
 }  // namespace survey::ui

@@ -12,16 +12,17 @@ class ReviewCommand : public ToolTest {
   ToolRun runReview(const std::string& args) const { return tool("review " + args); }
 };
 
-TEST_F(ReviewCommand, EachFindingIsOneTabSeparatedLine) {
+// The surface is checked after the runway, and its error is printed first all the same.
+TEST_F(ReviewCommand, EachFindingIsOneTabSeparatedLineErrorsFirst) {
   review::testing::KnownSurvey survey;
   survey.store.runways().setCell(survey.runway, 5, "7000");
-  survey.store.obstructions().setCell(survey.obstructions[0], 9, "");
+  survey.store.obstructions().setCell(survey.obstructions[0], 21, "NUL: x");
   save(survey.store);
   const ToolRun run = runReview(quoted(dir()) + " KTST");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out,
-            "Error\tobstruction 1 (TREE)\tTop Elevation Orthometric\tMissing: the UDDF file "
-            "needs this value.\t\n"
+            "Error\tobstruction 1 (TREE)\tObstruction Identification Surface\tThe surface "
+            "\"NUL: x\" is not one of a AOC survey.\t\n"
             "Warning\trunway 15/33\tSurveyed Length\tThe runway ends are 9000.0 ft apart; the "
             "surveyed length is 7000 ft.\t9000.0 ft\n");
 }

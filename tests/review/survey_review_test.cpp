@@ -82,6 +82,13 @@ void change(KnownSurvey& s, const std::string& text) {
     for (int row : s.obstructions) s.store.obstructions().setCell(row, 1, first);
   } else if (text == "opposite azimuth + 2 minutes") {
     setRunway(s, 29, testing::azimuthText(s.end2Azimuth + 2.0 / 60));
+  } else if (text.starts_with("runway ends ")) {  // "runway ends N ft apart"
+    const double apart = std::stod(text.substr(12));
+    double arrival = 0;
+    s.end2 = testing::travel(s.end1, testing::kRunwayAzimuth, apart * testing::kFoot, &arrival);
+    s.end2Azimuth = arrival + 180;
+    testing::setPosition(s.store.runways(), s.runway, 30, 33, s.end2, 4);
+    setRunway(s, 29, testing::azimuthText(s.end2Azimuth));
   } else if (text == "copy") {
     s.obstructions.push_back(copyObstruction(s, 2));
   } else if (words >> word >> bearing >> miles && word == "moved") {
@@ -133,6 +140,60 @@ TEST(SurveyReview, EachDefectRaisesExactlyItsFindings) {
     const auto findings = survey.review();
     EXPECT_EQ(placesOf(findings), placesNamed(survey, c[2])) << describe(findings);
   }
+}
+
+// A displaced threshold placed along its runway from its end and across the centre line (ft;
+// the runway is 9000 ft long, end 15's threshold length 500 ft, end 33's none), and what the
+// review computes of it: nothing, how far off the runway it lies, or its distance from the end.
+TEST(SurveyReview, ADisplacedThresholdIsMeasuredAlongAndAcrossTheCentreLine) {
+  const struct {
+    bool opposite;
+    double along, across;
+    std::string computed;
+  } cases[] = {
+      {false, 500, 700, "700.0 ft off the centre line"},
+      {false, 4500, 300, "300.0 ft off the centre line"},
+      {true, 800, -700, "700.0 ft off the centre line"},
+      {false, -279, 0, "279.0 ft beyond runway end 15"},
+      {true, 9279, 0, "279.0 ft beyond runway end 15"},
+      {false, -279, 700, "700.0 ft off the centre line and 279.0 ft beyond runway end 15"},
+      {false, 500, 9, ""},
+      {true, 8995, -9, ""},
+      {false, 520, 0, "520.0 ft"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.along) + " along, " + std::to_string(c.across) + " across");
+    KnownSurvey survey;
+    double heading = 0;  // of the runway, abeam the threshold
+    const testing::Point abeam =
+        testing::travel(c.opposite ? survey.end2 : survey.end1,
+                        c.opposite ? survey.end2Azimuth : testing::kRunwayAzimuth,
+                        c.along * testing::kFoot, &heading);
+    const int latitude = c.opposite ? 40 : 18;
+    testing::setPosition(survey.store.runways(), survey.runway, latitude, latitude + 3,
+                         testing::travel(abeam, heading + 90, c.across * testing::kFoot), 4);
+    const auto findings = survey.review();
+    ASSERT_EQ(findings.size(), c.computed.empty() ? 0u : 1u) << describe(findings);
+    if (c.computed.empty()) continue;
+    EXPECT_EQ(findings[0].field, c.computed.ends_with(" ft") ? 24 : latitude);
+    EXPECT_EQ(findings[0].computed, c.computed);
+    EXPECT_NE(findings[0].message.find(c.computed), std::string::npos) << findings[0].message;
+  }
+}
+
+// Errors first, then warnings, each kind in the order of the checks (the surface check runs last).
+TEST(SurveyReview, ErrorsComeBeforeWarningsEachInTheOrderOfTheChecks) {
+  KnownSurvey s;
+  for (const char* defect :
+       {"runway 5 = 7000", "obstruction 1 10 = 123", "airport 22 =", "obstruction 0 21 = NUL: x"})
+    change(s, defect);
+  std::vector<Place> order;
+  for (const Finding& f : s.review()) order.emplace_back(f.table, f.row, f.field, f.severity);
+  EXPECT_EQ(order, (std::vector<Place>{
+                       {TableKind::Airport, s.airport, 22, Severity::Error},
+                       {TableKind::Obstruction, s.obstructions[0], 21, Severity::Error},
+                       {TableKind::Runway, s.runway, 5, Severity::Warning},
+                       {TableKind::Obstruction, s.obstructions[1], 10, Severity::Warning}}));
 }
 
 TEST(SurveyReview, AShortenedValueNamesWhatTheFileWouldHold) {

@@ -162,6 +162,8 @@ TEST_F(ReviewScreenTest, SaveReportWritesTheFindingsAsAPdfOrSaysWhyNot) {
   EXPECT_EQ(report.rows[0][1], "runway 15/33");
   EXPECT_EQ(report.summary, "Summary: 0 errors, 1 warning");
   EXPECT_NE(report.heading[0].find("TEST FIELD (KTST)"), std::string::npos);
+  EXPECT_EQ(report.heading[1], "Survey type: AOC");
+  EXPECT_EQ(report.heading[2], "Survey date: 11/20/2026");
   EXPECT_EQ(dialogs.last(),
             "The report was saved as " + (dir.path() / "report.pdf").string() + ".");
 

@@ -15,6 +15,7 @@
 
 #include "entry/all_screens.h"
 #include "entry/main_screen.h"
+#include "entry/review_screen.h"
 #include "modal_answerer.h"
 #include "review/review_fixture.h"
 #include "shell/navigation.h"
@@ -84,6 +85,15 @@ class BindingTest : public QObject {
     void show(const std::string& screenName) {
       showScreen(program, screenName);
       window.show();
+    }
+    // The review screen of that survey, shown; its grid of findings.
+    QTableView* showReview(const review::testing::KnownSurvey& survey) {
+      program.store = survey.store;
+      program.current().surveyKey = survey.key;
+      program.current().storeLoaded = true;
+      show(screen::kReview);
+      return QTest::qWaitForWindowActive(&window) ? window.findChild<QTableView*>("GridFindings")
+                                                  : nullptr;
     }
   };
 
@@ -296,12 +306,7 @@ class BindingTest : public QObject {
     World world;
     review::testing::KnownSurvey survey;
     survey.store.runways().setCell(survey.runway, 5, "7000");
-    world.program.store = survey.store;
-    world.program.current().surveyKey = survey.key;
-    world.program.current().storeLoaded = true;
-    world.show(screen::kReview);
-    QVERIFY(QTest::qWaitForWindowActive(&world.window));
-    auto* grid = world.window.findChild<QTableView*>("GridFindings");
+    auto* grid = world.showReview(survey);
     QVERIFY(grid);
     QCOMPARE(grid->model()->rowCount(), 1);
     grid->setFocus();
@@ -358,15 +363,92 @@ class BindingTest : public QObject {
     QCOMPARE(view.contentWidth(0), view.sizeHintForIndex(model.index(1400, 0)).width() + 1);
   }
 
-  void theReviewReportIsAPdfFileOrTheReasonWhyNot() {
+  // Each finding's message is shown whole: its column lies within the view, and each cell is
+  // as high as its message wrapped in that column needs, also once the user narrows it.
+  void theReviewGridShowsEachMessageWhole() {
+    World world;
+    review::testing::KnownSurvey survey;
+    survey.store.runways().setCell(survey.runway, 5, "7000");
+    survey.store.runways().setCell(survey.runway, 19, "20");
+    survey.store.navaids().setCell(survey.navaid, 18, "11/01/2021");
+    auto* grid = world.showReview(survey);
+    QVERIFY(grid);
+    const QAbstractItemModel& model = *grid->model();
+    QCOMPARE(model.rowCount(), 3);
+    const int column = 3;
+    QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), QString("What is wrong"));
+    QVERIFY(grid->columnViewportPosition(column) + grid->columnWidth(column) <=
+            grid->viewport()->width());
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    auto wrappedRows = [&] {  // -1 when a message is cut
+      int wrapped = 0;
+      for (int row = 0; row < model.rowCount(); ++row) {
+        const QRect cell = grid->visualRect(model.index(row, column));
+        const QRect needed = grid->fontMetrics().boundingRect(
+            QRect(0, 0, cell.width() - margins, 10000), Qt::TextWordWrap,
+            model.index(row, column).data().toString());
+        if (needed.width() > cell.width() - margins || needed.height() > cell.height()) return -1;
+        wrapped += needed.height() > grid->fontMetrics().lineSpacing() ? 1 : 0;
+      }
+      return wrapped;
+    };
+    const int wrapped = wrappedRows();
+    QVERIFY(wrapped > 0);
+    grid->setColumnWidth(column, grid->columnWidth(column) / 2);  // as the user may drag it
+    QVERIFY(wrappedRows() >= wrapped);
+  }
+
+  // A report of many findings: the type and date of the survey apart, the counts above the
+  // table, its column headings atop each page, every finding once and in order, and as many
+  // pages in the file as laid out.
+  void theReviewReportRepeatsItsHeadingsOnEveryPageOrSaysWhyNot() {
     testing::TempDir dir;
-    ReportDocument report{"Survey Review", {"Airport: X <&>"}, {"A", "B"}, {{"1", "2"}}, "Done"};
+    review::testing::KnownSurvey survey;
+    std::vector<review::Finding> findings(150);
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+      findings[i].severity = i < 40 ? review::Severity::Error : review::Severity::Warning;
+      findings[i].record = "obstruction " + std::to_string(i);
+      findings[i].message = std::string(i % 7 == 0 ? 90 : 2, 'x') + " is wrong <&>";
+    }
+    const ReportDocument report = reviewReport(survey.store, survey.key, findings, {2026, 12, 6});
     const QString file = QString::fromStdString((dir.path() / "report.pdf").string());
-    QCOMPARE(ui::writeReportPdf(report, file), std::string());
+    std::vector<ui::ReportPage> pages;
+    QCOMPARE(ui::writeReportPdf(report, file, &pages), std::string());
+    QVERIFY(pages.size() >= 3);
+    using Role = ui::ReportText::Role;
+    auto textsOf = [](const ui::ReportPage& page, Role role) {
+      std::vector<ui::ReportText> texts;
+      std::copy_if(page.begin(), page.end(), std::back_inserter(texts),
+                   [role](const ui::ReportText& text) { return text.role == role; });
+      return texts;
+    };
+    QStringList headings;
+    for (const auto& heading : textsOf(pages[0], Role::Heading)) headings << heading.text;
+    QVERIFY(headings.contains("Survey type: AOC") && headings.contains("Survey date: 11/20/2026"));
+    const auto summary = textsOf(pages[0], Role::Summary);
+    QCOMPARE(summary.at(0).text, QString("Summary: 40 errors, 110 warnings"));
+    QVERIFY(summary[0].box.bottom() <= textsOf(pages[0], Role::ColumnHeading).at(0).box.top());
+
+    std::vector<std::string> cells;
+    for (const ui::ReportPage& page : pages) {
+      const auto columnHeadings = textsOf(page, Role::ColumnHeading);
+      QCOMPARE(columnHeadings.size(), report.columns.size());
+      for (std::size_t i = 0; i < columnHeadings.size(); ++i)
+        QCOMPARE(columnHeadings[i].text.toStdString(), report.columns[i]);
+      const qreal pageNumberTop = textsOf(page, Role::PageNumber).at(0).box.top();
+      for (const ui::ReportText& cell : textsOf(page, Role::Cell)) {
+        QVERIFY(cell.box.top() >= columnHeadings[0].box.bottom());
+        QVERIFY(cell.box.bottom() <= pageNumberTop);
+        cells.push_back(cell.text.toStdString());
+      }
+    }
+    std::vector<std::string> expected;
+    for (const auto& row : report.rows) expected.insert(expected.end(), row.begin(), row.end());
+    QVERIFY(cells == expected);
+
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.read(5), QByteArray("%PDF-"));
-    QVERIFY(ui::reportHtml(report).contains("X &lt;&amp;&gt;"));
+    QCOMPARE(static_cast<std::size_t>(written.readAll().count("/Type /Page\n")), pages.size());
     const QString inMissingDirectory = QString::fromStdString((dir.path() / "no/r.pdf").string());
     QVERIFY(!ui::writeReportPdf(report, inMissingDirectory).empty());
   }
