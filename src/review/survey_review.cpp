@@ -95,6 +95,7 @@ std::vector<Finding> reviewSurvey(const SurveyStore& store, std::string_view key
   reviewHeights(context);
   reviewPositions(context);
   reviewReferences(context);
+  reviewObstructionSurfaces(context);
   return std::move(context.findings);
 }
 

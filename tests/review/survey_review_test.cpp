@@ -145,6 +145,24 @@ TEST(SurveyReview, AShortenedValueNamesWhatTheFileWouldHold) {
   EXPECT_NE(findings[0].message.find("\"12 + 1500\""), std::string::npos);
 }
 
+TEST(SurveyReview, SurfaceFindingsSayByHowMuchOrWhy) {
+  KnownSurvey survey;
+  // Under the horizontal surface, which is 550 ft wherever it is.
+  survey.store.obstructions().setCell(survey.obstructions[1], 9, "560.0");
+  survey.store.obstructions().setCell(survey.obstructions[1], 10, "485.0");
+  survey.addObstruction(testing::travel(survey.arp, 90, 926), 500);
+  const auto findings = survey.review();
+  ASSERT_EQ(findings.size(), 2u) << describe(findings);
+  EXPECT_EQ(findings[0].fieldLabel, "Top Elevation Orthometric");
+  EXPECT_EQ(findings[0].message, "The obstruction penetrates the Horizontal surface by 10.0 ft.");
+  EXPECT_EQ(findings[0].computed, "550.0 ft");
+  EXPECT_EQ(findings[1].record, "obstruction 4 (TREE)");
+  EXPECT_EQ(findings[1].message,
+            "The obstruction lies outside the surfaces listed for it: not under the approach or "
+            "primary surface of 15 (AV).");
+  EXPECT_EQ(findings[1].severity, Severity::Warning);
+}
+
 // Each reference line is met to a millimetre and its start azimuth to a microdegree.
 TEST(SurveyReview, DistancesAgreeWithGeodSolveToAMillimetre) {
   for (const auto& c : survey::testing::caseTable("review/geodesic_references.cases", 4)) {
