@@ -151,16 +151,12 @@ TEST(SurveyReview, SurfaceFindingsSayByHowMuchOrWhy) {
   survey.store.obstructions().setCell(survey.obstructions[1], 9, "560.0");
   survey.store.obstructions().setCell(survey.obstructions[1], 10, "485.0");
   survey.addObstruction(testing::travel(survey.arp, 90, 926), 500);
-  const auto findings = survey.review();
-  ASSERT_EQ(findings.size(), 2u) << describe(findings);
-  EXPECT_EQ(findings[0].fieldLabel, "Top Elevation Orthometric");
-  EXPECT_EQ(findings[0].message, "The obstruction penetrates the Horizontal surface by 10.0 ft.");
-  EXPECT_EQ(findings[0].computed, "550.0 ft");
-  EXPECT_EQ(findings[1].record, "obstruction 4 (TREE)");
-  EXPECT_EQ(findings[1].message,
-            "The obstruction lies outside the surfaces listed for it: not under the approach or "
-            "primary surface of 15 (AV).");
-  EXPECT_EQ(findings[1].severity, Severity::Warning);
+  EXPECT_EQ(describe(survey.review()),
+            "Warning | obstruction 2 (TREE) | Top Elevation Orthometric | The obstruction "
+            "penetrates the Horizontal surface by 10.0 ft. | 550.0 ft\n"
+            "Warning | obstruction 4 (TREE) | Obstruction Identification Surface | The obstruction "
+            "lies outside the surfaces listed for it: not under the approach or primary surface "
+            "of 15 (AV). | \n");
 }
 
 // Each reference line is met to a millimetre and its start azimuth to a microdegree.

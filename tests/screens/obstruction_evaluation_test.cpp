@@ -31,11 +31,11 @@ class ObstructionEvaluationTest : public ObstructionTest {
   }
   // Boxes 3 to 8 and 9, then the runway end and the surface; an empty text is left out.
   void typeObstruction(const char* end, const char* code, known::Point where, const char* top) {
-    auto lat = known::dms(where.latitude, 2), lon = known::dms(where.longitude, 2);
-    lat.insert(lat.end(), lon.begin(), lon.end());
-    lat.push_back(top);
-    for (std::size_t k = 0; k < lat.size(); ++k) {
-      if (!lat[k].empty()) type(kScreen, "Text" + std::to_string(k + 3) + "O", lat[k]);
+    auto texts = known::dms(where.latitude, 2), longitude = known::dms(where.longitude, 2);
+    texts.insert(texts.end(), longitude.begin(), longitude.end());
+    texts.push_back(top);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+      if (!texts[k].empty()) type(kScreen, "Text" + std::to_string(k + 3) + "O", texts[k]);
     }
     if (*end) type(kScreen, "Text1O", end);
     chooseCode(code);
