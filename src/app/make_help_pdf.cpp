@@ -4,7 +4,29 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <cstdio>
+
+namespace {
+
+// Markdown tables come with their cells pressed against thin double rules: give the text
+// room and draw single lines.
+void spaceTables(QTextDocument& document) {
+  for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+    auto* table = qobject_cast<QTextTable*>(frame);
+    if (!table) continue;
+    QTextTableFormat format = table->format();
+    format.setCellPadding(4);
+    format.setCellSpacing(0);
+    format.setBorderCollapse(true);
+    format.setBorder(1);
+    format.setBorderBrush(Qt::gray);
+    table->setFormat(format);
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
@@ -19,6 +41,7 @@ int main(int argc, char** argv) {
   }
   QTextDocument document;
   document.setMarkdown(QString::fromUtf8(in.readAll()));
+  spaceTables(document);
   QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setTitle("Airport Survey - Help");

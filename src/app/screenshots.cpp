@@ -123,13 +123,17 @@ void addSampleSurveys(survey::SurveyStore& store) {
                                                      {obstruction::LatitudeMinutes, "12"},
                                                      {obstruction::LatitudeSeconds, "10.25"},
                                                      {obstruction::LongitudeDegrees, "93"},
-                                                     {obstruction::LongitudeMinutes, "24"},
-                                                     {obstruction::LongitudeSeconds, "1.5"},
+                                                     {obstruction::LongitudeMinutes, "23"},
+                                                     {obstruction::LongitudeSeconds, "37.5"},
                                                      {obstruction::TopElevationOrthometric, "1310"},
                                                      {obstruction::TopElevationEllipsoidal, "1250"},
                                                      {obstruction::AboveGroundElevation, "45"},
                                                      {obstruction::AccuracyHorizontal, "2 (50')"},
                                                      {obstruction::AccuracyVertical, "B (10')"},
+                                                     {obstruction::Surface,
+                                                      "PIR: Precision Instrument Approach, "
+                                                      "includes approach and primary surfaces "
+                                                      "only"},
                                                      {obstruction::SurveyDate, "05/14/2026"}});
   store.current.storeLoaded = true;
 }

@@ -4,6 +4,9 @@
 #include "shell/exit_help_print.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
+#include "store/number_text.h"
+#include "store/text_trim.h"
+#include "survey/geodesy.h"
 #include "survey/obstruction_surfaces.h"
 
 namespace survey {
@@ -32,7 +35,8 @@ constexpr int kSurfaceFrameHeight = 2160;
 constexpr int kDataFrameTop = 2700;
 constexpr int kDataFrameHeight = 5880;
 constexpr int kNotesTop = kDataFrameTop + kDataFrameHeight + 60;
-constexpr int kStatusTop = kNotesTop + 660;
+constexpr int kEvaluationTop = kNotesTop + 660;
+constexpr int kStatusTop = kEvaluationTop + 360;
 constexpr int kStatusHeight = 330;
 
 }  // namespace
@@ -53,6 +57,8 @@ ObstructionScreen::ObstructionScreen(Program& program) : Screen(program, kName, 
       .place(kLabelLeft, kNotesTop, 8000, kLabelHeight);
   addLabel(nullptr, "LabelNote2", "Positions and ellipsoidal heights shall be referenced to NAD83.")
       .place(kLabelLeft, kNotesTop + 300, 8000, kLabelHeight);
+  evaluation_ = &add(kEvaluationLine, nullptr);
+  evaluation_->place(kLabelLeft, kEvaluationTop, kFrameWidth, kLabelHeight);
 
   auto& status = add(kStatusBar, nullptr);
   status.setCaption("Current survey");
@@ -60,6 +66,7 @@ ObstructionScreen::ObstructionScreen(Program& program) : Screen(program, kName, 
 
   buildMenus();
   attachChecks();
+  attachEvaluation();
 }
 
 Label& ObstructionScreen::addLabel(Frame* frame, std::string name, std::string caption) {
@@ -241,6 +248,69 @@ void ObstructionScreen::attachChecks() {
   date.onChange = [this, &date] { this->program().current().surveyDate = date.text(); };
 }
 
+void ObstructionScreen::attachEvaluation() {
+  const auto& position = obstruction::kPosition;
+  for (int field :
+       {position.latitude.degrees, position.latitude.minutes, position.latitude.seconds,
+        position.longitude.degrees, position.longitude.minutes, position.longitude.seconds,
+        int{obstruction::TopElevationOrthometric}, int{obstruction::RwyId}}) {
+    auto& box = get<TextBox>(boxName(field));
+    // After the box's check, which may have emptied it.
+    box.onChange = [this, check = std::move(box.onChange)] {
+      if (check) check();
+      showEvaluation();
+    };
+  }
+}
+
+void ObstructionScreen::showEvaluation() {
+  evaluation_->setCaption(evaluationLine());
+}
+
+const evaluation::AirportSurfaces& ObstructionScreen::airportSurfaces() {
+  if (!airportSurfaces_) {
+    const CurrentSurvey& current = program().current();
+    const int edited = current.obstructionMode == RecordMode::Edit ? current.obstructionRow : 0;
+    airportSurfaces_ =
+        evaluation::AirportSurfaces::ofSurvey(program().store, current.surveyKey, edited);
+  }
+  return *airportSurfaces_;
+}
+
+// Empty until the position, the top elevation, the surface and (for a surface of a runway
+// end) the runway end are typed.
+std::string ObstructionScreen::evaluationLine() {
+  const auto typed = [this](int field) { return trimSpaces(get<TextBox>(boxName(field)).text()); };
+  if (!surfaces_->chosen()) return {};
+  const std::string code = surfaceCodeOf(surfaces_->chosenText());
+  const std::string_view runwayEnd = typed(obstruction::RwyId);
+  if (runwayEnd.empty() && code != evaluation::kHorizontalConicalCode) return {};
+  const auto dms = [&typed](const CoordinateFields& fields) {
+    return DmsTexts{typed(fields.degrees), typed(fields.minutes), typed(fields.seconds)};
+  };
+  const DmsTexts latitude = dms(obstruction::kPosition.latitude);
+  const DmsTexts longitude = dms(obstruction::kPosition.longitude);
+  for (const DmsTexts& part : {latitude, longitude}) {
+    if (part.degrees.empty() || part.minutes.empty() || part.seconds.empty()) return {};
+  }
+  const std::string_view top = typed(obstruction::TopElevationOrthometric);
+  if (top.empty()) return {};
+  const SurveyStore& store = program().store;
+  const int surveyRow = store.findSurveyRow(program().current().surveyKey);
+  if (surveyRow == 0) return {};
+
+  evaluation::ObstructionQuery query;
+  Placement placement =
+      placePosition(latitude, longitude, hemispheresOf(store.airports(), surveyRow));
+  query.at = placement.at;
+  query.positionProblem = std::move(placement.problem);
+  query.topElevation = decimalValue(top);
+  query.runwayEnd = std::string(runwayEnd);
+  query.surfaceCode = code;
+  // Saved, this obstruction would be listed for its runway end too.
+  return evaluation::verdictLine(airportSurfaces().withListed(runwayEnd, code).judge(query));
+}
+
 void ObstructionScreen::load() {
   const CurrentSurvey& current = program().current();
   get(kLatitudeHemisphere).setCaption(current.latitudeHemisphere);
@@ -261,6 +331,7 @@ void ObstructionScreen::surfaceChosen() {
   const CurrentSurvey& current = program().current();
   if (current.obstructionMode == RecordMode::Add)
     get<TextBox>(boxName(obstruction::SurveyDate)).setText(current.surveyDate);
+  showEvaluation();
 }
 
 }  // namespace survey

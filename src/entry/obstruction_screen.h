@@ -2,8 +2,10 @@
 // airport screen's obstruction grid ("New" adds, "Edit" changes a row).
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "evaluation/airport_surfaces.h"
 #include "shell/controls.h"
 #include "shell/record_screen.h"
 #include "shell/screen.h"
@@ -30,6 +32,8 @@ class ObstructionScreen : public Screen, public RecordScreen {
   static constexpr ControlName<Label> kAglNote{"LabelAglNote"};
   static constexpr ControlName<Label> kLatitudeHemisphere{"LabelLatDir1"};
   static constexpr ControlName<Label> kLongitudeHemisphere{"LabelLonDir1"};
+  // How the values typed fare against the airport's surfaces, before they are saved.
+  static constexpr ControlName<Label> kEvaluationLine{"LabelEvaluation"};
 
   // The text box of an obstruction field: "Text23O" for the survey date.
   static std::string boxName(int field);
@@ -53,6 +57,12 @@ class ObstructionScreen : public Screen, public RecordScreen {
   void attachChecks();
 
   void surfaceChosen();
+  // Judges the typed obstruction again whenever a value it depends on changes.
+  void attachEvaluation();
+  void showEvaluation();
+  std::string evaluationLine();
+  // Built once the first judgement needs them, from every obstruction but the one edited.
+  const evaluation::AirportSurfaces& airportSurfaces();
   void save();
   void cancel();
   // Writes the screen into the table; false (after telling why) when nothing was stored.
@@ -68,6 +78,8 @@ class ObstructionScreen : public Screen, public RecordScreen {
   ListBox* vertical_ = nullptr;
   CommandButton* cancel_ = nullptr;
   CommandButton* submit_ = nullptr;
+  Label* evaluation_ = nullptr;
+  std::optional<evaluation::AirportSurfaces> airportSurfaces_;
 };
 
 // Refills the airport screen's obstruction grid, when that screen exists.

@@ -100,6 +100,8 @@ void ObstructionScreen::loadRecord() {
   const bool locked = isSurveyLocked(store, program.current().surveyKey);
   submit_->setEnabled(!locked);
 
+  // The surfaces are built again without the row's own listing.
+  airportSurfaces_.reset();
   const Table& obstructions = store.obstructions();
   const int row = program.current().obstructionRow;
   if (row < 1 || row > obstructions.count()) return;

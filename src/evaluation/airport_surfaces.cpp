@@ -93,7 +93,7 @@ double RunwaySite::centreLineElevation(int end, double x) const {
 
 class SurfacesBuilder {
  public:
-  SurfacesBuilder(const SurveyStore& store, std::string_view key) : store_(store) {
+  SurfacesBuilder(const SurveyStore& store, std::string_view key, int leftOut) : store_(store) {
     const int airportRow = store.findSurveyRow(key);
     if (airportRow == 0) return;
     hemispheres_ = hemispheresOf(store.airports(), airportRow);
@@ -101,7 +101,9 @@ class SurfacesBuilder {
             decimalValue(store.airports().cell(airportRow, airport::ElevationOrthometric)))
       surfaces_.horizontalElevation_ = *elevation + kHorizontalHeight;
     for (int row : store.childRows(TableKind::Runway, key)) addRunway(row);
-    for (int row : store.childRows(TableKind::Obstruction, key)) classify(row);
+    for (int row : store.childRows(TableKind::Obstruction, key)) {
+      if (row != leftOut) classify(row);
+    }
     for (auto& runway : surfaces_.runways_) {
       for (const auto& end : runway.ends) {
         if (end.approach == nullptr) continue;
@@ -172,8 +174,24 @@ class SurfacesBuilder {
   AirportSurfaces surfaces_;
 };
 
-AirportSurfaces AirportSurfaces::ofSurvey(const SurveyStore& store, std::string_view key) {
-  return SurfacesBuilder(store, key).take();
+AirportSurfaces AirportSurfaces::ofSurvey(const SurveyStore& store, std::string_view key,
+                                          int leftOut) {
+  return SurfacesBuilder(store, key, leftOut).take();
+}
+
+AirportSurfaces AirportSurfaces::withListed(std::string_view runwayEnd,
+                                            std::string_view code) const {
+  AirportSurfaces listed = *this;
+  const ApproachClass* approach = approachClassOf(code);
+  const auto [runway, end] = findEnd(trimSpaces(runwayEnd));
+  if (approach == nullptr || runway == nullptr) return listed;
+  RunwaySite& site = listed.runways_[static_cast<std::size_t>(runway - runways_.data())];
+  const ApproachClass*& endClass = site.ends[end].approach;
+  if (endClass != nullptr && endClass->rank >= approach->rank) return listed;
+  endClass = approach;
+  site.primaryWidth = std::max(site.primaryWidth, approach->primaryWidth);
+  listed.horizontalRadius_ = std::max(listed.horizontalRadius_, approach->horizontalRadius);
+  return listed;
 }
 
 std::pair<const RunwaySite*, int> AirportSurfaces::findEnd(std::string_view designator) const {

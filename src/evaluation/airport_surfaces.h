@@ -73,8 +73,14 @@ struct Verdict {
 
 class AirportSurfaces {
  public:
-  // The survey's surfaces; an unknown key gives an airport without runways.
-  static AirportSurfaces ofSurvey(const SurveyStore& store, std::string_view key);
+  // The survey's surfaces; an unknown key gives an airport without runways. The
+  // obstruction row `leftOut` (when not 0) lists nothing: the one being edited.
+  static AirportSurfaces ofSurvey(const SurveyStore& store, std::string_view key, int leftOut = 0);
+
+  // These surfaces with one more obstruction listed for `runwayEnd` under `code`: an
+  // approach code may raise that end's class, and so the primary surface's width and the
+  // horizontal surface's radius.
+  AirportSurfaces withListed(std::string_view runwayEnd, std::string_view code) const;
 
   Verdict judge(const ObstructionQuery& query) const;
   // The runway and end (0 the Rwy ID end, 1 the opposite end) with that designator.

@@ -73,6 +73,7 @@ void reviewRunwayGeometry(ReviewContext& context);
 void reviewHeights(ReviewContext& context);
 void reviewPositions(ReviewContext& context);
 void reviewReferences(ReviewContext& context);
+void reviewObstructionSurfaces(ReviewContext& context);
 
 // "1,234.5 ft" style texts for the computed column.
 std::string feetText(double feet);

@@ -96,8 +96,12 @@ std::vector<Finding> reviewSurvey(const SurveyStore& store, std::string_view key
   reviewHeights(context);
   reviewPositions(context);
   reviewReferences(context);
+<<<<<<< HEAD
   std::stable_partition(context.findings.begin(), context.findings.end(),
                         [](const Finding& f) { return f.severity == Severity::Error; });
+=======
+  reviewObstructionSurfaces(context);
+>>>>>>> h-evalscreens
   return std::move(context.findings);
 }
 

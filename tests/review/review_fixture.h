@@ -125,17 +125,22 @@ struct KnownSurvey {
                              ", 11=NAVAID, 15=GS - Glide Slope, 16=" + key + ", 18=11/19/2026"));
     setPosition(store.navaids(), navaid, 3, 6, travel(arp, 40, 1852), 4);
 
-    for (int i = 0; i < 3; ++i) {
-      obstructions.push_back(addObstruction(travel(arp, 100.0 * i, 2000.0 + 1500 * i), 480 + i));
-    }
+    // Each clears its surface (horizontal at 550 ft): the first lies under the approach
+    // surface of 15 (AV: 580 ft there), the second under the horizontal surface beside the
+    // runway, the third under the conical surface (about 604 ft there).
+    obstructions.push_back(addObstruction(travel(end1, kRunwayAzimuth + 180, 4000 * kFoot), 480));
+    obstructions.push_back(addObstruction(travel(arp, kRunwayAzimuth + 90, 1000), 481, "HCT"));
+    obstructions.push_back(addObstruction(travel(arp, kRunwayAzimuth - 90, 2000), 482, "HCT"));
   }
 
-  int addObstruction(Point where, double top) {
+  int addObstruction(Point where, double top, const std::string& code = "AV") {
     const int row =
         addRow(store.obstructions(),
                fieldsOf("1=15, 2=TREE, 9=" + feet(top) + ", 10=" + feet(top + kSeparation) +
                         ", 12=80, 19=1 (20'), 20=A (3'), 22=" + key + ", 23=11/19/2026"));
-    store.obstructions().setCell(row, 21, obstructionSurfacesFor("AOC").front());
+    for (const std::string& surface : obstructionSurfacesFor("AOC")) {
+      if (surfaceCodeOf(surface) == code) store.obstructions().setCell(row, 21, surface);
+    }
     setPosition(store.obstructions(), row, 3, 6, where, 2);
     return row;
   }

@@ -206,6 +206,20 @@ TEST(SurveyReview, AShortenedValueNamesWhatTheFileWouldHold) {
   EXPECT_NE(findings[0].message.find("\"12 + 1500\""), std::string::npos);
 }
 
+TEST(SurveyReview, SurfaceFindingsSayByHowMuchOrWhy) {
+  KnownSurvey survey;
+  // Under the horizontal surface, which is 550 ft wherever it is.
+  survey.store.obstructions().setCell(survey.obstructions[1], 9, "560.0");
+  survey.store.obstructions().setCell(survey.obstructions[1], 10, "485.0");
+  survey.addObstruction(testing::travel(survey.arp, 90, 926), 500);
+  EXPECT_EQ(describe(survey.review()),
+            "Warning | obstruction 2 (TREE) | Top Elevation Orthometric | The obstruction "
+            "penetrates the Horizontal surface by 10.0 ft. | 550.0 ft\n"
+            "Warning | obstruction 4 (TREE) | Obstruction Identification Surface | The obstruction "
+            "lies outside the surfaces listed for it: not under the approach or primary surface "
+            "of 15 (AV). | \n");
+}
+
 // Each reference line is met to a millimetre and its start azimuth to a microdegree.
 TEST(SurveyReview, DistancesAgreeWithGeodSolveToAMillimetre) {
   for (const auto& c : survey::testing::caseTable("review/geodesic_references.cases", 4)) {
