@@ -96,12 +96,9 @@ std::vector<Finding> reviewSurvey(const SurveyStore& store, std::string_view key
   reviewHeights(context);
   reviewPositions(context);
   reviewReferences(context);
-<<<<<<< HEAD
+  reviewObstructionSurfaces(context);
   std::stable_partition(context.findings.begin(), context.findings.end(),
                         [](const Finding& f) { return f.severity == Severity::Error; });
-=======
-  reviewObstructionSurfaces(context);
->>>>>>> h-evalscreens
   return std::move(context.findings);
 }
 
