@@ -1,11 +1,13 @@
 #include "ui/pdf_report.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <string_view>
+
+#include "store/file_io.h"
 
 namespace survey::ui {
 
@@ -16,37 +18,53 @@ QString escaped(const std::string& text) {
 }  // namespace
 
 QString reportHtml(const ReportDocument& document) {
+  const auto alignment = [&](std::size_t column) {
+    return column < document.rightAligned.size() && document.rightAligned[column]
+               ? QString(" align='right'")
+               : QString();
+  };
   QString html = "<html><body><h2>" + escaped(document.title) + "</h2>";
   for (const std::string& line : document.heading) html += "<p>" + escaped(line) + "</p>";
-  html += "<table border='1' cellspacing='0' cellpadding='3' width='100%'><tr>";
+  // A table head is repeated at the top of every page the table runs onto.
+  html += "<table border='1' cellspacing='0' cellpadding='3' width='100%'><thead><tr>";
   for (const std::string& column : document.columns) html += "<th>" + escaped(column) + "</th>";
-  html += "</tr>";
+  html += "</tr></thead><tbody>";
   for (const auto& row : document.rows) {
     html += "<tr>";
-    for (const std::string& cell : row) html += "<td>" + escaped(cell) + "</td>";
+    for (std::size_t column = 0; column < row.size(); ++column) {
+      html += "<td" + alignment(column) + ">" + escaped(row[column]) + "</td>";
+    }
     html += "</tr>";
   }
-  html += "</table><p><b>" + escaped(document.summary) + "</b></p></body></html>";
-  return html;
+  html += "</tbody></table>";
+  if (!document.summary.empty()) html += "<p><b>" + escaped(document.summary) + "</b></p>";
+  return html + "</body></html>";
+}
+
+QByteArray reportPdf(const ReportDocument& document) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(QString::fromStdString(document.title));
+    pdf.setPageSize(QPageSize(QPageSize::Letter));
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QTextDocument text;
+    text.setDefaultFont(QFont("Sans Serif", 9));
+    text.setHtml(reportHtml(document));
+    text.print(&pdf);
+  }
+  return bytes;
 }
 
 std::string writeReportPdf(const ReportDocument& document, const QString& file) {
-  {
-    // QPdfWriter says nothing when it cannot write: try the file first.
-    QFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly)) return probe.errorString().toStdString();
-  }
-  QPdfWriter pdf(file);
-  pdf.setTitle(QString::fromStdString(document.title));
-  pdf.setPageSize(QPageSize(QPageSize::Letter));
-  pdf.setPageOrientation(QPageLayout::Landscape);
-  pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-  QTextDocument text;
-  text.setDefaultFont(QFont("Sans Serif", 9));
-  text.setHtml(reportHtml(document));
-  text.print(&pdf);
-  if (QFileInfo(file).size() == 0) return "nothing could be written to it";
-  return {};
+  const QByteArray bytes = reportPdf(document);
+  if (bytes.isEmpty()) return "nothing could be drawn into it";
+  return writeFileAtomically(
+      file.toStdString(),
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace survey::ui

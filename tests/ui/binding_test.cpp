@@ -19,6 +19,7 @@
 #include "review/review_fixture.h"
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
+#include "store/file_io.h"
 #include "support/fakes.h"
 #include "ui/control_binding.h"
 #include "ui/grid_model.h"
@@ -26,6 +27,7 @@
 #include "ui/main_window.h"
 #include "ui/pdf_report.h"
 #include "ui/qt_dialogs.h"
+#include "ui/qt_platform.h"
 
 using namespace survey;
 using survey::testing::ModalAnswerer;
@@ -358,17 +360,45 @@ class BindingTest : public QObject {
     QCOMPARE(view.contentWidth(0), view.sizeHintForIndex(model.index(1400, 0)).width() + 1);
   }
 
+  void aSavedFileTakesTheChosenFiltersExtensionWhenItHasNone() {
+    const QString filters = "PDF document (*.pdf);;CSV file (*.csv)";
+    const struct {
+      const char *typed, *chosen, *saved;
+    } cases[] = {{"r", "CSV file (*.csv)", "r.csv"},
+                 {"r", "PDF document (*.pdf)", "r.pdf"},
+                 {"r.CSV", "PDF document (*.pdf)", "r.CSV"},
+                 {"r.txt", "PDF document (*.pdf)", "r.txt.pdf"},
+                 {"r", "", "r"}};
+    for (const auto& c : cases) {
+      QCOMPARE(ui::withChosenExtension(c.typed, filters, c.chosen), QString(c.saved));
+    }
+  }
+
   void theReviewReportIsAPdfFileOrTheReasonWhyNot() {
     testing::TempDir dir;
-    ReportDocument report{"Survey Review", {"Airport: X <&>"}, {"A", "B"}, {{"1", "2"}}, "Done"};
+    ReportDocument report{"Survey Review", {"Airport: X <&>"}, {"A", "B"}, {{"1", "2"}},
+                          "Done",          {false, true}};
     const QString file = QString::fromStdString((dir.path() / "report.pdf").string());
     QCOMPARE(ui::writeReportPdf(report, file), std::string());
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.read(5), QByteArray("%PDF-"));
-    QVERIFY(ui::reportHtml(report).contains("X &lt;&amp;&gt;"));
+    const QByteArray first = written.readAll();
+    QVERIFY(first.startsWith("%PDF-"));
+    const QString html = ui::reportHtml(report);
+    QVERIFY(html.contains("X &lt;&amp;&gt;"));
+    QVERIFY(html.contains("<td>1</td><td align='right'>2</td>"));
     const QString inMissingDirectory = QString::fromStdString((dir.path() / "no/r.pdf").string());
     QVERIFY(!ui::writeReportPdf(report, inMissingDirectory).empty());
+    // A write that fails halfway leaves the earlier report as it was.
+    report.rows.assign(300, {"3", "4"});
+    setWriteFaults({.spaceLeft = 1000});
+    const std::string failure = ui::writeReportPdf(report, file);
+    setWriteFaults({});
+    QVERIFY(!failure.empty());
+    QFile again(file);  // by its name: the one opened above is the old file whatever happened
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), first);
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
   }
 };
 
