@@ -1,7 +1,8 @@
-// Draws the survey map of a sample airport to PNG files for docs/screenshots
-// (runs on Qt's offscreen platform or under Xvfb).
+// Draws the survey map and the obstruction evaluation of a sample airport to PNG files for
+// docs/screenshots (runs on Qt's offscreen platform or under Xvfb).
 #include <QApplication>
 #include <QDir>
+#include <QTableView>
 #include <cstdio>
 #include <filesystem>
 
@@ -9,6 +10,8 @@
 #include "app/screenshot_program.h"
 #include "entry/all_screens.h"
 #include "store/schema/airport_fields.h"
+#include "ui/evaluation_table_model.h"
+#include "ui/obstruction_evaluation_window.h"
 #include "ui/survey_map_view.h"
 #include "ui/survey_map_window.h"
 
@@ -48,6 +51,14 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   written += window.grab().save(out + "/SurveyMap-zoomed.png");
 
+  // The evaluation, the obstructions that penetrate first.
+  survey::ui::ObstructionEvaluationWindow evaluation(program, "SGF");
+  evaluation.resize(1100, 600);
+  evaluation.table()->sortByColumn(survey::ui::kPenetrationColumn, Qt::DescendingOrder);
+  evaluation.show();
+  QApplication::processEvents();
+  written += evaluation.grab().save(out + "/ObstructionEvaluation.png");
+
   program.store.current.surveyType = "AOC";
   program.store.appendAirport(
       {{survey::airport::Name, "Lakeside Field"}, {survey::airport::Identifier, "LKS"}});
@@ -56,6 +67,6 @@ int main(int argc, char** argv) {
   empty.show();
   QApplication::processEvents();
   written += empty.grab().save(out + "/SurveyMap-empty.png");
-  std::printf("%d map images drawn to %s\n", written, argv[1]);
-  return written == 3 ? 0 : 1;
+  std::printf("%d images drawn to %s\n", written, argv[1]);
+  return written == 4 ? 0 : 1;
 }

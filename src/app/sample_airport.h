@@ -1,10 +1,12 @@
-// A made-up but realistic airport for the map's screenshots: two crossing runways,
-// electronic, visual and STARS navaids, and a few hundred obstructions around it.
+// A made-up but realistic airport for the map's and the evaluation's screenshots: two
+// crossing runways, electronic, visual and STARS navaids, and a few hundred obstructions
+// around it.
 #pragma once
 
 #include <cmath>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "map/local_projection.h"
 #include "store/number_text.h"
@@ -72,8 +74,9 @@ inline void addSampleAirport(SurveyStore& store, int obstructions) {
   const runway::ProfileGroupFields first = runway::profileGroup(runway::kFirstProfileGroup);
   const runway::ProfileGroupFields second =
       runway::profileGroup(runway::kFirstProfileGroup + runway::kProfileGroupSize);
-  for (const Runway& r : {Runway{"02", "20", -1200, -3900, 900, 3500, 7003},
-                          Runway{"14", "32", -3300, 2100, 2700, -2400, 8000}}) {
+  static const Runway runways[] = {{"02", "20", -1200, -3900, 900, 3500, 7003},
+                                   {"14", "32", -3300, 2100, 2700, -2400, 8000}};
+  for (const Runway& r : runways) {
     FieldValues runwayRow = {{runway::SurveyDate, "05/14/2026"},
                              {end1.designator, r.end1},
                              {end2.designator, r.end2},
@@ -127,16 +130,34 @@ inline void addSampleAirport(SurveyStore& store, int obstructions) {
   std::mt19937 random(14);
   std::normal_distribution<double> spread(0, 2600);
   std::exponential_distribution<double> height(1 / 45.0);
+  // Obstructions under an approach code are listed for the nearest runway end.
+  struct End {
+    const char* designator;
+    double east, north;
+  };
+  std::vector<End> ends;
+  for (const Runway& r : runways) {
+    ends.push_back({r.end1, r.e1, r.n1});
+    ends.push_back({r.end2, r.e2, r.n2});
+  }
   for (int i = 0; i < obstructions; ++i) {
     const double east = spread(random), north = spread(random);
     const int agl = 5 + static_cast<int>(height(random));
+    const std::size_t surface = std::abs(east) > 4000 ? 2 : static_cast<std::size_t>(i % 5);
+    const End* nearest = &ends[0];
+    for (const End& end : ends) {
+      if (std::hypot(end.east - east, end.north - north) <
+          std::hypot(nearest->east - east, nearest->north - north)) {
+        nearest = &end;
+      }
+    }
     FieldValues obstructionRow = {
         {obstruction::Object, objects[i % 6]},
         {obstruction::TopElevationOrthometric, std::to_string(1250 + agl)},
         {obstruction::AboveGroundElevation, std::to_string(agl)},
-        {obstruction::Surface,
-         surfaces[static_cast<std::size_t>(std::abs(east) > 4000 ? 2 : i % 5)]},
+        {obstruction::Surface, surfaces[surface]},
         {obstruction::SurveyDate, "05/14/2026"}};
+    if (surface != 2) obstructionRow.push_back({obstruction::RwyId, nearest->designator});
     putPosition(obstructionRow, obstruction::kPosition, at(east, north), 2);
     store.appendChild(TableKind::Obstruction, obstructionRow);
   }

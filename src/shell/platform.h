@@ -20,6 +20,7 @@ struct ReportDocument {
   std::vector<std::string> columns;            // table header
   std::vector<std::vector<std::string>> rows;  // table body, a cell per column
   std::string summary;                         // above the table: what the reader needs first
+  std::vector<bool> rightAligned;  // per column, for numbers; columns beyond it are left
 };
 
 class Platform {

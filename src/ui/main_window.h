@@ -12,7 +12,8 @@
 
 namespace survey::ui {
 
-// Adds "Survey Map" (and on the survey list "Export Survey Data") to a screen's File menu.
+// Adds "Survey Map", "Obstruction Evaluation" (and on the survey list "Export Survey Data")
+// to a screen's File menu.
 void addSurveyMapMenus(QMenuBar* bar, Program& program, const std::string& screenName,
                        QWidget* parent);
 

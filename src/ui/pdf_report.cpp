@@ -1,7 +1,6 @@
 #include "ui/pdf_report.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -10,6 +9,9 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <numeric>
+#include <string_view>
+
+#include "store/file_io.h"
 
 namespace survey::ui {
 
@@ -39,10 +41,12 @@ qreal cellPadding(QPaintDevice& device) {
 // A text broken into lines of a width, at word boundaries where it has them.
 class WrappedText {
  public:
-  WrappedText(const QString& text, Role role, QPaintDevice& device, qreal width)
+  WrappedText(const QString& text, Role role, QPaintDevice& device, qreal width,
+              bool alignRight = false)
       : layout_(text, fontOf(role), &device) {
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    if (alignRight) option.setAlignment(Qt::AlignRight);
     layout_.setTextOption(option);
     layout_.beginLayout();
     for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
@@ -127,7 +131,9 @@ std::vector<ReportPage> layOutReport(const ReportDocument& document, QPaintDevic
       const QString text = QString::fromStdString(column < cells.size() ? cells[column] : "");
       height =
           std::max(height, WrappedText(text, role, device, widths[column] - 2 * padding).height());
-      row.push_back({role, text, QRectF(x, 0, widths[column], 0)});
+      const bool right = role == Role::Cell && column < document.rightAligned.size() &&
+                         document.rightAligned[column];
+      row.push_back({role, text, QRectF(x, 0, widths[column], 0), right});
       x += widths[column];
     }
     for (ReportText& cell : row) cell.box.setHeight(std::max(height, line) + 2 * padding);
@@ -165,23 +171,17 @@ std::vector<ReportPage> layOutReport(const ReportDocument& document, QPaintDevic
   return pages;
 }
 
-}  // namespace
-
-std::string writeReportPdf(const ReportDocument& document, const QString& file,
-                           std::vector<ReportPage>* pages) {
-  {
-    // QPdfWriter says nothing when it cannot write: try the file first.
-    QFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly)) return probe.errorString().toStdString();
-  }
-  QPdfWriter pdf(file);
+// The report as PDF pages into `device`; `laidOut` receives what each page holds.
+std::string drawReport(const ReportDocument& document, QIODevice& device,
+                       std::vector<ReportPage>& laidOut) {
+  QPdfWriter pdf(&device);
   pdf.setTitle(QString::fromStdString(document.title));
   pdf.setPageSize(QPageSize(QPageSize::Letter));
   pdf.setPageOrientation(QPageLayout::Landscape);
   pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   // The painter's origin is the corner of the printable area.
   const QRectF area(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
-  std::vector<ReportPage> laidOut = layOutReport(document, pdf, area);
+  laidOut = layOutReport(document, pdf, area);
   {
     QPainter painter;
     if (!painter.begin(&pdf)) return "nothing could be drawn in it";
@@ -197,12 +197,30 @@ std::string writeReportPdf(const ReportDocument& document, const QString& file,
         }
         if (text.role == Role::ColumnHeading) painter.fillRect(text.box, QColor(230, 230, 230));
         painter.drawRect(text.box);
-        WrappedText(text.text, text.role, pdf, text.box.width() - 2 * padding)
+        WrappedText(text.text, text.role, pdf, text.box.width() - 2 * padding, text.alignRight)
             .draw(painter, text.box.topLeft() + QPointF(padding, padding));
       }
     }
   }
-  if (QFileInfo(file).size() == 0) return "nothing could be written to it";
+  return {};
+}
+
+}  // namespace
+
+std::string writeReportPdf(const ReportDocument& document, const QString& file,
+                           std::vector<ReportPage>* pages) {
+  // Drawn in memory first, so that a failed write leaves any earlier file as it was.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  std::vector<ReportPage> laidOut;
+  if (std::string why = drawReport(document, buffer, laidOut); !why.empty()) return why;
+  if (bytes.isEmpty()) return "nothing could be drawn in it";
+  if (std::string why = writeFileAtomically(
+          file.toStdString(),
+          std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+      !why.empty())
+    return why;
   if (pages) *pages = std::move(laidOut);
   return {};
 }

@@ -17,12 +17,14 @@ struct ReportText {
   enum class Role { Title, Heading, Summary, ColumnHeading, Cell, PageNumber };
   Role role = Role::Cell;
   QString text;
-  QRectF box;  // a table cell's frame, the text wrapped inside it
+  QRectF box;               // a table cell's frame, the text wrapped inside it
+  bool alignRight = false;  // a cell of a column of numbers
 };
 using ReportPage = std::vector<ReportText>;
 
-// An empty text on success, otherwise why the file could not be written. `pages`, when
-// given, receives the pages as drawn.
+// Writes the file whole or not at all (beside it first, then renamed over it). An empty
+// text on success, otherwise why the file could not be written. `pages`, when given,
+// receives the pages as drawn.
 std::string writeReportPdf(const ReportDocument& document, const QString& file,
                            std::vector<ReportPage>* pages = nullptr);
 

@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include "ui/pdf_report.h"
@@ -72,11 +73,23 @@ void QtPlatform::setBusy(bool busy) {
 
 std::optional<std::filesystem::path> QtPlatform::chooseSaveFile(
     const std::string& title, const std::filesystem::path& suggested, const std::string& filter) {
+  QString chosenFilter;
   const QString file = QFileDialog::getSaveFileName(
       QApplication::activeWindow(), QString::fromStdString(title),
-      QString::fromStdString(suggested.string()), QString::fromStdString(filter));
+      QString::fromStdString(suggested.string()), QString::fromStdString(filter), &chosenFilter);
   if (file.isEmpty()) return std::nullopt;
-  return std::filesystem::path(file.toStdString());
+  return std::filesystem::path(
+      withChosenExtension(file, QString::fromStdString(filter), chosenFilter).toStdString());
+}
+
+QString withChosenExtension(const QString& file, const QString& filters,
+                            const QString& chosenFilter) {
+  static const QRegularExpression extension(R"(\*(\.\w+))");
+  for (const auto& match : extension.globalMatch(filters)) {
+    if (file.endsWith(match.captured(1), Qt::CaseInsensitive)) return file;
+  }
+  const auto chosen = extension.match(chosenFilter);
+  return chosen.hasMatch() ? file + chosen.captured(1) : file;
 }
 
 std::string QtPlatform::writePdf(const ReportDocument& document,

@@ -39,4 +39,9 @@ class QtPlatform : public Platform {
   std::function<QWidget*(const Screen&)> screenWidget_;
 };
 
+// A file name typed without an extension the filters know ("PDF document (*.pdf);;CSV file
+// (*.csv)") takes the chosen filter's, which says what kind of file is written.
+QString withChosenExtension(const QString& file, const QString& filters,
+                            const QString& chosenFilter);
+
 }  // namespace survey::ui

@@ -1,10 +1,12 @@
-// The map and the GIS export reach the survey list's and the airport screen's File menus.
+// The map, the obstruction evaluation and the GIS export reach the survey list's and the
+// airport screen's File menus.
 #include <QMenu>
 #include <QMenuBar>
 
 #include "entry/main_screen.h"
 #include "shell/screen_names.h"
 #include "ui/main_window.h"
+#include "ui/obstruction_evaluation_window.h"
 #include "ui/survey_map_window.h"
 
 namespace survey::ui {
@@ -25,6 +27,12 @@ void addSurveyMapMenus(QMenuBar* bar, Program& program, const std::string& scree
   QObject::connect(map, &QAction::triggered, parent,
                    [&program, parent] { showSurveyMap(program, parent); });
   file->insertAction(before, map);
+  // "V": the airport screen's File menu has E for Exit, the survey list's O for the store.
+  auto* evaluation = new QAction("Obstruction E&valuation", file);
+  evaluation->setObjectName("MenuObstructionEvaluation");
+  QObject::connect(evaluation, &QAction::triggered, parent,
+                   [&program, parent] { showObstructionEvaluation(program, parent); });
+  file->insertAction(before, evaluation);
   if (onList) {
     auto* data = new QAction("Export Survey &Data...", file);
     data->setObjectName("MenuExportSurveyData");

@@ -20,6 +20,7 @@
 #include "review/review_fixture.h"
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
+#include "store/file_io.h"
 #include "support/fakes.h"
 #include "ui/control_binding.h"
 #include "ui/grid_model.h"
@@ -27,6 +28,7 @@
 #include "ui/main_window.h"
 #include "ui/pdf_report.h"
 #include "ui/qt_dialogs.h"
+#include "ui/qt_platform.h"
 
 using namespace survey;
 using survey::testing::ModalAnswerer;
@@ -363,6 +365,20 @@ class BindingTest : public QObject {
     QCOMPARE(view.contentWidth(0), view.sizeHintForIndex(model.index(1400, 0)).width() + 1);
   }
 
+  void aSavedFileTakesTheChosenFiltersExtensionWhenItHasNone() {
+    const QString filters = "PDF document (*.pdf);;CSV file (*.csv)";
+    const struct {
+      const char *typed, *chosen, *saved;
+    } cases[] = {{"r", "CSV file (*.csv)", "r.csv"},
+                 {"r", "PDF document (*.pdf)", "r.pdf"},
+                 {"r.CSV", "PDF document (*.pdf)", "r.CSV"},
+                 {"r.txt", "PDF document (*.pdf)", "r.txt.pdf"},
+                 {"r", "", "r"}};
+    for (const auto& c : cases) {
+      QCOMPARE(ui::withChosenExtension(c.typed, filters, c.chosen), QString(c.saved));
+    }
+  }
+
   // Each finding's message is shown whole: its column lies within the view, and each cell is
   // as high as its message wrapped in that column needs, also once the user narrows it.
   void theReviewGridShowsEachMessageWhole() {
@@ -448,9 +464,20 @@ class BindingTest : public QObject {
 
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(static_cast<std::size_t>(written.readAll().count("/Type /Page\n")), pages.size());
+    const QByteArray first = written.readAll();
+    QCOMPARE(static_cast<std::size_t>(first.count("/Type /Page\n")), pages.size());
     const QString inMissingDirectory = QString::fromStdString((dir.path() / "no/r.pdf").string());
     QVERIFY(!ui::writeReportPdf(report, inMissingDirectory).empty());
+    // A write that fails halfway leaves the earlier report as it was.
+    report.rows.assign(300, {"3", "4"});
+    setWriteFaults({.spaceLeft = 1000});
+    const std::string failure = ui::writeReportPdf(report, file);
+    setWriteFaults({});
+    QVERIFY(!failure.empty());
+    QFile again(file);  // by its name: the one opened above is the old file whatever happened
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), first);
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
   }
 };
 

@@ -1,0 +1,196 @@
+#include "ui/evaluation_table_model.h"
+
+#include <QBrush>
+#include <QFont>
+
+#include "store/number_text.h"
+
+namespace survey::ui {
+
+using evaluation::ObstructionEvaluation;
+using evaluation::SurfaceKind;
+
+const std::array<std::string, kEvaluationColumns>& evaluationHeadings() {
+  static const std::array<std::string, kEvaluationColumns> headings = {
+      "record",        "object",      "runway end", "code", "surface", "surface elevation",
+      "top elevation", "penetration", "note"};
+  return headings;
+}
+
+std::array<std::string, kEvaluationColumns> evaluationTexts(const ObstructionEvaluation& e) {
+  const evaluation::Verdict& verdict = e.verdict;
+  return {e.record,
+          e.object,
+          e.runwayEnd,
+          e.code,
+          std::string(evaluation::surfaceKindName(verdict.surface)),
+          evaluation::tenthText(verdict.surfaceElevation),
+          evaluation::tenthText(e.topElevation),
+          evaluation::tenthText(verdict.penetration),
+          verdict.surfaceName.empty() ? verdict.reason : verdict.surfaceName};
+}
+
+std::string evaluationSummary(const std::vector<ObstructionEvaluation>& evaluations) {
+  std::size_t penetrate = 0, clear = 0, outside = 0, notEvaluated = 0;
+  for (const auto& e : evaluations) {
+    if (e.verdict.surface == SurfaceKind::Outside) {
+      ++outside;
+    } else if (e.verdict.surface == SurfaceKind::NotEvaluated) {
+      ++notEvaluated;
+    } else if (e.verdict.penetrates()) {
+      ++penetrate;
+    } else {
+      ++clear;
+    }
+  }
+  const auto count = [](std::size_t n) { return std::to_string(n); };
+  return count(evaluations.size()) +
+         (evaluations.size() == 1 ? " obstruction: " : " obstructions: ") + count(penetrate) +
+         (penetrate == 1 ? " penetrates, " : " penetrate, ") + count(clear) + " clear, " +
+         count(outside) + " outside the surfaces listed, " + count(notEvaluated) + " not evaluated";
+}
+
+namespace {
+
+std::string csvField(const std::string& text) {
+  const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos ||
+                      (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+  if (!quoted) return text;
+  std::string field = "\"";
+  for (char c : text) {
+    if (c == '"') field += '"';
+    field += c;
+  }
+  return field + '"';
+}
+
+}  // namespace
+
+std::string csvText(const std::vector<std::vector<std::string>>& rows) {
+  std::string text;
+  for (const auto& row : rows) {
+    for (std::size_t column = 0; column < row.size(); ++column) {
+      if (column > 0) text += ',';
+      text += csvField(row[column]);
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+void EvaluationTableModel::setEvaluations(std::vector<ObstructionEvaluation> evaluations) {
+  beginResetModel();
+  evaluations_ = std::move(evaluations);
+  rows_.clear();
+  rows_.reserve(evaluations_.size());
+  for (const auto& e : evaluations_) rows_.push_back({evaluationTexts(e), decimalValue(e.record)});
+  endResetModel();
+}
+
+std::optional<double> EvaluationTableModel::number(int row, int column) const {
+  const ObstructionEvaluation& e = evaluation(row);
+  switch (column) {
+    case kRecordColumn:
+      return rows_[static_cast<std::size_t>(row)].record;
+    case kSurfaceElevationColumn:
+      return e.verdict.surfaceElevation;
+    case kTopElevationColumn:
+      return e.topElevation;
+    case kPenetrationColumn:
+      return e.verdict.penetration;
+    default:
+      return std::nullopt;
+  }
+}
+
+int EvaluationTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int EvaluationTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kEvaluationColumns;
+}
+
+QVariant EvaluationTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const int row = index.row(), column = index.column();
+  const bool penetrates = evaluation(row).verdict.penetrates();
+  switch (role) {
+    case Qt::DisplayRole:
+      return QString::fromStdString(text(row, column));
+    case Qt::TextAlignmentRole:
+      return column >= kSurfaceElevationColumn && column <= kPenetrationColumn
+                 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                 : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::FontRole:
+      if (penetrates) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+      }
+      return {};
+    case Qt::ForegroundRole:
+      return penetrates ? QVariant(QBrush(QColor(170, 0, 0))) : QVariant();
+    case Qt::ToolTipRole:
+      return QString::fromStdString(evaluation::verdictLine(evaluation(row).verdict));
+    default:
+      return {};
+  }
+}
+
+QVariant EvaluationTableModel::headerData(int section, Qt::Orientation orientation,
+                                          int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      section >= kEvaluationColumns) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  return QString::fromStdString(evaluationHeadings()[static_cast<std::size_t>(section)]);
+}
+
+EvaluationFilterModel::EvaluationFilterModel(EvaluationTableModel& source, QObject* parent)
+    : QSortFilterProxyModel(parent), source_(source) {
+  setSourceModel(&source);
+}
+
+void EvaluationFilterModel::setPenetratingOnly(bool only) {
+  if (only == penetratingOnly_) return;
+  penetratingOnly_ = only;
+  invalidateFilter();
+}
+
+void EvaluationFilterModel::setRunwayEnd(const std::string& end) {
+  if (end == runwayEnd_) return;
+  runwayEnd_ = end;
+  invalidateFilter();
+}
+
+std::vector<int> EvaluationFilterModel::shownRows() const {
+  std::vector<int> rows;
+  rows.reserve(static_cast<std::size_t>(rowCount()));
+  for (int row = 0; row < rowCount(); ++row) rows.push_back(mapToSource(index(row, 0)).row());
+  return rows;
+}
+
+bool EvaluationFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
+  const ObstructionEvaluation& e = source_.evaluation(sourceRow);
+  if (penetratingOnly_ && !e.verdict.penetrates()) return false;
+  return runwayEnd_.empty() || e.runwayEnd == runwayEnd_;
+}
+
+bool EvaluationFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+  const int column = left.column();
+  const std::string& leftText = source_.text(left.row(), column);
+  const std::string& rightText = source_.text(right.row(), column);
+  // The view turns the order round for a descending sort: an empty cell is "less" then,
+  // so that it stays at the end.
+  if (leftText.empty() != rightText.empty()) {
+    return leftText.empty() == (sortOrder() == Qt::DescendingOrder);
+  }
+  const auto leftNumber = source_.number(left.row(), column);
+  const auto rightNumber = source_.number(right.row(), column);
+  if (leftNumber && rightNumber) return *leftNumber < *rightNumber;
+  return QString::compare(QString::fromStdString(leftText), QString::fromStdString(rightText),
+                          Qt::CaseInsensitive) < 0;
+}
+
+}  // namespace survey::ui
