@@ -426,7 +426,7 @@ class BindingTest : public QObject {
       findings[i].record = "obstruction " + std::to_string(i);
       findings[i].message = std::string(i % 7 == 0 ? 90 : 2, 'x') + " is wrong <&>";
     }
-    const ReportDocument report = reviewReport(survey.store, survey.key, findings, {2026, 12, 6});
+    ReportDocument report = reviewReport(survey.store, survey.key, findings, {2026, 12, 6});
     const QString file = QString::fromStdString((dir.path() / "report.pdf").string());
     std::vector<ui::ReportPage> pages;
     QCOMPARE(ui::writeReportPdf(report, file, &pages), std::string());
