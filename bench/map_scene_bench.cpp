@@ -1,4 +1,5 @@
-// Building the map's graphics scene (the drawing of the Qt layer) for 15,000 obstructions.
+// Building the map's graphics scene (the drawing of the Qt layer) for 15,000 obstructions,
+// with the surfaces and each obstruction's judgement against them.
 #ifdef SURVEY_BENCH_UI
 #include <benchmark/benchmark.h>
 
@@ -17,8 +18,9 @@ void BM_MapScene(benchmark::State& state) {
   for (auto _ : state) {
     const auto features = survey::map::collectSurveyFeatures(store, "SGF");
     const auto plan = survey::map::planSurvey(features);
+    const auto surfaces = survey::map::placeSurfaces(store, features, plan);
     QGraphicsScene scene;
-    survey::ui::drawSurveyPlan(scene, features, plan, {});
+    survey::ui::drawSurveyPlan(scene, features, plan, {}, surfaces);
     benchmark::DoNotOptimize(scene.items().size());
   }
 }

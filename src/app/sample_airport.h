@@ -1,12 +1,11 @@
 // A made-up but realistic airport for the map's and the evaluation's screenshots: two
 // crossing runways, electronic, visual and STARS navaids, and a few hundred obstructions
-// around it.
+// around it, listed for the runway ends' approaches, so that the imaginary surfaces are drawn.
 #pragma once
 
 #include <cmath>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "map/local_projection.h"
 #include "store/number_text.h"
@@ -74,9 +73,8 @@ inline void addSampleAirport(SurveyStore& store, int obstructions) {
   const runway::ProfileGroupFields first = runway::profileGroup(runway::kFirstProfileGroup);
   const runway::ProfileGroupFields second =
       runway::profileGroup(runway::kFirstProfileGroup + runway::kProfileGroupSize);
-  static const Runway runways[] = {{"02", "20", -1200, -3900, 900, 3500, 7003},
-                                   {"14", "32", -3300, 2100, 2700, -2400, 8000}};
-  for (const Runway& r : runways) {
+  for (const Runway& r : {Runway{"02", "20", -1200, -3900, 900, 3500, 7003},
+                          Runway{"14", "32", -3300, 2100, 2700, -2400, 8000}}) {
     FieldValues runwayRow = {{runway::SurveyDate, "05/14/2026"},
                              {end1.designator, r.end1},
                              {end2.designator, r.end2},
@@ -123,41 +121,45 @@ inline void addSampleAirport(SurveyStore& store, int obstructions) {
     }
     store.appendChild(TableKind::Navaid, navaidRow);
   }
-  static const char* surfaces[] = {"PIR: Precision Instrument Approach", "C: FAR77 Nonprecision",
-                                   "HCT: FAR77 Horizontal, Conical, and Transistions",
-                                   "BV: FAR77 Visual Approach", "D: FAR77 Nonprecision"};
+  // Each runway end's approach: an obstruction out beyond the runway end nearest to it is
+  // listed for that end under the end's code; the others under HCT.
+  struct ApproachEnd {
+    const char *designator, *code;
+    double east, north, otherEast, otherNorth;
+  };
+  static const ApproachEnd approachEnds[] = {
+      {"02", "PIR: Precision Instrument Approach", -1200, -3900, 900, 3500},
+      {"20", "C: FAR77 Nonprecision", 900, 3500, -1200, -3900},
+      {"14", "BV: FAR77 Visual Approach", -3300, 2100, 2700, -2400},
+      {"32", "D: FAR77 Nonprecision", 2700, -2400, -3300, 2100}};
   static const char* objects[] = {"TREE", "POLE", "BUILDING", "ANTENNA", "TOWER", "FENCE"};
   std::mt19937 random(14);
   std::normal_distribution<double> spread(0, 2600);
   std::exponential_distribution<double> height(1 / 45.0);
-  // Obstructions under an approach code are listed for the nearest runway end.
-  struct End {
-    const char* designator;
-    double east, north;
-  };
-  std::vector<End> ends;
-  for (const Runway& r : runways) {
-    ends.push_back({r.end1, r.e1, r.n1});
-    ends.push_back({r.end2, r.e2, r.n2});
-  }
   for (int i = 0; i < obstructions; ++i) {
     const double east = spread(random), north = spread(random);
-    const int agl = 5 + static_cast<int>(height(random));
-    const std::size_t surface = std::abs(east) > 4000 ? 2 : static_cast<std::size_t>(i % 5);
-    const End* nearest = &ends[0];
-    for (const End& end : ends) {
+    // Near the runways the ground is kept clear of all but low objects.
+    const double clearing = std::min(1.0, std::hypot(east, north) / 6000);
+    const int agl = 5 + static_cast<int>(height(random) * clearing);
+    const ApproachEnd* nearest = &approachEnds[0];
+    for (const ApproachEnd& end : approachEnds) {
       if (std::hypot(end.east - east, end.north - north) <
           std::hypot(nearest->east - east, nearest->north - north)) {
         nearest = &end;
       }
     }
+    const bool beyondEnd = (east - nearest->east) * (nearest->east - nearest->otherEast) +
+                               (north - nearest->north) * (nearest->north - nearest->otherNorth) >
+                           0;
+    const bool horizontal = !beyondEnd || i % 5 == 2;
     FieldValues obstructionRow = {
+        {obstruction::RwyId, horizontal ? "" : nearest->designator},
         {obstruction::Object, objects[i % 6]},
         {obstruction::TopElevationOrthometric, std::to_string(1250 + agl)},
         {obstruction::AboveGroundElevation, std::to_string(agl)},
-        {obstruction::Surface, surfaces[surface]},
+        {obstruction::Surface,
+         horizontal ? "HCT: FAR77 Horizontal, Conical, and Transistions" : nearest->code},
         {obstruction::SurveyDate, "05/14/2026"}};
-    if (surface != 2) obstructionRow.push_back({obstruction::RwyId, nearest->designator});
     putPosition(obstructionRow, obstruction::kPosition, at(east, north), 2);
     store.appendChild(TableKind::Obstruction, obstructionRow);
   }

@@ -89,10 +89,45 @@ void addLabel(QGraphicsScene& scene, const std::string& text, QPointF at, const 
 
 QString featureToolTip(const SurveyStore& store, const map::SurveyFeatures& features,
                        const map::PlanView& plan, const std::vector<map::MapMark>& marks,
-                       int index) {
+                       const map::SurfaceFeatures& surfaces, int index) {
   const auto i = static_cast<std::size_t>(index);
-  return QString::fromStdString(map::describe(features.points[i], store)) +
-         markText(marks, plan.marksOf[i]);
+  QString text = QString::fromStdString(map::describe(features.points[i], store));
+  if (const auto& verdict = surfaces.verdicts[i]) {
+    text += "\n" + QString::fromStdString(map::surfaceLine(*verdict));
+  }
+  return text + markText(marks, plan.marksOf[i]);
+}
+
+QPen surfacePen(map::SurfaceKind kind) {
+  QPen pen;
+  switch (kind) {
+    case map::SurfaceKind::Primary:
+      pen = QPen(QColor(20, 60, 170), 1.5, Qt::SolidLine);
+      break;
+    case map::SurfaceKind::Approach:
+      pen = QPen(QColor(0, 125, 70), 1.5, Qt::DashLine);
+      break;
+    case map::SurfaceKind::Horizontal:
+      pen = QPen(QColor(190, 110, 0), 2, Qt::DotLine);
+      break;
+    default:
+      pen = QPen(QColor(150, 40, 150), 1.5, Qt::DashDotLine);
+      break;
+  }
+  pen.setCosmetic(true);
+  return pen;
+}
+
+QPolygonF penetrationMarkShape(double symbolRadius) {
+  const double inner = symbolRadius + 2.5;  // the triangle's inscribed circle
+  const double across = std::sqrt(3.0) * inner;
+  return QPolygonF({{0, -2 * inner}, {across, inner}, {-across, inner}});
+}
+
+QPen penetrationMarkPen() {
+  QPen pen(QColor(220, 0, 0), 2);
+  pen.setJoinStyle(Qt::MiterJoin);
+  return pen;
 }
 
 QColor surfaceColour(const std::string& code) {
@@ -111,8 +146,18 @@ QColor surfaceColour(const std::string& code) {
 }
 
 void drawSurveyPlan(QGraphicsScene& scene, const map::SurveyFeatures& features,
-                    const map::PlanView& plan, const std::vector<map::MapMark>& marks) {
+                    const map::PlanView& plan, const std::vector<map::MapMark>& marks,
+                    const map::SurfaceFeatures& surfaces) {
   scene.clear();
+  for (std::size_t i = 0; i < surfaces.outlines.size(); ++i) {
+    const map::PlanOutline& outline = surfaces.outlines[i];
+    QPolygonF ring;
+    for (const map::PlanPoint& point : outline.ring) ring << scenePoint(point);
+    auto* item = scene.addPolygon(ring, surfacePen(outline.kind));
+    item->setZValue(-1);
+    item->setData(kSurfaceOutlineKey, static_cast<int>(i));
+    item->setToolTip(QString::fromStdString(map::describe(outline)));
+  }
   QFont labelFont;
   labelFont.setPointSize(8);
   QFont runwayFont = labelFont;
@@ -195,6 +240,11 @@ void drawSurveyPlan(QGraphicsScene& scene, const map::SurveyFeatures& features,
         dot->setBrush(colour);
         dot->setPen(QPen(colour.darker(150), 1));
         place(scene, dot, at, index, 2);
+        if (surfaces.penetrates(i)) {
+          auto* mark = new QGraphicsPolygonItem(penetrationMarkShape(r));
+          mark->setPen(penetrationMarkPen());
+          place(scene, mark, at, index, 5.5);
+        }
         break;
       }
     }

@@ -1,6 +1,7 @@
 #include "ui/survey_map_view.h"
 
-#include <QGraphicsItem>
+#include <QFontMetricsF>
+#include <QGraphicsPolygonItem>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -50,9 +51,14 @@ SurveyMapView::SurveyMapView(QGraphicsScene* scene, QWidget* parent)
 void SurveyMapView::contentChanged() {
   places_ = QRectF();
   decoration_ = QMarginsF();
+  outlines_ = QRectF();
   hasContent_ = false;
   for (const QGraphicsItem* item : scene()->items()) {
     if (item->parentItem()) continue;
+    if (item->data(kSurfaceOutlineKey).isValid()) {
+      if (item->isVisible()) outlines_ |= item->sceneBoundingRect();
+      continue;
+    }
     QRectF place;
     if (item->flags() & QGraphicsItem::ItemIgnoresTransformations) {
       // Drawn in pixels about its place, whatever the zoom.
@@ -87,7 +93,7 @@ void SurveyMapView::updateSceneRect() {
   const double feet = feetPerPixel();
   const double across = viewport()->width() * feet;
   const double down = viewport()->height() * feet;
-  setSceneRect(contentRect().adjusted(-across, -down, across, down));
+  setSceneRect((contentRect() | outlines_).adjusted(-across, -down, across, down));
 }
 
 void SurveyMapView::setScale(double pixelsPerFoot) {
@@ -188,12 +194,38 @@ void SurveyMapView::mouseDoubleClickEvent(QMouseEvent* event) {
   QGraphicsView::mouseDoubleClickEvent(event);
 }
 
+QGraphicsItem* SurveyMapView::outlineAt(QPoint viewportPoint) const {
+  constexpr double kReach = 4;  // pixels
+  const QPointF at(viewportPoint);
+  for (QGraphicsItem* item : scene()->items()) {
+    if (!item->data(kSurfaceOutlineKey).isValid() || !item->isVisible()) continue;
+    const auto* outline = static_cast<const QGraphicsPolygonItem*>(item);
+    const QPolygonF ring = viewportTransform().map(outline->mapToScene(outline->polygon()));
+    for (qsizetype i = 0; i < ring.size(); ++i) {
+      const QPointF a = ring[i], b = ring[(i + 1) % ring.size()];
+      const QPointF edge = b - a;
+      const double length2 = QPointF::dotProduct(edge, edge);
+      const double t =
+          length2 > 0 ? std::clamp(QPointF::dotProduct(at - a, edge) / length2, 0.0, 1.0) : 0.0;
+      if (QLineF(at, a + t * edge).length() <= kReach) return item;
+    }
+  }
+  return nullptr;
+}
+
+void SurveyMapView::setLegend(std::vector<LegendEntry> entries) {
+  legend_ = std::move(entries);
+  viewport()->update();
+}
+
 bool SurveyMapView::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip && toolTipOf) {
     auto* help = static_cast<QHelpEvent*>(event);
     const int index = featureAt(help->pos());
     if (index >= 0) {
       QToolTip::showText(help->globalPos(), toolTipOf(index), viewport());
+    } else if (const QGraphicsItem* outline = outlineAt(help->pos())) {
+      QToolTip::showText(help->globalPos(), outline->toolTip(), viewport());
     } else {
       QToolTip::hideText();
     }
@@ -211,7 +243,40 @@ void SurveyMapView::drawForeground(QPainter* painter, const QRectF&) {
   painter->setFont(font());
   drawScaleBar(*painter);
   drawNorthArrow(*painter);
+  drawLegend(*painter);
   painter->restore();
+}
+
+void SurveyMapView::drawLegend(QPainter& painter) {
+  if (legend_.empty()) return;
+  const QFontMetricsF metrics(painter.font());
+  constexpr double kSample = 34, kPad = 8;
+  const double line = std::max(metrics.height(), 22.0);
+  double textWidth = 0;
+  for (const LegendEntry& entry : legend_) {
+    textWidth = std::max(textWidth, metrics.horizontalAdvance(entry.text));
+  }
+  const QRectF box(10, 10, kPad * 3 + kSample + textWidth,
+                   kPad * 2 + line * static_cast<double>(legend_.size()));
+  painter.setPen(QPen(QColor(150, 150, 150), 1));
+  painter.setBrush(QColor(255, 255, 255, 215));
+  painter.drawRect(box);
+  for (std::size_t i = 0; i < legend_.size(); ++i) {
+    const LegendEntry& entry = legend_[i];
+    const double middle = box.top() + kPad + line * (static_cast<double>(i) + 0.5);
+    const QPointF sample(box.left() + kPad + kSample / 2, middle);
+    painter.setPen(entry.pen);
+    painter.setBrush(Qt::NoBrush);
+    if (entry.symbol.isEmpty()) {
+      painter.drawLine(sample - QPointF(kSample / 2, 0), sample + QPointF(kSample / 2, 0));
+    } else {
+      painter.drawPolygon(entry.symbol.translated(sample));
+    }
+    painter.setPen(Qt::black);
+    painter.drawText(
+        QRectF(sample.x() + kSample / 2 + kPad, middle - line / 2, textWidth + 1, line),
+        Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+  }
 }
 
 void SurveyMapView::drawScaleBar(QPainter& painter) {

@@ -1,10 +1,12 @@
 #include "ui/survey_map_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDate>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,6 +66,14 @@ SurveyMapWindow::SurveyMapWindow(Program& program, std::string key, std::vector<
           [this] { view_->fitAll(); });
   connect(addButton(bar, "&Save Image...", "Write the map as shown to a PNG or PDF file", tools_),
           &QPushButton::clicked, this, [this] { chooseAndSaveImage(); });
+  showSurfaces_ = new QCheckBox("Show s&urfaces");
+  showSurfaces_->setChecked(true);
+  showSurfaces_->setToolTip(
+      "Draw the outlines of the primary, approach, horizontal and conical surfaces");
+  showSurfaces_->setFocusPolicy(Qt::NoFocus);
+  connect(showSurfaces_, &QCheckBox::toggled, this, [this] { showSurfaces(); });
+  bar->addSpacing(8);
+  bar->addWidget(showSurfaces_);
   bar->addStretch();
   bar->addWidget(
       new QLabel("Drag or use the arrow keys to pan; double-click a symbol to open "
@@ -90,8 +100,9 @@ void SurveyMapWindow::refresh() {
   const BusyPointer busy(program_.platform);
   features_ = map::collectSurveyFeatures(program_.store, key_);
   plan_ = map::planSurvey(features_, marks_);
-  drawSurveyPlan(*scene_, features_, plan_, marks_);
-  view_->contentChanged();
+  surfaces_ = map::placeSurfaces(program_.store, features_, plan_);
+  drawSurveyPlan(*scene_, features_, plan_, marks_, surfaces_);
+  showSurfaces();
   const int row = program_.store.findSurveyRow(key_);
   const std::string name =
       row > 0 ? program_.store.airports().cell(row, airport::Name) : std::string();
@@ -100,6 +111,7 @@ void SurveyMapWindow::refresh() {
   view_->setVisible(!features_.empty());
   nothing_->setVisible(features_.empty());
   for (QPushButton* tool : tools_) tool->setEnabled(!features_.empty());
+  showSurfaces_->setEnabled(!features_.empty() && !surfaces_.outlines.empty());
   nothing_->setText(QString::fromStdString(
       "Nothing of survey " + key_ +
       " can be placed on a map yet: enter the airport reference point, runway ends, "
@@ -123,7 +135,27 @@ void SurveyMapWindow::refresh() {
 
 QString SurveyMapWindow::toolTipOf(int featureIndex) const {
   if (featureIndex < 0 || featureIndex >= static_cast<int>(features_.points.size())) return {};
-  return featureToolTip(program_.store, features_, plan_, marks_, featureIndex);
+  return featureToolTip(program_.store, features_, plan_, marks_, surfaces_, featureIndex);
+}
+
+void SurveyMapWindow::showSurfaces() {
+  const bool shown = showSurfaces_->isChecked();
+  for (QGraphicsItem* item : scene_->items()) {
+    if (item->data(kSurfaceOutlineKey).isValid()) item->setVisible(shown);
+  }
+  std::vector<LegendEntry> legend;
+  if (shown) {
+    for (map::SurfaceKind kind : surfaces_.kindsShown()) {
+      legend.push_back({QString::fromStdString(map::legendName(kind)), surfacePen(kind), {}});
+    }
+  }
+  for (std::size_t i = 0; i < features_.points.size(); ++i) {
+    if (!surfaces_.penetrates(i)) continue;
+    legend.push_back({"Penetrates a surface", penetrationMarkPen(), penetrationMarkShape(2)});
+    break;
+  }
+  view_->setLegend(std::move(legend));
+  view_->contentChanged();  // panning reaches the outlines only while they are shown
 }
 
 void SurveyMapWindow::openFeature(int index) {

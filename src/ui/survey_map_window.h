@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "map/plan_view.h"
+#include "map/surface_features.h"
 #include "shell/program.h"
 
+class QCheckBox;
 class QGraphicsScene;
 class QLabel;
 class QListWidget;
@@ -29,6 +31,9 @@ class SurveyMapWindow : public QWidget {
   SurveyMapView* view() const { return view_; }
   QListWidget* notPlacedList() const { return notPlaced_; }
   const map::SurveyFeatures& features() const { return features_; }
+  const map::SurfaceFeatures& surfaces() const { return surfaces_; }
+  // "Show surfaces": the surfaces' outlines and their legend entries, on at first.
+  QCheckBox* surfacesToggle() const { return showSurfaces_; }
   QString toolTipOf(int featureIndex) const;
   // Redraws from the tables (after an edit elsewhere).
   void refresh();
@@ -49,18 +54,22 @@ class SurveyMapWindow : public QWidget {
   QFont titleFont() const;
   int titleHeight() const;
   void openFeature(int index);
+  // Shows or hides the outlines as the toggle says, with the legend to match.
+  void showSurfaces();
 
   Program& program_;
   std::string key_;
   std::vector<map::MapMark> marks_;
   map::SurveyFeatures features_;
   map::PlanView plan_;
+  map::SurfaceFeatures surfaces_;
   QGraphicsScene* scene_;
   SurveyMapView* view_;
   QLabel* nothing_;
   QListWidget* notPlaced_;
   QLabel* notPlacedTitle_;
   std::vector<QPushButton*> tools_;  // useless while nothing is placed
+  QCheckBox* showSurfaces_;
 };
 
 // Opens the map of the current survey; tells the user when none is chosen.
