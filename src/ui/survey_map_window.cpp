@@ -18,10 +18,10 @@
 #include <QVBoxLayout>
 
 #include "entry/open_record.h"
-#include "gis/gis_writer.h"
 #include "map/review_marks.h"
 #include "shell/exit_help_print.h"
 #include "store/schema/airport_fields.h"
+#include "ui/gis_module_loader.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
 
@@ -273,8 +273,11 @@ void showSurveyMap(Program& program, QWidget* parent) {
 
 void exportSurveyData(Program& program, QWidget* parent) {
   if (program.refuseWithoutSurvey()) return;
+  const GisModuleLoad gisModule = loadGisModule();
+  if (!gisModule.module) return program.tell(gisModule.problem);
+  const gis::GisModule& exporter = *gisModule.module;
   QStringList filters;
-  for (const auto& format : gis::gisFormats()) {
+  for (const auto& format : exporter.formats()) {
     filters << QString("%1 (*%2)").arg(format.title, format.extension);
   }
   const std::string& key = program.current().surveyKey;
@@ -283,15 +286,15 @@ void exportSurveyData(Program& program, QWidget* parent) {
                                               QString::fromStdString(key + ".gpkg"),
                                               filters.join(";;"), &chosenFilter);
   if (file.isEmpty()) return;
-  if (!gis::gisFormatOf(file.toStdString())) {  // no extension typed: the chosen filter's
+  if (!exporter.formatOf(file.toStdString())) {  // no extension typed: the chosen filter's
     const auto index = filters.indexOf(chosenFilter);
-    if (index >= 0) file += gis::gisFormats()[static_cast<std::size_t>(index)].extension;
+    if (index >= 0) file += exporter.formats()[static_cast<std::size_t>(index)].extension;
   }
   gis::GisResult result;
   {
     const BusyPointer busy(program.platform);
-    result = gis::writeSurveyGis(program.store, key, file.toStdString(),
-                                 program.platform.storeDirectory());
+    result = exporter.writeSurvey(program.store, key, file.toStdString(),
+                                  program.platform.storeDirectory());
   }
   program.tell(result.message);
 }

@@ -1,0 +1,29 @@
+// The entry point of the GIS module (see gis_module.h); the only symbol it exports.
+#include "gis/gis_module.h"
+
+#include <exception>
+#include <new>
+
+namespace survey::gis {
+namespace {
+
+GisResult writeSurveyCatching(const SurveyStore& store, std::string_view key,
+                              const std::filesystem::path& file,
+                              const std::filesystem::path& storeDirectory) {
+  try {
+    return writeSurveyGis(store, key, file, storeDirectory);
+  } catch (const std::bad_alloc&) {
+    return {false, "The export ran out of memory and stopped; nothing was written.", {}};
+  } catch (const std::exception& e) {
+    return {false, std::string("The export stopped: ") + e.what(), {}};
+  }
+}
+
+constexpr GisModule kModule{kGisModuleInterface, &gisFormats, &gisFormatOf, &writeSurveyCatching};
+
+}  // namespace
+}  // namespace survey::gis
+
+extern "C" __attribute__((visibility("default"))) const survey::gis::GisModule* surveyGisModule() {
+  return &survey::gis::kModule;
+}
