@@ -26,6 +26,7 @@
 #include "shell/navigation.h"
 #include "store/schema/airport_fields.h"
 #include "support/fakes.h"
+#include "ui/modal_answerer.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
 
@@ -282,6 +283,31 @@ TEST_F(SurveyMapWindowTest, DrawsTheSurfacesUnderThePointsMarksPenetrationsAndHi
   EXPECT_EQ(view.outlineAt(view.mapFromScene(corner)), nullptr);
   window.surfacesToggle()->click();
   EXPECT_TRUE(outlines.front()->isVisible());
+}
+
+// "Export Survey Data" opens the GIS module only now; a module that cannot be loaded is
+// named in the message, and the next export tries again.
+TEST_F(SurveyMapWindowTest, ExportSurveyDataLoadsTheGisModuleOnFirstUse) {
+  const std::string missing = (dir.path() / "gone" / "survey-gis.so").string();
+  const struct {
+    std::string module, file, saysStart;
+    bool written;
+  } cases[] = {
+      {missing, "first.geojson",
+       "The export for GIS and CAD tools could not be loaded from " + missing, false},
+      {SURVEY_GIS_MODULE_FILE, "second.geojson", "Wrote ", true},
+  };
+  testing::ModalAnswerer answerer;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    qputenv("SURVEY_GIS_MODULE", QByteArray::fromStdString(c.module));
+    const auto file = dir.path() / c.file;
+    answerer.saveFileAs(QString::fromStdString(file.string()));
+    exportSurveyData(program, nullptr);
+    EXPECT_TRUE(dialogs.last().starts_with(c.saysStart)) << dialogs.last();
+    EXPECT_EQ(std::filesystem::exists(file), c.written);
+  }
+  qunsetenv("SURVEY_GIS_MODULE");
 }
 
 TEST_F(SurveyMapWindowTest, ASurveyWithNothingPlaceableShowsTextInsteadOfAnEmptyPlan) {

@@ -1,0 +1,28 @@
+# Fails when the windowed program names a GDAL library among the shared libraries it needs
+# at start, or when the GIS module does not (then the check reads nothing useful).
+function(needed_libraries file out)
+  execute_process(COMMAND readelf -d ${file} OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "readelf could not read ${file}")
+  endif()
+  string(REGEX MATCHALL "\\(NEEDED\\)[^\n]*" needed "${dynamic}")
+  set(${out} "${needed}" PARENT_SCOPE)
+endfunction()
+
+# file;library;wanted
+foreach(row "${PROGRAM}|libQt6Widgets|TRUE" "${PROGRAM}|libgdal|FALSE" "${MODULE}|libgdal|TRUE")
+  string(REPLACE "|" ";" row "${row}")
+  list(GET row 0 file)
+  list(GET row 1 library)
+  list(GET row 2 wanted)
+  needed_libraries(${file} needed)
+  string(FIND "${needed}" "[${library}" at)
+  if(at EQUAL -1)
+    set(found FALSE)
+  else()
+    set(found TRUE)
+  endif()
+  if(NOT found STREQUAL wanted)
+    message(FATAL_ERROR "${file} needs ${library}: ${found}, expected ${wanted}\n${needed}")
+  endif()
+endforeach()
