@@ -10,8 +10,9 @@ set(SURVEY_PACKAGE_BUILD ${CMAKE_BINARY_DIR}/packaging)
 install(TARGETS survey-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # survey-tool finds its GIS export program in lib/airport-survey beside bin.
 install(TARGETS survey-tool-gis RUNTIME DESTINATION lib/${SURVEY_PACKAGE})
-# airport-survey opens its GIS export module from there on the first export.
-install(TARGETS survey_gis_module LIBRARY DESTINATION lib/${SURVEY_PACKAGE})
+# airport-survey opens its GIS export module from a folder below, on the first export: a
+# private module, not a library for ldconfig (which the package would otherwise call).
+install(TARGETS survey_gis_module LIBRARY DESTINATION lib/${SURVEY_PACKAGE}/modules)
 install(FILES ${SURVEY_PACKAGING}/copyright ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${SURVEY_DOC_DIR})
 # The README's links lead to the screenshots and the help beside it.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION ${SURVEY_DOC_DIR}/docs)

@@ -22,7 +22,7 @@ dpkg -x "$deb" "$root"
 
 fail() { echo "package check: $*" >&2; exit 1; }
 for f in usr/bin/airport-survey usr/bin/survey-tool usr/lib/airport-survey/survey-tool-gis \
-  usr/lib/airport-survey/survey-gis.so \
+  usr/lib/airport-survey/modules/survey-gis.so \
   usr/share/doc/airport-survey/help.pdf usr/share/doc/airport-survey/README.md \
   usr/share/doc/airport-survey/copyright usr/share/doc/airport-survey/changelog.gz \
   usr/share/man/man1/airport-survey.1.gz usr/share/man/man1/survey-tool.1.gz \

@@ -27,7 +27,7 @@ fs::path gisModulePath() {
   if (ec) return kModuleName;
   const fs::path beside = self.parent_path() / kModuleName;
   if (fs::exists(beside, ec)) return beside;
-  return self.parent_path().parent_path() / "lib" / "airport-survey" / kModuleName;
+  return self.parent_path().parent_path() / "lib" / "airport-survey" / "modules" / kModuleName;
 }
 
 GisModuleLoad loadGisModule() {

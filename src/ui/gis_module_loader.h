@@ -15,7 +15,7 @@ struct GisModuleLoad {
 };
 
 // Where the module is looked for: $SURVEY_GIS_MODULE when set, else beside the program,
-// else in the package's library folder (lib/airport-survey beside bin).
+// else in the package's folder of modules (lib/airport-survey/modules beside bin).
 std::filesystem::path gisModulePath();
 
 // Loads once; after a failure the next call tries again (the file may have been restored).
