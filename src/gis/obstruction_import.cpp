@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdio>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <unordered_map>
 #include <utility>
@@ -212,7 +212,7 @@ class RowReader {
  public:
   RowReader(const SurveyStore& store, std::string_view key, const ObstructionImportOptions& options,
             ImportPreview& preview)
-      : store_(store), key_(key), options_(options), preview_(preview) {
+      : key_(key), options_(options), preview_(preview) {
     const int surveyRow = store.findSurveyRow(key);
     hemispheres_ = hemispheresOf(store.airports(), surveyRow);
     surfaces_ = obstructionSurfacesFor(store.airports().cell(surveyRow, airport::SurveyType));
@@ -462,7 +462,6 @@ class RowReader {
     }
   };
 
-  const SurveyStore& store_;
   std::string key_;
   const ObstructionImportOptions& options_;
   ImportPreview& preview_;
