@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "store/recovery_journal.h"
 #include "store/store_files.h"
 #include "store/store_lock.h"
 
@@ -41,8 +42,28 @@ inline void tellLoadNotice(const StoreLoadReport& report, std::ostream& err) {
 
 // For a command that saves: the store's lock, or nothing after telling on err
 // why the store cannot be saved now (another copy holds it, or a windowed run
-// cut short left changes that only the program can restore).
-std::unique_ptr<StoreLock> lockForSaving(const std::filesystem::path& dir, std::ostream& err);
+// cut short left changes that only the program can restore). Inline for survey-tool-gis too.
+inline std::unique_ptr<StoreLock> lockForSaving(const std::filesystem::path& dir,
+                                                std::ostream& err) {
+  LockHolder holder;
+  std::string error;
+  auto lock = StoreLock::acquire(dir, holder, error);
+  if (!lock) {
+    err << "survey-tool: "
+        << (error.empty() ? storeInUseMessage(dir, holder) + " Close it first." : error + ".")
+        << " Nothing was saved: the store was left as it was.\n";
+    return nullptr;
+  }
+  if (journalExists(dir)) {
+    err << "survey-tool: the program was not closed properly and its recovery journal "
+        << (dir / kJournalName).string()
+        << " holds unsaved changes. Start the program to restore or set them aside. Nothing was "
+           "saved: the store was left as it was.\n";
+    return nullptr;
+  }
+  return lock;
+}
+
 // For a command that only reads: completes a save cut short first, unless
 // another copy holds the store (which then does it itself). Inline for survey-tool-gis too.
 inline StoreLoadReport loadForReading(SurveyStore& store, const std::filesystem::path& dir) {

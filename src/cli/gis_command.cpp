@@ -1,5 +1,5 @@
-// "gis": hands the work to survey-tool-gis (see gis_helper.cpp), found beside
-// this program or, once installed, in the package's own library folder.
+// "gis" and "import-obstructions": hand the work to survey-tool-gis (see gis_helper.cpp),
+// found beside this program or, once installed, in the package's own library folder.
 #include <unistd.h>
 
 #include <cerrno>
@@ -23,17 +23,28 @@ std::filesystem::path helperPath() {
   return self.parent_path().parent_path() / "lib" / "airport-survey" / kHelperName;
 }
 
-int exportGis(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+// Replaces this process by the helper; `subcommand` (if any) goes before the arguments.
+int runHelper(const char* subcommand, const std::vector<std::string>& args, std::ostream& out,
+              std::ostream& err) {
   const std::string helper = helperPath().string();
   std::vector<char*> argv{const_cast<char*>(helper.c_str())};
+  if (subcommand != nullptr) argv.push_back(const_cast<char*>(subcommand));
   for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   out.flush();
   err.flush();
   ::execv(helper.c_str(), argv.data());
-  err << "survey-tool: the GIS export program " << helper
+  err << "survey-tool: the GIS program " << helper
       << " could not be started: " << std::strerror(errno) << '\n';
   return kExitFailed;
+}
+
+int exportGis(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  return runHelper(nullptr, args, out, err);
+}
+
+int importObstructions(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  return runHelper("import-obstructions", args, out, err);
 }
 
 const CommandRegistrar gisRegistrar{
@@ -41,6 +52,17 @@ const CommandRegistrar gisRegistrar{
      "writes survey KEY of the store in DIR for GIS and CAD tools; FILE's extension picks the "
      "format: .gpkg, .geojson, .kml, .dxf, .shp (a folder), .csv (one file per layer)",
      exportGis}};
+const CommandRegistrar importObstructionsRegistrar{
+    {"import-obstructions",
+     "DIR KEY FILE --map KEY=COLUMN,... [--srs EPSG:N] [--metres] [--dry-run]",
+     "adds the points of FILE (any GIS or CAD file: CSV, GeoPackage, Shapefile, GeoJSON, KML, "
+     "DXF, ...) to survey KEY as obstructions; --map names the columns of object, top, "
+     "top_ellip, agl, runway, surface, acc_horiz, acc_vert, date, lat, lon (the rest guessed "
+     "from their names, the position taken from the points when lat and lon are not given); "
+     "--srs gives the coordinate system of a file that names none; --metres takes elevations "
+     "in metres; --dry-run prints what each row would become and saves nothing. Exit status 1 "
+     "when some rows were refused or skipped, 2 when nothing was imported",
+     importObstructions}};
 
 }  // namespace
 }  // namespace survey::cli

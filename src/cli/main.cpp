@@ -5,6 +5,8 @@
 #include <iterator>
 #include <new>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli/command.h"
 #include "shell/program_options.h"
@@ -32,10 +34,45 @@ void printUsage(std::ostream& out) {
   }
 }
 
-std::size_t wordCount(const std::string& text) {
-  std::istringstream words(text);
-  return static_cast<std::size_t>(std::distance(std::istream_iterator<std::string>(words),
-                                                std::istream_iterator<std::string>()));
+// The arguments before the options in a usage ("DIR KEY FILE --map ... [--dry-run]": 3), and
+// the options followed by a value ("--map", "--srs").
+struct UsageShape {
+  std::size_t positionals = 0;
+  std::vector<std::string> valueOptions;
+};
+
+UsageShape usageShape(const std::string& usage) {
+  std::istringstream stream(usage);
+  const std::vector<std::string> words{std::istream_iterator<std::string>(stream),
+                                       std::istream_iterator<std::string>()};
+  UsageShape shape;
+  bool optionsBegun = false;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    std::string word = words[i];
+    if (word.starts_with('[')) word.erase(0, 1);
+    optionsBegun = optionsBegun || word.starts_with('-') || words[i].starts_with('[');
+    if (!optionsBegun) {
+      ++shape.positionals;
+    } else if (word.starts_with("--") && !word.ends_with(']') && i + 1 < words.size() &&
+               !words[i + 1].starts_with('-') && !words[i + 1].starts_with('[')) {
+      shape.valueOptions.push_back(word);
+    }
+  }
+  return shape;
+}
+
+// The arguments given that are not options nor their values.
+std::size_t positionalCount(const std::vector<std::string>& args, const UsageShape& shape) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (!args[i].starts_with("--")) {
+      ++count;
+    } else if (std::find(shape.valueOptions.begin(), shape.valueOptions.end(), args[i]) !=
+               shape.valueOptions.end()) {
+      ++i;
+    }
+  }
+  return count;
 }
 
 // The folder the windowed program would use, judged from where survey-tool lives.
@@ -53,10 +90,12 @@ std::filesystem::path ruleStoreFolder(const char* argv0) {
 bool supplyStoreFolder(const survey::cli::Command& command, std::vector<std::string>& args,
                        const survey::ProgramOptions& options, const char* argv0) {
   if (!command.usage.starts_with("DIR")) return true;
-  const std::size_t full = wordCount(command.usage);
-  if (args.size() + 1 == full) {
+  const UsageShape shape = usageShape(command.usage);
+  const std::size_t full = shape.positionals;
+  const std::size_t given = positionalCount(args, shape);
+  if (given + 1 == full) {
     args.insert(args.begin(), options.store ? *options.store : ruleStoreFolder(argv0).string());
-  } else if (options.store && args.size() == full) {
+  } else if (options.store && given == full) {
     std::cerr << "survey-tool: give the store folder either with --store or as DIR, not both\n";
     return false;
   }

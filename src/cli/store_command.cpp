@@ -9,26 +9,6 @@
 
 namespace survey::cli {
 
-std::unique_ptr<StoreLock> lockForSaving(const std::filesystem::path& dir, std::ostream& err) {
-  LockHolder holder;
-  std::string error;
-  auto lock = StoreLock::acquire(dir, holder, error);
-  if (!lock) {
-    err << "survey-tool: "
-        << (error.empty() ? storeInUseMessage(dir, holder) + " Close it first." : error + ".")
-        << " Nothing was saved: the store was left as it was.\n";
-    return nullptr;
-  }
-  if (journalExists(dir)) {
-    err << "survey-tool: the program was not closed properly and its recovery journal "
-        << (dir / kJournalName).string()
-        << " holds unsaved changes. Start the program to restore or set them aside. Nothing was "
-           "saved: the store was left as it was.\n";
-    return nullptr;
-  }
-  return lock;
-}
-
 namespace {
 
 // Loads the store of DIR (as its writer when lock is held); reports and returns false when a

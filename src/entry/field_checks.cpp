@@ -1,177 +1,37 @@
 #include "entry/field_checks.h"
 
-#include <charconv>
-#include <cmath>
-#include <optional>
 #include <string>
-#include <system_error>
-#include <vector>
-
-#include "store/text_encoding.h"
-#include "store/text_trim.h"
 
 namespace survey {
 
 namespace {
-
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// The value of a numeric text; nothing when it cannot be held (too large).
-// Read the same way whatever the system's number format (a decimal comma
-// elsewhere must not turn "59.995" into 59).
-std::optional<double> numericValue(std::string_view text) {
-  std::string_view s = trimSpaces(text);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  double value = 0;
-  const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (error != std::errc() || end != s.data() + s.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
-
-// The characters of a UTF-8 text, each as its bytes.
-std::vector<std::string_view> characters(std::string_view text) {
-  std::vector<std::string_view> result;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    std::size_t length = 1;
-    while (i + length < text.size() &&
-           (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80 &&
-           (static_cast<unsigned char>(text[i]) & 0xC0) == 0xC0 && length < 4) {
-      ++length;
-    }
-    result.push_back(text.substr(i, length));
-    i += length;
-  }
-  return result;
-}
 
 void refuse(Dialogs& dialogs, TextBox& box, std::string text) {
   dialogs.show(notice(std::move(text), ""));
   box.setText("");
 }
 
-struct DmsRule {
-  double limit;
-  const char* message;
-};
-
-DmsRule ruleOf(DmsKind kind) {
-  switch (kind) {
-    case DmsKind::Deg:
-      return {180, " is greater than 180.  Degree values must be between 0 and 180."};
-    case DmsKind::DegLat:
-      return {90, " is greater than 90.  Degree values must be between 0 and 90."};
-    case DmsKind::Min:
-      return {59, " is greater than 59.  Minute values must be between 0 and 59.99."};
-    case DmsKind::Sec:
-      return {59.99, " is greater than 59.99.  Minute values must be between 0 and 59.99."};
-  }
-  return {0, ""};
-}
-
 }  // namespace
 
-bool isNumeric(std::string_view text) {
-  std::string_view s = trimSpaces(text);
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  std::size_t digits = 0;
-  while (i < s.size() && isDigit(s[i])) ++i, ++digits;
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    while (i < s.size() && isDigit(s[i])) ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t exponentDigits = 0;
-    while (i < s.size() && isDigit(s[i])) ++i, ++exponentDigits;
-    if (exponentDigits == 0) return false;
-  }
-  return i == s.size();
-}
-
 void checkDms(Dialogs& dialogs, DmsKind kind, TextBox& box) {
-  const std::string text = box.text();
-  const bool numeric = isNumeric(text);
-  const bool formOk = numeric && (kind == DmsKind::Sec || text.find('.') == std::string::npos);
-  if (!formOk) {
-    if (!text.empty()) refuse(dialogs, box, text + ":  Improper Entry");
-    return;
-  }
-  const auto value = numericValue(text);
-  if (!value) return;  // too large to compare: the check ends quietly
-  const DmsRule rule = ruleOf(kind);
-  if (*value > rule.limit) refuse(dialogs, box, text + rule.message);
+  std::string problem = dmsProblem(kind, box.text());
+  if (!problem.empty()) refuse(dialogs, box, std::move(problem));
 }
 
 void checkNumber(Dialogs& dialogs, TextBox& box, int maxLength, int maxDecimals) {
-  std::string digits;
-  for (char c : box.text()) {
-    if (c != '-') digits += c;
-  }
-  digits = std::string(trimSpaces(digits));
-  if (!digits.empty() && !isNumeric(digits) && !box.text().empty()) {
-    refuse(dialogs, box, box.text() + ":  Improper Entry");
-  }
-  if (utf8Length(box.text()) > static_cast<std::size_t>(maxLength)) {
-    refuse(dialogs, box, digits + ":  Error (Entry too large for field)");
-  }
-  const auto point = box.text().find('.');
-  if (point != std::string::npos) {
-    const std::size_t decimals = utf8Length(std::string_view(box.text()).substr(point + 1));
-    if (decimals > static_cast<std::size_t>(maxDecimals)) {
-      refuse(dialogs, box,
-             digits + ":  Error (Only " + std::to_string(maxDecimals) + " decimal place allowed)");
-    }
-  }
+  // A refusal empties the box, so only the first broken rule is ever told.
+  std::string problem = numberProblem(box.text(), maxLength, maxDecimals);
+  if (!problem.empty()) refuse(dialogs, box, std::move(problem));
 }
 
 void checkSurveyDate(Dialogs& dialogs, TextBox& box) {
-  const std::string& text = box.text();
-  if (text.empty()) return;
-  auto tell = [&dialogs](const char* message) { dialogs.show(notice(message)); };
-  constexpr const char* kFormat = "Date is incorrect format (mm/dd/yyyy)";
-  const auto chars = characters(text);
-  if (chars.size() < 6 || chars[2] != "/" || chars[5] != "/") return tell(kFormat);
-  std::vector<std::string_view> parts;
-  std::string_view rest(text);
-  for (auto slash = rest.find('/'); slash != std::string_view::npos; slash = rest.find('/')) {
-    parts.push_back(rest.substr(0, slash));
-    rest.remove_prefix(slash + 1);
-  }
-  parts.push_back(rest);
-  // A part that is no number at all gets the general message.
-  auto wholeIn = [&](std::string_view part, int low, int high, const char* message) {
-    if (!isNumeric(part)) {
-      tell(kFormat);
-      return false;
-    }
-    const auto value = numericValue(part);
-    if (!value || *value != std::floor(*value) || *value < low || *value > high) {
-      tell(message);
-      return false;
-    }
-    return true;
-  };
-  if (!wholeIn(parts[0], 1, 12, "Date is incorrect format.  Check month. (mm/dd/yyyy)")) return;
-  if (!wholeIn(parts[1], 1, 31, "Date is incorrect format.  Check day. (mm/dd/yyyy)")) return;
-  if (utf8Length(parts[2]) != 4) tell("Date is incorrect format.  Check year1. (mm/dd/yyyy)");
+  const std::string problem = surveyDateProblem(box.text());
+  if (!problem.empty()) dialogs.show(notice(problem));
 }
 
 void checkIcaoCode(Dialogs& dialogs, TextBox& box) {
-  const std::string text = box.text();
-  const auto chars = characters(text);
-  if (chars.size() != 4 || chars[0] != "K") return;
-  for (char c : text) {
-    if (isDigit(c)) return;
-  }
-  refuse(dialogs, box, text + " appears to be an ICAO code");
+  std::string problem = icaoCodeProblem(box.text());
+  if (!problem.empty()) refuse(dialogs, box, std::move(problem));
 }
 
 void attachDmsCheck(Dialogs& dialogs, TextBox& box, DmsKind kind) {

@@ -8,14 +8,9 @@
 #include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "store/schema/field_views.h"
+#include "survey/field_rules.h"
 
 namespace survey {
-
-enum class DmsKind { Deg, DegLat, Min, Sec };
-
-// Optional sign, digits, at most one decimal point, optional exponent;
-// surrounding blanks ignored. Nothing else (no separators, currency or hex).
-bool isNumeric(std::string_view text);
 
 void checkDms(Dialogs& dialogs, DmsKind kind, TextBox& box);
 void checkNumber(Dialogs& dialogs, TextBox& box, int maxLength, int maxDecimals);
