@@ -4,19 +4,14 @@
 #include <ostream>
 
 #include "cli/command.h"
+#include "evaluation/obstruction_evaluation.h"
 #include "review/survey_review.h"
 #include "store/store_files.h"
 
 namespace survey::cli {
 namespace {
 
-// A tab or line break inside a value would break the line into columns it does not have.
-std::string oneCell(std::string text) {
-  for (char& c : text) {
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-  }
-  return text;
-}
+using evaluation::cellText;
 
 int reviewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 2) {
@@ -28,8 +23,8 @@ int reviewCommand(const std::vector<std::string>& args, std::ostream& out, std::
   if (!loadSurveyForReading(store, args[0], key, err)) return kExitFailed;
   const auto findings = review::reviewSurvey(store, key, review::localToday());
   for (const review::Finding& f : findings) {
-    out << review::severityText(f.severity) << '\t' << oneCell(f.record) << '\t'
-        << oneCell(f.fieldLabel) << '\t' << oneCell(f.message) << '\t' << oneCell(f.computed)
+    out << review::severityText(f.severity) << '\t' << cellText(f.record) << '\t'
+        << cellText(f.fieldLabel) << '\t' << cellText(f.message) << '\t' << cellText(f.computed)
         << '\n';
   }
   return findings.empty() ? kExitOk : kExitProblems;

@@ -53,17 +53,12 @@ std::string tenthText(std::optional<double> feet) {
   return feet ? fixedText(*feet, 1) : std::string();
 }
 
-namespace {
-
-// A cell of the table: a tab or line break typed into a field must not split it.
 std::string cellText(std::string text) {
   for (char& c : text) {
     if (c == '\t' || c == '\n' || c == '\r') c = ' ';
   }
   return text;
 }
-
-}  // namespace
 
 std::string evaluationTable(const std::vector<ObstructionEvaluation>& evaluations) {
   std::string table =

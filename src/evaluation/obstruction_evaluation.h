@@ -36,6 +36,9 @@ std::vector<ObstructionEvaluation> evaluateObstructions(const SurveyStore& store
 // elevation, top elevation, penetration; feet with one decimal.
 std::string evaluationTable(const std::vector<ObstructionEvaluation>& evaluations);
 
+// A cell of a tab-separated line: a tab or line break typed into a field must not split it.
+std::string cellText(std::string text);
+
 // "1100.0"; empty for nothing.
 std::string tenthText(std::optional<double> feet);
 

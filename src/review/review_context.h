@@ -13,6 +13,7 @@
 #include "store/schema/hemispheres.h"
 #include "store/survey_store.h"
 #include "survey/degrees.h"
+#include "survey/geodesy.h"
 
 namespace survey::review {
 
@@ -20,7 +21,7 @@ struct GeoPoint {
   double latitude = 0, longitude = 0;  // signed decimal degrees
 };
 
-inline constexpr double kMetresPerFoot = 0.3048;
+using survey::kMetresPerFoot;
 inline constexpr double kMetresPerNauticalMile = 1852.0;
 
 // The screen label of a field, as the findings name it.

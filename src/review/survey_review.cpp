@@ -10,6 +10,7 @@
 #include "store/schema/navaid_fields.h"
 #include "store/schema/obstruction_fields.h"
 #include "store/schema/runway_fields.h"
+#include "survey/geodesy.h"
 
 namespace survey::review {
 
@@ -69,11 +70,9 @@ void ReviewContext::add(Severity severity, TableKind table, int row, int field, 
 }
 
 GeodesicLine inverseGeodesic(const GeoPoint& from, const GeoPoint& to) {
-  // NAD83 is realised on the GRS80 ellipsoid.
-  static const GeographicLib::Geodesic grs80(6378137.0, 1 / 298.257222101);
   GeodesicLine line;
-  grs80.Inverse(from.latitude, from.longitude, to.latitude, to.longitude, line.metres,
-                line.azimuthFrom, line.azimuthTo);
+  nad83().Inverse(from.latitude, from.longitude, to.latitude, to.longitude, line.metres,
+                  line.azimuthFrom, line.azimuthTo);
   line.azimuthFrom = std::fmod(line.azimuthFrom + 360.0, 360.0);
   // The azimuth at the far end looking back along the line.
   line.azimuthTo = std::fmod(line.azimuthTo + 180.0 + 360.0, 360.0);
