@@ -54,13 +54,17 @@ const CommandRegistrar gisRegistrar{
      exportGis}};
 const CommandRegistrar importObstructionsRegistrar{
     {"import-obstructions",
-     "DIR KEY FILE --map KEY=COLUMN,... [--srs EPSG:N] [--metres] [--dry-run]",
+     "DIR KEY FILE --map KEY=COLUMN,... [--srs EPSG:N] [--metres] [--layer NAME] "
+     "[--keep-repeats] [--dry-run]",
      "adds the points of FILE (any GIS or CAD file: CSV, GeoPackage, Shapefile, GeoJSON, KML, "
      "DXF, ...) to survey KEY as obstructions; --map names the columns of object, top, "
      "top_ellip, agl, runway, surface, acc_horiz, acc_vert, date, lat, lon (the rest guessed "
      "from their names, the position taken from the points when lat and lon are not given); "
      "--srs gives the coordinate system of a file that names none; --metres takes elevations "
-     "in metres; --dry-run prints what each row would become and saves nothing. Exit status 1 "
+     "in metres; --layer reads that layer of a file with several (else \"obstructions\" or the "
+     "first); --keep-repeats takes rows that repeat an obstruction already in the survey "
+     "(same position within 0.1 second, same top elevation), which are otherwise skipped; "
+     "--dry-run prints what each row would become and saves nothing. Exit status 1 "
      "when some rows were refused or skipped, 2 when nothing was imported",
      importObstructions}};
 

@@ -60,7 +60,8 @@ void printPreview(const gis::ImportPreview& preview, std::ostream& out) {
     out << row.row << '\t' << gis::outcomeName(row.outcome) << '\t' << row.object << '\t'
         << row.latitude << '\t' << row.longitude << '\t' << row.topElevation << '\t'
         << (row.outcome == gis::RowOutcome::Accepted
-                ? "obstruction " + std::to_string(row.obstruction)
+                ? "obstruction " + std::to_string(row.obstruction) +
+                      (row.repeat ? ", repeating one already in the survey" : "")
                 : row.message)
         << '\n';
   }
@@ -69,13 +70,13 @@ void printPreview(const gis::ImportPreview& preview, std::ostream& out) {
 int importObstructions(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   constexpr const char* kUsage =
       "usage: survey-tool import-obstructions DIR KEY FILE --map KEY=COLUMN,... [--srs EPSG:N] "
-      "[--metres] [--dry-run]\n";
+      "[--metres] [--layer NAME] [--keep-repeats] [--dry-run]\n";
   std::vector<std::string> positionals;
   gis::ObstructionImportOptions options;
   bool dryRun = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool valued = arg == "--map" || arg == "--srs";
+    const bool valued = arg == "--map" || arg == "--srs" || arg == "--layer";
     if (valued && i + 1 == args.size()) {
       err << "survey-tool: " << arg << " needs a value\n" << kUsage;
       return kExitFailed;
@@ -84,6 +85,10 @@ int importObstructions(const std::vector<std::string>& args, std::ostream& out, 
       if (!readMapping(args[++i], options.columns, err)) return kExitFailed;
     } else if (arg == "--srs") {
       options.srs = args[++i];
+    } else if (arg == "--layer") {
+      options.layer = args[++i];
+    } else if (arg == "--keep-repeats") {
+      options.keepRepeats = true;
     } else if (arg == "--metres") {
       options.metres = true;
     } else if (arg == "--dry-run") {

@@ -49,4 +49,15 @@ void refreshObstructionGrid(Program& program) {
   }
 }
 
+void showAddedObstructions(Program& program) {
+  refreshObstructionGrid(program);
+  Screen* airport = program.screens.existing(screen::kAirport);
+  if (airport == nullptr) return;
+  for (const char* name : {"CommandAddObs", "CommandEditObs", "CommandDelObs"}) {
+    if (auto* command = dynamic_cast<CommandButton*>(airport->find(name))) {
+      command->setEnabled(true);
+    }
+  }
+}
+
 }  // namespace survey

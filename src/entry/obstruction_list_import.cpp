@@ -9,7 +9,6 @@
 
 #include "entry/field_checks.h"
 #include "entry/obstruction_screen.h"
-#include "shell/screen_names.h"
 #include "store/file_io.h"
 #include "store/number_text.h"
 #include "store/text_encoding.h"
@@ -84,16 +83,6 @@ std::string plural(int count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-void enableAirportObstructionCommands(Program& program) {
-  Screen* airport = program.screens.existing(screen::kAirport);
-  if (airport == nullptr) return;
-  for (const char* name : {"CommandAddObs", "CommandEditObs", "CommandDelObs"}) {
-    if (auto* command = dynamic_cast<CommandButton*>(airport->find(name))) {
-      command->setEnabled(true);
-    }
-  }
-}
-
 }  // namespace
 
 void importObstructionList(Program& program) {
@@ -147,8 +136,7 @@ void importObstructionList(Program& program) {
     }
   }
 
-  refreshObstructionGrid(program);
-  enableAirportObstructionCommands(program);
+  showAddedObstructions(program);
   std::string report = plural(imported, "obstruction was", "obstructions were") +
                        " imported from " + path.string() + ".";
   if (skipped > 0) {

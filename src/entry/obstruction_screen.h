@@ -84,5 +84,7 @@ class ObstructionScreen : public Screen, public RecordScreen {
 
 // Refills the airport screen's obstruction grid, when that screen exists.
 void refreshObstructionGrid(Program& program);
+// After obstructions were added in bulk: the grid refilled and its commands usable.
+void showAddedObstructions(Program& program);
 
 }  // namespace survey

@@ -19,7 +19,34 @@ GisResult writeSurveyCatching(const SurveyStore& store, std::string_view key,
   }
 }
 
-constexpr GisModule kModule{kGisModuleInterface, &gisFormats, &gisFormatOf, &writeSurveyCatching};
+ImportFileLayout inspectCatching(const std::filesystem::path& file, const std::string& layer) {
+  try {
+    return inspectImportFile(file, layer);
+  } catch (const std::exception& e) {
+    ImportFileLayout layout;
+    layout.error = file.string() + " could not be read: " + e.what();
+    return layout;
+  }
+}
+
+ImportPreview previewCatching(const SurveyStore& store, std::string_view key,
+                              const std::filesystem::path& file,
+                              const ObstructionImportOptions& options) {
+  try {
+    return previewObstructionImport(store, key, file, options);
+  } catch (const std::bad_alloc&) {
+    ImportPreview preview;
+    preview.error = "reading " + file.string() + " ran out of memory";
+    return preview;
+  } catch (const std::exception& e) {
+    ImportPreview preview;
+    preview.error = file.string() + " could not be read: " + e.what();
+    return preview;
+  }
+}
+
+constexpr GisModule kModule{kGisModuleInterface,  &gisFormats,      &gisFormatOf,
+                            &writeSurveyCatching, &inspectCatching, &previewCatching};
 
 }  // namespace
 }  // namespace survey::gis

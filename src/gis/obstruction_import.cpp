@@ -32,24 +32,6 @@ constexpr double kFeetPerMetre = 1 / 0.3048;
 // Two positions this close in both coordinates are the same obstruction.
 constexpr double kSamePositionDegrees = 0.1 / 3600;
 
-// Column names each value is guessed from, lowest case, best first.
-const std::vector<std::pair<std::string, std::vector<std::string>>>& guesses() {
-  static const std::vector<std::pair<std::string, std::vector<std::string>>> all = {
-      {"object", {"object", "obj", "name", "label", "description", "desc"}},
-      {"top", {"top", "elev_orth", "top_elev", "topelev", "elevation", "elev", "msl", "amsl"}},
-      {"top_ellip", {"top_ellip", "elev_ellip", "ellipsoidal", "ellip"}},
-      {"agl", {"agl", "agl_ft", "height", "height_agl"}},
-      {"runway", {"runway", "rwy", "rwy_id", "runway_end"}},
-      {"surface", {"surf_code", "surface", "ois"}},
-      {"acc_horiz", {"acc_horiz", "horiz_acc", "accuracy_h"}},
-      {"acc_vert", {"acc_vert", "vert_acc", "accuracy_v"}},
-      {"date", {"survey_dt", "survey_date", "date"}},
-      {"lat", {"lat", "latitude", "lat_dd", "lat_dms"}},
-      {"lon", {"lon", "long", "longitude", "lng", "lon_dd", "lon_dms"}},
-  };
-  return all;
-}
-
 std::string lowered(std::string_view text) {
   std::string result(text);
   for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -228,29 +210,20 @@ class RowReader {
 
   bool open(OGRLayer& layer) {
     OGRFeatureDefn* definition = layer.GetLayerDefn();
+    std::vector<std::string> columns;
     std::map<std::string, int> byName;  // lowest case
     for (int i = 0; i < definition->GetFieldCount(); ++i) {
-      byName.emplace(lowered(definition->GetFieldDefn(i)->GetNameRef()), i);
+      columns.emplace_back(definition->GetFieldDefn(i)->GetNameRef());
+      byName.emplace(lowered(columns.back()), i);
     }
-    for (const auto& [mapKey, column] : options_.columns) {
+    for (const auto& [mapKey, column] : guessedColumns(columns, options_.columns)) {
+      if (column.empty()) continue;  // deliberately none
       const auto found = byName.find(lowered(column));
       if (found == byName.end()) {
         preview_.error = "the file has no column \"" + column + "\" (for " + mapKey + ")";
         return false;
       }
       fields_[mapKey] = found->second;
-    }
-    for (const auto& [mapKey, names] : guesses()) {
-      if (fields_.contains(mapKey)) continue;
-      for (const auto& name : names) {
-        const auto found = byName.find(name);
-        if (found == byName.end()) continue;
-        // A column already taken for another value is not guessed again.
-        if (std::ranges::any_of(fields_, [&](const auto& f) { return f.second == found->second; }))
-          continue;
-        fields_[mapKey] = found->second;
-        break;
-      }
     }
     for (const auto& [mapKey, index] : fields_) {
       preview_.columns[mapKey] = definition->GetFieldDefn(index)->GetNameRef();
@@ -290,7 +263,7 @@ class RowReader {
       source = *named;
     } else {
       preview_.error =
-          "the file names no coordinate system; give the one its positions are in (--srs EPSG:N)";
+          "the file names no coordinate system; give the EPSG code of the one its positions are in";
       return false;
     }
     source.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
@@ -427,8 +400,11 @@ class RowReader {
     const GeoPosition at{y, x};
     const std::optional<double> topValue = decimalValue(top);
     if (known_.holds(at, topValue)) {
-      row.outcome = RowOutcome::Skipped;
-      return "the survey already has an obstruction here with this top elevation";
+      row.repeat = true;
+      if (!options_.keepRepeats) {
+        row.outcome = RowOutcome::Skipped;
+        return "the survey already has an obstruction here with this top elevation";
+      }
     }
     known_.add(at, topValue);
 
@@ -478,25 +454,82 @@ class RowReader {
 
 }  // namespace
 
-const std::vector<std::string>& obstructionMapKeys() {
-  static const std::vector<std::string> keys = [] {
-    std::vector<std::string> all;
-    for (const auto& [key, names] : guesses()) all.push_back(key);
-    return all;
-  }();
-  return keys;
+namespace {
+
+struct OpenedLayer {
+  std::unique_ptr<GDALDataset, DatasetCloser> dataset;
+  OGRLayer* layer = nullptr;
+  std::string error;
+};
+
+// The layer named, else "obstructions" when the file has it, else its first.
+OpenedLayer openLayer(const std::filesystem::path& file, const std::string& name) {
+  OpenedLayer opened;
+  std::error_code ec;
+  const auto kind = std::filesystem::status(file, ec).type();
+  const bool found = kind != std::filesystem::file_type::not_found && !ec;
+  // A pipe or a device would hold the program waiting on its reading. Names GDAL reads
+  // through its own file systems ("/vsizip/...") are not found here and left to it.
+  if (found && kind != std::filesystem::file_type::regular &&
+      kind != std::filesystem::file_type::directory) {
+    opened.error = file.string() + " is not a file";
+    return opened;
+  }
+  GDALAllRegister();
+  CPLErrorHandlerPusher quiet(CPLQuietErrorHandler);
+  opened.dataset.reset(static_cast<GDALDataset*>(
+      GDALOpenEx(file.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, nullptr, nullptr)));
+  if (!opened.dataset) {
+    opened.error = file.string() + (found || file.string().starts_with("/vsi")
+                                        ? " cannot be read as a GIS or CAD file"
+                                        : " does not exist");
+    return opened;
+  }
+  GDALDataset& dataset = *opened.dataset;
+  if (!name.empty()) {
+    opened.layer = dataset.GetLayerByName(name.c_str());
+  } else {
+    opened.layer = dataset.GetLayerByName("obstructions");
+    if (opened.layer == nullptr && dataset.GetLayerCount() > 0) opened.layer = dataset.GetLayer(0);
+  }
+  if (opened.layer == nullptr) {
+    opened.error = file.string() + " has no layer " +
+                   (name.empty() ? std::string("of points") : "\"" + name + "\"");
+  }
+  return opened;
 }
 
-const char* outcomeName(RowOutcome outcome) {
-  switch (outcome) {
-    case RowOutcome::Accepted:
-      return "accepted";
-    case RowOutcome::Refused:
-      return "refused";
-    case RowOutcome::Skipped:
-      return "skipped";
+}  // namespace
+
+ImportFileLayout inspectImportFile(const std::filesystem::path& file, const std::string& layer) {
+  ImportFileLayout layout;
+  OpenedLayer opened = openLayer(file, layer);
+  if (opened.dataset) {
+    for (int i = 0; i < opened.dataset->GetLayerCount(); ++i) {
+      layout.layers.emplace_back(opened.dataset->GetLayer(i)->GetName());
+    }
   }
-  return "";
+  if (!opened.error.empty()) {
+    layout.error = opened.error;
+    return layout;
+  }
+  CPLErrorHandlerPusher quiet(CPLQuietErrorHandler);
+  OGRLayer& chosen = *opened.layer;
+  layout.layer = chosen.GetName();
+  OGRFeatureDefn* definition = chosen.GetLayerDefn();
+  for (int i = 0; i < definition->GetFieldCount(); ++i) {
+    layout.columns.emplace_back(definition->GetFieldDefn(i)->GetNameRef());
+  }
+  if (const OGRSpatialReference* named = chosen.GetSpatialRef()) {
+    const char* name = named->GetName();
+    layout.coordinateSystem = name && *name ? name : "unnamed";
+    const char* authority = named->GetAuthorityName(nullptr);
+    const char* code = named->GetAuthorityCode(nullptr);
+    if (authority && code)
+      layout.coordinateSystem += std::string(" (") + authority + ":" + code + ")";
+  }
+  layout.features = chosen.GetFeatureCount(FALSE);
+  return layout;
 }
 
 ImportPreview previewObstructionImport(const SurveyStore& store, std::string_view key,
@@ -505,10 +538,8 @@ ImportPreview previewObstructionImport(const SurveyStore& store, std::string_vie
   ImportPreview preview;
   const Table& table = store.obstructions();
   preview.room = table.shape().capacity - table.count();
-  if (key.empty() || store.findSurveyRow(key) == 0) {
-    preview.error = "no survey with the identifier \"" + std::string(key) + "\"";
-    return preview;
-  }
+  preview.error = importRefusal(store, key);
+  if (!preview.error.empty()) return preview;
   for (const auto& [mapKey, column] : options.columns) {
     if (std::ranges::find(obstructionMapKeys(), mapKey) == obstructionMapKeys().end()) {
       preview.error = "\"" + mapKey + "\" is not a value to map (" + [] {
@@ -519,50 +550,17 @@ ImportPreview previewObstructionImport(const SurveyStore& store, std::string_vie
       return preview;
     }
   }
-  GDALAllRegister();
-  CPLErrorHandlerPusher quiet(CPLQuietErrorHandler);
-  std::unique_ptr<GDALDataset, DatasetCloser> dataset(static_cast<GDALDataset*>(
-      GDALOpenEx(file.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, nullptr, nullptr)));
-  if (!dataset) {
-    preview.error = file.string() + " cannot be read as a GIS or CAD file";
+  const OpenedLayer opened = openLayer(file, options.layer);
+  if (!opened.error.empty()) {
+    preview.error = opened.error;
     return preview;
   }
-  OGRLayer* layer = nullptr;
-  if (!options.layer.empty()) {
-    layer = dataset->GetLayerByName(options.layer.c_str());
-  } else {
-    layer = dataset->GetLayerByName("obstructions");
-    if (layer == nullptr && dataset->GetLayerCount() > 0) layer = dataset->GetLayer(0);
-  }
-  if (layer == nullptr) {
-    preview.error =
-        file.string() + " has no layer " +
-        (options.layer.empty() ? std::string("of points") : "\"" + options.layer + "\"");
-    return preview;
-  }
+  OGRLayer* layer = opened.layer;
   RowReader reader(store, key, options, preview);
   if (!reader.open(*layer)) return preview;
   int fileRow = 0;
   for (auto& feature : *layer) reader.read(*feature, ++fileRow);
   return preview;
-}
-
-ImportOutcome applyObstructionImport(SurveyStore& store, const ImportPreview& preview) {
-  if (!preview.error.empty()) return {0, preview.error};
-  if (!preview.fits()) {
-    return {0, "the obstruction table has room for " + std::to_string(preview.room) +
-                   " more obstructions, the file has " + std::to_string(preview.accepted) +
-                   " to add; nothing was imported"};
-  }
-  int added = 0;
-  for (const auto& row : preview.rows) {
-    if (row.outcome != RowOutcome::Accepted) continue;
-    if (!store.appendWholeRow(TableKind::Obstruction, row.cells)) {
-      return {added, tableFullMessage(TableKind::Obstruction)};
-    }
-    ++added;
-  }
-  return {added, {}};
 }
 
 }  // namespace survey::gis

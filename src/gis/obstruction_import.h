@@ -4,59 +4,40 @@
 #pragma once
 
 #include <filesystem>
-#include <map>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "store/survey_store.h"
+#include "survey/obstruction_import_plan.h"
 
 namespace survey::gis {
 
-// The obstruction's values a file's columns may hold: "object", "top", "top_ellip", "agl",
-// "runway", "surface", "acc_horiz", "acc_vert", "date", "lat", "lon".
-const std::vector<std::string>& obstructionMapKeys();
+using survey::applyObstructionImport;
+using survey::ImportOutcome;
+using survey::ImportPreview;
+using survey::ImportRow;
+using survey::ObstructionImportOptions;
+using survey::obstructionMapKeys;
+using survey::outcomeName;
+using survey::RowOutcome;
 
-struct ObstructionImportOptions {
-  std::map<std::string, std::string> columns = {};  // map key -> column; the rest guessed by name
-  std::string srs = {};                             // "EPSG:26910": for a file that names none
-  bool metres = false;                              // elevations in metres, stored in feet
-  std::string layer = {};  // empty: "obstructions" when the file has it, else its first layer
+// What a file offers a mapping: its layers, and of the one read its columns and
+// coordinate system.
+struct ImportFileLayout {
+  std::string error;                // the file cannot be read, or has no such layer
+  std::vector<std::string> layers;  // every layer of the file
+  std::string layer;                // the one read (the options' layer, else as the import picks)
+  std::vector<std::string> columns;
+  std::string coordinateSystem;  // its name ("NAD83 / UTM zone 10N"); empty when it names none
+  long long features = -1;       // rows, when the format tells without reading them all
 };
 
-enum class RowOutcome { Accepted, Refused, Skipped };
-const char* outcomeName(RowOutcome outcome);
-
-struct ImportRow {
-  int row = 0;  // the file's row, from 1
-  RowOutcome outcome = RowOutcome::Refused;
-  std::string object, latitude, longitude, topElevation;  // as they would be stored
-  std::string message;             // why refused or skipped; empty when accepted
-  int obstruction = 0;             // accepted: the obstruction row it becomes
-  std::vector<std::string> cells;  // accepted: the whole row
-};
-
-struct ImportPreview {
-  std::string error;  // the file as a whole refused (unreadable, no coordinate system, ...)
-  std::map<std::string, std::string> columns;  // the mapping used, guesses included
-  std::vector<ImportRow> rows;
-  int accepted = 0;
-  int room = 0;  // obstructions the table still holds
-  bool fits() const { return accepted <= room; }
-};
+ImportFileLayout inspectImportFile(const std::filesystem::path& file, const std::string& layer);
 
 // Reads and judges every row of `file` for the survey `key`; changes nothing.
 ImportPreview previewObstructionImport(const SurveyStore& store, std::string_view key,
                                        const std::filesystem::path& file,
                                        const ObstructionImportOptions& options);
-
-// Appends the accepted rows as one change, or none (with the reason) when they do not all
-// fit; the number appended.
-struct ImportOutcome {
-  int added = 0;
-  std::string error;
-};
-ImportOutcome applyObstructionImport(SurveyStore& store, const ImportPreview& preview);
 
 }  // namespace survey::gis

@@ -48,6 +48,12 @@ class Platform {
       const std::string& /*filter*/) {
     return std::nullopt;
   }
+  // Asks which existing file to read, starting in `folder`; nothing when the user cancels.
+  virtual std::optional<std::filesystem::path> chooseOpenFile(
+      const std::string& /*title*/, const std::filesystem::path& /*folder*/,
+      const std::string& /*filter*/) {
+    return std::nullopt;
+  }
   // Writes the document as a PDF file; an empty text on success, otherwise why not.
   virtual std::string writePdf(const ReportDocument& /*document*/,
                                const std::filesystem::path& /*file*/) {

@@ -13,7 +13,11 @@ namespace {
 
 constexpr const char* kModuleName = "survey-gis.so";
 
-std::string cannotLoad(const fs::path& path, const std::string& why) {
+std::string cannotLoad(GisUse use, const fs::path& path, const std::string& why) {
+  if (use == GisUse::Import) {
+    return "The import from GIS and CAD files could not be loaded from " + path.string() + ": " +
+           why + ". Nothing was imported.";
+  }
   return "The export for GIS and CAD tools could not be loaded from " + path.string() + ": " + why +
          ". Nothing was written.";
 }
@@ -30,7 +34,7 @@ fs::path gisModulePath() {
   return self.parent_path().parent_path() / "lib" / "airport-survey" / "modules" / kModuleName;
 }
 
-GisModuleLoad loadGisModule() {
+GisModuleLoad loadGisModule(GisUse use) {
   static std::mutex guard;
   static const gis::GisModule* loaded = nullptr;
   const std::lock_guard lock(guard);
@@ -39,13 +43,13 @@ GisModuleLoad loadGisModule() {
   void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* why = ::dlerror();
-    return {nullptr, cannotLoad(path, why ? why : "unknown reason")};
+    return {nullptr, cannotLoad(use, path, why ? why : "unknown reason")};
   }
   auto entry = reinterpret_cast<gis::GisModuleEntry>(::dlsym(handle, gis::kGisModuleEntry));
   const gis::GisModule* module = entry ? entry() : nullptr;
   if (!module || module->interface != gis::kGisModuleInterface) {
     ::dlclose(handle);
-    return {nullptr, cannotLoad(path, "it is not this version's GIS module")};
+    return {nullptr, cannotLoad(use, path, "it is not this version's GIS module")};
   }
   loaded = module;
   return {loaded, {}};

@@ -1,4 +1,4 @@
-// Opens the GIS export module (gis/gis_module.h) on the first export, so that the
+// Opens the GIS module (gis/gis_module.h) on the first export or import, so that the
 // windowed program starts without GDAL's libraries.
 #pragma once
 
@@ -18,7 +18,10 @@ struct GisModuleLoad {
 // else in the package's folder of modules (lib/airport-survey/modules beside bin).
 std::filesystem::path gisModulePath();
 
+// What the module is wanted for, so that a failure says what did not happen.
+enum class GisUse { Export, Import };
+
 // Loads once; after a failure the next call tries again (the file may have been restored).
-GisModuleLoad loadGisModule();
+GisModuleLoad loadGisModule(GisUse use = GisUse::Export);
 
 }  // namespace survey::ui

@@ -82,6 +82,16 @@ std::optional<std::filesystem::path> QtPlatform::chooseSaveFile(
       withChosenExtension(file, QString::fromStdString(filter), chosenFilter).toStdString());
 }
 
+std::optional<std::filesystem::path> QtPlatform::chooseOpenFile(const std::string& title,
+                                                                const std::filesystem::path& folder,
+                                                                const std::string& filter) {
+  const QString file = QFileDialog::getOpenFileName(
+      QApplication::activeWindow(), QString::fromStdString(title),
+      QString::fromStdString(folder.string()), QString::fromStdString(filter));
+  if (file.isEmpty()) return std::nullopt;
+  return std::filesystem::path(file.toStdString());
+}
+
 QString withChosenExtension(const QString& file, const QString& filters,
                             const QString& chosenFilter) {
   static const QRegularExpression extension(R"(\*(\.\w+))");

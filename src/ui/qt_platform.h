@@ -25,6 +25,9 @@ class QtPlatform : public Platform {
   std::optional<std::filesystem::path> chooseSaveFile(const std::string& title,
                                                       const std::filesystem::path& suggested,
                                                       const std::string& filter) override;
+  std::optional<std::filesystem::path> chooseOpenFile(const std::string& title,
+                                                      const std::filesystem::path& folder,
+                                                      const std::string& filter) override;
   std::string writePdf(const ReportDocument& document, const std::filesystem::path& file) override;
 
   // The widget that shows a screen, for printing its image.

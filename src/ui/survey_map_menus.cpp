@@ -1,5 +1,5 @@
-// The map, the obstruction evaluation and the GIS export reach the survey list's and the
-// airport screen's File menus.
+// The map, the obstruction evaluation, the import of obstructions and the GIS export reach the
+// survey list's and the airport screen's File menus.
 #include <QMenu>
 #include <QMenuBar>
 
@@ -7,6 +7,7 @@
 #include "shell/screen_names.h"
 #include "ui/main_window.h"
 #include "ui/obstruction_evaluation_window.h"
+#include "ui/obstruction_import_window.h"
 #include "ui/survey_map_window.h"
 
 namespace survey::ui {
@@ -33,6 +34,13 @@ void addSurveyMapMenus(QMenuBar* bar, Program& program, const std::string& scree
   QObject::connect(evaluation, &QAction::triggered, parent,
                    [&program, parent] { showObstructionEvaluation(program, parent); });
   file->insertAction(before, evaluation);
+  if (!onList) {
+    auto* import = new QAction("&Import Obstructions...", file);
+    import->setObjectName("MenuImportObstructions");
+    QObject::connect(import, &QAction::triggered, parent,
+                     [&program, parent] { importObstructionsFromFile(program, parent); });
+    file->insertAction(before, import);
+  }
   if (onList) {
     auto* data = new QAction("Export Survey &Data...", file);
     data->setObjectName("MenuExportSurveyData");

@@ -3,6 +3,7 @@
 #include "gis/obstruction_import.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <charconv>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include <fstream>
 
 #include "gis/gis_writer.h"
+#include "store/schema/airport_fields.h"
 #include "store/schema/obstruction_fields.h"
 #include "support/fakes.h"
 #include "survey/obstruction_surfaces.h"
@@ -236,7 +238,7 @@ TEST_F(ObstructionImport, RefusesTheWholeFile) {
   } cases[] = {
       {path("reference.csv"),
        {},
-       "the file names no coordinate system; give the one its positions are in (--srs EPSG:N)"},
+       "the file names no coordinate system; give the EPSG code of the one its positions are in"},
       {path("reference.csv"),
        {.columns = {{"height", "top"}}, .srs = "EPSG:4269"},
        "\"height\" is not a value to map (object, top, top_ellip, agl, runway, surface, "
@@ -244,15 +246,85 @@ TEST_F(ObstructionImport, RefusesTheWholeFile) {
       {path("reference.csv"),
        {.columns = {{"top", "z"}}, .srs = "EPSG:4269"},
        "the file has no column \"z\" (for top)"},
-      {path("missing.gpkg"),
+      {path("missing.gpkg"), {}, path("missing.gpkg").string() + " does not exist"},
+      {path("reference.csv"),
+       {.srs = "EPSG:4269", .layer = "points"},
+       path("reference.csv").string() + " has no layer \"points\""},
+      // A pipe would keep the reader waiting for a writer that never comes.
+      {path("pipe.csv"), {}, path("pipe.csv").string() + " is not a file"},
+      {path("notes.gpkg"),
        {},
-       path("missing.gpkg").string() + " cannot be read as a GIS or CAD file"},
+       path("notes.gpkg").string() + " cannot be read as a GIS or CAD file"},
   };
+  ASSERT_EQ(::mkfifo(path("pipe.csv").c_str(), 0600), 0);
+  std::ofstream(path("notes.gpkg"), std::ios::binary) << std::string("\0\1\2", 3);
   for (const auto& c : cases) EXPECT_EQ(preview(c.file, c.options).error, c.error);
+  EXPECT_EQ(inspectImportFile(path("pipe.csv"), "").error,
+            path("pipe.csv").string() + " is not a file");
   // A mapped column wins over the guess.
   const auto mapped =
       preview(path("reference.csv"), {.columns = {{"object", "runway"}}, .srs = "EPSG:4269"});
   EXPECT_EQ(mapped.rows.at(0).object, "16R");
+}
+
+TEST_F(ObstructionImport, RepeatsAreSkippedUnlessAskedFor) {
+  const auto first = preview(path("reference.csv"), {.srs = "EPSG:4269"});
+  ASSERT_EQ(applyObstructionImport(store_, first).added, 3);
+  const auto again = preview(path("reference.csv"), {.srs = "EPSG:4269"});
+  EXPECT_EQ(again.count(RowOutcome::Skipped), 3);
+  EXPECT_EQ(again.accepted, 0);
+  const auto kept = preview(path("reference.csv"), {.srs = "EPSG:4269", .keepRepeats = true});
+  ASSERT_EQ(kept.accepted, 3);
+  for (const auto& row : kept.rows) {
+    EXPECT_TRUE(row.repeat);
+    EXPECT_EQ(row.message, "");
+  }
+  EXPECT_EQ(kept.rows.front().obstruction, 4);
+}
+
+TEST_F(ObstructionImport, AValueMappedToNoColumnIsNotGuessed) {
+  const auto result = preview(path("reference.csv"),
+                              {.columns = {{"object", ""}, {"surface", ""}}, .srs = "EPSG:4269"});
+  ASSERT_EQ(result.error, "");
+  EXPECT_EQ(result.columns.count("object"), 0u);
+  EXPECT_EQ(result.rows.at(0).cells.at(ob::Object), "");
+  EXPECT_EQ(result.rows.at(0).cells.at(ob::Surface), "");
+  EXPECT_EQ(result.rows.at(0).cells.at(ob::RwyId), "16R");  // still guessed
+}
+
+TEST_F(ObstructionImport, SurveysThatTakeNoObstructionsAreRefused) {
+  SurveyStore runwayOnly;
+  runwayOnly.current.surveyType = "RUNWAY";
+  runwayOnly.appendAirport({{3, "RWY"}});
+  EXPECT_EQ(previewObstructionImport(runwayOnly, "RWY", path("reference.csv"), {}).error,
+            "a survey of type RUNWAY has no obstructions");
+  store_.airports().setCell(store_.findSurveyRow(kKey), airport::Status, "CERTIFIED2");
+  EXPECT_EQ(preview(path("reference.csv")).error,
+            "survey PAE is locked: its obstructions cannot change");
+  EXPECT_EQ(previewObstructionImport(store_, "NONE", path("reference.csv"), {}).error,
+            "no survey with the identifier \"NONE\"");
+}
+
+TEST_F(ObstructionImport, InspectionNamesLayersColumnsAndTheCoordinateSystem) {
+  if (!fs::exists(kOgr2ogr)) GTEST_SKIP() << kOgr2ogr << " is not installed";
+  ASSERT_TRUE(convert("ref_utm.gpkg", "-f GPKG -t_srs EPSG:26910 -select object,runway"));
+  const std::string addLayer = std::string(kOgr2ogr) + " -q -update -nln extra '" +
+                               path("ref_utm.gpkg").string() + "' '" +
+                               path("reference.csv").string() + "' 2>/dev/null";
+  ASSERT_EQ(std::system(addLayer.c_str()), 0);
+  const ImportFileLayout layout = inspectImportFile(path("ref_utm.gpkg"), "");
+  ASSERT_EQ(layout.error, "");
+  EXPECT_EQ(layout.layers, (std::vector<std::string>{"obstructions", "extra"}));
+  EXPECT_EQ(layout.layer, "obstructions");
+  EXPECT_EQ(layout.columns, (std::vector<std::string>{"object", "runway"}));
+  EXPECT_EQ(layout.coordinateSystem, "NAD83 / UTM zone 10N (EPSG:26910)");
+  EXPECT_EQ(layout.features, 3);
+  const ImportFileLayout extra = inspectImportFile(path("ref_utm.gpkg"), "extra");
+  EXPECT_EQ(extra.layer, "extra");
+  EXPECT_EQ(extra.coordinateSystem, "");
+  EXPECT_EQ(extra.columns.front(), "object");
+  EXPECT_EQ(inspectImportFile(path("ref_utm.gpkg"), "nope").error,
+            path("ref_utm.gpkg").string() + " has no layer \"nope\"");
 }
 
 TEST_F(ObstructionImport, NothingIsAddedWhenTheTableCannotHoldEveryRow) {

@@ -66,6 +66,12 @@ class FakePlatform : public Platform {
     suggestedFile = suggested;
     return saveAs;
   }
+  std::optional<std::filesystem::path> chooseOpenFile(const std::string&,
+                                                      const std::filesystem::path& folder,
+                                                      const std::string&) override {
+    openFolder = folder;
+    return openFile;
+  }
   std::string writePdf(const ReportDocument& document, const std::filesystem::path& file) override {
     pdfs.emplace_back(file, document);
     return pdfError;
@@ -81,6 +87,8 @@ class FakePlatform : public Platform {
   bool quitCalled = false;
   std::optional<std::filesystem::path> saveAs;  // the user's choice of file; none cancels
   std::filesystem::path suggestedFile;
+  std::optional<std::filesystem::path> openFile;  // the file the user picks to read; none cancels
+  std::filesystem::path openFolder;
   std::vector<std::pair<std::filesystem::path, ReportDocument>> pdfs;
   std::string pdfError;
 };
