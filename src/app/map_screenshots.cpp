@@ -1,25 +1,92 @@
-// Draws the survey map and the obstruction evaluation of a sample airport to PNG files for
-// docs/screenshots (runs on Qt's offscreen platform or under Xvfb).
+// Draws the survey map, the obstruction evaluation and the import of obstructions of a
+// sample airport to PNG files for docs/screenshots (runs on Qt's offscreen platform or
+// under Xvfb).
+#include <GeographicLib/UTMUPS.hpp>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableView>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 #include "app/sample_airport.h"
 #include "app/screenshot_program.h"
 #include "entry/all_screens.h"
 #include "store/schema/airport_fields.h"
+#include "store/schema/hemispheres.h"
+#include "store/schema/obstruction_fields.h"
+#include "survey/geodesy.h"
 #include "ui/evaluation_table_model.h"
+#include "ui/gis_module_loader.h"
 #include "ui/obstruction_evaluation_window.h"
+#include "ui/obstruction_import_window.h"
 #include "ui/survey_map_view.h"
 #include "ui/survey_map_window.h"
 
 using survey::screenshots::QuietPlatform;
 using survey::screenshots::SilentDialogs;
 
+namespace {
+
+std::string numberText(double value) {
+  char buffer[32];
+  return {buffer,
+          std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr};
+}
+
+// A controller's CSV in UTM zone 15N and metres: new points round the sample airport, one
+// that repeats the survey's first obstruction, two with values the field checks refuse.
+void writeFieldCsv(const std::filesystem::path& file, const survey::SurveyStore& store) {
+  std::ofstream csv(file);
+  csv << "Point,Northing,Easting,Elev,Desc,Rwy,Surface,Date\n";
+  const auto utm = [](const survey::GeoPosition& at) {
+    int zone = 0;
+    bool north = true;
+    double easting = 0, northing = 0;
+    GeographicLib::UTMUPS::Forward(at.latitude, at.longitude, zone, north, easting, northing, 15);
+    return std::pair{numberText(northing), numberText(easting)};
+  };
+  const auto hemispheres = survey::hemispheresOf(store.airports(), 1);
+  const auto first = survey::placeRowPosition(store.obstructions(), 1,
+                                              survey::obstruction::kPosition, hemispheres);
+  const double firstTop =
+      std::stod(store.obstructions().cell(1, survey::obstruction::TopElevationOrthometric));
+  struct Row {
+    double north, east;  // degrees from the reference point
+    const char *metres, *object, *runway, *surface, *date;
+  };
+  const Row rows[] = {
+      {0.010, -0.012, "391.4", "TREE", "02", "C", "05/19/2026"},
+      {0.012, -0.010, "393.0", "TREE", "02", "C", "05/19/2026"},
+      {-0.021, 0.004, "388.65", "POLE", "20", "PIR", "05/19/2026"},
+      {-0.015, 0.018, "402.3", "ANTENNA", "", "ANAPC", "05/19/2026"},
+      {0.018, 0.015, "396.2", "BLDG", "", "HCT", "5/19/26"},
+      {0.004, -0.024, "389.9", "TREE", "14", "ANP", "05/20/2026"},
+      {-0.006, 0.026, "387.1", "LIGHT", "32", "C", "05/20/2026"},
+      {0.022, -0.001, "399.7", "TOWER", "", "HCT", "05/20/2026"},
+  };
+  int point = 101;
+  for (const Row& r : rows) {
+    const auto [northing, easting] = utm({37.24575 + r.north, -93.38858 + r.east});
+    csv << point++ << ',' << northing << ',' << easting << ',' << r.metres << ',' << r.object << ','
+        << r.runway << ',' << r.surface << ',' << r.date << '\n';
+  }
+  const auto [northing, easting] = utm(*first.at);
+  csv << point << ',' << northing << ',' << easting << ',' << numberText(firstTop * 0.3048) << ','
+      << store.obstructions().cell(1, survey::obstruction::Object) << ",,,05/20/2026\n";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);  // no mapping remembered by the user's own imports
   if (argc != 2) {
     std::fprintf(stderr, "usage: survey-map-screenshots OUTDIR\n");
     return 2;
@@ -59,6 +126,28 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   written += evaluation.grab().save(out + "/ObstructionEvaluation.png");
 
+  // The import of obstructions: its mapping, then its preview.
+  if (const auto gis = survey::ui::loadGisModule(survey::ui::GisUse::Import); gis.module) {
+    const auto csv = std::filesystem::temp_directory_path() / "field-points.csv";
+    writeFieldCsv(csv, program.store);
+    survey::ui::ObstructionImportWindow import(program, *gis.module, "SGF", csv);
+    import.coordinateSystem()->setText("EPSG:26915");
+    import.metresChoice()->setChecked(true);
+    import.columnChoice("object")->setCurrentText("Desc");
+    import.resize(820, 600);
+    import.show();
+    QApplication::processEvents();
+    written += import.grab().save(out + "/ImportObstructions-mapping.png");
+    import.showPreview();
+    import.resize(1000, 560);
+    QApplication::processEvents();
+    written += import.grab().save(out + "/ImportObstructions-preview.png");
+    import.reject();
+    std::filesystem::remove(csv);
+  } else {
+    std::fprintf(stderr, "%s\n", gis.problem.c_str());
+  }
+
   program.store.current.surveyType = "AOC";
   program.store.appendAirport(
       {{survey::airport::Name, "Lakeside Field"}, {survey::airport::Identifier, "LKS"}});
@@ -68,5 +157,5 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   written += empty.grab().save(out + "/SurveyMap-empty.png");
   std::printf("%d images drawn to %s\n", written, argv[1]);
-  return written == 4 ? 0 : 1;
+  return written == 6 ? 0 : 1;
 }

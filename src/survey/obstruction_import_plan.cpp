@@ -25,8 +25,8 @@ const std::vector<std::pair<std::string, std::vector<std::string>>>& guesses() {
       {"acc_horiz", {"acc_horiz", "horiz_acc", "accuracy_h"}},
       {"acc_vert", {"acc_vert", "vert_acc", "accuracy_v"}},
       {"date", {"survey_dt", "survey_date", "date"}},
-      {"lat", {"lat", "latitude", "lat_dd", "lat_dms"}},
-      {"lon", {"lon", "long", "longitude", "lng", "lon_dd", "lon_dms"}},
+      {"lat", {"lat", "latitude", "lat_dd", "lat_dms", "northing", "y"}},
+      {"lon", {"lon", "long", "longitude", "lng", "lon_dd", "lon_dms", "easting", "x"}},
   };
   return all;
 }

@@ -41,8 +41,8 @@ const std::map<std::string, const char*>& valueCaptions() {
       {"acc_horiz", "Hori&zontal accuracy:"},
       {"acc_vert", "&Vertical accuracy:"},
       {"date", "Survey &date:"},
-      {"lat", "&Latitude:"},
-      {"lon", "Lon&gitude:"},
+      {"lat", "&Latitude (or northing, y):"},
+      {"lon", "Lon&gitude (or easting, x):"},
   };
   return captions;
 }
@@ -120,10 +120,12 @@ ObstructionImportWindow::ObstructionImportWindow(Program& program, const gis::Gi
     columns_[mapKey] = choice;
   }
   auto* positionHint = new QLabel(
-      "Leave latitude and longitude at (none) to take the positions from the points themselves.");
+      "Leave latitude and longitude at (none) to take the positions from the points themselves; "
+      "columns of a projected system hold northings and eastings.");
   positionHint->setWordWrap(true);
   columnForm->addRow(positionHint);
-  mappingLayout->addWidget(columnsBox, 1);
+  mappingLayout->addWidget(columnsBox);
+  mappingLayout->addStretch();
   auto* mappingButtons = new QHBoxLayout;
   mappingButtons->addStretch();
   preview_ = new QPushButton("P&review >");
