@@ -57,6 +57,15 @@ TEST_F(ImportObstructionsCommand, ImportsTellsAndExitsByWhatWasTaken) {
       {"--store D import-obstructions PAE D/good.csv" + map, 1,
        "imported 1 obstructions into PAE; 1 rows refused or skipped", 2},
       {"import-obstructions D PAE D/good.csv" + map + " --dry-run", 2, "\tskipped\t", 2},
+      // Repeats taken on request; a layer chosen by name.
+      {"import-obstructions D PAE D/good.csv" + map + " --keep-repeats --dry-run", 0,
+       "\tobstruction 4, repeating one already in the survey\n", 2},
+      {"import-obstructions D PAE D/good.csv" + map + " --keep-repeats", 0,
+       "imported 2 obstructions into PAE; 0 rows refused or skipped", 4},
+      {"import-obstructions D PAE D/good.csv" + map + " --layer points", 2,
+       "has no layer \"points\"", 4},
+      {"import-obstructions D PAE D/good.csv" + map + " --layer good --dry-run", 2, "\tskipped\t",
+       4},
   };
   for (auto c : cases) {
     for (std::size_t at = 0; (at = c.args.find(" D", at)) != std::string::npos; ++at) {
