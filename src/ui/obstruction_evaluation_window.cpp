@@ -17,6 +17,7 @@
 #include "store/schema/airport_fields.h"
 #include "ui/evaluation_table_model.h"
 #include "ui/pdf_report.h"
+#include "ui/record_table.h"
 
 namespace survey::ui {
 
@@ -63,18 +64,7 @@ ObstructionEvaluationWindow::ObstructionEvaluationWindow(Program& program, std::
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(summary_);
 
-  table_ = new QTableView;
-  table_->setObjectName("EvaluationTable");
-  table_->setAccessibleName("Obstructions");
-  table_->setModel(filter_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
-  table_->setWordWrap(false);
-  table_->verticalHeader()->hide();
-  // Rows of one height, fixed: tens of thousands of them need no measuring.
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
-  table_->horizontalHeader()->setStretchLastSection(true);
+  table_ = newRecordTable("EvaluationTable", "Obstructions", filter_);
   // Shown in the order of the records until a heading is clicked.
   table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table_->setSortingEnabled(true);

@@ -7,7 +7,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +21,7 @@
 #include "entry/obstruction_screen.h"
 #include "ui/gis_module_loader.h"
 #include "ui/import_preview_model.h"
+#include "ui/record_table.h"
 
 namespace survey::ui {
 
@@ -75,8 +75,29 @@ ObstructionImportWindow::ObstructionImportWindow(Program& program, const gis::Gi
   fileLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(fileLine);
   layout->addWidget(pages_, 1);
+  pages_->addWidget(mappingPage());
+  pages_->addWidget(previewPage());
 
-  // The mapping step.
+  connect(layer_, &QComboBox::activated, this, [this] {
+    readLayout();
+    fillColumnChoices();
+  });
+  connect(preview_, &QPushButton::clicked, this, [this] { showPreview(); });
+  connect(back_, &QPushButton::clicked, this, [this] { showMapping(); });
+  connect(keepRepeats_, &QCheckBox::toggled, this, [this] { showPreview(); });
+  connect(import_, &QPushButton::clicked, this, [this] { importAccepted(); });
+
+  readLayout();
+  for (const auto& name : layout_.layers) layer_->addItem(text(name));
+  layer_->setCurrentText(text(layout_.layer));
+  layer_->setEnabled(layout_.layers.size() > 1);
+  fillColumnChoices();
+  showMapping();
+  resize(900, 640);
+}
+
+// The mapping step: where the positions and elevations stand, and which column gives what.
+QWidget* ObstructionImportWindow::mappingPage() {
   auto* mapping = new QWidget;
   auto* mappingLayout = new QVBoxLayout(mapping);
   mappingLayout->setContentsMargins(0, 0, 0, 0);
@@ -135,9 +156,12 @@ ObstructionImportWindow::ObstructionImportWindow(Program& program, const gis::Gi
   mappingButtons->addWidget(preview_);
   mappingButtons->addWidget(cancelMapping);
   mappingLayout->addLayout(mappingButtons);
-  pages_->addWidget(mapping);
+  connect(cancelMapping, &QPushButton::clicked, this, &QDialog::reject);
+  return mapping;
+}
 
-  // The preview step.
+// The preview step: every row's outcome.
+QWidget* ObstructionImportWindow::previewPage() {
   auto* previewPage = new QWidget;
   auto* previewLayout = new QVBoxLayout(previewPage);
   previewLayout->setContentsMargins(0, 0, 0, 0);
@@ -146,17 +170,7 @@ ObstructionImportWindow::ObstructionImportWindow(Program& program, const gis::Gi
   summary_->setWordWrap(true);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   previewLayout->addWidget(summary_);
-  table_ = new QTableView;
-  table_->setObjectName("ImportPreview");
-  table_->setAccessibleName("Rows of the file");
-  table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
-  table_->setWordWrap(false);
-  table_->verticalHeader()->hide();
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
-  table_->horizontalHeader()->setStretchLastSection(true);
+  table_ = newRecordTable("ImportPreview", "Rows of the file", model_);
   previewLayout->addWidget(table_, 1);
   keepRepeats_ = new QCheckBox("Import rows that &repeat obstructions already in the survey");
   keepRepeats_->setObjectName("KeepRepeats");
@@ -176,26 +190,8 @@ ObstructionImportWindow::ObstructionImportWindow(Program& program, const gis::Gi
   previewButtons->addWidget(import_);
   previewButtons->addWidget(cancelPreview);
   previewLayout->addLayout(previewButtons);
-  pages_->addWidget(previewPage);
-
-  connect(layer_, &QComboBox::activated, this, [this] {
-    readLayout();
-    fillColumnChoices();
-  });
-  connect(preview_, &QPushButton::clicked, this, [this] { showPreview(); });
-  connect(cancelMapping, &QPushButton::clicked, this, &QDialog::reject);
   connect(cancelPreview, &QPushButton::clicked, this, &QDialog::reject);
-  connect(back_, &QPushButton::clicked, this, [this] { showMapping(); });
-  connect(keepRepeats_, &QCheckBox::toggled, this, [this] { showPreview(); });
-  connect(import_, &QPushButton::clicked, this, [this] { importAccepted(); });
-
-  readLayout();
-  for (const auto& name : layout_.layers) layer_->addItem(text(name));
-  layer_->setCurrentText(text(layout_.layer));
-  layer_->setEnabled(layout_.layers.size() > 1);
-  fillColumnChoices();
-  showMapping();
-  resize(900, 640);
+  return previewPage;
 }
 
 QComboBox* ObstructionImportWindow::columnChoice(const std::string& mapKey) const {

@@ -58,6 +58,8 @@ class ObstructionImportWindow : public QDialog {
   void importAccepted();
 
  private:
+  QWidget* mappingPage();
+  QWidget* previewPage();
   void readLayout();
   void fillColumnChoices();
   void showMapping();

@@ -22,6 +22,7 @@
 #include "shell/screen_names.h"
 #include "store/file_io.h"
 #include "support/fakes.h"
+#include "support/menu_letters.h"
 #include "ui/evaluation_table_model.h"
 #include "ui/main_window.h"
 #include "ui/pdf_report.h"
@@ -93,12 +94,9 @@ TEST_F(EvaluationWindowTest, TheFileMenusOpenItForTheCurrentSurvey) {
       prepareScreen(program, screen::kAirport, Preparation::Tab);
     }
     showScreen(program, screenName);
-    QAction* item = nullptr;
-    QStringList letters;  // for Alt: no two items alike
-    for (QAction* action : main.menuBar()->findChild<QMenu*>("MenuFile")->actions()) {
-      if (action->objectName() == "MenuObstructionEvaluation") item = action;
-      if (action->text().contains('&')) letters << action->text().section('&', 1).left(1).toUpper();
-    }
+    const QMenu& file = *main.menuBar()->findChild<QMenu*>("MenuFile");
+    QAction* item = file.findChild<QAction*>("MenuObstructionEvaluation");
+    QStringList letters = testing::menuLetters(file);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(letters.removeDuplicates(), 0) << letters.join(' ').toStdString();
     item->trigger();

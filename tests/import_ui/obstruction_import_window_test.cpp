@@ -28,6 +28,7 @@
 #include "store/schema/airport_fields.h"
 #include "store/schema/obstruction_fields.h"
 #include "support/fakes.h"
+#include "support/menu_letters.h"
 #include "ui/gis_module_loader.h"
 #include "ui/import_preview_model.h"
 #include "ui/main_window.h"
@@ -127,12 +128,9 @@ TEST_F(ImportWindowTest, OnlyTheAirportScreensFileMenuHasIt) {
     }
     showScreen(program, screenName);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QStringList letters;  // for Alt: no two items alike
-    bool found = false;
-    for (QAction* action : main.menuBar()->findChild<QMenu*>("MenuFile")->actions()) {
-      found = found || action->objectName() == "MenuImportObstructions";
-      if (action->text().contains('&')) letters << action->text().section('&', 1).left(1).toUpper();
-    }
+    const QMenu& file = *main.menuBar()->findChild<QMenu*>("MenuFile");
+    const bool found = file.findChild<QAction*>("MenuImportObstructions") != nullptr;
+    QStringList letters = testing::menuLetters(file);
     EXPECT_EQ(found, screenName == std::string(screen::kAirport));
     EXPECT_EQ(letters.removeDuplicates(), 0) << letters.join(' ').toStdString();
   }

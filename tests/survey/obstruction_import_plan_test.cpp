@@ -28,7 +28,10 @@ TEST(ObstructionImportPlan, ColumnsAreGuessedByNameOncePerColumn) {
       {{"top", "elev", "name"},
        {{"agl", "top"}, {"object", ""}},
        {{"agl", "top"}, {"object", ""}, {"top", "elev"}}},
-      {{"x", "y", "z"}, {}, {}},
+      // A controller's or our own CSV export's coordinates.
+      {{"X", "Y", "Z"}, {}, {{"lat", "Y"}, {"lon", "X"}}},
+      {{"Northing", "Easting", "code"}, {}, {{"lat", "Northing"}, {"lon", "Easting"}}},
+      {{"a", "b"}, {}, {}},
   };
   for (const auto& c : cases) EXPECT_EQ(guessedColumns(c.columns, c.fixed), c.guessed);
 }
