@@ -255,7 +255,10 @@ class RowReader {
   bool openCoordinateSystem(OGRLayer& layer) {
     OGRSpatialReference source;
     if (!options_.srs.empty()) {
-      if (source.SetFromUserInput(options_.srs.c_str()) != OGRERR_NONE) {
+      // A code or a definition only: no file read, no address fetched for what is typed.
+      if (source.SetFromUserInput(options_.srs.c_str(),
+                                  OGRSpatialReference::SET_FROM_USER_INPUT_LIMITATIONS_get()) !=
+          OGRERR_NONE) {
         preview_.error = "\"" + options_.srs + "\" is not a coordinate system GDAL knows";
         return false;
       }
@@ -550,6 +553,7 @@ ImportPreview previewObstructionImport(const SurveyStore& store, std::string_vie
       return preview;
     }
   }
+  CPLErrorHandlerPusher quiet(CPLQuietErrorHandler);  // each refusal is told in our words
   const OpenedLayer opened = openLayer(file, options.layer);
   if (!opened.error.empty()) {
     preview.error = opened.error;

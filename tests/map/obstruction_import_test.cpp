@@ -247,6 +247,10 @@ TEST_F(ObstructionImport, RefusesTheWholeFile) {
        {.columns = {{"top", "z"}}, .srs = "EPSG:4269"},
        "the file has no column \"z\" (for top)"},
       {path("missing.gpkg"), {}, path("missing.gpkg").string() + " does not exist"},
+      // A coordinate system is named, never read from a file someone left there.
+      {path("reference.csv"),
+       {.srs = path("nad83.prj").string()},
+       "\"" + path("nad83.prj").string() + "\" is not a coordinate system GDAL knows"},
       {path("reference.csv"),
        {.srs = "EPSG:4269", .layer = "points"},
        path("reference.csv").string() + " has no layer \"points\""},
@@ -257,6 +261,10 @@ TEST_F(ObstructionImport, RefusesTheWholeFile) {
        path("notes.gpkg").string() + " cannot be read as a GIS or CAD file"},
   };
   ASSERT_EQ(::mkfifo(path("pipe.csv").c_str(), 0600), 0);
+  std::ofstream(path("nad83.prj"))
+      << R"(GEOGCS["GCS_North_American_1983",DATUM["D_North_American_1983",)"
+      << R"(SPHEROID["GRS_1980",6378137.0,298.257222101]],PRIMEM["Greenwich",0.0],)"
+      << R"(UNIT["Degree",0.0174532925199433]])";
   std::ofstream(path("notes.gpkg"), std::ios::binary) << std::string("\0\1\2", 3);
   for (const auto& c : cases) EXPECT_EQ(preview(c.file, c.options).error, c.error);
   EXPECT_EQ(inspectImportFile(path("pipe.csv"), "").error,
