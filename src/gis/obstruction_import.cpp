@@ -465,6 +465,26 @@ struct OpenedLayer {
   std::string error;
 };
 
+// Every vector format GDAL reads but the virtual one, whose file names other files and
+// addresses to read in its place: a file handed over reads itself, nothing else.
+const std::vector<const char*>& readingDrivers() {
+  static const std::vector<const char*> names = [] {
+    GDALAllRegister();
+    std::vector<const char*> all;
+    GDALDriverManager& drivers = *GetGDALDriverManager();
+    for (int i = 0; i < drivers.GetDriverCount(); ++i) {
+      GDALDriver* driver = drivers.GetDriver(i);
+      const bool vector = driver->GetMetadataItem(GDAL_DCAP_VECTOR) != nullptr;
+      if (vector && !EQUAL(driver->GetDescription(), "OGR_VRT")) {
+        all.push_back(driver->GetDescription());
+      }
+    }
+    all.push_back(nullptr);
+    return all;
+  }();
+  return names;
+}
+
 // The layer named, else "obstructions" when the file has it, else its first.
 OpenedLayer openLayer(const std::filesystem::path& file, const std::string& name) {
   OpenedLayer opened;
@@ -480,8 +500,8 @@ OpenedLayer openLayer(const std::filesystem::path& file, const std::string& name
   }
   GDALAllRegister();
   CPLErrorHandlerPusher quiet(CPLQuietErrorHandler);
-  opened.dataset.reset(static_cast<GDALDataset*>(
-      GDALOpenEx(file.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, nullptr, nullptr)));
+  opened.dataset.reset(static_cast<GDALDataset*>(GDALOpenEx(
+      file.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, readingDrivers().data(), nullptr, nullptr)));
   if (!opened.dataset) {
     opened.error = file.string() + (found || file.string().starts_with("/vsi")
                                         ? " cannot be read as a GIS or CAD file"

@@ -81,6 +81,7 @@ ObstructionImportWindow::ObstructionImportWindow(Program& program, const gis::Gi
   connect(layer_, &QComboBox::activated, this, [this] {
     readLayout();
     fillColumnChoices();
+    preview_->setEnabled(layout_.error.empty());
   });
   connect(preview_, &QPushButton::clicked, this, [this] { showPreview(); });
   connect(back_, &QPushButton::clicked, this, [this] { showMapping(); });

@@ -259,8 +259,16 @@ TEST_F(ObstructionImport, RefusesTheWholeFile) {
       {path("notes.gpkg"),
        {},
        path("notes.gpkg").string() + " cannot be read as a GIS or CAD file"},
+      // A virtual file would read another file, or an address, in its place.
+      {path("elsewhere.vrt"),
+       {},
+       path("elsewhere.vrt").string() + " cannot be read as a GIS or CAD file"},
   };
   ASSERT_EQ(::mkfifo(path("pipe.csv").c_str(), 0600), 0);
+  std::ofstream(path("elsewhere.vrt"))
+      << "<OGRVRTDataSource><OGRVRTLayer name=\"reference\"><SrcDataSource>"
+      << path("reference.csv").string()
+      << "</SrcDataSource><LayerSRS>EPSG:4269</LayerSRS></OGRVRTLayer></OGRVRTDataSource>";
   std::ofstream(path("nad83.prj"))
       << R"(GEOGCS["GCS_North_American_1983",DATUM["D_North_American_1983",)"
       << R"(SPHEROID["GRS_1980",6378137.0,298.257222101]],PRIMEM["Greenwich",0.0],)"
