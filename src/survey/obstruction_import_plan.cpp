@@ -248,12 +248,15 @@ std::map<std::string, std::string> mappingOfText(const std::string& text,
     const auto mapKey = unescaped(pair.substr(0, equals));
     const auto column = unescaped(pair.substr(equals + 1));
     if (!mapKey || !column) continue;
+    // The file's own spelling of the column: a layout is the same whatever the case.
+    const auto present = std::ranges::find_if(
+        columns, [&](const std::string& name) { return lowered(name) == lowered(*column); });
     const bool known =
         std::ranges::find(obstructionMapKeys(), *mapKey) != obstructionMapKeys().end();
-    const bool present = std::ranges::find(columns, *column) != columns.end();
+    if (!known || present == columns.end()) continue;
     const bool free =
-        std::ranges::none_of(mapping, [&](const auto& m) { return m.second == *column; });
-    if (known && present && free) mapping[*mapKey] = *column;
+        std::ranges::none_of(mapping, [&](const auto& m) { return m.second == *present; });
+    if (free) mapping[*mapKey] = *present;
   }
   return mapping;
 }

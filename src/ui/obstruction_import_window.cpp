@@ -217,7 +217,10 @@ void ObstructionImportWindow::fillColumnChoices() {
   if (remembered.contains(group + "columns")) {
     chosen = mappingOfText(remembered.value(group + "columns").toString().toStdString(),
                            layout_.columns);
-    srs_->setText(remembered.value(group + "srs").toString().left(64));
+    // A system the file names itself is not overridden by one typed for another file.
+    if (layout_.coordinateSystem.empty()) {
+      srs_->setText(remembered.value(group + "srs").toString().left(64));
+    }
     (remembered.value(group + "metres").toBool() ? metres_ : feet_)->setChecked(true);
   } else {
     chosen = guessedColumns(layout_.columns, {});
@@ -287,7 +290,7 @@ void ObstructionImportWindow::rememberMapping() const {
   QSettings remembered(importMappingsFile(), QSettings::IniFormat);
   const QString group = text(layoutSignature(layout_.columns)) + "/";
   remembered.setValue(group + "columns", text(mappingText(options().columns)));
-  remembered.setValue(group + "srs", srs_->text().trimmed());
+  if (layout_.coordinateSystem.empty()) remembered.setValue(group + "srs", srs_->text().trimmed());
   remembered.setValue(group + "metres", metres_->isChecked());
 }
 

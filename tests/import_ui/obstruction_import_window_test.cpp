@@ -274,8 +274,12 @@ TEST_F(ImportWindowTest, NothingIsImportedWhenTheRowsDoNotAllFit) {
 // The mapping, coordinate system and unit chosen for one file come back for the next file
 // with the same columns, in whatever order; a file laid out otherwise is guessed afresh.
 TEST_F(ImportWindowTest, RemembersTheMappingPerFileLayout) {
+  const auto write = [this](const char* name, const std::string& text) {
+    std::ofstream(dir.path() / name) << text;
+  };
+  write("first.csv", "name,elev,rwy,lat,lon\nTREE,612,16R,47.25,-122.5\n");
   {
-    ObstructionImportWindow first(program, module(), "PAE", points());
+    ObstructionImportWindow first(program, module(), "PAE", dir.path() / "first.csv");
     first.columnChoice("object")->setCurrentText("rwy");
     first.columnChoice("runway")->setCurrentIndex(0);
     first.coordinateSystem()->setText("EPSG:4269");
@@ -286,7 +290,12 @@ TEST_F(ImportWindowTest, RemembersTheMappingPerFileLayout) {
   ASSERT_EQ(program.store.obstructions().cell(1, ob::Object), "16R");
   EXPECT_EQ(program.store.obstructions().cell(1, ob::TopElevationOrthometric), "2008");
 
-  writeGeoJson(dir.path() / "same.geojson", {{-122.1, 47.1, "MAST", "100", "16R"}});
+  write("same.csv", "LON,lat,Rwy,ELEV,name\n-122.1,47.1,16R,100,MAST\n");
+  // The same columns, but a file that names its own coordinate system keeps it.
+  write("named.geojson",
+        R"({"type":"FeatureCollection","features":[{"type":"Feature","properties":)"
+        R"({"name":"MAST","elev":"100","rwy":"16R","lat":"47.1","lon":"-122.1"},)"
+        R"("geometry":{"type":"Point","coordinates":[-122.1,47.1]}}]})");
   writeGeoJson(dir.path() / "other.geojson", {{-122.1, 47.1, "MAST", "100", "16R"}}, "label");
   const struct {
     const char* file;
@@ -294,7 +303,8 @@ TEST_F(ImportWindowTest, RemembersTheMappingPerFileLayout) {
     const char* runway;
     const char* srs;
     bool metres;
-  } cases[] = {{"same.geojson", "rwy", "(none)", "EPSG:4269", true},
+  } cases[] = {{"same.csv", "Rwy", "(none)", "EPSG:4269", true},
+               {"named.geojson", "rwy", "(none)", "", true},
                {"other.geojson", "label", "rwy", "", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);

@@ -52,6 +52,7 @@ TEST(ObstructionImportPlan, RememberedMappingsSurviveOnlyWhereTheyStillFit) {
       {"object=name;runway=name", {{"object", "name"}}},  // one column for two values
       {"object=%4;top=%ZZ;lat", {}},                      // broken escapes, no '='
       {"", {}},
+      {"object=NAME;lon=Lon", {{"object", "name"}, {"lon", "lon"}}},  // the file's spelling
   };
   for (const auto& c : stale) EXPECT_EQ(mappingOfText(c.text, columns), c.read) << c.text;
 }
