@@ -316,6 +316,34 @@ TEST_F(ImportWindowTest, RemembersTheMappingPerFileLayout) {
   }
 }
 
+// A file of several layers: "obstructions" first when it has one, and another layer's own
+// columns once it is chosen.
+TEST_F(ImportWindowTest, AnotherLayerBringsItsOwnColumns) {
+  const char* ogr2ogr = "/usr/bin/ogr2ogr";
+  if (!std::filesystem::exists(ogr2ogr)) GTEST_SKIP() << ogr2ogr << " is not installed";
+  std::ofstream(dir.path() / "poles.csv") << "label,height\nPOLE,40\n";
+  const auto layers = (dir.path() / "layers.gpkg").string();
+  const std::string commands[] = {
+      std::string(ogr2ogr) + " -q -f GPKG -nln obstructions " + layers + " " + points().string(),
+      std::string(ogr2ogr) + " -q -update -nln poles " + layers + " " +
+          (dir.path() / "poles.csv").string()};
+  for (const auto& command : commands) ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+  ObstructionImportWindow window(program, module(), "PAE", layers);
+  window.show();
+  QComboBox& layer = *window.layerChoice();
+  ASSERT_TRUE(layer.isEnabled());
+  EXPECT_EQ(layer.currentText(), "obstructions");
+  EXPECT_EQ(window.columnChoice("object")->currentText(), "name");
+  layer.setFocus();
+  QTest::keyClick(&layer, Qt::Key_Down);
+  EXPECT_EQ(layer.currentText(), "poles");
+  EXPECT_EQ(window.columnChoice("object")->currentText(), "label");
+  EXPECT_EQ(window.columnChoice("agl")->currentText(), "height");
+  EXPECT_EQ(window.columnChoice("top")->count(), 3);  // (none), label, height
+  EXPECT_EQ(window.options().layer, "poles");
+}
+
 // The keyboard alone: Tab reaches every choice in reading order, Enter previews, Escape
 // leaves without importing.
 TEST_F(ImportWindowTest, WorksFromTheKeyboard) {
