@@ -22,7 +22,7 @@
 #include "shell/screen_names.h"
 #include "store/file_io.h"
 #include "support/fakes.h"
-#include "support/menu_letters.h"
+#include "support/file_menu.h"
 #include "ui/evaluation_table_model.h"
 #include "ui/main_window.h"
 #include "ui/pdf_report.h"
@@ -90,11 +90,7 @@ TEST_F(EvaluationWindowTest, TheFileMenusOpenItForTheCurrentSurvey) {
   main.show();
   for (const char* screenName : {screen::kMain, screen::kAirport}) {
     SCOPED_TRACE(screenName);
-    if (screenName == std::string(screen::kAirport)) {
-      prepareScreen(program, screen::kAirport, Preparation::Tab);
-    }
-    showScreen(program, screenName);
-    const QMenu& file = *main.menuBar()->findChild<QMenu*>("MenuFile");
+    const QMenu& file = testing::fileMenuOf(main, program, screenName);
     QAction* item = file.findChild<QAction*>("MenuObstructionEvaluation");
     QStringList letters = testing::menuLetters(file);
     ASSERT_NE(item, nullptr);

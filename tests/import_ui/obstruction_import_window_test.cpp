@@ -28,7 +28,7 @@
 #include "store/schema/airport_fields.h"
 #include "store/schema/obstruction_fields.h"
 #include "support/fakes.h"
-#include "support/menu_letters.h"
+#include "support/file_menu.h"
 #include "ui/gis_module_loader.h"
 #include "ui/import_preview_model.h"
 #include "ui/main_window.h"
@@ -123,12 +123,7 @@ TEST_F(ImportWindowTest, OnlyTheAirportScreensFileMenuHasIt) {
   main.show();
   for (const char* screenName : {screen::kMain, screen::kAirport}) {
     SCOPED_TRACE(screenName);
-    if (screenName == std::string(screen::kAirport)) {
-      prepareScreen(program, screen::kAirport, Preparation::Tab);
-    }
-    showScreen(program, screenName);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QMenu& file = *main.menuBar()->findChild<QMenu*>("MenuFile");
+    const QMenu& file = testing::fileMenuOf(main, program, screenName);
     const bool found = file.findChild<QAction*>("MenuImportObstructions") != nullptr;
     QStringList letters = testing::menuLetters(file);
     EXPECT_EQ(found, screenName == std::string(screen::kAirport));
