@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "cli/command.h"
+#include "evaluation/obstruction_evaluation.h"
 #include "gis/gis_writer.h"
 #include "gis/obstruction_import.h"
 #include "store/store_files.h"
@@ -57,13 +58,11 @@ bool readMapping(std::string_view text, std::map<std::string, std::string>& colu
 void printPreview(const gis::ImportPreview& preview, std::ostream& out) {
   out << "row\toutcome\tobject\tlatitude\tlongitude\ttop elevation\tmessage\n";
   for (const auto& row : preview.rows) {
-    out << row.row << '\t' << gis::outcomeName(row.outcome) << '\t' << row.object << '\t'
-        << row.latitude << '\t' << row.longitude << '\t' << row.topElevation << '\t'
-        << (row.outcome == gis::RowOutcome::Accepted
-                ? "obstruction " + std::to_string(row.obstruction) +
-                      (row.repeat ? ", repeating one already in the survey" : "")
-                : row.message)
-        << '\n';
+    // Values from the file: a tab or line break in one must not split the line.
+    using evaluation::cellText;
+    out << row.row << '\t' << gis::outcomeName(row.outcome) << '\t' << cellText(row.object) << '\t'
+        << row.latitude << '\t' << row.longitude << '\t' << cellText(row.topElevation) << '\t'
+        << cellText(rowResultText(row)) << '\n';
   }
 }
 
@@ -125,7 +124,7 @@ int importObstructions(const std::vector<std::string>& args, std::ostream& out, 
     err << "survey-tool: " << preview.error << "; nothing was imported\n";
     return kExitFailed;
   }
-  const int taken = preview.accepted;
+  const int taken = preview.accepted();
   const auto notTaken = static_cast<int>(preview.rows.size()) - taken;
   if (dryRun) {
     printPreview(preview, out);

@@ -12,6 +12,7 @@
 #include "store/file_io.h"
 #include "store/number_text.h"
 #include "store/text_encoding.h"
+#include "store/text_forms.h"
 #include "store/text_trim.h"
 #include "survey/obstruction_surfaces.h"
 
@@ -77,10 +78,6 @@ std::optional<FieldValues> obstructionOf(std::string_view line) {
                      {TopElevationOrthometric, std::to_string(*elevation)},
                      {Surface, kAreaNavPrecisionSurface},
                      {SurveyDate, kListSurveyDate}};
-}
-
-std::string plural(int count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 #include "entry/output_file_screen.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "shell/program.h"
+#include "store/text_forms.h"
 #include "uddf/export/uddf_export.h"
 
 namespace survey {
@@ -28,10 +26,7 @@ OutputFileScreen::OutputFileScreen(Program& program)
 
 bool OutputFileScreen::listed(const std::string& fileName) const {
   if (fileName.size() < 4) return false;
-  std::string ending = fileName.substr(fileName.size() - 4);
-  std::transform(ending.begin(), ending.end(), ending.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ending == ".pdf";
+  return lowered(std::string_view(fileName).substr(fileName.size() - 4)) == ".pdf";
 }
 
 void OutputFileScreen::ok() {

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -17,6 +16,7 @@
 #include "map/survey_features.h"
 #include "store/file_io.h"
 #include "store/store_side_files.h"
+#include "store/text_forms.h"
 
 namespace survey::gis {
 
@@ -63,12 +63,6 @@ class Options {
   std::vector<std::string> texts_;
   std::vector<char*> pointers_;
 };
-
-std::string lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 OGRwkbGeometryType geometryType(GeometryKind kind) {
   switch (kind) {
@@ -407,7 +401,7 @@ const std::vector<GisFormatInfo>& gisFormats() {
 }
 
 std::optional<GisFormatInfo> gisFormatOf(const fs::path& file) {
-  const std::string extension = lower(file.extension().string());
+  const std::string extension = lowered(file.extension().string());
   for (const auto& info : gisFormats()) {
     if (extension == info.extension) return info;
   }

@@ -18,6 +18,7 @@
 #include "store/schema/airport_fields.h"
 #include "store/schema/hemispheres.h"
 #include "store/schema/obstruction_fields.h"
+#include "store/text_forms.h"
 #include "store/text_trim.h"
 #include "survey/degrees.h"
 #include "survey/field_rules.h"
@@ -31,12 +32,6 @@ namespace {
 constexpr double kFeetPerMetre = 1 / 0.3048;
 // Two positions this close in both coordinates are the same obstruction.
 constexpr double kSamePositionDegrees = 0.1 / 3600;
-
-std::string lowered(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return result;
-}
 
 std::string numberText(double value) {
   char buffer[32];
@@ -243,7 +238,6 @@ class RowReader {
     if (row.message.empty()) {
       row.outcome = RowOutcome::Accepted;
       row.obstruction = nextRow_++;
-      ++preview_.accepted;
     } else if (row.outcome != RowOutcome::Skipped) {
       row.outcome = RowOutcome::Refused;
       row.cells.clear();

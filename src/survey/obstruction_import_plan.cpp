@@ -8,6 +8,7 @@
 
 #include "store/schema/airport_fields.h"
 #include "store/survey_status.h"
+#include "store/text_forms.h"
 
 namespace survey {
 
@@ -29,16 +30,6 @@ const std::vector<std::pair<std::string, std::vector<std::string>>>& guesses() {
       {"lon", {"lon", "long", "longitude", "lng", "lon_dd", "lon_dms", "easting", "x"}},
   };
   return all;
-}
-
-std::string lowered(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return result;
-}
-
-std::string plural(int count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 // '%', ';', '=' and control characters as %XX, so that any column name fits in a line.
@@ -85,7 +76,7 @@ std::optional<std::string> unescaped(std::string_view text) {
 // Why the accepted rows cannot go in: they do not all fit.
 std::string applyObstructionImportRefusal(const ImportPreview& preview) {
   return "the obstruction table has room for " + std::to_string(preview.room) +
-         " more obstructions, the file has " + std::to_string(preview.accepted) +
+         " more obstructions, the file has " + std::to_string(preview.accepted()) +
          " to add; nothing was imported";
 }
 
@@ -132,6 +123,12 @@ const char* outcomeName(RowOutcome outcome) {
   return "";
 }
 
+std::string rowResultText(const ImportRow& row) {
+  if (row.outcome != RowOutcome::Accepted) return row.message;
+  return "obstruction " + std::to_string(row.obstruction) +
+         (row.repeat ? ", repeating one already in the survey" : "");
+}
+
 int ImportPreview::count(RowOutcome outcome) const {
   return static_cast<int>(std::ranges::count_if(
       rows, [outcome](const ImportRow& row) { return row.outcome == outcome; }));
@@ -174,13 +171,14 @@ std::string previewSummary(const ImportPreview& preview) {
     if (first == 0) first = row.obstruction;
     last = row.obstruction;
   }
-  if (preview.accepted == 0) {
+  const int accepted = preview.accepted();
+  if (accepted == 0) {
     summary += "none to import";
-  } else if (preview.accepted == 1) {
+  } else if (accepted == 1) {
     summary += "1 to import as obstruction " + std::to_string(first);
   } else {
-    summary += std::to_string(preview.accepted) + " to import as obstructions " +
-               std::to_string(first) + " to " + std::to_string(last);
+    summary += std::to_string(accepted) + " to import as obstructions " + std::to_string(first) +
+               " to " + std::to_string(last);
   }
   summary += ", " + std::to_string(preview.count(RowOutcome::Refused)) + " refused, " +
              std::to_string(preview.count(RowOutcome::Skipped)) +

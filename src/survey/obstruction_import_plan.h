@@ -45,14 +45,17 @@ struct ImportRow {
   std::vector<std::string> cells;  // accepted: the whole row
 };
 
+// What a row becomes ("obstruction 12"), or why not: the preview's last column.
+std::string rowResultText(const ImportRow& row);
+
 struct ImportPreview {
   std::string error;  // the file as a whole refused (unreadable, no coordinate system, ...)
   std::map<std::string, std::string> columns;  // the mapping used, guesses included
   std::vector<ImportRow> rows;
-  int accepted = 0;
   int room = 0;  // obstructions the table still holds
-  bool fits() const { return accepted <= room; }
   int count(RowOutcome outcome) const;
+  int accepted() const { return count(RowOutcome::Accepted); }
+  bool fits() const { return accepted() <= room; }
 };
 
 // Why the survey `key` takes no imported obstructions (none such, locked, or of a type

@@ -5,12 +5,6 @@
 
 namespace survey::ui {
 
-std::string becomesText(const ImportRow& row) {
-  if (row.outcome != RowOutcome::Accepted) return row.message;
-  return "obstruction " + std::to_string(row.obstruction) +
-         (row.repeat ? ", repeating one already in the survey" : "");
-}
-
 void ImportPreviewModel::setPreview(const ImportPreview* preview) {
   beginResetModel();
   preview_ = preview;
@@ -34,7 +28,7 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
     if (row.outcome == RowOutcome::Skipped) return QBrush(QColor(0x70, 0x70, 0x70));
     return {};
   }
-  if (role == Qt::ToolTipRole) return QString::fromStdString(becomesText(row));
+  if (role == Qt::ToolTipRole) return QString::fromStdString(rowResultText(row));
   if (role == Qt::TextAlignmentRole) {
     const bool number = index.column() == column(PreviewColumn::FileRow) ||
                         index.column() == column(PreviewColumn::TopElevation);
@@ -55,7 +49,7 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
     case PreviewColumn::TopElevation:
       return QString::fromStdString(row.topElevation);
     case PreviewColumn::Becomes:
-      return QString::fromStdString(becomesText(row));
+      return QString::fromStdString(rowResultText(row));
     default:
       return {};
   }

@@ -39,7 +39,4 @@ class ImportPreviewModel : public QAbstractTableModel {
   const ImportPreview* preview_ = nullptr;
 };
 
-// What a row becomes ("obstruction 12"), or why not.
-std::string becomesText(const ImportRow& row);
-
 }  // namespace survey::ui

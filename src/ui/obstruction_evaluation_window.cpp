@@ -11,10 +11,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cctype>
 
 #include "store/file_io.h"
 #include "store/schema/airport_fields.h"
+#include "store/text_forms.h"
 #include "ui/evaluation_table_model.h"
 #include "ui/pdf_report.h"
 #include "ui/record_table.h"
@@ -26,10 +26,7 @@ namespace {
 constexpr const char* kAllEnds = "All";
 
 bool endsWithCsv(const std::filesystem::path& file) {
-  std::string extension = file.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == ".csv";
+  return lowered(file.extension().string()) == ".csv";
 }
 
 }  // namespace

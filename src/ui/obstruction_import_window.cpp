@@ -267,7 +267,7 @@ void ObstructionImportWindow::showPreview() {
   }
   summary_->setText(text(previewSummary(plan_)));
   table_->resizeColumnsToContents();
-  const bool importable = plan_.error.empty() && plan_.accepted > 0 && plan_.fits();
+  const bool importable = plan_.error.empty() && plan_.accepted() > 0 && plan_.fits();
   import_->setEnabled(importable);
   import_->setDefault(importable);
   back_->setDefault(!importable);

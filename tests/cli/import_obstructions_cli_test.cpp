@@ -19,6 +19,7 @@ class ImportObstructionsCommand : public ToolTest {
     write("good.csv", "name,y,x,z\nTREE,47.5,-122.25,612\nPOLE,47.51,-122.26,655\n");
     write("mixed.csv", "name,y,x,z\nTREE,47.5,-122.25,612\nMAST,47.52,-122.27,99.5\n");
     write("bad.csv", "name,y,x,z\nMAST,47.52,-122.27,99.5\n");
+    write("tabs.csv", "name,y,x,z\n\"MAST\tA\",47.53,-122.28,\"9\t9\"\n");
   }
   void write(const std::string& name, const std::string& text) const {
     std::ofstream(dir() / name) << text;
@@ -44,6 +45,9 @@ TEST_F(ImportObstructionsCommand, ImportsTellsAndExitsByWhatWasTaken) {
        "2\trefused\tMAST\t47°31'12\" N\t122°16'12\" W\t99.5\t"
        "99.5:  Error (Only 0 decimal place allowed)\n",
        0},
+      // A tab in a value stays inside its cell.
+      {"import-obstructions D PAE D/tabs.csv" + map + " --dry-run", 2,
+       "1\trefused\tMAST A\t47°31'48\" N\t122°16'48\" W\t9 9\t", 0},
       {"import-obstructions D PAE D/bad.csv" + map, 2,
        "row 1: refused: 99.5:  Error (Only 0 decimal place allowed)", 0},
       {"import-obstructions D PAE D/good.csv --map object=name,lat=y,lon=x,top=z", 2,

@@ -244,7 +244,7 @@ TEST_F(ImportWindowTest, ImportsTheAcceptedRowsAsOneJournalledChange) {
     EXPECT_EQ(window.preview().count(RowOutcome::Skipped), 2);
     EXPECT_FALSE(window.importButton()->isEnabled());
     window.keepRepeatsChoice()->click();
-    EXPECT_EQ(window.preview().accepted, 2);
+    EXPECT_EQ(window.preview().accepted(), 2);
     EXPECT_EQ(window.previewTable()->model()->index(0, column(PreviewColumn::Becomes)).data(),
               "obstruction 3, repeating one already in the survey");
   });

@@ -288,9 +288,9 @@ TEST_F(ObstructionImport, RepeatsAreSkippedUnlessAskedFor) {
   ASSERT_EQ(applyObstructionImport(store_, first).added, 3);
   const auto again = preview(path("reference.csv"), {.srs = "EPSG:4269"});
   EXPECT_EQ(again.count(RowOutcome::Skipped), 3);
-  EXPECT_EQ(again.accepted, 0);
+  EXPECT_EQ(again.accepted(), 0);
   const auto kept = preview(path("reference.csv"), {.srs = "EPSG:4269", .keepRepeats = true});
-  ASSERT_EQ(kept.accepted, 3);
+  ASSERT_EQ(kept.accepted(), 3);
   for (const auto& row : kept.rows) {
     EXPECT_TRUE(row.repeat);
     EXPECT_EQ(row.message, "");

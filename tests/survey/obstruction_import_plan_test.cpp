@@ -81,7 +81,6 @@ TEST(ObstructionImportPlan, SummaryAndReportCountEveryOutcome) {
   ImportPreview preview;
   preview.rows = {row(RowOutcome::Accepted, 4), row(RowOutcome::Refused),
                   row(RowOutcome::Accepted, 5), row(RowOutcome::Skipped), row(RowOutcome::Refused)};
-  preview.accepted = 2;
   preview.room = 10;
   EXPECT_EQ(previewSummary(preview),
             "5 rows: 2 to import as obstructions 4 to 5, 2 refused, 1 skipped as repeats of "
@@ -107,7 +106,6 @@ TEST(ObstructionImportPlan, AppliesAllOrNothing) {
   ImportPreview preview;
   preview.rows = {row(RowOutcome::Accepted, 1), row(RowOutcome::Refused),
                   row(RowOutcome::Accepted, 2)};
-  preview.accepted = 2;
   preview.room = 1;
   EXPECT_EQ(applyObstructionImport(store, preview).added, 0);
   EXPECT_EQ(store.obstructions().count(), 0);

@@ -1,0 +1,23 @@
+// Forms of a text the program compares or tells: lower case (ASCII letters only, so that
+// file endings and column names compare the same in any locale) and a count with its noun.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace survey {
+
+inline std::string lowered(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return result;
+}
+
+// "1 row was", "3 rows were": the count and the form that goes with it.
+inline std::string plural(int count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+}  // namespace survey
