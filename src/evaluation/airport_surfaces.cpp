@@ -54,12 +54,6 @@ Verdict lowest(const std::vector<Candidate>& candidates, double top, std::string
   return verdict;
 }
 
-// Half the width of an approach surface `along` feet beyond the primary surface.
-double approachHalfWidth(const ApproachClass& approach, double innerWidth, double along) {
-  return innerWidth / 2 +
-         along * (approach.outerWidth - innerWidth) / (2 * approach.approachLength());
-}
-
 }  // namespace
 
 std::string_view surfaceKindName(SurfaceKind kind) {
@@ -238,7 +232,7 @@ Verdict AirportSurfaces::judgeApproach(const ObstructionQuery& query,
   }
   const double along = at.x - runway->extension;
   if (along >= 0 && along <= approach.approachLength() &&
-      across <= approachHalfWidth(approach, width, along)) {
+      across <= approach.halfWidthAt(width, along)) {
     candidates.push_back({SurfaceKind::Approach,
                           "Approach surface of " + std::string(designator) + " (" +
                               std::string(approach.code) + ", " + approach.slopeTextAt(along) + ")",
@@ -269,7 +263,7 @@ Verdict AirportSurfaces::judgeHorizontalConical(const ObstructionQuery& query) c
       const ApproachClass* approach = runway.ends[end].approach;
       const double along = at.x - runway.extension;
       if (approach == nullptr || along <= 0 || along > approach->approachLength()) continue;
-      const double halfWidth = approachHalfWidth(*approach, runway.primaryWidth, along);
+      const double halfWidth = approach->halfWidthAt(runway.primaryWidth, along);
       if (across <= halfWidth) continue;
       lowestSide = std::min(lowestSide, *runway.ends[end].elevation + approach->riseAt(along) +
                                             (across - halfWidth) / kTransitionalSlope);

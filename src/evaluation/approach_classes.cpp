@@ -23,6 +23,10 @@ double ApproachClass::riseAt(double along) const {
   return length / slope + (along - length) / secondSlope;
 }
 
+double ApproachClass::halfWidthAt(double innerWidth, double along) const {
+  return innerWidth / 2 + along * (outerWidth - innerWidth) / (2 * approachLength());
+}
+
 std::string ApproachClass::slopeTextAt(double along) const {
   const double inForce = along > length && secondLength > 0 ? secondSlope : slope;
   return std::to_string(static_cast<int>(inForce)) + ":1";

@@ -21,6 +21,8 @@ struct ApproachClass {
   double approachLength() const { return length + secondLength; }
   // How far the approach surface has risen above its start `along` feet out.
   double riseAt(double along) const;
+  // Half the surface's width `along` feet beyond a primary surface `innerWidth` wide.
+  double halfWidthAt(double innerWidth, double along) const;
   // The slope in force `along` feet out, as "50:1".
   std::string slopeTextAt(double along) const;
 };

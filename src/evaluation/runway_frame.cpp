@@ -1,12 +1,13 @@
 #include "evaluation/runway_frame.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace survey::evaluation {
 
 namespace {
 
-constexpr double kDegree = 3.14159265358979323846 / 180;
+constexpr double kDegree = std::numbers::pi / 180;
 
 }  // namespace
 

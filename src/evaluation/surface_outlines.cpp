@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace survey::evaluation {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 
 SurfaceOutline primaryOutline(const RunwaySite& runway) {
   const double half = runway.primaryWidth / 2;
@@ -22,7 +23,7 @@ SurfaceOutline primaryOutline(const RunwaySite& runway) {
     }
     std::reverse(alongSide.begin(), alongSide.end());
   }
-  return {SurfaceKind::Primary, "Primary surface of " + runway.name, {ring}};
+  return {SurfaceKind::Primary, "Primary surface of " + runway.name, {ring}, runway.name};
 }
 
 SurfaceOutline approachOutline(const RunwaySite& runway, int end) {
@@ -30,14 +31,11 @@ SurfaceOutline approachOutline(const RunwaySite& runway, int end) {
   const RunwayFrame& frame = *runway.frames[end];
   std::vector<double> alongs{0, approach.length};
   if (approach.secondLength > 0) alongs.push_back(approach.approachLength());
-  const auto halfWidth = [&](double along) {
-    return runway.primaryWidth / 2 +
-           along * (approach.outerWidth - runway.primaryWidth) / (2 * approach.approachLength());
-  };
   SurfaceRing ring;
   for (double side : {1.0, -1.0}) {
     for (double along : alongs) {
-      ring.push_back({frame.toGeo({runway.extension + along, side * halfWidth(along)}),
+      ring.push_back({frame.toGeo({runway.extension + along,
+                                   side * approach.halfWidthAt(runway.primaryWidth, along)}),
                       *runway.ends[end].elevation + approach.riseAt(along)});
     }
     std::reverse(alongs.begin(), alongs.end());
@@ -45,7 +43,8 @@ SurfaceOutline approachOutline(const RunwaySite& runway, int end) {
   return {SurfaceKind::Approach,
           "Approach surface of " + runway.ends[end].designator + " (" + std::string(approach.code) +
               ")",
-          {ring}};
+          {ring},
+          runway.ends[end].designator};
 }
 
 // The hull grown by `radius`: its edges moved out, joined by arcs round its corners.

@@ -20,6 +20,7 @@ struct SurfaceOutline {
   SurfaceKind kind = SurfaceKind::Primary;  // primary, approach, horizontal or conical
   std::string name;                         // "Approach surface of 05 (BV)"
   std::vector<SurfaceRing> rings;           // the outer ring, then any hole
+  std::string runway = {};  // what it belongs to: "05/23" (primary), "05" (approach), else none
 };
 
 // The primary surface of every runway that has surfaces, the approach surface of each

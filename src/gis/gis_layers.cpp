@@ -1,10 +1,10 @@
 #include "gis/gis_layers.h"
 
 #include <functional>
-#include <map>
 
 #include "evaluation/obstruction_evaluation.h"
 #include "evaluation/surface_outlines.h"
+#include "map/surface_features.h"
 #include "store/number_text.h"
 #include "store/schema/airport_fields.h"
 #include "store/schema/navaid_fields.h"
@@ -168,21 +168,23 @@ Layer runwayLayer(const SurveyStore& store, const map::SurveyFeatures& features)
 }
 
 // The obstructions' judgement against the surfaces: which surface, its elevation there
-// and the penetration (positive: above it).
-void addEvaluation(Layer& obstructions, const std::vector<SurveyPoint>& points,
-                   const std::vector<evaluation::ObstructionEvaluation>& evaluations) {
-  std::map<int, const evaluation::Verdict*> byRow;
-  for (const auto& e : evaluations) byRow[e.row] = &e.verdict;
+// and the penetration (positive: above it). The layer holds the obstruction points in
+// their order, each with its three values, empty where it was not judged.
+void addEvaluation(Layer& obstructions, const map::SurveyFeatures& features,
+                   std::vector<evaluation::ObstructionEvaluation> evaluations) {
   obstructions.attributes.push_back({"surface", AttributeType::Text});
   obstructions.attributes.push_back({"surf_elev", AttributeType::Real});
   obstructions.attributes.push_back({"penetr", AttributeType::Real});
+  const auto verdicts = map::verdictsOfPoints(features, std::move(evaluations));
   std::size_t index = 0;
-  for (const auto& point : points) {
-    if (point.kind != FeatureKind::Obstruction) continue;
-    const auto found = byRow.find(point.row);
-    if (found == byRow.end()) continue;
-    const evaluation::Verdict& verdict = *found->second;
+  for (std::size_t i = 0; i < features.points.size(); ++i) {
+    if (features.points[i].kind != FeatureKind::Obstruction) continue;
     auto& values = obstructions.features[index++].values;
+    if (!verdicts[i]) {
+      values.insert(values.end(), 3, AttributeValue{});
+      continue;
+    }
+    const evaluation::Verdict& verdict = *verdicts[i];
     values.push_back({std::string(evaluation::surfaceKindName(verdict.surface)), {}});
     values.push_back({evaluation::tenthText(verdict.surfaceElevation), verdict.surfaceElevation});
     values.push_back({evaluation::tenthText(verdict.penetration), verdict.penetration});
@@ -192,14 +194,8 @@ void addEvaluation(Layer& obstructions, const std::vector<SurveyPoint>& points,
 // "surfaces-approach-05": a CAD layer name without the characters CAD tools refuse.
 std::string cadLayerOf(const evaluation::SurfaceOutline& outline) {
   std::string name = "surfaces-" + std::string(evaluation::surfaceKindName(outline.kind));
-  const auto of = outline.name.find(" of ");
-  if (of != std::string::npos) {
-    name += '-';
-    for (char c : outline.name.substr(of + 4)) {
-      if (c == '(' || c == ')') continue;
-      name += c == '/' || c == ' ' ? '-' : c;
-    }
-  }
+  if (!outline.runway.empty()) name += '-';
+  for (char c : outline.runway) name += c == '/' || c == ' ' ? '-' : c;
   return name;
 }
 
@@ -249,7 +245,7 @@ std::vector<Layer> surveyLayers(const SurveyStore& store, const map::SurveyFeatu
       layer.features.push_back(std::move(feature));
     }
     if (recipe.kind == FeatureKind::Obstruction) {
-      addEvaluation(layer, features.points,
+      addEvaluation(layer, features,
                     evaluation::evaluateObstructions(store, features.key, surfaces));
     }
     layers.push_back(std::move(layer));

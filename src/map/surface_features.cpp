@@ -37,6 +37,21 @@ std::vector<SurfaceKind> SurfaceFeatures::kindsShown() const {
   return kinds;
 }
 
+std::vector<std::optional<evaluation::Verdict>> verdictsOfPoints(
+    const SurveyFeatures& features, std::vector<evaluation::ObstructionEvaluation> evaluations) {
+  std::map<int, evaluation::Verdict> byRow;
+  for (auto& e : evaluations) byRow.emplace(e.row, std::move(e.verdict));
+  std::vector<std::optional<evaluation::Verdict>> verdicts(features.points.size());
+  for (std::size_t i = 0; i < features.points.size(); ++i) {
+    const SurveyPoint& point = features.points[i];
+    if (point.kind != FeatureKind::Obstruction) continue;
+    if (const auto found = byRow.find(point.row); found != byRow.end()) {
+      verdicts[i] = found->second;
+    }
+  }
+  return verdicts;
+}
+
 SurfaceFeatures placeSurfaces(const SurveyStore& store, const SurveyFeatures& features,
                               const PlanView& plan) {
   SurfaceFeatures placed;
@@ -48,18 +63,8 @@ SurfaceFeatures placeSurfaces(const SurveyStore& store, const SurveyFeatures& fe
     placed.outlines.push_back(
         placeOutline(projection, outline.kind, outline.name, outline.rings.front()));
   }
-  std::map<int, evaluation::Verdict> byRow;
-  for (auto& e : evaluation::evaluateObstructions(store, features.key, surfaces)) {
-    byRow.emplace(e.row, std::move(e.verdict));
-  }
-  placed.verdicts.resize(features.points.size());
-  for (std::size_t i = 0; i < features.points.size(); ++i) {
-    const SurveyPoint& point = features.points[i];
-    if (point.kind != FeatureKind::Obstruction) continue;
-    if (const auto found = byRow.find(point.row); found != byRow.end()) {
-      placed.verdicts[i] = found->second;
-    }
-  }
+  placed.verdicts =
+      verdictsOfPoints(features, evaluation::evaluateObstructions(store, features.key, surfaces));
   return placed;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "evaluation/airport_surfaces.h"
+#include "evaluation/obstruction_evaluation.h"
 #include "map/plan_view.h"
 
 namespace survey::map {
@@ -33,6 +34,11 @@ struct SurfaceFeatures {
   // The kinds the outlines hold, in the order primary, approach, horizontal, conical.
   std::vector<SurfaceKind> kindsShown() const;
 };
+
+// Each feature point's judgement, in the points' order: an obstruction's, none for other
+// points (and for an obstruction the evaluations do not hold).
+std::vector<std::optional<evaluation::Verdict>> verdictsOfPoints(
+    const SurveyFeatures& features, std::vector<evaluation::ObstructionEvaluation> evaluations);
 
 // The surfaces of the survey `features` was collected from, placed on `plan`.
 SurfaceFeatures placeSurfaces(const SurveyStore& store, const SurveyFeatures& features,

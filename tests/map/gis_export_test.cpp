@@ -11,6 +11,7 @@
 #include <map>
 #include <sstream>
 
+#include "evaluation/reference_airport.h"
 #include "gis/gis_layers.h"
 #include "gis/gis_writer.h"
 #include "map/survey_sample.h"
@@ -104,9 +105,9 @@ ReadBack readBack(const fs::path& file, GisFormat format) {
       }
       break;
     case GisFormat::Csv:
-      for (const char* layer : {"airport", "runways", "runway_ends", "displaced_thresholds",
-                                "profile_points", "navaids", "associated_points", "obstructions",
-                                "surfaces"}) {
+      for (const char* layer :
+           {"airport", "runways", "runway_ends", "displaced_thresholds", "profile_points",
+            "navaids", "associated_points", "obstructions", "surfaces"}) {
         readInto(csvLayerPath(file, layer), out, nullptr, layer);
       }
       for (auto& [name, features] : out) {
@@ -281,6 +282,61 @@ TEST(GisExport, ReplacesAnExistingFileOnlyWithACompleteOne) {
   }
   EXPECT_EQ(namesIn(dir.path()),
             (std::vector<std::string>{"site.geojson", "site.gpkg", "site.shp"}));
+}
+
+}  // namespace
+}  // namespace survey::gis
+
+namespace survey::gis {
+namespace {
+
+// Each surface on a CAD layer named after it and its runway; the obstructions' judgement
+// written as numbers where there is one and left empty where there is none.
+TEST(GisExport, SurfacesHaveTheirOwnCadLayersAndObstructionsTheirJudgement) {
+  SurveyStore store;
+  evaluation::testing::ReferenceAirport airport{evaluation::testing::kNorthWest, true, &store};
+  airport.add("05", "BV", airport.at(0, 2200, 0), 1110, "TREE");  // 10.0 ft above the approach
+  testing::TempDir dir;
+  const auto write = [&](const char* name) {
+    const GisResult result = writeSurveyGis(store, "KREF", dir.path() / name);
+    EXPECT_TRUE(result.ok) << result.message;
+    return (dir.path() / name).string();
+  };
+  const std::string dxf = write("kref.dxf");
+  std::vector<std::string> cadLayers;
+  auto* dataset =
+      static_cast<GDALDataset*>(GDALOpenEx(dxf.c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr));
+  ASSERT_NE(dataset, nullptr);
+  for (auto& feature : *dataset->GetLayer(0)) {
+    const std::string name = feature->GetFieldAsString("Layer");
+    if (name.starts_with("surfaces-") && std::ranges::find(cadLayers, name) == cadLayers.end()) {
+      cadLayers.push_back(name);
+    }
+  }
+  GDALClose(dataset);
+  EXPECT_EQ(cadLayers, (std::vector<std::string>{"surfaces-primary-05-23", "surfaces-approach-05",
+                                                 "surfaces-approach-23", "surfaces-horizontal",
+                                                 "surfaces-conical"}));
+
+  const std::string gpkg = write("kref.gpkg");
+  dataset = static_cast<GDALDataset*>(
+      GDALOpenEx(gpkg.c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr));
+  ASSERT_NE(dataset, nullptr);
+  std::map<std::string, std::vector<std::string>>
+      judged;  // object -> surface, elevation, penetration
+  for (auto& feature : *dataset->GetLayerByName("obstructions")) {
+    std::vector<std::string>& values = judged[feature->GetFieldAsString("label")];
+    for (const char* field : {"surface", "surf_elev", "penetr"}) {
+      values.push_back(feature->IsFieldSetAndNotNull(feature->GetFieldIndex(field))
+                           ? feature->GetFieldAsString(field)
+                           : "");
+    }
+  }
+  GDALClose(dataset);
+  ASSERT_EQ(judged.size(), 2u);
+  // The reference airport's two POLEs lie far out, under no surface: judged, but no numbers.
+  EXPECT_EQ(judged["POLE"], (std::vector<std::string>{"outside", "", "", "outside", "", ""}));
+  EXPECT_EQ(judged["TREE"], (std::vector<std::string>{"approach", "1100", "10"}));
 }
 
 }  // namespace
