@@ -2,11 +2,13 @@
 // what it lists, filters and sorts, and the reports it saves.
 #include "ui/obstruction_evaluation_window.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -21,6 +23,7 @@
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
 #include "store/file_io.h"
+#include "store/schema/airport_fields.h"
 #include "support/fakes.h"
 #include "support/file_menu.h"
 #include "ui/evaluation_table_model.h"
@@ -32,6 +35,8 @@ namespace {
 
 using evaluation::testing::kNorthWest;
 using evaluation::testing::ReferenceAirport;
+using ::testing::AnyOf;
+using ::testing::ElementsAre;
 
 QApplication& application() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -213,14 +218,32 @@ TEST_F(EvaluationWindowTest, SaveReportWritesTheTableAsShownAsCsvOrPdf) {
   platform.saveAs = dir.path() / "report.pdf";
   QTest::mouseClick(save, Qt::LeftButton);
   EXPECT_EQ(readWholeFile(*platform.saveAs).bytes.substr(0, 5), "%PDF-");
+  program.store.airports().setCell(program.store.findSurveyRow("KREF"), airport::SurveyDate,
+                                   "04/02/2024");
+  // Taken on either side of the report, should midnight fall between.
+  const auto datesLine = [](QDate today) {
+    return QString::asprintf("Survey date: 04/02/2024    Evaluated on %02d/%02d/%04d",
+                             today.month(), today.day(), today.year())
+        .toStdString();
+  };
+  const QDate before = QDate::currentDate();
   const ReportDocument report = window.report();
-  EXPECT_EQ(report.heading,
-            (std::vector<std::string>{"Airport: REFERENCE (KREF)", report.heading[1],
-                                      window.summary()->text().toStdString(),
-                                      "Shown: 3 of 7 (runway end 23)"}));
-  const auto table = window.shownTable();
-  EXPECT_EQ(report.columns, table.front());
-  EXPECT_EQ(report.rows, std::vector(table.begin() + 1, table.end()));
+  const QDate after = QDate::currentDate();
+  EXPECT_THAT(report.heading,
+              ElementsAre("Airport: REFERENCE (KREF)", AnyOf(datesLine(before), datesLine(after)),
+                          "7 obstructions: 3 penetrate, 1 clear, 2 outside the surfaces listed, "
+                          "1 not evaluated",
+                          "Shown: 3 of 7 (runway end 23)"));
+  EXPECT_EQ(report.columns, (std::vector<std::string>{"record", "object", "runway end", "code",
+                                                      "surface", "surface elevation",
+                                                      "top elevation", "penetration", "note"}));
+  EXPECT_EQ(report.rows, (std::vector<std::vector<std::string>>{
+                             {"7", "POLE", "23", "PIR", "approach", "1221.0", "1230.0", "9.0",
+                              "Approach surface of 23 (PIR, 40:1)"},
+                             {"4", "POLE", "23", "PIR", "approach", "1345.0", "1300.0", "-45.0",
+                              "Approach surface of 23 (PIR, 40:1)"},
+                             {"2", "SIGN \"EAST\"", "23", "PIR", "outside", "", "0.0", "",
+                              "not under the approach or primary surface of 23 (PIR)"}}));
   // The numbers stand right in their cells, the texts left.
   std::vector<ReportPage> pages;
   ASSERT_EQ(
