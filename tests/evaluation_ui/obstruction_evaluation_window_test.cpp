@@ -26,6 +26,7 @@
 #include "store/schema/airport_fields.h"
 #include "support/fakes.h"
 #include "support/file_menu.h"
+#include "support/offscreen_application.h"
 #include "ui/evaluation_table_model.h"
 #include "ui/main_window.h"
 #include "ui/pdf_report.h"
@@ -38,22 +39,12 @@ using evaluation::testing::ReferenceAirport;
 using ::testing::AnyOf;
 using ::testing::ElementsAre;
 
-QApplication& application() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "evaluation_ui_tests";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: Qt must outlive every window, and tears itself down at exit.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
-
 // Survey KREF: records 1 and 2 set the ends' classes far out, the others lie under the
 // surfaces at the heights the surfaces' reference test works out by hand; one is deleted.
 class EvaluationWindowTest : public ::testing::Test {
  protected:
   EvaluationWindowTest() : platform(dir.path()), program(dialogs, platform) {
-    application();
+    testing::offscreenApplication();
     registerAllScreens(program.screens);
     program.store.obstructions().setCell(2, 2, "SIGN \"EAST\"");
     airport.add("05", "BV", airport.at(0, 2200, 0), 1110, "TREE");  // 10.0 above
