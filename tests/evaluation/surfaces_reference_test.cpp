@@ -8,6 +8,7 @@
 #include "evaluation/plane_hull.h"
 #include "evaluation/reference_airport.h"
 #include "evaluation/surface_outlines.h"
+#include "store/schema/obstruction_fields.h"
 
 namespace survey::evaluation {
 namespace {
@@ -139,22 +140,27 @@ TEST(SurfacesVerdict, WhatCannotBeJudgedSaysWhy) {
     const char* end;
     const char* code;
     bool placed;
+    bool noTop;  // its top elevation no number can hold
     const char* reason;
   } cases[] = {
-      {"05", "NUL", true, "NUL names no FAR 77 surface"},
-      {"05", "ANAPC", true, "ANAPC names no FAR 77 surface"},
-      {"17", "BV", true, "runway end 17 is not in the survey"},
-      {"", "BV", true, "no runway end"},
-      {"05", "BV", false, "no position entered"},
-      {"05", "BV", true, "no orthometric top elevation"},
+      {"05", "NUL", true, false, "NUL names no FAR 77 surface"},
+      {"05", "ANAPC", true, false, "ANAPC names no FAR 77 surface"},
+      {"17", "BV", true, false, "runway end 17 is not in the survey"},
+      {"", "BV", true, false, "no runway end"},
+      {"05", "BV", false, false, "no position entered"},
+      {"05", "BV", true, true, "no orthometric top elevation"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
+    SCOPED_TRACE(c.reason);
     const int row = airport.add(c.end, c.code, near, 1100);
-    if (std::string(c.reason).find("top") != std::string::npos)
-      airport.store.obstructions().setCell(row, 9, "1e400");  // beyond any double
+    Table& obstructions = airport.store.obstructions();
+    if (c.noTop) obstructions.setCell(row, obstruction::TopElevationOrthometric, "1e400");
     if (!c.placed) {
-      for (int field = 3; field <= 8; ++field) airport.store.obstructions().setCell(row, field, "");
+      for (const CoordinateFields& coordinate :
+           {obstruction::kPosition.latitude, obstruction::kPosition.longitude}) {
+        for (int field : {coordinate.degrees, coordinate.minutes, coordinate.seconds})
+          obstructions.setCell(row, field, "");
+      }
     }
     const Verdict verdict = airport.judge(row);
     EXPECT_EQ(verdict.surface, SurfaceKind::NotEvaluated);
@@ -169,7 +175,7 @@ TEST(EvaluationTable, HeaderAndOneLinePerLiveObstruction) {
   const int deleted = airport.add("05", "BV", airport.at(0, 2200, 0), 1110);
   airport.store.markDeleted(TableKind::Obstruction, deleted);
   const int noTop = airport.add("05", "NUL", airport.at(0, 2200, 0), 0);
-  airport.store.obstructions().setCell(noTop, 9, "");
+  airport.store.obstructions().setCell(noTop, obstruction::TopElevationOrthometric, "");
   EXPECT_EQ(evaluationTable(evaluateObstructions(airport.store, "KREF")),
             "record\tobject\trunway end\tcode\tsurface\tsurface elevation\ttop elevation\t"
             "penetration\n"

@@ -2,11 +2,13 @@
 // what it lists, filters and sorts, and the reports it saves.
 #include "ui/obstruction_evaluation_window.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -21,8 +23,10 @@
 #include "shell/navigation.h"
 #include "shell/screen_names.h"
 #include "store/file_io.h"
+#include "store/schema/airport_fields.h"
 #include "support/fakes.h"
 #include "support/file_menu.h"
+#include "support/offscreen_application.h"
 #include "ui/evaluation_table_model.h"
 #include "ui/main_window.h"
 #include "ui/pdf_report.h"
@@ -32,23 +36,15 @@ namespace {
 
 using evaluation::testing::kNorthWest;
 using evaluation::testing::ReferenceAirport;
-
-QApplication& application() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "evaluation_ui_tests";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: Qt must outlive every window, and tears itself down at exit.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+using ::testing::AnyOf;
+using ::testing::ElementsAre;
 
 // Survey KREF: records 1 and 2 set the ends' classes far out, the others lie under the
 // surfaces at the heights the surfaces' reference test works out by hand; one is deleted.
 class EvaluationWindowTest : public ::testing::Test {
  protected:
   EvaluationWindowTest() : platform(dir.path()), program(dialogs, platform) {
-    application();
+    testing::offscreenApplication();
     registerAllScreens(program.screens);
     program.store.obstructions().setCell(2, 2, "SIGN \"EAST\"");
     airport.add("05", "BV", airport.at(0, 2200, 0), 1110, "TREE");  // 10.0 above
@@ -92,9 +88,8 @@ TEST_F(EvaluationWindowTest, TheFileMenusOpenItForTheCurrentSurvey) {
     SCOPED_TRACE(screenName);
     const QMenu& file = testing::fileMenuOf(main, program, screenName);
     QAction* item = file.findChild<QAction*>("MenuObstructionEvaluation");
-    QStringList letters = testing::menuLetters(file);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(letters.removeDuplicates(), 0) << letters.join(' ').toStdString();
+    testing::expectDistinctLetters(file);
     item->trigger();
     auto* window = main.findChild<ObstructionEvaluationWindow*>();
     ASSERT_NE(window, nullptr);
@@ -213,14 +208,32 @@ TEST_F(EvaluationWindowTest, SaveReportWritesTheTableAsShownAsCsvOrPdf) {
   platform.saveAs = dir.path() / "report.pdf";
   QTest::mouseClick(save, Qt::LeftButton);
   EXPECT_EQ(readWholeFile(*platform.saveAs).bytes.substr(0, 5), "%PDF-");
+  program.store.airports().setCell(program.store.findSurveyRow("KREF"), airport::SurveyDate,
+                                   "04/02/2024");
+  // Taken on either side of the report, should midnight fall between.
+  const auto datesLine = [](QDate today) {
+    return QString::asprintf("Survey date: 04/02/2024    Evaluated on %02d/%02d/%04d",
+                             today.month(), today.day(), today.year())
+        .toStdString();
+  };
+  const QDate before = QDate::currentDate();
   const ReportDocument report = window.report();
-  EXPECT_EQ(report.heading,
-            (std::vector<std::string>{"Airport: REFERENCE (KREF)", report.heading[1],
-                                      window.summary()->text().toStdString(),
-                                      "Shown: 3 of 7 (runway end 23)"}));
-  const auto table = window.shownTable();
-  EXPECT_EQ(report.columns, table.front());
-  EXPECT_EQ(report.rows, std::vector(table.begin() + 1, table.end()));
+  const QDate after = QDate::currentDate();
+  EXPECT_THAT(report.heading,
+              ElementsAre("Airport: REFERENCE (KREF)", AnyOf(datesLine(before), datesLine(after)),
+                          "7 obstructions: 3 penetrate, 1 clear, 2 outside the surfaces listed, "
+                          "1 not evaluated",
+                          "Shown: 3 of 7 (runway end 23)"));
+  EXPECT_EQ(report.columns, (std::vector<std::string>{"record", "object", "runway end", "code",
+                                                      "surface", "surface elevation",
+                                                      "top elevation", "penetration", "note"}));
+  EXPECT_EQ(report.rows, (std::vector<std::vector<std::string>>{
+                             {"7", "POLE", "23", "PIR", "approach", "1221.0", "1230.0", "9.0",
+                              "Approach surface of 23 (PIR, 40:1)"},
+                             {"4", "POLE", "23", "PIR", "approach", "1345.0", "1300.0", "-45.0",
+                              "Approach surface of 23 (PIR, 40:1)"},
+                             {"2", "SIGN \"EAST\"", "23", "PIR", "outside", "", "0.0", "",
+                              "not under the approach or primary surface of 23 (PIR)"}}));
   // The numbers stand right in their cells, the texts left.
   std::vector<ReportPage> pages;
   ASSERT_EQ(

@@ -29,6 +29,7 @@
 #include "store/schema/obstruction_fields.h"
 #include "support/fakes.h"
 #include "support/file_menu.h"
+#include "support/offscreen_application.h"
 #include "ui/gis_module_loader.h"
 #include "ui/import_preview_model.h"
 #include "ui/main_window.h"
@@ -37,15 +38,6 @@ namespace survey::ui {
 namespace {
 
 namespace ob = obstruction;
-
-QApplication& application() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "import_ui_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
 
 // A point of a GeoJSON file (WGS 84, the format's own system) with its attributes.
 struct Point {
@@ -75,7 +67,7 @@ const std::vector<Point> kPoints = {
 class ImportWindowTest : public ::testing::Test {
  protected:
   ImportWindowTest() : platform(dir.path()), program(dialogs, platform) {
-    application();
+    testing::offscreenApplication();
     QStandardPaths::setTestModeEnabled(true);
     QFile::remove(importMappingsFile());
     qputenv("SURVEY_GIS_MODULE", SURVEY_GIS_MODULE_FILE);
@@ -125,9 +117,8 @@ TEST_F(ImportWindowTest, OnlyTheAirportScreensFileMenuHasIt) {
     SCOPED_TRACE(screenName);
     const QMenu& file = testing::fileMenuOf(main, program, screenName);
     const bool found = file.findChild<QAction*>("MenuImportObstructions") != nullptr;
-    QStringList letters = testing::menuLetters(file);
     EXPECT_EQ(found, screenName == std::string(screen::kAirport));
-    EXPECT_EQ(letters.removeDuplicates(), 0) << letters.join(' ').toStdString();
+    testing::expectDistinctLetters(file);
   }
 }
 

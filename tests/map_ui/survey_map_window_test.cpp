@@ -26,6 +26,7 @@
 #include "shell/navigation.h"
 #include "store/schema/airport_fields.h"
 #include "support/fakes.h"
+#include "support/offscreen_application.h"
 #include "ui/modal_answerer.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
@@ -33,20 +34,10 @@
 namespace survey::ui {
 namespace {
 
-QApplication& application() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "map_ui_tests";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: Qt must outlive every window, and tears itself down at exit.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
-
 class SurveyMapWindowTest : public ::testing::Test {
  protected:
   SurveyMapWindowTest() : platform(dir.path()), program(dialogs, platform) {
-    application();
+    testing::offscreenApplication();
     registerAllScreens(program.screens);
     testing::addSouthernSurvey(program.store);
     // The tree listed for end 16 under PIR gives the runway its surfaces; the pole stands

@@ -2,6 +2,8 @@
 // items by (no two may be alike).
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
@@ -26,12 +28,15 @@ inline const QMenu& fileMenuOf(ui::MainWindow& main, Program& program, const cha
   return *main.menuBar()->findChild<QMenu*>("MenuFile");
 }
 
-inline QStringList menuLetters(const QMenu& menu) {
+// The letters Alt reaches the menu's items by: some, and no two alike.
+inline void expectDistinctLetters(const QMenu& menu) {
   QStringList letters;
   for (const QAction* action : menu.actions()) {
     if (action->text().contains('&')) letters << action->text().section('&', 1).left(1).toUpper();
   }
-  return letters;
+  const std::string shown = letters.join(' ').toStdString();
+  EXPECT_FALSE(letters.isEmpty());
+  EXPECT_EQ(letters.removeDuplicates(), 0) << shown;
 }
 
 }  // namespace survey::testing
