@@ -11,7 +11,7 @@ constexpr double kDegree = std::numbers::pi / 180;
 
 }  // namespace
 
-RunwayFrame::RunwayFrame(GeoPosition end, GeoPosition otherEnd) : end_(end), projection_(nad83()) {
+RunwayFrame::RunwayFrame(GeoPosition end, GeoPosition otherEnd) : plane_(end) {
   double metres = 0, towardsOther = 0, azimuthThere = 0;
   nad83().Inverse(end.latitude, end.longitude, otherEnd.latitude, otherEnd.longitude, metres,
                   towardsOther, azimuthThere);
@@ -22,40 +22,26 @@ RunwayFrame::RunwayFrame(GeoPosition end, GeoPosition otherEnd) : end_(end), pro
 }
 
 FramePoint RunwayFrame::toFrame(GeoPosition position) const {
-  double east = 0, north = 0, azimuth = 0, scale = 0;
-  projection_.Forward(end_.latitude, end_.longitude, position.latitude, position.longitude, east,
-                      north, azimuth, scale);
+  const PlanPoint p = plane_.toPlan(position);
   // The outward unit vector is (sin, cos) in (east, north); y is its left normal.
-  return {(east * outwardSin_ + north * outwardCos_) / kMetresPerFoot,
-          (north * outwardSin_ - east * outwardCos_) / kMetresPerFoot};
+  return {p.east * outwardSin_ + p.north * outwardCos_,
+          p.north * outwardSin_ - p.east * outwardCos_};
 }
 
 GeoPosition RunwayFrame::toGeo(FramePoint point) const {
-  const double east = (point.x * outwardSin_ - point.y * outwardCos_) * kMetresPerFoot;
-  const double north = (point.x * outwardCos_ + point.y * outwardSin_) * kMetresPerFoot;
-  GeoPosition position;
-  double azimuth = 0, scale = 0;
-  projection_.Reverse(end_.latitude, end_.longitude, east, north, position.latitude,
-                      position.longitude, azimuth, scale);
-  return position;
+  return plane_.toGeo({point.x * outwardSin_ - point.y * outwardCos_,
+                       point.x * outwardCos_ + point.y * outwardSin_});
 }
 
-PlaneFrame::PlaneFrame(GeoPosition centre) : centre_(centre), projection_(nad83()) {}
+PlaneFrame::PlaneFrame(GeoPosition centre) : plane_(centre) {}
 
 FramePoint PlaneFrame::toFrame(GeoPosition position) const {
-  double east = 0, north = 0, azimuth = 0, scale = 0;
-  projection_.Forward(centre_.latitude, centre_.longitude, position.latitude, position.longitude,
-                      east, north, azimuth, scale);
-  return {east / kMetresPerFoot, north / kMetresPerFoot};
+  const PlanPoint p = plane_.toPlan(position);
+  return {p.east, p.north};
 }
 
 GeoPosition PlaneFrame::toGeo(FramePoint point) const {
-  GeoPosition position;
-  double azimuth = 0, scale = 0;
-  projection_.Reverse(centre_.latitude, centre_.longitude, point.x * kMetresPerFoot,
-                      point.y * kMetresPerFoot, position.latitude, position.longitude, azimuth,
-                      scale);
-  return position;
+  return plane_.toGeo({point.x, point.y});
 }
 
 }  // namespace survey::evaluation

@@ -4,9 +4,8 @@
 // here, so the other end lies on the negative x axis at the runway's length.
 #pragma once
 
-#include <GeographicLib/AzimuthalEquidistant.hpp>
-
 #include "survey/geodesy.h"
+#include "survey/local_projection.h"
 
 namespace survey::evaluation {
 
@@ -24,8 +23,7 @@ class RunwayFrame {
   double runwayLength() const { return runwayLength_; }  // feet
 
  private:
-  GeoPosition end_;
-  GeographicLib::AzimuthalEquidistant projection_;
+  LocalProjection plane_;
   double outwardSin_ = 0, outwardCos_ = 1;  // of the outward azimuth
   double runwayLength_ = 0;
 };
@@ -38,8 +36,7 @@ class PlaneFrame {
   GeoPosition toGeo(FramePoint point) const;
 
  private:
-  GeoPosition centre_;
-  GeographicLib::AzimuthalEquidistant projection_;
+  LocalProjection plane_;
 };
 
 }  // namespace survey::evaluation

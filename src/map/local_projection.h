@@ -1,34 +1,17 @@
-// The plan view's projection: azimuthal equidistant about one centre (the airport
-// reference point) on the NAD83 ellipsoid, in feet east and north of the centre.
+// The plan view's projection: the plane about the airport reference point
+// (survey/local_projection.h), and points along a geodesic.
 #pragma once
-
-#include <GeographicLib/AzimuthalEquidistant.hpp>
 
 #include "map/geo_position.h"
 #include "survey/geodesy.h"
+#include "survey/local_projection.h"
 
 namespace survey::map {
 
 using survey::kMetresPerFoot;
+using survey::LocalProjection;
 using survey::nad83;
-
-struct PlanPoint {
-  double east = 0;   // feet
-  double north = 0;  // feet
-};
-
-class LocalProjection {
- public:
-  explicit LocalProjection(GeoPosition centre);
-
-  GeoPosition centre() const { return centre_; }
-  PlanPoint toPlan(GeoPosition position) const;
-  GeoPosition toGeo(PlanPoint point) const;
-
- private:
-  GeoPosition centre_;
-  GeographicLib::AzimuthalEquidistant projection_;
-};
+using survey::PlanPoint;
 
 // The point `feet` along the geodesic from `from` towards `towards`.
 GeoPosition alongGeodesic(GeoPosition from, GeoPosition towards, double feet);

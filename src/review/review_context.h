@@ -17,9 +17,7 @@
 
 namespace survey::review {
 
-struct GeoPoint {
-  double latitude = 0, longitude = 0;  // signed decimal degrees
-};
+using GeoPoint = survey::GeoPosition;
 
 using survey::kMetresPerFoot;
 inline constexpr double kMetresPerNauticalMile = 1852.0;

@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <numbers>
 #include <string>
 
+#include "evaluation/runway_frame.h"
 #include "review/review_context.h"
 #include "store/number_text.h"
 #include "store/schema/airport_fields.h"
@@ -131,19 +131,16 @@ class RunwayCheck {
          std::to_string(opposite));
   }
 
-  // The threshold's place on the plane of the azimuthal equidistant projection centred on
-  // the runway end, where the geodesic to the other end is a straight line: its distance along
-  // that line from the end, and across it from the centre line.
+  // The threshold's place in the runway end's plane, where the geodesic to the other end is a
+  // straight line: its distance along that line from the end, and across it from the centre
+  // line.
   void checkDisplacedThreshold(const EndFields& end, const EndFields& other, const GeoPoint& near,
                                const GeoPoint& far) {
     const auto threshold = position(end.displacedThreshold);
     if (!threshold) return;
-    const GeodesicLine toThreshold = inverseGeodesic(near, *threshold);
-    const double angle =
-        (toThreshold.azimuthFrom - inverseGeodesic(near, far).azimuthFrom) * std::numbers::pi / 180;
-    const double distance = toThreshold.metres / kMetresPerFoot;
-    const double along = distance * std::cos(angle);
-    const double across = std::fabs(distance * std::sin(angle));
+    const evaluation::FramePoint at = evaluation::RunwayFrame(near, far).toFrame(*threshold);
+    const double along = -at.x;  // the frame's x runs outward, away from the other end
+    const double across = std::fabs(at.y);
 
     std::string where;  // "700.0 ft off the centre line and 279.0 ft beyond runway end 15"
     auto note = [&where](const std::string& offset) {
