@@ -1,6 +1,7 @@
 #include "entry/obstruction_screen.h"
 
 #include "entry/field_checks.h"
+#include "evaluation/obstruction_evaluation.h"
 #include "shell/exit_help_print.h"
 #include "shell/navigation.h"
 #include "shell/program.h"
@@ -299,14 +300,9 @@ std::string ObstructionScreen::evaluationLine() {
   const int surveyRow = store.findSurveyRow(program().current().surveyKey);
   if (surveyRow == 0) return {};
 
-  evaluation::ObstructionQuery query;
-  Placement placement =
-      placePosition(latitude, longitude, hemispheresOf(store.airports(), surveyRow));
-  query.at = placement.at;
-  query.positionProblem = std::move(placement.problem);
-  query.topElevation = decimalValue(top);
-  query.runwayEnd = std::string(runwayEnd);
-  query.surfaceCode = code;
+  const evaluation::ObstructionQuery query = evaluation::queryOf(
+      placePosition(latitude, longitude, hemispheresOf(store.airports(), surveyRow)), top,
+      runwayEnd, code);
   // Saved, this obstruction would be listed for its runway end too.
   return evaluation::verdictLine(airportSurfaces().withListed(runwayEnd, code).judge(query));
 }

@@ -8,15 +8,22 @@
 
 namespace survey::evaluation {
 
-ObstructionQuery queryOfRow(const Table& obstructions, int row, const Hemispheres& hemispheres) {
+ObstructionQuery queryOf(Placement placement, std::string_view topElevation,
+                         std::string_view runwayEnd, std::string surfaceCode) {
   ObstructionQuery query;
-  Placement placement = placeRowPosition(obstructions, row, obstruction::kPosition, hemispheres);
   query.at = placement.at;
   query.positionProblem = std::move(placement.problem);
-  query.topElevation = decimalValue(obstructions.cell(row, obstruction::TopElevationOrthometric));
-  query.runwayEnd = std::string(trimSpaces(obstructions.cell(row, obstruction::RwyId)));
-  query.surfaceCode = surfaceCodeOf(obstructions.cell(row, obstruction::Surface));
+  query.topElevation = decimalValue(topElevation);
+  query.runwayEnd = std::string(trimSpaces(runwayEnd));
+  query.surfaceCode = std::move(surfaceCode);
   return query;
+}
+
+ObstructionQuery queryOfRow(const Table& obstructions, int row, const Hemispheres& hemispheres) {
+  return queryOf(placeRowPosition(obstructions, row, obstruction::kPosition, hemispheres),
+                 obstructions.cell(row, obstruction::TopElevationOrthometric),
+                 obstructions.cell(row, obstruction::RwyId),
+                 surfaceCodeOf(obstructions.cell(row, obstruction::Surface)));
 }
 
 std::vector<ObstructionEvaluation> evaluateObstructions(const SurveyStore& store,

@@ -24,6 +24,10 @@ struct ObstructionEvaluation {
 
 // The query one obstruction row makes, positions read with the survey's hemispheres.
 ObstructionQuery queryOfRow(const Table& obstructions, int row, const Hemispheres& hemispheres);
+// The same of values as typed: the placed position, the top elevation and runway end texts
+// and the surface's code.
+ObstructionQuery queryOf(Placement placement, std::string_view topElevation,
+                         std::string_view runwayEnd, std::string surfaceCode);
 
 // In the order of the rows.
 std::vector<ObstructionEvaluation> evaluateObstructions(const SurveyStore& store,
