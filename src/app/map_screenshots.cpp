@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTableView>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +17,7 @@
 #include "app/sample_airport.h"
 #include "app/screenshot_program.h"
 #include "entry/all_screens.h"
+#include "store/number_text.h"
 #include "store/schema/airport_fields.h"
 #include "store/schema/hemispheres.h"
 #include "store/schema/obstruction_fields.h"
@@ -34,12 +34,6 @@ using survey::screenshots::SilentDialogs;
 
 namespace {
 
-std::string numberText(double value) {
-  char buffer[32];
-  return {buffer,
-          std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr};
-}
-
 // A controller's CSV in UTM zone 15N and metres: new points round the sample airport, one
 // that repeats the survey's first obstruction, two with values the field checks refuse.
 void writeFieldCsv(const std::filesystem::path& file, const survey::SurveyStore& store) {
@@ -50,13 +44,14 @@ void writeFieldCsv(const std::filesystem::path& file, const survey::SurveyStore&
     bool north = true;
     double easting = 0, northing = 0;
     GeographicLib::UTMUPS::Forward(at.latitude, at.longitude, zone, north, easting, northing, 15);
-    return std::pair{numberText(northing), numberText(easting)};
+    return std::pair{survey::fixedText(northing, 2), survey::fixedText(easting, 2)};
   };
   const auto hemispheres = survey::hemispheresOf(store.airports(), 1);
   const auto first = survey::placeRowPosition(store.obstructions(), 1,
                                               survey::obstruction::kPosition, hemispheres);
-  const double firstTop =
-      std::stod(store.obstructions().cell(1, survey::obstruction::TopElevationOrthometric));
+  const double firstTop = survey::decimalValue(store.obstructions().cell(
+                                                   1, survey::obstruction::TopElevationOrthometric))
+                              .value_or(0);
   struct Row {
     double north, east;  // degrees from the reference point
     const char *metres, *object, *runway, *surface, *date;
@@ -73,12 +68,15 @@ void writeFieldCsv(const std::filesystem::path& file, const survey::SurveyStore&
   };
   int point = 101;
   for (const Row& r : rows) {
-    const auto [northing, easting] = utm({37.24575 + r.north, -93.38858 + r.east});
+    const auto [northing, easting] =
+        utm({survey::sample::kSampleReferencePoint.latitude + r.north,
+             survey::sample::kSampleReferencePoint.longitude + r.east});
     csv << point++ << ',' << northing << ',' << easting << ',' << r.metres << ',' << r.object << ','
         << r.runway << ',' << r.surface << ',' << r.date << '\n';
   }
   const auto [northing, easting] = utm(*first.at);
-  csv << point << ',' << northing << ',' << easting << ',' << numberText(firstTop * 0.3048) << ','
+  csv << point << ',' << northing << ',' << easting << ','
+      << survey::fixedText(firstTop * survey::kMetresPerFoot, 2) << ','
       << store.obstructions().cell(1, survey::obstruction::Object) << ",,,05/20/2026\n";
 }
 

@@ -43,8 +43,10 @@ inline void putPosition(FieldValues& values, const PositionFields& fields, map::
 }
 
 // Survey "SGF" centred near 37.2456 N, 93.3886 W; `obstructions` scattered round it.
+inline constexpr map::GeoPosition kSampleReferencePoint{37.24575, -93.38858};
+
 inline void addSampleAirport(SurveyStore& store, int obstructions) {
-  const map::GeoPosition arp{37.24575, -93.38858};
+  const map::GeoPosition arp = kSampleReferencePoint;
   const map::LocalProjection plan(arp);
   const auto at = [&](double east, double north) { return plan.toGeo({east, north}); };
   store.current.surveyType = "AOC";
