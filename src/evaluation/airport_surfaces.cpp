@@ -77,7 +77,7 @@ std::string_view surfaceKindName(SurfaceKind kind) {
 }
 
 bool RunwaySite::hasSurfaces() const {
-  return placed() && ends[0].elevation && ends[1].elevation && primaryWidth > 0;
+  return placed() && ends[0].elevation && ends[1].elevation && primaryWidth() > 0;
 }
 
 double RunwaySite::centreLineElevation(int end, double x) const {
@@ -97,14 +97,6 @@ class SurfacesBuilder {
     for (int row : store.childRows(TableKind::Runway, key)) addRunway(row);
     for (int row : store.childRows(TableKind::Obstruction, key)) {
       if (row != leftOut) classify(row);
-    }
-    for (auto& runway : surfaces_.runways_) {
-      for (const auto& end : runway.ends) {
-        if (end.approach == nullptr) continue;
-        runway.primaryWidth = std::max(runway.primaryWidth, end.approach->primaryWidth);
-        surfaces_.horizontalRadius_ =
-            std::max(surfaces_.horizontalRadius_, end.approach->horizontalRadius);
-      }
     }
     const Placement reference =
         placeRowPosition(store.airports(), airportRow, airport::kReferencePoint, hemispheres_);
@@ -136,7 +128,6 @@ class SurfacesBuilder {
     surfaces_.runways_.push_back(std::move(runway));
   }
 
-  // An approach code listed for a runway end makes that end at least as demanding.
   void classify(int row) {
     const Table& obstructions = store_.obstructions();
     const ApproachClass* approach =
@@ -145,8 +136,7 @@ class SurfacesBuilder {
     const auto [runway, end] =
         surfaces_.findEnd(trimSpaces(obstructions.cell(row, obstruction::RwyId)));
     if (runway == nullptr) return;
-    auto& site = surfaces_.runways_[runway - surfaces_.runways_.data()].ends[end];
-    if (site.approach == nullptr || site.approach->rank < approach->rank) site.approach = approach;
+    surfaces_.runways_[runway - surfaces_.runways_.data()].raiseClass(end, *approach);
   }
 
   // The horizontal surface's edge is drawn round the primary surfaces' ends.
@@ -179,13 +169,31 @@ AirportSurfaces AirportSurfaces::withListed(std::string_view runwayEnd,
   const ApproachClass* approach = approachClassOf(code);
   const auto [runway, end] = findEnd(trimSpaces(runwayEnd));
   if (approach == nullptr || runway == nullptr) return listed;
-  RunwaySite& site = listed.runways_[static_cast<std::size_t>(runway - runways_.data())];
-  const ApproachClass*& endClass = site.ends[end].approach;
-  if (endClass != nullptr && endClass->rank >= approach->rank) return listed;
-  endClass = approach;
-  site.primaryWidth = std::max(site.primaryWidth, approach->primaryWidth);
-  listed.horizontalRadius_ = std::max(listed.horizontalRadius_, approach->horizontalRadius);
+  listed.runways_[static_cast<std::size_t>(runway - runways_.data())].raiseClass(end, *approach);
   return listed;
+}
+
+double RunwaySite::primaryWidth() const {
+  double width = 0;
+  for (const auto& end : ends) {
+    if (end.approach != nullptr) width = std::max(width, end.approach->primaryWidth);
+  }
+  return width;
+}
+
+void RunwaySite::raiseClass(int end, const ApproachClass& approach) {
+  const ApproachClass*& endClass = ends[end].approach;
+  if (endClass == nullptr || endClass->rank < approach.rank) endClass = &approach;
+}
+
+double AirportSurfaces::horizontalRadius() const {
+  double radius = 5000;
+  for (const auto& runway : runways_) {
+    for (const auto& end : runway.ends) {
+      if (end.approach != nullptr) radius = std::max(radius, end.approach->horizontalRadius);
+    }
+  }
+  return radius;
 }
 
 std::pair<const RunwaySite*, int> AirportSurfaces::findEnd(std::string_view designator) const {
@@ -222,7 +230,7 @@ Verdict AirportSurfaces::judgeApproach(const ObstructionQuery& query,
     return notEvaluated("runway " + runway->name + " lacks an end elevation");
 
   const FramePoint at = runway->frames[end]->toFrame(*query.at);
-  const double width = runway->primaryWidth;
+  const double width = runway->primaryWidth();
   const double across = std::fabs(at.y);
   std::vector<Candidate> candidates;
   if (at.x >= -runway->length() - runway->extension && at.x <= runway->extension &&
@@ -250,7 +258,7 @@ Verdict AirportSurfaces::judgeHorizontalConical(const ObstructionQuery& query) c
   std::vector<Candidate> candidates;
   for (const auto& runway : runways_) {
     if (!runway.hasSurfaces()) continue;
-    const double half = runway.primaryWidth / 2;
+    const double half = runway.primaryWidth() / 2;
     double lowestSide = horizontal;
     for (int end = 0; end < 2; ++end) {
       const FramePoint at = runway.frames[end]->toFrame(*query.at);
@@ -263,7 +271,7 @@ Verdict AirportSurfaces::judgeHorizontalConical(const ObstructionQuery& query) c
       const ApproachClass* approach = runway.ends[end].approach;
       const double along = at.x - runway.extension;
       if (approach == nullptr || along <= 0 || along > approach->approachLength()) continue;
-      const double halfWidth = approach->halfWidthAt(runway.primaryWidth, along);
+      const double halfWidth = approach->halfWidthAt(runway.primaryWidth(), along);
       if (across <= halfWidth) continue;
       lowestSide = std::min(lowestSide, *runway.ends[end].elevation + approach->riseAt(along) +
                                             (across - halfWidth) / kTransitionalSlope);
@@ -273,11 +281,12 @@ Verdict AirportSurfaces::judgeHorizontalConical(const ObstructionQuery& query) c
           {SurfaceKind::Transitional, "Transitional surface of " + runway.name, lowestSide});
   }
   const double fromEdge = distanceToHull(hull_, plane_->toFrame(*query.at));
-  if (fromEdge <= horizontalRadius_) {
+  const double radius = horizontalRadius();
+  if (fromEdge <= radius) {
     candidates.push_back({SurfaceKind::Horizontal, "Horizontal surface", horizontal});
-  } else if (fromEdge <= horizontalRadius_ + kConicalWidth) {
+  } else if (fromEdge <= radius + kConicalWidth) {
     candidates.push_back({SurfaceKind::Conical, "Conical surface",
-                          horizontal + (fromEdge - horizontalRadius_) / kConicalSlope});
+                          horizontal + (fromEdge - radius) / kConicalSlope});
   }
   return lowest(candidates, *query.topElevation,
                 "not under the transitional, horizontal or conical surfaces");

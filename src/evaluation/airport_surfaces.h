@@ -41,10 +41,13 @@ struct RunwaySite {
   std::string name;                      // "05/23"
   std::array<RunwayEndSite, 2> ends;     // the Rwy ID end, then the opposite end
   double extension = 0;                  // of the primary surface beyond each end
-  double primaryWidth = 0;               // 0 when neither end has an approach class
   std::optional<RunwayFrame> frames[2];  // each end's plane, when both ends are placed
 
   bool placed() const { return frames[0].has_value(); }
+  // The widest its ends' classes need; 0 when neither end has a class.
+  double primaryWidth() const;
+  // An approach code listed for end `end` makes that end at least as demanding.
+  void raiseClass(int end, const ApproachClass& approach);
   // Placed, with both end elevations and an approach class: it has surfaces.
   bool hasSurfaces() const;
   double length() const { return frames[0]->runwayLength(); }
@@ -88,7 +91,8 @@ class AirportSurfaces {
 
   const std::vector<RunwaySite>& runways() const { return runways_; }
   std::optional<double> horizontalElevation() const { return horizontalElevation_; }
-  double horizontalRadius() const { return horizontalRadius_; }
+  // 10,000 ft when any end's class needs it, else 5,000 ft.
+  double horizontalRadius() const;
   // The plane the horizontal and conical surfaces are drawn in, and the convex hull of
   // the primary surfaces' ends in it (counter-clockwise); empty when no runway is placed.
   const std::optional<PlaneFrame>& plane() const { return plane_; }
@@ -101,7 +105,6 @@ class AirportSurfaces {
 
   std::vector<RunwaySite> runways_;
   std::optional<double> horizontalElevation_;
-  double horizontalRadius_ = 5000;
   std::optional<PlaneFrame> plane_;
   std::vector<FramePoint> hull_;
 };

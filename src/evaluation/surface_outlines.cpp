@@ -11,7 +11,7 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 
 SurfaceOutline primaryOutline(const RunwaySite& runway) {
-  const double half = runway.primaryWidth / 2;
+  const double half = runway.primaryWidth() / 2;
   const double length = runway.length(), extension = runway.extension;
   // Along one side and back the other; the corners at the runway ends carry the slope.
   std::vector<double> alongSide{extension, 0, -length, -length - extension};
@@ -35,7 +35,7 @@ SurfaceOutline approachOutline(const RunwaySite& runway, int end) {
   for (double side : {1.0, -1.0}) {
     for (double along : alongs) {
       ring.push_back({frame.toGeo({runway.extension + along,
-                                   side * approach.halfWidthAt(runway.primaryWidth, along)}),
+                                   side * approach.halfWidthAt(runway.primaryWidth(), along)}),
                       *runway.ends[end].elevation + approach.riseAt(along)});
     }
     std::reverse(alongs.begin(), alongs.end());
