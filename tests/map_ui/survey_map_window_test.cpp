@@ -24,6 +24,7 @@
 #include "entry/main_screen.h"
 #include "map/survey_sample.h"
 #include "shell/navigation.h"
+#include "store/file_io.h"
 #include "store/schema/airport_fields.h"
 #include "support/fakes.h"
 #include "support/offscreen_application.h"
@@ -202,6 +203,45 @@ TEST_F(SurveyMapWindowTest, SavesThePlanAsShownUnderATitleAndSaysWhenItCannot) {
   EXPECT_NEAR(page.captured(2).toDouble(), size.height() * points, 1);
   EXPECT_FALSE(
       window.saveImage(QString::fromStdString((dir.path() / "none/map.png").string())).isEmpty());
+
+  // A save that fails on the way leaves the file there as it was, byte for byte, and nothing
+  // beside it, and says why.
+  const auto folder = dir.path() / "folder.png";
+  std::filesystem::create_directory(folder);
+  const struct {
+    std::filesystem::path file;
+    WriteFaults faults;
+    const char* says;
+  } failures[] = {
+      {png, {.spaceLeft = 100}, "cannot write: No space left on device"},
+      {pdf, {.failWrite = 1}, "cannot write: Input/output error"},
+      {pdf, {.failRename = 1}, "cannot replace the old file: Input/output error"},
+      {folder, {}, "a directory of that name is in the way"},
+  };
+  const auto bytesOf = [](const std::filesystem::path& path) {
+    QFile file(QString::fromStdString(path.string()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const auto entries = [&] {
+    std::set<std::filesystem::path> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      names.insert(entry.path().filename());
+    }
+    return names;
+  };
+  for (const auto& failure : failures) {
+    SCOPED_TRACE(failure.says);
+    const QByteArray before = bytesOf(failure.file);
+    const auto namesBefore = entries();
+    setWriteFaults(failure.faults);
+    const QString problem = window.saveImage(QString::fromStdString(failure.file.string()));
+    setWriteFaults({});
+    EXPECT_EQ(problem.toStdString(),
+              std::string("The file cannot be written there: ") + failure.says + ".");
+    EXPECT_EQ(bytesOf(failure.file), before);
+    EXPECT_EQ(entries(), namesBefore);
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
 
   program.store.airports().setCell(1, airport::SurveyDate, "");
   EXPECT_EQ(window.imageTitle(),
