@@ -280,7 +280,7 @@ void showSurveyMap(Program& program, QWidget* parent) {
   window->show();
 }
 
-void exportSurveyData(Program& program, QWidget* parent) {
+void exportSurveyData(Program& program) {
   if (program.refuseWithoutSurvey()) return;
   const GisModuleLoad gisModule = loadGisModule();
   if (!gisModule.module) return program.tell(gisModule.problem);
@@ -290,20 +290,13 @@ void exportSurveyData(Program& program, QWidget* parent) {
     filters << QString("%1 (*%2)").arg(format.title, format.extension);
   }
   const std::string& key = program.current().surveyKey;
-  QString chosenFilter = filters.front();
-  QString file = QFileDialog::getSaveFileName(parent, "Export Survey Data",
-                                              QString::fromStdString(key + ".gpkg"),
-                                              filters.join(";;"), &chosenFilter);
-  if (file.isEmpty()) return;
-  if (!exporter.formatOf(file.toStdString())) {  // no extension typed: the chosen filter's
-    const auto index = filters.indexOf(chosenFilter);
-    if (index >= 0) file += exporter.formats()[static_cast<std::size_t>(index)].extension;
-  }
+  const auto file = program.platform.chooseSaveFile("Export Survey Data", key + ".gpkg",
+                                                    filters.join(";;").toStdString());
+  if (!file) return;
   gis::GisResult result;
   {
     const BusyPointer busy(program.platform);
-    result = exporter.writeSurvey(program.store, key, file.toStdString(),
-                                  program.platform.storeDirectory());
+    result = exporter.writeSurvey(program.store, key, *file, program.platform.storeDirectory());
   }
   program.tell(result.message);
 }

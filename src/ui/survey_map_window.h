@@ -80,6 +80,6 @@ class SurveyMapWindow : public QWidget {
 // Marks the findings of the survey's last review in this run, if it has been reviewed.
 void showSurveyMap(Program& program, QWidget* parent);
 // "Export Survey Data": a file dialog for the current survey, then the GIS writer.
-void exportSurveyData(Program& program, QWidget* parent);
+void exportSurveyData(Program& program);
 
 }  // namespace survey::ui

@@ -29,6 +29,7 @@
 #include "support/fakes.h"
 #include "support/offscreen_application.h"
 #include "ui/modal_answerer.h"
+#include "ui/qt_platform.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
 
@@ -37,7 +38,7 @@ namespace {
 
 class SurveyMapWindowTest : public ::testing::Test {
  protected:
-  SurveyMapWindowTest() : platform(dir.path()), program(dialogs, platform) {
+  SurveyMapWindowTest() : platform(dir.path(), dialogs), program(dialogs, platform) {
     testing::offscreenApplication();
     registerAllScreens(program.screens);
     testing::addSouthernSurvey(program.store);
@@ -74,7 +75,7 @@ class SurveyMapWindowTest : public ::testing::Test {
 
   testing::TempDir dir;
   testing::ScriptedDialogs dialogs;
-  testing::FakePlatform platform;
+  QtPlatform platform;  // its file windows are Qt's, answered by a ModalAnswerer
   Program program;
 };
 
@@ -317,26 +318,38 @@ TEST_F(SurveyMapWindowTest, DrawsTheSurfacesUnderThePointsMarksPenetrationsAndHi
 }
 
 // "Export Survey Data" opens the GIS module only now; a module that cannot be loaded is
-// named in the message, and the next export tries again.
+// named in the message, and the next export tries again. A name typed without an extension
+// of the formats takes the one of the format chosen in the file window (GeoPackage at first).
 TEST_F(SurveyMapWindowTest, ExportSurveyDataLoadsTheGisModuleOnFirstUse) {
   const std::string missing = (dir.path() / "gone" / "survey-gis.so").string();
   const struct {
-    std::string module, file, saysStart;
-    bool written;
+    std::string module, typed, filter, saysStart, written;
   } cases[] = {
-      {missing, "first.geojson",
-       "The export for GIS and CAD tools could not be loaded from " + missing, false},
-      {SURVEY_GIS_MODULE_FILE, "second.geojson", "Wrote ", true},
+      {missing, "first.geojson", "",
+       "The export for GIS and CAD tools could not be loaded from " + missing, ""},
+      {SURVEY_GIS_MODULE_FILE, "second.geojson", "", "Wrote ", "second.geojson"},
+      {SURVEY_GIS_MODULE_FILE, "third", "GeoJSON (*.geojson)", "Wrote ", "third.geojson"},
+      {SURVEY_GIS_MODULE_FILE, "fourth.GEOJSON", "KML (Google Earth) (*.kml)", "Wrote ",
+       "fourth.GEOJSON"},
+      {SURVEY_GIS_MODULE_FILE, "fifth", "", "Wrote ", "fifth.gpkg"},
   };
   testing::ModalAnswerer answerer;
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
+    SCOPED_TRACE(c.typed);
     qputenv("SURVEY_GIS_MODULE", QByteArray::fromStdString(c.module));
-    const auto file = dir.path() / c.file;
-    answerer.saveFileAs(QString::fromStdString(file.string()));
-    exportSurveyData(program, nullptr);
+    answerer.saveFileAs(QString::fromStdString((dir.path() / c.typed).string()),
+                        QString::fromStdString(c.filter));
+    exportSurveyData(program);
     EXPECT_TRUE(dialogs.last().starts_with(c.saysStart)) << dialogs.last();
-    EXPECT_EQ(std::filesystem::exists(file), c.written);
+    if (c.written.empty()) {
+      EXPECT_FALSE(std::filesystem::exists(dir.path() / c.typed));
+      continue;
+    }
+    const auto file = dir.path() / c.written;
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_NE(dialogs.last().find(" to " + file.string() + "."), std::string::npos)
+        << dialogs.last();
+    EXPECT_EQ(std::filesystem::exists(dir.path() / c.typed), c.typed == c.written);
   }
   qunsetenv("SURVEY_GIS_MODULE");
 }
