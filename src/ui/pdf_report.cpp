@@ -9,9 +9,8 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <numeric>
-#include <string_view>
 
-#include "store/file_io.h"
+#include "ui/drawn_file.h"
 
 namespace survey::ui {
 
@@ -215,12 +214,7 @@ std::string writeReportPdf(const ReportDocument& document, const QString& file,
   buffer.open(QIODevice::WriteOnly);
   std::vector<ReportPage> laidOut;
   if (std::string why = drawReport(document, buffer, laidOut); !why.empty()) return why;
-  if (bytes.isEmpty()) return "nothing could be drawn in it";
-  if (std::string why = writeFileAtomically(
-          file.toStdString(),
-          std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-      !why.empty())
-    return why;
+  if (std::string why = writeDrawnFile(file, bytes); !why.empty()) return why;
   if (pages) *pages = std::move(laidOut);
   return {};
 }

@@ -44,8 +44,7 @@ void addSurveyMapMenus(QMenuBar* bar, Program& program, const std::string& scree
   if (onList) {
     auto* data = new QAction("Export Survey &Data...", file);
     data->setObjectName("MenuExportSurveyData");
-    QObject::connect(data, &QAction::triggered, parent,
-                     [&program, parent] { exportSurveyData(program, parent); });
+    QObject::connect(data, &QAction::triggered, parent, [&program] { exportSurveyData(program); });
     file->insertAction(before, data);
   }
   file->insertSeparator(before);

@@ -1,9 +1,9 @@
 #include "ui/survey_map_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDate>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGraphicsItem>
@@ -21,6 +21,7 @@
 #include "map/review_marks.h"
 #include "shell/exit_help_print.h"
 #include "store/schema/airport_fields.h"
+#include "ui/drawn_file.h"
 #include "ui/gis_module_loader.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
@@ -215,26 +216,34 @@ void SurveyMapWindow::paintImage(QPainter& painter) const {
 
 QString SurveyMapWindow::saveImage(const QString& file) {
   const BusyPointer busy(program_.platform);
+  // Drawn in memory first, so that a failed write leaves any earlier file as it was.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!drawImage(buffer, file.endsWith(".pdf", Qt::CaseInsensitive))) {
+    return "The file could not be completed.";
+  }
+  const std::string why = writeDrawnFile(file, bytes);
+  return why.empty() ? QString()
+                     : "The file cannot be written there: " + QString::fromStdString(why) + ".";
+}
+
+bool SurveyMapWindow::drawImage(QIODevice& device, bool pdf) const {
   const QSize size = imageSize();
   const int dpi = view_->logicalDpiY();
-  if (file.endsWith(".pdf", Qt::CaseInsensitive)) {
-    {
-      // QPdfWriter says nothing when it cannot write: try the file first.
-      QFile probe(file);
-      if (!probe.open(QIODevice::WriteOnly)) return "The file cannot be written there.";
-    }
+  if (pdf) {
     // A page of the image's size at the screen's resolution: one pixel of the view is one
     // of the page's, so nothing is drawn at another scale than the rest.
-    QPdfWriter pdf(file);
-    pdf.setResolution(dpi);
-    pdf.setPageSize(
+    QPdfWriter writer(&device);
+    writer.setResolution(dpi);
+    writer.setPageSize(
         QPageSize(QSizeF(size) * 72.0 / dpi, QPageSize::Point, {}, QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF());
-    pdf.setTitle(imageTitle());
+    writer.setPageMargins(QMarginsF());
+    writer.setTitle(imageTitle());
     QPainter painter;
-    if (!painter.begin(&pdf)) return "The file cannot be written there.";
+    if (!painter.begin(&writer)) return false;
     paintImage(painter);
-    return painter.end() ? QString() : "The file could not be completed.";
+    return painter.end();
   }
   const double ratio = view_->devicePixelRatioF();
   QImage image(size * ratio, QImage::Format_RGB32);
@@ -246,7 +255,7 @@ QString SurveyMapWindow::saveImage(const QString& file) {
     QPainter painter(&image);
     paintImage(painter);
   }
-  return image.save(file, "PNG") ? QString() : "The file cannot be written there.";
+  return image.save(&device, "PNG");
 }
 
 void SurveyMapWindow::chooseAndSaveImage() {
@@ -271,7 +280,7 @@ void showSurveyMap(Program& program, QWidget* parent) {
   window->show();
 }
 
-void exportSurveyData(Program& program, QWidget* parent) {
+void exportSurveyData(Program& program) {
   if (program.refuseWithoutSurvey()) return;
   const GisModuleLoad gisModule = loadGisModule();
   if (!gisModule.module) return program.tell(gisModule.problem);
@@ -281,20 +290,13 @@ void exportSurveyData(Program& program, QWidget* parent) {
     filters << QString("%1 (*%2)").arg(format.title, format.extension);
   }
   const std::string& key = program.current().surveyKey;
-  QString chosenFilter = filters.front();
-  QString file = QFileDialog::getSaveFileName(parent, "Export Survey Data",
-                                              QString::fromStdString(key + ".gpkg"),
-                                              filters.join(";;"), &chosenFilter);
-  if (file.isEmpty()) return;
-  if (!exporter.formatOf(file.toStdString())) {  // no extension typed: the chosen filter's
-    const auto index = filters.indexOf(chosenFilter);
-    if (index >= 0) file += exporter.formats()[static_cast<std::size_t>(index)].extension;
-  }
+  const auto file = program.platform.chooseSaveFile("Export Survey Data", key + ".gpkg",
+                                                    filters.join(";;").toStdString());
+  if (!file) return;
   gis::GisResult result;
   {
     const BusyPointer busy(program.platform);
-    result = exporter.writeSurvey(program.store, key, file.toStdString(),
-                                  program.platform.storeDirectory());
+    result = exporter.writeSurvey(program.store, key, *file, program.platform.storeDirectory());
   }
   program.tell(result.message);
 }

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QGraphicsScene;
+class QIODevice;
 class QLabel;
 class QListWidget;
 class QPainter;
@@ -37,8 +38,8 @@ class SurveyMapWindow : public QWidget {
   QString toolTipOf(int featureIndex) const;
   // Redraws from the tables (after an edit elsewhere).
   void refresh();
-  // Writes the plan as shown under a title line: PNG, or PDF when the name ends in ".pdf".
-  // Empty when written.
+  // Writes the plan as shown under a title line: PNG, or PDF when the name ends in ".pdf",
+  // whole or not at all. Empty when written, otherwise why not.
   QString saveImage(const QString& file);
   // The saved image's title: the airport's identifier and name and the survey date (the
   // date the image is saved when the survey has none).
@@ -51,6 +52,9 @@ class SurveyMapWindow : public QWidget {
 
  private:
   void chooseAndSaveImage();
+  // The saved image's file as PNG or as a PDF page into the device; false when it could
+  // not be drawn.
+  bool drawImage(QIODevice& device, bool pdf) const;
   QFont titleFont() const;
   int titleHeight() const;
   void openFeature(int index);
@@ -76,6 +80,6 @@ class SurveyMapWindow : public QWidget {
 // Marks the findings of the survey's last review in this run, if it has been reviewed.
 void showSurveyMap(Program& program, QWidget* parent);
 // "Export Survey Data": a file dialog for the current survey, then the GIS writer.
-void exportSurveyData(Program& program, QWidget* parent);
+void exportSurveyData(Program& program);
 
 }  // namespace survey::ui

@@ -24,10 +24,12 @@
 #include "entry/main_screen.h"
 #include "map/survey_sample.h"
 #include "shell/navigation.h"
+#include "store/file_io.h"
 #include "store/schema/airport_fields.h"
 #include "support/fakes.h"
 #include "support/offscreen_application.h"
 #include "ui/modal_answerer.h"
+#include "ui/qt_platform.h"
 #include "ui/survey_map_scene.h"
 #include "ui/survey_map_view.h"
 
@@ -36,7 +38,7 @@ namespace {
 
 class SurveyMapWindowTest : public ::testing::Test {
  protected:
-  SurveyMapWindowTest() : platform(dir.path()), program(dialogs, platform) {
+  SurveyMapWindowTest() : platform(dir.path(), dialogs), program(dialogs, platform) {
     testing::offscreenApplication();
     registerAllScreens(program.screens);
     testing::addSouthernSurvey(program.store);
@@ -73,7 +75,7 @@ class SurveyMapWindowTest : public ::testing::Test {
 
   testing::TempDir dir;
   testing::ScriptedDialogs dialogs;
-  testing::FakePlatform platform;
+  QtPlatform platform;  // its file windows are Qt's, answered by a ModalAnswerer
   Program program;
 };
 
@@ -203,6 +205,45 @@ TEST_F(SurveyMapWindowTest, SavesThePlanAsShownUnderATitleAndSaysWhenItCannot) {
   EXPECT_FALSE(
       window.saveImage(QString::fromStdString((dir.path() / "none/map.png").string())).isEmpty());
 
+  // A save that fails on the way leaves the file there as it was, byte for byte, and nothing
+  // beside it, and says why.
+  const auto folder = dir.path() / "folder.png";
+  std::filesystem::create_directory(folder);
+  const struct {
+    std::filesystem::path file;
+    WriteFaults faults;
+    const char* says;
+  } failures[] = {
+      {png, {.spaceLeft = 100}, "cannot write: No space left on device"},
+      {pdf, {.failWrite = 1}, "cannot write: Input/output error"},
+      {pdf, {.failRename = 1}, "cannot replace the old file: Input/output error"},
+      {folder, {}, "a directory of that name is in the way"},
+  };
+  const auto bytesOf = [](const std::filesystem::path& path) {
+    QFile file(QString::fromStdString(path.string()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const auto entries = [&] {
+    std::set<std::filesystem::path> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      names.insert(entry.path().filename());
+    }
+    return names;
+  };
+  for (const auto& failure : failures) {
+    SCOPED_TRACE(failure.says);
+    const QByteArray before = bytesOf(failure.file);
+    const auto namesBefore = entries();
+    setWriteFaults(failure.faults);
+    const QString problem = window.saveImage(QString::fromStdString(failure.file.string()));
+    setWriteFaults({});
+    EXPECT_EQ(problem.toStdString(),
+              std::string("The file cannot be written there: ") + failure.says + ".");
+    EXPECT_EQ(bytesOf(failure.file), before);
+    EXPECT_EQ(entries(), namesBefore);
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+
   program.store.airports().setCell(1, airport::SurveyDate, "");
   EXPECT_EQ(window.imageTitle(),
             title + "no survey date; saved " + QDate::currentDate().toString("MM/dd/yyyy"));
@@ -277,26 +318,38 @@ TEST_F(SurveyMapWindowTest, DrawsTheSurfacesUnderThePointsMarksPenetrationsAndHi
 }
 
 // "Export Survey Data" opens the GIS module only now; a module that cannot be loaded is
-// named in the message, and the next export tries again.
+// named in the message, and the next export tries again. A name typed without an extension
+// of the formats takes the one of the format chosen in the file window (GeoPackage at first).
 TEST_F(SurveyMapWindowTest, ExportSurveyDataLoadsTheGisModuleOnFirstUse) {
   const std::string missing = (dir.path() / "gone" / "survey-gis.so").string();
   const struct {
-    std::string module, file, saysStart;
-    bool written;
+    std::string module, typed, filter, saysStart, written;
   } cases[] = {
-      {missing, "first.geojson",
-       "The export for GIS and CAD tools could not be loaded from " + missing, false},
-      {SURVEY_GIS_MODULE_FILE, "second.geojson", "Wrote ", true},
+      {missing, "first.geojson", "",
+       "The export for GIS and CAD tools could not be loaded from " + missing, ""},
+      {SURVEY_GIS_MODULE_FILE, "second.geojson", "", "Wrote ", "second.geojson"},
+      {SURVEY_GIS_MODULE_FILE, "third", "GeoJSON (*.geojson)", "Wrote ", "third.geojson"},
+      {SURVEY_GIS_MODULE_FILE, "fourth.GEOJSON", "KML (Google Earth) (*.kml)", "Wrote ",
+       "fourth.GEOJSON"},
+      {SURVEY_GIS_MODULE_FILE, "fifth", "", "Wrote ", "fifth.gpkg"},
   };
   testing::ModalAnswerer answerer;
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
+    SCOPED_TRACE(c.typed);
     qputenv("SURVEY_GIS_MODULE", QByteArray::fromStdString(c.module));
-    const auto file = dir.path() / c.file;
-    answerer.saveFileAs(QString::fromStdString(file.string()));
-    exportSurveyData(program, nullptr);
+    answerer.saveFileAs(QString::fromStdString((dir.path() / c.typed).string()),
+                        QString::fromStdString(c.filter));
+    exportSurveyData(program);
     EXPECT_TRUE(dialogs.last().starts_with(c.saysStart)) << dialogs.last();
-    EXPECT_EQ(std::filesystem::exists(file), c.written);
+    if (c.written.empty()) {
+      EXPECT_FALSE(std::filesystem::exists(dir.path() / c.typed));
+      continue;
+    }
+    const auto file = dir.path() / c.written;
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_NE(dialogs.last().find(" to " + file.string() + "."), std::string::npos)
+        << dialogs.last();
+    EXPECT_EQ(std::filesystem::exists(dir.path() / c.typed), c.typed == c.written);
   }
   qunsetenv("SURVEY_GIS_MODULE");
 }

@@ -34,7 +34,11 @@ class ModalAnswerer {
   }
   // The next question is answered with Escape or its close control instead.
   void scriptGesture(Gesture gesture) { answers_.push_back({QMessageBox::NoButton, gesture}); }
-  void saveFileAs(const QString& path) { file_ = path; }
+  // A file window is answered with this file, under this filter when one is named.
+  void saveFileAs(const QString& path, const QString& filter = {}) {
+    file_ = path;
+    filter_ = filter;
+  }
   const std::vector<BoxSeen>& seen() const { return seen_; }
   QStringList texts() const {
     QStringList result;
@@ -46,6 +50,7 @@ class ModalAnswerer {
   void answer() {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+      if (!filter_.isEmpty()) dialog->selectNameFilter(filter_);
       dialog->selectFile(file_);
       static_cast<QDialog*>(dialog)->accept();
       return;
@@ -74,6 +79,7 @@ class ModalAnswerer {
   std::deque<Answer> answers_;
   std::vector<BoxSeen> seen_;
   QString file_;
+  QString filter_;
 };
 
 }  // namespace survey::testing
