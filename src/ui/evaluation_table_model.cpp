@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <algorithm>
 
 #include "store/number_text.h"
 
@@ -9,26 +10,6 @@ namespace survey::ui {
 
 using evaluation::ObstructionEvaluation;
 using evaluation::SurfaceKind;
-
-const std::array<std::string, kEvaluationColumns>& evaluationHeadings() {
-  static const std::array<std::string, kEvaluationColumns> headings = {
-      "record",        "object",      "runway end", "code", "surface", "surface elevation",
-      "top elevation", "penetration", "note"};
-  return headings;
-}
-
-std::array<std::string, kEvaluationColumns> evaluationTexts(const ObstructionEvaluation& e) {
-  const evaluation::Verdict& verdict = e.verdict;
-  return {e.record,
-          e.object,
-          e.runwayEnd,
-          e.code,
-          std::string(evaluation::surfaceKindName(verdict.surface)),
-          evaluation::tenthText(verdict.surfaceElevation),
-          evaluation::tenthText(e.topElevation),
-          evaluation::tenthText(verdict.penetration),
-          verdict.surfaceName.empty() ? verdict.reason : verdict.surfaceName};
-}
 
 std::string evaluationSummary(const std::vector<ObstructionEvaluation>& evaluations) {
   std::size_t penetrate = 0, clear = 0, outside = 0, notEvaluated = 0;
@@ -78,12 +59,28 @@ std::string csvText(const std::vector<std::vector<std::string>>& rows) {
   return text;
 }
 
+const std::array<std::string, kEvaluationColumns>& EvaluationTableModel::headings() {
+  static const auto headings = [] {
+    std::array<std::string, kEvaluationColumns> all;
+    std::ranges::copy(evaluation::evaluationHeadings(), all.begin());
+    all[kNoteColumn] = "note";
+    return all;
+  }();
+  return headings;
+}
+
 void EvaluationTableModel::setEvaluations(std::vector<ObstructionEvaluation> evaluations) {
   beginResetModel();
   evaluations_ = std::move(evaluations);
   rows_.clear();
   rows_.reserve(evaluations_.size());
-  for (const auto& e : evaluations_) rows_.push_back({evaluationTexts(e), decimalValue(e.record)});
+  for (const auto& e : evaluations_) {
+    Row& row = rows_.emplace_back();
+    std::ranges::copy(evaluation::evaluationTexts(e), row.texts.begin());
+    const evaluation::Verdict& verdict = e.verdict;
+    row.texts[kNoteColumn] = verdict.surfaceName.empty() ? verdict.reason : verdict.surfaceName;
+    row.record = decimalValue(e.record);
+  }
   endResetModel();
 }
 
@@ -144,7 +141,7 @@ QVariant EvaluationTableModel::headerData(int section, Qt::Orientation orientati
       section >= kEvaluationColumns) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  return QString::fromStdString(evaluationHeadings()[static_cast<std::size_t>(section)]);
+  return QString::fromStdString(headings()[static_cast<std::size_t>(section)]);
 }
 
 EvaluationFilterModel::EvaluationFilterModel(EvaluationTableModel& source, QObject* parent)

@@ -130,7 +130,7 @@ void ObstructionEvaluationWindow::filterChanged() {
 }
 
 std::vector<std::vector<std::string>> ObstructionEvaluationWindow::shownTable() const {
-  const auto& headings = evaluationHeadings();
+  const auto& headings = EvaluationTableModel::headings();
   std::vector<std::vector<std::string>> rows{{headings.begin(), headings.end()}};
   for (int row : filter_->shownRows()) {
     std::vector<std::string>& texts = rows.emplace_back();
