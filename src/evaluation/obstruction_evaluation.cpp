@@ -3,6 +3,7 @@
 #include "store/number_text.h"
 #include "store/schema/hemispheres.h"
 #include "store/schema/obstruction_fields.h"
+#include "store/text_forms.h"
 #include "store/text_trim.h"
 #include "survey/obstruction_surfaces.h"
 
@@ -91,6 +92,25 @@ std::string evaluationTable(const std::vector<ObstructionEvaluation>& evaluation
   addLine(evaluationHeadings());
   for (const auto& e : evaluations) addLine(evaluationTexts(e));
   return table;
+}
+
+std::string evaluationSummary(const std::vector<ObstructionEvaluation>& evaluations) {
+  int penetrate = 0, clear = 0, outside = 0, notEvaluated = 0;
+  for (const auto& e : evaluations) {
+    if (e.verdict.surface == SurfaceKind::Outside) {
+      ++outside;
+    } else if (e.verdict.surface == SurfaceKind::NotEvaluated) {
+      ++notEvaluated;
+    } else if (e.verdict.penetrates()) {
+      ++penetrate;
+    } else {
+      ++clear;
+    }
+  }
+  return plural(static_cast<int>(evaluations.size()), "obstruction", "obstructions") + ": " +
+         plural(penetrate, "penetrates", "penetrate") + ", " + std::to_string(clear) + " clear, " +
+         std::to_string(outside) + " outside the surfaces listed, " + std::to_string(notEvaluated) +
+         " not evaluated";
 }
 
 }  // namespace survey::evaluation

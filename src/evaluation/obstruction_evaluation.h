@@ -44,6 +44,9 @@ EvaluationTexts evaluationTexts(const ObstructionEvaluation& evaluation);
 // Tab-separated with a header line: the headings, then a line of cells per evaluation.
 std::string evaluationTable(const std::vector<ObstructionEvaluation>& evaluations);
 
+// "5 obstructions: 1 penetrate, 2 clear, 1 outside the surfaces listed, 1 not evaluated".
+std::string evaluationSummary(const std::vector<ObstructionEvaluation>& evaluations);
+
 // A cell of a tab-separated line: a tab or line break typed into a field must not split it.
 std::string cellText(std::string text);
 

@@ -9,55 +9,6 @@
 namespace survey::ui {
 
 using evaluation::ObstructionEvaluation;
-using evaluation::SurfaceKind;
-
-std::string evaluationSummary(const std::vector<ObstructionEvaluation>& evaluations) {
-  std::size_t penetrate = 0, clear = 0, outside = 0, notEvaluated = 0;
-  for (const auto& e : evaluations) {
-    if (e.verdict.surface == SurfaceKind::Outside) {
-      ++outside;
-    } else if (e.verdict.surface == SurfaceKind::NotEvaluated) {
-      ++notEvaluated;
-    } else if (e.verdict.penetrates()) {
-      ++penetrate;
-    } else {
-      ++clear;
-    }
-  }
-  const auto count = [](std::size_t n) { return std::to_string(n); };
-  return count(evaluations.size()) +
-         (evaluations.size() == 1 ? " obstruction: " : " obstructions: ") + count(penetrate) +
-         (penetrate == 1 ? " penetrates, " : " penetrate, ") + count(clear) + " clear, " +
-         count(outside) + " outside the surfaces listed, " + count(notEvaluated) + " not evaluated";
-}
-
-namespace {
-
-std::string csvField(const std::string& text) {
-  const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos ||
-                      (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-  if (!quoted) return text;
-  std::string field = "\"";
-  for (char c : text) {
-    if (c == '"') field += '"';
-    field += c;
-  }
-  return field + '"';
-}
-
-}  // namespace
-
-std::string csvText(const std::vector<std::vector<std::string>>& rows) {
-  std::string text;
-  for (const auto& row : rows) {
-    for (std::size_t column = 0; column < row.size(); ++column) {
-      if (column > 0) text += ',';
-      text += csvField(row[column]);
-    }
-    text += "\r\n";
-  }
-  return text;
-}
 
 const std::array<std::string, kEvaluationColumns>& EvaluationTableModel::headings() {
   static const auto headings = [] {

@@ -28,11 +28,6 @@ enum EvaluationColumn {
 
 static_assert(kNoteColumn == evaluation::kEvaluationTextColumns,
               "the note follows the columns of the evaluation");
-// "5 obstructions: 1 penetrate, 2 clear, 1 outside the surfaces listed, 1 not evaluated".
-std::string evaluationSummary(const std::vector<evaluation::ObstructionEvaluation>& evaluations);
-// Comma-separated values with CR LF line ends; a field holding a comma, quote, line break or
-// blanks at either end is quoted, its quotes doubled.
-std::string csvText(const std::vector<std::vector<std::string>>& rows);
 
 class EvaluationTableModel : public QAbstractTableModel {
   Q_OBJECT
