@@ -162,7 +162,8 @@ ReportDocument ObstructionEvaluationWindow::report() const {
   report.heading = {"Airport: " + cell(airport::Name) + " (" + key_ + ")",
                     "Survey date: " + cell(airport::SurveyDate) + "    Evaluated on " +
                         QDate::currentDate().toString("MM/dd/yyyy").toStdString(),
-                    evaluation::evaluationSummary(evaluations), shown};
+                    shown};
+  report.summary = evaluation::evaluationSummary(evaluations);
   std::vector<std::vector<std::string>> table = shownTable();
   report.columns = std::move(table.front());
   report.rows.assign(std::make_move_iterator(table.begin() + 1),
