@@ -3,6 +3,7 @@
 #include "store/number_text.h"
 #include "store/schema/hemispheres.h"
 #include "store/schema/obstruction_fields.h"
+#include "store/text_forms.h"
 #include "store/text_trim.h"
 #include "survey/obstruction_surfaces.h"
 
@@ -67,16 +68,56 @@ std::string cellText(std::string text) {
   return text;
 }
 
+const EvaluationTexts& evaluationHeadings() {
+  static const EvaluationTexts headings = {"record",        "object",     "runway end",
+                                           "code",          "surface",    "surface elevation",
+                                           "top elevation", "penetration"};
+  return headings;
+}
+
+EvaluationTexts evaluationTexts(const ObstructionEvaluation& e) {
+  const Verdict& verdict = e.verdict;
+  return {e.record,
+          e.object,
+          e.runwayEnd,
+          e.code,
+          std::string(surfaceKindName(verdict.surface)),
+          tenthText(verdict.surfaceElevation),
+          tenthText(e.topElevation),
+          tenthText(verdict.penetration)};
+}
+
 std::string evaluationTable(const std::vector<ObstructionEvaluation>& evaluations) {
-  std::string table =
-      "record\tobject\trunway end\tcode\tsurface\tsurface elevation\ttop elevation\tpenetration\n";
-  for (const auto& e : evaluations) {
-    table += cellText(e.record) + '\t' + cellText(e.object) + '\t' + cellText(e.runwayEnd) + '\t' +
-             cellText(e.code) + '\t' + std::string(surfaceKindName(e.verdict.surface)) + '\t' +
-             tenthText(e.verdict.surfaceElevation) + '\t' + tenthText(e.topElevation) + '\t' +
-             tenthText(e.verdict.penetration) + '\n';
-  }
+  std::string table;
+  const auto addLine = [&table](const EvaluationTexts& texts) {
+    for (std::size_t column = 0; column < texts.size(); ++column) {
+      if (column > 0) table += '\t';
+      table += cellText(texts[column]);
+    }
+    table += '\n';
+  };
+  addLine(evaluationHeadings());
+  for (const auto& e : evaluations) addLine(evaluationTexts(e));
   return table;
+}
+
+std::string evaluationSummary(const std::vector<ObstructionEvaluation>& evaluations) {
+  int penetrate = 0, clear = 0, outside = 0, notEvaluated = 0;
+  for (const auto& e : evaluations) {
+    if (e.verdict.surface == SurfaceKind::Outside) {
+      ++outside;
+    } else if (e.verdict.surface == SurfaceKind::NotEvaluated) {
+      ++notEvaluated;
+    } else if (e.verdict.penetrates()) {
+      ++penetrate;
+    } else {
+      ++clear;
+    }
+  }
+  return plural(static_cast<int>(evaluations.size()), "obstruction", "obstructions") + ": " +
+         plural(penetrate, "penetrates", "penetrate") + ", " + std::to_string(clear) + " clear, " +
+         std::to_string(outside) + " outside the surfaces listed, " + std::to_string(notEvaluated) +
+         " not evaluated";
 }
 
 }  // namespace survey::evaluation

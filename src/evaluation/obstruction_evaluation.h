@@ -2,6 +2,7 @@
 // table `survey-tool evaluate` prints.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,9 +37,19 @@ std::vector<ObstructionEvaluation> evaluateObstructions(const SurveyStore& store
 std::vector<ObstructionEvaluation> evaluateObstructions(const SurveyStore& store,
                                                         std::string_view key);
 
-// Tab-separated with a header line: record, object, runway end, code, surface, surface
-// elevation, top elevation, penetration; feet with one decimal.
+// The columns an evaluation is told in: record, object, runway end, code, surface, surface
+// elevation, top elevation, penetration.
+inline constexpr std::size_t kEvaluationTextColumns = 8;
+using EvaluationTexts = std::array<std::string, kEvaluationTextColumns>;
+const EvaluationTexts& evaluationHeadings();
+// One evaluation's cells as typed; feet with one decimal, empty for nothing.
+EvaluationTexts evaluationTexts(const ObstructionEvaluation& evaluation);
+
+// Tab-separated with a header line: the headings, then a line of cells per evaluation.
 std::string evaluationTable(const std::vector<ObstructionEvaluation>& evaluations);
+
+// "5 obstructions: 1 penetrate, 2 clear, 1 outside the surfaces listed, 1 not evaluated".
+std::string evaluationSummary(const std::vector<ObstructionEvaluation>& evaluations);
 
 // A cell of a tab-separated line: a tab or line break typed into a field must not split it.
 std::string cellText(std::string text);

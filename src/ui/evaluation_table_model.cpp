@@ -2,80 +2,22 @@
 
 #include <QBrush>
 #include <QFont>
+#include <algorithm>
 
 #include "store/number_text.h"
 
 namespace survey::ui {
 
 using evaluation::ObstructionEvaluation;
-using evaluation::SurfaceKind;
 
-const std::array<std::string, kEvaluationColumns>& evaluationHeadings() {
-  static const std::array<std::string, kEvaluationColumns> headings = {
-      "record",        "object",      "runway end", "code", "surface", "surface elevation",
-      "top elevation", "penetration", "note"};
+const std::array<std::string, kEvaluationColumns>& EvaluationTableModel::headings() {
+  static const auto headings = [] {
+    std::array<std::string, kEvaluationColumns> all;
+    std::ranges::copy(evaluation::evaluationHeadings(), all.begin());
+    all[kNoteColumn] = "note";
+    return all;
+  }();
   return headings;
-}
-
-std::array<std::string, kEvaluationColumns> evaluationTexts(const ObstructionEvaluation& e) {
-  const evaluation::Verdict& verdict = e.verdict;
-  return {e.record,
-          e.object,
-          e.runwayEnd,
-          e.code,
-          std::string(evaluation::surfaceKindName(verdict.surface)),
-          evaluation::tenthText(verdict.surfaceElevation),
-          evaluation::tenthText(e.topElevation),
-          evaluation::tenthText(verdict.penetration),
-          verdict.surfaceName.empty() ? verdict.reason : verdict.surfaceName};
-}
-
-std::string evaluationSummary(const std::vector<ObstructionEvaluation>& evaluations) {
-  std::size_t penetrate = 0, clear = 0, outside = 0, notEvaluated = 0;
-  for (const auto& e : evaluations) {
-    if (e.verdict.surface == SurfaceKind::Outside) {
-      ++outside;
-    } else if (e.verdict.surface == SurfaceKind::NotEvaluated) {
-      ++notEvaluated;
-    } else if (e.verdict.penetrates()) {
-      ++penetrate;
-    } else {
-      ++clear;
-    }
-  }
-  const auto count = [](std::size_t n) { return std::to_string(n); };
-  return count(evaluations.size()) +
-         (evaluations.size() == 1 ? " obstruction: " : " obstructions: ") + count(penetrate) +
-         (penetrate == 1 ? " penetrates, " : " penetrate, ") + count(clear) + " clear, " +
-         count(outside) + " outside the surfaces listed, " + count(notEvaluated) + " not evaluated";
-}
-
-namespace {
-
-std::string csvField(const std::string& text) {
-  const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos ||
-                      (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-  if (!quoted) return text;
-  std::string field = "\"";
-  for (char c : text) {
-    if (c == '"') field += '"';
-    field += c;
-  }
-  return field + '"';
-}
-
-}  // namespace
-
-std::string csvText(const std::vector<std::vector<std::string>>& rows) {
-  std::string text;
-  for (const auto& row : rows) {
-    for (std::size_t column = 0; column < row.size(); ++column) {
-      if (column > 0) text += ',';
-      text += csvField(row[column]);
-    }
-    text += "\r\n";
-  }
-  return text;
 }
 
 void EvaluationTableModel::setEvaluations(std::vector<ObstructionEvaluation> evaluations) {
@@ -83,7 +25,13 @@ void EvaluationTableModel::setEvaluations(std::vector<ObstructionEvaluation> eva
   evaluations_ = std::move(evaluations);
   rows_.clear();
   rows_.reserve(evaluations_.size());
-  for (const auto& e : evaluations_) rows_.push_back({evaluationTexts(e), decimalValue(e.record)});
+  for (const auto& e : evaluations_) {
+    Row& row = rows_.emplace_back();
+    std::ranges::copy(evaluation::evaluationTexts(e), row.texts.begin());
+    const evaluation::Verdict& verdict = e.verdict;
+    row.texts[kNoteColumn] = verdict.surfaceName.empty() ? verdict.reason : verdict.surfaceName;
+    row.record = decimalValue(e.record);
+  }
   endResetModel();
 }
 
@@ -144,7 +92,7 @@ QVariant EvaluationTableModel::headerData(int section, Qt::Orientation orientati
       section >= kEvaluationColumns) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  return QString::fromStdString(evaluationHeadings()[static_cast<std::size_t>(section)]);
+  return QString::fromStdString(headings()[static_cast<std::size_t>(section)]);
 }
 
 EvaluationFilterModel::EvaluationFilterModel(EvaluationTableModel& source, QObject* parent)

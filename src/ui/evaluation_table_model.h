@@ -26,16 +26,8 @@ enum EvaluationColumn {
   kNoteColumn
 };
 
-// The headings: "record", ..., "penetration", "note".
-const std::array<std::string, kEvaluationColumns>& evaluationHeadings();
-// One row's texts; feet with one decimal, the note the surface's name or why there is none.
-std::array<std::string, kEvaluationColumns> evaluationTexts(
-    const evaluation::ObstructionEvaluation& evaluation);
-// "5 obstructions: 1 penetrate, 2 clear, 1 outside the surfaces listed, 1 not evaluated".
-std::string evaluationSummary(const std::vector<evaluation::ObstructionEvaluation>& evaluations);
-// Comma-separated values with CR LF line ends; a field holding a comma, quote, line break or
-// blanks at either end is quoted, its quotes doubled.
-std::string csvText(const std::vector<std::vector<std::string>>& rows);
+static_assert(kNoteColumn == evaluation::kEvaluationTextColumns,
+              "the note follows the columns of the evaluation");
 
 class EvaluationTableModel : public QAbstractTableModel {
   Q_OBJECT
@@ -49,6 +41,8 @@ class EvaluationTableModel : public QAbstractTableModel {
   const std::string& text(int row, int column) const {
     return rows_[static_cast<std::size_t>(row)].texts[static_cast<std::size_t>(column)];
   }
+  // Those of the evaluation, then "note".
+  static const std::array<std::string, kEvaluationColumns>& headings();
   // The number a column sorts by: nothing for a text column or an empty cell.
   std::optional<double> number(int row, int column) const;
 
@@ -59,7 +53,7 @@ class EvaluationTableModel : public QAbstractTableModel {
 
  private:
   struct Row {
-    std::array<std::string, kEvaluationColumns> texts;
+    std::array<std::string, kEvaluationColumns> texts;  // the note: the surface, or why none
     std::optional<double> record;
   };
   std::vector<evaluation::ObstructionEvaluation> evaluations_;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "store/csv_text.h"
 #include "store/file_io.h"
 #include "store/schema/airport_fields.h"
 #include "store/text_forms.h"
@@ -102,7 +103,7 @@ void ObstructionEvaluationWindow::refresh() {
       row > 0 ? program_.store.airports().cell(row, airport::Name) : std::string();
   setWindowTitle(QString::fromStdString("Obstruction Evaluation - " + key_ +
                                         (name.empty() ? "" : ": " + name)));
-  summary_->setText(QString::fromStdString(evaluationSummary(model_->evaluations())));
+  summary_->setText(QString::fromStdString(evaluation::evaluationSummary(model_->evaluations())));
 
   // "All", then each runway end an obstruction is listed for; the choice stays if it can.
   std::vector<std::string> ends;
@@ -130,7 +131,7 @@ void ObstructionEvaluationWindow::filterChanged() {
 }
 
 std::vector<std::vector<std::string>> ObstructionEvaluationWindow::shownTable() const {
-  const auto& headings = evaluationHeadings();
+  const auto& headings = EvaluationTableModel::headings();
   std::vector<std::vector<std::string>> rows{{headings.begin(), headings.end()}};
   for (int row : filter_->shownRows()) {
     std::vector<std::string>& texts = rows.emplace_back();
@@ -161,7 +162,8 @@ ReportDocument ObstructionEvaluationWindow::report() const {
   report.heading = {"Airport: " + cell(airport::Name) + " (" + key_ + ")",
                     "Survey date: " + cell(airport::SurveyDate) + "    Evaluated on " +
                         QDate::currentDate().toString("MM/dd/yyyy").toStdString(),
-                    evaluationSummary(evaluations), shown};
+                    shown};
+  report.summary = evaluation::evaluationSummary(evaluations);
   std::vector<std::vector<std::string>> table = shownTable();
   report.columns = std::move(table.front());
   report.rows.assign(std::make_move_iterator(table.begin() + 1),
