@@ -12,10 +12,10 @@
 #include <string_view>
 
 #include "cli/command.h"
-#include "evaluation/obstruction_evaluation.h"
 #include "gis/gis_writer.h"
 #include "gis/obstruction_import.h"
 #include "store/store_files.h"
+#include "store/text_forms.h"
 
 namespace survey::cli {
 namespace {
@@ -59,7 +59,6 @@ void printPreview(const gis::ImportPreview& preview, std::ostream& out) {
   out << "row\toutcome\tobject\tlatitude\tlongitude\ttop elevation\tmessage\n";
   for (const auto& row : preview.rows) {
     // Values from the file: a tab or line break in one must not split the line.
-    using evaluation::cellText;
     out << row.row << '\t' << gis::outcomeName(row.outcome) << '\t' << cellText(row.object) << '\t'
         << row.latitude << '\t' << row.longitude << '\t' << cellText(row.topElevation) << '\t'
         << cellText(rowResultText(row)) << '\n';

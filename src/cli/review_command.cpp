@@ -4,14 +4,12 @@
 #include <ostream>
 
 #include "cli/command.h"
-#include "evaluation/obstruction_evaluation.h"
 #include "review/survey_review.h"
 #include "store/store_files.h"
+#include "store/text_forms.h"
 
 namespace survey::cli {
 namespace {
-
-using evaluation::cellText;
 
 int reviewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 2) {

@@ -61,13 +61,6 @@ std::string tenthText(std::optional<double> feet) {
   return feet ? fixedText(*feet, 1) : std::string();
 }
 
-std::string cellText(std::string text) {
-  for (char& c : text) {
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-  }
-  return text;
-}
-
 const EvaluationTexts& evaluationHeadings() {
   static const EvaluationTexts headings = {"record",        "object",     "runway end",
                                            "code",          "surface",    "surface elevation",

@@ -51,9 +51,6 @@ std::string evaluationTable(const std::vector<ObstructionEvaluation>& evaluation
 // "5 obstructions: 1 penetrate, 2 clear, 1 outside the surfaces listed, 1 not evaluated".
 std::string evaluationSummary(const std::vector<ObstructionEvaluation>& evaluations);
 
-// A cell of a tab-separated line: a tab or line break typed into a field must not split it.
-std::string cellText(std::string text);
-
 // "1100.0"; empty for nothing.
 std::string tenthText(std::optional<double> feet);
 
